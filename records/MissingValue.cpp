@@ -1,0 +1,79 @@
+#include "records/MissingValue.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+const char* const kMarkers[] = {"UU", "MISS", "HH", "LL", "OUT", "ChkErr", "65535"};
+
+std::string Narrow(std::wstring_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (wchar_t c : text)
+        out.push_back(c < 0x80 ? static_cast<char>(c) : '\x7f'); // non-ASCII is never part of a number
+    return out;
+}
+
+std::string_view Trim(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r' || s.front() == '\n'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n'))
+        s.remove_suffix(1);
+    return s;
+}
+
+} // namespace
+
+bool IsMarkerText(std::string_view text)
+{
+    std::string_view t = Trim(text);
+    if (t.empty())
+        return true;
+    for (const char* m : kMarkers)
+        if (t == m)
+            return true;
+    return false;
+}
+
+bool IsMarkerText(std::wstring_view text) { return IsMarkerText(Narrow(text)); }
+
+bool TryParseReading(std::string_view text, double* value)
+{
+    std::string_view t = Trim(text);
+    if (IsMarkerText(t))
+        return false;
+    std::string s(t);
+    char* end = nullptr;
+    double v = std::strtod(s.c_str(), &end);
+    if (end == s.c_str() || *end != '\0' || !std::isfinite(v))
+        return false;
+    // strtod also reads hex and "inf"/"nan": only plain decimal numbers count.
+    for (char c : s)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
+            return false;
+    *value = v;
+    return true;
+}
+
+bool TryParseReading(std::wstring_view text, double* value) { return TryParseReading(Narrow(text), value); }
+
+double ReadingOrMissing(std::string_view text)
+{
+    double v = DISPLAY_MISSING;
+    return TryParseReading(text, &v) ? v : DISPLAY_MISSING;
+}
+
+double ReadingOrMissing(std::wstring_view text) { return ReadingOrMissing(Narrow(text)); }
+
+int IntReadingOrMissing(std::string_view text)
+{
+    double v = 0;
+    if (!TryParseReading(text, &v) || v >= 2147483647.0 || v <= -2147483648.0)
+        return MISSING_VALUE;
+    return static_cast<int>(v);
+}
+
+int IntReadingOrMissing(std::wstring_view text) { return IntReadingOrMissing(Narrow(text)); }

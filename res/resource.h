@@ -1,0 +1,3 @@
+// Resource ids of the program.
+#pragma once
+#define IDD_ORVELLE_DIALOG 102

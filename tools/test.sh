@@ -1,0 +1,24 @@
+#!/bin/sh
+# Runs every test program under Wine, with one virtual display and one Wine server for the whole run.
+set -e
+BUILD=$(cd "$1" && pwd)
+export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+WINESERVER=/usr/lib/wine/wineserver
+[ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
+run_tests() {
+  # A new prefix takes a while to create: do it once before the tests start.
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    "$BUILD/wine-run" wineboot -i >/dev/null 2>&1 || true
+  fi
+  "$WINESERVER" -p 60 || true
+  rc=0
+  ctest --test-dir "$BUILD" --output-on-failure -j "$(nproc)" || rc=$?
+  "$WINESERVER" -k 2>/dev/null || true
+  return $rc
+}
+if [ -n "$INSIDE_XVFB" ]; then
+  run_tests
+  exit $?
+fi
+export INSIDE_XVFB=1
+exec xvfb-run -a -s "-screen 0 1280x1024x24" sh "$0" "$@"
