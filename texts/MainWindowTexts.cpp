@@ -1,0 +1,453 @@
+// Texts of the main window: the per-language panel families and their
+// current-language views, the unit names, the record files' column headers
+// and the main window's messages. Rows in language order English, German,
+// French, Italian, Spanish, Dutch, Russian, Polish; SUP marks a text from
+// SuppliedTexts.h.
+#include "texts/TextTables.h"
+#include "texts/TextBuild.h"
+#include "texts/SuppliedTexts.h"
+
+using namespace texts_build;
+
+namespace {
+
+// Markers of the panel captions, the same in every language: one-letter
+// markers stand at elements without a caption of their own, "null" at
+// elements on which nothing is drawn, "" at unused second lines.
+#define MV SAME8(L"v")
+#define MP SAME8(L"p")
+#define MB SAME8(L"b")
+#define ML SAME8(L"l")
+#define MC SAME8(L"c")
+#define MS SAME8(L"s")
+#define MNULL SAME8(L"null")
+#define MEMPTY SAME8(L"")
+#define MV3 MV, MV, MV
+#define MV4 MV, MV, MV, MV
+#define MV5 MV, MV, MV, MV, MV
+#define MV9 MV4, MV5
+#define ML6 ML, ML, ML, ML, ML, ML
+#define MNULL9 MNULL, MNULL, MNULL, MNULL, MNULL, MNULL, MNULL, MNULL, MNULL
+
+// Panel captions by display element id. A caption written over two lines
+// keeps its second line in 156 (for 92), 157 (118), 158 (123) or 159 (125).
+constexpr Row kPanelLabels[] = {
+    // 0..9 pressure and forecast
+    /*   0 */ EN_ONLY(L"Atmospheric pressure"),
+    /*   1 */ EN_ONLY(L"Weather forecast"),
+    /*   2 */ EN_ONLY(L"Pressure"),
+    /*   3 */ EN_ONLY(L"Sea level"),
+    /*   4 */ MV,
+    /*   5 */ EN_ONLY(L"Local"),
+    /*   6 */ MV,
+    /*   7 */ MP,
+    /*   8 */ MB,
+    /*   9 */ MP,
+    // 10..23 UV
+    /*  10 */ EN_ONLY(L"Ultra Violet"),
+    /*  11 */ MP,
+    /*  12 */ ROW8(L"Exposure", L"Belichtung", L"Niveau", L"Livello di", L"Nivel de", L"Het Niveau van", L"Уровень",
+                   L"Poziom"),
+    /*  13 */ ROW8(L"Level", L"Niveau", L"d'exposition", L"esposizione", L"exposición", L"de blootstelling",
+                   L"выдержки", L"ekspozycji"),
+    /*  14 */ MV,
+    /*  15 */ EN_ONLY(L"Today Max"),
+    /*  16 */ EN_ONLY(L"Yesterday Max"),
+    /*  17 */ EN_ONLY(L"7 days ago Max"),
+    /*  18 */ EN_ONLY(L"UV index"),
+    /*  19 */ MV4,
+    /*  23 */ MP,
+    // 24..46 sun, moon and location
+    /*  24 */ EN_ONLY(L"Sun / Moon / Location"),
+    /*  25 */ EN_ONLY(L"Sunrise / Sunset"),
+    /*  26 */ MP, MP,
+    /*  28 */ EN_ONLY(L"Sunrise time"),
+    /*  29 */ EN_ONLY(L"Sunset time"),
+    /*  30 */ MV, MV,
+    /*  32 */ EN_ONLY(L"Moon Phase"),
+    /*  33 */ MP,
+    /*  34 */ EN_ONLY(L"Moon phase"),
+    /*  35 */ MV,
+    /*  36 */ EN_ONLY(L"Location"),
+    /*  37 */ EN_ONLY(L"City name"),
+    /*  38 */ EN_ONLY(L"Latitude"),
+    /*  39 */ EN_ONLY(L"Longitude"),
+    /*  40 */ EN_ONLY(L"DST mode"),
+    /*  41 */ EN_ONLY(L"Timezone"),
+    /*  42 */ MV5,
+    // 47..51 data transmission and connection state
+    /*  47 */ EN_ONLY(L"Data transmission"),
+    /*  48 */ MP,
+    /*  49 */ EN_ONLY(L"USB Disconnected"),
+    /*  50 */ SAME8(L"00:00"),
+    /*  51 */ MB,
+    // 52..116 temperature, humidity and dewpoint of the indoor sensor and channels 1..5
+    /*  52 */ EN_ONLY(L"In-Outdoor temperature / humidity"),
+    /*  53 */ EN_ONLY(L"Temperature"),
+    /*  54 */ EN_ONLY(L"Humidity"),
+    /*  55 */ EN_ONLY(L"Dewpoint"),
+    /*  56 */ MP,
+    /*  57 */ ML6, ML6, ML6,
+    /*  75 */ MNULL9,
+    /*  84 */ EN_ONLY(L"Indoor"),
+    /*  85 */ EN_ONLY(L"Channel 1"),
+    /*  86 */ EN_ONLY(L"Channel 2"),
+    /*  87 */ EN_ONLY(L"Channel 3"),
+    /*  88 */ EN_ONLY(L"Channel 4"),
+    /*  89 */ EN_ONLY(L"Channel 5"),
+    /*  90 */ EN_ONLY(L"Temperature"),
+    /*  91 */ EN_ONLY(L"Humidity (%r.H)"),
+    /*  92 */ ROW8(L"Dewpoint", L"Taupunkt", L"Point de rosée", L"Punto di", L"Punto de", L"Dauwpunt", L"Точка росы",
+                   L"Temperatura"),
+    /*  93 */ MC, MC,
+    /*  95 */ SAME8(L"Max"),
+    /*  96 */ SAME8(L"Min"),
+    /*  97 */ MV9,
+    /* 106 */ SAME8(L"Max"),
+    /* 107 */ SAME8(L"Min"),
+    /* 108 */ MV9,
+    // 117..127 rain
+    /* 117 */ EN_ONLY(L"Rain"),
+    /* 118 */ ROW8(L"Rainfall total", L"Niederschlag", L"Total des", L"Totale di", L"Total de la", L"Het totaal van de",
+                   L"Всего", L"SUma Opadów"),
+    /* 119 */ MV,
+    /* 120 */ EN_ONLY(L"since"),
+    /* 121 */ EN_ONLY(L"Yesterday"),
+    /* 122 */ MV,
+    /* 123 */ ROW8(L"Last week", L"Letzte Woche", L"La semaine", L"Ultima settimana", L"La Semana", L"Vorige week",
+                   L"Последняя", L"Ostatni Tydzień"),
+    /* 124 */ MV,
+    /* 125 */ ROW8(L"Last month", L"Letzter Monat", L"Le mois dernier", L"Ultimo mese", L"El Mes", L"Vorige maand",
+                   L"Последний", L"Ostatni Miesiąc"),
+    /* 126 */ MV,
+    /* 127 */ MP,
+    // 128..144 wind
+    /* 128 */ EN_ONLY(L"Wind"),
+    /* 129 */ ROW8(L"Max", L"Maximal", L"Max", L"Max", L"Max", L"Max", L"Max", L"Max"),
+    /* 130 */ EN_ONLY(L"Wind speed"),
+    /* 131 */ MV, MV,
+    /* 133 */ EN_ONLY(L"Gust speed"),
+    /* 134 */ MV, MV,
+    /* 136 */ MS,
+    /* 137 */ EN_ONLY(L"Wind direction (^)"),
+    /* 138 */ MV, MV,
+    /* 140 */ MS,
+    /* 141 */ EN_ONLY(L"Wind chill"),
+    /* 142 */ MV,
+    /* 143 */ ROW8(L"Temperature (°C)", L"Temperatur (°C)", L"température", L"Temperatura (°C)", L"Temperatura (°C)",
+                   L"Temperatuur (°C)", L"Температура (°C)", L"Temperatura (°C)"),
+    /* 144 */ MV,
+    // 145..154 date and time
+    /* 145 */ MP,
+    /* 146 */ EN_ONLY(L"Date / Time"),
+    /* 147 */ MV3,
+    /* 150 */ MP, MP, MP, MP,
+    /* 154 */ MV,
+    // 155..161 second lines
+    /* 155 */ MEMPTY,
+    /* 156 */ ROW8(L"", L"", L"", L"condensazione", L"condensación", L"", L"", L"Punktu Rosy"),
+    /* 157 */ ROW8(L"", L"gesamt", L"précipitations", L"pioggia", L"precipitación", L"regenval", L"Rainfall",
+                   L"Deszczu"),
+    /* 158 */ ROW8(L"", L"", L"dernière", L"", L"Pasada", L"", L"неделя", L""),
+    /* 159 */ ROW8(L"", L"", L"", L"", L"Pasado", L"", L"месяц", L""),
+    /* 160 */ MEMPTY,
+    /* 161 */ MEMPTY,
+};
+
+// 16 compass points clockwise from north, then their bearings in degrees.
+constexpr Row kWindDirectionTexts[] = {
+    /*  0 */ ROW8(L"N", L"N", L"N", L"N", L"N", L"N", L"N", L"Płn."),
+    /*  1 */ ROW8(L"NNE", L"NNO", L"NNE", L"NNOr", L"NNE", L"NNO", L"NNE", L"Płn / Płn-Wsch"),
+    /*  2 */ ROW8(L"NE", L"NO", L"NE", L"NOr", L"NE", L"NO", L"NE", L"Płn-Wsch"),
+    /*  3 */ ROW8(L"ENE", L"ONO", L"ENE", L"OrNOr", L"ENE", L"ONO", L"ENE", L"Wsch / Płn-Wsch"),
+    /*  4 */ ROW8(L"E", L"O", L"E", L"Or", L"E", L"O", L"E", L"Wsch"),
+    /*  5 */ ROW8(L"ESE", L"OSO", L"ESE", L"OrSOr", L"ESE", L"OZO", L"ESE", L"Wsch / Płd-Wsch"),
+    /*  6 */ ROW8(L"SE", L"SO", L"SE", L"SOr", L"SE", L"ZO", L"SE", L"Płd-Wsch"),
+    /*  7 */ ROW8(L"SSE", L"SSO", L"SSE", L"SSOr", L"SSE", L"ZZO", L"SSE", L"Płd / Płd-Wsch"),
+    /*  8 */ ROW8(L"S", L"S", L"S", L"S", L"S", L"Z", L"S", L"Płd"),
+    /*  9 */ ROW8(L"SSW", L"SSW", L"SSO", L"SSOv", L"SSO", L"ZZW", L"SSW", L"Płd / Płd-Zach"),
+    /* 10 */ ROW8(L"SW", L"SW", L"SO", L"SOv", L"SO", L"ZW", L"SW", L"Płd-Zach"),
+    /* 11 */ ROW8(L"WSW", L"WSW", L"OSO", L"OvSOv", L"OSO", L"WZW", L"WSW", L"Zach / Płd-Zach"),
+    /* 12 */ ROW8(L"W", L"W", L"O", L"Ov", L"O", L"W", L"W", L"Zach"),
+    /* 13 */ ROW8(L"WNW", L"WNW", L"ONO", L"OvNOv", L"ONO", L"WNW", L"WNW", L"Zach / Płn-Zach"),
+    /* 14 */ ROW8(L"NW", L"NW", L"NO", L"NOv", L"NO", L"NW", L"NW", L"Płn-Zach"),
+    /* 15 */ ROW8(L"NNW", L"NNW", L"NNO", L"NNOv", L"NNO", L"NNW", L"NNW", L"Płn / Płn-Zach"),
+    /* 16 */ SAME8(L"0"),     SAME8(L"22.5"),  SAME8(L"45"),  SAME8(L"67.5"),
+    /* 20 */ SAME8(L"90"),    SAME8(L"112.5"), SAME8(L"135"), SAME8(L"157.5"),
+    /* 24 */ SAME8(L"180"),   SAME8(L"202.5"), SAME8(L"225"), SAME8(L"247.5"),
+    /* 28 */ SAME8(L"270"),   SAME8(L"292.5"), SAME8(L"315"), SAME8(L"337.5"),
+};
+
+// North, south, east, west: entry h for a latitude's hemisphere, 2 + h for a
+// longitude's.
+constexpr Row kCompassWords[] = {
+    /* 0 */ ROW8(L"north", L"Norden", L"Nord", L"del nord", L"del norte", L"het noorden", L"север", L"Północny"),
+    /* 1 */ ROW8(L"south", L"Süden", L"sud", L"del sud", L"del sur", L"zuiden", L"юг", L"Południowy"),
+    /* 2 */ ROW8(L"east", L"Osten", L"est", L"orientale", L"del este", L"het oosten", L"восток", L"Wschodni"),
+    /* 3 */ ROW8(L"west", L"Westen", L"ouest", L"ad ovest", L"del oeste", L"het westen", L"запад", L"Zachodni"),
+};
+
+// Moon phase name by moon age index 0..27 (28 steps per lunation).
+#define NEW_MOON ROW8(L"New Moon", L"Neumond", L"Nouvelle lune", L"Nuova luna", L"Luna Nueva", L"Nieuwe Maan", \
+                      L"Новолуние", L"Nowa Faza Księżyca")
+#define WAXING_CRESCENT ROW8(L"Waxing Crescent", L"Zunehmender Mond", L"1er quartier lune montante",   \
+                             L"Inceratura della mezzaluna", L"Encerar la crescent",                   \
+                             L"In de was zettende Halve maan", L"Рождение полумесяца", L"Jasny Półksiężyc")
+#define FIRST_QUARTER ROW8(L"First Quarter", L"Zunehmender Mond", L"1er quartier", L"Primo trimestre", \
+                           L"Primer trimestre", L"Eerste Trimester", L"Первая четверть", L"Pierwsza Kwarta")
+#define WAXING_GIBBOUS ROW8(L"Waxing Gibbous", L"Zunehmender Mond", L"première gibbosite", L"Inceratura Gibbous", \
+                            L"El encerar Gibbous", L"Gibbous in de was zetten", L"Поздняя первая четверть",      \
+                            L"Jasny Księżyc")
+#define FULL_MOON ROW8(L"Full Moon", L"Vollmond", L"Pleine lune", L"Luna piena", L"Luna Llena", L"Volledige Maan", \
+                       L"Полнолуние", L"Pełnia Księżyca")
+#define WANING_GIBBOUS ROW8(L"Waning Gibbous", L"Abnehmender Mond", L"dernière gibbosite", L"Waning Gibbous", \
+                            L"Disminución Gibbous", L"Gibbous afnemen", L"Позднее полнолуние",               \
+                            L"Księżyc ubywający")
+#define LAST_QUARTER ROW8(L"Last Quarter", L"Abnehmender Mond", L"Dernier quartier", L"Ultimo trimestre", \
+                          L"Último trimestre", L"Vorig Kwart", L"Последняя четверть", L"Ostatnia Kwarta")
+#define WANING_CRESCENT ROW8(L"Waning Crescent", L"Abnehmender Mond", L"1er quartier lune décroissante",  \
+                             L"Mezzaluna Waning", L"Crescent de disminución", L"Afnemende Halve maan",  \
+                             L"Раннее полнолуние", L"Zanikający Półksiężyc")
+constexpr Row kLunarPhaseNames[] = {
+    /*  0 */ NEW_MOON,        NEW_MOON,
+    /*  2 */ WAXING_CRESCENT, WAXING_CRESCENT, WAXING_CRESCENT, WAXING_CRESCENT, WAXING_CRESCENT,
+    /*  7 */ FIRST_QUARTER,
+    /*  8 */ WAXING_GIBBOUS,  WAXING_GIBBOUS,  WAXING_GIBBOUS,  WAXING_GIBBOUS,  WAXING_GIBBOUS, WAXING_GIBBOUS,
+    /* 14 */ FULL_MOON,       FULL_MOON,
+    /* 16 */ WANING_GIBBOUS,  WANING_GIBBOUS,  WANING_GIBBOUS,  WANING_GIBBOUS,  WANING_GIBBOUS, WANING_GIBBOUS,
+    /* 22 */ LAST_QUARTER,
+    /* 23 */ WANING_CRESCENT, WANING_CRESCENT, WANING_CRESCENT, WANING_CRESCENT, WANING_CRESCENT,
+};
+#undef NEW_MOON
+#undef WAXING_CRESCENT
+#undef FIRST_QUARTER
+#undef WAXING_GIBBOUS
+#undef FULL_MOON
+#undef WANING_GIBBOUS
+#undef LAST_QUARTER
+#undef WANING_CRESCENT
+
+// UV exposure levels, lowest first (UV index below 3, 6, 8, 11, and above).
+constexpr Row kUvLevelTexts[] = {
+    /* 0 */ ROW8(L"LOW", L"NIEDRIG", L"BAS", L"BASSO", L"BAJO", L"LAAG", L"НИЗКОЕ", L"Nisko"),
+    /* 1 */ ROW8(L"MED", L"MITTEL", L"MOYEN", L"CENTRALE", L"MEDIO", L"MIDDEN", L"СРЕДНЕЕ", L"Średnio"),
+    /* 2 */ ROW8(L"HIGH", L"HOCH", L"HAUT", L"ALTO", L"ALTO", L"HOOG", L"ВЫСОКОЕ", L"Wysoko"),
+    /* 3 */ ROW8(L"V.HIGH", L"SEHR STARK", L"TRÈS HAUT", L"MOLTO SU", L"MUY ARRIBA", L"ZEER HOOG", L"ОЧЕНЬ ВЫСОКОЕ",
+                 L"Bardzo Wysoko"),
+    /* 4 */ ROW8(L"EXTREME", L"EXTREM", L"EXTRÊME", L"ESTREMO", L"EXTREMO", L"EXTREEM", L"ЭКСТРЕМАЛЬНОЕ",
+                 L"Skrajnie"),
+};
+
+// Weekday names, Sunday first.
+constexpr Row kWeekdayNames[] = {
+    /* 0 */ ROW8(L"Sunday", L"Sonntag", L"Dimanche", L"Domenica", L"Domingo", L"Zondag", L"Воскресенье",
+                 L"Niedziela"),
+    /* 1 */ ROW8(L"Monday", L"Montag", L"Lundi", L"Lunedì", L"Lunes", L"Maandag", L"Понедельник", L"Poniedziałek"),
+    /* 2 */ ROW8(L"Tuesday", L"Dienstag", L"Mardi", L"Martedì", L"Martes", L"Dinsdag", L"Вторник", L"Wtorek"),
+    /* 3 */ ROW8(L"Wednesday", L"Mittwoch", L"Mercredi", L"Mercoledì", L"Miércoles", L"Woensdag", L"Среда",
+                 L"Środa"),
+    /* 4 */ ROW8(L"Thursday", L"Donnerstag", L"Jeudi", L"Giovedì", L"Jueves", L"Donderdag", L"Четверг",
+                 L"Czwartek"),
+    /* 5 */ ROW8(L"Friday", L"Freitag", L"Vendredi", L"Venerdì", L"Viernes", L"Vrijdag", L"Пятница", L"Piątek"),
+    /* 6 */ ROW8(L"Saturday", L"Samstag", L"Samedi", L"Sabato", L"Sábado", L"Zaterdag", L"Суббота", L"Sobota"),
+};
+
+// Unit names, grouped by quantity in the order of each quantity's unit index.
+constexpr Row kUnitTexts[] = {
+    /*  0 */ ROW8(L"ft", L"ft", L"ft", L"ft", L"ft", L"ft", L"ft", L"Stopy"),
+    /*  1 */ ROW8(L"m", L"m", L"m", L"m", L"m", L"m", L"m", L"Metryczna"),
+    /*  2 */ SAME8(L"MED/h"),
+    /*  3 */ SAME8(L"UVI"),
+    /*  4 */ SAME8(L"inHg"),
+    /*  5 */ SAME8(L"mBar/hPa"),
+    /*  6 */ ROW8(L"mmHg", L"mmHg", L"mmHg", L"mmHg", L"mmHg", L"mmHg", L"ммРтст", L"mmHg"),
+    /*  7 */ ROW8(L"inch", L"Zoll", L"inch", L"inch", L"inch", L"inch", L"inch", L"inch"),
+    /*  8 */ SAME8(L"mm"),
+    /*  9 */ ROW8(L"12hr", L"12hr", L"12hr", L"12hr", L"12hr", L"12hr", L"12ч", L"12hr"),
+    /* 10 */ ROW8(L"24hr", L"24hr", L"24hr", L"24hr", L"24hr", L"24hr", L"24ч", L"24hr"),
+    /* 11 */ SAME8(L"°C"),
+    /* 12 */ SAME8(L"°F"),
+    /* 13 */ ROW8(L"km/h", L"km/h", L"km/h", L"km/h", L"km/h", L"km/h", L"км/ч", L"km/h"),
+    /* 14 */ SAME8(L"knots"),
+    /* 15 */ ROW8(L"m/s", L"m/s", L"m/s", L"m/s", L"m/s", L"m/s", L"м/с", L"m/s"),
+    /* 16 */ SAME8(L"mph"),
+};
+
+// Column names of the record files' header row, English in every language.
+constexpr Row kExportColumnHeaders[] = {
+    /*  0 */ SAME8(L"Year"),      SAME8(L"Weekday"),  SAME8(L"Month"),     SAME8(L"Date"),
+    /*  4 */ SAME8(L"Hour"),      SAME8(L"Minute"),
+    /*  6 */ SAME8(L"InTemp"),    SAME8(L"InRH (%)"), SAME8(L"CH1Temp"),   SAME8(L"CH1RH (%)"),
+    /* 10 */ SAME8(L"CH2Temp"),   SAME8(L"CH2RH (%)"), SAME8(L"CH3Temp"),  SAME8(L"CH3RH (%)"),
+    /* 14 */ SAME8(L"CH4Temp"),   SAME8(L"CH4RH (%)"), SAME8(L"CH5Temp"),  SAME8(L"CH5RH (%)"),
+    /* 18 */ SAME8(L"UV"),        SAME8(L"Baro"),     SAME8(L"Weather"),   SAME8(L"Wchill"),
+    /* 22 */ SAME8(L"Wgust"),     SAME8(L"Wspeed"),   SAME8(L"W_Dir"),     SAME8(L"RainCount"),
+    /* 26 */ SAME8(L"OneHour"),   SAME8(L"r24Hour"),  SAME8(L"Yesterday"), SAME8(L"LastWeek"),
+    /* 30 */ SAME8(L"LastMonth"), SAME8(L"uvDaily"),  SAME8(L"uvWeekly"),
+};
+
+constexpr Row kUploadResultTexts[] = {
+    /* 0 */ ROW8(L"Upload success", L"Daten geladen", L"Succès de téléchargement", L"Successo di Upload",
+                 L"Éxito del Upload", L"Upload succes", L"Загрузка прошла успешно",
+                 L"Ładowanie danych zakończone sukcesem"),
+    /* 1 */ ROW8(L"Upload failure", L"Datenübertragungsfehler", L"Échec de téléchargement", L"Guasto di Upload",
+                 L"Falta del Upload", L"Upload mislukking", L"Загрузка не произведена",
+                 L"Ładowanie danych nie powiodło się"),
+};
+
+// Rows 0..4 title the small charts; rows 5 and 6 are shown on a day on which
+// the sun does not rise or does not set.
+constexpr Row kSmallChartTitles[] = {
+    /* 0 */ ROW8(L"Pressure (Past 24h)", L"Druck der vergangenen 24h", L"Pression (dernières 24 hrs)",
+                 L"Pressione (oltre 24h)", L"Presión (más allá de 24h)", L"Druk (afgelopen 24 uur)",
+                 L"Давление (за 24ч)", L"Ciśnienie (ostatnia doba)"),
+    /* 1 */ ROW8(L"Wind speed (Past 24h)", L"Windgeschwindigkeit (vergangene 24h)", L"vitesse du vent (après 24h)",
+                 L"Velocità di vento (oltre 24h)", L"Velocidad del viento (más allá de 24h)",
+                 L"Windsnelheid (afgelopen 24 uur)", L"Скорость ветра (за 24ч)", L"Prędkość Wiatru (ostatnia doba)"),
+    /* 2 */ ROW8(L"Wind direction (Past 24h)", L"Windrichtung (vergangene 24h)", L"direction du vent (après 24h)",
+                 L"Senso del vento (oltre 24h)", L"Dirección del viento (más allá de 24h)",
+                 L"Windrichting (afgelopen 24 uur)", L"Направление (за 24ч)", L"Kierunek Wiatru (ostatnia doba)"),
+    /* 3 */ ROW8(L"Wind speed & direction (Past 24h)", L"Windgeschwindigkeit u. Richtung (vergangene 24h)",
+                 L"Vitesse et direction du vent (après 24h)", L"Velocità & senso di vento (oltre 24h)",
+                 L"Velocidad y dirección del viento (más allá de 24h)", L"Windsnelheid & richting (afgelopen 24 uur)",
+                 L"Скорость и направление Ветра (за 24ч)", L"Prędkość i kierunek wiatru (ostatnia doba)"),
+    /* 4 */ ROW8(L"Rainfall (Past 14 days)", L"Niederschlag (der vergangenen 14 Tage )",
+                 L"Précipitations (après 14 jours)", L"Pioggia (oltre 14 giorno)", L"Precipitación (más allá de 14 día)",
+                 L"Regenval (afgelopen 14 dag)", L"Количество осадков (за 14 дней)", L"Opady deszczu (ostatnie 14 dni)"),
+    // Polish: "zachód" is the sunset, "wschód" the sunrise.
+    /* 5 */ ROW8(L"Always sunset", L"Immer Sonnenuntergang", L"Toujours coucher du soleil", L"Sempre tramonto",
+                 L"Siempre puesta del sol", L"Altijd zonsondergang", L"Всегда заход Солнца", L"Zawsze zachód słońca"),
+    /* 6 */ ROW8(L"Always sunrise", L"Immer Sonnenaufgang", L"Toujours lever de soleil", L"Sempre alba",
+                 L"Siempre salida del sol", L"Altijd zonsopgang", L"Всегда восход Солнца", L"Zawsze wschód słońca"),
+};
+
+constexpr Row kReconnectPromptTexts[] = {
+    SAME8(L"Please disconnect the Weather Station for ten seconds and re-connect it again before running this program."),
+};
+
+// The Polish column keeps the English text; the German one ends with a blank.
+constexpr Row kConnectPromptTexts[] = {
+    ROW8(L"Please ensure the Weather Station is connected before running this program.",
+         L"Verbinden Sie erst die Wetterstation mit dem PC, bevor Sie die Software starten ",
+         L"SVP assurez vous que la station est connectée avant de lancer le programme",
+         L"Accerti prego la stazione metereologica è collegato prima del funzionamento del questo programma.",
+         L"Asegure por favor la estación meteorológica está conectado antes de funcionar este programa.",
+         L"Gelieve te verzekeren het Weerstation alvorens dit programma in werking te stellen wordt verbonden.",
+         L"Пожалуйста обеспечьте станцию погоды подключает перед бежать эта программа.",
+         L"Please ensure the Weather Station is connected before running this program."),
+};
+
+constexpr Row kCloseTexts[] = {
+    ROW8(L"Close", L"Ende", L"Fermer", L"Fine", L"Cierre", L"Sluit", L"Закрыть", L"Zamknij"),
+};
+
+constexpr TextTable<RowsTimesLanguages(PANEL_LABEL_COUNT)> kPanelLabelTable =
+    BuildTable(kPanelLabels, supplied::kPanelLabels);
+constexpr TextTable<RowsTimesLanguages(WIND_DIRECTION_TEXT_COUNT)> kWindDirectionTable =
+    BuildTable(kWindDirectionTexts);
+constexpr TextTable<RowsTimesLanguages(COMPASS_WORD_COUNT)> kCompassWordTable = BuildTable(kCompassWords);
+constexpr TextTable<RowsTimesLanguages(LUNAR_PHASE_NAME_COUNT)> kLunarPhaseTable = BuildTable(kLunarPhaseNames);
+constexpr TextTable<RowsTimesLanguages(UV_LEVEL_TEXT_COUNT)> kUvLevelTable = BuildTable(kUvLevelTexts);
+constexpr TextTable<RowsTimesLanguages(WEEKDAY_NAME_COUNT)> kWeekdayTable = BuildTable(kWeekdayNames);
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Per-language families: column l of each table above is language l's array.
+#define DEFINE_FAMILY(family, count, table)                                                 \
+    constexpr TextTable<count> family##English = Column(table, LANGUAGE_ENGLISH);           \
+    constexpr TextTable<count> family##German = Column(table, LANGUAGE_GERMAN);             \
+    constexpr TextTable<count> family##French = Column(table, LANGUAGE_FRENCH);             \
+    constexpr TextTable<count> family##Italian = Column(table, LANGUAGE_ITALIAN);           \
+    constexpr TextTable<count> family##Spanish = Column(table, LANGUAGE_SPANISH);           \
+    constexpr TextTable<count> family##Dutch = Column(table, LANGUAGE_DUTCH);               \
+    constexpr TextTable<count> family##Russian = Column(table, LANGUAGE_RUSSIAN);           \
+    constexpr TextTable<count> family##Polish = Column(table, LANGUAGE_POLISH);             \
+    const TextTable<count>* const family[LANGUAGE_COUNT] = {                                \
+        &family##English, &family##German, &family##French,  &family##Italian,              \
+        &family##Spanish, &family##Dutch,  &family##Russian, &family##Polish,               \
+    };
+
+DEFINE_FAMILY(g_panelLabels, PANEL_LABEL_COUNT, kPanelLabelTable)
+DEFINE_FAMILY(g_windDirectionTexts, WIND_DIRECTION_TEXT_COUNT, kWindDirectionTable)
+DEFINE_FAMILY(g_compassWords, COMPASS_WORD_COUNT, kCompassWordTable)
+DEFINE_FAMILY(g_lunarPhaseNames, LUNAR_PHASE_NAME_COUNT, kLunarPhaseTable)
+DEFINE_FAMILY(g_uvLevelTexts, UV_LEVEL_TEXT_COUNT, kUvLevelTable)
+DEFINE_FAMILY(g_weekdayNames, WEEKDAY_NAME_COUNT, kWeekdayTable)
+
+#undef DEFINE_FAMILY
+
+const wchar_t* const* PanelLabelsFor(int language)
+{
+    return g_panelLabels[LanguageOrEnglish(language)]->data();
+}
+
+const wchar_t* const* WindDirectionTextsFor(int language)
+{
+    return g_windDirectionTexts[LanguageOrEnglish(language)]->data();
+}
+
+const wchar_t* const* CompassWordsFor(int language)
+{
+    return g_compassWords[LanguageOrEnglish(language)]->data();
+}
+
+const wchar_t* const* LunarPhaseNamesFor(int language)
+{
+    return g_lunarPhaseNames[LanguageOrEnglish(language)]->data();
+}
+
+const wchar_t* const* UvLevelTextsFor(int language)
+{
+    return g_uvLevelTexts[LanguageOrEnglish(language)]->data();
+}
+
+const wchar_t* const* WeekdayNamesFor(int language)
+{
+    return g_weekdayNames[LanguageOrEnglish(language)]->data();
+}
+
+// The views start on English so that a reader running before the first
+// language selection still finds texts.
+const wchar_t* const* g_currentPanelLabels = g_panelLabelsEnglish.data();
+const wchar_t* const* g_currentWindDirectionTexts = g_windDirectionTextsEnglish.data();
+const wchar_t* const* g_currentCompassWords = g_compassWordsEnglish.data();
+const wchar_t* const* g_currentLunarPhaseNames = g_lunarPhaseNamesEnglish.data();
+const wchar_t* const* g_currentUvLevelTexts = g_uvLevelTextsEnglish.data();
+const wchar_t* const* g_currentWeekdayNames = g_weekdayNamesEnglish.data();
+
+void PointCurrentLanguageViews(int language)
+{
+    g_currentPanelLabels = PanelLabelsFor(language);
+    g_currentWindDirectionTexts = WindDirectionTextsFor(language);
+    g_currentCompassWords = CompassWordsFor(language);
+    g_currentLunarPhaseNames = LunarPhaseNamesFor(language);
+    g_currentUvLevelTexts = UvLevelTextsFor(language);
+    g_currentWeekdayNames = WeekdayNamesFor(language);
+}
+
+// ---------------------------------------------------------------------------
+constexpr TextTable<RowsTimesLanguages(UNIT_TEXT_ROWS)> g_unitTexts = BuildTable(kUnitTexts);
+constexpr TextTable<RowsTimesLanguages(EXPORT_COLUMN_HEADER_ROWS)> g_exportColumnHeaders =
+    BuildTable(kExportColumnHeaders);
+constexpr TextTable<RowsTimesLanguages(UPLOAD_RESULT_ROWS)> g_uploadResultTexts = BuildTable(kUploadResultTexts);
+constexpr TextTable<RowsTimesLanguages(SMALL_CHART_TITLE_ROWS)> g_smallChartTitles = BuildTable(kSmallChartTitles);
+constexpr TextTable<LANGUAGE_COUNT> g_reconnectPromptTexts = BuildTable(kReconnectPromptTexts);
+constexpr TextTable<LANGUAGE_COUNT> g_connectPromptTexts = BuildTable(kConnectPromptTexts);
+constexpr TextTable<LANGUAGE_COUNT> g_closeTexts = BuildTable(kCloseTexts);
+
+// English only, read at a fixed entry whatever the language.
+constexpr TextTable<DATA_ERROR_TEXT_COUNT> g_dataErrorTexts = {
+    L"Can't receive data!",
+    L"Can't read data file!",
+};
+
+// Status-field texts: "Receiving data... " + percent + "% done" while the
+// history downloads, "Remaining time  " + m:ss while waiting for the next live
+// reading; entry 3, one blank, is the empty value text.
+constexpr TextTable<PROGRESS_TEXT_COUNT> g_progressTexts = {
+    L"Receiving data... ",
+    L"% done",
+    L"Remaining time  ",
+    L" ",
+};

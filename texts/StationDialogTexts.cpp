@@ -1,0 +1,142 @@
+// Texts of the dialogs that edit settings kept in the station: alarms,
+// altitude, record interval and location. Rows in language order English,
+// German, French, Italian, Spanish, Dutch, Russian, Polish; SUP marks a text
+// from SuppliedTexts.h.
+#include "texts/TextTables.h"
+#include "texts/TextBuild.h"
+#include "texts/SuppliedTexts.h"
+
+using namespace texts_build;
+
+namespace {
+
+constexpr Row kAlarmDialog[] = {
+    /*  0 */ SAME8(L"Alarm setting"),
+    /*  1 */ ROW8(L"Weather alarm settings", L"Einstellungen Wetterwarnung", L"Réglage des alarmes",
+                  L"Regolazioni dell'allarme del tempo", L"Ajustes del alarmar del tiempo", L"Weeralarm instelling",
+                  L"Установки сигнала тревоги", L"Alarm dla Pogody"),
+    /*  2 */ EN_ONLY(L"Activate"),
+    /*  3 */ EN_ONLY(L"Upper limit"),
+    /*  4 */ EN_ONLY(L"Lower limit"),
+    /*  5 */ EN_ONLY(L"Current setting"),
+    /*  6 */ EN_ONLY(L"Temperature"),
+    /*  7 */ ROW8(L"Rainfall (Past 24 hours)", L"Niederschlag (vergangene 24 Stunden)",
+                  L"Précipitations (dernieres 24 heures)", L"Pioggia (scorso 24 ore)",
+                  L"Precipitación (más allá de 24 horas)", L"Regenval (afgelopen 24 uur)",
+                  L"Выпало осадков (за сутки)", L"Opady deszczu (ostatnia doba)"),
+    /*  8 */ EN_ONLY(L"Wind Speed"),
+    /*  9 */ EN_ONLY(L"Gust speed"),
+    /* 10 */ SAME8(L"Alarm time settings"),
+    /* 11 */ EN_ONLY(L"Activate"),
+    /* 12 */ ROW8(L"Alarm time (hh:mm)", L"Alarmzeit (hh:mm)", L"Heure de l'alarme (hh.mm)",
+                  L"Tempo dell'allarme (hh:mm)", L"Tiempo del alarmar (hh:mm)", L"Alarmtijd (uu:mm)",
+                  L"Сигнал Будильника (ЧЧ:ММ)", L"Alarm"),
+    /* 13 */ EN_ONLY(L"Current setting"),
+    /* 14 */ EN_ONLY(L"Weekday alarm"),
+    /* 15 */ EN_ONLY(L"Single alarm"),
+    /* 16 */ EN_ONLY(L"Pre alarm"),
+    /* 17 */ EN_ONLY(L"Period"),
+    /* 18 */ EN_ONLY(L"Duration"),
+    /* 19 */ ROW8(L"Upload new setting", L"Neue Einstellungen laden", L"Téléchargement du nouveau reglage",
+                  L"Nuova regolazione di Upload", L"Nuevo ajuste del Upload", L"Upload nieuwe instelling",
+                  L"Загрузка новых установок", L"Ładowanie nowych ustawień"),
+    /* 20 */ ROW8(L"Close", L"Ende", L"Fermer", L"Fine", L"Cierre", L"Sluit", L"Закрыть", L"Zamknij"),
+    /* 21 */ SAME8(L"AM"),
+    /* 22 */ SAME8(L"PM"),
+};
+
+constexpr Row kAltitudeDialog[] = {
+    /* 0 */ ROW8(L"Altitude", L"Höhe", L"Altitude", L"Altitudine", L"Altitud", L"Hoogte", L"Высота",
+                 L"Wysokość nad poziomem morza"),
+    /* 1 */ ROW8(L"Altitude", L"Höhe", L"Altitude", L"Altitudine", L"Altitud", L"Hoogte", L"Высота",
+                 L"Wysokość nad poziomem morza"),
+    /* 2 */ ROW8(L"Altitude (m)", L"Höhe (m)", L"Altitude (m)", L"Altitudine (m)", L"Altitud (m)", L"Hoogte (m)",
+                 L"Высота (m)", L"Wysokość (Metryczna)"),
+    /* 3 */ ROW8(L"Altitude (ft)", L"Höhe (ft)", L"Altitude (ft)", L"Altitudine (ft)", L"Altitud (ft)",
+                 L"Hoogte (ft)", L"Высота (ft)", L"Wysokość (Stopy)"),
+    /* 4 */ ROW8(L"Current setting", L"Aktuelle Einstellung", L"réglage normal", L"Regolazione corrente",
+                 L"Ajuste actual", L"Huidige instelling", L"Текущие установки", L"Obecne ustawienie"),
+    /* 5 */ ROW8(L"Upload new setting", L"Neue Einstellungen laden", L"Téléchargement du nouveau réglage",
+                 L"Nuova regolazione di Upload", L"Nuevo ajuste del Upload", L"Upload nieuwe instelling",
+                 L"Загрузка новых установок", L"Załaduj nowe ustawienia"),
+    /* 6 */ ROW8(L"Close", L"Ende", L"Fermer", L"Fine", L"Cierre", L"Sluit", L"Закрыть", L"Zamknij"),
+};
+
+// Rows 2..12 are the interval choices; list position k is interval code k + 1.
+constexpr Row kRecordIntervalDialog[] = {
+    /*  0 */ ROW8(L"Record Interval", L"Aufzeichnungsinterval", L"intervalle d'enregistrement", L"Intervallo record",
+                  L"Intervalo de registro", L"Record interval", L"Интервал записи", L"Zapisz w odstępie.."),
+    /*  1 */ ROW8(L"Record Interval", L"Aufzeichnungsinterval", L"intervalle d'enregistrement", L"Intervallo record",
+                  L"Intervalo de registro", L"Record interval", L"Интервал записи", L"Zapisz w odstępie.."),
+    /*  2 */ ROW8(L"5 minutes", SUP, L"5 minutes", SUP, SUP, SUP, SUP, SUP),
+    /*  3 */ ROW8(L"10 minutes", SUP, L"10 minutes", SUP, SUP, SUP, SUP, SUP),
+    /*  4 */ ROW8(L"20 minutes", SUP, L"20 minutes", SUP, SUP, SUP, SUP, SUP),
+    /*  5 */ ROW8(L"30 minutes", SUP, L"30 minutes", SUP, SUP, SUP, SUP, SUP),
+    /*  6 */ EN_ONLY(L"1 hour"),
+    /*  7 */ ROW8(L"1.5 hours", L"1.5 Stunden", L"1 heure et demie", L"1.5 ore", L"1.5 horas", L"1.5 uur", L"1.5 часа",
+                  L"1.5 godziny"),
+    /*  8 */ EN_ONLY(L"2 hours"),
+    /*  9 */ EN_ONLY(L"3 hours"),
+    /* 10 */ EN_ONLY(L"4 hours"),
+    /* 11 */ EN_ONLY(L"5 hours"),
+    /* 12 */ ROW8(L"1 day", L"1 Tag", L"1 jour", L"1 giorno", L"1 día", L"1 dag", L"1 день", L"1 dnia"),
+    /* 13 */ ROW8(L"Upload new setting", L"Neue Einstellungen laden", L"Téléchargement du nouveau reglage",
+                  L"Nuova regolazione di Upload", L"Nuevo ajuste del Upload", L"Upload nieuwe instelling",
+                  L"Загрузка новых установок", L"Wczytaj nowe ustawienia"),
+    /* 14 */ EN_ONLY(L"Close"),
+};
+
+// Rows 4..10 are the seven regions of the city database, in its order.
+constexpr Row kLocationDialog[] = {
+    /*  0 */ EN_ONLY(L"Location"),
+    /*  1 */ EN_ONLY(L"Local settings (local city)"),
+    /*  2 */ EN_ONLY(L"2nd settings (slave city)"),
+    /*  3 */ ROW8(L"Region", L"Region", L"Région", L"Regione", L"Región", L"Gebied", L"Регион", L"Region"),
+    /*  4 */ ROW8(L"Africa", L"Afrika", L"L'Afrique", L"L'Africa", L"África", L"Afrika", L"Африка", L"Africa"),
+    /*  5 */ ROW8(L"Asia", L"Asien", L"L'Asie", L"L'Asia", L"Asia", L"Azië", L"Азия", L"Asia"),
+    /*  6 */ ROW8(L"Australia / Pacific", L"Australien /Pazifik", L"L'Australie /Pacifique", L"L'Australia /Pacifico",
+                  L"Australia /El Pacífico", L"Australië /De Stille Oceaan", L"Австралия /Тихий Океан",
+                  L"Australia / Pacific"),
+    /*  7 */ ROW8(L"Europe", L"Europa", L"L'Europe", L"Europa", L"Europa", L"Europa", L"Европа", L"Europe"),
+    /*  8 */ ROW8(L"North America", L"Nord Amerika", L"L'Amérique du Nord", L"Del nord L'America", L"Del norte América",
+                  L"Het noorden Amerika", L"Северная Америка", L"North America"),
+    /*  9 */ ROW8(L"South America", L"Süd Amerika", L"L'Amérique du Sud", L"Del sud L'America", L"Del sur América",
+                  L"Zuiden Amerika", L"Южная америка", L"South America"),
+    /* 10 */ ROW8(L"User defined city", L"Benutzer definierte Stadt", L"Ville définie par utilisateur",
+                  L"Città definita utente", L"Ciudad definida usuario", L"Gebruiker bepaalde stad", L"Выбранный Город",
+                  L"Nazwa zdefiniowana przez użytkownia"),
+    /* 11 */ EN_ONLY(L"City name"),
+    /* 12 */ EN_ONLY(L"Current setting"),
+    /* 13 */ ROW8(L"Abbr. code", L"Abbr. Code", L"Abbr. code", L"Abbr. codice", L"Abbr. código", L"Afkort code",
+                  L"Код Города", L"Kod"),
+    /* 14 */ EN_ONLY(L"Latitude"),
+    /* 15 */ EN_ONLY(L"north"),
+    /* 16 */ EN_ONLY(L"south"),
+    /* 17 */ EN_ONLY(L"Longitude"),
+    /* 18 */ EN_ONLY(L"east"),
+    /* 19 */ EN_ONLY(L"west"),
+    /* 20 */ ROW8(L"DST mode", L"DST Modus ( Sommerzeit )", L"Mode DST", L"Modo di DST", L"Modo de DST", L"Zomertijd",
+                  L"Режим DST", L"Tryb Czasu Letniego"),
+    /* 21 */ EN_ONLY(L"DST Starts"),
+    /* 22 */ EN_ONLY(L"DST ends"),
+    /* 23 */ ROW8(L"Never use DST", L"Sommerzeit AUS", L"N'employez jamais DST", L"Non usi mai DST",
+                  L"Nunca utilice DST", L"Gebruik nooit DST", L"Отключение DST", L"Nie używaj trybu czasu letniego"),
+    /* 24 */ ROW8(L"Always add 1 hour", L"Plus 1 Stunde", L"Ajoutez toujours 1 heure", L"Aggiunga sempre 1 ora",
+                  L"Agregue siempre 1 hora", L"Voeg altijd 1 uur toe", L"Всегда добавлять 1 час",
+                  L"Zawsze dodawaj 1 godzinę"),
+    /* 25 */ EN_ONLY(L"Time offset"),
+    /* 26 */ ROW8(L"Upload new setting", L"Neue Einstellungen laden", L"téléchargement du nouveau réglage",
+                  L"Nuova regolazione di Upload", L"Nuevo ajuste del Upload", L"Upload nieuwe instelling",
+                  L"Загрузка новых установок", L"Załaduj nowe ustawienia"),
+    /* 27 */ EN_ONLY(L"Close"),
+};
+
+}  // namespace
+
+constexpr TextTable<RowsTimesLanguages(ALARM_DIALOG_ROWS)> g_alarmDialogTexts =
+    BuildTable(kAlarmDialog, supplied::kAlarmDialog);
+constexpr TextTable<RowsTimesLanguages(ALTITUDE_DIALOG_ROWS)> g_altitudeDialogTexts = BuildTable(kAltitudeDialog);
+constexpr TextTable<RowsTimesLanguages(RECORD_INTERVAL_DIALOG_ROWS)> g_recordIntervalDialogTexts =
+    BuildTable(kRecordIntervalDialog, supplied::kRecordIntervalDialog);
+constexpr TextTable<RowsTimesLanguages(LOCATION_DIALOG_ROWS)> g_locationDialogTexts =
+    BuildTable(kLocationDialog, supplied::kLocationDialog);
