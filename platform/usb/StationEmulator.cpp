@@ -1,0 +1,262 @@
+// The station emulator behind USB.dll; see USB.h for what it does.
+#include "platform/usb/StationEmulator.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+
+using namespace stationimage;
+
+namespace {
+
+constexpr unsigned char READ_COMMAND = 0xAF;
+constexpr unsigned char WRITE_COMMAND = 0xAE;
+constexpr unsigned char REPLY_MARKER = 0x5A;
+constexpr unsigned char WRONG_MARKER = 0x5B;
+constexpr unsigned char WRITE_ACK = 0xA5;
+constexpr int READ_FRAME_BYTES = 5;
+constexpr int WRITE_FRAME_BYTES = 37;
+constexpr int SHORT_REPLY_DATA_BYTES = 20;
+constexpr double MAX_ADVANCE_MINUTES = 366.0 * 1440.0;   // one step of the clock seam
+
+bool XorMatches(const unsigned char* data, int length) {
+    unsigned char x = 0;
+    for (int i = 0; i < length - 1; ++i) x ^= data[i];
+    return x == data[length - 1];
+}
+
+uint32_t AddressOf(const unsigned char* frame) {
+    return static_cast<uint32_t>(frame[1]) | static_cast<uint32_t>(frame[2]) << 8 | static_cast<uint32_t>(frame[3]) << 16;
+}
+
+StationTime PcLocalTime(double* seconds) {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    StationTime t{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, 0};
+    if (seconds) *seconds = st.wSecond + st.wMilliseconds / 1000.0;
+    return t;
+}
+
+}  // namespace
+
+std::unique_ptr<StationEmulator> StationEmulator::Create(const std::wstring& source) {
+    std::unique_ptr<StationEmulator> e(new StationEmulator());
+    if (source == L"demo") {
+        e->demo_.reset(new DemoStation(PcLocalTime(nullptr)));
+        e->AdvanceClock();
+    } else {
+        if (!ReadImageFile(source, e->image_, e->live_, &e->fileHasLive_)) return nullptr;
+        e->path_ = source;
+    }
+    return e;
+}
+
+StationEmulator::~StationEmulator() {
+    if (log_) fclose(log_);
+}
+
+void StationEmulator::StartLog(const std::wstring& path) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (log_) fclose(log_);
+    log_ = path.empty() ? nullptr : _wfopen(path.c_str(), L"w");
+}
+
+Image& StationEmulator::Memory() { return demo_ ? demo_->GetImage() : image_; }
+
+double StationEmulator::NowMinutes() const {
+    double seconds = 0;
+    const StationTime t = PcLocalTime(&seconds);
+    return static_cast<double>(ToMinutes(t)) + seconds / 60.0 + clockOffsetMinutes_;
+}
+
+void StationEmulator::AdvanceClock() {
+    if (demo_) demo_->AdvanceTo(NowMinutes());
+}
+
+void StationEmulator::CheckUnplug() {
+    if (unplugAfter_ == 0 && answers_.empty()) {
+        unplugged_ = true;
+        unplugAfter_ = -1;
+    }
+}
+
+bool StationEmulator::Present() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    CheckUnplug();
+    return !unplugged_;
+}
+
+void StationEmulator::Queue(std::vector<unsigned char> bytes) {
+    Chunk c;
+    c.bytes = std::move(bytes);
+    c.availableAt = GetTickCount64() + (slow_.Take() ? slowMs_ : 0);
+    answers_.push_back(std::move(c));
+}
+
+void StationEmulator::LogFrame(const unsigned char* data, int length) {
+    if (!log_) return;
+    for (int i = 0; i < length; ++i) fprintf(log_, i ? " %02X" : "%02X", data[i]);
+    fputc('\n', log_);
+    fflush(log_);
+}
+
+void StationEmulator::AnswerRead(uint32_t address) {
+    std::vector<unsigned char> reply(34);
+    unsigned char* d = reply.data() + 1;
+    if (address < IMAGE_BYTES) {
+        AdvanceClock();
+        const Image& memory = Memory();
+        for (uint32_t i = 0; i < 32; ++i) d[i] = memory[(address + i) % IMAGE_BYTES];
+    } else if (address == LIVE_STAMP_ADDRESS || address == LIVE_READINGS_ADDRESS) {
+        AdvanceClock();
+        Block b;
+        if (demo_) b = address == LIVE_STAMP_ADDRESS ? demo_->LiveStamp() : demo_->LiveReadings();
+        else b = address == LIVE_STAMP_ADDRESS ? live_.stamp : live_.readings;
+        std::copy(b.begin(), b.end(), d);
+    }
+    unsigned char sum = REPLY_MARKER;
+    for (int i = 0; i < 32; ++i) sum ^= d[i];
+    reply[0] = wrongMarker_.Take() ? WRONG_MARKER : REPLY_MARKER;
+    reply[33] = sum;
+    if (badChecksum_.Take()) reply[33] ^= 0x01;
+    if (shortReply_.Take()) reply.resize(1 + SHORT_REPLY_DATA_BYTES);
+    Queue(std::move(reply));
+}
+
+void StationEmulator::AnswerWrite(uint32_t address, const unsigned char* data) {
+    if (ApplySettingsWrite(Memory(), address, data) && !demo_) WriteImageFile(path_, image_, fileHasLive_ ? &live_ : nullptr);
+    Queue({WRITE_ACK});
+}
+
+int StationEmulator::Write(const unsigned char* data, int length) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    CheckUnplug();
+    if (unplugged_ || !data || length <= 0) return 0;
+    ++frames_;
+    LogFrame(data, length);
+    if (unplugAfter_ > 0) --unplugAfter_;
+    const bool isRead = length == READ_FRAME_BYTES && data[0] == READ_COMMAND && XorMatches(data, length);
+    const bool isWrite = length == WRITE_FRAME_BYTES && data[0] == WRITE_COMMAND && XorMatches(data, length);
+    if (!isRead && !isWrite) return length;   // the station ignores what it does not understand
+    if (noReply_.Take()) return length;
+    if (isRead) AnswerRead(AddressOf(data));
+    else AnswerWrite(AddressOf(data), data + 4);
+    return length;
+}
+
+int StationEmulator::Read(unsigned char* buffer, int count) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    CheckUnplug();
+    if (unplugged_) return -1;
+    if (!buffer || count <= 0) return 0;
+    const unsigned long long now = GetTickCount64();
+    int taken = 0;
+    while (taken < count && !answers_.empty() && answers_.front().availableAt <= now) {
+        Chunk& c = answers_.front();
+        const int n = std::min<int>(count - taken, static_cast<int>(c.bytes.size()));
+        std::copy(c.bytes.begin(), c.bytes.begin() + n, buffer + taken);
+        c.bytes.erase(c.bytes.begin(), c.bytes.begin() + n);
+        taken += n;
+        if (c.bytes.empty()) answers_.pop_front();
+    }
+    CheckUnplug();
+    return taken;
+}
+
+int StationEmulator::Waiting() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    CheckUnplug();
+    if (unplugged_) return -1;
+    const unsigned long long now = GetTickCount64();
+    int waiting = 0;
+    for (const Chunk& c : answers_) {
+        if (c.availableAt > now) break;
+        waiting += static_cast<int>(c.bytes.size());
+    }
+    return waiting;
+}
+
+int StationEmulator::Control(const std::string& command) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return ControlLocked(command);
+}
+
+int StationEmulator::ControlLocked(const std::string& command) {
+    std::istringstream in(command);
+    std::string verb, arg;
+    in >> verb;
+    auto count = [&](int fallback) {
+        long n = fallback;
+        std::string text;
+        if (in >> text) {
+            char* end = nullptr;
+            n = std::strtol(text.c_str(), &end, 10);
+            if (!end || *end != '\0' || n < 0) return -2;
+        }
+        return static_cast<int>(n);
+    };
+    if (verb == "fault") {
+        in >> arg;
+        if (arg == "none") {
+            noReply_ = wrongMarker_ = shortReply_ = badChecksum_ = Armed{};
+            return 0;
+        }
+        Armed* target = arg == "no-reply" ? &noReply_ : arg == "wrong-marker" ? &wrongMarker_
+                      : arg == "short-reply" ? &shortReply_ : arg == "bad-checksum" ? &badChecksum_ : nullptr;
+        const int n = count(-1);
+        if (!target || n == -2) return -1;
+        target->remaining = n;
+        return 0;
+    }
+    if (verb == "slow") {
+        const int ms = count(-2);
+        if (ms < 0) return -1;
+        const int n = count(-1);
+        if (n == -2) return -1;
+        slowMs_ = static_cast<unsigned>(ms);
+        slow_.remaining = n;
+        return 0;
+    }
+    if (verb == "unplug-after") {
+        const int n = count(-2);
+        if (n < 0) return -1;
+        unplugAfter_ = n;
+        CheckUnplug();
+        return 0;
+    }
+    if (verb == "unplug") { unplugged_ = true; return 0; }
+    if (verb == "plug") { unplugged_ = false; unplugAfter_ = -1; return 0; }
+    if (verb == "reset") {
+        noReply_ = wrongMarker_ = shortReply_ = badChecksum_ = slow_ = Armed{};
+        slowMs_ = 0;
+        unplugAfter_ = -1;
+        unplugged_ = false;
+        return 0;
+    }
+    if (verb == "advance") {
+        std::string text;
+        if (!(in >> text)) return -1;
+        char* end = nullptr;
+        const double minutes = std::strtod(text.c_str(), &end);
+        if (!end || *end != '\0' || !(minutes >= 0 && minutes <= MAX_ADVANCE_MINUTES) || !demo_) return -1;
+        clockOffsetMinutes_ += minutes;
+        return demo_->AdvanceTo(NowMinutes());
+    }
+    if (verb == "history-index") return HistoryIndexOf(Memory());
+    if (verb == "frames") return frames_;
+    if (verb == "log") {
+        std::string path;
+        std::getline(in >> std::ws, path);
+        if (log_) fclose(log_);
+        log_ = nullptr;
+        if (path.empty()) return 0;
+        const int n = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
+        std::wstring wide(n > 0 ? n - 1 : 0, L'\0');
+        if (n > 0) MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, &wide[0], n);
+        log_ = _wfopen(wide.c_str(), L"w");
+        return log_ ? 0 : -1;
+    }
+    return -1;
+}
