@@ -2,14 +2,15 @@
 // in the install folder at every start. The main dialog derives from it, so the members keep
 // their names there.
 #pragma once
+#include "texts/Cities.h"
+
 #include <string>
 
 constexpr int CHANNEL_COUNT = 6;        // indoor sensor and channels 1 to 5
 constexpr int THD_SETTING_COUNT = 54;   // 36 line styles (6 rows x 6 sensors) + 18 colours
 constexpr int ALARM_RECORD_COUNT = 18;
 constexpr int ABOUT_TEXT_COUNT = 17;
-constexpr int USER_DEFINED_CITY = 123;
-constexpr int USER_DEFINED_REGION = 6;
+constexpr int USER_DEFINED_REGION = REGION_USER_DEFINED;  // USER_DEFINED_CITY: texts/Cities.h
 
 // One city of the location settings: what "rLocation.dat" stores, and the fields derived from
 // the city tables (or, for the user-defined city, from the station).

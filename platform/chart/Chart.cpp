@@ -1,0 +1,37 @@
+#include "platform/chart/Chart.h"
+
+#include <cstdint>
+
+namespace {
+
+// Floor division for a positive divisor.
+int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// Days from 0001-01-01 to the first of the given month (month 1..12) of the proleptic Gregorian
+// calendar; negative before it.
+int64_t DaysBeforeMonth(int64_t year, int64_t month)
+{
+    // Count years from March, so the leap day ends the counted year.
+    const int64_t y = month <= 2 ? year - 1 : year;
+    const int64_t era = FloorDiv(y, 400);
+    const int64_t yearOfEra = y - era * 400;                          // 0..399
+    const int64_t monthFromMarch = month > 2 ? month - 3 : month + 9; // 0..11
+    const int64_t dayOfYear = (153 * monthFromMarch + 2) / 5;         // day 1 of that month
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    // era * 146097 + dayOfEra counts days from 0000-03-01; 0001-01-01 is day 306 of that count.
+    return era * 146097 + dayOfEra - 306;
+}
+
+} // namespace
+
+extern "C" double CChart_chartTime(int year, int month, int day, int hour, int minute, int second)
+{
+    // Carry the month into the year so that it lies in 1..12.
+    const int64_t monthIndex = static_cast<int64_t>(month) - 1;
+    const int64_t y = static_cast<int64_t>(year) + FloorDiv(monthIndex, 12);
+    const int64_t m = monthIndex - FloorDiv(monthIndex, 12) * 12 + 1;
+    const int64_t days = DaysBeforeMonth(y, m) + (static_cast<int64_t>(day) - 1);
+    const int64_t seconds = days * 86400 + static_cast<int64_t>(hour) * 3600 +
+                            static_cast<int64_t>(minute) * 60 + second;
+    return static_cast<double>(seconds);
+}

@@ -1,0 +1,110 @@
+#include "records/HistoryDownload.h"
+
+#include "records/DumpParse.h"
+#include "records/MainRecords.h"
+#include "texts/TextTables.h"
+
+#include <windows.h>
+
+#include <atomic>
+
+namespace {
+std::atomic<int> g_downloadWaitMs{DOWNLOAD_WAIT_MS};
+}
+
+int SetDownloadWaitForTesting(int milliseconds) { return g_downloadWaitMs.exchange(milliseconds); }
+int DownloadWaitMs() { return g_downloadWaitMs.load(); }
+
+void DrawAllCharts(CDisplayOps& display, const ChartViews& views)
+{
+    if (views.pressure == 1)
+        display.DrawPressureBarChart();
+    else
+        display.DrawPressureLineChart();
+    if (views.uv == 1)
+        display.DrawUvBarChart();
+    else
+        display.DrawUvLineChart();
+    display.DrawTemperatureChart();
+    if (views.rain == 1)
+        display.DrawRainBarChart();
+    else
+        display.DrawRainLineChart();
+    if (views.windSpeed == 3 && views.windDirection == 3)
+        display.DrawWindRoseChart();
+    else if (views.windSpeed == 1)
+        display.DrawWindSpeedBarChart();
+    else if (views.windSpeed == 2)
+        display.DrawWindSpeedLineChart();
+    else if (views.windDirection == 1)
+        display.DrawWindDirectionBarChart();
+    else
+        display.DrawWindDirectionChart();
+}
+
+DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link)
+{
+    int size = link.ReadMemorySize();
+    dlg.m_stationMemoryBytes = size;
+    for (int retry = 0; size < 1 && retry < MEMORY_SIZE_RETRIES; ++retry) {
+        Sleep(static_cast<DWORD>(DownloadWaitMs()));
+        size = link.ReadMemorySize();
+        dlg.m_stationMemoryBytes = size;
+    }
+    if (size < 1)
+        return DownloadOutcome::NoMemorySize;
+
+    dlg.m_downloading = 1;
+    Sleep(static_cast<DWORD>(DownloadWaitMs()));
+    if (!link.ReadWholeMemory())
+        return DownloadOutcome::ReadFailed;
+    link.WriteMemoryDump(dlg.m_allWeatherPathA);
+    if (!LoadDumpTokens(dlg.m_readings, dlg.m_allWeatherPathA))
+        return DownloadOutcome::DumpUnreadable;
+    return DownloadOutcome::Loaded;
+}
+
+std::wstring DownloadDoneStatusText()
+{
+    return std::wstring(EntryAt(g_progressTexts, 0)) + L"100" + EntryAt(g_progressTexts, 1);
+}
+
+void CompleteHistoryDownload(CMainRecords& dlg, CDisplayOps& display, IDownloadWindow& window,
+                             DownloadOutcome outcome)
+{
+    switch (outcome) {
+    case DownloadOutcome::Loaded: {
+        window.SetProgressPosition(DOWNLOAD_PROGRESS_END);
+        if (dlg.m_readings.m_rowCount > 0) {
+            dlg.m_readings.PublishAllColumns();
+            display.SetAllChartTimeWindowFromLastRecord();
+        } else {
+            g_historyRowCount = 0;
+        }
+        display.m_clock24h = dlg.m_timeFormat;
+        dlg.ApplyDownloadedAltitude();
+        dlg.ShowUvDailyMaxima();
+        dlg.ShowHeaderValues();
+        dlg.ShowRainTotals();
+        dlg.CopyDownloadedMinMax();
+        display.UpdateLocationTexts();
+        ChartViews views;
+        views.pressure = dlg.m_pressureView;
+        views.uv = dlg.m_uvView;
+        views.rain = dlg.m_rainView;
+        views.windSpeed = dlg.m_windSpeedView;
+        views.windDirection = dlg.m_windDirectionView;
+        DrawAllCharts(display, views);
+        window.SetStatusText(DownloadDoneStatusText());
+        break;
+    }
+    case DownloadOutcome::DumpUnreadable:
+        window.ShowErrorMessage(EntryAt(g_dataErrorTexts, 1));
+        break;
+    case DownloadOutcome::NoMemorySize:
+    case DownloadOutcome::ReadFailed:
+    default:
+        break;
+    }
+    dlg.m_downloading = 0;
+}

@@ -1,0 +1,91 @@
+// The history download: once per run a worker thread reads the station's whole memory, has it
+// written as "all_weather.csv" and parses that back into the readings record; then the window's
+// thread publishes the history, takes the dump's header values and redraws the charts.
+//
+// Worker side (RunHistoryDownload, on the worker thread): the memory size with its retries, the
+// whole-memory read (progress in g_readAddress), the dump file and its parse. It touches only
+// m_stationMemoryBytes, m_downloading (set) and the readings record, which the window's thread
+// leaves alone while m_downloading is set.
+//
+// Window side (CompleteHistoryDownload, on the window's thread, from the handler of
+// WM_HISTORY_DOWNLOAD_DONE): every control text, message box, chart and published global; it
+// clears m_downloading last, so the polling loop starts only after all of it.
+#pragma once
+#include "records/DisplayOps.h"
+#include "records/DownloadMessages.h"
+
+#include <string>
+
+class CMainRecords;
+
+constexpr int MEMORY_SIZE_RETRIES = 10;        // further requests after the first, 1 s apart
+constexpr int DOWNLOAD_WAIT_MS = 1000;
+constexpr int DOWNLOAD_PROGRESS_END = 1500;    // end of the progress bar's range
+
+// The wait between memory-size requests and before the whole-memory read. Tests shorten it; the
+// program never changes it. Returns the previous value.
+int SetDownloadWaitForTesting(int milliseconds);
+int DownloadWaitMs();
+
+enum class DownloadOutcome : int {
+    NoMemorySize = 0,    // the station never reported its memory size
+    ReadFailed = 1,      // the whole-memory read failed (device gone)
+    DumpUnreadable = 2,  // "all_weather.csv" could not be read back
+    Loaded = 3,          // the dump was parsed into the readings record
+};
+
+// The station link operations the worker uses.
+class IHistoryStationLink {
+public:
+    virtual ~IHistoryStationLink() = default;
+    virtual int ReadMemorySize() = 0;                    // bytes, -1 when the station does not answer
+    virtual bool ReadWholeMemory() = 0;                  // moves g_readAddress as it goes
+    virtual bool WriteMemoryDump(const char* path) = 0;  // "all_weather.csv"
+};
+
+// The window's services that the end of a download uses besides the display operations.
+class IDownloadWindow {
+public:
+    virtual ~IDownloadWindow() = default;
+    virtual void SetProgressPosition(int position) = 0;        // the progress bar (0..1500)
+    virtual void SetStatusText(const std::wstring& text) = 0;  // the status text beside it
+    virtual void ShowErrorMessage(const std::wstring& text) = 0; // a message box with OK
+};
+
+// Worker side. Asks the memory size (up to 1 + MEMORY_SIZE_RETRIES times, DownloadWaitMs() apart),
+// sets m_downloading, waits, reads the whole memory, writes the dump to m_allWeatherPathA and parses
+// it into m_readings. Never clears m_downloading and does no window work.
+DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link);
+
+// Window side, for the outcome the worker posted:
+//   Loaded: progress bar to its end; the history columns published (g_historyRowCount and the column
+//     pointers; the chart window's period only when there is a row); the clock's 24-hour copy; the
+//     header values (altitude, UV maxima, wind maxima, rain totals, extremes and trends); the location
+//     texts; every chart; the status text "Receiving data... 100% done".
+//   DumpUnreadable: the message "Can't read data file!".
+//   NoMemorySize, ReadFailed: nothing shown (the connection watch reports a lost device).
+// In every case m_downloading is cleared last.
+void CompleteHistoryDownload(CMainRecords& dlg, CDisplayOps& display, IDownloadWindow& window,
+                             DownloadOutcome outcome);
+
+// The status text at the end of the download: "Receiving data... " + "100" + "% done".
+std::wstring DownloadDoneStatusText();
+
+// ---- the thread ----------------------------------------------------------------------------------
+
+// What the connection timer hands to the worker; must outlive the thread (keep it as a member of
+// the main dialog).
+struct HistoryDownloadJob {
+    CMainRecords* records = nullptr;
+    HWND window = nullptr;                  // receives WM_HISTORY_DOWNLOAD_DONE
+    IHistoryStationLink* link = nullptr;    // null: the station object g_systemKV318
+};
+
+// Thread entry point; parameter: HistoryDownloadJob*. Runs RunHistoryDownload and posts
+// WM_HISTORY_DOWNLOAD_DONE (wParam = outcome) to job->window. When the post is impossible (no
+// window), m_downloading is cleared here instead. Returns 0.
+DWORD WINAPI HistoryDownloadThreadProc(LPVOID parameter);
+
+// Starts the worker thread for the job (sets m_downloading first); returns its handle (close it with
+// CloseHandle) or null when the thread could not be started, in which case m_downloading is cleared.
+HANDLE StartHistoryDownload(HistoryDownloadJob* job);

@@ -1,0 +1,192 @@
+// The data side of the main window: the readings record, the run state that the polling loop
+// keeps, the rolling histories of the small charts, the station extremes and summary values,
+// and the rain history file. Plain data and computation only; the main dialog derives from it
+// (class COrvelleDlg : public CDialog, public CMainRecords) and owns the controls.
+//
+// Constructible without any window: tests create it directly (on the heap: the arrays are big).
+//
+// Values in the histories and extremes are in the current display unit (base value x factor,
+// temperatures x factor + 32 when the factor is not 1). A missing value is never stored in a
+// history; an extreme of MISSING_VALUE or less means "no value" and is shown blank.
+#pragma once
+#include "app/SettingsRecord.h"
+#include "records/MissingValue.h"
+#include "records/ReadingsRecord.h"
+
+#include <atomic>
+#include <string>
+
+constexpr int UV_HISTORY_SIZE = 360;
+constexpr int PRESSURE_HISTORY_SIZE = 750;
+constexpr int RAIN_HISTORY_SIZE = 360;
+constexpr int WIND_HISTORY_SIZE = 750;
+constexpr int SENSOR_HISTORY_SIZE = 240;
+constexpr int ALTITUDE_TABLE_POINTS = 33;
+constexpr int PATH_BUFFER_BYTES = 1024;
+
+constexpr double SENSOR_WINDOW_S = 28800;   // 8 hours
+constexpr double UV_WINDOW_S = 43200;       // 12 hours
+constexpr double WIND_WINDOW_S = 86400;     // 24 hours
+constexpr double RAIN_WINDOW_S = 1296000;   // 15 days, ending at the end of the reading's day
+
+// Indexes of m_recordTime.
+enum { RECORD_HOUR = 0, RECORD_MINUTE = 1, RECORD_YEAR = 2, RECORD_MONTH = 3, RECORD_DAY = 4 };
+
+// The station's min/max and extra-value texts as the station link's getters give them
+// (narrow texts; "UU", "MISS", "HH", "LL", "U", "65535", "" and non-numbers mean no value).
+struct StationMinMaxTexts {
+    std::string indoorTempA, indoorTempB;          // indoor minimum, maximum temperature
+    std::string indoorHumidityA, indoorHumidityB;  // indoor minimum, maximum humidity
+    std::string channelTempA[SENSOR_COUNT];        // index = sensor (1..5 are read)
+    std::string channelTempB[SENSOR_COUNT];
+    std::string channelHumidityA[SENSOR_COUNT];
+    std::string channelHumidityB[SENSOR_COUNT];
+    std::string twoBitA[SENSOR_COUNT];             // humidity trend code per sensor
+    std::string twoBitB[SENSOR_COUNT];             // temperature trend code per sensor
+    std::string bcd[8];                            // daily UV maxima, 0 = seven days ago
+    std::string value170, value172;                // maximum wind speed, maximum gust
+    std::string value174, value176, value178;      // rain counters: yesterday, week, month
+};
+
+// Text of a reading for a panel: "%.1f" of the value when it is above -999 and valid is not 0,
+// else a copy of the placeholder.
+std::wstring FormatReading(const std::wstring& placeholder, int valid, double value);
+
+// The one dewpoint rule (degrees Celsius in and out when celsius is true, else Fahrenheit).
+// The result is DISPLAY_MISSING (never unit-converted) when either count is 0 or less, when
+// either input is missing (at or below -999) or when the humidity is 0 or below.
+double ComputeDewpoint(int temperatureCount, int humidityCount, double temperature, double humidity,
+                       bool celsius);
+// The dewpoint formula alone, degrees Celsius; DISPLAY_MISSING for missing inputs or humidity <= 0.
+double DewpointCelsius(double temperatureC, double humidity);
+
+// Row of a sensor in the temperature, humidity and dewpoint history rows: channel 1 to 5 in
+// rows 0 to 4, the indoor sensor in row 5.
+inline int SensorRow(int sensor) { return sensor == 0 ? SENSOR_COUNT - 1 : sensor - 1; }
+
+class CMainRecords : public CSettingsRecord {
+public:
+    CMainRecords();
+    virtual ~CMainRecords();
+    CMainRecords(const CMainRecords&) = delete;
+    CMainRecords& operator=(const CMainRecords&) = delete;
+
+    // ---- readings record and run state --------------------------------------------------
+    ReadingsRecord m_readings;
+    int& m_cityIndex = m_readings.m_headerLocation[0]; // current city index (storage in the record)
+    std::wstring m_userCityName;
+    int m_latitudeDegrees = 0, m_latitudeMinutes = 0, m_latitudeHemisphere = 0;    // 0 N, 1 S
+    int m_longitudeDegrees = 0, m_longitudeMinutes = 0, m_longitudeHemisphere = 0; // 0 E, 1 W
+    int m_recordTime[5] = {};              // hour, minute, year, month, day of the last reading
+    double m_temperatureFactor = 1.0;      // 1.0 or 1.8 (then + 32)
+    double m_uvFactor = 1.0;
+    double m_pressureFactor = 1.0;
+    double m_rainFactor = 1.0;             // 1.0 or 0.03937
+    double m_windFactor = 1.0;
+    std::atomic<unsigned char> m_downloading{1}; // set until the history download has finished
+    std::atomic<int> m_stationMemoryBytes{0};    // station memory size, -1 while it gives none
+    double m_rainCounterAtReset = 0.0;     // rain counter (mm) kept at the last rain reset
+    double m_lastRainCounter = 0.0;        // rain counter (mm) at the previous reading
+    std::wstring m_lastRecordLine;
+    std::wstring m_installFolder;          // with a trailing backslash
+    char m_allWeatherPathA[PATH_BUFFER_BYTES] = {};
+    char m_record2minPathA[PATH_BUFFER_BYTES] = {};
+
+    // ---- rolling histories (newest sample at the last index) -----------------------------
+    double m_uvHistoryTimes[UV_HISTORY_SIZE] = {};
+    double m_uvHistoryValues[UV_HISTORY_SIZE] = {};
+    int m_uvHistoryCount = 0;
+    double m_pressureHistoryTimes[PRESSURE_HISTORY_SIZE] = {};
+    double m_pressureHistoryValues[PRESSURE_HISTORY_SIZE] = {};
+    int m_pressureHistoryCount = 0;
+    double m_rainHistoryTimes[RAIN_HISTORY_SIZE] = {};
+    double m_rainHistoryValues[RAIN_HISTORY_SIZE] = {};
+    int m_rainHistoryCount = 0;            // at most 359, or 360 right after LoadPassRainData
+    double m_windHistoryTimes[WIND_HISTORY_SIZE] = {};
+    double m_windHistorySpeeds[WIND_HISTORY_SIZE] = {};
+    double m_windHistoryDirections[WIND_HISTORY_SIZE] = {}; // compass index, or MISSING_VALUE
+    int m_windHistoryCount = 0;
+    double m_sensorHistoryTimes[SENSOR_COUNT][SENSOR_HISTORY_SIZE] = {};        // by sensor
+    double m_sensorHistoryTemperatures[SENSOR_COUNT][SENSOR_HISTORY_SIZE] = {}; // by SensorRow
+    double m_sensorHistoryHumidities[SENSOR_COUNT][SENSOR_HISTORY_SIZE] = {};   // by SensorRow
+    double m_sensorHistoryDewpoints[SENSOR_COUNT][SENSOR_HISTORY_SIZE] = {};    // by SensorRow
+    int m_sensorHistoryCounts[SENSOR_COUNT] = {};   // temperatures and times, by sensor
+    int m_humidityHistoryCounts[SENSOR_COUNT] = {}; // humidities (and dewpoints), by sensor
+
+    // ---- station extremes and summary values ---------------------------------------------
+    double m_liveValue[4] = {};            // indoor: min temp, max temp, max humidity, min humidity
+    double m_channelTempMin[5] = {};       // channels 1 to 5
+    double m_channelTempMax[5] = {};
+    double m_channelHumidityMin[5] = {};
+    double m_channelHumidityMax[5] = {};
+    int m_temperatureTrend[SENSOR_COUNT] = {}; // 1, 2, 3 select a trend picture; 0 none
+    int m_humidityTrend[SENSOR_COUNT] = {};
+    double m_uvDailyMax[8] = {};           // 7 today .. 0 seven days ago
+    double m_windNow[2] = {};              // maximum speed, maximum gust
+    double m_rainNow[3] = {};              // mm: yesterday, last week, last month (-999.9 none)
+    double m_dewpointMaxNow[SENSOR_COUNT]; // display unit; DISPLAY_MISSING until a first value
+    double m_dewpointMinNow[SENSOR_COUNT];
+    double m_altitudeMetres = 0;
+    double m_pressureOffset = 0;           // hPa, standard atmosphere at the altitude - 1013.25
+    double m_pressureHourly[25] = {};      // oldest first, [24] the latest hour
+
+    // ---- chart time ----------------------------------------------------------------------
+    // Chart time of a date and time (seconds, Chart::chartTime).
+    static double ChartTimeOf(int year, int month, int day, int hour, int minute, int second = 0);
+    // Chart time of m_recordTime (seconds 0).
+    double RecordChartTime() const;
+    // Display temperature of a Celsius value (missing stays missing).
+    double ToDisplayTemperature(double celsius) const;
+
+    // ---- rolling histories ---------------------------------------------------------------
+    void AppendUvSample();
+    void AppendPressureSample();
+    void AppendRainSample(bool newHour);
+    void AppendWindSample();
+    void AppendSensorSamples();
+    void PruneHistories(int minute, int hour, int month, int year, int day);
+    void ShiftHistoryTimes(int minute, int hour, int year, int month, int day);
+    void FillDewpointSeries();
+
+    // All counts 0 and every array zeroed (wind speeds DISPLAY_MISSING).
+    void ClearHistories();
+    // One row for the published history columns from the current reading and m_recordTime
+    // (used at every hour change); updates m_lastRainCounter like the hourly rain sum.
+    HistoryRow BuildHourlyHistoryRow();
+    void AppendHourlyHistoryRow();
+
+    // ---- station extremes and summary values ---------------------------------------------
+    // Reads the texts through StationMinMaxTextsNow() and applies them.
+    void LoadStationMinMax();
+    void LoadStationMinMax(const StationMinMaxTexts& texts);
+    void CopyDownloadedMinMax();
+    void ShowHeaderValues();
+    void ShowUvDailyMaxima();
+    void ApplyDownloadedAltitude();
+    void ShowRainTotals();
+    void UpdateAltitudePressureOffset();
+    void UpdateDewpointMinMax();
+
+    // ---- rain history file "PassRainData.dat" in m_installFolder ---------------------------
+    bool SavePassRainData();
+    bool LoadPassRainData(int count, double sinceTime);
+    std::wstring PassRainDataPath() const;
+
+    static const double s_altitudeTableMetres[ALTITUDE_TABLE_POINTS];
+    static const double s_altitudeTablePressure[ALTITUDE_TABLE_POINTS];
+
+protected:
+    // Window hooks, overridden by the main dialog. Both may be called from the history download
+    // worker thread (CopyDownloadedMinMax and the Show* routines run there): the override must
+    // post the work to the window's thread.
+    // Sets the text of the main window's control with the given id; the default does nothing.
+    virtual void SetControlText(int controlId, const std::wstring& text);
+    // Fills the station's current min/max texts (the station link's getters after
+    // ReadMinMaxAreas); false when there are none. The default has no station and returns false;
+    // the main dialog returns MinMaxTextsFromDecoder(g_dataDecode) (records/StationMinMax.h).
+    virtual bool StationMinMaxTextsNow(StationMinMaxTexts* texts);
+
+private:
+    void AppendSample(double* times, double* values, double* values2, int size, int* count, double time,
+                      double value, double value2);
+};

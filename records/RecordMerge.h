@@ -1,0 +1,144 @@
+// The four record files of the install folder and how staged record lines reach them.
+//
+//   "csv.dat"         comma, base units, the staged line unchanged          -> "RECORDS.csv"
+//   "txt.dat"         tab,   base units, commas of the staged line as tabs  -> "RECORDS.txt"
+//   "csv_custom.dat"  comma, display units, converted values "%0.2f"        -> "RECORDS_CUSTOM.csv"
+//   "txt_custom.dat"  tab,   display units, converted values "%0.2f"        -> "RECORDS_CUSTOM.txt"
+//
+// Every record file starts with a header row of the 33 column names (some followed by a blank and a
+// unit text); every line, the header included, ends with CR LF, and every field is followed by the
+// file's separator. A missing value is an empty field.
+#pragma once
+#include <string>
+#include <string_view>
+
+struct CSettingsRecord;
+class CMainRecords;
+
+constexpr int RECORD_COLUMN_COUNT = 33;
+
+// Column indexes of a record line.
+constexpr int COLUMN_YEAR = 0;
+constexpr int COLUMN_WEEKDAY = 1;
+constexpr int COLUMN_MONTH = 2;
+constexpr int COLUMN_DAY = 3;
+constexpr int COLUMN_HOUR = 4;
+constexpr int COLUMN_MINUTE = 5;
+
+// Display-unit factors of the record files (display value = base value x factor).
+constexpr double FACTOR_C_TO_F = 1.8;           // then + 32
+constexpr double FACTOR_UVI_TO_MEDH = 3.0 / 7.0;
+constexpr double FACTOR_HPA_TO_INHG = 0.02954;
+constexpr double FACTOR_HPA_TO_MMHG = 0.75025;
+constexpr double FACTOR_MPH_TO_KMH = 1.61;
+constexpr double FACTOR_MPH_TO_KNOTS = 0.87;
+constexpr double FACTOR_MPH_TO_MS = 0.45;
+constexpr double FACTOR_MM_TO_INCH = 0.03937;
+
+// The five display-unit selectors that the custom files follow. The defaults are the base units
+// (degrees Celsius, UV index, hPa, mph, mm), the units of "csv.dat" and "txt.dat".
+struct DisplayUnitSelection {
+    int temperature = 0;  // 0 degC, 1 degF
+    int uv = 1;           // 0 MED/h, 1 UV index
+    int pressure = 1;     // 0 inHg, 1 hPa, 2 mmHg
+    int wind = 3;         // 0 km/h, 1 knots, 2 m/s, 3 mph
+    int rain = 1;         // 0 inch, 1 mm
+
+    bool operator==(const DisplayUnitSelection& o) const
+    {
+        return temperature == o.temperature && uv == o.uv && pressure == o.pressure && wind == o.wind &&
+               rain == o.rain;
+    }
+    bool operator!=(const DisplayUnitSelection& o) const { return !(*this == o); }
+};
+
+DisplayUnitSelection UnitsOf(const CSettingsRecord& settings);
+
+enum class RecordFileKind { Csv, Txt, CsvCustom, TxtCustom };
+
+inline char SeparatorOf(RecordFileKind kind)
+{
+    return (kind == RecordFileKind::Txt || kind == RecordFileKind::TxtCustom) ? '\t' : ',';
+}
+inline bool IsCustom(RecordFileKind kind)
+{
+    return kind == RecordFileKind::CsvCustom || kind == RecordFileKind::TxtCustom;
+}
+
+// Names of the files in the install folder.
+extern const wchar_t* const STAGING_FILE_NAME;     // "tmpLastRec.txt"
+extern const wchar_t* const MERGE_TEMP_FILE_NAME;  // "txt2csv.txt"
+const wchar_t* RecordFileName(RecordFileKind kind);  // "csv.dat", ...
+const wchar_t* UserCopyName(RecordFileKind kind);    // "RECORDS.csv", ...
+
+// The header row (without its line end) in the given units; base files use the default units.
+std::string BuildHeaderRow(char separator, const DisplayUnitSelection& units);
+
+// One record line (without line end) converted into display units: split at inSeparator, every field
+// written followed by outSeparator; what follows the last separator is dropped. Empty, blank and
+// missing values become empty fields; temperatures, UV, pressure, wind and rain columns are converted
+// and written "%0.2f"; the other columns are copied unchanged.
+std::string ConvertLineForDisplay(std::string_view line, char inSeparator, char outSeparator,
+                                  const DisplayUnitSelection& units);
+
+// The line as it is written into a record file of the given kind (staged lines use commas).
+std::string RecordLineFor(RecordFileKind kind, std::string_view stagedLine, const DisplayUnitSelection& units);
+
+// Merges the complete lines of sourcePath into targetPath. A target that does not exist or is empty is
+// created with its header row and receives every line. Otherwise, with mergeByTime a line is appended
+// only when its (year, month, day, hour, minute) is later than that of the target's last complete line
+// (lines of fewer than six fields are appended without comparison); without it every line is appended.
+// tempPath is the temporary copy of the target's complete lines ("txt2csv.txt"), deleted again.
+// A target whose last line lacks its line end has that line ended before anything is appended.
+void MergeRecordFile(RecordFileKind kind, bool mergeByTime, const std::wstring& sourcePath,
+                     const std::wstring& targetPath, const std::wstring& tempPath,
+                     const DisplayUnitSelection& units);
+
+// Rebuilds a custom file whole from its base file ("csv.dat" -> "csv_custom.dat", "txt.dat" ->
+// "txt_custom.dat"): header row in the given units, then every complete record line converted.
+void RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& targetPath,
+                       const DisplayUnitSelection& units);
+
+// Opens copyPath for writing with exclusive sharing (creating or truncating it) and, only when that
+// succeeds, copies recordPath into it. Returns false (copy untouched) when the copy is held open
+// elsewhere or the record file cannot be read.
+bool CopyToUserFile(const std::wstring& recordPath, const std::wstring& copyPath);
+
+// True when the file can be opened for writing with exclusive sharing; the file is then created or
+// truncated (and closed again).
+bool CanOpenExclusive(const std::wstring& path);
+
+// Appends one line and CR LF to the staging file; a last line without line end is ended first.
+bool AppendStagedLine(const std::wstring& stagingPath, std::string_view line);
+
+// Truncates and deletes the staging file.
+void DeleteStagingFile(const std::wstring& stagingPath);
+
+// ---------------------------------------------------------------------------
+// The main dialog's operations over its install folder and display-unit selectors.
+
+void MergeIntoCsvDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
+                     const std::wstring& targetPath);
+void MergeIntoTxtDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
+                     const std::wstring& targetPath);
+void MergeIntoCsvCustomDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
+                           const std::wstring& targetPath);
+void MergeIntoTxtCustomDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
+                           const std::wstring& targetPath);
+
+void ReconvertCsvCustomDat(const CMainRecords& dlg, const std::wstring& sourcePath, const std::wstring& targetPath);
+void ReconvertTxtCustomDat(const CMainRecords& dlg, const std::wstring& sourcePath, const std::wstring& targetPath);
+
+// What the polling loop does after staging: merges "tmpLastRec.txt" into the four record files
+// (first pass: by time, order csv, txt, csv_custom, txt_custom; later passes: every line, order csv,
+// csv_custom, txt, txt_custom), copies each onto its "RECORDS" file when that is not held open
+// elsewhere, then truncates and deletes the staging file. Files live in installFolder (trailing
+// separator).
+void MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units);
+void MergeStagedRecords(const CMainRecords& dlg, bool firstPass);
+
+// What the units handler does after a change of a temperature, pressure, UV, rain or wind unit:
+// rebuilds "csv_custom.dat" and "txt_custom.dat" (each only when it can be opened exclusively) and
+// copies them onto "RECORDS_CUSTOM.csv" and "RECORDS_CUSTOM.txt".
+void RebuildCustomRecords(const std::wstring& installFolder, const DisplayUnitSelection& units);
+void RebuildCustomRecords(const CMainRecords& dlg);

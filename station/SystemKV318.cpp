@@ -1,0 +1,208 @@
+// The station object's commands: live reading with its timer, range and whole-memory reads, the
+// newest history record, the min/max areas and the block write.
+#include "station/SystemKV318.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "station/DataDecode.h"
+#include "station/UsbApi.h"
+
+CSystemKV318::CSystemKV318()
+{
+    m_memoryImage = new uint8_t[STATION_IMAGE_SIZE]();
+    m_memorySize = 0;
+    g_usbDevice.m_handle =
+        UsbOpen(g_usbDevice.m_handle, STATION_VENDOR_ID, STATION_PRODUCT_ID, 0x2000, 0x2000, 0);
+    g_readAddress = 0;
+    m_textBuffer = new char[STATION_TEXT_BUFFER_SIZE]();
+}
+
+CSystemKV318::~CSystemKV318()
+{
+    if (g_liveTimerId != 0) {
+        KillTimer(nullptr, g_liveTimerId);
+        g_liveTimerId = 0;
+    }
+    delete[] m_textBuffer;
+    m_textBuffer = nullptr;
+    delete[] m_memoryImage;
+    m_memoryImage = nullptr;
+}
+
+void CSystemKV318::CopyToImage(int address, const uint8_t* block)
+{
+    for (int j = 0; j < STATION_BLOCK_SIZE; ++j) {
+        const int a = address + j;
+        if (a >= 0 && a < STATION_IMAGE_SIZE)
+            m_memoryImage[a] = block[j];
+    }
+}
+
+// ---- live reading ----------------------------------------------------------------------------------
+
+VOID CALLBACK LiveTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    g_systemKV318.ReadLiveData();
+}
+
+bool CSystemKV318::StartLiveReading(const char* path)
+{
+    if (path == nullptr || std::strlen(path) >= sizeof g_liveFilePath)
+        return false;
+    std::snprintf(g_liveFilePath, sizeof g_liveFilePath, "%s", path);
+    const bool result = ReadLiveData();
+    // One live timer at a time: a second start replaces the first.
+    if (g_liveTimerId != 0)
+        KillTimer(nullptr, g_liveTimerId);
+    g_liveTimerId = SetTimer(nullptr, 0, static_cast<UINT>(LiveReadPeriodMs()), LiveTimerProc);
+    return result;
+}
+
+bool CSystemKV318::ReadLiveData()
+{
+    bool result = true;
+    bool replyFailed = false;
+    const int addresses[2] = {LIVE_STAMP_ADDRESS, LIVE_READINGS_ADDRESS};
+    for (int i = 0; i < 2; ++i) {
+        uint8_t block[STATION_BLOCK_SIZE];
+        switch (RequestBlock(addresses[i], ReadKind::Live, block)) {
+        case BlockResult::DeviceGone:
+            if (g_liveTimerId != 0) {
+                KillTimer(nullptr, g_liveTimerId);
+                g_liveTimerId = 0;
+            }
+            return false;
+        case BlockResult::Timeout:
+            continue;   // skip this block, go on with the next
+        case BlockResult::Failed:
+            result = false;
+            replyFailed = true;
+            continue;
+        case BlockResult::Accepted:
+            if (replyFailed)
+                continue;   // nothing after a failed reply is decoded
+            if (addresses[i] == LIVE_STAMP_ADDRESS) {
+                g_dataDecode.SplitStampBlock(block);
+                g_dataDecode.DecodeTimeStampBlock();
+            } else {
+                g_dataDecode.SplitCurrentBlock(block);
+                g_dataDecode.DecodeCurrentBlock();
+                g_dataDecode.WriteCurrentDump(g_liveFilePath);
+            }
+            break;
+        }
+    }
+    return result;
+}
+
+// ---- memory reads ------------------------------------------------------------------------------------
+
+bool CSystemKV318::ReadMemoryRange(int start, int end)
+{
+    if (start >= end || start < 0 || end >= STATION_IMAGE_SIZE) {
+        SetLastErrorText("Incorrect address input!");
+        return false;
+    }
+    g_dataDecode.m_stationMemorySize = m_memorySize;
+    for (int address = start; address <= end; address += STATION_BLOCK_SIZE) {
+        uint8_t block[STATION_BLOCK_SIZE];
+        if (RequestBlockWithRetries(address, block) != BlockResult::Accepted)
+            return false;
+        CopyToImage(address, block);
+        g_dataDecode.SplitMemoryBlock(block, address);
+    }
+    g_dataDecode.DecodeSettingsArea();
+    return true;
+}
+
+bool CSystemKV318::ReadWholeMemory()
+{
+    const int size = ::ReadMemorySize();
+    m_memorySize = size;
+    g_dataDecode.m_stationMemorySize = size;
+    if (size < 1) {
+        SetLastErrorText("Can't read the memory size!");
+        return false;
+    }
+    for (int address = 0; address < size; address += STATION_BLOCK_SIZE) {
+        uint8_t block[STATION_BLOCK_SIZE];
+        if (RequestBlockWithRetries(address, block) != BlockResult::Accepted)
+            return false;
+        CopyToImage(address, block);
+        g_dataDecode.SplitMemoryBlock(block, address);
+    }
+    g_dataDecode.DecodeSettingsArea();
+    return true;
+}
+
+int CSystemKV318::ReadMemorySize() { return ::ReadMemorySize(); }
+
+int CSystemKV318::ReadHistoryPointer() { return ::ReadHistoryPointer(); }
+
+bool CSystemKV318::ReadLatestHistoryRecord(int referenceYear)
+{
+    const int next = ::ReadHistoryPointer();
+    if (next < 0)
+        return false;   // no pointer: nothing is read
+
+    // Memory size: needed to find the ring's last slot after a wrap, else the one already known.
+    int memorySize = m_memorySize;
+    if (next == HISTORY_BASE) {
+        memorySize = ::ReadMemorySize();
+        if (memorySize < 1)
+            return false;
+    }
+    if (memorySize < 1 || memorySize > STATION_IMAGE_SIZE)
+        memorySize = STATION_IMAGE_SIZE;
+
+    const int latest = LatestRecordAddress(next, memorySize);
+    if (latest < 0) {
+        SetLastErrorText("Incorrect address input!");
+        return false;
+    }
+    // The record and the 26 bytes after it; when those would run past the end of the memory
+    // (the ring's last slot), the second block is taken so that it ends with the record instead.
+    const int secondOffset =
+        latest + 2 * STATION_BLOCK_SIZE <= memorySize ? STATION_BLOCK_SIZE : HISTORY_RECORD_SIZE - STATION_BLOCK_SIZE;
+    const int offsets[2] = {0, secondOffset};
+    for (int offset : offsets) {
+        uint8_t block[STATION_BLOCK_SIZE];
+        if (RequestBlockWithRetries(latest + offset, block) != BlockResult::Accepted)
+            return false;
+        CopyToImage(latest + offset, block);
+        g_dataDecode.SplitHistoryBlock(offset, block);
+    }
+    g_dataDecode.DecodeHistoryRecords(referenceYear);
+    return true;
+}
+
+bool CSystemKV318::ReadMinMaxAreas()
+{
+    const int areas[2] = {ADDRESS_MINMAX_BLOCK, ADDRESS_EXTRA_VALUE_BLOCK};
+    if (m_memorySize < 1) {
+        SetLastErrorText("Can't read the memory size!");
+        g_dataDecode.DecodeMinMaxArea();
+        g_dataDecode.DecodeMinMaxArea();
+        return false;
+    }
+    for (int address : areas) {
+        uint8_t block[STATION_BLOCK_SIZE];
+        if (RequestBlockWithRetries(address, block) != BlockResult::Accepted)
+            return false;
+        CopyToImage(address, block);
+        g_dataDecode.SplitAreaBlock(block, address);
+        g_dataDecode.DecodeMinMaxArea();
+    }
+    return true;
+}
+
+bool CSystemKV318::WriteMemoryBlock(const uint8_t* data, int count, int address)
+{
+    return ::WriteMemoryBlock(data, count, address);
+}
+
+bool CSystemKV318::WriteMemoryDump(const char* path)
+{
+    return g_dataDecode.WriteMemoryDump(path);
+}

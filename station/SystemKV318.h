@@ -1,0 +1,70 @@
+// The station object: the image of the station's memory and the commands other parts call.
+// Every command runs on its caller's thread and blocks it for at most the reply wait per request.
+#pragma once
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "station/StationMemoryMap.h"
+#include "station/UsbLink.h"
+
+// Large enough for the longest newest-record line a corrupt record can produce (about 132 characters).
+constexpr int STATION_TEXT_BUFFER_SIZE = 256;
+
+class CSystemKV318 {
+public:
+    // Allocates and zeroes the image and opens the USB device (once per run).
+    CSystemKV318();
+    // Kills the live timer and frees the buffers; the device is not closed.
+    virtual ~CSystemKV318();
+    CSystemKV318(const CSystemKV318&) = delete;
+    CSystemKV318& operator=(const CSystemKV318&) = delete;
+
+    std::atomic<int32_t> m_memorySize{0};  // station memory size, set by ReadWholeMemory; 0 until then
+    uint8_t* m_memoryImage = nullptr;       // STATION_IMAGE_SIZE bytes; byte n = station address n
+    char* m_textBuffer = nullptr;           // STATION_TEXT_BUFFER_SIZE bytes, returned by the Str getters
+
+    // ---- commands --------------------------------------------------------------------------------
+    // Keeps path as the live record file, reads the live data once and arms the two-minute timer
+    // (replacing a timer armed before). Returns the result of that first read.
+    bool StartLiveReading(const char* path);
+    // Live stamp and live readings blocks, decoded and written as the live record file.
+    bool ReadLiveData();
+    // Blocks at start, start + 32, ... while the address is at most end; then the settings decode.
+    bool ReadMemoryRange(int start, int end);
+    // Memory size, then every block below it; then the settings decode.
+    bool ReadWholeMemory();
+    // Memory size in bytes (0x2000, 0x8000, 0x20000, 0x10000); -1 on failure.
+    int ReadMemorySize();
+    // Address of the next history record; -1 on failure.
+    int ReadHistoryPointer();
+    // Reads and decodes the newest history record (years searched back from referenceYear).
+    bool ReadLatestHistoryRecord(int referenceYear);
+    // Min/max area (block at 36) and extra values (block at 170), each decoded after its read.
+    bool ReadMinMaxAreas();
+    // Sends count (0..32) bytes to address in a write frame; true when acknowledged in time.
+    bool WriteMemoryBlock(const uint8_t* data, int count, int address);
+    // Writes "all_weather.csv" from the decoded memory (after ReadWholeMemory).
+    bool WriteMemoryDump(const char* path);
+
+    // ---- getters: the decoded text in narrow characters, in m_textBuffer (overwritten by the next
+    // call of any of them) --------------------------------------------------------------------------
+    const char* GetIndoorTempAStr();
+    const char* GetIndoorTempBStr();
+    const char* GetIndoorHumidityAStr();
+    const char* GetIndoorHumidityBStr();
+    const char* GetBcdValueStr(int type);
+    const char* GetValue174Str();
+    const char* GetValue176Str();
+    const char* GetValue178Str();
+    const char* GetLatestRecordLineStr();
+
+private:
+    // Copies the bytes of a received block that lie inside the image.
+    void CopyToImage(int address, const uint8_t* block);
+    const char* ToTextBuffer(const std::wstring& text);
+};
+
+// The one station object (defined in StationGlobals.cpp, built after the decoder and the
+// application object).
+extern CSystemKV318 g_systemKV318;

@@ -1,0 +1,372 @@
+// Staging of the downloaded history and the four record files, checked byte for byte.
+#include "DumpFixture.h"
+
+#include "records/DumpParse.h"
+#include "records/ReadingsRecord.h"
+#include "records/RecordMerge.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Four records, newest first; the parse keeps the three newest (rows 0..2 = 10:10, 10:15, 10:20).
+// Channel 2 is absent ("OUT"/"UU"), channel 5 reads "LL"/"HH"; the 10:15 record has missing UV,
+// forecast, wind chill, gust and speed, and the rain reset; the 10:20 record has no rain value.
+std::vector<DumpRecordText> HistoryA()
+{
+    return {
+        {"2014,1,18,6,10,20,0sec", "21.00,52,6.00,82", "OUT,UU,1.70,92,-2.80,72",
+         "LL,HH,2.50,1013.50,1,2,20.00,5.00", "3.00,S,MISS,120"},
+        {"2014,1,18,6,10,15,300sec", "20.50,51,5.50,81", "OUT,UU,1.60,91,-3.00,71",
+         "LL,HH,MISS,1013.00,0,UU,OUT,UU", "UU,UU,CLEAR,110"},
+        {"2014,1,18,6,10,10,600sec", "20.00,50,5.00,80", "OUT,UU,1.50,90,-3.20,70",
+         "LL,HH,0.00,1013.25,1,3,19.50,4.00", "2.00,SSW,DEFAULT,100"},
+        {"2014,1,18,6,10,5,900sec", "19.00,49,4.00,79", "OUT,UU,1.40,89,-3.40,69",
+         "LL,HH,0.00,1013.00,1,3,19.00,4.00", "2.00,N,CLEAR,90"},
+    };
+}
+
+// Rain base 10.0 mm: 100 counts = 70.5375 mm -> 60.5; 110 counts = 77.59125 mm -> 67.6, which the
+// 10:20 row (rain status "MISS") takes over from the row before it.
+const char* const kStaged[3] = {
+    "2014,6,1,18,10,10,20.00,50.00,5.00,80.00,, , 1.50,90.00,-3.20,70.00,, , 0.00,1013.25,3,19.50,4.00,2.00,9,60.5,",
+    "2014,6,1,18,10,15,20.50,51.00,5.50,81.00,, , 1.60,91.00,-3.00,71.00,, , , 1013.00,0,, , , 0,67.6,",
+    "2014,6,1,18,10,20,21.00,52.00,6.00,82.00,, , 1.70,92.00,-2.80,72.00,, , 2.50,1013.50,2,20.00,5.00,3.00,8,67.6,",
+};
+
+const char* const kBaseHeader =
+    "Year,Weekday,Month,Date,Hour,Minute,InTemp (degC),InRH (%),CH1Temp (degC),CH1RH (%),CH2Temp (degC),"
+    "CH2RH (%),CH3Temp (degC),CH3RH (%),CH4Temp (degC),CH4RH (%),CH5Temp (degC),CH5RH (%),UV (UVI),"
+    "Baro (mBar/hPa),Weather,Wchill (degC),Wgust (mph),Wspeed (mph),W_Dir,RainCount (mm),OneHour (mm),"
+    "r24Hour (mm),Yesterday (mm),LastWeek (mm),LastMonth (mm),uvDaily (UVI),uvWeekly (UVI),";
+
+const char* const kDisplayHeader =
+    "Year,Weekday,Month,Date,Hour,Minute,InTemp (degF),InRH (%),CH1Temp (degF),CH1RH (%),CH2Temp (degF),"
+    "CH2RH (%),CH3Temp (degF),CH3RH (%),CH4Temp (degF),CH4RH (%),CH5Temp (degF),CH5RH (%),UV (MED/h),"
+    "Baro (inHg),Weather,Wchill (degF),Wgust (km/h),Wspeed (km/h),W_Dir,RainCount (inch),OneHour (inch),"
+    "r24Hour (inch),Yesterday (inch),LastWeek (inch),LastMonth (inch),uvDaily (MED/h),uvWeekly (MED/h),";
+
+// The staged lines in degF, MED/h, inHg, km/h and inch (worked out by hand: 20.00 C -> 68.00 F,
+// 1013.25 hPa x 0.02954 -> 29.93, 4.00 mph x 1.61 -> 6.44, 60.5 mm x 0.03937 -> 2.38, 2.50 UVI x 3/7
+// -> 1.07); blank and empty fields become empty, the direction " 0" is copied as it is.
+const char* const kDisplay[3] = {
+    "2014,6,1,18,10,10,68.00,50.00,41.00,80.00,,,34.70,90.00,26.24,70.00,,,0.00,29.93,3,67.10,6.44,3.22,9,2.38,",
+    "2014,6,1,18,10,15,68.90,51.00,41.90,81.00,,,34.88,91.00,26.60,71.00,,,,29.92,0,,,, 0,2.66,",
+    "2014,6,1,18,10,20,69.80,52.00,42.80,82.00,,,35.06,92.00,26.96,72.00,,,1.07,29.94,2,68.00,8.05,4.83,8,2.66,",
+};
+
+// The same lines in the base units, every converted column written "%0.2f".
+const char* const kBaseCustom[3] = {
+    "2014,6,1,18,10,10,20.00,50.00,5.00,80.00,,,1.50,90.00,-3.20,70.00,,,0.00,1013.25,3,19.50,4.00,2.00,9,60.50,",
+    "2014,6,1,18,10,15,20.50,51.00,5.50,81.00,,,1.60,91.00,-3.00,71.00,,,,1013.00,0,,,, 0,67.60,",
+    "2014,6,1,18,10,20,21.00,52.00,6.00,82.00,,,1.70,92.00,-2.80,72.00,,,2.50,1013.50,2,20.00,5.00,3.00,8,67.60,",
+};
+
+const char* const kLater = "2014,6,1,18,10,25,21.10,52.00,6.00,82.00,, , 1.70,92.00,-2.80,72.00,, , 2.50,1013.50,2,"
+                           "20.00,5.00,3.00,8,67.6,";
+
+std::string Tabs(std::string s)
+{
+    for (char& c : s)
+        if (c == ',')
+            c = '\t';
+    return s;
+}
+
+std::string File(const char* header, std::initializer_list<const char*> lines, bool tabs = false)
+{
+    std::string text = std::string(header) + "\r\n";
+    for (const char* line : lines)
+        text += std::string(line) + "\r\n";
+    return tabs ? Tabs(text) : text;
+}
+
+DisplayUnitSelection DisplayUnits()
+{
+    DisplayUnitSelection units;
+    units.temperature = 1;
+    units.uv = 0;
+    units.pressure = 0;
+    units.wind = 0;
+    units.rain = 0;
+    return units;
+}
+
+class RecordFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        record = std::make_unique<ReadingsRecord>();
+        ParseDumpText(*record, BuildDumpText(StandardDumpHeader(), HistoryA()));
+        ASSERT_EQ(record->m_rowCount, 3);
+    }
+
+    std::wstring Stage(const std::wstring& folder)
+    {
+        std::wstring staging = folder + STAGING_FILE_NAME;
+        EXPECT_TRUE(record->AppendLastRecords(10.0, staging));
+        return staging;
+    }
+
+    std::unique_ptr<ReadingsRecord> record;
+};
+
+TEST_F(RecordFilesTest, StagedHistoryLinesFollowTheStagingFormat)
+{
+    std::wstring folder = ScratchFolder(L"staged");
+    Stage(folder);
+    EXPECT_EQ(ReadBytes(folder + STAGING_FILE_NAME),
+              std::string(kStaged[0]) + "\r\n" + kStaged[1] + "\r\n" + kStaged[2] + "\r\n");
+}
+
+TEST_F(RecordFilesTest, HistoryMergedTwiceByTimeGivesNoDuplicatesInBaseAndDisplayUnits)
+{
+    std::wstring folder = ScratchFolder(L"twice");
+    const DisplayUnitSelection units = DisplayUnits();
+    Stage(folder);
+    MergeStagedRecords(folder, true, units);
+    EXPECT_FALSE(FileExists(folder + STAGING_FILE_NAME));
+    EXPECT_FALSE(FileExists(folder + MERGE_TEMP_FILE_NAME));
+
+    const std::string csv = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2]});
+    const std::string custom = File(kDisplayHeader, {kDisplay[0], kDisplay[1], kDisplay[2]});
+    EXPECT_EQ(ReadBytes(folder + L"csv.dat"), csv);
+    EXPECT_EQ(ReadBytes(folder + L"txt.dat"), Tabs(csv));
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom);
+    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), Tabs(custom));
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), csv);
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.txt"), Tabs(csv));
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS_CUSTOM.csv"), custom);
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS_CUSTOM.txt"), Tabs(custom));
+
+    // A second start stages the same history and one newer line: only that line is added.
+    Stage(folder);
+    ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, kLater));
+    MergeStagedRecords(folder, true, units);
+    const std::string csv2 = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2], kLater});
+    EXPECT_EQ(ReadBytes(folder + L"csv.dat"), csv2);
+    EXPECT_EQ(ReadBytes(folder + L"txt.dat"), Tabs(csv2));
+    const std::string later =
+        "2014,6,1,18,10,25,69.98,52.00,42.80,82.00,,,35.06,92.00,26.96,72.00,,,1.07,29.94,2,68.00,8.05,4.83,8,2.66,";
+    const std::string custom2 = custom + later + "\r\n";
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom2);
+    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), Tabs(custom2));
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS_CUSTOM.txt"), Tabs(custom2));
+}
+
+TEST_F(RecordFilesTest, MergeWithoutTimeAppendsEveryStagedLineInBaseUnits)
+{
+    std::wstring folder = ScratchFolder(L"notime");
+    Stage(folder);
+    MergeStagedRecords(folder, true, DisplayUnitSelection());
+    const std::string custom = File(kBaseHeader, {kBaseCustom[0], kBaseCustom[1], kBaseCustom[2]});
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom);
+
+    // A later pass merges without comparing: a line the files already hold is appended again.
+    ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, kStaged[2]));
+    MergeStagedRecords(folder, false, DisplayUnitSelection());
+    const std::string csv = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2], kStaged[2]});
+    EXPECT_EQ(ReadBytes(folder + L"csv.dat"), csv);
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.txt"), Tabs(csv));
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom + kBaseCustom[2] + "\r\n");
+}
+
+// ---- merge rules -----------------------------------------------------------------------------------
+
+class MergeRulesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = ScratchFolder(L"rules");
+        source = folder + L"source.txt";
+        target = folder + L"csv.dat";
+        temp = folder + MERGE_TEMP_FILE_NAME;
+    }
+    void Merge(RecordFileKind kind, bool byTime, const std::string& staged)
+    {
+        WriteBytes(source, staged);
+        MergeRecordFile(kind, byTime, source, target, temp, DisplayUnitSelection());
+    }
+    std::wstring folder, source, target, temp;
+};
+
+TEST_F(MergeRulesTest, OnlyLaterTimesAreAppendedAndTheWeekdayTakesNoPart)
+{
+    const std::string header = std::string(kBaseHeader) + "\r\n";
+    WriteBytes(target, header + "2009,4,12,31,23,58,1.00,\r\n");
+    Merge(RecordFileKind::Csv, true,
+          "2009,4,12,31,23,58,2.00,\r\n"    // same time: dropped
+          "2009,5,12,31,23,58,3.00,\r\n"    // differs only in the weekday: dropped
+          "2009,4,12,31,23,57,4.00,\r\n"    // earlier: dropped
+          "2009,4,12,31,23,59,5.00,\r\n"    // a minute later: appended
+          "2008,4,12,31,23,59,6.00,\r\n"    // earlier year: dropped
+          "2010,5,1,1,0,0,7.00,\r\n"        // next year: appended
+          "2009,4,12,31,23,59,8.00,\r\n"    // later than the base although older than 2010: appended
+          "1,2,3\r\n"                       // fewer than six fields: appended without comparison
+          "2011,1,1,1,0,0,9.00,");          // no line end: not processed
+    EXPECT_EQ(ReadBytes(target), header +
+                                     "2009,4,12,31,23,58,1.00,\r\n"
+                                     "2009,4,12,31,23,59,5.00,\r\n"
+                                     "2010,5,1,1,0,0,7.00,\r\n"
+                                     "2009,4,12,31,23,59,8.00,\r\n"
+                                     "1,2,3\r\n");
+    EXPECT_FALSE(FileExists(temp));
+}
+
+TEST_F(MergeRulesTest, NewYearIsLaterThanTheLastMinuteOfTheOldYear)
+{
+    const std::string header = std::string(kBaseHeader) + "\r\n";
+    WriteBytes(target, header + "2010,5,1,1,0,0,\r\n");
+    Merge(RecordFileKind::Csv, true, "2009,4,12,31,23,59,\r\n");
+    EXPECT_EQ(ReadBytes(target), header + "2010,5,1,1,0,0,\r\n");
+}
+
+TEST_F(MergeRulesTest, HeaderOnlyAndEmptyTargetsTakeEveryLine)
+{
+    const std::string header = std::string(kBaseHeader) + "\r\n";
+    WriteBytes(target, header);
+    Merge(RecordFileKind::Csv, true, "2014,6,1,18,10,20,\r\n");
+    EXPECT_EQ(ReadBytes(target), header + "2014,6,1,18,10,20,\r\n");
+
+    // A file of 0 bytes counts as new: it gets its header row.
+    WriteBytes(target, "");
+    Merge(RecordFileKind::Csv, true, "2014,6,1,18,10,20,\r\n");
+    EXPECT_EQ(ReadBytes(target), header + "2014,6,1,18,10,20,\r\n");
+}
+
+TEST_F(MergeRulesTest, UnfinishedLastLineIsEndedAndNotTakenAsTheBase)
+{
+    const std::string header = std::string(kBaseHeader) + "\r\n";
+    WriteBytes(target, header + "2014,6,1,18,10,20,\r\n2014,6,1,18,10,3");
+    // The base is the 10:20 line before the unfinished one; nothing is glued onto that line.
+    Merge(RecordFileKind::Csv, true, "2014,6,1,18,10,20,\r\n2014,6,1,18,10,25,\r\n");
+    EXPECT_EQ(ReadBytes(target), header + "2014,6,1,18,10,20,\r\n2014,6,1,18,10,3\r\n2014,6,1,18,10,25,\r\n");
+}
+
+TEST_F(MergeRulesTest, TabFileComparesItsTabSeparatedLastLine)
+{
+    target = folder + L"txt.dat";
+    const std::string header = Tabs(std::string(kBaseHeader) + "\r\n");
+    WriteBytes(target, header + "2014\t6\t1\t18\t10\t20\t\r\n");
+    Merge(RecordFileKind::Txt, true, "2014,6,1,18,10,20,1.00,\r\n2014,6,1,18,10,22,1.00, \r\n");
+    EXPECT_EQ(ReadBytes(target), header + "2014\t6\t1\t18\t10\t20\t\r\n2014\t6\t1\t18\t10\t22\t1.00\t \r\n");
+}
+
+TEST_F(MergeRulesTest, MissingSourceWritesNothing)
+{
+    MergeRecordFile(RecordFileKind::Csv, true, folder + L"none.txt", target, temp, DisplayUnitSelection());
+    EXPECT_FALSE(FileExists(target));
+}
+
+// ---- display conversion ----------------------------------------------------------------------------
+
+TEST(DisplayConversionTest, ConvertsByColumnAndEmptiesMissingValues)
+{
+    DisplayUnitSelection units;
+    units.temperature = 1;
+    units.pressure = 0;
+    // Indoor 20.00 -> 68.00 F, humidity 45.00 unchanged, three blanks and markers empty, non-numbers empty.
+    std::string line = "2014,6,1,18,10,20,20.00,45.00,   ,HH,O T,xyz,,,,,,,,1013.25,";
+    EXPECT_EQ(ConvertLineForDisplay(line, ',', ',', units),
+              "2014,6,1,18,10,20,68.00,45.00,,HH,,xyz,,,,,,,,29.93,");
+    // mmHg, knots, m/s and MED/h; rain columns 25..30 and UV 31, 32.
+    units = DisplayUnitSelection();
+    units.pressure = 2;
+    units.wind = 1;
+    units.uv = 0;
+    units.rain = 0;
+    std::string full = "0,0,0,0,0,0,,,,,,,,,,,,,7.00,1000.00,1,,10.00,20.00,4,100.00,1.00,2.00,3.00,4.00,5.00,14.00,"
+                       "7.00,";
+    EXPECT_EQ(ConvertLineForDisplay(full, ',', '\t', units),
+              Tabs("0,0,0,0,0,0,,,,,,,,,,,,,3.00,750.25,1,,8.70,17.40,4,3.94,0.04,0.08,0.12,0.16,0.20,6.00,3.00,"));
+    units.wind = 2;
+    EXPECT_EQ(ConvertLineForDisplay("0,0,0,0,0,0,,,,,,,,,,,,,,,,,10.00,20.00,tail", ',', ',', units),
+              "0,0,0,0,0,0,,,,,,,,,,,,,,,,,4.50,9.00,");
+}
+
+// ---- user-facing copies and the custom rebuild -------------------------------------------------------
+
+TEST(UserCopyTest, CopyHeldOpenElsewhereIsSkippedAndReplacedLater)
+{
+    std::wstring folder = ScratchFolder(L"copy");
+    WriteBytes(folder + L"csv.dat", "new\r\n");
+    WriteBytes(folder + L"RECORDS.csv", "old\r\n");
+    HANDLE held = CreateFileW((folder + L"RECORDS.csv").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(CopyToUserFile(folder + L"csv.dat", folder + L"RECORDS.csv"));
+    CloseHandle(held);
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), "old\r\n");
+    EXPECT_TRUE(CopyToUserFile(folder + L"csv.dat", folder + L"RECORDS.csv"));
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), "new\r\n");
+    // A record file that cannot be read leaves the copy alone.
+    EXPECT_FALSE(CopyToUserFile(folder + L"none.dat", folder + L"RECORDS.csv"));
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), "new\r\n");
+}
+
+TEST_F(RecordFilesTest, UnitChangeRebuildsBothCustomFilesAndBack)
+{
+    std::wstring folder = ScratchFolder(L"rebuild");
+    Stage(folder);
+    MergeStagedRecords(folder, true, DisplayUnitSelection());
+
+    RebuildCustomRecords(folder, DisplayUnits());
+    const std::string custom = File(kDisplayHeader, {kDisplay[0], kDisplay[1], kDisplay[2]});
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom);
+    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), Tabs(custom));
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS_CUSTOM.csv"), custom);
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS_CUSTOM.txt"), Tabs(custom));
+
+    RebuildCustomRecords(folder, DisplayUnitSelection());
+    const std::string base = File(kBaseHeader, {kBaseCustom[0], kBaseCustom[1], kBaseCustom[2]});
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), base);
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS_CUSTOM.txt"), Tabs(base));
+}
+
+TEST(CustomRebuildTest, HeaderOnlyBaseAndMissingBase)
+{
+    std::wstring folder = ScratchFolder(L"rebuild2");
+    WriteBytes(folder + L"csv.dat", std::string(kBaseHeader) + "\r\n");
+    RebuildCustomRecords(folder, DisplayUnits());
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), std::string(kDisplayHeader) + "\r\n");
+    // No "txt.dat": the custom file is left empty, and the next merge gives it its header row again.
+    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), "");
+    WriteBytes(folder + L"staged.txt", "2014,6,1,18,10,20,20.00,\r\n");
+    MergeRecordFile(RecordFileKind::TxtCustom, true, folder + L"staged.txt", folder + L"txt_custom.dat",
+                    folder + MERGE_TEMP_FILE_NAME, DisplayUnits());
+    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), Tabs(std::string(kDisplayHeader) + "\r\n" +
+                                                           "2014,6,1,18,10,20,68.00,\r\n"));
+}
+
+// ---- staging ---------------------------------------------------------------------------------------
+
+TEST_F(RecordFilesTest, StagedRainWrapsInMillimetresAndEmptyRecordWritesNothing)
+{
+    // A counter below the base has wrapped: 5.0 - 12.0 + 65535 counts in mm (46226.750625) = 46219.8.
+    record->m_rainColumn[0] = 5.0;
+    EXPECT_NE(record->BuildStagedLine(0, 12.0).find(",46219.8,"), std::string::npos);
+    // The first row without a rain value has no previous row to stand in: missing.
+    record->m_rainColumn[0] = DISPLAY_MISSING;
+    const std::string first = record->BuildStagedLine(0, 12.0);
+    EXPECT_EQ(first.substr(first.size() - 5), ",9,, ");
+
+    std::wstring folder = ScratchFolder(L"empty");
+    WriteBytes(folder + STAGING_FILE_NAME, "kept\r\n");
+    ReadingsRecord empty;
+    EXPECT_FALSE(empty.AppendLastRecords(0.0, folder + STAGING_FILE_NAME));
+    EXPECT_EQ(ReadBytes(folder + STAGING_FILE_NAME), "kept\r\n");
+}
+
+TEST(StagingFileTest, AppendEndsAnUnfinishedLineFirst)
+{
+    std::wstring folder = ScratchFolder(L"append");
+    WriteBytes(folder + STAGING_FILE_NAME, "2014,6,1,18,10,20,");
+    ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, "2014,6,1,18,10,22,"));
+    EXPECT_EQ(ReadBytes(folder + STAGING_FILE_NAME), "2014,6,1,18,10,20,\r\n2014,6,1,18,10,22,\r\n");
+    DeleteStagingFile(folder + STAGING_FILE_NAME);
+    EXPECT_FALSE(FileExists(folder + STAGING_FILE_NAME));
+}
+
+} // namespace
