@@ -193,6 +193,7 @@ void CMainRecords::AppendRainSample(bool newHour)
     if (!IsValid(r))
         return;
     const double d = RainIncrement(r, m_lastRainCounter, m_readings.IsRainCleared());
+    m_rainSinceHourlyRow += d;
     const double time = RecordChartTime();
     if (newHour) {
         const int c = std::clamp(m_rainHistoryCount, 0, RAIN_HISTORY_SIZE);
@@ -224,7 +225,10 @@ void CMainRecords::PruneHistories(int minute, int hour, int month, int year, int
         const int kept = CountInWindow(m_sensorHistoryTimes[s], SENSOR_HISTORY_SIZE, m_sensorHistoryCounts[s],
                                        t - SENSOR_WINDOW_S, t);
         m_sensorHistoryCounts[s] = kept;
-        m_humidityHistoryCounts[s] = kept;
+        // The humidities have no times of their own and are judged by the temperature times, but
+        // never counted beyond the samples they hold: a channel that gives temperatures without
+        // humidities must not count positions that were never filled.
+        m_humidityHistoryCounts[s] = std::min(std::clamp(m_humidityHistoryCounts[s], 0, SENSOR_HISTORY_SIZE), kept);
     }
     m_uvHistoryCount = CountInWindow(m_uvHistoryTimes, UV_HISTORY_SIZE, m_uvHistoryCount, t - UV_WINDOW_S, t);
     m_windHistoryCount =
@@ -354,7 +358,11 @@ HistoryRow CMainRecords::BuildHourlyHistoryRow()
     row.pressure = IsValid(pressure) ? pressure * m_pressureFactor : DISPLAY_MISSING;
     const double r = m_readings.RainValue();
     if (IsValid(r)) {
-        row.rain = RainIncrement(r, m_lastRainCounter, m_readings.IsRainCleared()) * m_rainFactor;
+        // AppendRainSample has already moved m_lastRainCounter to this reading: the hour's rain is
+        // what it collected since the previous row.
+        const double d = m_rainSinceHourlyRow + RainIncrement(r, m_lastRainCounter, m_readings.IsRainCleared());
+        row.rain = d * m_rainFactor;
+        m_rainSinceHourlyRow = 0;
         m_lastRainCounter = r;
     }
     const double speed = m_readings.GetWindSpeed();

@@ -87,6 +87,7 @@ public:
     std::atomic<int> m_stationMemoryBytes{0};    // station memory size, -1 while it gives none
     double m_rainCounterAtReset = 0.0;     // rain counter (mm) kept at the last rain reset
     double m_lastRainCounter = 0.0;        // rain counter (mm) at the previous reading
+    double m_rainSinceHourlyRow = 0.0;     // rain (mm) taken in since the last hourly history row
     std::wstring m_lastRecordLine;
     std::wstring m_installFolder;          // with a trailing backslash
     char m_allWeatherPathA[PATH_BUFFER_BYTES] = {};
@@ -151,7 +152,9 @@ public:
     // All counts 0 and every array zeroed (wind speeds DISPLAY_MISSING).
     void ClearHistories();
     // One row for the published history columns from the current reading and m_recordTime
-    // (used at every hour change); updates m_lastRainCounter like the hourly rain sum.
+    // (used at every hour change, after AppendRainSample). Its rain is the rain since the previous
+    // hourly row: what the readings since then added, plus any rain of this reading not yet taken
+    // in (m_lastRainCounter then moves to this reading).
     HistoryRow BuildHourlyHistoryRow();
     void AppendHourlyHistoryRow();
 

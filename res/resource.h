@@ -1,3 +1,59 @@
 // Resource ids of the program.
 #pragma once
-#define IDD_ORVELLE_DIALOG 102
+
+// Dialog templates.
+#define IDD_ORVELLE_DIALOG 102     // the main window
+#define IDD_SHOW_ALL_CHART 184     // the all-sensor chart window
+
+// Strings.
+#define IDS_ABOUTBOX 101           // "&About Orvelle..." (system menu)
+
+// Icons.
+#define IDR_MAINFRAME 326          // the program's icon
+
+// Menus: 129 English; 129 + language id for the other languages.
+#define IDR_MENU_ENGLISH 129
+
+// Bitmaps: the connection states of the status strip and the trend marks of the sensor panels.
+#define IDB_CONNECTED 170
+#define IDB_NOT_FOUND 183
+#define IDB_DOWNLOADING 184
+#define IDB_TREND_1 180
+#define IDB_TREND_2 181
+#define IDB_TREND_3 182
+
+// System menu item of the About box.
+#define IDM_ABOUTBOX 0x0010
+
+// Menu commands.
+#define ID_FILE_SAVE_AS 32771
+#define ID_FILE_AUTO_SAVING 32772
+#define ID_FILE_PRINT 32773
+#define ID_FILE_CLOSE 32774
+#define ID_RECORD_CLEAR_ALL 32775
+#define ID_RECORD_CLEAR_RAIN 32776
+#define ID_RECORD_INTERVAL 32777
+#define ID_SETTING_LANGUAGE 32778
+#define ID_SETTING_ALTITUDE 32779
+#define ID_SETTING_LOCATION 32780
+#define ID_SETTING_THD 32781
+#define ID_SETTING_CHART_DISPLAY 32782
+#define ID_SETTING_ALARM 32783
+#define ID_SETTING_DISPLAYING_UNIT 32784
+#define ID_HELP_CONTENTS_PAGE 32786
+#define ID_HELP_CONTENTS 32787
+#define ID_HELP_INDEX 32788
+#define ID_HELP_SEARCH 32789
+#define ID_HELP_ABOUT 32790
+
+// Controls of the main window (template 102) that are addressed by id.
+#define IDC_REDRAW_CHARTS 1004
+#define IDC_PROGRESS 1029
+#define IDC_UPPER_SENSOR 1030
+#define IDC_LOWER_SENSOR 1031
+#define IDC_SHOW_INDOOR 1035       // 1035..1040: indoor, channels 1..5
+#define IDC_SHOW_TEMPERATURE 1041
+#define IDC_SHOW_HUMIDITY 1042
+#define IDC_SHOW_DEWPOINT 1043
+#define IDC_RAIN_TOTAL 1098
+#define IDC_STATUS 1109

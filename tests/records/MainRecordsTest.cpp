@@ -262,6 +262,60 @@ TEST(RollingHistories, AbsentChannelNeverEntersTheHistories)
     EXPECT_DOUBLE_EQ(row.temperature[2], 11.0);
 }
 
+TEST(RollingHistories, HumidityCountNeverCountsPositionsItDidNotFill)
+{
+    // Channel 3 gives temperatures but no humidity: its humidity history stays empty, so no
+    // never-filled position (0 %) is counted; once humidities come, only they are counted.
+    auto m = StartReplay("replay_no_humidity", 100);
+    for (int minute : {20, 22, 24}) {
+        ScriptedReading r = At(10, minute, 100);
+        r.humidity[3] = "UU";
+        Feed(*m, r);
+    }
+    EXPECT_EQ(m->m_sensorHistoryCounts[3], 3);
+    EXPECT_EQ(m->m_humidityHistoryCounts[3], 0);
+    EXPECT_EQ(m->m_humidityHistoryCounts[2], 3);
+    Feed(*m, At(10, 26, 100));
+    EXPECT_EQ(m->m_sensorHistoryCounts[3], 4);
+    EXPECT_EQ(m->m_humidityHistoryCounts[3], 1);
+    EXPECT_DOUBLE_EQ(m->m_sensorHistoryHumidities[SensorRow(3)][239], 62.0);
+}
+
+TEST(RollingHistories, HourlyHistoryRowCarriesTheRainSinceThePreviousRow)
+{
+    g_historyRowCount = 0;
+    auto m = StartReplay("replay_hourly_row", 100);
+    Feed(*m, At(10, 20, 100));
+    Feed(*m, At(10, 40, 103));
+    Feed(*m, At(11, 0, 105)); // the loop appends the hourly row after the rain sample
+    m->AppendHourlyHistoryRow();
+    ASSERT_EQ(g_historyRowCount.load(), 1);
+    EXPECT_EQ(g_historyHour[0], 11);
+    EXPECT_NEAR(g_historyRain[0], RainCountsToMm(5), 1e-9);
+
+    Feed(*m, At(11, 30, 106));
+    ScriptedReading missing = At(11, 40, 0);
+    missing.rainCounter = "UU";
+    Feed(*m, missing);
+    Feed(*m, At(12, 0, 107));
+    m->AppendHourlyHistoryRow();
+    ASSERT_EQ(g_historyRowCount.load(), 2);
+    EXPECT_NEAR(g_historyRain[1], RainCountsToMm(2), 1e-9);
+
+    // An hour without rain gives 0; the rain is in the display unit.
+    m->m_rainFactor = 0.03937;
+    Feed(*m, At(13, 0, 107));
+    EXPECT_EQ(m->BuildHourlyHistoryRow().rain, 0.0);
+    Feed(*m, At(13, 30, 111));
+    Feed(*m, At(14, 0, 111));
+    EXPECT_NEAR(m->BuildHourlyHistoryRow().rain, RainCountsToMm(4) * 0.03937, 1e-9);
+    // A missing counter at the hour change gives a missing row value.
+    ScriptedReading missingAtHour = At(15, 0, 0);
+    missingAtHour.rainCounter = "MISS";
+    Feed(*m, missingAtHour);
+    EXPECT_EQ(m->BuildHourlyHistoryRow().rain, DISPLAY_MISSING);
+}
+
 TEST(RollingHistories, WindDirectionThatIsNoCompassPoint)
 {
     auto m = StartReplay("replay_wind", 100);

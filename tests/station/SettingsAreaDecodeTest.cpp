@@ -98,6 +98,36 @@ TEST_F(SettingsDecode, UserCityKeepsCoordinates)
     EXPECT_EQ("W", T(0x0A, 1));
 }
 
+// The location writer's bytes and the decoder share one layout: the zone hours are the high nibble
+// of 0x0D, and the 0..16 code of bit 4 of 0x0A and the low nibble of 0x0B (text 2 of 0x0A) carries
+// the daylight-saving rule (rule 1 is the bit, rule r > 1 the nibble r - 1).
+TEST_F(SettingsDecode, LocationAsTheWriterEncodesItDecodesToItsFields)
+{
+    stationimage::LocationSetting city;
+    city.latDegrees = 50; city.latMinutes = 7; city.lonDegrees = 104; city.lonMinutes = 59; city.west = true;
+    city.dstRule = 1; city.zonePlus = false; city.zoneHours = 7; city.zoneMinutes = 30; city.cityCode = 123;
+    stationimage::SetLocation(m_image, 0, city);
+    city.dstRule = 5; city.zoneHours = 11; city.zoneMinutes = 0; city.lonDegrees = 8;
+    stationimage::SetLocation(m_image, 1, city);
+    Decode();
+    EXPECT_EQ("50", T(0x06));
+    EXPECT_EQ("07", T(0x07));
+    EXPECT_EQ("104", T(0x08));
+    EXPECT_EQ("59", T(0x09));
+    EXPECT_EQ("W", T(0x0A, 1));
+    EXPECT_EQ("16", T(0x0A, 2));
+    EXPECT_EQ("-", T(0x0A, 3));
+    EXPECT_EQ("30min", T(0x0A, 4));
+    EXPECT_EQ("7", T(0x0D));
+    EXPECT_EQ("123", T(0x0C));
+    EXPECT_EQ("008", T(0x18));
+    EXPECT_EQ("4", T(0x1A, 2));
+    EXPECT_EQ("4", T(0x1B));
+    EXPECT_EQ("0min", T(0x1A, 4));
+    EXPECT_EQ("11", T(0x1D));
+    EXPECT_EQ("123", T(0x1C));
+}
+
 TEST_F(SettingsDecode, PredefinedCityHidesCoordinatesOfThatBlockOnly)
 {
     SetCity(0x06, 45);

@@ -1,0 +1,238 @@
+// The main dialog: the one window of the program, with every setting, history and control of
+// the main window for the whole run.
+//
+// The data side (settings record, readings, rolling histories, extremes, rain state, folders of
+// the record files) lives in CMainRecords; the display operations that the history download calls
+// are CDisplayOps; this class adds the window: controls, window resources, folders of the images,
+// start-up, settings files, sensor panels, and the handlers of its message map.
+//
+// Files by concern: OrvelleDlgInit.cpp (construction, OnInitDialog, data exchange, system menu,
+// painting), OrvelleDlgSettings.cpp (settings files), OrvelleDlgMenus.cpp (menus),
+// OrvelleDlgTimers.cpp (timers and polling loop), OrvelleDlgControls.cpp (control texts from any
+// thread), SensorPanels.cpp (sensor panels and their settings file).
+#pragma once
+#include "app/XStatic.h"
+#include "display/ShowAllChartDlg.h"
+#include "platform/ui/UiControls.h"
+#include "platform/ui/UiDialog.h"
+#include "records/DisplayOps.h"
+#include "records/HistoryDownload.h"
+#include "records/MainRecords.h"
+#include "res/resource.h"
+#include "varnok/VarnokCal.h"
+
+#include <vector>
+
+// Window timers (all arrive as WM_TIMER).
+enum {
+    TIMER_CONNECTION = 1,     // every 1000 ms: connection watch and download progress
+    TIMER_FORECAST_ICON = 2,  // every 5000 ms: forecast picture
+    TIMER_CLOCK = 3,          // every 500 ms: clock text
+    TIMER_POLL = 4,           // every 1000 ms: polling loop
+    TIMER_AUTO_SAVE = 5,      // every 60000 ms: automatic saving
+};
+
+constexpr int PROGRESS_RANGE = 1500;
+constexpr int DISPLAY_ELEMENT_COUNT = 162;
+constexpr int SENSOR_NAME_ELEMENT = 84;      // elements 84..89: the channel names
+constexpr COLORREF MAIN_BACKGROUND_COLOUR = 0xD8E9EC;
+constexpr int SERIES_CHECK_COUNT = 9;        // check boxes 1041, 1042, 1043, 1035..1040
+
+// Posted to the main dialog by SetControlText from another thread: wParam the control id,
+// lParam a heap std::wstring that the handler deletes.
+constexpr UINT WM_SET_CONTROL_TEXT = WM_APP + 0x101;
+
+class COrvelleDlg : public CDialog, public CMainRecords, public CDisplayOps {
+public:
+    explicit COrvelleDlg(CWnd* parent = nullptr);
+    ~COrvelleDlg() override;
+
+    // ---- controls, in binding order (DoDataExchange) -----------------------------------------
+    CxStatic m_forecastPicture;        // 1003
+    CxStatic m_uvChart;                // 1009
+    CxStatic m_pressureChart;          // 1005
+    CxStatic m_windChart;              // 1010
+    CxStatic m_moonPicture;            // 1018
+    CxStatic m_seaLevelPressureText;   // 1002
+    CxStatic m_temperatureChart;       // 1022
+    CxStatic m_rainChart;              // 1045
+    CxStatic m_uvLevelPicture;         // 1028
+    CxStatic m_connectionPicture;      // 1069
+    CxStatic m_dateText;               // 1095
+    CxStatic m_weekdayText;            // 1096
+    CxStatic m_timeText;               // 1097
+    CxStatic m_panelStatic[5];         // 1104..1107 trend pictures (upper T, upper H, lower T, lower H),
+                                       // 1108 seconds or AM/PM beside the clock
+    CxStatic m_progressText;           // 1144, one pixel inside the progress bar
+
+    CStatic m_pressureFrame;           // 1000
+    CStatic m_uvFrame;                 // 1007
+    CStatic m_windFrame;               // 1011
+    CStatic m_sunMoonFrame;            // 1013
+    CStatic m_sunriseFrame;            // 1016
+    CStatic m_moonFrame;               // 1017
+    CStatic m_sunsetPicture;           // 1014
+    CStatic m_sunrisePicture;          // 1015
+    CStatic m_locationFrame;           // 1020
+    CStatic m_sensorFrame;             // 1023
+    CStatic m_rainFrame;               // 1024
+    CStatic m_dateTimeFrame;           // 1026
+    CStatic m_statusFrame;             // 1025
+    CStatic m_localPressureText;       // 1027
+    CStatic m_static1032;              // 1032
+    CStatic m_static1033;              // 1033
+    CStatic m_static1034;              // 1034
+    CStatic m_static1046;              // 1046
+    CStatic m_static1047;              // 1047
+    CStatic m_pressureSeparator;       // 1050
+    CStatic m_uvTexts[9];              // 1051..1059: 1052 exposure level, 1056 UV value, 1057..1059 maxima
+    CStatic m_static1019;              // 1019
+    CStatic m_sunMoonTexts[9];         // 1060..1068: 1061 sunrise, 1062 sunset, 1063 moon phase,
+                                       // 1064..1066 city, latitude, longitude
+    CStatic m_sensorValueTexts[9];     // 1070..1078: upper current T, H, D; lower current T, H, D;
+                                       // upper maximum T, H, D
+    CStatic m_upperTempMinText;        // 1082
+    CStatic m_lowerMaxTexts[3];        // 1079..1081: lower maximum T, H, D
+    CStatic m_upperHumidityMinText;    // 1012
+    CStatic m_panelTexts[12];          // 1083..1094: 1083 upper minimum D, 1084..1086 lower minimum
+                                       // T, H, D, 1087..1090 wind values and maxima, 1091, 1092 wind
+                                       // direction, 1093 wind chill
+    CStatic m_rainTotalStatic;         // 1098
+    CStatic m_rainTotalsTexts[3];      // 1099..1101: yesterday, last week, last month
+    CStatic m_windSeparators[2];       // 1102, 1103
+    CStatic m_statusStatic;            // 1109
+    CStatic m_rainResetText;           // 1140
+
+    CButton m_seriesChecks[SERIES_CHECK_COUNT];  // 1041, 1042, 1043, 1035..1040
+    CProgressCtrl m_progress;          // 1029
+    CComboBox m_upperSensorCombo;      // 1030
+    CComboBox m_lowerSensorCombo;      // 1031
+
+    // ---- window resources ----------------------------------------------------------------
+    HICON m_hIcon = nullptr;           // icon 326
+    HBRUSH m_bkBrush = nullptr;        // solid MAIN_BACKGROUND_COLOUR, made at start
+    CMenu* m_menu = nullptr;           // the window's current menu (heap, kept to the end)
+    unsigned char m_menusEnabled = 0;
+
+    // ---- folders (m_installFolder is in CMainRecords) --------------------------------------
+    CString m_dataFolder;              // install folder + "data\"
+    CString m_imgFolder;               // install folder + "Img\"
+    char m_imgFolderA[PATH_BUFFER_BYTES] = {};  // narrow copy of m_imgFolder, for the chart renderer
+
+    // ---- owned objects ---------------------------------------------------------------------
+    CVarnokCal m_varnokCal;
+    CShowAllChartDlg* m_pAllChartDlg = nullptr;  // created by OnInitDialog, kept to the end
+    HINSTANCE m_hLumidor = nullptr;    // Lumidor.dll, null when it could not be loaded
+
+    // ---- run state -------------------------------------------------------------------------
+    int m_connected = 0;
+    unsigned char m_firstPollDone = 0;
+    int m_forecastCode = 0;
+    int m_forecastFlag = 0;
+    int m_lastLunarPhase = -1;
+    int m_chosenCityIndex = -1;        // city of the last location upload; 0 or less: none
+    unsigned char m_bigChartShown = 0;
+    long long m_recordSeenTime = 0;    // seconds since 1970 when the last new record came in
+    int m_rainResetTime[5] = {};       // year, month, day, hour, minute of the last rain reset
+    double m_rainResetTimeChart = 0;   // the same as chart time
+    unsigned char m_rainResetLoaded = 0;
+    unsigned char m_channelShown[SERIES_CHECK_COUNT] = {};  // states of 1041, 1042, 1043, 1035..1040
+
+    // ---- panel layout state ------------------------------------------------------------------
+    std::vector<int> m_elemX, m_elemY, m_elemW, m_elemH;  // empty until the layout is selected
+    std::vector<CString> m_elemCaption;
+    int m_clientWidth = 0;
+    int m_clientHeight = 0;
+    int m_appliedUpperVariant = -1;
+    int m_appliedLowerVariant = -1;
+    int m_appliedChartType[5] = {};
+
+    CString m_locationText[2];
+
+    // ---- start-up --------------------------------------------------------------------------
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* dx) override;
+    // The folders of step 7 of the start: from the module path, or the fixed places.
+    void SetUpFolders();
+
+    // ---- settings files (OrvelleDlgSettings.cpp) -------------------------------------------
+    void LoadSettings();
+    bool SaveRainReset();
+    bool LoadRainReset();
+
+    // ---- menus (OrvelleDlgMenus.cpp) ------------------------------------------------------------
+    void LoadLanguageMenu(int language);
+    void EnableStationMenus(bool enable);
+
+    // ---- sensor panels (SensorPanels.cpp) --------------------------------------------------------
+    void LoadInOutdoorSetting();
+    void SaveInOutdoorSetting();
+    void UpdateUpperSensorPanel();
+    void UpdateLowerSensorPanel();
+
+    // ---- About box --------------------------------------------------------------------------------
+    void OnAbout();
+
+    // ---- timers and polling loop (OrvelleDlgTimers.cpp) -----------------------------------------
+    unsigned char m_usbKeyFound = 0;      // the power check found the station's registry key
+    unsigned char m_usbPowerValid = 0;    // the power settings needed no change
+    unsigned char m_deviceGoneShown = 0;  // the connect prompt has been shown: the program closes
+    unsigned char m_timerBoxOpen = 0;     // a message box of OnTimer is open: ticks return at once
+    HistoryDownloadJob m_downloadJob;     // handed to the download worker; outlives the thread
+    // The station is present: a device handle, and USBCheck answers non-zero.
+    static bool DevicePresent();
+    LRESULT OnHistoryDownloadDone(WPARAM outcome, LPARAM);
+
+    // ---- operations the polling loop calls (OrvelleDlgPending.cpp until their own files) -------
+    CString BuildCurrentRecordLine();
+    static bool CompareRecordLines(const CString& previous, const CString& line);
+    void ShowRainResetText();
+    void RefreshAllValues();
+    void OnDestroy();
+    void ClearPressureHistory();
+    void ClearUvHistory();
+    void ClearWindHistory();
+    void ClearSensorHistory();
+    void ApplyStartupPressureUnit(int unit);
+    void ApplyStartupUvUnit(int unit);
+    void ApplyStartupTemperatureUnit(int unit);
+    void RescaleWind(double ratio);
+    void RescaleRain(double ratio);
+
+    UI_DECLARE_MESSAGE_MAP()
+
+protected:
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnTimer(UINT_PTR timerId);
+    void OnSeriesCheck(UINT id);
+    void OnUpperSensorChanged();
+    void OnLowerSensorChanged();
+    LRESULT OnSetControlText(WPARAM wParam, LPARAM lParam);
+
+    // CMainRecords: control texts, from the window's thread or posted to it from another thread.
+    void SetControlText(int controlId, const std::wstring& text) override;
+
+private:
+    // Timers and polling loop (OrvelleDlgTimers.cpp).
+    void OnConnectionTimer();
+    void OnPollTimer();
+    void OnAutoSaveTimer();
+    bool RunFirstPoll();
+    void RunLaterPoll();
+    void OnDeviceGone();
+    int RunPowerCheck();
+    void ShowTimerMessage(const wchar_t* text);
+    void StopTimersAndClose(const wchar_t* prompt);
+    void RedrawRainChart();
+    void RedrawPressureChart();
+    void RedrawUvChart();
+    void RedrawWindChart();
+    void ShowSunTexts();
+    void ShowCountdown();
+
+    void UpdateSensorPanel(const CComboBox& combo, const int (&controlIds)[9], CxStatic& temperatureTrend,
+                           CxStatic& humidityTrend);
+    DWORD m_windowThreadId = 0;
+};

@@ -1,0 +1,99 @@
+// The main dialog's settings files: read at start, each written back at once with the values in
+// use (so a missing or damaged file is replaced by the defaults); the rain-reset file.
+#include "app/OrvelleDlg.h"
+
+#include "app/SettingsFiles.h"
+#include "app/StartupPaths.h"
+
+namespace {
+
+// The file's bytes, or null when it cannot be opened.
+const settings::Bytes* ReadSettingsFile(const std::wstring& path, settings::Bytes& buffer)
+{
+    return settings::ReadFileBytes(path, &buffer) ? &buffer : nullptr;
+}
+
+}  // namespace
+
+void COrvelleDlg::LoadSettings()
+{
+    using namespace settings;
+    Bytes buffer;
+    const std::wstring folder = m_installFolder;
+
+    // 1. Language.
+    const Bytes* file = ReadSettingsFile(folder + LANGUAGE_FILE, buffer);
+    m_language = DecodeLanguage(file);
+    WriteFileBytes(folder + LANGUAGE_FILE, EncodeLanguage(m_language));
+
+    // 2. Automatic saving; a folder that has gone becomes the install folder.
+    file = ReadSettingsFile(folder + AUTO_SAVING_FILE, buffer);
+    DecodeAutoSaving(file, m_language, folder, *this);
+    m_autoSaveMinutes = 0;
+    if (file && !IsFolder(m_autoSaveFolder))
+        m_autoSaveFolder = folder;
+    WriteFileBytes(folder + AUTO_SAVING_FILE, EncodeAutoSaving(*this));
+
+    // 3. The client size of the template, before the window is moved.
+    CRect client;
+    GetClientRect(client);
+    m_initClientWidth = client.Width();
+    m_initClientHeight = client.Height();
+    m_clientWidth = client.Width();
+    m_clientHeight = client.Height();
+    m_recordInterval = 4;
+    m_altitude = 15;
+
+    // 4. Channel names and chart line styles.
+    file = ReadSettingsFile(folder + THD_FILE, buffer);
+    DecodeThd(file, m_language, *this);
+    WriteFileBytes(folder + THD_FILE, EncodeThd(*this));
+
+    // 5. Display switches.
+    file = ReadSettingsFile(folder + DISPLAY_FILE, buffer);
+    DecodeDisplay(file, *this);
+    WriteFileBytes(folder + DISPLAY_FILE, EncodeDisplay(*this));
+
+    // 6. Alarm record (the alarm values themselves live in the station).
+    SetDefaultAlarmRecord(*this);
+
+    // 7. Units.
+    file = ReadSettingsFile(folder + UNIT_FILE, buffer);
+    DecodeUnits(file, *this);
+    WriteFileBytes(folder + UNIT_FILE, EncodeUnits(*this));
+
+    // 8. Location.
+    file = ReadSettingsFile(folder + LOCATION_FILE, buffer);
+    DecodeLocation(file, *this);
+    WriteFileBytes(folder + LOCATION_FILE, EncodeLocation(*this));
+}
+
+bool COrvelleDlg::SaveRainReset()
+{
+    settings::RainReset reset;
+    reset.year = m_recordTime[RECORD_YEAR];
+    reset.month = m_recordTime[RECORD_MONTH];
+    reset.day = m_recordTime[RECORD_DAY];
+    reset.hour = m_recordTime[RECORD_HOUR];
+    reset.minute = m_recordTime[RECORD_MINUTE];
+    reset.counter = m_lastRainCounter;
+    return settings::WriteFileBytes(m_installFolder + settings::RAIN_RESET_FILE, settings::EncodeRainReset(reset));
+}
+
+bool COrvelleDlg::LoadRainReset()
+{
+    // By its bare name: the current folder is the install folder from the start on.
+    settings::Bytes bytes;
+    settings::RainReset reset;
+    if (!settings::ReadFileBytes(settings::RAIN_RESET_FILE, &bytes) || !settings::DecodeRainReset(bytes, &reset))
+        return false;
+    m_rainResetTime[0] = reset.year;
+    m_rainResetTime[1] = reset.month;
+    m_rainResetTime[2] = reset.day;
+    m_rainResetTime[3] = reset.hour;
+    m_rainResetTime[4] = reset.minute;
+    m_rainResetTimeChart = ChartTimeOf(reset.year, reset.month, reset.day, reset.hour, reset.minute, 0);
+    m_lastRainCounter = reset.counter;
+    m_rainCounterAtReset = reset.counter;
+    return true;
+}

@@ -1,0 +1,557 @@
+// The window timers and the polling loop: connection watch and download progress (timer 1),
+// forecast picture (2), clock (3), first and later polls of the current record (4) and automatic
+// saving (5). Everything runs on the window's thread; the computations are in PollLoop.h.
+#include "app/OrvelleDlg.h"
+
+#include "app/PollLoop.h"
+#include "platform/ui/UiMessageBox.h"
+#include "records/AutoSave.h"
+#include "records/RecordMerge.h"
+#include "station/SystemKV318.h"
+#include "station/UsbApi.h"
+#include "station/UsbLink.h"
+#include "station/UsbPowerCheck.h"
+#include "texts/TextTables.h"
+
+#include <cstdio>
+#include <ctime>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int STATUS_CAPTION_ELEMENT = 49;  // "USB Disconnected"
+constexpr double RAIN_INCH_FACTOR = 0.03937;
+constexpr int SUNRISE_TEXT_ID = 1061;
+constexpr int SUNSET_TEXT_ID = 1062;
+
+// Test seam: the end-to-end tests shorten the two-minute live read and the one-minute tick of the
+// automatic saving through ORVELLE_TEST_LIVE_PERIOD_MS and ORVELLE_TEST_AUTOSAVE_MINUTE_MS. Read
+// once, at the first tick.
+bool EnvironmentMilliseconds(const wchar_t* name, int* milliseconds)
+{
+    wchar_t text[32];
+    const DWORD n = GetEnvironmentVariableW(name, text, 32);
+    if (n == 0 || n >= 32)
+        return false;
+    const long value = std::wcstol(text, nullptr, 10);
+    if (value < 100 || value > 3600000)
+        return false;
+    *milliseconds = static_cast<int>(value);
+    return true;
+}
+
+void ApplyTestPeriods(CWnd& window)
+{
+    static bool applied = false;
+    if (applied)
+        return;
+    applied = true;
+    int ms = 0;
+    if (EnvironmentMilliseconds(L"ORVELLE_TEST_LIVE_PERIOD_MS", &ms))
+        SetLiveReadPeriodForTesting(ms);
+    if (EnvironmentMilliseconds(L"ORVELLE_TEST_AUTOSAVE_MINUTE_MS", &ms))
+        window.SetTimer(TIMER_AUTO_SAVE, static_cast<UINT>(ms));
+}
+
+int LivePeriodSeconds()
+{
+    const int seconds = LiveReadPeriodMs() / 1000;
+    return seconds > 0 ? seconds : 1;
+}
+
+std::string Narrow(const CString& text)
+{
+    const std::wstring& wide = text.str();
+    if (wide.empty())
+        return std::string();
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                      nullptr);
+    std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+// The end of the history download as the window shows it.
+class DownloadWindow : public IDownloadWindow {
+public:
+    DownloadWindow(COrvelleDlg& dialog, CProgressCtrl& progress, CStatic& status)
+        : m_dialog(dialog), m_progress(progress), m_status(status)
+    {
+    }
+    void SetProgressPosition(int position) override { m_progress.SetPos(position); }
+    void SetStatusText(const std::wstring& text) override { m_status.SetWindowText(text.c_str()); }
+    void ShowErrorMessage(const std::wstring& text) override
+    {
+        const unsigned char wasOpen = m_dialog.m_timerBoxOpen;
+        m_dialog.m_timerBoxOpen = 1;
+        AfxMessageBox(text.c_str(), MB_OK);
+        m_dialog.m_timerBoxOpen = wasOpen;
+    }
+
+private:
+    COrvelleDlg& m_dialog;
+    CProgressCtrl& m_progress;
+    CStatic& m_status;
+};
+
+}  // namespace
+
+bool COrvelleDlg::DevicePresent()
+{
+    const int handle = g_usbDevice.m_handle;
+    return handle != 0 && UsbCheck(handle) != 0;
+}
+
+void COrvelleDlg::OnTimer(UINT_PTR timerId)
+{
+    // While one of this handler's message boxes is open the ticks keep coming: they do nothing.
+    if (m_timerBoxOpen)
+        return;
+    ApplyTestPeriods(*this);
+    switch (timerId) {
+    case TIMER_CONNECTION:
+        OnConnectionTimer();
+        break;
+    case TIMER_FORECAST_ICON:
+        if (m_firstPollDone && !(m_pAllChartDlg && m_pAllChartDlg->IsWindow() && m_pAllChartDlg->IsWindowVisible()))
+            AnimateForecastIcon();
+        break;
+    case TIMER_CLOCK:
+        UpdateClock();
+        break;
+    case TIMER_POLL:
+        OnPollTimer();
+        break;
+    case TIMER_AUTO_SAVE:
+        OnAutoSaveTimer();
+        break;
+    default:
+        break;
+    }
+    CDialog::OnTimer(timerId);
+}
+
+// ---- message boxes and closing ---------------------------------------------------------------------
+
+void COrvelleDlg::ShowTimerMessage(const wchar_t* text)
+{
+    m_timerBoxOpen = 1;
+    AfxMessageBox(text, MB_OK);
+    m_timerBoxOpen = 0;
+}
+
+void COrvelleDlg::StopTimersAndClose(const wchar_t* prompt)
+{
+    for (UINT_PTR id : {TIMER_CONNECTION, TIMER_FORECAST_ICON, TIMER_CLOCK, TIMER_POLL, TIMER_AUTO_SAVE})
+        KillTimer(id);
+    if (prompt != nullptr)
+        ShowTimerMessage(prompt);
+    OnDestroy();
+}
+
+// The power-settings check; prints its outcome to the standard output and returns the action.
+int COrvelleDlg::RunPowerCheck()
+{
+    CUsbPowerSettings checker;
+    bool keyFound = false;
+    bool valid = false;
+    const int result = CheckUsbPowerSettings(checker, keyFound, valid);
+    m_usbKeyFound = keyFound ? 1 : 0;
+    m_usbPowerValid = valid ? 1 : 0;
+    const UsbPowerAction action = UsbPowerOutcome(result, keyFound, valid, nullptr);
+    std::fflush(stdout);
+    return static_cast<int>(action);
+}
+
+// ---- timer 1: connection watch -----------------------------------------------------------------------
+
+void COrvelleDlg::OnConnectionTimer()
+{
+    if (DevicePresent()) {
+        if (m_connected == 0) {
+            if (m_usbKeyFound == 0) {
+                const auto action = static_cast<UsbPowerAction>(RunPowerCheck());
+                if (action == UsbPowerAction::CloseSilently) {
+                    StopTimersAndClose(nullptr);
+                    return;
+                }
+                if (action == UsbPowerAction::AskReconnectAndClose) {
+                    StopTimersAndClose(TextAt(g_reconnectPromptTexts, 0, m_language));
+                    return;
+                }
+            }
+            m_downloadJob.records = this;
+            m_downloadJob.window = m_hWnd;
+            m_downloadJob.link = nullptr;
+            HANDLE thread = StartHistoryDownload(&m_downloadJob);
+            if (thread != nullptr)
+                CloseHandle(thread);
+            m_connected = 1;
+        }
+        if (m_downloading) {
+            m_connectionPicture.LoadBitmapResource(IDB_DOWNLOADING);
+            const int step =
+                poll::DownloadProgressStep(g_readAddress.load(), m_stationMemoryBytes.load(), m_progress.GetPos());
+            if (step >= 0) {
+                m_progress.SetStep(step);
+                m_progress.StepIt();
+                const int percent = poll::DownloadPercent(m_progress.GetPos());
+                m_statusStatic.SetWindowText(poll::DownloadProgressText(percent).c_str());
+            }
+            m_menusEnabled = 0;
+            EnableStationMenus(false);
+        }
+        return;
+    }
+    // After the reconnect prompt the program is closing; after the connect prompt too.
+    if ((m_usbKeyFound && !m_usbPowerValid) || m_deviceGoneShown)
+        return;
+    m_connectionPicture.LoadBitmapResource(IDB_NOT_FOUND);
+    const CString caption = m_elemCaption.size() > STATUS_CAPTION_ELEMENT
+                                ? m_elemCaption[STATUS_CAPTION_ELEMENT]
+                                : CString(PanelLabelsFor(m_language)[STATUS_CAPTION_ELEMENT]);
+    m_statusStatic.SetWindowText(caption);
+    m_connected = 0;
+    m_menusEnabled = 0;
+    EnableStationMenus(false);
+    m_deviceGoneShown = 1;
+    StopTimersAndClose(TextAt(g_connectPromptTexts, 0, m_language));
+}
+
+LRESULT COrvelleDlg::OnHistoryDownloadDone(WPARAM outcome, LPARAM)
+{
+    DownloadOutcome result = DownloadOutcome::ReadFailed;
+    if (outcome <= static_cast<WPARAM>(DownloadOutcome::Loaded))
+        result = static_cast<DownloadOutcome>(outcome);
+    DownloadWindow window(*this, m_progress, m_statusStatic);
+    CompleteHistoryDownload(*this, *this, window, result);
+    return 0;
+}
+
+// ---- timer 4: polling loop ---------------------------------------------------------------------------
+
+void COrvelleDlg::OnPollTimer()
+{
+    if (!DevicePresent()) {
+        OnDeviceGone();
+        return;
+    }
+    if (!m_firstPollDone) {
+        if (m_downloading)
+            return;
+        if (!RunFirstPoll())
+            return;
+    }
+    if (m_firstPollDone)
+        RunLaterPoll();
+}
+
+void COrvelleDlg::RedrawRainChart()
+{
+    if (m_rainView == 1)
+        DrawRainBarChart();
+    else
+        DrawRainLineChart();
+}
+
+void COrvelleDlg::RedrawPressureChart()
+{
+    if (m_pressureView == 1)
+        DrawPressureBarChart();
+    else
+        DrawPressureLineChart();
+}
+
+void COrvelleDlg::RedrawUvChart()
+{
+    if (m_uvView == 1)
+        DrawUvBarChart();
+    else
+        DrawUvLineChart();
+}
+
+void COrvelleDlg::RedrawWindChart()
+{
+    if (m_windSpeedView == 3 && m_windDirectionView == 3)
+        DrawWindRoseChart();
+    else if (m_windSpeedView == 1)
+        DrawWindSpeedBarChart();
+    else if (m_windSpeedView == 2)
+        DrawWindSpeedLineChart();
+    else if (m_windDirectionView == 1)
+        DrawWindDirectionBarChart();
+    else
+        DrawWindDirectionChart();
+}
+
+void COrvelleDlg::ShowSunTexts()
+{
+    SetDlgItemText(SUNRISE_TEXT_ID, CString(UpdateSunriseText()));
+    SetDlgItemText(SUNSET_TEXT_ID, CString(UpdateSunsetText()));
+}
+
+void COrvelleDlg::ShowCountdown()
+{
+    const long long elapsed = static_cast<long long>(_time64(nullptr)) - m_recordSeenTime;
+    const poll::Countdown countdown = poll::CountdownAt(elapsed, LivePeriodSeconds());
+    m_progress.SetPos(countdown.barPosition);
+    m_statusStatic.SetWindowText(countdown.text.c_str());
+}
+
+bool COrvelleDlg::RunFirstPoll()
+{
+    // 1-2. The live read (arming the two-minute re-read) and the record read back.
+    if (!g_systemKV318.StartLiveReading(m_record2minPathA)) {
+        ShowTimerMessage(EntryAt(g_dataErrorTexts, 0));
+        return false;
+    }
+    if (!LoadCurrentRecord(m_record2minPathA, m_readings)) {
+        ShowTimerMessage(EntryAt(g_dataErrorTexts, 1));
+        return false;
+    }
+
+    // 3. The record's time and line.
+    m_recordTime[RECORD_HOUR] = m_readings.GetRecordHour();
+    m_recordTime[RECORD_MINUTE] = m_readings.GetRecordMinute();
+    m_recordTime[RECORD_YEAR] = m_readings.GetRecordYear();
+    m_recordTime[RECORD_MONTH] = m_readings.GetRecordMonth();
+    m_recordTime[RECORD_DAY] = m_readings.GetRecordDay();
+    m_lastRecordLine = BuildCurrentRecordLine().str();
+
+    // 4. The downloaded rows staged in "tmpLastRec.txt".
+    SetCurrentDirectoryW(m_installFolder.c_str());
+    m_readings.AppendLastRecords(m_rainCounterAtReset);
+
+    // 5. The stored units come into force.
+    ApplyStartupPressureUnit(m_pressureUnit);
+    ApplyStartupUvUnit(m_uvUnit);
+    ApplyStartupTemperatureUnit(m_temperatureUnit);
+    BuildWindCaptions();
+    m_windFactor = poll::WindFactorOfUnit(m_windUnit);
+    if (m_windUnit != 3)
+        RescaleWind(m_windFactor);
+
+    // 6-8. Merged into the four record files, copied onto the "RECORDS" files that are not held
+    // open elsewhere, the staging file deleted.
+    MergeStagedRecords(*this, true);
+
+    // 9-12. The rolling histories from the download.
+    const double recordTime = RecordChartTime();
+    poll::SeedPressureHistory(*this, recordTime);
+    const poll::FirstPollLimits limits =
+        poll::FirstPollLimitsOf(m_recordTime[RECORD_YEAR], m_recordTime[RECORD_MONTH], m_recordTime[RECORD_DAY],
+                                m_recordTime[RECORD_HOUR], m_recordTime[RECORD_MINUTE]);
+    const poll::HistoryColumns columns = poll::PublishedHistoryColumns();
+    if (poll::ConvertDownloadedRain(columns, limits.now, m_rainResetLoaded == 1, m_rainResetTimeChart,
+                                    m_readings.RainValue(), &m_lastRainCounter, &m_rainCounterAtReset)) {
+        m_rainResetTime[0] = m_recordTime[RECORD_YEAR];
+        m_rainResetTime[1] = m_recordTime[RECORD_MONTH];
+        m_rainResetTime[2] = m_recordTime[RECORD_DAY];
+        m_rainResetTime[3] = m_recordTime[RECORD_HOUR];
+        m_rainResetTime[4] = m_recordTime[RECORD_MINUTE];
+        m_rainResetLoaded = SaveRainReset() ? 1 : 0;
+        // The record line carries the rain since the reset: made again with the new base, so the
+        // station's latest record, already in the record files, is not taken for a new one.
+        const CString line = BuildCurrentRecordLine();
+        if (!line.IsEmpty())
+            m_lastRecordLine = line.str();
+    }
+    std::vector<double> rainValues(poll::RAIN_SAMPLE_COUNT), rainTimes(poll::RAIN_SAMPLE_COUNT);
+    const int rainTaken = poll::SeedHistoriesFromDownload(*this, columns, limits, m_rainResetLoaded == 1,
+                                                          rainValues.data(), rainTimes.data());
+
+    // 13-16. Rain reset text, hourly rain history, the rain history file, rain unit.
+    ShowRainResetText();
+    poll::BuildHourlyRainHistory(*this, rainValues.data(), rainTimes.data(), rainTaken, limits.endOfDay);
+    if (!LoadPassRainData(m_rainHistoryCount, limits.since15d))
+        SavePassRainData();
+    BuildRainCaptions();
+    if (m_rainUnit == 0) {
+        m_rainFactor = RAIN_INCH_FACTOR;
+        RescaleRain(RAIN_INCH_FACTOR);
+    } else if (m_rainUnit == 1) {
+        m_rainFactor = 1.0;
+    }
+
+    // 17-19. Moon, dewpoint extremes, the local city of the download, sunrise and sunset.
+    UpdateLunarPhase();
+    UpdateDewpointMinMax();
+    {
+        // The download header's location values: zone sign, hours and half hour, longitude
+        // hemisphere, degrees and minutes, latitude hemisphere, degrees and minutes, daylight saving.
+        const int* h = m_readings.m_headerLocation;
+        CityLocation& city = m_locationSettings[0];
+        city.zoneEast = h[1];
+        city.zoneHours = h[2];
+        city.zoneHalfHour = h[3];
+        city.longitudeHemisphere = h[4];
+        city.longitudeDegrees = h[5];
+        city.longitudeMinutes = h[6];
+        city.latitudeHemisphere = h[7];
+        city.latitudeDegrees = h[8];
+        city.latitudeMinutes = h[9];
+        city.dstRule = h[10];
+    }
+    ShowSunTexts();
+
+    // 20-21. Values and charts.
+    RefreshAllValues();
+    m_firstPollDone = 1;
+    RedrawRainChart();
+    RedrawWindChart();
+    RedrawPressureChart();
+    RedrawUvChart();
+    DrawTemperatureChart();
+
+    // 22. Countdown from the full period, the connected picture, the menus.
+    m_statusStatic.SetWindowText(poll::CountdownAt(0, LivePeriodSeconds()).text.c_str());
+    m_recordSeenTime = static_cast<long long>(_time64(nullptr));
+    m_connectionPicture.LoadBitmapResource(IDB_CONNECTED);
+    m_progress.SetPos(0);
+    m_menusEnabled = 1;
+    EnableStationMenus(true);
+    return true;
+}
+
+void COrvelleDlg::RunLaterPoll()
+{
+    if (!LoadCurrentRecord(m_record2minPathA, m_readings)) {
+        ShowTimerMessage(EntryAt(g_dataErrorTexts, 1));
+        return;
+    }
+    const int minute = m_readings.GetRecordMinute();
+    const int hour = m_readings.GetRecordHour();
+    const int year = m_readings.GetRecordYear();
+    const int month = m_readings.GetRecordMonth();
+    const int day = m_readings.GetRecordDay();
+
+    // A new record is one whose minute differs from the last one taken in.
+    if (minute != m_recordTime[RECORD_MINUTE]) {
+        const CString line = BuildCurrentRecordLine();
+        // An empty line means the station's latest record could not be read: nothing to append.
+        if (!line.IsEmpty() && CompareRecordLines(CString(m_lastRecordLine), line)) {
+            SetCurrentDirectoryW(m_installFolder.c_str());
+            AppendStagedLine(m_installFolder + STAGING_FILE_NAME, Narrow(line));
+            MergeStagedRecords(*this, false);
+            m_lastRecordLine = line.str();
+        }
+        ShiftHistoryTimes(minute, hour, year, month, day);
+        PruneHistories(minute, hour, month, year, day);
+        if (day != m_recordTime[RECORD_DAY])
+            UpdateLunarPhase();
+        const bool hourChanged = hour != m_recordTime[RECORD_HOUR];
+        m_recordSeenTime = static_cast<long long>(_time64(nullptr));
+        m_recordTime[RECORD_HOUR] = hour;
+        m_recordTime[RECORD_MINUTE] = minute;
+        m_recordTime[RECORD_YEAR] = year;
+        m_recordTime[RECORD_MONTH] = month;
+        m_recordTime[RECORD_DAY] = day;
+
+        AppendUvSample();
+        RedrawUvChart();
+        AppendPressureSample();
+        RedrawPressureChart();
+        AppendRainSample(hourChanged);
+        RedrawRainChart();
+        AppendWindSample();
+        RedrawWindChart();
+        AppendSensorSamples();
+        UpdateDewpointMinMax();
+        DrawTemperatureChart();
+        RefreshAllValues();
+        if (hourChanged) {
+            ShowSunTexts();
+            AppendHourlyHistoryRow();
+        }
+    }
+    ShowCountdown();
+}
+
+void COrvelleDlg::OnDeviceGone()
+{
+    if ((m_usbKeyFound && !m_usbPowerValid) || m_deviceGoneShown)
+        return;
+    m_connectionPicture.LoadBitmapResource(IDB_NOT_FOUND);
+    const CString caption = m_elemCaption.size() > STATUS_CAPTION_ELEMENT
+                                ? m_elemCaption[STATUS_CAPTION_ELEMENT]
+                                : CString(PanelLabelsFor(m_language)[STATUS_CAPTION_ELEMENT]);
+    m_statusStatic.SetWindowText(caption);
+    m_progress.SetPos(0);
+    m_connected = 0;
+    m_firstPollDone = 0;
+    m_downloading = 1;
+    ClearPressureHistory();
+    ClearUvHistory();
+    ClearWindHistory();
+    ClearSensorHistory();
+    LoadRainReset();
+    m_menusEnabled = 0;
+    EnableStationMenus(false);
+    if (m_usbKeyFound == 0)
+        RunPowerCheck();  // its outcome is only printed here
+    m_deviceGoneShown = 1;
+    StopTimersAndClose(TextAt(g_connectPromptTexts, 0, m_language));
+}
+
+// ---- timer 5: automatic saving -------------------------------------------------------------------------
+
+void COrvelleDlg::OnAutoSaveTimer()
+{
+    if (!DevicePresent())
+        return;
+    const int interval = poll::AutoSaveIntervalMinutes(m_autoSaveInterval, m_autoSaveCount);
+    if (!poll::CountAutoSaveMinute(&m_autoSaveMinutes, interval))
+        return;
+
+    const __time64_t now = _time64(nullptr);
+    std::tm local{};
+    if (_localtime64_s(&local, &now) != 0)
+        return;
+    const std::wstring name =
+        m_autoSavePrefix + poll::AutoSaveStamp(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                                               local.tm_min);
+
+    AutoSaveSnapshot snapshot;
+    snapshot.readings = AutoSaveReadingsFrom(m_readings);
+    snapshot.units.temperature = m_temperatureUnit;
+    snapshot.units.pressure = m_pressureUnit;
+    snapshot.units.uv = m_uvUnit;
+    snapshot.units.wind = m_windUnit;
+    snapshot.units.rain = m_rainUnit;
+    for (int i = 0; i < 5; ++i)
+        snapshot.recordTime[i] = m_recordTime[i];
+    snapshot.location.cityIndex = m_cityIndex;
+    snapshot.location.userCityName = m_userCityName;
+    snapshot.location.latitudeDegrees = m_latitudeDegrees;
+    snapshot.location.latitudeMinutes = m_latitudeMinutes;
+    snapshot.location.latitudeHemisphere = m_latitudeHemisphere;
+    snapshot.location.longitudeDegrees = m_longitudeDegrees;
+    snapshot.location.longitudeMinutes = m_longitudeMinutes;
+    snapshot.location.longitudeHemisphere = m_longitudeHemisphere;
+    for (int i = 0; i < AUTO_SAVE_SENSOR_COUNT; ++i) {
+        const std::size_t element = static_cast<std::size_t>(SENSOR_NAME_ELEMENT + i);
+        snapshot.sensorNames[i] = element < m_elemCaption.size() ? m_elemCaption[element].str() : m_channelName[i];
+    }
+    snapshot.rainTotalText = m_rainTotalStatic.GetWindowText().str();
+
+    // A folder that has gone is replaced by the install folder (in memory; the settings file
+    // keeps the old one).
+    auto checkFolder = [this] {
+        const DWORD attributes = GetFileAttributesW(m_autoSaveFolder.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            m_autoSaveFolder = m_installFolder;
+    };
+    if (m_autoSaveCsv) {
+        checkFolder();
+        WriteAutoSaveCsv(poll::AutoSavePath(m_autoSaveFolder, name, L"csv"), snapshot, m_language, now);
+    }
+    if (m_autoSaveTxt) {
+        checkFolder();
+        WriteAutoSaveTxt(poll::AutoSavePath(m_autoSaveFolder, name, L"txt"), snapshot, m_language, now);
+    }
+    if (m_autoSaveJpg)
+        SaveWindowCapture(m_hWnd, poll::AutoSavePath(m_autoSaveFolder, name, L"jpg"));
+}

@@ -1,0 +1,86 @@
+// The sensor panels of the temperature and humidity area: their settings file
+// "rInOutdoorSetting.dat", the series check boxes, the sensor combo boxes and the panel texts.
+#include "app/OrvelleDlg.h"
+#include "app/SensorPanelTexts.h"
+#include "app/SettingsFiles.h"
+
+namespace {
+
+// Panel controls by row (temperature, humidity, dewpoint): current, maximum, minimum.
+const int kUpperPanelIds[9] = {1070, 1071, 1072, 1076, 1077, 1078, 1082, 1012, 1083};
+const int kLowerPanelIds[9] = {1073, 1074, 1075, 1079, 1080, 1081, 1084, 1085, 1086};
+
+}  // namespace
+
+void COrvelleDlg::LoadInOutdoorSetting()
+{
+    settings::Bytes bytes;
+    bool found = settings::ReadFileBytes(m_installFolder + settings::IN_OUTDOOR_FILE, &bytes);
+    settings::InOutdoorSetting setting = settings::DecodeInOutdoor(found ? &bytes : nullptr);
+    for (int i = 0; i < SERIES_CHECK_COUNT; ++i) {
+        m_seriesChecks[i].SetCheck(setting.checks[i]);
+        m_channelShown[i] = setting.checks[i] != 0 ? 1 : 0;
+    }
+    m_upperSensorCombo.SetCurSel(setting.upperSensor);
+    m_lowerSensorCombo.SetCurSel(setting.lowerSensor);
+}
+
+void COrvelleDlg::SaveInOutdoorSetting()
+{
+    settings::InOutdoorSetting setting;
+    for (int i = 0; i < SERIES_CHECK_COUNT; ++i)
+        setting.checks[i] = m_seriesChecks[i].GetCheck();
+    setting.upperSensor = m_upperSensorCombo.GetCurSel();
+    setting.lowerSensor = m_lowerSensorCombo.GetCurSel();
+    settings::WriteFileBytes(m_installFolder + settings::IN_OUTDOOR_FILE, settings::EncodeInOutdoor(setting));
+}
+
+void COrvelleDlg::OnSeriesCheck(UINT id)
+{
+    // 1041..1043 are entries 0..2, 1035..1040 entries 3..8.
+    int index = id >= 1041 ? static_cast<int>(id) - 1041 : static_cast<int>(id) - 1035 + 3;
+    if (index < 0 || index >= SERIES_CHECK_COUNT)
+        return;
+    m_channelShown[index] = m_channelShown[index] ? 0 : 1;
+    DrawTemperatureChart();
+    SaveInOutdoorSetting();
+}
+
+void COrvelleDlg::OnUpperSensorChanged()
+{
+    UpdateUpperSensorPanel();
+    SaveInOutdoorSetting();
+}
+
+void COrvelleDlg::OnLowerSensorChanged()
+{
+    UpdateLowerSensorPanel();
+    SaveInOutdoorSetting();
+}
+
+void COrvelleDlg::UpdateSensorPanel(const CComboBox& combo, const int (&controlIds)[9], CxStatic& temperatureTrend,
+                                    CxStatic& humidityTrend)
+{
+    SensorPanelTexts panel = ComputeSensorPanelTexts(*this, combo.GetCurSel());
+    if (!panel.selected)
+        return;
+    if (int bitmap = TrendBitmapId(panel.temperatureTrend))
+        temperatureTrend.LoadBitmapResource(bitmap);
+    if (int bitmap = TrendBitmapId(panel.humidityTrend))
+        humidityTrend.LoadBitmapResource(bitmap);
+    for (int row = 0; row < 3; ++row) {
+        SetDlgItemText(controlIds[row], panel.current[row].c_str());
+        SetDlgItemText(controlIds[3 + row], panel.maximum[row].c_str());
+        SetDlgItemText(controlIds[6 + row], panel.minimum[row].c_str());
+    }
+}
+
+void COrvelleDlg::UpdateUpperSensorPanel()
+{
+    UpdateSensorPanel(m_upperSensorCombo, kUpperPanelIds, m_panelStatic[0], m_panelStatic[1]);
+}
+
+void COrvelleDlg::UpdateLowerSensorPanel()
+{
+    UpdateSensorPanel(m_lowerSensorCombo, kLowerPanelIds, m_panelStatic[2], m_panelStatic[3]);
+}

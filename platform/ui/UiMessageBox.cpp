@@ -1,0 +1,72 @@
+#include "platform/ui/UiMessageBox.h"
+
+#include "platform/ui/UiApp.h"
+
+namespace ui {
+
+namespace {
+std::mutex g_hookMutex;
+MessageBoxHook g_hook;
+}  // namespace
+
+MessageBoxHook SetMessageBoxHook(MessageBoxHook hook)
+{
+    std::lock_guard<std::mutex> lock(g_hookMutex);
+    MessageBoxHook previous = std::move(g_hook);
+    g_hook = std::move(hook);
+    return previous;
+}
+
+int ShowMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
+{
+    MessageBoxHook hook;
+    {
+        std::lock_guard<std::mutex> lock(g_hookMutex);
+        hook = g_hook;
+    }
+    if (hook)
+        return hook(owner, CString(text), CString(caption), type);
+    return ::MessageBoxW(owner, text ? text : L"", caption ? caption : L"", type);
+}
+
+ScopedMessageBoxAnswer::ScopedMessageBoxAnswer(int answer) : m_answer(answer)
+{
+    m_previous = SetMessageBoxHook([this](HWND, const CString& text, const CString& caption, UINT type) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_boxes.push_back(Shown{text, caption, type});
+        return m_answer;
+    });
+}
+
+ScopedMessageBoxAnswer::~ScopedMessageBoxAnswer()
+{
+    SetMessageBoxHook(std::move(m_previous));
+}
+
+void ScopedMessageBoxAnswer::SetAnswer(int answer)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answer = answer;
+}
+
+std::vector<ScopedMessageBoxAnswer::Shown> ScopedMessageBoxAnswer::Boxes() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_boxes;
+}
+
+std::size_t ScopedMessageBoxAnswer::Count() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_boxes.size();
+}
+
+}  // namespace ui
+
+int AfxMessageBox(const wchar_t* text, UINT type, UINT)
+{
+    CWinApp* app = AfxGetApp();
+    CWnd* main = AfxGetMainWnd();
+    HWND owner = (main && main->m_hWnd && ::IsWindow(main->m_hWnd)) ? main->m_hWnd : nullptr;
+    return ui::ShowMessageBox(owner, text, app ? app->m_pszAppName.GetString() : L"", type);
+}

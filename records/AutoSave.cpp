@@ -1,0 +1,464 @@
+#include "records/AutoSave.h"
+
+#include "records/ReadingsRecord.h"
+#include "texts/Cities.h"
+#include "texts/TextTables.h"
+
+#include <gdiplus.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cwchar>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Rows of the automatic-saving texts that the snapshots read.
+constexpr int ROW_COMPUTER_TIME = 21;
+constexpr int ROW_DEVICE_TIME = 22;
+constexpr int ROW_WIND_SPEED = 31;
+constexpr int ROW_WIND_DIRECTION = 32;
+constexpr int ROW_WIND_CHILL = 33;
+constexpr int ROW_WIND_GUST = 34;
+
+constexpr double FACTOR_C_TO_F = 1.8;
+constexpr double FACTOR_HPA_TO_INHG = 0.02954;
+constexpr double FACTOR_HPA_TO_MMHG = 0.75025;
+constexpr double FACTOR_UVI_TO_MEDH = 0.42857142857142855;
+constexpr double FACTOR_MPH_TO_KMH = 1.61;
+constexpr double FACTOR_MPH_TO_KNOTS = 0.87;
+constexpr double FACTOR_MPH_TO_MS = 0.45;
+
+bool Present(double value) { return value > MISSING_VALUE; }
+
+// printf into a wide string (MinGW: "%ls" for wide arguments).
+std::wstring Format(const wchar_t* format, ...)
+{
+    wchar_t buffer[1024];
+    va_list args;
+    va_start(args, format);
+    const int n = std::vswprintf(buffer, sizeof buffer / sizeof buffer[0], format, args);
+    va_end(args);
+    if (n >= 0)
+        return std::wstring(buffer, static_cast<size_t>(n));
+    // Longer than the buffer (a very long user name): format into a heap buffer.
+    std::vector<wchar_t> big(65536);
+    va_start(args, format);
+    const int m = std::vswprintf(big.data(), big.size(), format, args);
+    va_end(args);
+    return m >= 0 ? std::wstring(big.data(), static_cast<size_t>(m)) : std::wstring();
+}
+
+const wchar_t* PanelLabel(int element)
+{
+    if (g_currentPanelLabels == nullptr || element < 0 || element >= PANEL_LABEL_COUNT)
+        return L"";
+    const wchar_t* text = g_currentPanelLabels[element];
+    return text ? text : L"";
+}
+
+const wchar_t* CompassWord(int index)
+{
+    if (g_currentCompassWords == nullptr || index < 0 || index >= COMPASS_WORD_COUNT)
+        return L"";
+    const wchar_t* text = g_currentCompassWords[index];
+    return text ? text : L"";
+}
+
+const wchar_t* Row(int row, int language) { return TextAt(g_mainAutoSavingTexts, row, language); }
+
+// A hemisphere code 0 or 1 gives its compass word (base 0 latitude, 2 longitude); others none.
+const wchar_t* HemisphereWord(int base, int hemisphere)
+{
+    return hemisphere == 0 || hemisphere == 1 ? CompassWord(base + hemisphere) : L"";
+}
+
+struct LocationTexts {
+    std::wstring name, latitude, longitude;
+};
+
+LocationTexts LocationTextsOf(const AutoSaveLocation& location)
+{
+    LocationTexts texts;
+    const int c = location.cityIndex;
+    if (c == USER_DEFINED_CITY) {
+        texts.name = location.userCityName;
+        texts.latitude = Format(L"%d,%d,%ls", location.latitudeDegrees, location.latitudeMinutes,
+                                HemisphereWord(0, location.latitudeHemisphere));
+        texts.longitude = Format(L"%d,%d,%ls", location.longitudeDegrees, location.longitudeMinutes,
+                                 HemisphereWord(2, location.longitudeHemisphere));
+    } else if (IsValidCityIndex(c)) {
+        texts.name = CityNameAt(c);
+        texts.latitude = Format(L"%d,%d,%ls", g_cityLatitudes[c][POSITION_DEGREES], g_cityLatitudes[c][POSITION_MINUTES],
+                                HemisphereWord(0, g_cityLatitudes[c][POSITION_HEMISPHERE]));
+        texts.longitude =
+            Format(L"%d,%d,%ls", g_cityLongitudes[c][POSITION_DEGREES], g_cityLongitudes[c][POSITION_MINUTES],
+                   HemisphereWord(2, g_cityLongitudes[c][POSITION_HEMISPHERE]));
+    }
+    // A city index outside the table (a damaged station record) has no name and no position.
+    return texts;
+}
+
+// The values of the snapshot in display units, with their unit texts.
+struct DisplayValues {
+    double pressure, uv, windSpeed, windGust, windChill;
+    double temperature[AUTO_SAVE_SENSOR_COUNT];
+    const wchar_t *temperatureUnit, *pressureUnit, *uvUnit, *windUnit, *rainUnit;
+};
+
+DisplayValues DisplayValuesOf(const AutoSaveSnapshot& s)
+{
+    DisplayValues v;
+    const AutoSaveReadings& r = s.readings;
+    v.pressure = AutoSavePressure(r.pressure, s.units.pressure);
+    v.uv = AutoSaveUv(r.uv, s.units.uv);
+    v.windSpeed = AutoSaveWind(r.windSpeed, s.units.wind);
+    v.windGust = AutoSaveWind(r.windGust, s.units.wind);
+    v.windChill = AutoSaveTemperature(r.windChill, s.units.temperature);
+    for (int i = 0; i < AUTO_SAVE_SENSOR_COUNT; ++i)
+        v.temperature[i] = AutoSaveTemperature(r.temperature[i], s.units.temperature);
+    v.temperatureUnit = AutoSaveTemperatureUnitText(s.units.temperature);
+    v.pressureUnit = AutoSavePressureUnitText(s.units.pressure);
+    v.uvUnit = AutoSaveUvUnitText(s.units.uv);
+    v.windUnit = AutoSaveWindUnitText(s.units.wind);
+    v.rainUnit = AutoSaveRainUnitText(s.units.rain);
+    return v;
+}
+
+std::wstring RecordTimeText(const AutoSaveSnapshot& s)
+{
+    // recordTime: hour, minute, year, month, day.
+    return AutoSaveTimeText(s.recordTime[2], s.recordTime[3], s.recordTime[4], s.recordTime[0], s.recordTime[1]);
+}
+
+bool WriteAll(std::FILE* file, const void* data, size_t bytes)
+{
+    return bytes == 0 || std::fwrite(data, 1, bytes, file) == bytes;
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
+{
+    std::FILE* file = _wfopen(path.c_str(), L"wb");
+    if (file == nullptr)
+        return false;
+    bool ok = WriteAll(file, bytes.data(), bytes.size());
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+
+}  // namespace
+
+AutoSaveReadings AutoSaveReadingsFrom(const ReadingsRecord& record)
+{
+    AutoSaveReadings r;
+    r.pressure = record.GetPressure();
+    r.uv = record.GetUvIndex();
+    r.temperature[0] = record.GetIndoorTemperature();
+    r.humidity[0] = record.GetIndoorHumidity();
+    for (int channel = 1; channel < AUTO_SAVE_SENSOR_COUNT; ++channel) {
+        r.temperature[channel] = record.GetChannelTemperature(channel);
+        r.humidity[channel] = record.GetChannelHumidity(channel);
+    }
+    r.windSpeed = record.GetWindSpeed();
+    r.windDirection = record.WindDirectionIndex();
+    r.windChill = record.GetWindChill();
+    r.windGust = record.GetWindGust();
+    return r;
+}
+
+const wchar_t* AutoSaveTemperatureUnitText(int unit) { return unit == 0 ? L"(degC)" : L"(degF)"; }
+
+const wchar_t* AutoSavePressureUnitText(int unit)
+{
+    return unit == 0 ? L"(inHg)" : unit == 1 ? L"(mBar/hPa)" : L"(mmHg)";
+}
+
+const wchar_t* AutoSaveUvUnitText(int unit) { return unit == 1 ? L"(UVI)" : L"(MED/h)"; }
+
+const wchar_t* AutoSaveWindUnitText(int unit)
+{
+    switch (unit) {
+    case 0: return L"(km/h)";
+    case 1: return L"(knots)";
+    case 2: return L"(m/s)";
+    default: return L"(mph)";
+    }
+}
+
+const wchar_t* AutoSaveRainUnitText(int unit) { return unit == 0 ? L"(inch)" : L"(mm)"; }
+
+double AutoSaveTemperature(double celsius, int unit)
+{
+    return Present(celsius) && unit == 1 ? celsius * FACTOR_C_TO_F + 32 : celsius;
+}
+
+double AutoSavePressure(double hpa, int unit)
+{
+    if (!Present(hpa))
+        return hpa;
+    return unit == 0 ? hpa * FACTOR_HPA_TO_INHG : unit == 2 ? hpa * FACTOR_HPA_TO_MMHG : hpa;
+}
+
+double AutoSaveUv(double uvIndex, int unit)
+{
+    return Present(uvIndex) && unit == 0 ? uvIndex * FACTOR_UVI_TO_MEDH : uvIndex;
+}
+
+double AutoSaveWind(double mph, int unit)
+{
+    if (!Present(mph))
+        return mph;
+    switch (unit) {
+    case 0: return mph * FACTOR_MPH_TO_KMH;
+    case 1: return mph * FACTOR_MPH_TO_KNOTS;
+    case 2: return mph * FACTOR_MPH_TO_MS;
+    default: return mph;
+    }
+}
+
+std::wstring AutoSaveTimeText(int year, int month, int day, int hour, int minute)
+{
+    return Format(L"%04d.%02d.%02d %02d:%02d", year, month, day, hour, minute);
+}
+
+std::wstring AutoSaveTimeText(__time64_t moment)
+{
+    std::tm local{};
+    if (_localtime64_s(&local, &moment) != 0)
+        return std::wstring();
+    return AutoSaveTimeText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
+}
+
+std::wstring BuildAutoSaveCsvLines(const AutoSaveSnapshot& s, int language, __time64_t saveTime)
+{
+    const DisplayValues v = DisplayValuesOf(s);
+    const LocationTexts place = LocationTextsOf(s.location);
+    const AutoSaveReadings& r = s.readings;
+    std::wstring out;
+    out += Format(L"%ls,%ls\n", Row(ROW_COMPUTER_TIME, language), AutoSaveTimeText(saveTime).c_str());
+    out += Format(L"%ls,%ls\n", Row(ROW_DEVICE_TIME, language), RecordTimeText(s).c_str());
+    out += Present(v.pressure) ? Format(L"%ls %ls,%.1f\n", PanelLabel(PANEL_PRESSURE), v.pressureUnit, v.pressure)
+                               : Format(L"%ls %ls,\n", PanelLabel(PANEL_PRESSURE), v.pressureUnit);
+    out += Present(v.uv) ? Format(L"%ls %ls,%.1f\n", PanelLabel(PANEL_UV_INDEX), v.uvUnit, v.uv)
+                         : Format(L"%ls %ls,\n", PanelLabel(PANEL_UV_INDEX), v.uvUnit);
+    out += Format(L"%ls,%ls\n", PanelLabel(PANEL_CITY_NAME), place.name.c_str());
+    out += Format(L"%ls,%ls\n", PanelLabel(PANEL_LATITUDE), place.latitude.c_str());
+    out += Format(L"%ls,%ls\n", PanelLabel(PANEL_LONGITUDE), place.longitude.c_str());
+    out += Format(L",%ls %ls,%ls (%%)\n", PanelLabel(PANEL_TEMPERATURE), v.temperatureUnit,
+                  PanelLabel(PANEL_HUMIDITY));
+    for (int i = 0; i < AUTO_SAVE_SENSOR_COUNT; ++i) {
+        const wchar_t* name = s.sensorNames[i].c_str();
+        out += Present(v.temperature[i]) ? Format(L"%ls,%.1f,", name, v.temperature[i]) : Format(L"%ls,,", name);
+        out += Present(r.humidity[i]) ? Format(L"%.1f\n", r.humidity[i]) : std::wstring(L"\n");
+    }
+    out += Format(L"%ls %ls %ls,%ls\n", PanelLabel(PANEL_RAIN_TOTAL), PanelLabel(PANEL_RAIN_TOTAL_LINE2), v.rainUnit,
+                  s.rainTotalText.c_str());
+    out += Present(v.windSpeed) ? Format(L"%ls %ls,%.1f,%ls,%d\n", Row(ROW_WIND_SPEED, language), v.windUnit,
+                                         v.windSpeed, Row(ROW_WIND_DIRECTION, language), r.windDirection)
+                                : Format(L"%ls %ls,,%ls,\n", Row(ROW_WIND_SPEED, language), v.windUnit,
+                                         Row(ROW_WIND_DIRECTION, language));
+    out += Present(v.windChill)
+               ? Format(L"%ls %ls,%.1f,", Row(ROW_WIND_CHILL, language), v.temperatureUnit, v.windChill)
+               : Format(L"%ls %ls,,", Row(ROW_WIND_CHILL, language), v.temperatureUnit);
+    out += Present(v.windGust) ? Format(L"%ls %ls,%.1f\n", Row(ROW_WIND_GUST, language), v.windUnit, v.windGust)
+                               : Format(L"%ls %ls,\n", Row(ROW_WIND_GUST, language), v.windUnit);
+    return out;
+}
+
+std::wstring BuildAutoSaveTxtLines(const AutoSaveSnapshot& s, int language, __time64_t saveTime)
+{
+    const DisplayValues v = DisplayValuesOf(s);
+    const LocationTexts place = LocationTextsOf(s.location);
+    const AutoSaveReadings& r = s.readings;
+    std::wstring out;
+    out += Format(L"%ls: %ls\n", Row(ROW_COMPUTER_TIME, language), AutoSaveTimeText(saveTime).c_str());
+    out += Format(L"%ls: %ls\n", Row(ROW_DEVICE_TIME, language), RecordTimeText(s).c_str());
+    out += Present(v.pressure) ? Format(L"%ls %ls: %.1f\n", PanelLabel(PANEL_PRESSURE), v.pressureUnit, v.pressure)
+                               : Format(L"%ls %ls:  \n", PanelLabel(PANEL_PRESSURE), v.pressureUnit);
+    out += Present(v.uv) ? Format(L"%ls %ls: %.1f\n", PanelLabel(PANEL_UV_INDEX), v.uvUnit, v.uv)
+                         : Format(L"%ls %ls:  \n", PanelLabel(PANEL_UV_INDEX), v.uvUnit);
+    out += Format(L"%ls: %ls\n", PanelLabel(PANEL_CITY_NAME), place.name.c_str());
+    out += Format(L"%ls: %ls\n", PanelLabel(PANEL_LATITUDE), place.latitude.c_str());
+    out += Format(L"%ls: %ls\n", PanelLabel(PANEL_LONGITUDE), place.longitude.c_str());
+    for (int i = 0; i < AUTO_SAVE_SENSOR_COUNT; ++i) {
+        const wchar_t* name = s.sensorNames[i].c_str();
+        out += Present(v.temperature[i]) ? Format(L"[%ls] %ls %ls: %.1f ", name, PanelLabel(PANEL_TEMPERATURE),
+                                                  v.temperatureUnit, v.temperature[i])
+                                         : Format(L"[%ls] %ls %ls:  ", name, PanelLabel(PANEL_TEMPERATURE),
+                                                  v.temperatureUnit);
+        out += Present(r.humidity[i]) ? Format(L"%ls (%%): %.1f\n", PanelLabel(PANEL_HUMIDITY), r.humidity[i])
+                                      : Format(L"%ls (%%): \n", PanelLabel(PANEL_HUMIDITY));
+    }
+    out += Format(L"%ls %ls %ls: %ls\n", PanelLabel(PANEL_RAIN_TOTAL), PanelLabel(PANEL_RAIN_TOTAL_LINE2),
+                  v.rainUnit, s.rainTotalText.c_str());
+    out += Present(v.windSpeed) ? Format(L"%ls %ls: %.1f %ls: %d\n", Row(ROW_WIND_SPEED, language), v.windUnit,
+                                         v.windSpeed, Row(ROW_WIND_DIRECTION, language), r.windDirection)
+                                : Format(L"%ls %ls:  %ls: \n", Row(ROW_WIND_SPEED, language), v.windUnit,
+                                         Row(ROW_WIND_DIRECTION, language));
+    out += Present(v.windChill)
+               ? Format(L"%ls %ls: %.1f ", Row(ROW_WIND_CHILL, language), v.temperatureUnit, v.windChill)
+               : Format(L"%ls %ls:  ", Row(ROW_WIND_CHILL, language), v.temperatureUnit);
+    out += Present(v.windGust) ? Format(L"%ls %ls: %.1f\n", Row(ROW_WIND_GUST, language), v.windUnit, v.windGust)
+                               : Format(L"%ls %ls:  \n", Row(ROW_WIND_GUST, language), v.windUnit);
+    return out;
+}
+
+UINT AutoSaveCodePage()
+{
+    const UINT acp = GetACP();
+    CPINFO info{};
+    if (acp != CP_UTF8 && GetCPInfo(acp, &info) && info.MaxCharSize == 1)
+        return acp;
+    return 1252;
+}
+
+std::string ToEightBitText(const std::wstring& text, UINT codePage)
+{
+    if (text.empty())
+        return std::string();
+    const int length = static_cast<int>(text.size());
+    const int n =
+        WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, "?", nullptr);
+    if (n <= 0) {
+        // A code page the system cannot convert to: keep ASCII, everything else is '?'.
+        std::string ascii(text.size(), '?');
+        for (size_t i = 0; i < text.size(); ++i)
+            if (text[i] < 0x80)
+                ascii[i] = static_cast<char>(text[i]);
+        return ascii;
+    }
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.data(), length, &out[0], n, "?", nullptr);
+    return out;
+}
+
+std::wstring WithCrLf(const std::wstring& text)
+{
+    std::wstring out;
+    out.reserve(text.size() + text.size() / 16);
+    for (wchar_t c : text) {
+        if (c == L'\n')
+            out += L'\r';
+        out += c;
+    }
+    return out;
+}
+
+bool WriteAutoSaveCsv(const std::wstring& path, const AutoSaveSnapshot& snapshot, int language,
+                      __time64_t saveTime)
+{
+    const std::wstring lines = WithCrLf(BuildAutoSaveCsvLines(snapshot, language, saveTime));
+    return WriteFileBytes(path, ToEightBitText(lines, AutoSaveCodePage()));
+}
+
+bool WriteAutoSaveTxt(const std::wstring& path, const AutoSaveSnapshot& snapshot, int language,
+                      __time64_t saveTime)
+{
+    const std::wstring lines = WithCrLf(BuildAutoSaveTxtLines(snapshot, language, saveTime));
+    std::string bytes;
+    bytes.reserve(2 + lines.size() * 2);
+    bytes += '\xFF';
+    bytes += '\xFE';
+    for (wchar_t c : lines) {
+        const unsigned unit = static_cast<unsigned>(c) & 0xFFFF;
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return WriteFileBytes(path, bytes);
+}
+
+// ---- image files ---------------------------------------------------------------------------
+
+namespace {
+
+const wchar_t* MimeTypeOfPath(const std::wstring& path)
+{
+    const size_t dot = path.find_last_of(L'.');
+    const size_t slash = path.find_last_of(L"\\/");
+    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash))
+        return nullptr;
+    std::wstring ext = path.substr(dot + 1);
+    for (wchar_t& c : ext)
+        c = static_cast<wchar_t>(towlower(c));
+    if (ext == L"jpg" || ext == L"jpeg" || ext == L"jpe")
+        return L"image/jpeg";
+    if (ext == L"bmp")
+        return L"image/bmp";
+    if (ext == L"png")
+        return L"image/png";
+    if (ext == L"gif")
+        return L"image/gif";
+    if (ext == L"tif" || ext == L"tiff")
+        return L"image/tiff";
+    return nullptr;
+}
+
+bool EncoderOf(const wchar_t* mimeType, CLSID* clsid)
+{
+    UINT count = 0, bytes = 0;
+    if (Gdiplus::GetImageEncodersSize(&count, &bytes) != Gdiplus::Ok || bytes == 0)
+        return false;
+    std::vector<unsigned char> buffer(bytes);
+    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    if (Gdiplus::GetImageEncoders(count, bytes, encoders) != Gdiplus::Ok)
+        return false;
+    for (UINT i = 0; i < count; ++i) {
+        if (encoders[i].MimeType && wcscmp(encoders[i].MimeType, mimeType) == 0) {
+            *clsid = encoders[i].Clsid;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool SaveBitmapImage(HBITMAP bitmap, const std::wstring& path)
+{
+    const wchar_t* mime = MimeTypeOfPath(path);
+    if (bitmap == nullptr || mime == nullptr)
+        return false;
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok)
+        return false;
+    bool ok = false;
+    {
+        CLSID clsid;
+        Gdiplus::Bitmap image(bitmap, nullptr);
+        if (image.GetLastStatus() == Gdiplus::Ok && EncoderOf(mime, &clsid))
+            ok = image.Save(path.c_str(), &clsid, nullptr) == Gdiplus::Ok;
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return ok;
+}
+
+bool SaveWindowCapture(HWND window, const std::wstring& path)
+{
+    RECT client{};
+    if (window == nullptr || !GetClientRect(window, &client))
+        return false;
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    HDC windowDc = GetDC(window);
+    if (windowDc == nullptr)
+        return false;
+    bool ok = false;
+    HDC memoryDc = CreateCompatibleDC(windowDc);
+    HBITMAP bitmap = memoryDc ? CreateCompatibleBitmap(windowDc, width, height) : nullptr;
+    if (bitmap != nullptr) {
+        HGDIOBJ old = SelectObject(memoryDc, bitmap);
+        BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+        SelectObject(memoryDc, old);
+        ok = SaveBitmapImage(bitmap, path);
+        DeleteObject(bitmap);
+    }
+    if (memoryDc != nullptr)
+        DeleteDC(memoryDc);
+    ReleaseDC(window, windowDc);
+    return ok;
+}

@@ -1,0 +1,148 @@
+#!/usr/bin/python3
+"""Draws the program's pictures: the icon, the connection states and the trend marks.
+
+Run from anywhere with the system Python and its PIL (python3-pil): /usr/bin/python3 res/make_images.py. The results in res/images/ are committed, so the
+build itself does not need Python. Each picture is drawn large and scaled down, which smooths
+its edges.
+"""
+import os
+import struct
+
+from PIL import Image, ImageDraw
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUT = os.path.join(HERE, "images")
+FACE = (236, 233, 216)        # the main window's background colour
+SCALE = 8
+
+
+def canvas(width, height, background=FACE):
+    image = Image.new("RGB", (width * SCALE, height * SCALE), background)
+    return image, ImageDraw.Draw(image)
+
+
+def finish(image, width, height):
+    return image.resize((width, height), Image.LANCZOS)
+
+
+def s(*values):
+    return [v * SCALE for v in values]
+
+
+def usb_plug(draw, colour):
+    """A USB plug lying on its side at the left of a 40 x 24 picture."""
+    draw.rounded_rectangle(s(3, 7, 17, 17), radius=2 * SCALE, fill=colour)
+    draw.rectangle(s(17, 9, 23, 15), fill=(160, 160, 160), outline=(90, 90, 90), width=SCALE // 2)
+    draw.rectangle(s(19, 11, 20, 13), fill=(90, 90, 90))
+    draw.line(s(0, 12, 3, 12), fill=colour, width=2 * SCALE)
+
+
+def connected():
+    image, draw = canvas(40, 24)
+    usb_plug(draw, (40, 140, 60))
+    # tick
+    draw.line(s(27, 12, 31, 17, 38, 6), fill=(30, 150, 50), width=3 * SCALE, joint="curve")
+    return finish(image, 40, 24)
+
+
+def not_found():
+    image, draw = canvas(40, 24)
+    usb_plug(draw, (150, 150, 150))
+    # cross
+    draw.line(s(28, 6, 37, 18), fill=(200, 30, 30), width=3 * SCALE)
+    draw.line(s(37, 6, 28, 18), fill=(200, 30, 30), width=3 * SCALE)
+    return finish(image, 40, 24)
+
+
+def downloading():
+    image, draw = canvas(40, 24)
+    usb_plug(draw, (40, 90, 170))
+    # arrow into the computer: downwards, amber
+    draw.rectangle(s(30, 3, 34, 12), fill=(230, 150, 20))
+    draw.polygon(s(26, 12, 38, 12, 32, 20), fill=(230, 150, 20))
+    return finish(image, 40, 24)
+
+
+def trend(direction):
+    """24 x 24 arrow: 'up', 'level' or 'down'."""
+    image, draw = canvas(24, 24)
+    colour = {"up": (200, 60, 30), "level": (60, 110, 190), "down": (30, 130, 70)}[direction]
+    if direction == "level":
+        draw.rectangle(s(3, 10, 15, 14), fill=colour)
+        draw.polygon(s(14, 5, 22, 12, 14, 19), fill=colour)
+    elif direction == "up":
+        draw.line(s(5, 19, 15, 9), fill=colour, width=4 * SCALE)
+        draw.polygon(s(9, 4, 20, 4, 20, 15), fill=colour)
+    else:
+        draw.line(s(5, 5, 15, 15), fill=colour, width=4 * SCALE)
+        draw.polygon(s(9, 20, 20, 20, 20, 9), fill=colour)
+    return finish(image, 24, 24)
+
+
+def icon():
+    """A sun partly behind a cloud, with a thermometer."""
+    size = 64
+    image = Image.new("RGBA", (size * SCALE, size * SCALE), (0, 0, 0, 0))
+    draw = ImageDraw.Draw(image)
+    draw.ellipse(s(6, 6, 38, 38), fill=(250, 190, 30, 255))
+    for (x0, y0, x1, y1) in [(22, 0, 22, 4), (0, 22, 4, 22), (6, 6, 9, 9), (38, 6, 35, 9)]:
+        draw.line(s(x0, y0, x1, y1), fill=(250, 190, 30, 255), width=3 * SCALE)
+    cloud = (235, 240, 248, 255)
+    edge = (120, 140, 170, 255)
+    for box in [(14, 28, 40, 54), (28, 20, 58, 50), (44, 32, 62, 54), (10, 38, 30, 58)]:
+        draw.ellipse(s(*box), fill=cloud, outline=edge, width=SCALE)
+    draw.rectangle(s(18, 42, 56, 57), fill=cloud)
+    draw.line(s(18, 57, 56, 57), fill=edge, width=SCALE)
+    # thermometer
+    draw.rounded_rectangle(s(47, 8, 55, 40), radius=4 * SCALE, fill=(255, 255, 255, 255), outline=(60, 60, 60, 255),
+                           width=SCALE)
+    draw.ellipse(s(44, 36, 58, 50), fill=(210, 40, 40, 255), outline=(60, 60, 60, 255), width=SCALE)
+    draw.rectangle(s(50, 20, 52, 40), fill=(210, 40, 40, 255))
+    return image.resize((size, size), Image.LANCZOS)
+
+
+def save_ico(image, path, sizes):
+    """Writes an icon file with uncompressed 32-bit entries (BMP form, readable by every loader)."""
+    entries = []
+    for size in sizes:
+        picture = image.resize((size, size), Image.LANCZOS).convert("RGBA")
+        pixels = picture.load()
+        xor = bytearray()
+        for y in range(size - 1, -1, -1):           # bottom-up rows
+            for x in range(size):
+                r, g, b, a = pixels[x, y]
+                xor += bytes((b, g, r, a))
+        mask_row = ((size + 31) // 32) * 4
+        mask = bytearray()
+        for y in range(size - 1, -1, -1):
+            row = bytearray(mask_row)
+            for x in range(size):
+                if pixels[x, y][3] == 0:
+                    row[x // 8] |= 0x80 >> (x % 8)
+            mask += row
+        header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+        entries.append((size, header + bytes(xor) + bytes(mask)))
+    offset = 6 + 16 * len(entries)
+    out = struct.pack("<HHH", 0, 1, len(entries))
+    for size, data in entries:
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    for _, data in entries:
+        out += data
+    with open(path, "wb") as f:
+        f.write(out)
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    connected().save(os.path.join(OUT, "connected.bmp"))
+    not_found().save(os.path.join(OUT, "not_found.bmp"))
+    downloading().save(os.path.join(OUT, "downloading.bmp"))
+    trend("up").save(os.path.join(OUT, "trend_up.bmp"))
+    trend("level").save(os.path.join(OUT, "trend_level.bmp"))
+    trend("down").save(os.path.join(OUT, "trend_down.bmp"))
+    save_ico(icon(), os.path.join(OUT, "Orvelle.ico"), [16, 32, 48])
+
+
+if __name__ == "__main__":
+    main()
