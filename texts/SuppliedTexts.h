@@ -32,7 +32,7 @@ namespace supplied {
                      L"Windsnelheid", L"Скорость ветра", L"Prędkość wiatru"
 #define W_WIND_DIRECTION L"Windrichtung", L"Direction du vent", L"Direzione del vento", L"Dirección del viento", \
                          L"Windrichting", L"Направление ветра", L"Kierunek wiatru"
-#define W_WIND_CHILL L"Windchill", L"Refroidissement éolien", L"Raffreddamento da vento", L"Sensación térmica", \
+#define W_WIND_CHILL L"Windchill", L"Température ressentie", L"Temperatura percepita", L"Sensación térmica", \
                      L"Gevoelstemperatuur", L"Ветровое охлаждение", L"Temperatura odczuwalna"
 #define W_GUST_SPEED L"Böengeschwindigkeit", L"Vitesse des rafales", L"Velocità delle raffiche", \
                      L"Velocidad de ráfagas", L"Windstootsnelheid", L"Скорость порывов", L"Prędkość porywów"
@@ -40,12 +40,12 @@ namespace supplied {
                        L"Ультрафиолет", L"Ultrafiolet"
 #define W_LOCATION L"Standort", L"Emplacement", L"Località", L"Ubicación", L"Locatie", L"Местоположение", \
                    L"Lokalizacja"
-#define W_CITY_NAME L"Stadtname", L"Nom de la ville", L"Nome città", L"Nombre de ciudad", L"Plaatsnaam", \
+#define W_CITY_NAME L"Stadtname", L"Ville", L"Nome città", L"Nombre de ciudad", L"Plaatsnaam", \
                     L"Название города", L"Nazwa miasta"
 #define W_LATITUDE L"Breitengrad", L"Latitude", L"Latitudine", L"Latitud", L"Breedtegraad", L"Широта", \
-                   L"Szerokość geogr."
+                   L"Szer. geogr."
 #define W_LONGITUDE L"Längengrad", L"Longitude", L"Longitudine", L"Longitud", L"Lengtegraad", L"Долгота", \
-                    L"Długość geogr."
+                    L"Dł. geogr."
 #define W_PRINT L"Drucken", L"Imprimer", L"Stampa", L"Imprimir", L"Afdrukken", L"Печать", L"Drukuj"
 
 // ---------------------------------------------------------------------------
@@ -92,7 +92,7 @@ constexpr SuppliedRow kLocationDialog[] = {
     {1, {L"Local settings (local city)", L"Lokale Einstellungen (Heimatstadt)", L"Réglages locaux (ville locale)",
          L"Impostazioni locali (città locale)", L"Ajustes locales (ciudad local)", L"Lokale instelling (eigen stad)",
          L"Местные установки (свой город)", L"Ustawienia lokalne (miasto lokalne)"}},
-    {2, {L"2nd settings (slave city)", L"2. Einstellungen (zweite Stadt)", L"2e réglages (ville secondaire)",
+    {2, {L"2nd settings (slave city)", L"2. Einstellungen (zweite Stadt)", L"2e réglage (ville secondaire)",
          L"2ª impostazione (città secondaria)", L"2º ajuste (ciudad secundaria)", L"2e instelling (tweede stad)",
          L"2-е установки (второй город)", L"2. ustawienia (drugie miasto)"}},
     {11, {L"City name", W_CITY_NAME}},
@@ -103,12 +103,12 @@ constexpr SuppliedRow kLocationDialog[] = {
     {17, {L"Longitude", W_LONGITUDE}},
     {18, {L"east", L"Osten", L"est", L"orientale", L"del este", L"het oosten", L"восток", L"Wschodni"}},
     {19, {L"west", L"Westen", L"ouest", L"ad ovest", L"del oeste", L"het westen", L"запад", L"Zachodni"}},
-    {21, {L"DST Starts", L"Sommerzeit Beginn", L"Début DST", L"Inizio DST", L"Inicio DST", L"Zomertijd begint",
+    {21, {L"DST Starts", L"Sommerzeitbeginn", L"Début DST", L"Inizio DST", L"Inicio DST", L"Zomertijd begint",
           L"Начало DST", L"Początek czasu letniego"}},
-    {22, {L"DST ends", L"Sommerzeit Ende", L"Fin DST", L"Fine DST", L"Fin DST", L"Zomertijd eindigt", L"Конец DST",
+    {22, {L"DST ends", L"Sommerzeitende", L"Fin DST", L"Fine DST", L"Fin DST", L"Zomertijd eindigt", L"Конец DST",
           L"Koniec czasu letniego"}},
-    {25, {L"Time offset", L"Zeitverschiebung", L"Décalage horaire", L"Differenza oraria", L"Diferencia horaria",
-          L"Tijdsverschil", L"Смещение времени", L"Przesunięcie czasu"}},
+    {25, {L"Time offset", L"Zeitversatz", L"Décalage horaire", L"Differenza oraria", L"Diferencia horaria",
+          L"Tijdsverschil", L"Смещение времени", L"Różnica czasu"}},
     {27, {L"Close", W_CLOSE}},
 };
 
@@ -282,11 +282,17 @@ constexpr SuppliedRow kPanelLabels[] = {
     {120, {L"since", L"seit", L"depuis", L"dal", L"desde", L"sinds", L"с", L"od"}},
     {121, {L"Yesterday", L"Gestern", L"Hier", L"Ieri", L"Ayer", L"Gisteren", L"Вчера", L"Wczoraj"}},
     {128, {L"Wind", W_WIND}},
-    {130, {L"Wind speed", W_WIND_SPEED}},
-    {133, {L"Gust speed", W_GUST_SPEED}},
+    // The wind panel puts the unit behind these three captions (except German
+    // and Spanish for 130 and 133): shortened where the full term would crowd
+    // out the value.
+    {130, {L"Wind speed", L"Windgeschwindigkeit", L"Vitesse du vent", L"Velocità vento", L"Velocidad del viento",
+           L"Windsnelheid", L"Скорость ветра", L"Prędkość wiatru"}},
+    {133, {L"Gust speed", L"Böengeschwindigkeit", L"Rafales", L"Raffiche", L"Velocidad de ráfagas",
+           L"Windstootsnelheid", L"Скорость порывов", L"Prędkość porywów"}},
     {137, {L"Wind direction (^)", L"Windrichtung (^)", L"Direction du vent (^)", L"Direzione del vento (^)",
            L"Dirección del viento (^)", L"Windrichting (^)", L"Направление ветра (^)", L"Kierunek wiatru (^)"}},
-    {141, {L"Wind chill", W_WIND_CHILL}},
+    {141, {L"Wind chill", L"Windchill", L"Temp. ressentie", L"Temp. percepita", L"Sensación térmica",
+           L"Gevoelstemperatuur", L"Ветровое охлаждение", L"Temp. odczuwalna"}},
     {146, {L"Date / Time", L"Datum / Zeit", L"Date / Heure", L"Data / Ora", L"Fecha / Hora", L"Datum / Tijd",
            L"Дата / Время", L"Data / Czas"}},
 };
