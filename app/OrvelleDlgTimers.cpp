@@ -26,9 +26,8 @@ constexpr double RAIN_INCH_FACTOR = 0.03937;
 constexpr int SUNRISE_TEXT_ID = 1061;
 constexpr int SUNSET_TEXT_ID = 1062;
 
-// Test seam: the end-to-end tests shorten the two-minute live read and the one-minute tick of the
-// automatic saving through ORVELLE_TEST_LIVE_PERIOD_MS and ORVELLE_TEST_AUTOSAVE_MINUTE_MS. Read
-// once, at the first tick.
+// Test seam of the end-to-end tests (tests/e2e), read once at the first tick: shorter periods of
+// the live re-read and of the automatic saving's minute.
 bool EnvironmentMilliseconds(const wchar_t* name, int* milliseconds)
 {
     wchar_t text[32];

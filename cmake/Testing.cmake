@@ -18,6 +18,7 @@ function(orvelle_add_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600
     ENVIRONMENT "ORVELLE_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVELLE_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
   if(T_WINDOWED)
-    set_tests_properties(${name} PROPERTIES LABELS windowed)
+    # Programs that open windows share one virtual display: run them one at a time.
+    set_tests_properties(${name} PROPERTIES LABELS windowed RUN_SERIAL TRUE)
   endif()
 endfunction()

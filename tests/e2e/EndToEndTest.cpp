@@ -1,0 +1,516 @@
+// End-to-end runs of the shipped program with the emulated station.
+//
+// Each scenario copies the shipped binaries (ORVELLE_BIN_DIR) into a folder of its own, starts
+// Orvelle.exe there and watches what it writes and shows, as a user would: the record files in
+// its folder, the message boxes it opens (found among its windows, answered with OK) and whether
+// it ends.
+//
+// Steering through the environment of the started program:
+//   USB_EMULATOR=demo | <image path>      the emulated station (see platform/usb/USB.h)
+//   USB_EMULATOR_FAULTS=...               emulator commands applied when the program opens it
+//   ORVELLE_TEST_LIVE_PERIOD_MS=<ms>      the period of the live re-read (120000 in use)
+//   ORVELLE_TEST_AUTOSAVE_MINUTE_MS=<ms>  the tick of the automatic saving's minute counter
+//                                         (60000 in use)
+// The two ORVELLE_TEST_* variables are a test seam only: nothing offers them to users.
+#include "app/SettingsFiles.h"
+#include "texts/TextTables.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::wstring Environment(const wchar_t* name)
+{
+    wchar_t buffer[4096];
+    const DWORD n = GetEnvironmentVariableW(name, buffer, 4096);
+    return n > 0 && n < 4096 ? std::wstring(buffer, n) : std::wstring();
+}
+
+// A Unix path from the test environment as a Windows path.
+std::wstring WindowsPath(const std::wstring& unixPath)
+{
+    std::wstring path = unixPath;
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path.size() > 1 && path[1] == L':' ? path : L"Z:" + path;
+}
+
+std::string ReadBytes(const std::wstring& path)
+{
+    std::ifstream in(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+int LineCount(const std::wstring& path)
+{
+    int lines = 0;
+    for (char c : ReadBytes(path))
+        lines += c == '\n';
+    return lines;
+}
+
+void RemoveFolder(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring path = folder + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveFolder(path);
+            else
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+std::vector<std::wstring> FilesIn(const std::wstring& folder, const std::wstring& pattern)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder + L"\\" + pattern).c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(found.cFileName);
+    while (FindNextFileW(find, &found));
+    FindClose(find);
+    return names;
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutSeconds)
+{
+    const auto end = Clock::now() + std::chrono::seconds(timeoutSeconds);
+    while (Clock::now() < end) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    return condition();
+}
+
+// A message box of a process: a visible dialog window of it that is not the main dialog (which
+// holds the progress bar 1029) and has an OK button.
+struct MessageBoxSearch {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindMessageBoxProc(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<MessageBoxSearch*>(parameter);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->processId || !IsWindowVisible(window))
+        return TRUE;
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (std::wstring(className) != L"#32770" || GetDlgItem(window, 1029) != nullptr ||
+        GetDlgItem(window, IDOK) == nullptr)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+struct MainWindowSearch {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindMainWindowProc(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<MainWindowSearch*>(parameter);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search->processId && GetDlgItem(window, 1029) != nullptr) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+class Program {
+public:
+    explicit Program(const std::wstring& scenario)
+    {
+        wchar_t current[MAX_PATH];
+        GetCurrentDirectoryW(MAX_PATH, current);
+        m_folder = std::wstring(current) + L"\\e2e_" + scenario;
+        RemoveFolder(m_folder);
+        CreateDirectoryW(m_folder.c_str(), nullptr);
+        const std::wstring bin = WindowsPath(Environment(L"ORVELLE_BIN_DIR"));
+        for (const wchar_t* pattern : {L"*.exe", L"*.dll"})
+            for (const std::wstring& name : FilesIn(bin, pattern))
+                CopyFileW((bin + L"\\" + name).c_str(), (m_folder + L"\\" + name).c_str(), FALSE);
+    }
+
+    ~Program() { Stop(); }
+
+    const std::wstring& Folder() const { return m_folder; }
+    std::wstring File(const wchar_t* name) const { return m_folder + L"\\" + name; }
+    bool HasBinaries() const { return Exists(File(L"Orvelle.exe")) && Exists(File(L"USB.dll")); }
+
+    void SetEnvironment(const std::wstring& name, const std::wstring& value) { m_env.push_back(name + L"=" + value); }
+
+    bool Start()
+    {
+        // The environment of this process without the variables the scenario sets, then those.
+        std::vector<wchar_t> block;
+        LPWCH strings = GetEnvironmentStringsW();
+        for (const wchar_t* p = strings; *p; p += wcslen(p) + 1) {
+            const std::wstring entry = p;
+            bool overridden = false;
+            for (const std::wstring& own : m_env)
+                overridden |= _wcsnicmp(entry.c_str(), own.c_str(), own.find(L'=') + 1) == 0;
+            for (const wchar_t* name : {L"USB_EMULATOR=", L"USB_EMULATOR_FAULTS=", L"ORVELLE_TEST_"})
+                overridden |= _wcsnicmp(entry.c_str(), name, wcslen(name)) == 0;
+            if (!overridden)
+                block.insert(block.end(), entry.c_str(), entry.c_str() + entry.size() + 1);
+        }
+        FreeEnvironmentStringsW(strings);
+        for (const std::wstring& own : m_env)
+            block.insert(block.end(), own.c_str(), own.c_str() + own.size() + 1);
+        block.push_back(L'\0');
+
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        m_console = CreateFileW(File(L"console.txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = m_console;
+        startup.hStdError = m_console;
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        std::wstring command = L"\"" + File(L"Orvelle.exe") + L"\"";
+        m_started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
+                                   block.data(), m_folder.c_str(), &startup, &m_process) != FALSE;
+        return m_started;
+    }
+
+    bool Running() const { return m_started && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
+    bool WaitForExit(int seconds) const
+    {
+        return m_started && WaitForSingleObject(m_process.hProcess, seconds * 1000) == WAIT_OBJECT_0;
+    }
+
+    HWND MessageBoxWindow() const
+    {
+        MessageBoxSearch search{m_process.dwProcessId};
+        EnumWindows(FindMessageBoxProc, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+    // Waits for a message box and returns its text ("" when none came).
+    std::wstring WaitForMessageBox(int seconds) const
+    {
+        HWND box = nullptr;
+        WaitFor([&] { return (box = MessageBoxWindow()) != nullptr || !Running(); }, seconds);
+        if (box == nullptr)
+            return std::wstring();
+        wchar_t text[1024] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 1024);
+        return text;
+    }
+
+    int MessageBoxCount() const
+    {
+        struct Count {
+            DWORD processId;
+            int boxes;
+        } count{m_process.dwProcessId, 0};
+        EnumWindows(
+            [](HWND window, LPARAM parameter) -> BOOL {
+                auto* c = reinterpret_cast<Count*>(parameter);
+                DWORD pid = 0;
+                GetWindowThreadProcessId(window, &pid);
+                wchar_t className[64] = {};
+                GetClassNameW(window, className, 64);
+                if (pid == c->processId && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
+                    GetDlgItem(window, 1029) == nullptr)
+                    ++c->boxes;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
+        return count.boxes;
+    }
+
+    void PressOk() const
+    {
+        if (HWND box = MessageBoxWindow())
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    }
+
+    HWND MainWindow() const
+    {
+        MainWindowSearch search{m_process.dwProcessId};
+        EnumWindows(FindMainWindowProc, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+    // Closes the program as the user would (the window's close box); ends it if it does not go.
+    void Stop()
+    {
+        if (!m_started)
+            return;
+        if (Running()) {
+            if (HWND main = MainWindow())
+                PostMessageW(main, WM_CLOSE, 0, 0);
+            if (!WaitForExit(20))
+                TerminateProcess(m_process.hProcess, 1);
+            WaitForSingleObject(m_process.hProcess, 5000);
+        }
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+        m_started = false;
+        if (m_console != INVALID_HANDLE_VALUE)
+            CloseHandle(m_console);
+        m_console = INVALID_HANDLE_VALUE;
+    }
+
+    std::string Console() const { return ReadBytes(File(L"console.txt")); }
+
+private:
+    std::wstring m_folder;
+    std::vector<std::wstring> m_env;
+    PROCESS_INFORMATION m_process{};
+    bool m_started = false;
+    HANDLE m_console = INVALID_HANDLE_VALUE;
+};
+
+const wchar_t* const kConnectPrompt = L"Please ensure the Weather Station is connected before running this program.";
+const wchar_t* const kRecordFiles[] = {L"csv.dat",     L"txt.dat",     L"csv_custom.dat",     L"txt_custom.dat",
+                                       L"RECORDS.csv", L"RECORDS.txt", L"RECORDS_CUSTOM.csv", L"RECORDS_CUSTOM.txt"};
+
+// The station clock offset (minutes, for the emulator's "advance") that puts the demo station's
+// next five-minute record `seconds` seconds after now.
+double OffsetForNextRecordIn(int seconds)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const double intoCycle = (now.wMinute % 5) * 60 + now.wSecond + now.wMilliseconds / 1000.0;
+    double offset = (300 - seconds) - intoCycle;
+    while (offset < 0)
+        offset += 300;
+    return offset / 60.0;
+}
+
+std::wstring LocalStamp(const SYSTEMTIME& t)
+{
+    wchar_t text[32];
+    swprintf(text, 32, L"%02d%02d%02d%02d%02d", t.wYear % 1000, t.wMonth, t.wDay, t.wHour, t.wMinute);
+    return text;
+}
+
+TEST(EndToEnd, NoStationAsksForItAndEnds)
+{
+    Program program(L"no_station");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", program.File(L"no-such-station.img"));
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.WaitForMessageBox(60), kConnectPrompt);
+    program.PressOk();
+    EXPECT_TRUE(program.WaitForExit(20));
+    EXPECT_FALSE(Exists(program.File(L"csv.dat")));
+}
+
+TEST(EndToEnd, StationUnpluggedDuringTheDownloadGivesTheMessageAndEnds)
+{
+    Program program(L"unplug");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    // The station goes away part of the way through its history download.
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", L"unplug-after 1500");
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.WaitForMessageBox(120), kConnectPrompt);
+    // Only one prompt, however long it stays open.
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    EXPECT_EQ(program.MessageBoxCount(), 1);
+    program.PressOk();
+    EXPECT_TRUE(program.WaitForExit(20));
+}
+
+TEST(EndToEnd, StationUnpluggedWhilePollingGivesTheMessageAndEnds)
+{
+    Program program(L"unplug_polling");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    // The download and the first poll take about 4100 frames; the live reads then use 4 a second.
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", L"unplug-after 4200");
+    program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"500");
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(WaitFor([&] { return Exists(program.File(L"RECORDS_CUSTOM.txt")) || !program.Running(); }, 120));
+    EXPECT_TRUE(Exists(program.File(L"RECORDS_CUSTOM.txt"))) << "the first poll should come before the unplugging";
+    EXPECT_EQ(program.WaitForMessageBox(120), kConnectPrompt);
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    EXPECT_EQ(program.MessageBoxCount(), 1);
+    wchar_t status[128] = {};
+    GetDlgItemTextW(program.MainWindow(), 1109, status, 128);
+    EXPECT_STREQ(status, L"USB Disconnected");
+    program.PressOk();
+    EXPECT_TRUE(program.WaitForExit(20));
+}
+
+TEST(EndToEnd, PowerSettingsToCorrectAskForAReconnectAndEnd)
+{
+    // A station instance whose power management is switched on.
+    const wchar_t* const deviceKey = L"SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_1130&PID_6801";
+    const std::wstring parameters = std::wstring(deviceKey) + L"\\e2e0001\\Device Parameters";
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, parameters.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    const DWORD on = 1;
+    RegSetValueExW(key, L"DeviceSelectiveSuspended", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);
+
+    Program program(L"power");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.WaitForMessageBox(60),
+              L"Please disconnect the Weather Station for ten seconds and re-connect it again before running this "
+              L"program.");
+    program.PressOk();
+    EXPECT_TRUE(program.WaitForExit(20));
+    EXPECT_NE(program.Console().find("Registry invalid and should be modified"), std::string::npos);
+    EXPECT_FALSE(Exists(program.File(L"csv.dat")));  // the download was never started
+    DWORD value = 7, size = sizeof value;
+    EXPECT_EQ(RegQueryValueExW(key, L"DeviceSelectiveSuspended", nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
+                               &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(value, 0u);
+    RegCloseKey(key);
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, deviceKey);
+}
+
+TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
+{
+    Program program(L"demo");
+    ASSERT_TRUE(program.HasBinaries());
+
+    // Automatic saving every "2 minutes" of CSV, text and JPEG into a folder of its own.
+    const std::wstring saves = program.Folder() + L"\\saves";
+    CreateDirectoryW(saves.c_str(), nullptr);
+    CSettingsRecord settings;
+    settings.m_autoSaveInterval = 1;
+    settings.m_autoSaveCount = 1;
+    settings.m_autoSaveCsv = 1;
+    settings.m_autoSaveTxt = 1;
+    settings.m_autoSaveJpg = 1;
+    settings.m_autoSavePrefix = L"RECORD";
+    settings.m_autoSaveFolder = saves;
+    ASSERT_TRUE(settings::WriteFileBytes(program.File(settings::AUTO_SAVING_FILE), settings::EncodeAutoSaving(settings)));
+
+    // "RECORDS.csv" held open by another program from the start.
+    const std::string heldText = "held by another program\r\n";
+    {
+        std::ofstream held(program.File(L"RECORDS.csv").c_str(), std::ios::binary);
+        held << heldText;
+    }
+    HANDLE held = CreateFileW(program.File(L"RECORDS.csv").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    wchar_t advance[64];
+    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(100));
+    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
+    program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
+    program.SetEnvironment(L"ORVELLE_TEST_AUTOSAVE_MINUTE_MS", L"1500");
+    SYSTEMTIME startTime;
+    GetLocalTime(&startTime);
+    ASSERT_TRUE(program.Start());
+
+    // First poll: every record file but the held one, the staging file gone.
+    const bool firstPoll = WaitFor(
+        [&] {
+            for (const wchar_t* name : kRecordFiles)
+                if (std::wstring(name) != L"RECORDS.csv" && !Exists(program.File(name)))
+                    return false;
+            return !Exists(program.File(L"tmpLastRec.txt"));
+        },
+        240);
+    ASSERT_TRUE(firstPoll) << "the first poll did not write the record files";
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const int downloadedLines = LineCount(program.File(L"csv.dat"));
+    EXPECT_GT(downloadedLines, 1000);
+    for (const wchar_t* name : {L"txt.dat", L"csv_custom.dat", L"txt_custom.dat"})
+        EXPECT_EQ(LineCount(program.File(name)), downloadedLines) << name;
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS.txt")), ReadBytes(program.File(L"txt.dat")));
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS_CUSTOM.csv")), ReadBytes(program.File(L"csv_custom.dat")));
+    EXPECT_NE(program.Console().find("VID PID path not exist."), std::string::npos);
+    CloseHandle(held);
+    // (Read after letting go: the exclusive handle keeps this process out too.)
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), heldText) << "a held file must be skipped";
+
+    // The station's next record: appended exactly once, and the freed copy replaced.
+    const bool appended =
+        WaitFor([&] { return LineCount(program.File(L"csv.dat")) > downloadedLines; }, 420);
+    ASSERT_TRUE(appended) << "no new record was appended";
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), ReadBytes(program.File(L"csv.dat")));
+    EXPECT_EQ(LineCount(program.File(L"RECORDS_CUSTOM.txt")), downloadedLines + 1);
+    // The live reading changes minute after minute; the record line does not: nothing more.
+    std::this_thread::sleep_for(std::chrono::seconds(70));
+    EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+
+    // Automatic saving: "RECORD" and the stamp of the local time, in all three formats.
+    SYSTEMTIME endTime;
+    GetLocalTime(&endTime);
+    const std::wstring first = LocalStamp(startTime), last = LocalStamp(endTime);
+    int csv = 0, txt = 0, jpg = 0;
+    for (const std::wstring& name : FilesIn(saves, L"RECORD*")) {
+        ASSERT_EQ(name.size(), 6u + 10u + 4u) << std::string(name.begin(), name.end());
+        const std::wstring stamp = name.substr(6, 10);
+        EXPECT_GE(stamp, first);
+        EXPECT_LE(stamp, last);
+        const std::string bytes = ReadBytes(saves + L"\\" + name);
+        const std::wstring extension = name.substr(16);
+        if (extension == L".csv") {
+            ++csv;
+            EXPECT_EQ(bytes.rfind("Computer Date / Time,", 0), 0u);
+            EXPECT_NE(bytes.find("\r\nIndoor,"), std::string::npos);
+        } else if (extension == L".txt") {
+            ++txt;
+            EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFE" "C\0", 4));
+        } else if (extension == L".jpg") {
+            ++jpg;
+            EXPECT_EQ(bytes.substr(0, 3), "\xFF\xD8\xFF");
+        }
+    }
+    EXPECT_GT(csv, 0);
+    EXPECT_GT(txt, 0);
+    EXPECT_GT(jpg, 0);
+
+    // The window's close box ends the program.
+    HWND main = program.MainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(20));
+}
+
+}  // namespace
