@@ -47,25 +47,29 @@ void CxStatic::SetText(const wchar_t* text)
         InvalidateRect(nullptr, TRUE);
 }
 
+// Both loaders change the control only once the new picture is in hand: a failed load keeps the
+// previous picture and what the control remembers of its source.
 BOOL CxStatic::LoadBitmapResource(int resourceId)
 {
-    m_bitmapResourceId = resourceId;
-    m_bitmapPath.Empty();
     HANDLE image = ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0,
                                 LR_LOADMAP3DCOLORS);
     if (!image)
         return FALSE;
+    m_bitmapResourceId = resourceId;
+    m_bitmapPath.Empty();
     SetBitmap(static_cast<HBITMAP>(image));
     return TRUE;
 }
 
 BOOL CxStatic::LoadBitmapFile(const wchar_t* path)
 {
-    m_bitmapResourceId = -1;
-    m_bitmapPath = path;
+    if (!path)
+        return FALSE;
     HANDLE image = ::LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
     if (!image)
         return FALSE;
+    m_bitmapResourceId = -1;
+    m_bitmapPath = path;
     SetBitmap(static_cast<HBITMAP>(image));
     return TRUE;
 }

@@ -42,8 +42,12 @@ bool IsDirectory(const std::wstring& path)
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// Removes a folder of this test with everything in it. Only a full path ending in a backslash is
+// taken: an empty one would make the search run over the current folder.
 void RemoveTree(const std::wstring& folder)
 {
+    if (folder.size() < 4 || folder[1] != L':' || folder.back() != L'\\')
+        return;
     WIN32_FIND_DATAW found;
     HANDLE search = ::FindFirstFileW((folder + L"*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
