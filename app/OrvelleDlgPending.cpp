@@ -170,20 +170,14 @@ void COrvelleDlg::ClearPressureHistory()
 {
     std::fill(std::begin(m_pressureHistoryValues), std::end(m_pressureHistoryValues), 0.0);
     m_pressureHistoryCount = 0;
-    if (m_pressureView == 1)
-        DrawPressureBarChart();
-    else
-        DrawPressureLineChart();
+    RedrawPressureChart();
 }
 
 void COrvelleDlg::ClearUvHistory()
 {
     m_uvHistoryCount = 0;
     std::fill(std::begin(m_uvHistoryValues), std::end(m_uvHistoryValues), 0.0);
-    if (m_uvView == 1)
-        DrawUvBarChart();
-    else
-        DrawUvLineChart();
+    RedrawUvChart();
 }
 
 void COrvelleDlg::ClearWindHistory()
@@ -191,16 +185,7 @@ void COrvelleDlg::ClearWindHistory()
     m_windHistoryCount = 0;
     std::fill(std::begin(m_windHistoryDirections), std::end(m_windHistoryDirections), 0.0);
     std::fill(std::begin(m_windHistorySpeeds), std::end(m_windHistorySpeeds), 0.0);
-    if (m_windSpeedView == 3 && m_windDirectionView == 3)
-        DrawWindRoseChart();
-    else if (m_windSpeedView == 1)
-        DrawWindSpeedBarChart();
-    else if (m_windSpeedView == 2)
-        DrawWindSpeedLineChart();
-    else if (m_windDirectionView == 1)
-        DrawWindDirectionBarChart();
-    else
-        DrawWindDirectionChart();
+    RedrawWindChart();
 }
 
 void COrvelleDlg::ClearSensorHistory()
@@ -306,8 +291,5 @@ void COrvelleDlg::RescaleRain(double ratio)
 {
     ScaleNewest(m_rainHistoryValues, RAIN_HISTORY_SIZE, m_rainHistoryCount, ratio);
     ScaleColumn(g_historyRain, ratio, true);
-    if (m_rainView == 1)
-        DrawRainBarChart();
-    else
-        DrawRainLineChart();
+    RedrawRainChart();
 }

@@ -4,9 +4,11 @@
 #include "app/OrvelleDlg.h"
 
 #include "app/PollLoop.h"
+#include "app/StartupPaths.h"
 #include "platform/ui/UiMessageBox.h"
 #include "records/AutoSave.h"
 #include "records/RecordMerge.h"
+#include "station/DecodeText.h"
 #include "station/SystemKV318.h"
 #include "station/UsbApi.h"
 #include "station/UsbLink.h"
@@ -58,19 +60,6 @@ int LivePeriodSeconds()
 {
     const int seconds = LiveReadPeriodMs() / 1000;
     return seconds > 0 ? seconds : 1;
-}
-
-std::string Narrow(const CString& text)
-{
-    const std::wstring& wide = text.str();
-    if (wide.empty())
-        return std::string();
-    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                      nullptr);
-    std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
-    if (n > 0)
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
-    return out;
 }
 
 // The end of the history download as the window shows it.
@@ -433,7 +422,7 @@ void COrvelleDlg::RunLaterPoll()
         // An empty line means the station's latest record could not be read: nothing to append.
         if (!line.IsEmpty() && CompareRecordLines(CString(m_lastRecordLine), line)) {
             SetCurrentDirectoryW(m_installFolder.c_str());
-            AppendStagedLine(m_installFolder + STAGING_FILE_NAME, Narrow(line));
+            AppendStagedLine(m_installFolder + STAGING_FILE_NAME, NarrowAnsiText(line.str()));
             MergeStagedRecords(*this, false);
             m_lastRecordLine = line.str();
         }
@@ -539,8 +528,7 @@ void COrvelleDlg::OnAutoSaveTimer()
     // A folder that has gone is replaced by the install folder (in memory; the settings file
     // keeps the old one).
     auto checkFolder = [this] {
-        const DWORD attributes = GetFileAttributesW(m_autoSaveFolder.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        if (!IsFolder(m_autoSaveFolder))
             m_autoSaveFolder = m_installFolder;
     };
     if (m_autoSaveCsv) {

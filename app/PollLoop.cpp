@@ -107,9 +107,7 @@ int DownloadPercent(int position) { return static_cast<int>(position / static_ca
 
 std::wstring DownloadProgressText(int percent)
 {
-    wchar_t number[16];
-    std::swprintf(number, 16, L"%d", percent);
-    return std::wstring(EntryAt(g_progressTexts, 0)) + number + EntryAt(g_progressTexts, 1);
+    return std::wstring(EntryAt(g_progressTexts, 0)) + std::to_wstring(percent) + EntryAt(g_progressTexts, 1);
 }
 
 // ---- countdown -------------------------------------------------------------------------------------

@@ -169,11 +169,6 @@ Bytes EncodeAutoSaving(const CSettingsRecord& s)
 
 // ---- "rTHDSetting.dat" -------------------------------------------------------------------------------
 
-int DefaultLineStyle(int row)
-{
-    return (row >= 0 && row < 6) ? kLineStyleDefaults[row] : 0;
-}
-
 std::uint32_t DefaultLineColour(int, int sensor)
 {
     return (sensor >= 0 && sensor < CHANNEL_COUNT) ? kColourDefaults[sensor] : 0;

@@ -73,9 +73,7 @@ Bytes EncodeAutoSaving(const CSettingsRecord& s);
 // 18 colours.
 void DecodeThd(const Bytes* file, int language, CSettingsRecord& s);
 Bytes EncodeThd(const CSettingsRecord& s);
-// The default line style of row `row` (0 temperature type .. 5 dewpoint thickness), and the
-// default colour of quantity q (0..2) and sensor s (0..5).
-int DefaultLineStyle(int row);
+// The default colour of quantity q (0..2) and sensor s (0..5).
 std::uint32_t DefaultLineColour(int quantity, int sensor);
 
 // "rDisplaySetting.dat": the eleven display switches and chart views.

@@ -1,5 +1,7 @@
 #include "app/StartupPaths.h"
 
+#include "station/DecodeText.h"
+
 #include <windows.h>
 
 #include <cstring>
@@ -16,14 +18,7 @@ void CopyNarrowTruncated(const std::wstring& text, char* buffer, std::size_t siz
 {
     if (size == 0)
         return;
-    buffer[0] = '\0';
-    if (text.empty())
-        return;
-    int length = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    if (length <= 0)
-        return;
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), &narrow[0], length, nullptr, nullptr);
+    const std::string narrow = NarrowAnsiText(text);
     std::size_t copied = narrow.size() < size - 1 ? narrow.size() : size - 1;
     std::memcpy(buffer, narrow.data(), copied);
     buffer[copied] = '\0';

@@ -11,8 +11,8 @@
 
 int main()
 {
-    wchar_t spec[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"USB_EMULATOR", spec, MAX_PATH) == 0) {
+    wchar_t emulator[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"USB_EMULATOR", emulator, MAX_PATH) == 0) {
         SetEnvironmentVariableW(L"USB_EMULATOR", L"demo");
         // The station object opened the device before main ran; open the emulator now.
         g_usbDevice.m_handle = UsbOpen(g_usbDevice.m_handle, STATION_VENDOR_ID, STATION_PRODUCT_ID, 0x2000, 0x2000, 0);

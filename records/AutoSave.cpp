@@ -133,6 +133,30 @@ std::wstring RecordTimeText(const AutoSaveSnapshot& s)
     return AutoSaveTimeText(s.recordTime[2], s.recordTime[3], s.recordTime[4], s.recordTime[0], s.recordTime[1]);
 }
 
+// "label unit<separator>value" of a measured value and a line end; `blank` stands for a missing value.
+std::wstring ValueLine(const wchar_t* label, const wchar_t* unit, double value, const wchar_t* separator,
+                       const wchar_t* blank)
+{
+    return Present(value) ? Format(L"%ls %ls%ls%.1f\n", label, unit, separator, value)
+                          : Format(L"%ls %ls%ls%ls\n", label, unit, separator, blank);
+}
+
+// The lines both saved files start with: the two times, pressure, UV and the place.
+std::wstring LeadingLines(const AutoSaveSnapshot& s, const DisplayValues& v, int language, __time64_t saveTime,
+                          const wchar_t* separator, const wchar_t* blank)
+{
+    const LocationTexts place = LocationTextsOf(s.location);
+    std::wstring out;
+    out += Format(L"%ls%ls%ls\n", Row(ROW_COMPUTER_TIME, language), separator, AutoSaveTimeText(saveTime).c_str());
+    out += Format(L"%ls%ls%ls\n", Row(ROW_DEVICE_TIME, language), separator, RecordTimeText(s).c_str());
+    out += ValueLine(PanelLabel(PANEL_PRESSURE), v.pressureUnit, v.pressure, separator, blank);
+    out += ValueLine(PanelLabel(PANEL_UV_INDEX), v.uvUnit, v.uv, separator, blank);
+    out += Format(L"%ls%ls%ls\n", PanelLabel(PANEL_CITY_NAME), separator, place.name.c_str());
+    out += Format(L"%ls%ls%ls\n", PanelLabel(PANEL_LATITUDE), separator, place.latitude.c_str());
+    out += Format(L"%ls%ls%ls\n", PanelLabel(PANEL_LONGITUDE), separator, place.longitude.c_str());
+    return out;
+}
+
 bool WriteAll(std::FILE* file, const void* data, size_t bytes)
 {
     return bytes == 0 || std::fwrite(data, 1, bytes, file) == bytes;
@@ -234,18 +258,8 @@ std::wstring AutoSaveTimeText(__time64_t moment)
 std::wstring BuildAutoSaveCsvLines(const AutoSaveSnapshot& s, int language, __time64_t saveTime)
 {
     const DisplayValues v = DisplayValuesOf(s);
-    const LocationTexts place = LocationTextsOf(s.location);
     const AutoSaveReadings& r = s.readings;
-    std::wstring out;
-    out += Format(L"%ls,%ls\n", Row(ROW_COMPUTER_TIME, language), AutoSaveTimeText(saveTime).c_str());
-    out += Format(L"%ls,%ls\n", Row(ROW_DEVICE_TIME, language), RecordTimeText(s).c_str());
-    out += Present(v.pressure) ? Format(L"%ls %ls,%.1f\n", PanelLabel(PANEL_PRESSURE), v.pressureUnit, v.pressure)
-                               : Format(L"%ls %ls,\n", PanelLabel(PANEL_PRESSURE), v.pressureUnit);
-    out += Present(v.uv) ? Format(L"%ls %ls,%.1f\n", PanelLabel(PANEL_UV_INDEX), v.uvUnit, v.uv)
-                         : Format(L"%ls %ls,\n", PanelLabel(PANEL_UV_INDEX), v.uvUnit);
-    out += Format(L"%ls,%ls\n", PanelLabel(PANEL_CITY_NAME), place.name.c_str());
-    out += Format(L"%ls,%ls\n", PanelLabel(PANEL_LATITUDE), place.latitude.c_str());
-    out += Format(L"%ls,%ls\n", PanelLabel(PANEL_LONGITUDE), place.longitude.c_str());
+    std::wstring out = LeadingLines(s, v, language, saveTime, L",", L"");
     out += Format(L",%ls %ls,%ls (%%)\n", PanelLabel(PANEL_TEMPERATURE), v.temperatureUnit,
                   PanelLabel(PANEL_HUMIDITY));
     for (int i = 0; i < AUTO_SAVE_SENSOR_COUNT; ++i) {
@@ -262,26 +276,15 @@ std::wstring BuildAutoSaveCsvLines(const AutoSaveSnapshot& s, int language, __ti
     out += Present(v.windChill)
                ? Format(L"%ls %ls,%.1f,", Row(ROW_WIND_CHILL, language), v.temperatureUnit, v.windChill)
                : Format(L"%ls %ls,,", Row(ROW_WIND_CHILL, language), v.temperatureUnit);
-    out += Present(v.windGust) ? Format(L"%ls %ls,%.1f\n", Row(ROW_WIND_GUST, language), v.windUnit, v.windGust)
-                               : Format(L"%ls %ls,\n", Row(ROW_WIND_GUST, language), v.windUnit);
+    out += ValueLine(Row(ROW_WIND_GUST, language), v.windUnit, v.windGust, L",", L"");
     return out;
 }
 
 std::wstring BuildAutoSaveTxtLines(const AutoSaveSnapshot& s, int language, __time64_t saveTime)
 {
     const DisplayValues v = DisplayValuesOf(s);
-    const LocationTexts place = LocationTextsOf(s.location);
     const AutoSaveReadings& r = s.readings;
-    std::wstring out;
-    out += Format(L"%ls: %ls\n", Row(ROW_COMPUTER_TIME, language), AutoSaveTimeText(saveTime).c_str());
-    out += Format(L"%ls: %ls\n", Row(ROW_DEVICE_TIME, language), RecordTimeText(s).c_str());
-    out += Present(v.pressure) ? Format(L"%ls %ls: %.1f\n", PanelLabel(PANEL_PRESSURE), v.pressureUnit, v.pressure)
-                               : Format(L"%ls %ls:  \n", PanelLabel(PANEL_PRESSURE), v.pressureUnit);
-    out += Present(v.uv) ? Format(L"%ls %ls: %.1f\n", PanelLabel(PANEL_UV_INDEX), v.uvUnit, v.uv)
-                         : Format(L"%ls %ls:  \n", PanelLabel(PANEL_UV_INDEX), v.uvUnit);
-    out += Format(L"%ls: %ls\n", PanelLabel(PANEL_CITY_NAME), place.name.c_str());
-    out += Format(L"%ls: %ls\n", PanelLabel(PANEL_LATITUDE), place.latitude.c_str());
-    out += Format(L"%ls: %ls\n", PanelLabel(PANEL_LONGITUDE), place.longitude.c_str());
+    std::wstring out = LeadingLines(s, v, language, saveTime, L": ", L" ");
     for (int i = 0; i < AUTO_SAVE_SENSOR_COUNT; ++i) {
         const wchar_t* name = s.sensorNames[i].c_str();
         out += Present(v.temperature[i]) ? Format(L"[%ls] %ls %ls: %.1f ", name, PanelLabel(PANEL_TEMPERATURE),
@@ -300,8 +303,7 @@ std::wstring BuildAutoSaveTxtLines(const AutoSaveSnapshot& s, int language, __ti
     out += Present(v.windChill)
                ? Format(L"%ls %ls: %.1f ", Row(ROW_WIND_CHILL, language), v.temperatureUnit, v.windChill)
                : Format(L"%ls %ls:  ", Row(ROW_WIND_CHILL, language), v.temperatureUnit);
-    out += Present(v.windGust) ? Format(L"%ls %ls: %.1f\n", Row(ROW_WIND_GUST, language), v.windUnit, v.windGust)
-                               : Format(L"%ls %ls:  \n", Row(ROW_WIND_GUST, language), v.windUnit);
+    out += ValueLine(Row(ROW_WIND_GUST, language), v.windUnit, v.windGust, L": ", L" ");
     return out;
 }
 

@@ -1,20 +1,13 @@
 #include "records/MissingValue.h"
 
+#include "station/DecodeText.h"
+
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 
 const char* const kMarkers[] = {"UU", "MISS", "HH", "LL", "OUT", "ChkErr", "65535"};
-
-std::string Narrow(std::wstring_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (wchar_t c : text)
-        out.push_back(c < 0x80 ? static_cast<char>(c) : '\x7f'); // non-ASCII is never part of a number
-    return out;
-}
 
 std::string_view Trim(std::string_view s)
 {
@@ -38,7 +31,9 @@ bool IsMarkerText(std::string_view text)
     return false;
 }
 
-bool IsMarkerText(std::wstring_view text) { return IsMarkerText(Narrow(text)); }
+// Wide texts are read through their ASCII form: a non-ASCII character (which NarrowText turns into
+// '?') is never part of a number or a marker.
+bool IsMarkerText(std::wstring_view text) { return IsMarkerText(NarrowText(text)); }
 
 bool TryParseReading(std::string_view text, double* value)
 {
@@ -58,7 +53,7 @@ bool TryParseReading(std::string_view text, double* value)
     return true;
 }
 
-bool TryParseReading(std::wstring_view text, double* value) { return TryParseReading(Narrow(text), value); }
+bool TryParseReading(std::wstring_view text, double* value) { return TryParseReading(NarrowText(text), value); }
 
 double ReadingOrMissing(std::string_view text)
 {
@@ -66,7 +61,7 @@ double ReadingOrMissing(std::string_view text)
     return TryParseReading(text, &v) ? v : DISPLAY_MISSING;
 }
 
-double ReadingOrMissing(std::wstring_view text) { return ReadingOrMissing(Narrow(text)); }
+double ReadingOrMissing(std::wstring_view text) { return ReadingOrMissing(NarrowText(text)); }
 
 int IntReadingOrMissing(std::string_view text)
 {
@@ -76,4 +71,4 @@ int IntReadingOrMissing(std::string_view text)
     return static_cast<int>(v);
 }
 
-int IntReadingOrMissing(std::wstring_view text) { return IntReadingOrMissing(Narrow(text)); }
+int IntReadingOrMissing(std::wstring_view text) { return IntReadingOrMissing(NarrowText(text)); }

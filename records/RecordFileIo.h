@@ -74,3 +74,22 @@ private:
 
 // True when the last byte of the (open, binary) file is not "\n" and the file is not empty.
 bool LastLineLacksLineEnd(std::FILE* file);
+
+// Appends to a file (made when missing) what writeLines(CBufferedWriter&) writes, on a line of its
+// own: when the file's last line lacks its line end, one is written first. False when the file
+// cannot be opened for appending or a write fails.
+template <class WriteLines>
+bool AppendLines(const std::wstring& path, WriteLines writeLines)
+{
+    bool endFirst = false;
+    if (UniqueFile existing = OpenFile(path, L"rb"))
+        endFirst = LastLineLacksLineEnd(existing.get());
+    UniqueFile file = OpenFile(path, L"ab");
+    if (!file)
+        return false;
+    CBufferedWriter out(file.get());
+    if (endFirst)
+        out.Write("\r\n");
+    writeLines(out);
+    return out.Flush();
+}

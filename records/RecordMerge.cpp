@@ -395,17 +395,7 @@ bool CopyToUserFile(const std::wstring& recordPath, const std::wstring& copyPath
 
 bool AppendStagedLine(const std::wstring& stagingPath, std::string_view line)
 {
-    bool endFirst = false;
-    if (UniqueFile existing = OpenFile(stagingPath, L"rb"))
-        endFirst = LastLineLacksLineEnd(existing.get());
-    UniqueFile f = OpenFile(stagingPath, L"ab");
-    if (!f)
-        return false;
-    CBufferedWriter out(f.get());
-    if (endFirst)
-        out.Write("\r\n");
-    out.WriteLine(line);
-    return out.Flush();
+    return AppendLines(stagingPath, [line](CBufferedWriter& out) { out.WriteLine(line); });
 }
 
 void DeleteStagingFile(const std::wstring& stagingPath)

@@ -78,17 +78,9 @@ bool ReadingsRecord::AppendLastRecords(double rainBase, const std::wstring& stag
 {
     if (m_rowCount < 1)
         return false;
-    bool endFirst = false;
-    if (UniqueFile existing = OpenFile(stagingPath, L"rb"))
-        endFirst = LastLineLacksLineEnd(existing.get());
-    UniqueFile file = OpenFile(stagingPath, L"ab");
-    if (!file)
-        return false;
-    CBufferedWriter out(file.get());
-    if (endFirst)
-        out.Write("\r\n");
-    const int rows = m_rowCount < HISTORY_ROWS ? m_rowCount : HISTORY_ROWS;
-    for (int r = 0; r < rows; ++r)
-        out.WriteLine(BuildStagedLine(r, rainBase));
-    return out.Flush();
+    return AppendLines(stagingPath, [this, rainBase](CBufferedWriter& out) {
+        const int rows = m_rowCount < HISTORY_ROWS ? m_rowCount : HISTORY_ROWS;
+        for (int r = 0; r < rows; ++r)
+            out.WriteLine(BuildStagedLine(r, rainBase));
+    });
 }

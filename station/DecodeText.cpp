@@ -1,5 +1,7 @@
 #include "station/DecodeText.h"
 
+#include <windows.h>
+
 #include <cwchar>
 
 namespace {
@@ -68,11 +70,23 @@ std::wstring WindStatusText(int status)
     }
 }
 
-std::string NarrowText(const std::wstring& text)
+std::string NarrowText(std::wstring_view text)
 {
     std::string narrow;
     narrow.reserve(text.size());
     for (wchar_t c : text)
         narrow.push_back(c >= 0 && c < 0x80 ? static_cast<char>(c) : '?');
     return narrow;
+}
+
+std::string NarrowAnsiText(std::wstring_view text)
+{
+    if (text.empty())
+        return std::string();
+    const int length = static_cast<int>(text.size());
+    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_ACP, 0, text.data(), length, &out[0], n, nullptr, nullptr);
+    return out;
 }

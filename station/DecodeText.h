@@ -1,6 +1,7 @@
 // Text forms shared by every decoder of station bytes (live blocks, settings, history, min/max).
 #pragma once
 #include <string>
+#include <string_view>
 
 // "%d".
 std::wstring TextD(int value);
@@ -23,4 +24,7 @@ std::wstring CompassWord(int index);
 std::wstring WindStatusText(int status);
 
 // Wide text to narrow text, for ASCII decoder texts (a character above 0x7F becomes '?').
-std::string NarrowText(const std::wstring& text);
+std::string NarrowText(std::wstring_view text);
+// Wide text in the program's ANSI code page (CP_ACP), for names and lines that leave the
+// program as 8-bit text; empty for empty text.
+std::string NarrowAnsiText(std::wstring_view text);

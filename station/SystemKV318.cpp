@@ -39,6 +39,26 @@ void CSystemKV318::CopyToImage(int address, const uint8_t* block)
     }
 }
 
+bool CSystemKV318::ReadBlockIntoImage(int address, uint8_t* block)
+{
+    if (RequestBlockWithRetries(address, block) != BlockResult::Accepted)
+        return false;
+    CopyToImage(address, block);
+    return true;
+}
+
+bool CSystemKV318::ReadMemoryBlocks(int first, int last)
+{
+    for (int address = first; address <= last; address += STATION_BLOCK_SIZE) {
+        uint8_t block[STATION_BLOCK_SIZE];
+        if (!ReadBlockIntoImage(address, block))
+            return false;
+        g_dataDecode.SplitMemoryBlock(block, address);
+    }
+    g_dataDecode.DecodeSettingsArea();
+    return true;
+}
+
 // ---- live reading ----------------------------------------------------------------------------------
 
 VOID CALLBACK LiveTimerProc(HWND, UINT, UINT_PTR, DWORD)
@@ -105,15 +125,7 @@ bool CSystemKV318::ReadMemoryRange(int start, int end)
         return false;
     }
     g_dataDecode.m_stationMemorySize = m_memorySize;
-    for (int address = start; address <= end; address += STATION_BLOCK_SIZE) {
-        uint8_t block[STATION_BLOCK_SIZE];
-        if (RequestBlockWithRetries(address, block) != BlockResult::Accepted)
-            return false;
-        CopyToImage(address, block);
-        g_dataDecode.SplitMemoryBlock(block, address);
-    }
-    g_dataDecode.DecodeSettingsArea();
-    return true;
+    return ReadMemoryBlocks(start, end);
 }
 
 bool CSystemKV318::ReadWholeMemory()
@@ -125,15 +137,7 @@ bool CSystemKV318::ReadWholeMemory()
         SetLastErrorText("Can't read the memory size!");
         return false;
     }
-    for (int address = 0; address < size; address += STATION_BLOCK_SIZE) {
-        uint8_t block[STATION_BLOCK_SIZE];
-        if (RequestBlockWithRetries(address, block) != BlockResult::Accepted)
-            return false;
-        CopyToImage(address, block);
-        g_dataDecode.SplitMemoryBlock(block, address);
-    }
-    g_dataDecode.DecodeSettingsArea();
-    return true;
+    return ReadMemoryBlocks(0, size - 1);
 }
 
 int CSystemKV318::ReadMemorySize() { return ::ReadMemorySize(); }
@@ -168,9 +172,8 @@ bool CSystemKV318::ReadLatestHistoryRecord(int referenceYear)
     const int offsets[2] = {0, secondOffset};
     for (int offset : offsets) {
         uint8_t block[STATION_BLOCK_SIZE];
-        if (RequestBlockWithRetries(latest + offset, block) != BlockResult::Accepted)
+        if (!ReadBlockIntoImage(latest + offset, block))
             return false;
-        CopyToImage(latest + offset, block);
         g_dataDecode.SplitHistoryBlock(offset, block);
     }
     g_dataDecode.DecodeHistoryRecords(referenceYear);
@@ -188,9 +191,8 @@ bool CSystemKV318::ReadMinMaxAreas()
     }
     for (int address : areas) {
         uint8_t block[STATION_BLOCK_SIZE];
-        if (RequestBlockWithRetries(address, block) != BlockResult::Accepted)
+        if (!ReadBlockIntoImage(address, block))
             return false;
-        CopyToImage(address, block);
         g_dataDecode.SplitAreaBlock(block, address);
         g_dataDecode.DecodeMinMaxArea();
     }

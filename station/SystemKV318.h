@@ -62,6 +62,12 @@ public:
 private:
     // Copies the bytes of a received block that lie inside the image.
     void CopyToImage(int address, const uint8_t* block);
+    // Requests the block at address (with retries) and copies it into the image; false when the
+    // station gave no accepted block.
+    bool ReadBlockIntoImage(int address, uint8_t* block);
+    // Blocks at first, first + 32, ... while the address is at most last, each handed to the
+    // decoder; then the settings decode.
+    bool ReadMemoryBlocks(int first, int last);
     const char* ToTextBuffer(const std::wstring& text);
 };
 

@@ -1,5 +1,7 @@
 #include "station/UsbPowerCheck.h"
 
+#include "station/DecodeText.h"
+
 #include <cstdarg>
 #include <cstdio>
 
@@ -21,14 +23,6 @@ const char* const kValueErrorLines[4] = {
     "Cannot query for key value SelectiveSuspendEnabled; Error is: %d\n",
 };
 
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) return std::string();
-    int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), (int)text.size(), nullptr, 0, nullptr, nullptr);
-    std::string out(n > 0 ? n : 0, '\0');
-    if (n > 0) WideCharToMultiByte(CP_ACP, 0, text.c_str(), (int)text.size(), &out[0], n, nullptr, nullptr);
-    return out;
-}
-
 // Closes a key on every path out of a step.
 class KeyHolder {
 public:
@@ -49,8 +43,6 @@ HKEY SetUsbPowerRegistryRoot(HKEY root) {
     g_registryRoot = root;
     return previous;
 }
-
-HKEY GetUsbPowerRegistryRoot() { return g_registryRoot; }
 
 CUsbPowerSettings::CUsbPowerSettings() = default;
 
@@ -87,7 +79,7 @@ void CUsbPowerSettings::EnumerateSubkeys(HKEY key) {
             DWORD length = 256;
             if (RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
                 std::wstring subkey(name, length);
-                Print("(%d) %s\n", (int)(i + 1), Narrow(subkey).c_str());
+                Print("(%d) %s\n", (int)(i + 1), NarrowAnsiText(subkey).c_str());
                 m_instanceKeyPaths.push_back(subkey);
             }
         }
@@ -97,7 +89,7 @@ void CUsbPowerSettings::EnumerateSubkeys(HKEY key) {
         for (DWORD i = 0; i < valueCount; ++i) {
             DWORD length = 256;
             if (RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-                Print("(%d) %s\n", (int)(i + 1), Narrow(std::wstring(name, length)).c_str());
+                Print("(%d) %s\n", (int)(i + 1), NarrowAnsiText(std::wstring_view(name, length)).c_str());
             }
         }
     }

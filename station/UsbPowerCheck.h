@@ -21,7 +21,6 @@ enum UsbPowerResult : int {
 // The registry root the check works under. The shipped program uses HKEY_LOCAL_MACHINE; tests point it at
 // a scratch key so the device key path is looked up beneath that key instead. Returns the previous root.
 HKEY SetUsbPowerRegistryRoot(HKEY root);
-HKEY GetUsbPowerRegistryRoot();
 
 class CUsbPowerSettings {
 public:

@@ -14,8 +14,8 @@ TEST(StationObject, OpenedTheDeviceWhileTheGlobalsWereBuilt)
 {
     // The test run starts with USB_EMULATOR=demo, so the station object's constructor, which ran
     // before main, found a station.
-    wchar_t spec[16] = {};
-    if (GetEnvironmentVariableW(L"USB_EMULATOR", spec, 16) == 0 || std::wstring(spec) != L"demo")
+    wchar_t emulator[16] = {};
+    if (GetEnvironmentVariableW(L"USB_EMULATOR", emulator, 16) == 0 || std::wstring(emulator) != L"demo")
         GTEST_SKIP() << "run without USB_EMULATOR=demo";
     EXPECT_NE(g_usbDevice.m_handle, 0);
     ASSERT_NE(g_systemKV318.m_memoryImage, nullptr);
