@@ -14,6 +14,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnControl<&COrvelleDlg::OnUpperSensorChanged>(CBN_SELCHANGE, IDC_UPPER_SENSOR),
     ui::OnControl<&COrvelleDlg::OnLowerSensorChanged>(CBN_SELCHANGE, IDC_LOWER_SENSOR),
     ui::OnCommand<&COrvelleDlg::OnAbout>(ID_HELP_ABOUT),
+    ui::OnCommand<&COrvelleDlg::OnDestroy>(ID_FILE_CLOSE),
     ui::OnRawMessage<WM_SET_CONTROL_TEXT, &COrvelleDlg::OnSetControlText>(),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
 };

@@ -232,6 +232,10 @@ TEST_F(StartupTest, FirstStartInAnEmptyFolder)
     ::ClientToScreen(m_window, &origin);
     EXPECT_EQ(chartRect.left, origin.x);
     EXPECT_EQ(chartRect.top, origin.y);
+
+    // The menu's Close command ends the program.
+    ::PostMessageW(m_window, WM_COMMAND, MAKEWPARAM(32774, 0), 0);
+    EXPECT_EQ(::WaitForSingleObject(m_process.hProcess, 15000), static_cast<DWORD>(WAIT_OBJECT_0));
 }
 
 // Menus cannot be read from another process under every system, so the menu checks run inside a
