@@ -367,22 +367,7 @@ bool COrvelleDlg::RunFirstPoll()
     // 17-19. Moon, dewpoint extremes, the local city of the download, sunrise and sunset.
     UpdateLunarPhase();
     UpdateDewpointMinMax();
-    {
-        // The download header's location values: zone sign, hours and half hour, longitude
-        // hemisphere, degrees and minutes, latitude hemisphere, degrees and minutes, daylight saving.
-        const int* h = m_readings.m_headerLocation;
-        CityLocation& city = m_locationSettings[0];
-        city.zoneEast = h[1];
-        city.zoneHours = h[2];
-        city.zoneHalfHour = h[3];
-        city.longitudeHemisphere = h[4];
-        city.longitudeDegrees = h[5];
-        city.longitudeMinutes = h[6];
-        city.latitudeHemisphere = h[7];
-        city.latitudeDegrees = h[8];
-        city.latitudeMinutes = h[9];
-        city.dstRule = h[10];
-    }
+    poll::TakeDownloadedLocation(m_readings.m_headerLocation, m_locationSettings[0], *this);
     ShowSunTexts();
 
     // 20-21. Values and charts.

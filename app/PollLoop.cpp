@@ -202,11 +202,36 @@ void SeedPressureHistory(CMainRecords& records, double recordTime)
 {
     for (int k = 0; k < 25; ++k) {
         const double hpa = records.m_readings.m_headerHourlyPressure[k];
+        // An hour the station has no pressure for stays out of the history, as a missing current
+        // pressure does: converted, it would be charted as a number.
+        if (!Present(hpa))
+            continue;
         const double value = hpa > PRESSURE_CEILING_HPA ? 0.0 : hpa * records.m_pressureFactor;
         if (!StoreOlder(records.m_pressureHistoryTimes, records.m_pressureHistoryValues, PRESSURE_HISTORY_SIZE,
                         &records.m_pressureHistoryCount, recordTime - HOUR_S * k, value))
             break;
     }
+}
+
+void TakeDownloadedLocation(const int header[11], CityLocation& city, CMainRecords& records)
+{
+    city.zoneEast = header[1];
+    city.zoneHours = header[2];
+    city.zoneHalfHour = header[3];
+    city.longitudeHemisphere = header[4];
+    city.longitudeDegrees = header[5];
+    city.longitudeMinutes = header[6];
+    city.latitudeHemisphere = header[7];
+    city.latitudeDegrees = header[8];
+    city.latitudeMinutes = header[9];
+    city.dstRule = header[10];
+    records.m_latitudeDegrees = city.latitudeDegrees;
+    records.m_latitudeMinutes = city.latitudeMinutes;
+    records.m_latitudeHemisphere = city.latitudeHemisphere;
+    records.m_longitudeDegrees = city.longitudeDegrees;
+    records.m_longitudeMinutes = city.longitudeMinutes;
+    records.m_longitudeHemisphere = city.longitudeHemisphere;
+    records.m_userCityName = city.name;
 }
 
 bool ConvertDownloadedRain(const HistoryColumns& c, double now, bool resetLoaded, double resetTime,

@@ -3,6 +3,7 @@
 // file names, and the walks that seed the rolling histories from the downloaded history at the
 // first poll.
 #pragma once
+#include "app/SettingsRecord.h"
 #include "records/MainRecords.h"
 
 #include <string>
@@ -88,7 +89,8 @@ HistoryColumns PublishedHistoryColumns();
 
 // Step "pressure from the download": the 25 hourly pressures of the downloaded header (entry k
 // k hours before the record) go into the pressure history, newest at the highest index; a value
-// above 1600 hPa becomes 0, any other is multiplied by the pressure factor.
+// above 1600 hPa becomes 0, any other is multiplied by the pressure factor; a missing hour is left
+// out (the next one takes its place, each with its own time).
 void SeedPressureHistory(CMainRecords& records, double recordTime);
 
 // Step "rain column": with a rain reset loaded, each row within [resetTime, now] becomes its
@@ -105,6 +107,13 @@ bool ConvertDownloadedRain(const HistoryColumns& columns, double now, bool reset
 // Returns the number of rain samples taken. A history that is full takes nothing more.
 int SeedHistoriesFromDownload(CMainRecords& records, const HistoryColumns& columns, const FirstPollLimits& limits,
                               bool rainResetLoaded, double* rainSampleValues, double* rainSampleTimes);
+
+// Step "local city from the download": the ten location values of the downloaded header (zone
+// sign, hours and half hour, longitude hemisphere, degrees and minutes, latitude hemisphere, degrees
+// and minutes, daylight-saving rule; element 0 is the city index) go into the local city's fields,
+// and the station's position becomes the current location that the automatic saving writes for the
+// user-defined city, named as the user named that city.
+void TakeDownloadedLocation(const int header[11], CityLocation& localCity, CMainRecords& records);
 
 // Step "hourly rain": 360 buckets of one hour ending at endOfDay, endOfDay - 3600, ...; each bucket
 // with at least one sample of value 0 or more in (end - 3600, end] stores its sum at time end as the

@@ -1,4 +1,6 @@
 #include "app/PollLoop.h"
+#include "records/AutoSave.h"
+#include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
 
@@ -227,6 +229,54 @@ TEST(PollFirstPoll, PressureFromTheHeaderNewestLast)
     EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[746], 0.0);
     EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[725], 1024 * 0.75025);
     EXPECT_DOUBLE_EQ(r->m_pressureHistoryTimes[725], now - 24 * 3600);
+}
+
+TEST(PollFirstPoll, AnHourWithoutPressureStaysOutOfTheHistory)
+{
+    auto r = std::make_unique<CMainRecords>();
+    for (int k = 0; k < 25; ++k)
+        r->m_readings.m_headerHourlyPressure[k] = 1000 + k;
+    r->m_readings.m_headerHourlyPressure[5] = DISPLAY_MISSING;
+    r->m_pressureFactor = 0.02954;  // inHg: a converted -999.9 would look like a pressure
+    const double now = T(2014, 1, 18, 9, 5);
+    SeedPressureHistory(*r, now);
+    EXPECT_EQ(r->m_pressureHistoryCount, 24);
+    for (int i = 750 - 24; i < 750; ++i)
+        EXPECT_GT(r->m_pressureHistoryValues[i], 0.0) << i;
+    // The hour after the gap keeps its own time.
+    EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[745], 1004 * 0.02954);
+    EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[744], 1006 * 0.02954);
+    EXPECT_DOUBLE_EQ(r->m_pressureHistoryTimes[744], now - 6 * 3600);
+}
+
+TEST(PollFirstPoll, DownloadedLocationReachesTheAutomaticSaving)
+{
+    auto r = std::make_unique<CMainRecords>();
+    CityLocation city;
+    city.name = L"Greenwich";
+    // User-defined city at 51 degrees 30 minutes north, 0 degrees 7 minutes west, UTC+1, rule 3.
+    const int header[11] = {USER_DEFINED_CITY, 1, 1, 0, 1, 0, 7, 0, 51, 30, 3};
+    TakeDownloadedLocation(header, city, *r);
+    EXPECT_EQ(city.latitudeDegrees, 51);
+    EXPECT_EQ(city.longitudeMinutes, 7);
+    EXPECT_EQ(city.longitudeHemisphere, 1);
+    EXPECT_EQ(city.zoneHours, 1);
+    EXPECT_EQ(city.dstRule, 3);
+
+    PointCurrentLanguageViews(LANGUAGE_ENGLISH);
+    AutoSaveSnapshot snapshot;
+    snapshot.location.cityIndex = r->m_cityIndex = USER_DEFINED_CITY;
+    snapshot.location.userCityName = r->m_userCityName;
+    snapshot.location.latitudeDegrees = r->m_latitudeDegrees;
+    snapshot.location.latitudeMinutes = r->m_latitudeMinutes;
+    snapshot.location.latitudeHemisphere = r->m_latitudeHemisphere;
+    snapshot.location.longitudeDegrees = r->m_longitudeDegrees;
+    snapshot.location.longitudeMinutes = r->m_longitudeMinutes;
+    snapshot.location.longitudeHemisphere = r->m_longitudeHemisphere;
+    const std::wstring lines = BuildAutoSaveCsvLines(snapshot, LANGUAGE_ENGLISH, 0);
+    EXPECT_NE(lines.find(L"City name,Greenwich\n"), std::wstring::npos);
+    EXPECT_NE(lines.find(L"Latitude,51,30,north\n"), std::wstring::npos);
+    EXPECT_NE(lines.find(L"Longitude,0,7,west\n"), std::wstring::npos);
 }
 
 TEST(PollFirstPoll, RainSinceTheResetBecomesIncrements)
