@@ -179,6 +179,7 @@ public:
     unsigned char m_deviceGoneShown = 0;  // the connect prompt has been shown: the program closes
     unsigned char m_timerBoxOpen = 0;     // a message box of OnTimer is open: ticks return at once
     HistoryDownloadJob m_downloadJob;     // handed to the download worker; outlives the thread
+    HANDLE m_downloadThread = nullptr;    // the download worker, waited for before the dialog goes
     // The station is present: a device handle, and USBCheck answers non-zero.
     static bool DevicePresent();
     LRESULT OnHistoryDownloadDone(WPARAM outcome, LPARAM);

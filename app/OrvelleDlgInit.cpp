@@ -3,6 +3,7 @@
 
 #include "app/StartupPaths.h"
 #include "platform/ui/UiApp.h"
+#include "station/UsbLink.h"
 #include "texts/TextTables.h"
 
 const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
@@ -27,7 +28,16 @@ COrvelleDlg::COrvelleDlg(CWnd* parent) : CDialog(IDD_ORVELLE_DIALOG, parent)
 }
 
 // The heap menu, the brush, the chart window object and Lumidor.dll stay until the process ends.
-COrvelleDlg::~COrvelleDlg() = default;
+// The download worker writes into this dialog and reads through the station object: a program
+// closed during the download first asks it to stop and waits for it.
+COrvelleDlg::~COrvelleDlg()
+{
+    if (m_downloadThread != nullptr) {
+        g_stopMemoryRead = true;
+        ::WaitForSingleObject(m_downloadThread, DOWNLOAD_STOP_WAIT_MS);
+        ::CloseHandle(m_downloadThread);
+    }
+}
 
 void COrvelleDlg::DoDataExchange(CDataExchange* dx)
 {

@@ -174,9 +174,7 @@ void COrvelleDlg::OnConnectionTimer()
             m_downloadJob.records = this;
             m_downloadJob.window = m_hWnd;
             m_downloadJob.link = nullptr;
-            HANDLE thread = StartHistoryDownload(&m_downloadJob);
-            if (thread != nullptr)
-                CloseHandle(thread);
+            m_downloadThread = StartHistoryDownload(&m_downloadJob);
             m_connected = 1;
         }
         if (m_downloading) {

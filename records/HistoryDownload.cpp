@@ -2,10 +2,12 @@
 
 #include "records/DumpParse.h"
 #include "records/MainRecords.h"
+#include "station/UsbLink.h"
 #include "texts/TextTables.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -42,12 +44,26 @@ void DrawAllCharts(CDisplayOps& display, const ChartViews& views)
         display.DrawWindDirectionChart();
 }
 
+// Waits the download's pause; false when the program asked the download to stop meanwhile.
+static bool WaitUnlessStopped()
+{
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(DownloadWaitMs());
+    while (!g_stopMemoryRead) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= end)
+            return true;
+        Sleep(static_cast<DWORD>(std::min<ULONGLONG>(end - now, 50)));
+    }
+    return false;
+}
+
 DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link)
 {
     int size = link.ReadMemorySize();
     dlg.m_stationMemoryBytes = size;
     for (int retry = 0; size < 1 && retry < MEMORY_SIZE_RETRIES; ++retry) {
-        Sleep(static_cast<DWORD>(DownloadWaitMs()));
+        if (!WaitUnlessStopped())
+            return DownloadOutcome::NoMemorySize;
         size = link.ReadMemorySize();
         dlg.m_stationMemoryBytes = size;
     }
@@ -55,8 +71,7 @@ DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link)
         return DownloadOutcome::NoMemorySize;
 
     dlg.m_downloading = 1;
-    Sleep(static_cast<DWORD>(DownloadWaitMs()));
-    if (!link.ReadWholeMemory())
+    if (!WaitUnlessStopped() || !link.ReadWholeMemory())
         return DownloadOutcome::ReadFailed;
     link.WriteMemoryDump(dlg.m_allWeatherPathA);
     if (!LoadDumpTokens(dlg.m_readings, dlg.m_allWeatherPathA))

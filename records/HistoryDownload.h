@@ -20,6 +20,9 @@ class CMainRecords;
 
 constexpr int MEMORY_SIZE_RETRIES = 10;        // further requests after the first, 1 s apart
 constexpr int DOWNLOAD_WAIT_MS = 1000;
+// How long a closing program waits for a stopping worker: a command in progress may wait for its
+// reply for 5000 ms before the worker sees the request.
+constexpr int DOWNLOAD_STOP_WAIT_MS = 10000;
 constexpr int DOWNLOAD_PROGRESS_END = 1500;    // end of the progress bar's range
 
 // The wait between memory-size requests and before the whole-memory read. Tests shorten it; the
@@ -54,7 +57,8 @@ public:
 
 // Worker side. Asks the memory size (up to 1 + MEMORY_SIZE_RETRIES times, DownloadWaitMs() apart),
 // sets m_downloading, waits, reads the whole memory, writes the dump to m_allWeatherPathA and parses
-// it into m_readings. Never clears m_downloading and does no window work.
+// it into m_readings. Never clears m_downloading and does no window work. When the program asks the
+// download to stop (g_stopMemoryRead, as it closes), it ends at its next step without reading on.
 DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link);
 
 // Window side, for the outcome the worker posted:

@@ -50,6 +50,8 @@ bool CSystemKV318::ReadBlockIntoImage(int address, uint8_t* block)
 bool CSystemKV318::ReadMemoryBlocks(int first, int last)
 {
     for (int address = first; address <= last; address += STATION_BLOCK_SIZE) {
+        if (g_stopMemoryRead)
+            return false;   // the program is closing: the read ends between two blocks
         uint8_t block[STATION_BLOCK_SIZE];
         if (!ReadBlockIntoImage(address, block))
             return false;

@@ -10,6 +10,7 @@
 
 std::atomic<int32_t> g_readAddress{0};
 std::atomic<uint8_t> g_abortFlag{0};
+std::atomic<bool> g_stopMemoryRead{false};
 char g_liveFilePath[LIVE_FILE_PATH_SIZE] = {};
 HANDLE g_watcherThread = nullptr;
 char g_lastErrorText[LAST_ERROR_TEXT_SIZE] = {};

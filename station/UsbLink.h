@@ -36,6 +36,7 @@ extern CUSBDevice g_usbDevice;
 // ---- link state ----------------------------------------------------------------------------------
 extern std::atomic<int32_t> g_readAddress;     // address of the block requested last (progress)
 extern std::atomic<uint8_t> g_abortFlag;       // 1: watchers stop (set when the device is gone)
+extern std::atomic<bool> g_stopMemoryRead;     // set when the program closes: multi-block reads end
 extern char g_liveFilePath[LIVE_FILE_PATH_SIZE]; // "record_2min.csv", kept by StartLiveReading
 extern HANDLE g_watcherThread;                 // watcher of the command in progress, else 0
 extern char g_lastErrorText[LAST_ERROR_TEXT_SIZE]; // text of the last failure; never shown

@@ -3,6 +3,7 @@
 
 #include "records/HistoryDownload.h"
 #include "records/MainRecords.h"
+#include "station/UsbLink.h"
 
 #include <gtest/gtest.h>
 
@@ -230,3 +231,24 @@ TEST_F(HistoryDownloadTest, ThreadPostsItsOutcomeToTheWindow)
 }
 
 } // namespace
+
+// A program that closes during the download asks the worker to stop: it makes no further request
+// and does not read on.
+TEST_F(HistoryDownloadTest, StopRequestEndsTheDownloadWithoutReadingOn)
+{
+    SetDownloadWaitForTesting(5000);
+    link.sizes = {-1};
+    g_stopMemoryRead = true;
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(RunHistoryDownload(*dlg, link), DownloadOutcome::NoMemorySize);
+    EXPECT_EQ(link.sizeRequests, 1);
+    EXPECT_LT(GetTickCount64() - start, 1000u);
+
+    link.sizes = {0x20000};
+    link.sizeRequests = 0;
+    link.downloadingAtRead = false;
+    EXPECT_EQ(RunHistoryDownload(*dlg, link), DownloadOutcome::ReadFailed);
+    EXPECT_FALSE(link.downloadingAtRead) << "the whole memory must not be read";
+    EXPECT_LT(GetTickCount64() - start, 1000u);
+    g_stopMemoryRead = false;
+}

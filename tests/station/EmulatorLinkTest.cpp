@@ -113,6 +113,17 @@ TEST_F(EmulatorLink, WholeMemoryOfAnImageFile)
     EXPECT_EQ(ReadLine(logPath, 256), "AF E0 1F 00 50");
 }
 
+// A program that closes asks a whole-memory read to stop: it ends before the next block.
+TEST_F(EmulatorLink, StopRequestEndsAWholeMemoryRead)
+{
+    Serve(EightKilobyteImage());
+    g_stopMemoryRead = true;
+    EXPECT_FALSE(g_systemKV318.ReadWholeMemory());
+    g_stopMemoryRead = false;
+    EXPECT_EQ(Frames(), 1) << "only the memory size may be asked";
+    EXPECT_TRUE(g_systemKV318.ReadWholeMemory());
+}
+
 TEST_F(EmulatorLink, InjectedFaultsAreRetriedOrReported)
 {
     const si::Image image = EightKilobyteImage();
