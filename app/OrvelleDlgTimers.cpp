@@ -235,43 +235,13 @@ void COrvelleDlg::OnPollTimer()
         RunLaterPoll();
 }
 
-void COrvelleDlg::RedrawRainChart()
-{
-    if (m_rainView == 1)
-        DrawRainBarChart();
-    else
-        DrawRainLineChart();
-}
+void COrvelleDlg::RedrawRainChart() { DrawRainChartByView(*this, ChartViewsOf(*this)); }
 
-void COrvelleDlg::RedrawPressureChart()
-{
-    if (m_pressureView == 1)
-        DrawPressureBarChart();
-    else
-        DrawPressureLineChart();
-}
+void COrvelleDlg::RedrawPressureChart() { DrawPressureChartByView(*this, ChartViewsOf(*this)); }
 
-void COrvelleDlg::RedrawUvChart()
-{
-    if (m_uvView == 1)
-        DrawUvBarChart();
-    else
-        DrawUvLineChart();
-}
+void COrvelleDlg::RedrawUvChart() { DrawUvChartByView(*this, ChartViewsOf(*this)); }
 
-void COrvelleDlg::RedrawWindChart()
-{
-    if (m_windSpeedView == 3 && m_windDirectionView == 3)
-        DrawWindRoseChart();
-    else if (m_windSpeedView == 1)
-        DrawWindSpeedBarChart();
-    else if (m_windSpeedView == 2)
-        DrawWindSpeedLineChart();
-    else if (m_windDirectionView == 1)
-        DrawWindDirectionBarChart();
-    else
-        DrawWindDirectionChart();
-}
+void COrvelleDlg::RedrawWindChart() { DrawWindChartByView(*this, ChartViewsOf(*this)); }
 
 void COrvelleDlg::ShowSunTexts()
 {

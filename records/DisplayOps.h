@@ -52,6 +52,8 @@ public:
 };
 
 // Chart views (settings "rDisplaySetting.dat"): 1 bar chart, 2 line chart, 3 rose / direction.
+struct CSettingsRecord;
+
 struct ChartViews {
     int pressure = 1;
     int uv = 2;
@@ -64,3 +66,12 @@ struct ChartViews {
 // one wind chart (the rose when both wind views are 3, else speed bar 1, speed line 2, direction
 // bar 1, else the direction chart).
 void DrawAllCharts(CDisplayOps& display, const ChartViews& views);
+
+// The five view switches of the settings.
+ChartViews ChartViewsOf(const CSettingsRecord& settings);
+
+// One chart kind, drawn by its view (the same choice DrawAllCharts makes).
+void DrawPressureChartByView(CDisplayOps& display, const ChartViews& views);
+void DrawUvChartByView(CDisplayOps& display, const ChartViews& views);
+void DrawRainChartByView(CDisplayOps& display, const ChartViews& views);
+void DrawWindChartByView(CDisplayOps& display, const ChartViews& views);

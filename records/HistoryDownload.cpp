@@ -17,21 +17,52 @@ std::atomic<int> g_downloadWaitMs{DOWNLOAD_WAIT_MS};
 int SetDownloadWaitForTesting(int milliseconds) { return g_downloadWaitMs.exchange(milliseconds); }
 int DownloadWaitMs() { return g_downloadWaitMs.load(); }
 
-void DrawAllCharts(CDisplayOps& display, const ChartViews& views)
+ChartViews ChartViewsOf(const CSettingsRecord& settings)
+{
+    ChartViews views;
+    views.pressure = settings.m_pressureView;
+    views.uv = settings.m_uvView;
+    views.rain = settings.m_rainView;
+    views.windSpeed = settings.m_windSpeedView;
+    views.windDirection = settings.m_windDirectionView;
+    return views;
+}
+
+void DrawPressureChartByView(CDisplayOps& display, const ChartViews& views)
 {
     if (views.pressure == 1)
         display.DrawPressureBarChart();
     else
         display.DrawPressureLineChart();
+}
+
+void DrawUvChartByView(CDisplayOps& display, const ChartViews& views)
+{
     if (views.uv == 1)
         display.DrawUvBarChart();
     else
         display.DrawUvLineChart();
-    display.DrawTemperatureChart();
+}
+
+void DrawRainChartByView(CDisplayOps& display, const ChartViews& views)
+{
     if (views.rain == 1)
         display.DrawRainBarChart();
     else
         display.DrawRainLineChart();
+}
+
+void DrawAllCharts(CDisplayOps& display, const ChartViews& views)
+{
+    DrawPressureChartByView(display, views);
+    DrawUvChartByView(display, views);
+    display.DrawTemperatureChart();
+    DrawRainChartByView(display, views);
+    DrawWindChartByView(display, views);
+}
+
+void DrawWindChartByView(CDisplayOps& display, const ChartViews& views)
+{
     if (views.windSpeed == 3 && views.windDirection == 3)
         display.DrawWindRoseChart();
     else if (views.windSpeed == 1)
@@ -103,13 +134,7 @@ void CompleteHistoryDownload(CMainRecords& dlg, CDisplayOps& display, IDownloadW
         dlg.ShowRainTotals();
         dlg.CopyDownloadedMinMax();
         display.UpdateLocationTexts();
-        ChartViews views;
-        views.pressure = dlg.m_pressureView;
-        views.uv = dlg.m_uvView;
-        views.rain = dlg.m_rainView;
-        views.windSpeed = dlg.m_windSpeedView;
-        views.windDirection = dlg.m_windDirectionView;
-        DrawAllCharts(display, views);
+        DrawAllCharts(display, ChartViewsOf(dlg));
         window.SetStatusText(DownloadDoneStatusText());
         break;
     }
