@@ -11,7 +11,7 @@
 // OrvelleDlgTimers.cpp (timers and polling loop), OrvelleDlgControls.cpp (control texts from any
 // thread), SensorPanels.cpp (sensor panels and their settings file).
 #pragma once
-#include "app/XStatic.h"
+#include "dialogs/XStatic.h"
 #include "display/ShowAllChartDlg.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"

@@ -1,6 +1,6 @@
 // The picture side of the custom static control: bitmaps from the program's resources and from
 // files, and what a failed load leaves in place.
-#include "app/XStatic.h"
+#include "dialogs/XStatic.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>

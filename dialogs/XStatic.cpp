@@ -1,4 +1,4 @@
-#include "app/XStatic.h"
+#include "dialogs/XStatic.h"
 
 #include "platform/ui/UiApp.h"
 
