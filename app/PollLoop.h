@@ -3,7 +3,7 @@
 // file names, and the walks that seed the rolling histories from the downloaded history at the
 // first poll.
 #pragma once
-#include "app/SettingsRecord.h"
+#include "records/SettingsRecord.h"
 #include "records/MainRecords.h"
 
 #include <string>
@@ -47,6 +47,10 @@ struct Countdown {
 };
 // The bar and status text `elapsedSeconds` after the last new record.
 Countdown CountdownAt(long long elapsedSeconds, int periodSeconds = LIVE_PERIOD_SECONDS);
+// The status text between records: the countdown's text, or, while record lines wait for a record
+// file that could not take them, the record-file message in the language (English for an id
+// outside 0..7).
+std::wstring PollStatusText(const Countdown& countdown, bool recordLinesWaiting, int language);
 // "m:ss" of a count of seconds (minutes modulo 60).
 std::wstring RemainingTimeText(long long remainingSeconds);
 
