@@ -218,7 +218,7 @@ TEST(RollingHistories, RainCounterWrapAndClear)
     EXPECT_NEAR(m->m_rainHistoryValues[359], before + RainCountsToMm(1), 1e-9);
 }
 
-TEST(RollingHistories, RainInInchesAndTheSpecExamples)
+TEST(RollingHistories, RainInInchesAndItsWorkedExamples)
 {
     auto m = NewRecords("replay_inch");
     m->m_rainFactor = 0.03937;
