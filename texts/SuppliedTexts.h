@@ -296,16 +296,15 @@ constexpr SuppliedRow kPanelLabels[] = {
     {146, {L"Date / Time", L"Datum / Zeit", L"Date / Heure", L"Data / Ora", L"Fecha / Hora", L"Datum / Tijd",
            L"Дата / Время", L"Data / Czas"}},
 };
+#undef CHANNEL_ROW
 
 // ---------------------------------------------------------------------------
 // Main-window status text: a record file that cannot take new record lines.
 constexpr SuppliedRow kRecordFileErrorTexts[] = {
-    {0, {L"Can't write record file!", L"Aufzeichnungsdatei kann nicht geschrieben werden!",
-         L"Impossible d'écrire le fichier d'enregistrement !", L"Impossibile scrivere il file di registrazione!",
-         L"¡No se puede escribir el archivo de registro!", L"Kan registratiebestand niet schrijven!",
-         L"Не удаётся записать файл записей!", L"Nie można zapisać pliku z pomiarami!"}},
+    {0, {L"Can't write record file!", L"Messdatei nicht schreibbar!", L"Fichier relevés non écrit !",
+         L"File dati non scrivibile!", L"¡Error al escribir archivo!", L"Bestand niet schrijfbaar!",
+         L"Файл записей недоступен!", L"Błąd zapisu pliku danych!"}},
 };
-#undef CHANNEL_ROW
 
 #undef W_CLOSE
 #undef W_CURRENT_SETTING

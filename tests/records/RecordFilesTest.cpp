@@ -469,14 +469,21 @@ TEST_F(RecordFilesTest, UnitChangeRebuildsBothCustomFilesAndBack)
     EXPECT_EQ(ReadBytes(folder + L"RECORDS_CUSTOM.txt"), Tabs(base));
 }
 
-TEST(CustomRebuildTest, HeaderOnlyBaseAndMissingBase)
+TEST(CustomRebuildTest, HeaderOnlyBaseAndMissingOrHeldBase)
 {
     std::wstring folder = ScratchFolder(L"rebuild2");
     WriteBytes(folder + L"csv.dat", std::string(kBaseHeader) + "\r\n");
     RebuildCustomRecords(folder, DisplayUnits());
     EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), std::string(kDisplayHeader) + "\r\n");
-    // No "txt.dat": the custom file is left empty, and the next merge gives it its header row again.
-    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), "");
+    // No "txt.dat": nothing to rebuild from, no custom file is made.
+    EXPECT_FALSE(FileExists(folder + L"txt_custom.dat"));
+    // A base file that cannot be read leaves its custom file as it was.
+    HANDLE held = CreateFileW((folder + L"csv.dat").c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    RebuildCustomRecords(folder, DisplayUnitSelection());
+    CloseHandle(held);
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), std::string(kDisplayHeader) + "\r\n");
     WriteBytes(folder + L"staged.txt", "2014,6,1,18,10,20,20.00,\r\n");
     MergeRecordFile(RecordFileKind::TxtCustom, true, folder + L"staged.txt", folder + L"txt_custom.dat",
                     DisplayUnits());
