@@ -1,5 +1,5 @@
-// The eight menu resources: one structure and one set of command ids, a caption on every item,
-// the popups and About items of each language, and the captions that repeat a dialog's title.
+// The eight menu resources: one structure and one set of command ids, a caption on every item, and
+// the captions that repeat a dialog's title.
 #include "platform/ui/UiApp.h"
 #include "res/resource.h"
 #include "texts/TextTables.h"
@@ -91,34 +91,6 @@ TEST(MenuResources, EightMenusWithOneStructureAndCaptionsEverywhere)
     // Every command of the main window is in the menu, each once.
     for (UINT id = ID_FILE_SAVE_AS; id <= ID_HELP_ABOUT; ++id)
         EXPECT_EQ(FindCommand(english, id) != nullptr, id != 32785) << id;
-}
-
-TEST(MenuResources, PopupsAndAboutItemsOfEachLanguage)
-{
-    const wchar_t* const popups[LANGUAGE_COUNT][4] = {
-        {L"File", L"Record", L"Setting", L"Help"},
-        {L"Datei", L"Aufzeichnung", L"Einstellung", L"Hilfe"},
-        {L"Dossier", L"enregistrement", L"réglages", L"Aide"},
-        {L"Lima", L"Annotazione", L"Regolazione", L"Aiuto"},
-        {L"Archivo", L"Registro", L"Ajuste", L"Ayuda"},
-        {L"Bestand", L"Record", L"Instelling", L"Help"},
-        {L"Файл", L"Запись", L"Установка", L"Помощь"},
-        {L"Plik", L"Zapisuj", L"Ustawienie", L"Pomoc"},
-    };
-    const wchar_t* const about[LANGUAGE_COUNT] = {L"About Brisvane", L"Über Brisvane", L"Au sujet du Brisvane",
-                                                  L"Circa Brisvane", L"Sobre Brisvane", L"Over Brisvane",
-                                                  L"О данной программе", L"Brisvane"};
-    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
-        const std::vector<MenuEntry> menu = EntriesOf(IDR_MENU_ENGLISH + language);
-        int popup = 0;
-        for (const MenuEntry& e : menu)
-            if (e.popup && popup < 4) {
-                EXPECT_EQ(e.caption, popups[language][popup++]) << language;
-            }
-        const MenuEntry* item = FindCommand(menu, ID_HELP_ABOUT);
-        ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->caption, about[language]);
-    }
 }
 
 // A command that opens a dialog carries the title that the dialog shows, in every language but

@@ -59,6 +59,7 @@ TEST(SkyPanel, ZoneAndPositionTexts)
     EXPECT_EQ(sky::ZoneText(0.0), L"+0:00");
     EXPECT_EQ(sky::ZoneText(-8.0), L"-8:00");
     EXPECT_EQ(sky::ZoneText(-3.5), L"-3:30");
+    EXPECT_EQ(sky::ZoneText(-0.5), L"-0:30");  // west of Greenwich by less than an hour keeps its sign
     EXPECT_EQ(sky::PositionText(51, 30, L"north"), L"51\u00B030' north");
 }
 
