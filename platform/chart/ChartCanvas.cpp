@@ -225,6 +225,97 @@ void Canvas::DrawLines(const std::vector<PointF>& points, int colour, float widt
     DrawPath(path, colour, width);
 }
 
+namespace {
+
+// Pixels of a locked 24-bit bitmap, written with a square pen, clipped to a rectangle.
+struct PixelPen {
+    unsigned char* bits;
+    int stride;
+    int left, top, right, bottom;  // clip, right and bottom exclusive
+    int width;
+    BYTE r, g, b, alpha;
+
+    void Stamp(int cx, int cy) const
+    {
+        const int x0 = std::max(cx - (width - 1) / 2, left), x1 = std::min(cx + width / 2 + 1, right);
+        const int y0 = std::max(cy - (width - 1) / 2, top), y1 = std::min(cy + width / 2 + 1, bottom);
+        for (int y = y0; y < y1; ++y) {
+            unsigned char* p = bits + static_cast<ptrdiff_t>(y) * stride + x0 * 3;
+            for (int x = x0; x < x1; ++x, p += 3) {
+                if (alpha == 255) {
+                    p[0] = b;
+                    p[1] = g;
+                    p[2] = r;
+                } else {
+                    p[0] = static_cast<unsigned char>((p[0] * (255 - alpha) + b * alpha) / 255);
+                    p[1] = static_cast<unsigned char>((p[1] * (255 - alpha) + g * alpha) / 255);
+                    p[2] = static_cast<unsigned char>((p[2] * (255 - alpha) + r * alpha) / 255);
+                }
+            }
+        }
+    }
+};
+
+}  // namespace
+
+void Canvas::DrawDenseLines(const std::vector<PointF>& points, int colour, int width, float clipX, float clipY,
+                            float clipW, float clipH)
+{
+    const Color c = Plain(colour);
+    if (c.GetA() == 0 || width <= 0 || points.size() < 2)
+        return;
+    std::vector<float> dashes;
+    if (const MadeColour* made = m_chart.Made(colour))
+        if (!made->gradient)
+            dashes = DashRuns(made->pattern);
+    m_graphics->Flush(FlushIntentionSync);
+    Rect all(0, 0, m_width, m_height);
+    BitmapData data;
+    if (m_bitmap->LockBits(&all, ImageLockModeRead | ImageLockModeWrite, PixelFormat24bppRGB, &data) != Gdiplus::Ok)
+        return;
+    PixelPen pen{static_cast<unsigned char*>(data.Scan0), data.Stride,
+                 std::max(0, static_cast<int>(clipX)), std::max(0, static_cast<int>(clipY)),
+                 std::min(m_width, static_cast<int>(clipX + clipW) + 1), std::min(m_height, static_cast<int>(clipY + clipH) + 1),
+                 std::min(width, 50), c.GetR(), c.GetG(), c.GetB(), c.GetA()};
+    // Walks every segment pixel by pixel; a dash pattern counts the pixels along the line.
+    size_t dash = 0;
+    float left = dashes.empty() ? 0 : dashes[0];
+    auto on = [&]() {
+        if (dashes.empty())
+            return true;
+        const bool drawn = dash % 2 == 0;
+        if (--left <= 0) {
+            dash = (dash + 1) % dashes.size();
+            left = dashes[dash];
+        }
+        return drawn;
+    };
+    constexpr long LIMIT = 1000000;  // points far outside the picture are cut to this reach
+    for (size_t i = 1; i < points.size(); ++i) {
+        long x = std::clamp(std::lround(points[i - 1].X), -LIMIT, LIMIT), y = std::clamp(std::lround(points[i - 1].Y), -LIMIT, LIMIT);
+        const long x1 = std::clamp(std::lround(points[i].X), -LIMIT, LIMIT), y1 = std::clamp(std::lround(points[i].Y), -LIMIT, LIMIT);
+        const long dx = std::labs(x1 - x), dy = -std::labs(y1 - y);
+        const long sx = x < x1 ? 1 : -1, sy = y < y1 ? 1 : -1;
+        long error = dx + dy;
+        while (true) {
+            if (on())
+                pen.Stamp(static_cast<int>(x), static_cast<int>(y));
+            if (x == x1 && y == y1)
+                break;
+            const long twice = 2 * error;
+            if (twice >= dy) {
+                error += dy;
+                x += sx;
+            }
+            if (twice <= dx) {
+                error += dx;
+                y += sy;
+            }
+        }
+    }
+    m_bitmap->UnlockBits(&data);
+}
+
 void Canvas::DrawLine(float x1, float y1, float x2, float y2, int colour, float width)
 {
     DrawLines({PointF(x1, y1), PointF(x2, y2)}, colour, width);

@@ -53,6 +53,9 @@ public:
     void DrawPath(const Gdiplus::GraphicsPath& path, int colour, float width);
     void DrawLine(float x1, float y1, float x2, float y2, int colour, float width);
     void DrawLines(const std::vector<Gdiplus::PointF>& points, int colour, float width);
+    // A line of many points, without smoothing, clipped to a rectangle.
+    void DrawDenseLines(const std::vector<Gdiplus::PointF>& points, int colour, int width, float clipX, float clipY,
+                        float clipW, float clipH);
     void DrawRect(float x, float y, float w, float h, int colour, float width);
     // A 3-D edge of the given depth (raised when positive).
     void DrawRaised(float x, float y, float w, float h, int depth);

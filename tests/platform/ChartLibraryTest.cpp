@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -75,6 +76,23 @@ TEST(ChartLibrary, LineAreaAndBarLayersDrawInTheirColoursOnAGradientPlot)
     area.setPlotArea(30, 20, 150, 100, WHITE);
     area.addAreaLayer(DoubleArray(values, 6), 0x00AA00);
     EXPECT_GT(Render(area, "chart_area.bmp").Count(0x00AA00), 2000);
+}
+
+TEST(ChartLibrary, DenseDashedLinesStayInsideThePlotArea)
+{
+    // Far more points than pixel columns, with values beyond a fixed scale on both sides.
+    std::vector<double> values(20000);
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = 50 + 80 * std::sin(i / 40.0);
+    XYChart chart(300, 200, WHITE, Chart::Transparent, 0);
+    chart.setPlotArea(50, 40, 200, 120, WHITE, -1, WHITE, Chart::Transparent);
+    chart.yAxis()->setLinearScale(0, 100);
+    const int dashed = chart.dashLineColor(0x00C000, Chart::DashLine);
+    chart.addLineLayer(DoubleArray(values.data(), static_cast<int>(values.size())), dashed)->setLineWidth(3);
+    const BmpImage image = Render(chart, "chart_dense.bmp");
+    EXPECT_GT(image.Count(0x00C000, 0, {50, 40, 251, 161}), 2000);
+    EXPECT_EQ(image.Count(0x00C000, 0, {0, 0, 300, 38}), 0);
+    EXPECT_EQ(image.Count(0x00C000, 0, {0, 163, 300, 200}), 0);
 }
 
 TEST(ChartLibrary, PolarAreaAndThreeDimensionalPieDraw)
