@@ -105,8 +105,10 @@ AxisView XScale(Canvas& canvas, const ChartData& chart, const Plot& plot)
             view.scale.ticks.push_back(k);
     } else if (xs.any && xs.lo > CHART_TIME_FLOOR) {
         view.scale = DateScale(xs.lo, xs.hi, 0, maxTicks);
+    } else if (xs.any) {
+        view.scale = FixedLinearScale(xs.lo, xs.hi, 0, maxTicks);
     } else {
-        view.scale = xs.any ? FixedLinearScale(xs.lo, xs.hi, 0, maxTicks) : NiceLinearScale(0, 1, maxTicks, false);
+        view.scale.ticks.clear();  // x data without a single value: an axis without labels
     }
     view.hasData = true;
     view.position = plot.y + plot.h;
