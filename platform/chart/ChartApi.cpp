@@ -616,14 +616,10 @@ void PieChart::set3D2(DoubleArray depths, double angle, bool shadowMode)
 TextBox* PieChart::setLabelStyle(const char* font, double size, int color)
 {
     Record("PieChart.setLabelStyle", font, size, ColourArg{color});
-    if (!m_data->pie.labelStyle) {
-        BoxData* data = nullptr;
-        m_data->NewTextBox(&data);
-        m_data->pie.labelStyle = data;
-    }
+    if (!m_data->pie.labelBox)
+        m_data->pie.labelBox = m_data->NewTextBox(&m_data->pie.labelStyle);
     m_data->pie.labelStyle->style = TextStyle{Text(font), size, color, 0};
-    // The object handed out is the last one made for this chart.
-    return nullptr;
+    return m_data->pie.labelBox;
 }
 
 void PieChart::setStartAngle(double startAngle, bool clockwise)

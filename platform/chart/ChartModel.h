@@ -99,6 +99,7 @@ struct PieData {
     int depth = 0;
     double angle = -1;
     BoxData* labelStyle = nullptr;
+    TextBox* labelBox = nullptr;
     double startAngle = 0;
     bool clockwise = true;
 };

@@ -118,6 +118,9 @@ TEST(ChartLibrary, PolarAreaAndThreeDimensionalPieDraw)
     pie.setPieSize(61, 76, 58);
     pie.setData(DoubleArray(counts, 5), StringArray(labels, 5));
     pie.set3D2(DoubleArray(depths, 5), 45);
+    TextBox* sectorLabels = pie.setLabelStyle("", 8, Chart::Transparent);
+    ASSERT_NE(sectorLabels, nullptr);
+    EXPECT_EQ(pie.setLabelStyle("", 9, Chart::Transparent), sectorLabels);
     pie.addLegend(115, 35, true, "", 8)->setBackground(Chart::Transparent, Chart::Transparent);
     pie.setStartAngle(225);
     BmpImage plain = Render(pie, "chart_pie.bmp");
