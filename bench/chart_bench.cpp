@@ -3,6 +3,8 @@
 #include "display/MainCharts.h"
 #include "platform/chart/Chart.h"
 
+#include "bench/BenchClock.h"
+
 #include <windows.h>
 
 #include <cmath>
@@ -11,18 +13,6 @@
 #include <vector>
 
 namespace {
-
-double NowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string TempPath(const char* name)
 {
