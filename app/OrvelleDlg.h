@@ -9,9 +9,14 @@
 // Files by concern: OrvelleDlgInit.cpp (construction, OnInitDialog, data exchange, system menu,
 // painting), OrvelleDlgSettings.cpp (settings files), OrvelleDlgMenus.cpp (menus),
 // OrvelleDlgTimers.cpp (timers and polling loop), OrvelleDlgControls.cpp (control texts),
-// SensorPanels.cpp (sensor panels and their settings file).
+// SensorPanels.cpp (sensor panels and their settings file), OrvelleDlgCharts.cpp (chart
+// images and the hand cursor), OrvelleDlgValues.cpp (current values and location texts),
+// OrvelleDlgRecordLine.cpp (the record line), OrvelleDlgSky.cpp (moon, forecast, sunrise and
+// sunset), OrvelleDlgHelp.cpp (About box and help commands).
 #pragma once
+#include "app/AboutTexts.h"
 #include "dialogs/XStatic.h"
+#include "display/MainCharts.h"
 #include "display/ShowAllChartDlg.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"
@@ -21,6 +26,7 @@
 #include "res/resource.h"
 #include "varnok/VarnokCal.h"
 
+#include <functional>
 #include <vector>
 
 // Window timers (all arrive as WM_TIMER).
@@ -127,8 +133,6 @@ public:
     // ---- run state -------------------------------------------------------------------------
     int m_connected = 0;
     unsigned char m_firstPollDone = 0;
-    int m_forecastCode = 0;
-    int m_forecastFlag = 0;
     int m_lastLunarPhase = -1;
     int m_chosenCityIndex = -1;        // city of the last location upload; 0 or less: none
     unsigned char m_bigChartShown = 0;
@@ -188,11 +192,40 @@ public:
     // IDownloadListener: posts the outcome to the window's thread (false once the window is gone).
     bool DownloadEnded(DownloadOutcome outcome) override;
 
-    // ---- operations the polling loop calls (OrvelleDlgPending.cpp until their own files) -------
+    // ---- current values and the record line (OrvelleDlgValues.cpp, OrvelleDlgRecordLine.cpp) --
+    int m_forecastCode = 0;            // the current reading's forecast code (-999 when missing)
+    int m_forecastFlag = 0;            // ... and the flag that picks one of two picture sets
+    double m_currentGust = DISPLAY_MISSING;       // display unit
+    double m_currentWindChill = DISPLAY_MISSING;  // display unit
+    // Re-texts every current value outside the sensor panels, then the sensor panels.
+    void RefreshAllValues();
+    // City, latitude, longitude, daylight-saving rule and zone texts: from the station's location
+    // bytes (fromStation), else from the city of the last location upload or the station's city.
+    void ShowLocationText(bool fromStation);
+    void ShowRainResetText();
+    // The station's latest history record as a record-file line; empty when it cannot be read.
     CString BuildCurrentRecordLine();
     static bool CompareRecordLines(const CString& previous, const CString& line);
-    void ShowRainResetText();
-    void RefreshAllValues();
+    void OnRedrawChartsButton();
+
+    // ---- sky panel (OrvelleDlgSky.cpp) ----------------------------------------------------------
+    int m_forecastFrame = 0;           // 0, 1, 2; set to 0 whenever the panels are laid out
+    int m_forecastBitmapId = 0;        // forecast picture last chosen; 0 before any valid code
+    void UpdateLunarPhase() override;
+    void AnimateForecastIcon() override;
+    void UpdateLocationTexts() override;
+    std::wstring UpdateSunriseText() override;
+    std::wstring UpdateSunsetText() override;
+
+    // ---- About box and help (OrvelleDlgHelp.cpp) --------------------------------------------------
+    void BuildAboutStatusText(std::wstring (&status)[about::STATUS_COUNT]);
+    void OnHelpF1();
+    void OnHelpContents();
+    void OnHelpIndex();
+    void OnHelpSearch();
+
+    // ---- operations the polling loop calls whose full form comes with the menu commands and the
+    // display units (OrvelleDlgPending.cpp) ------------------------------------------------------------
     void OnDestroy();
     void ClearPressureHistory();
     void ClearUvHistory();
@@ -203,6 +236,23 @@ public:
     void ApplyStartupTemperatureUnit(int unit);
     void RescaleWind(double ratio);
     void RescaleRain(double ratio);
+
+    // ---- chart images (OrvelleDlgCharts.cpp) -------------------------------------------------
+    double m_windSpeedBarValues[HOURLY_BARS] = {};  // the wind-speed bar chart's hourly speeds
+    void DrawPressureBarChart() override;
+    void DrawPressureLineChart() override;
+    void DrawUvBarChart() override;
+    void DrawUvLineChart() override;
+    void DrawRainBarChart() override;
+    void DrawRainLineChart() override;
+    void DrawWindRoseChart() override;
+    void DrawWindSpeedBarChart() override;
+    void DrawWindSpeedLineChart() override;
+    void DrawWindDirectionBarChart() override;
+    void DrawWindDirectionChart() override;
+    void DrawTemperatureChart() override;
+    // The hand cursor over the five chart pictures.
+    void OnMouseMove(UINT flags, CPoint point);
 
     UI_DECLARE_MESSAGE_MAP()
 
@@ -223,6 +273,15 @@ protected:
     void SetControlText(int controlId, const std::wstring& text);
     // CMainRecords: the summary values of the download in their controls.
     void ShowSummaryValue(SummaryValue value, const std::wstring& text) override;
+    // CMainRecords: the station's min/max texts from the decoder (after ReadMinMaxAreas).
+    bool StationMinMaxTextsNow(StationMinMaxTexts* texts) override;
+
+    // Menus (OrvelleDlgMenus.cpp): the Help commands' icons, drawn by the window.
+    void OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu);
+    void OnMeasureItem(int controlId, LPMEASUREITEMSTRUCT measure);
+    void OnDrawItem(int controlId, LPDRAWITEMSTRUCT draw);
+    // The F1 key (WM_HELP): the help file's contents.
+    LRESULT OnHelpKey(WPARAM, LPARAM);
 
 private:
     // Timers and polling loop (OrvelleDlgTimers.cpp).
@@ -247,6 +306,25 @@ private:
     void ShowSunTexts();
     void ShowCountdown();
 
+    // Chart images: the picture's size in the window and the file's narrow path; showing the file.
+    ChartFrame ChartFrameFor(const CxStatic& picture, const char* file) const;
+    void ShowChartFile(CxStatic& picture, const char* file);
+    void RenderChart(CxStatic& picture, const char* file, const std::function<bool(const ChartFrame&)>& draw);
+    double RecordDayEnd() const;
+
     void UpdateSensorPanel(const CComboBox& combo, const int (&controlIds)[9], CxStatic& temperatureTrend,
                            CxStatic& humidityTrend);
+
+    // Current values (OrvelleDlgValues.cpp), in the order RefreshAllValues shows them.
+    void ShowStationMaxima(const std::wstring& blank);
+    void ShowRainTotalTexts(const std::wstring& blank);
+    void TakeCurrentForecastGustAndChill();
+    void ShowRainSinceReset();
+    void ShowUvTexts(const std::wstring& blank);
+    void ShowPressureTexts();
+    void ShowWindTexts(const std::wstring& blank);
+    // Latitude, longitude, daylight-saving rule and zone of a city of the city tables.
+    void ShowTableCityTexts(int city);
+    // Sky panel (OrvelleDlgSky.cpp): the text of the sunrise or sunset export for the current city.
+    std::wstring SunEventText(const char* exportName, int controlId);
 };
