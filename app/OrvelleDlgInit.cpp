@@ -143,6 +143,13 @@ BOOL COrvelleDlg::OnInitDialog()
     // 1. Controls bound (data exchange).
     CDialog::OnInitDialog();
     m_windowThreadId = ::GetCurrentThreadId();
+    // The custom statics paint the window's own background (the system's button colour differs).
+    for (CxStatic* control : {&m_forecastPicture, &m_uvChart, &m_pressureChart, &m_windChart, &m_moonPicture,
+                              &m_seaLevelPressureText, &m_temperatureChart, &m_rainChart, &m_uvLevelPicture,
+                              &m_connectionPicture, &m_dateText, &m_weekdayText, &m_timeText, &m_panelStatic[0],
+                              &m_panelStatic[1], &m_panelStatic[2], &m_panelStatic[3], &m_panelStatic[4],
+                              &m_progressText})
+        control->SetBackgroundColour(MAIN_BACKGROUND_COLOUR);
 
     // 2. The About item of the system menu.
     if (CMenu* systemMenu = GetSystemMenu(FALSE)) {
