@@ -138,7 +138,7 @@ constexpr Table kEnglish = {{
     /* 115 */ {902, 246, 40, 16},    // lower: humidity minimum
     /* 116 */ {902, 274, 40, 16},    // lower: dewpoint minimum
     // ---- rain ----------------------------------------------------------------------------------
-    /* 117 */ {370, 310, 578, 128},  // frame "Rain"
+    /* 117 */ {370, 310, 578, 127},  // frame "Rain"
     /* 118 */ {380, 326, 0, 0},      // "Rainfall total"
     /* 119 */ {500, 326, 40, 14},    // rain since the reset
     /* 120 */ {380, 343, 160, 14},   // "since" and the reset time
@@ -150,7 +150,7 @@ constexpr Table kEnglish = {{
     /* 126 */ {500, 394, 40, 14},    // last month's rain
     /* 127 */ {660, 318, 285, 114},  // rain chart
     // ---- wind ----------------------------------------------------------------------------------
-    /* 128 */ {370, 442, 578, 168},  // frame "Wind"
+    /* 128 */ {370, 438, 578, 169},  // frame "Wind": its top line above the chart
     /* 129 */ {553, 452, 0, 0},      // "Max" over the maxima
     /* 130 */ {380, 467, 0, 0},      // "Wind speed"
     /* 131 */ {495, 467, 50, 14},    // wind speed
@@ -212,6 +212,10 @@ constexpr ElementRow kOtherLanguages[] = {
 };
 
 constexpr ElementRow kGerman[] = {
+    {125, {380, 394, 0, 0}},      // no second lines under "Letzte Woche" and "Letzter Monat"
+    {126, {500, 394, 40, 14}},
+    {158, {380, 408, 0, 0}},
+    {159, {380, 422, 0, 0}},
     {4, {95, 48, 74, 32}},      // sea-level pressure after the longer label, narrower
     {6, {95, 97, 74, 16}},
     {14, {84, 300, 104, 28}},     // exposure level beside its two-line label
@@ -269,6 +273,10 @@ constexpr ElementRow kSpanish[] = {
     {139, {572, 532, 50, 14}},
 };
 constexpr ElementRow kDutch[] = {
+    {125, {380, 394, 0, 0}},      // no second line under "Vorige week"
+    {126, {500, 394, 40, 14}},
+    {159, {380, 408, 0, 0}},
+    {158, {380, 422, 0, 0}},
     {4, {95, 48, 74, 32}},      // sea-level pressure after the longer label, narrower
     {6, {95, 97, 74, 16}},
     {14, {108, 300, 80, 28}},     // exposure level beside its two-line label

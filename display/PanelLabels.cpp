@@ -40,7 +40,8 @@ LabelFont PanelLabelFont(int element, int language)
     case 53:
     case 54:
     case 55:
-        return {14, NORMAL, VERTICAL};
+        // The column heads have 75 pixels under the temperature chart when it fills its box.
+        return {language == LANGUAGE_RUSSIAN ? 12 : 14, NORMAL, VERTICAL};
     default:
         break;
     }

@@ -1,7 +1,7 @@
 // The labels that the main window paints itself (they are no controls): which elements, in which
 // order, and with which font. Face "Arial", weight 400, height 14 unless a language needs a
 // smaller one; "Weather forecast" is bold, the three column heads of the temperature box are
-// vertical.
+// vertical (12 high in Russian).
 #pragma once
 
 struct LabelFont {

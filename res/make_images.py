@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Draws the program's pictures: the icon, the connection states and the trend marks.
+"""Draws the program's pictures: the icon, the connection states, the trend marks and the UV scale.
 
 Run from anywhere with the system Python and its PIL (python3-pil): /usr/bin/python3 res/make_images.py. The results in res/images/ are committed, so the
 build itself does not need Python. Each picture is drawn large and scaled down, which smooths
@@ -79,6 +79,16 @@ def trend(direction):
     return finish(image, 24, 24)
 
 
+def uv_scale():
+    """14 x 48 scale of the UV exposure levels, extreme at the top, low at the bottom."""
+    image, draw = canvas(14, 48)
+    bands = [(150, 60, 170), (215, 40, 40), (240, 130, 20), (245, 215, 40), (70, 170, 60)]
+    for i, colour in enumerate(bands):
+        draw.rectangle(s(2, 1 + 9 * i, 11, 9 + 9 * i), fill=colour)
+    draw.rectangle(s(2, 1, 11, 46), outline=(90, 90, 90), width=SCALE // 2)
+    return finish(image, 14, 48)
+
+
 def icon():
     """A sun partly behind a cloud, with a thermometer."""
     size = 64
@@ -141,6 +151,7 @@ def main():
     trend("up").save(os.path.join(OUT, "trend_up.bmp"))
     trend("level").save(os.path.join(OUT, "trend_level.bmp"))
     trend("down").save(os.path.join(OUT, "trend_down.bmp"))
+    uv_scale().save(os.path.join(OUT, "uv_scale.bmp"))
     save_ico(icon(), os.path.join(OUT, "Orvelle.ico"), [16, 32, 48])
 
 

@@ -57,3 +57,7 @@
 #define IDC_SHOW_DEWPOINT 1043
 #define IDC_RAIN_TOTAL 1098
 #define IDC_STATUS 1109
+
+// Panel layout: the UV scale picture of the UV box, the all-sensor chart window's close button.
+#define IDB_UV_SCALE 191
+#define IDC_ALL_CHART_CLOSE 1139

@@ -265,11 +265,10 @@ constexpr SuppliedRow kPanelLabels[] = {
           L"Température / humidité int.-ext.", L"Temperatura / umidità interna-esterna",
           L"Temperatura / humedad interior-exterior", L"Binnen-/buitentemperatuur / vochtigheid",
           L"Температура / влажность внутри и снаружи", L"Temperatura / wilgotność wewn.-zewn."}},
-    // The vertical column heads of the sensor legend: at most 75 pixels long in the panel's font,
-    // the room they have under the temperature chart when the rain and wind boxes are hidden.
-    {53, {L"Temperature", L"Temperatur", L"Température", L"Temperatura", L"Temperatura", L"Temperatuur",
-          L"Темп-ра", L"Temperatura"}},
+    {53, {L"Temperature", W_TEMPERATURE}},
     {54, {L"Humidity", W_HUMIDITY}},
+    // The vertical column head of the dewpoint: at most 75 pixels long in the panel's font, the
+    // room it has under the temperature chart when the rain and wind boxes are hidden.
     {55, {L"Dewpoint", L"Taupunkt", L"Pt. de rosée", L"Pt. rugiada", L"Pt. de rocío", L"Dauwpunt", L"Точка росы",
           L"Punkt rosy"}},
     {84, {L"Indoor", L"Innen", L"Intérieur", L"Dell'interno", L"De interior", L"Binnenshuis", L"Помещение",
