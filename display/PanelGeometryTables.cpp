@@ -1,7 +1,7 @@
 // The panel geometry of the eight languages, as data: the English table in full, one row per
-// element, then per language the rows that differ from it (longer labels move their values,
-// second lines under a label need room). Each language's four tables are composed from these at
-// compile time.
+// element; the rows every other language shares (second lines under the rain labels); per language
+// the columns its values take after its longer labels, and the few rows of its own. Each
+// language's four tables are composed from these at compile time.
 #include "display/PanelGeometry.h"
 
 #include "texts/TextTables.h"
@@ -211,113 +211,40 @@ constexpr ElementRow kOtherLanguages[] = {
     {159, {380, 422, 0, 0}},
 };
 
+// Where the values stand after each language's labels: the sea-level and local pressure (narrower
+// than in English), the exposure level text beside its two-line label, the UV value, and the two
+// columns of wind values (current and maximum).
+struct ValueColumns {
+    int pressureX;
+    int levelTextX, levelTextWidth;
+    int uvValueX;
+    int windX, windMaxX;
+};
+constexpr ValueColumns kGermanColumns = {95, 84, 104, 120, 502, 560};
+constexpr ValueColumns kFrenchColumns = {117, 90, 98, 122, 508, 566};
+constexpr ValueColumns kItalianColumns = {111, 90, 98, 122, 508, 566};
+constexpr ValueColumns kSpanishColumns = {96, 84, 104, 122, 514, 572};
+constexpr ValueColumns kDutchColumns = {95, 108, 80, 75, 526, 584};
+constexpr ValueColumns kRussianColumns = {104, 80, 108, 129, 541, 595};
+constexpr ValueColumns kPolishColumns = {95, 82, 106, 125, 528, 586};
+
 constexpr ElementRow kGerman[] = {
     {125, {380, 394, 0, 0}},      // no second lines under "Letzte Woche" and "Letzter Monat"
     {126, {500, 394, 40, 14}},
     {158, {380, 408, 0, 0}},
     {159, {380, 422, 0, 0}},
-    {4, {95, 48, 74, 32}},      // sea-level pressure after the longer label, narrower
-    {6, {95, 97, 74, 16}},
-    {14, {84, 300, 104, 28}},     // exposure level beside its two-line label
-    {19, {120, 328, 34, 14}},
-    {129, {560, 452, 0, 0}},       // wind values after the longer labels
-    {131, {502, 467, 50, 14}},
-    {134, {502, 496, 50, 14}},
-    {138, {502, 532, 50, 14}},
-    {142, {502, 557, 50, 14}},
-    {132, {560, 467, 50, 14}},
-    {135, {560, 496, 50, 14}},
-    {139, {560, 532, 50, 14}},
 };
 constexpr ElementRow kFrench[] = {
-    {4, {117, 48, 74, 32}},      // sea-level pressure after the longer label, narrower
-    {6, {117, 97, 74, 16}},
     {1, {190, 24, 0, 0}},         // the long forecast caption stays inside the box
-    {14, {90, 300, 98, 28}},     // exposure level beside its two-line label
-    {19, {122, 328, 34, 14}},
-    {129, {566, 452, 0, 0}},       // wind values after the longer labels
-    {131, {508, 467, 50, 14}},
-    {134, {508, 496, 50, 14}},
-    {138, {508, 532, 50, 14}},
-    {142, {508, 557, 50, 14}},
-    {132, {566, 467, 50, 14}},
-    {135, {566, 496, 50, 14}},
-    {139, {566, 532, 50, 14}},
-};
-constexpr ElementRow kItalian[] = {
-    {4, {111, 48, 74, 32}},      // sea-level pressure after the longer label, narrower
-    {6, {111, 97, 74, 16}},
-    {14, {90, 300, 98, 28}},     // exposure level beside its two-line label
-    {19, {122, 328, 34, 14}},
-    {129, {566, 452, 0, 0}},       // wind values after the longer labels
-    {131, {508, 467, 50, 14}},
-    {134, {508, 496, 50, 14}},
-    {138, {508, 532, 50, 14}},
-    {142, {508, 557, 50, 14}},
-    {132, {566, 467, 50, 14}},
-    {135, {566, 496, 50, 14}},
-    {139, {566, 532, 50, 14}},
-};
-constexpr ElementRow kSpanish[] = {
-    {4, {96, 48, 74, 32}},      // sea-level pressure after the longer label, narrower
-    {6, {96, 97, 74, 16}},
-    {14, {84, 300, 104, 28}},     // exposure level beside its two-line label
-    {19, {122, 328, 34, 14}},
-    {129, {572, 452, 0, 0}},       // wind values after the longer labels
-    {131, {514, 467, 50, 14}},
-    {134, {514, 496, 50, 14}},
-    {138, {514, 532, 50, 14}},
-    {142, {514, 557, 50, 14}},
-    {132, {572, 467, 50, 14}},
-    {135, {572, 496, 50, 14}},
-    {139, {572, 532, 50, 14}},
 };
 constexpr ElementRow kDutch[] = {
     {125, {380, 394, 0, 0}},      // no second line under "Vorige week"
     {126, {500, 394, 40, 14}},
     {159, {380, 408, 0, 0}},
     {158, {380, 422, 0, 0}},
-    {4, {95, 48, 74, 32}},      // sea-level pressure after the longer label, narrower
-    {6, {95, 97, 74, 16}},
-    {14, {108, 300, 80, 28}},     // exposure level beside its two-line label
-    {19, {75, 328, 34, 14}},
-    {129, {584, 452, 0, 0}},       // wind values after the longer labels
-    {131, {526, 467, 50, 14}},
-    {134, {526, 496, 50, 14}},
-    {138, {526, 532, 50, 14}},
-    {142, {526, 557, 50, 14}},
-    {132, {584, 467, 50, 14}},
-    {135, {584, 496, 50, 14}},
-    {139, {584, 532, 50, 14}},
 };
 constexpr ElementRow kRussian[] = {
-    {4, {104, 48, 74, 32}},      // sea-level pressure after the longer label, narrower
-    {6, {104, 97, 74, 16}},
-    {14, {80, 300, 108, 28}},     // exposure level beside its two-line label
-    {19, {129, 328, 34, 14}},
-    {129, {595, 452, 0, 0}},       // wind values after the longer labels
-    {131, {541, 467, 50, 14}},
-    {134, {541, 496, 50, 14}},
-    {138, {541, 532, 50, 14}},
-    {142, {541, 557, 50, 14}},
-    {132, {595, 467, 50, 14}},
-    {135, {595, 496, 50, 14}},
-    {139, {595, 532, 50, 14}},
-    {119, {500, 324, 40, 25}},     // room under the rain total; the rain-only chart grows with it
-};
-constexpr ElementRow kPolish[] = {
-    {4, {95, 48, 74, 32}},      // sea-level pressure after the longer label, narrower
-    {6, {95, 97, 74, 16}},
-    {14, {82, 300, 106, 28}},     // exposure level beside its two-line label
-    {19, {125, 328, 34, 14}},
-    {129, {586, 452, 0, 0}},       // wind values after the longer labels
-    {131, {528, 467, 50, 14}},
-    {134, {528, 496, 50, 14}},
-    {138, {528, 532, 50, 14}},
-    {142, {528, 557, 50, 14}},
-    {132, {586, 467, 50, 14}},
-    {135, {586, 496, 50, 14}},
-    {139, {586, 532, 50, 14}},
+    {119, {500, 324, 40, 25}},    // room under the rain total; the rain-only chart grows with it
 };
 
 template <std::size_t N>
@@ -343,18 +270,45 @@ constexpr Columns ColumnsOf(const Table& table)
     return c;
 }
 
-template <std::size_t N>
-constexpr Columns Language(const ElementRow (&own)[N])
+constexpr void ApplyValueColumns(Table& table, const ValueColumns& c)
+{
+    table[4] = {c.pressureX, table[4].y, 74, table[4].height};
+    table[6] = {c.pressureX, table[6].y, 74, table[6].height};
+    table[14] = {c.levelTextX, table[14].y, c.levelTextWidth, table[14].height};
+    table[19].x = c.uvValueX;
+    for (std::size_t k : {131, 134, 138, 142})
+        table[k].x = c.windX;
+    for (std::size_t k : {129, 132, 135, 139})
+        table[k].x = c.windMaxX;
+}
+
+constexpr Table OtherLanguage(const ValueColumns& columns)
 {
     Table table = kEnglish;
     Apply(table, kOtherLanguages);
+    ApplyValueColumns(table, columns);
+    return table;
+}
+
+constexpr Columns Language(const ValueColumns& columns) { return ColumnsOf(OtherLanguage(columns)); }
+
+template <std::size_t N>
+constexpr Columns Language(const ValueColumns& columns, const ElementRow (&own)[N])
+{
+    Table table = OtherLanguage(columns);
     Apply(table, own);
     return ColumnsOf(table);
 }
 
 constexpr Columns kGeometry[LANGUAGE_COUNT] = {
-    ColumnsOf(kEnglish), Language(kGerman),  Language(kFrench),  Language(kItalian),
-    Language(kSpanish),  Language(kDutch),   Language(kRussian), Language(kPolish),
+    ColumnsOf(kEnglish),
+    Language(kGermanColumns, kGerman),
+    Language(kFrenchColumns, kFrench),
+    Language(kItalianColumns),
+    Language(kSpanishColumns),
+    Language(kDutchColumns, kDutch),
+    Language(kRussianColumns, kRussian),
+    Language(kPolishColumns),
 };
 
 }  // namespace

@@ -105,6 +105,10 @@ private:
     void PlaceSunTimes(int sunriseDx, int sunsetDx, int dy);
     // Pressure texts 2..6 moved right to the middle of the box (forecast hidden).
     void ShiftPressureTexts();
+    // Only the forecast left in the pressure box: the box shrinks, its picture moves to the middle.
+    void ShrinkPressureBoxToForecast();
+    // The moon frame across the whole sun and moon box, below the sunrise and sunset.
+    void PlaceMoonFrameFullWidth(int dy);
     void PlaceTemperatureBox();
     void PlaceRainBox();
     // The wind box moved up and widened into the room of the hidden rain box.

@@ -19,14 +19,28 @@ constexpr int MOON_CONTENT_DX = -108;
 
 }  // namespace
 
+void CPanelLayout::ShrinkPressureBoxToForecast()
+{
+    Place(0, 0, 0, 350, 130);
+    Place(1);
+    HideRange(2, 6);
+    Place(7, -60, 0);
+    m_elemCaption[7] = HIDDEN_CAPTION;
+}
+
+void CPanelLayout::PlaceMoonFrameFullWidth(int dy)
+{
+    Place(32, MOON_FRAME_DX, dy, 330, 110);
+    PlaceRange(33, 35, MOON_CONTENT_DX, dy);
+}
+
 void CPanelLayout::LayoutUpperNone()
 {
     HideRange(0, 23);
     Place(24, 0, -410, 350, 607);
     Place(25, 0, -410, 330, 231);
     PlaceSunTimes(SUNRISE_SPREAD, SUNSET_SPREAD, -355);
-    Place(32, MOON_FRAME_DX, -174, 330, 110);
-    PlaceRange(33, 35, MOON_CONTENT_DX, -174);
+    PlaceMoonFrameFullWidth(-174);
     Place(36, 0, -171, 330, 231);
     Place(37, 54, -127);
     Place(42, 55, -127);
@@ -40,17 +54,12 @@ void CPanelLayout::LayoutUpperNone()
 
 void CPanelLayout::LayoutUpperForecast()
 {
-    Place(0, 0, 0, 350, 130);
-    Place(1);
-    HideRange(2, 6);
-    Place(7, -60, 0);
-    m_elemCaption[7] = HIDDEN_CAPTION;
+    ShrinkPressureBoxToForecast();
     HideRange(8, 23);
     Place(24, 0, -277, 350, 474);
     Place(25, 0, -277, 330, 272);
     PlaceSunTimes(SUNRISE_SPREAD, SUNSET_SPREAD, -201);
-    Place(32, MOON_FRAME_DX, 0, 330, 110);
-    PlaceRange(33, 35, MOON_CONTENT_DX, 0);
+    PlaceMoonFrameFullWidth(0);
     PlaceRange(36, 46);
 }
 
@@ -89,18 +98,13 @@ void CPanelLayout::LayoutUpperUv()
     // The sunrise and sunset frame takes the width its spread contents need.
     Place(25, 0, -113, 330, g_layoutHeight[25]);
     PlaceSunTimes(SUNRISE_SPREAD, SUNSET_SPREAD, -113);
-    Place(32, MOON_FRAME_DX, 0, 330, 110);
-    PlaceRange(33, 35, MOON_CONTENT_DX, 0);
+    PlaceMoonFrameFullWidth(0);
     PlaceRange(36, 46);
 }
 
 void CPanelLayout::LayoutUpperForecastUv()
 {
-    Place(0, 0, 0, 350, 130);
-    Place(1);
-    HideRange(2, 6);
-    Place(7, -60, 0);
-    m_elemCaption[7] = HIDDEN_CAPTION;
+    ShrinkPressureBoxToForecast();
     HideRange(8, 9);
     Place(10, 0, -150, 350, 273);
     Place(11);

@@ -200,14 +200,32 @@ TEST(PanelWindowChild, ControlsSitOnTheirElementsAndTheFramesShareOneBoldFont)
     EXPECT_EQ(font.lfWeight, 700);
     EXPECT_EQ(dialog->m_elemCaption[ELEM_FIRST_SENSOR_NAME].str(), dialog->m_channelName[0]);
 
-    // Switching off the rain box moves its controls away and relays only the lower panel.
+    // Switching off the rain box moves its controls away, relays only the lower panel, and leaves
+    // none of its painted labels behind.
+    Pump(300);
+    const RECT rainTotalLabel{dialog->m_elemX[118], dialog->m_elemY[118] + 4, dialog->m_elemX[118] + 60,
+                              dialog->m_elemY[118] + 12};
+    EXPECT_GT(Capture(window).DarkPixels(rainTotalLabel.left, rainTotalLabel.top, rainTotalLabel.right,
+                                         rainTotalLabel.bottom), 3);
     dialog->m_showRain = 0;
     const int upperBefore = dialog->m_appliedUpperVariant;
     dialog->ApplyPanelLayout(false);
+    Pump(300);
     EXPECT_EQ(dialog->m_appliedUpperVariant, upperBefore);
     EXPECT_EQ(dialog->m_appliedLowerVariant, 6);
     EXPECT_GE(ClientRectOf(window, 1098).left, dialog->m_clientWidth + 100);
     EXPECT_EQ(ClientRectOf(window, 1011).top, dialog->m_elemY[128]);
+    EXPECT_EQ(Capture(window).DarkPixels(rainTotalLabel.left, rainTotalLabel.top, rainTotalLabel.right,
+                                         rainTotalLabel.bottom), 0);
+
+    // The German sea-level field is narrower: its font leaves room for a four-digit reading.
+    HDC dc = ::GetDC(window);
+    HGDIOBJ old = ::SelectObject(dc, dialog->m_seaLevelPressureText.m_font.m_hObject);
+    SIZE reading{};
+    ::GetTextExtentPoint32W(dc, L"1013.2", 6, &reading);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(window, dc);
+    EXPECT_LE(reading.cx, ClientRectOf(window, 1002).right - ClientRectOf(window, 1002).left);
     dialog->DestroyWindow();
 }
 
