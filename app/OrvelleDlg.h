@@ -11,9 +11,11 @@
 // OrvelleDlgPaint.cpp (painted labels, control colours, chart click), OrvelleDlgSettings.cpp
 // (settings files), OrvelleDlgMenus.cpp (menus),
 // OrvelleDlgTimers.cpp (timers and polling loop), OrvelleDlgControls.cpp (control texts from any
-// thread), SensorPanels.cpp (sensor panels and their settings file).
+// thread), SensorPanels.cpp (sensor panels and their settings file), OrvelleDlgCharts.cpp (chart
+// images and the hand cursor).
 #pragma once
 #include "dialogs/XStatic.h"
+#include "display/MainCharts.h"
 #include "display/PanelLayout.h"
 #include "display/ShowAllChartDlg.h"
 #include "platform/ui/UiControls.h"
@@ -24,6 +26,7 @@
 #include "res/resource.h"
 #include "varnok/VarnokCal.h"
 
+#include <functional>
 #include <vector>
 
 // Window timers (all arrive as WM_TIMER).
@@ -167,6 +170,9 @@ public:
     // The all-sensor chart window was closed.
     void OnAllChartClosed() override;
     PanelSwitches CurrentPanelSwitches() const;
+    // The point (client coordinates) lies on one of the five small charts (their right and bottom
+    // edges excluded).
+    bool IsOnSmallChart(CPoint point) const;
 
     CString m_locationText[2];
 
@@ -221,6 +227,23 @@ public:
     void RescaleWind(double ratio);
     void RescaleRain(double ratio);
 
+    // ---- chart images (OrvelleDlgCharts.cpp) -------------------------------------------------
+    double m_windSpeedBarValues[HOURLY_BARS] = {};  // the wind-speed bar chart's hourly speeds
+    void DrawPressureBarChart() override;
+    void DrawPressureLineChart() override;
+    void DrawUvBarChart() override;
+    void DrawUvLineChart() override;
+    void DrawRainBarChart() override;
+    void DrawRainLineChart() override;
+    void DrawWindRoseChart() override;
+    void DrawWindSpeedBarChart() override;
+    void DrawWindSpeedLineChart() override;
+    void DrawWindDirectionBarChart() override;
+    void DrawWindDirectionChart() override;
+    void DrawTemperatureChart() override;
+    // The hand cursor over the five chart pictures.
+    void OnMouseMove(UINT flags, CPoint point);
+
     UI_DECLARE_MESSAGE_MAP()
 
 protected:
@@ -259,6 +282,12 @@ private:
     void RedrawWindChart();
     void ShowSunTexts();
     void ShowCountdown();
+
+    // Chart images: the picture's size in the window and the file's narrow path; showing the file.
+    ChartFrame ChartFrameFor(const CxStatic& picture, const char* file) const;
+    void ShowChartFile(CxStatic& picture, const char* file);
+    void RenderChart(CxStatic& picture, const char* file, const std::function<bool(const ChartFrame&)>& draw);
+    double RecordDayEnd() const;
 
     void UpdateSensorPanel(const CComboBox& combo, const int (&controlIds)[9], CxStatic& temperatureTrend,
                            CxStatic& humidityTrend);

@@ -11,6 +11,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnMessage<WM_PAINT, &COrvelleDlg::OnPaint>(),
     ui::OnMessage<WM_QUERYDRAGICON, &COrvelleDlg::OnQueryDragIcon>(),
     ui::OnMessage<WM_TIMER, &COrvelleDlg::OnTimer>(),
+    ui::OnMessage<WM_MOUSEMOVE, &COrvelleDlg::OnMouseMove>(),
     ui::OnControlRange<&COrvelleDlg::OnSeriesCheck>(BN_CLICKED, IDC_SHOW_INDOOR, IDC_SHOW_DEWPOINT),
     ui::OnControl<&COrvelleDlg::OnUpperSensorChanged>(CBN_SELCHANGE, IDC_UPPER_SENSOR),
     ui::OnControl<&COrvelleDlg::OnLowerSensorChanged>(CBN_SELCHANGE, IDC_LOWER_SENSOR),

@@ -19,7 +19,7 @@ void COrvelleDlg::PaintPanels()
         return;
     auto paintLabel = [this](int element) {
         const LabelFont font = PanelLabelFont(element, m_language);
-        DrawPanelText(m_hWnd, m_elemX[element], m_elemY[element], font.height, PANEL_TEXT_FACE, font.weight,
+        DrawPanelText(this, m_elemX[element], m_elemY[element], font.height, PANEL_TEXT_FACE, font.weight,
                       m_elemCaption[element], font.escapement);
     };
     const int labelCount = static_cast<int>(sizeof(kPaintedLabels) / sizeof(kPaintedLabels[0]));
@@ -29,7 +29,7 @@ void COrvelleDlg::PaintPanels()
         for (int quantity = 0; quantity < QUANTITY_COUNT; ++quantity) {
             const int element = ELEM_FIRST_LEGEND_SAMPLE + QUANTITY_COUNT * sensor + quantity;
             const int setting = CHANNEL_COUNT * quantity + sensor;
-            DrawLineSample(m_hWnd, m_elemX[element], m_elemX[element] + m_elemW[element], m_elemY[element],
+            DrawLineSample(this, m_elemX[element], m_elemX[element] + m_elemW[element], m_elemY[element],
                            m_elemY[element], static_cast<COLORREF>(m_thdSettings[THD_COLOUR_FIRST + setting]),
                            m_thdSettings[setting], m_thdSettings[THD_THICKNESS_FIRST + setting]);
         }
@@ -54,21 +54,26 @@ HBRUSH COrvelleDlg::OnCtlColor(CDC* dc, CWnd* control, UINT ctlType)
     return brush;
 }
 
+bool COrvelleDlg::IsOnSmallChart(CPoint point) const
+{
+    for (int id : kSmallChartControls) {
+        CRect chart;
+        ::GetWindowRect(::GetDlgItem(m_hWnd, id), &chart);
+        ScreenToClient(&chart);
+        if (point.x >= chart.left && point.x < chart.right && point.y >= chart.top && point.y < chart.bottom)
+            return true;
+    }
+    return false;
+}
+
 void COrvelleDlg::OnLButtonDown(UINT flags, CPoint point)
 {
-    if (!m_downloading && m_pAllChartDlg && m_pAllChartDlg->m_hWnd) {
-        for (int id : kSmallChartControls) {
-            CRect chart;
-            ::GetWindowRect(::GetDlgItem(m_hWnd, id), &chart);
-            ScreenToClient(&chart);
-            if (point.x >= chart.left && point.x < chart.right && point.y >= chart.top && point.y < chart.bottom) {
-                m_pAllChartDlg->ShowWindow(SW_SHOW);
-                ::SetWindowPos(m_pAllChartDlg->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-                m_pAllChartDlg->OnTimeRangeChange();
-                m_bigChartShown = 1;
-                ShowPanelControls(false);
-            }
-        }
+    if (!m_downloading && m_pAllChartDlg && m_pAllChartDlg->m_hWnd && IsOnSmallChart(point)) {
+        m_pAllChartDlg->ShowWindow(SW_SHOW);
+        ::SetWindowPos(m_pAllChartDlg->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        m_pAllChartDlg->OnTimeRangeChange();
+        m_bigChartShown = 1;
+        ShowPanelControls(false);
     }
     CDialog::OnLButtonDown(flags, point);
 }

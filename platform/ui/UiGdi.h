@@ -93,6 +93,7 @@ public:
     COLORREF SetBkColor(COLORREF colour) { return ::SetBkColor(m_hDC, colour); }
     COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
+    UINT SetTextAlign(UINT flags) { return ::SetTextAlign(m_hDC, flags); }
     COLORREF SetTextColor(COLORREF colour) { return ::SetTextColor(m_hDC, colour); }
     COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
     int SetStretchBltMode(int mode) { return ::SetStretchBltMode(m_hDC, mode); }

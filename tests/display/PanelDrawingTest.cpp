@@ -1,111 +1,52 @@
-// Drawing a panel caption and a line-style sample straight onto a window.
+// Line-style samples (their pixel runs and what reaches a window) and panel captions.
 #include "display/PanelDrawing.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+using Runs = std::vector<std::pair<int, int>>;
 
-namespace {
-
-constexpr COLORREF BACKGROUND = 0xD8E9EC;
-constexpr COLORREF RED = 0x0000FF;
-
-class DrawingWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_window = ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 20, 20, 160, 60, nullptr,
-                                     nullptr, nullptr, nullptr);
-        ASSERT_NE(m_window, nullptr);
-        ::UpdateWindow(m_window);
-        Clear(0xFFFFFF);
-    }
-    void TearDown() override { ::DestroyWindow(m_window); }
-
-    void Clear(COLORREF colour)
-    {
-        HDC dc = ::GetDC(m_window);
-        HBRUSH brush = ::CreateSolidBrush(colour);
-        RECT all{0, 0, 160, 60};
-        ::FillRect(dc, &all, brush);
-        ::DeleteObject(brush);
-        ::ReleaseDC(m_window, dc);
-    }
-    COLORREF Pixel(int x, int y)
-    {
-        HDC dc = ::GetDC(m_window);
-        const COLORREF colour = ::GetPixel(dc, x, y);
-        ::ReleaseDC(m_window, dc);
-        return colour;
-    }
-    // The drawn pixels of a row from x0 to x1 (exclusive) as '#' and '.'.
-    std::string Row(int x0, int x1, int y)
-    {
-        std::string row;
-        for (int x = x0; x < x1; ++x)
-            row += Pixel(x, y) == RED ? '#' : '.';
-        return row;
-    }
-    int Dark(int x0, int y0, int x1, int y1)
-    {
-        int dark = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                dark += (GetRValue(Pixel(x, y)) < 100);
-        return dark;
-    }
-
-    HWND m_window = nullptr;
-};
-
-}  // namespace
-
-TEST_F(DrawingWindow, ACaptionIsDrawnAtItsPointAndNullDrawsNothing)
+TEST(PanelDrawing, LineSampleRunsByStyle)
 {
-    DrawPanelText(m_window, 10, 10, 14, L"Arial", 400, L"null", 0);
-    DrawPanelText(m_window, 10, 10, 14, L"Arial", 400, nullptr, 0);
-    EXPECT_EQ(Dark(0, 0, 160, 60), 0);
-    DrawPanelText(m_window, 10, 10, 14, L"Arial", 700, L"WWW", 0);
-    EXPECT_GT(Dark(10, 10, 40, 24), 10);
-    EXPECT_EQ(Dark(0, 0, 10, 60), 0);   // nothing left of its point
-    EXPECT_EQ(Dark(0, 26, 160, 60), 0);  // nor below its line
-    // Upward from its point.
-    Clear(0xFFFFFF);
-    DrawPanelText(m_window, 100, 55, 14, L"Arial", 400, L"WWW", 900);
-    EXPECT_GT(Dark(100, 25, 114, 55), 10);
-    EXPECT_EQ(Dark(0, 0, 98, 60), 0);
+    EXPECT_EQ(LineSampleRuns(0, 10, 20), (Runs{{10, 20}}));
+    EXPECT_EQ(LineSampleRuns(1, 10, 20), (Runs{{10, 13}, {15, 18}, {20, 20}}));
+    EXPECT_EQ(LineSampleRuns(2, 10, 15), (Runs{{10, 10}, {12, 12}, {14, 14}}));
+    EXPECT_EQ(LineSampleRuns(3, 10, 30), (Runs{{10, 13}, {15, 15}, {17, 20}, {22, 22}}));
+    EXPECT_EQ(LineSampleRuns(4, 10, 30), (Runs{{10, 13}, {15, 16}, {19, 22}}));
+    EXPECT_EQ(LineSampleRuns(-7, 0, 30), LineSampleRuns(4, 0, 30));
+    EXPECT_TRUE(LineSampleRuns(0, 20, 10).empty());
 }
 
-TEST_F(DrawingWindow, LineSamplesByStyleOnTheWindowBackground)
+TEST(PanelDrawing, SampleAndCaptionOnAWindow)
 {
-    DrawLineSample(m_window, 10, 30, 20, 20, RED, 0, 0);
-    EXPECT_EQ(Row(8, 32, 20), "..####################..");
-    EXPECT_EQ(Pixel(8, 18), BACKGROUND);  // the sample's surroundings take the window's colour
-    EXPECT_EQ(Pixel(31, 21), BACKGROUND);
-    EXPECT_NE(Pixel(32, 22), BACKGROUND);
-    EXPECT_EQ(Row(10, 30, 19), "....................");
+    HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 120, 60, nullptr, nullptr,
+                                    nullptr, nullptr);
+    ::UpdateWindow(window);
+    CWnd* wnd = CWnd::FromHandle(window);
+    HDC dc = ::GetDC(window);
+    RECT all = {0, 0, 120, 60};
+    HBRUSH black = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+    ::FillRect(dc, &all, black);
 
-    DrawLineSample(m_window, 10, 30, 20, 20, RED, 1, 0);
-    EXPECT_EQ(Row(10, 30, 20), "####.####.####.####.");
-    DrawLineSample(m_window, 10, 30, 20, 20, RED, 2, 0);
-    EXPECT_EQ(Row(10, 30, 20), "#.#.#.#.#.#.#.#.#.#.");
-    DrawLineSample(m_window, 10, 30, 20, 20, RED, 3, 0);
-    EXPECT_EQ(Row(10, 30, 20), "####.#.####.#.......");
-    DrawLineSample(m_window, 10, 30, 20, 20, RED, 9, 0);
-    EXPECT_EQ(Row(10, 30, 20), "####.##..####.......");
-}
+    DrawLineSample(wnd, 20, 40, 30, 30, RGB(255, 0, 0), 0, 2);
+    EXPECT_EQ(::GetPixel(dc, 20, 30), RGB(255, 0, 0));
+    EXPECT_EQ(::GetPixel(dc, 40, 28), RGB(255, 0, 0));
+    EXPECT_EQ(::GetPixel(dc, 30, 31), RGB(236, 233, 216));  // the area cleared below the rows
+    EXPECT_EQ(::GetPixel(dc, 18, 29), RGB(236, 233, 216));  // and before the start
+    EXPECT_EQ(::GetPixel(dc, 60, 30), RGB(0, 0, 0));        // nothing beyond the area
 
-TEST_F(DrawingWindow, ThicknessDrawsRowsAboveTheLineAndADamagedValueStaysSmall)
-{
-    DrawLineSample(m_window, 10, 30, 30, 30, RED, 0, 2);
-    EXPECT_EQ(Row(10, 30, 28), std::string(20, '#'));
-    EXPECT_EQ(Row(10, 30, 27), std::string(20, '.'));
-    Clear(0xFFFFFF);
-    DrawLineSample(m_window, 10, 30, 30, 30, RED, 0, 1000);
-    EXPECT_EQ(Row(10, 30, 27), std::string(20, '#'));
-    EXPECT_EQ(Row(10, 30, 26), std::string(20, '.'));
-    Clear(0xFFFFFF);
-    DrawLineSample(m_window, 10, 30, 30, 30, RED, 0, -5);
-    EXPECT_EQ(Row(10, 30, 30), std::string(20, '#'));
-    EXPECT_EQ(Row(10, 30, 29), std::string(20, '.'));
+    // "null" draws nothing; another caption leaves ink.
+    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    DrawPanelText(wnd, 2, 2, 30, L"Arial", 700, L"null", 0);
+    int ink = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 110; ++x)
+            ink += ::GetPixel(dc, x, y) != RGB(255, 255, 255);
+    EXPECT_EQ(ink, 0);
+    DrawPanelText(wnd, 2, 2, 30, L"Arial", 700, L"Wind", 0);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 110; ++x)
+            ink += ::GetPixel(dc, x, y) != RGB(255, 255, 255);
+    EXPECT_GT(ink, 30);
+    ::ReleaseDC(window, dc);
+    ::DestroyWindow(window);
 }

@@ -8,6 +8,7 @@
 // Steering through the environment of the started program:
 //   USB_EMULATOR=demo | <image path>      the emulated station (see platform/usb/USB.h)
 //   USB_EMULATOR_FAULTS=...               emulator commands applied when the program opens it
+//   USB_EMULATOR_CONTROL=<path>           emulator commands taken while the program runs (Steer)
 //   ORVELLE_TEST_LIVE_PERIOD_MS=<ms>      the period of the live re-read (120000 in use)
 //   ORVELLE_TEST_AUTOSAVE_MINUTE_MS=<ms>  the tick of the automatic saving's minute counter
 //                                         (60000 in use)
@@ -169,6 +170,7 @@ public:
     ~Program() { Stop(); }
 
     const std::wstring& Folder() const { return m_folder; }
+    std::wstring ControlFile() const { return File(L"emulator-control.txt"); }
     std::wstring File(const wchar_t* name) const { return m_folder + L"\\" + name; }
     bool HasBinaries() const { return Exists(File(L"Orvelle.exe")) && Exists(File(L"USB.dll")); }
 
@@ -184,14 +186,17 @@ public:
             bool overridden = false;
             for (const std::wstring& own : m_env)
                 overridden |= _wcsnicmp(entry.c_str(), own.c_str(), own.find(L'=') + 1) == 0;
-            for (const wchar_t* name : {L"USB_EMULATOR=", L"USB_EMULATOR_FAULTS=", L"ORVELLE_TEST_"})
+            for (const wchar_t* name : {L"USB_EMULATOR=", L"USB_EMULATOR_FAULTS=", L"USB_EMULATOR_CONTROL=",
+                                        L"ORVELLE_TEST_"})
                 overridden |= _wcsnicmp(entry.c_str(), name, wcslen(name)) == 0;
             if (!overridden)
                 block.insert(block.end(), entry.c_str(), entry.c_str() + entry.size() + 1);
         }
         FreeEnvironmentStringsW(strings);
-        for (const std::wstring& own : m_env)
-            block.insert(block.end(), own.c_str(), own.c_str() + own.size() + 1);
+        std::vector<std::wstring> own = m_env;
+        own.push_back(L"USB_EMULATOR_CONTROL=" + ControlFile());
+        for (const std::wstring& entry : own)
+            block.insert(block.end(), entry.c_str(), entry.c_str() + entry.size() + 1);
         block.push_back(L'\0');
 
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -291,6 +296,20 @@ public:
 
     std::string Console() const { return ReadBytes(File(L"console.txt")); }
 
+    // Hands emulator commands to the running program's station (see USB_EMULATOR_CONTROL in
+    // platform/usb/USB.h); true once the emulator has taken them.
+    bool Steer(const std::string& commands) const
+    {
+        const std::wstring staged = File(L"emulator-control.tmp");
+        {
+            std::ofstream out(staged.c_str(), std::ios::binary);
+            out << commands;
+        }
+        if (!MoveFileExW(staged.c_str(), ControlFile().c_str(), MOVEFILE_REPLACE_EXISTING))
+            return false;
+        return WaitFor([&] { return !Exists(ControlFile()); }, 20);
+    }
+
 private:
     std::wstring m_folder;
     std::vector<std::wstring> m_env;
@@ -356,12 +375,13 @@ TEST(EndToEnd, StationUnpluggedWhilePollingGivesTheMessageAndEnds)
     Program program(L"unplug_polling");
     ASSERT_TRUE(program.HasBinaries());
     program.SetEnvironment(L"USB_EMULATOR", L"demo");
-    // The download and the first poll take about 4100 frames; the live reads then use 4 a second.
-    program.SetEnvironment(L"USB_EMULATOR_FAULTS", L"unplug-after 4200");
     program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"500");
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(WaitFor([&] { return Exists(program.File(L"RECORDS_CUSTOM.txt")) || !program.Running(); }, 120));
     EXPECT_TRUE(Exists(program.File(L"RECORDS_CUSTOM.txt"))) << "the first poll should come before the unplugging";
+    // Gone while the live reads go on.
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    ASSERT_TRUE(program.Steer("unplug"));
     EXPECT_EQ(program.WaitForMessageBox(120), kConnectPrompt);
     std::this_thread::sleep_for(std::chrono::seconds(3));
     EXPECT_EQ(program.MessageBoxCount(), 1);
@@ -432,8 +452,10 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
+    // The station's last record came ten seconds before the start: its next one is far off until
+    // the test moves the station's clock on.
     wchar_t advance[64];
-    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(100));
+    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(290));
     program.SetEnvironment(L"USB_EMULATOR", L"demo");
     program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
     program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
@@ -450,10 +472,10 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
                     return false;
             return !Exists(program.File(L"tmpLastRec.txt"));
         },
-        240);
+        120);
     ASSERT_TRUE(firstPoll) << "the first poll did not write the record files";
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
     const int downloadedLines = LineCount(program.File(L"csv.dat"));
     EXPECT_GT(downloadedLines, 1000);
     for (const wchar_t* name : {L"txt.dat", L"csv_custom.dat", L"txt_custom.dat"})
@@ -465,16 +487,19 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
     // (Read after letting go: the exclusive handle keeps this process out too.)
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), heldText) << "a held file must be skipped";
 
-    // The station's next record: appended exactly once, and the freed copy replaced.
+    // Five minutes on: the station's next record is appended exactly once, and the freed copy replaced.
+    ASSERT_TRUE(program.Steer("advance 5"));
     const bool appended =
-        WaitFor([&] { return LineCount(program.File(L"csv.dat")) > downloadedLines; }, 420);
+        WaitFor([&] { return LineCount(program.File(L"csv.dat")) > downloadedLines; }, 30);
     ASSERT_TRUE(appended) << "no new record was appended";
     std::this_thread::sleep_for(std::chrono::seconds(3));
     EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), ReadBytes(program.File(L"csv.dat")));
     EXPECT_EQ(LineCount(program.File(L"RECORDS_CUSTOM.txt")), downloadedLines + 1);
-    // The live reading changes minute after minute; the record line does not: nothing more.
-    std::this_thread::sleep_for(std::chrono::seconds(70));
+    // A minute on, no record due: the live reading has a new minute, the record line is the same,
+    // nothing more is appended.
+    ASSERT_TRUE(program.Steer("advance 1"));
+    std::this_thread::sleep_for(std::chrono::seconds(6));
     EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
 
