@@ -111,7 +111,11 @@ private:
     void PlaceMoonFrameFullWidth(int dy);
     void PlaceTemperatureBox();
     void PlaceRainBox();
-    // The wind box moved up and widened into the room of the hidden rain box.
+    // The rain box hidden, the wind box moved up and widened into its room.
     void PlaceWindBoxUp(int chartHeight);
+    // Wind speed and gust rows in the wind box moved up.
+    void PlaceWindSpeedRowsUp();
+    // The separator above the wind chill up by 15, the wind chill by dy.
+    void PlaceWindChillUp(int dy);
     void CopyLabels(int first, int last);
 };

@@ -162,10 +162,26 @@ void CPanelLayout::PlaceRainBox() { PlaceRange(117, 127); PlaceRange(157, 159); 
 
 void CPanelLayout::PlaceWindBoxUp(int chartHeight)
 {
+    HideRange(117, 127);
+    HideRange(157, 159);
     Place(128, 0, WIND_BOX_UP, 578, 301);
     Place(145, 0, -126, 295, chartHeight);
     Place(143);
     Place(144);
+}
+
+void CPanelLayout::PlaceWindSpeedRowsUp()
+{
+    PlaceRange(129, 132, 0, -90);
+    Place(ELEM_WIND_SPEED_LINE2, 0, -90);
+    PlaceRange(133, 135, 0, -85);
+    Place(ELEM_GUST_SPEED_LINE2, 0, -85);
+}
+
+void CPanelLayout::PlaceWindChillUp(int dy)
+{
+    Place(140, 0, -15);
+    PlaceRange(141, 142, 0, dy);
 }
 
 void CPanelLayout::LayoutLowerNone()
@@ -202,16 +218,10 @@ void CPanelLayout::LayoutLowerRain()
 void CPanelLayout::LayoutLowerWindSpeed()
 {
     PlaceTemperatureBox();
-    HideRange(117, 127);
-    HideRange(157, 159);
     PlaceWindBoxUp(295);
-    PlaceRange(129, 132, 0, -90);
-    Place(ELEM_WIND_SPEED_LINE2, 0, -90);
-    PlaceRange(133, 135, 0, -85);
-    Place(ELEM_GUST_SPEED_LINE2, 0, -85);
+    PlaceWindSpeedRowsUp();
     HideRange(136, 139);
-    Place(140, 0, -15);
-    PlaceRange(141, 142, 0, -10);
+    PlaceWindChillUp(-10);
 }
 
 void CPanelLayout::LayoutLowerRainWindSpeed()
@@ -223,22 +233,18 @@ void CPanelLayout::LayoutLowerRainWindSpeed()
     PlaceRange(133, 135, 0, 5);
     Place(ELEM_GUST_SPEED_LINE2, 0, 5);
     HideRange(136, 139);
-    Place(140, 0, -15);
-    PlaceRange(141, 142, 0, -5);
+    PlaceWindChillUp(-5);
     PlaceRange(143, 145);
 }
 
 void CPanelLayout::LayoutLowerWindDirection()
 {
     PlaceTemperatureBox();
-    HideRange(117, 127);
-    HideRange(157, 159);
     PlaceWindBoxUp(295);
     HideRange(129, 136);
     HideRange(160, 161);
     PlaceRange(137, 139, 0, -23);
-    Place(140, 0, -15);
-    PlaceRange(141, 142, 0, -10);
+    PlaceWindChillUp(-10);
 }
 
 void CPanelLayout::LayoutLowerRainWindDirection()
@@ -249,25 +255,18 @@ void CPanelLayout::LayoutLowerRainWindDirection()
     HideRange(129, 136);
     HideRange(160, 161);
     PlaceRange(137, 139, 0, -45);
-    Place(140, 0, -15);
-    PlaceRange(141, 142, 0, -10);
+    PlaceWindChillUp(-10);
     PlaceRange(143, 145);
 }
 
 void CPanelLayout::LayoutLowerWindSpeedWindDirection()
 {
     PlaceTemperatureBox();
-    HideRange(117, 127);
-    HideRange(157, 159);
     PlaceWindBoxUp(275);
-    PlaceRange(129, 132, 0, -90);
-    Place(ELEM_WIND_SPEED_LINE2, 0, -90);
-    PlaceRange(133, 135, 0, -85);
-    Place(ELEM_GUST_SPEED_LINE2, 0, -85);
+    PlaceWindSpeedRowsUp();
     Place(136, 0, -30);
     PlaceRange(137, 139, 0, -23);
-    Place(140, 0, -15);
-    PlaceRange(141, 142, 0, -10);
+    PlaceWindChillUp(-10);
 }
 
 void CPanelLayout::LayoutLowerRainWindSpeedWindDirection()
