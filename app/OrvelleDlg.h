@@ -12,8 +12,11 @@
 // (settings files), OrvelleDlgMenus.cpp (menus),
 // OrvelleDlgTimers.cpp (timers and polling loop), OrvelleDlgControls.cpp (control texts from any
 // thread), SensorPanels.cpp (sensor panels and their settings file), OrvelleDlgCharts.cpp (chart
-// images and the hand cursor).
+// images and the hand cursor), OrvelleDlgValues.cpp (current values and location texts),
+// OrvelleDlgRecordLine.cpp (the record line), OrvelleDlgSky.cpp (moon, forecast, sunrise and
+// sunset), OrvelleDlgHelp.cpp (About box and help commands).
 #pragma once
+#include "app/AboutTexts.h"
 #include "dialogs/XStatic.h"
 #include "display/MainCharts.h"
 #include "display/PanelLayout.h"
@@ -135,8 +138,6 @@ public:
     // ---- run state -------------------------------------------------------------------------
     int m_connected = 0;
     unsigned char m_firstPollDone = 0;
-    int m_forecastCode = 0;
-    int m_forecastFlag = 0;
     int m_lastLunarPhase = -1;
     int m_chosenCityIndex = -1;        // city of the last location upload; 0 or less: none
     unsigned char m_bigChartShown = 0;
@@ -211,11 +212,40 @@ public:
     static bool DevicePresent();
     LRESULT OnHistoryDownloadDone(WPARAM outcome, LPARAM);
 
-    // ---- operations the polling loop calls (OrvelleDlgPending.cpp until their own files) -------
+    // ---- current values and the record line (OrvelleDlgValues.cpp, OrvelleDlgRecordLine.cpp) --
+    int m_forecastCode = 0;            // the current reading's forecast code (-999 when missing)
+    int m_forecastFlag = 0;            // ... and the flag that picks one of two picture sets
+    double m_currentGust = DISPLAY_MISSING;       // display unit
+    double m_currentWindChill = DISPLAY_MISSING;  // display unit
+    // Re-texts every current value outside the sensor panels, then the sensor panels.
+    void RefreshAllValues();
+    // City, latitude, longitude, daylight-saving rule and zone texts: from the station's location
+    // bytes (fromStation), else from the city of the last location upload or the station's city.
+    void ShowLocationText(bool fromStation);
+    void ShowRainResetText();
+    // The station's latest history record as a record-file line; empty when it cannot be read.
     CString BuildCurrentRecordLine();
     static bool CompareRecordLines(const CString& previous, const CString& line);
-    void ShowRainResetText();
-    void RefreshAllValues();
+    void OnRedrawChartsButton();
+
+    // ---- sky panel (OrvelleDlgSky.cpp) ----------------------------------------------------------
+    int m_forecastFrame = 0;           // 0, 1, 2; set to 0 whenever the panels are laid out
+    int m_forecastBitmapId = 0;        // forecast picture last chosen; 0 before any valid code
+    void UpdateLunarPhase() override;
+    void AnimateForecastIcon() override;
+    void UpdateLocationTexts() override;
+    std::wstring UpdateSunriseText() override;
+    std::wstring UpdateSunsetText() override;
+
+    // ---- About box and help (OrvelleDlgHelp.cpp) --------------------------------------------------
+    void BuildAboutStatusText(std::wstring (&status)[about::STATUS_COUNT]);
+    void OnHelpF1();
+    void OnHelpContents();
+    void OnHelpIndex();
+    void OnHelpSearch();
+
+    // ---- operations the polling loop calls whose full form comes with the menu commands and the
+    // display units (OrvelleDlgPending.cpp) ------------------------------------------------------------
     void OnDestroy();
     void ClearPressureHistory();
     void ClearUvHistory();
@@ -264,6 +294,15 @@ protected:
 
     // CMainRecords: control texts, from the window's thread or posted to it from another thread.
     void SetControlText(int controlId, const std::wstring& text) override;
+    // CMainRecords: the station's min/max texts from the decoder (after ReadMinMaxAreas).
+    bool StationMinMaxTextsNow(StationMinMaxTexts* texts) override;
+
+    // Menus (OrvelleDlgMenus.cpp): the Help commands' icons, drawn by the window.
+    void OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu);
+    void OnMeasureItem(int controlId, LPMEASUREITEMSTRUCT measure);
+    void OnDrawItem(int controlId, LPDRAWITEMSTRUCT draw);
+    // The F1 key (WM_HELP): the help file's contents.
+    LRESULT OnHelpKey(WPARAM, LPARAM);
 
 private:
     // Timers and polling loop (OrvelleDlgTimers.cpp).
@@ -291,5 +330,18 @@ private:
 
     void UpdateSensorPanel(const CComboBox& combo, const int (&controlIds)[9], CxStatic& temperatureTrend,
                            CxStatic& humidityTrend);
+
+    // Current values (OrvelleDlgValues.cpp), in the order RefreshAllValues shows them.
+    void ShowStationMaxima(const std::wstring& blank);
+    void ShowRainTotalTexts(const std::wstring& blank);
+    void TakeCurrentForecastGustAndChill();
+    void ShowRainSinceReset();
+    void ShowUvTexts(const std::wstring& blank);
+    void ShowPressureTexts();
+    void ShowWindTexts(const std::wstring& blank);
+    // Latitude, longitude, daylight-saving rule and zone of a city of the city tables.
+    void ShowTableCityTexts(int city);
+    // Sky panel (OrvelleDlgSky.cpp): the text of the sunrise or sunset export for the current city.
+    std::wstring SunEventText(const char* exportName, int controlId);
     DWORD m_windowThreadId = 0;
 };

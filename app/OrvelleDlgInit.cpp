@@ -16,6 +16,15 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnControl<&COrvelleDlg::OnUpperSensorChanged>(CBN_SELCHANGE, IDC_UPPER_SENSOR),
     ui::OnControl<&COrvelleDlg::OnLowerSensorChanged>(CBN_SELCHANGE, IDC_LOWER_SENSOR),
     ui::OnCommand<&COrvelleDlg::OnAbout>(ID_HELP_ABOUT),
+    ui::OnCommand<&COrvelleDlg::OnHelpF1>(ID_HELP_CONTENTS_PAGE),
+    ui::OnCommand<&COrvelleDlg::OnHelpContents>(ID_HELP_CONTENTS),
+    ui::OnCommand<&COrvelleDlg::OnHelpIndex>(ID_HELP_INDEX),
+    ui::OnCommand<&COrvelleDlg::OnHelpSearch>(ID_HELP_SEARCH),
+    ui::OnRawMessage<WM_HELP, &COrvelleDlg::OnHelpKey>(),
+    ui::OnMessage<WM_INITMENUPOPUP, &COrvelleDlg::OnInitMenuPopup>(),
+    ui::OnMessage<WM_MEASUREITEM, &COrvelleDlg::OnMeasureItem>(),
+    ui::OnMessage<WM_DRAWITEM, &COrvelleDlg::OnDrawItem>(),
+    ui::OnCommand<&COrvelleDlg::OnRedrawChartsButton>(IDC_REDRAW_CHARTS),
     ui::OnCommand<&COrvelleDlg::OnDestroy>(ID_FILE_CLOSE),
     ui::OnRawMessage<WM_SET_CONTROL_TEXT, &COrvelleDlg::OnSetControlText>(),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
@@ -325,5 +334,3 @@ HCURSOR COrvelleDlg::OnQueryDragIcon()
     return static_cast<HCURSOR>(m_hIcon);
 }
 
-// The About box itself comes with the help and About commands.
-void COrvelleDlg::OnAbout() {}

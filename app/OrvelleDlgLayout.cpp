@@ -152,7 +152,7 @@ void COrvelleDlg::ApplyElementPositions()
     ::MoveWindow(::GetDlgItem(m_hWnd, PROGRESS_TEXT_ID), m_elemX[ELEM_PROGRESS] + 1, m_elemY[ELEM_PROGRESS] + 1, 0,
                  m_elemH[ELEM_PROGRESS] - 2, TRUE);
 
-    m_uvLevelPicture.LoadBitmapResource(IDB_UV_SCALE);
+    m_uvLevelPicture.LoadBitmapResource(IDB_UV_LEVEL_FIRST + 4);  // the highest level until a reading comes
     for (int i = 0; i < 4; ++i)
         m_panelStatic[i].LoadBitmapResource(kTrendBitmaps[i]);
     // The seconds sit right of the time's digits: the time control above its frame, the seconds

@@ -28,18 +28,18 @@ constexpr Table kEnglish = {{
     /*   9 */ {25, 143, 333, 140},   // pressure chart
     // ---- UV ------------------------------------------------------------------------------------
     /*  10 */ {10, 288, 350, 124},   // frame "Ultra Violet"
-    /*  11 */ {338, 356, 14, 48},    // UV scale picture
-    /*  12 */ {20, 300, 0, 0},       // "Exposure"
-    /*  13 */ {20, 314, 0, 0},       // "Level"
-    /*  14 */ {80, 300, 86, 28},     // exposure level text
-    /*  15 */ {20, 354, 0, 0},       // "Today Max"
-    /*  16 */ {20, 368, 0, 0},       // "Yesterday Max"
-    /*  17 */ {20, 382, 0, 0},       // "7 days ago Max"
-    /*  18 */ {20, 328, 0, 0},       // "UV index"
-    /*  19 */ {119, 328, 34, 14},    // UV value
-    /*  20 */ {154, 354, 34, 14},    // today's maximum
-    /*  21 */ {154, 368, 34, 14},    // yesterday's maximum
-    /*  22 */ {154, 382, 34, 14},    // maximum 7 days ago
+    /*  11 */ {15, 304, 36, 30},     // UV level picture
+    /*  12 */ {55, 300, 0, 0},       // "Exposure"
+    /*  13 */ {55, 314, 0, 0},       // "Level"
+    /*  14 */ {55, 328, 110, 14},    // exposure level text, under its two-line label
+    /*  15 */ {20, 356, 0, 0},       // "Today Max"
+    /*  16 */ {20, 370, 0, 0},       // "Yesterday Max"
+    /*  17 */ {20, 384, 0, 0},       // "7 days ago Max"
+    /*  18 */ {20, 342, 0, 0},       // "UV index"
+    /*  19 */ {119, 342, 26, 14},    // UV value
+    /*  20 */ {154, 356, 34, 14},    // today's maximum
+    /*  21 */ {154, 370, 34, 14},    // yesterday's maximum
+    /*  22 */ {154, 384, 34, 14},    // maximum 7 days ago
     /*  23 */ {190, 298, 145, 108},  // UV chart
     // ---- sun, moon and location ------------------------------------------------------------
     /*  24 */ {10, 415, 350, 197},   // frame "Sun / Moon / Location"
@@ -212,21 +212,19 @@ constexpr ElementRow kOtherLanguages[] = {
 };
 
 // Where the values stand after each language's labels: the sea-level and local pressure (narrower
-// than in English), the exposure level text beside its two-line label, the UV value, and the two
-// columns of wind values (current and maximum).
+// than in English), the UV value, and the two columns of wind values (current and maximum).
 struct ValueColumns {
     int pressureX;
-    int levelTextX, levelTextWidth;
     int uvValueX;
     int windX, windMaxX;
 };
-constexpr ValueColumns kGermanColumns = {95, 84, 104, 120, 502, 560};
-constexpr ValueColumns kFrenchColumns = {117, 90, 98, 122, 508, 566};
-constexpr ValueColumns kItalianColumns = {111, 90, 98, 122, 508, 566};
-constexpr ValueColumns kSpanishColumns = {96, 84, 104, 122, 514, 572};
-constexpr ValueColumns kDutchColumns = {95, 108, 80, 75, 526, 584};
-constexpr ValueColumns kRussianColumns = {104, 80, 108, 129, 541, 595};
-constexpr ValueColumns kPolishColumns = {95, 82, 106, 125, 528, 586};
+constexpr ValueColumns kGermanColumns = {95, 120, 502, 560};
+constexpr ValueColumns kFrenchColumns = {117, 122, 508, 566};
+constexpr ValueColumns kItalianColumns = {111, 122, 508, 566};
+constexpr ValueColumns kSpanishColumns = {96, 122, 514, 572};
+constexpr ValueColumns kDutchColumns = {95, 75, 526, 584};
+constexpr ValueColumns kRussianColumns = {104, 129, 541, 595};
+constexpr ValueColumns kPolishColumns = {95, 125, 528, 586};
 
 constexpr ElementRow kGerman[] = {
     {125, {380, 394, 0, 0}},      // no second lines under "Letzte Woche" and "Letzter Monat"
@@ -274,7 +272,6 @@ constexpr void ApplyValueColumns(Table& table, const ValueColumns& c)
 {
     table[4] = {c.pressureX, table[4].y, 74, table[4].height};
     table[6] = {c.pressureX, table[6].y, 74, table[6].height};
-    table[14] = {c.levelTextX, table[14].y, c.levelTextWidth, table[14].height};
     table[19].x = c.uvValueX;
     for (std::size_t k : {131, 134, 138, 142})
         table[k].x = c.windX;
