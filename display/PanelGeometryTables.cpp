@@ -160,8 +160,8 @@ constexpr Table kEnglish = {{
     /* 135 */ {553, 496, 50, 14},    // its maximum
     /* 136 */ {380, 526, 262, 2},    // separator
     /* 137 */ {380, 532, 0, 0},      // "Wind direction (^)"
-    /* 138 */ {495, 532, 50, 14},    // direction name
-    /* 139 */ {553, 532, 50, 14},    // direction in degrees
+    /* 138 */ {481, 532, 40, 14},    // direction in degrees, after its label
+    /* 139 */ {523, 532, 125, 14},   // direction name, up to the chart
     /* 140 */ {380, 550, 262, 2},    // separator
     /* 141 */ {380, 557, 0, 0},      // "Wind chill"
     /* 142 */ {495, 557, 50, 14},    // wind chill
@@ -212,19 +212,21 @@ constexpr ElementRow kOtherLanguages[] = {
 };
 
 // Where the values stand after each language's labels: the sea-level and local pressure (narrower
-// than in English), the UV value, and the two columns of wind values (current and maximum).
+// than in English), the UV value, the two columns of wind values (current and maximum), and the
+// wind direction in degrees (its name follows up to the chart).
 struct ValueColumns {
     int pressureX;
     int uvValueX;
     int windX, windMaxX;
+    int directionX;
 };
-constexpr ValueColumns kGermanColumns = {95, 120, 502, 560};
-constexpr ValueColumns kFrenchColumns = {117, 122, 508, 566};
-constexpr ValueColumns kItalianColumns = {111, 122, 508, 566};
-constexpr ValueColumns kSpanishColumns = {96, 122, 514, 572};
-constexpr ValueColumns kDutchColumns = {95, 75, 526, 584};
-constexpr ValueColumns kRussianColumns = {104, 129, 541, 595};
-constexpr ValueColumns kPolishColumns = {95, 125, 528, 586};
+constexpr ValueColumns kGermanColumns = {95, 120, 502, 560, 475};
+constexpr ValueColumns kFrenchColumns = {117, 122, 508, 566, 495};
+constexpr ValueColumns kItalianColumns = {111, 122, 508, 566, 509};
+constexpr ValueColumns kSpanishColumns = {96, 122, 514, 572, 511};
+constexpr ValueColumns kDutchColumns = {95, 75, 526, 584, 471};
+constexpr ValueColumns kRussianColumns = {104, 129, 541, 595, 517};
+constexpr ValueColumns kPolishColumns = {95, 125, 528, 586, 488};
 
 constexpr ElementRow kGerman[] = {
     {125, {380, 394, 0, 0}},      // no second lines under "Letzte Woche" and "Letzter Monat"
@@ -273,10 +275,13 @@ constexpr void ApplyValueColumns(Table& table, const ValueColumns& c)
     table[4] = {c.pressureX, table[4].y, 74, table[4].height};
     table[6] = {c.pressureX, table[6].y, 74, table[6].height};
     table[19].x = c.uvValueX;
-    for (std::size_t k : {131, 134, 138, 142})
+    for (std::size_t k : {131, 134, 142})
         table[k].x = c.windX;
-    for (std::size_t k : {129, 132, 135, 139})
+    for (std::size_t k : {129, 132, 135})
         table[k].x = c.windMaxX;
+    const int nameX = c.directionX + (table[139].x - table[138].x);
+    table[138].x = c.directionX;
+    table[139] = {nameX, table[139].y, table[139].x + table[139].width - nameX, table[139].height};
 }
 
 constexpr Table OtherLanguage(const ValueColumns& columns)
