@@ -7,7 +7,9 @@
 // start-up, settings files, sensor panels, and the handlers of its message map.
 //
 // Files by concern: OrvelleDlgInit.cpp (construction, OnInitDialog, data exchange, system menu,
-// painting), OrvelleDlgSettings.cpp (settings files), OrvelleDlgMenus.cpp (menus),
+// painting), OrvelleDlgLayout.cpp (panel layout, control positions, captions, clock),
+// OrvelleDlgPaint.cpp (painted labels, control colours, chart click), OrvelleDlgSettings.cpp
+// (settings files), OrvelleDlgMenus.cpp (menus),
 // OrvelleDlgTimers.cpp (timers and polling loop), OrvelleDlgControls.cpp (control texts),
 // SensorPanels.cpp (sensor panels and their settings file), OrvelleDlgCharts.cpp (chart
 // images and the hand cursor), OrvelleDlgValues.cpp (current values and location texts),
@@ -17,6 +19,7 @@
 #include "app/AboutTexts.h"
 #include "dialogs/XStatic.h"
 #include "display/MainCharts.h"
+#include "display/PanelLayout.h"
 #include "display/ShowAllChartDlg.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"
@@ -39,8 +42,6 @@ enum {
 };
 
 constexpr int PROGRESS_RANGE = 1500;
-constexpr int DISPLAY_ELEMENT_COUNT = 162;
-constexpr int SENSOR_NAME_ELEMENT = 84;      // elements 84..89: the channel names
 constexpr COLORREF MAIN_BACKGROUND_COLOUR = 0xD8E9EC;
 constexpr int SERIES_CHECK_COUNT = 9;        // check boxes 1041, 1042, 1043, 1035..1040
 
@@ -48,7 +49,12 @@ constexpr int SERIES_CHECK_COUNT = 9;        // check boxes 1041, 1042, 1043, 10
 // wParam: the DownloadOutcome (records/HistoryDownload.h); lParam: 0.
 constexpr UINT WM_HISTORY_DOWNLOAD_DONE = WM_APP + 0x170;
 
-class COrvelleDlg : public CDialog, public CMainRecords, public CDisplayOps, public IDownloadListener {
+class COrvelleDlg : public CDialog,
+                    public CMainRecords,
+                    public CDisplayOps,
+                    public CPanelLayout,
+                    public CAllChartOwner,
+                    public IDownloadListener {
 public:
     explicit COrvelleDlg(CWnd* parent = nullptr);
     ~COrvelleDlg() override;
@@ -142,14 +148,33 @@ public:
     unsigned char m_rainResetLoaded = 0;
     unsigned char m_channelShown[SERIES_CHECK_COUNT] = {};  // states of 1041, 1042, 1043, 1035..1040
 
-    // ---- panel layout state ------------------------------------------------------------------
-    std::vector<int> m_elemX, m_elemY, m_elemW, m_elemH;  // empty until the layout is selected
-    std::vector<CString> m_elemCaption;
-    int m_clientWidth = 0;
-    int m_clientHeight = 0;
-    int m_appliedUpperVariant = -1;
-    int m_appliedLowerVariant = -1;
-    int m_appliedChartType[5] = {};
+    // ---- panel layout and painting (OrvelleDlgLayout.cpp, OrvelleDlgPaint.cpp) ----------------
+    // The element arrays and the variants are CPanelLayout's.
+    CFont m_frameFont;                 // bold font of the frames, made once, kept while they use it
+    // Tables, texts and elements of the language (English for ids outside 1..7), then the controls
+    // moved onto them.
+    void SelectLanguageLayout(int language);
+    // Lays out each panel whose switches or chart views changed (both when forced).
+    void ApplyPanelLayout(bool force);
+    // Every control onto its element: frames with their captions and font, value fields cleared,
+    // fixed pictures, the small charts drawn again, the clock.
+    void ApplyElementPositions();
+    // The painted labels and the legend line samples.
+    void PaintPanels();
+    // Shows or hides the controls of both panels (the status strip and the clock stay).
+    void ShowPanelControls(bool show);
+    void BuildPressureCaptions(int upperVariant);
+    void BuildUvCaptions(int upperVariant);
+    void BuildTemperatureCaptions(int lowerVariant);
+    void BuildRainCaptions() override;
+    void BuildWindCaptions() override;
+    void UpdateClock() override;
+    // The all-sensor chart window was closed.
+    void OnAllChartClosed() override;
+    PanelSwitches CurrentPanelSwitches() const;
+    // The point (client coordinates) lies on one of the five small charts (their right and bottom
+    // edges excluded).
+    bool IsOnSmallChart(CPoint point) const;
 
     CString m_locationText[2];
 
@@ -268,6 +293,12 @@ protected:
     void OnSeriesCheck(UINT id);
     void OnUpperSensorChanged();
     void OnLowerSensorChanged();
+    // A click on one of the five small charts shows the all-sensor chart window over the panels.
+    void OnLButtonDown(UINT flags, CPoint point);
+    // Frames, check boxes and texts on the window's own background colour.
+    HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT ctlType);
+    void OnUpperPanelLaidOut(int variant) override;
+    void OnLowerPanelLaidOut(int variant) override;
 
     // The text of the main window's control with the given id.
     void SetControlText(int controlId, const std::wstring& text);

@@ -7,7 +7,6 @@
 
 namespace {
 
-const int kChartPictureIds[] = {1010, 1045, 1005, 1009, 1022};  // wind, rain, pressure, UV, temperature
 
 }  // namespace
 
@@ -144,15 +143,7 @@ void COrvelleDlg::DrawTemperatureChart()
 
 void COrvelleDlg::OnMouseMove(UINT flags, CPoint point)
 {
-    for (int id : kChartPictureIds) {
-        CWnd* picture = GetDlgItem(id);
-        if (!picture || !picture->m_hWnd)
-            continue;
-        CRect rect;
-        picture->GetWindowRect(rect);
-        ScreenToClient(rect);
-        if (point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom)
-            ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
-    }
+    if (IsOnSmallChart(point))
+        ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
     CDialog::OnMouseMove(flags, point);
 }

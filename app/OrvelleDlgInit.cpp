@@ -28,6 +28,8 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnCommand<&COrvelleDlg::OnDestroy>(ID_FILE_CLOSE),
     ui::OnMessage<WM_CLOSE, &COrvelleDlg::OnClose>(),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
+    ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
+    ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),
 };
 UI_IMPLEMENT_MESSAGE_MAP(COrvelleDlg, CDialog)
 
@@ -263,8 +265,8 @@ BOOL COrvelleDlg::OnInitDialog()
     // Settings files.
     LoadSettings();
 
-    // Text views of the current language (the panel geometry follows with the layout).
-    PointCurrentLanguageViews(m_language);
+    // Text views, panel geometry and elements of the current language.
+    SelectLanguageLayout(m_language);
 
     // Nothing laid out yet.
     m_appliedUpperVariant = -1;
@@ -280,9 +282,14 @@ BOOL COrvelleDlg::OnInitDialog()
     MoveWindow(10, 10, 965, 735, TRUE);
     Invalidate(TRUE);
 
+    // Every control onto its element, then both panels laid out (nothing applied yet).
+    ApplyElementPositions();
+    ApplyPanelLayout(false);
+
     // The all-sensor chart window, hidden.
     m_pAllChartDlg = new CShowAllChartDlg;
     m_pAllChartDlg->m_pMainDlg = this;
+    m_pAllChartDlg->m_pOwner = this;
     m_pAllChartDlg->m_chartFolder = m_imgFolder;
     if (m_pAllChartDlg->Create(this))
         m_pAllChartDlg->MoveWindow(0, 0, 955, 610, TRUE);
@@ -302,8 +309,8 @@ BOOL COrvelleDlg::OnInitDialog()
     for (int i = 0; i < CHANNEL_COUNT; ++i) {
         m_upperSensorCombo.AddString(m_channelName[i].c_str());
         m_lowerSensorCombo.AddString(m_channelName[i].c_str());
-        if (m_elemCaption.size() > static_cast<std::size_t>(SENSOR_NAME_ELEMENT + i))
-            m_elemCaption[SENSOR_NAME_ELEMENT + i] = m_channelName[i];
+        if (m_elemCaption.size() > static_cast<std::size_t>(ELEM_FIRST_SENSOR_NAME + i))
+            m_elemCaption[ELEM_FIRST_SENSOR_NAME + i] = m_channelName[i];
     }
 
     // Series check boxes and sensor choices, written back at once.
@@ -333,6 +340,9 @@ void COrvelleDlg::OnPaint()
         return;
     }
     CDialog::OnPaint();
+    // The painted labels would show through the all-sensor chart window.
+    if (!m_bigChartShown)
+        PaintPanels();
 }
 
 HCURSOR COrvelleDlg::OnQueryDragIcon()

@@ -81,3 +81,6 @@
 #define IDC_ABOUT_PRODUCT 1424
 #define IDC_ABOUT_PROGRAM_VERSION 1425
 #define IDC_ABOUT_NOTE 1426
+
+// ---- Panel layout: the all-sensor chart window's close button -----------------------------------------
+#define IDC_ALL_CHART_CLOSE 1139
