@@ -542,14 +542,14 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
     const bool appended =
         WaitFor([&] { return LineCount(program.File(L"csv.dat")) > downloadedLines; }, 30);
     ASSERT_TRUE(appended) << "no new record was appended";
-    std::this_thread::sleep_for(std::chrono::seconds(3));
+    std::this_thread::sleep_for(std::chrono::seconds(2));
     EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), ReadBytes(program.File(L"csv.dat")));
     EXPECT_EQ(LineCount(program.File(L"RECORDS_CUSTOM.txt")), downloadedLines + 1);
     // A minute on, no record due: the live reading has a new minute, the record line is the same,
     // nothing more is appended.
     ASSERT_TRUE(program.Steer("advance 1"));
-    std::this_thread::sleep_for(std::chrono::seconds(6));
+    std::this_thread::sleep_for(std::chrono::milliseconds(4500));  // two live reads and a tick
     EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
 
@@ -699,7 +699,7 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
     program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.WaitForFirstPoll(120));
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     EXPECT_EQ(program.StatusText(), L"Can't write record file!");
     EXPECT_TRUE(Exists(program.File(L"tmpLastRec.txt"))) << "the lines must stay staged";
     const int history = LineCount(program.File(L"csv.dat")) - 3;
@@ -717,7 +717,7 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
     // Let go, and the station's next record: every file has the history and the record once.
     ASSERT_TRUE(program.Steer("advance 5"));
     EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"txt.dat")) == 2 + history + 1; }, 30));
-    std::this_thread::sleep_for(std::chrono::seconds(3));
+    std::this_thread::sleep_for(std::chrono::seconds(2));
     EXPECT_EQ(LineCount(program.File(L"txt.dat")), 2 + history + 1);
     EXPECT_EQ(LineCount(program.File(L"csv.dat")), 3 + history + 1);
     EXPECT_EQ(LineCount(program.File(L"csv_custom.dat")), 3 + history + 1);
