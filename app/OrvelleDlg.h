@@ -7,11 +7,19 @@
 // start-up, settings files, sensor panels, and the handlers of its message map.
 //
 // Files by concern: OrvelleDlgInit.cpp (construction, OnInitDialog, data exchange, system menu,
-// painting), OrvelleDlgSettings.cpp (settings files), OrvelleDlgMenus.cpp (menus),
+// painting), OrvelleDlgLayout.cpp (panel layout, control positions, captions, clock),
+// OrvelleDlgPaint.cpp (painted labels, control colours, chart click), OrvelleDlgSettings.cpp
+// (settings files), OrvelleDlgMenus.cpp (menus),
 // OrvelleDlgTimers.cpp (timers and polling loop), OrvelleDlgControls.cpp (control texts from any
-// thread), SensorPanels.cpp (sensor panels and their settings file).
+// thread), SensorPanels.cpp (sensor panels and their settings file), OrvelleDlgCharts.cpp (chart
+// images and the hand cursor), OrvelleDlgValues.cpp (current values and location texts),
+// OrvelleDlgRecordLine.cpp (the record line), OrvelleDlgSky.cpp (moon, forecast, sunrise and
+// sunset), OrvelleDlgHelp.cpp (About box and help commands).
 #pragma once
+#include "app/AboutTexts.h"
 #include "dialogs/XStatic.h"
+#include "display/MainCharts.h"
+#include "display/PanelLayout.h"
 #include "display/ShowAllChartDlg.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"
@@ -21,6 +29,7 @@
 #include "res/resource.h"
 #include "varnok/VarnokCal.h"
 
+#include <functional>
 #include <vector>
 
 // Window timers (all arrive as WM_TIMER).
@@ -33,8 +42,6 @@ enum {
 };
 
 constexpr int PROGRESS_RANGE = 1500;
-constexpr int DISPLAY_ELEMENT_COUNT = 162;
-constexpr int SENSOR_NAME_ELEMENT = 84;      // elements 84..89: the channel names
 constexpr COLORREF MAIN_BACKGROUND_COLOUR = 0xD8E9EC;
 constexpr int SERIES_CHECK_COUNT = 9;        // check boxes 1041, 1042, 1043, 1035..1040
 
@@ -42,7 +49,11 @@ constexpr int SERIES_CHECK_COUNT = 9;        // check boxes 1041, 1042, 1043, 10
 // lParam a heap std::wstring that the handler deletes.
 constexpr UINT WM_SET_CONTROL_TEXT = WM_APP + 0x101;
 
-class COrvelleDlg : public CDialog, public CMainRecords, public CDisplayOps {
+class COrvelleDlg : public CDialog,
+                    public CMainRecords,
+                    public CDisplayOps,
+                    public CPanelLayout,
+                    public CAllChartOwner {
 public:
     explicit COrvelleDlg(CWnd* parent = nullptr);
     ~COrvelleDlg() override;
@@ -127,8 +138,6 @@ public:
     // ---- run state -------------------------------------------------------------------------
     int m_connected = 0;
     unsigned char m_firstPollDone = 0;
-    int m_forecastCode = 0;
-    int m_forecastFlag = 0;
     int m_lastLunarPhase = -1;
     int m_chosenCityIndex = -1;        // city of the last location upload; 0 or less: none
     unsigned char m_bigChartShown = 0;
@@ -138,14 +147,33 @@ public:
     unsigned char m_rainResetLoaded = 0;
     unsigned char m_channelShown[SERIES_CHECK_COUNT] = {};  // states of 1041, 1042, 1043, 1035..1040
 
-    // ---- panel layout state ------------------------------------------------------------------
-    std::vector<int> m_elemX, m_elemY, m_elemW, m_elemH;  // empty until the layout is selected
-    std::vector<CString> m_elemCaption;
-    int m_clientWidth = 0;
-    int m_clientHeight = 0;
-    int m_appliedUpperVariant = -1;
-    int m_appliedLowerVariant = -1;
-    int m_appliedChartType[5] = {};
+    // ---- panel layout and painting (OrvelleDlgLayout.cpp, OrvelleDlgPaint.cpp) ----------------
+    // The element arrays and the variants are CPanelLayout's.
+    CFont m_frameFont;                 // bold font of the frames, made once, kept while they use it
+    // Tables, texts and elements of the language (English for ids outside 1..7), then the controls
+    // moved onto them.
+    void SelectLanguageLayout(int language);
+    // Lays out each panel whose switches or chart views changed (both when forced).
+    void ApplyPanelLayout(bool force);
+    // Every control onto its element: frames with their captions and font, value fields cleared,
+    // fixed pictures, the small charts drawn again, the clock.
+    void ApplyElementPositions();
+    // The painted labels and the legend line samples.
+    void PaintPanels();
+    // Shows or hides the controls of both panels (the status strip and the clock stay).
+    void ShowPanelControls(bool show);
+    void BuildPressureCaptions(int upperVariant);
+    void BuildUvCaptions(int upperVariant);
+    void BuildTemperatureCaptions(int lowerVariant);
+    void BuildRainCaptions() override;
+    void BuildWindCaptions() override;
+    void UpdateClock() override;
+    // The all-sensor chart window was closed.
+    void OnAllChartClosed() override;
+    PanelSwitches CurrentPanelSwitches() const;
+    // The point (client coordinates) lies on one of the five small charts (their right and bottom
+    // edges excluded).
+    bool IsOnSmallChart(CPoint point) const;
 
     CString m_locationText[2];
 
@@ -184,11 +212,40 @@ public:
     static bool DevicePresent();
     LRESULT OnHistoryDownloadDone(WPARAM outcome, LPARAM);
 
-    // ---- operations the polling loop calls (OrvelleDlgPending.cpp until their own files) -------
+    // ---- current values and the record line (OrvelleDlgValues.cpp, OrvelleDlgRecordLine.cpp) --
+    int m_forecastCode = 0;            // the current reading's forecast code (-999 when missing)
+    int m_forecastFlag = 0;            // ... and the flag that picks one of two picture sets
+    double m_currentGust = DISPLAY_MISSING;       // display unit
+    double m_currentWindChill = DISPLAY_MISSING;  // display unit
+    // Re-texts every current value outside the sensor panels, then the sensor panels.
+    void RefreshAllValues();
+    // City, latitude, longitude, daylight-saving rule and zone texts: from the station's location
+    // bytes (fromStation), else from the city of the last location upload or the station's city.
+    void ShowLocationText(bool fromStation);
+    void ShowRainResetText();
+    // The station's latest history record as a record-file line; empty when it cannot be read.
     CString BuildCurrentRecordLine();
     static bool CompareRecordLines(const CString& previous, const CString& line);
-    void ShowRainResetText();
-    void RefreshAllValues();
+    void OnRedrawChartsButton();
+
+    // ---- sky panel (OrvelleDlgSky.cpp) ----------------------------------------------------------
+    int m_forecastFrame = 0;           // 0, 1, 2; set to 0 whenever the panels are laid out
+    int m_forecastBitmapId = 0;        // forecast picture last chosen; 0 before any valid code
+    void UpdateLunarPhase() override;
+    void AnimateForecastIcon() override;
+    void UpdateLocationTexts() override;
+    std::wstring UpdateSunriseText() override;
+    std::wstring UpdateSunsetText() override;
+
+    // ---- About box and help (OrvelleDlgHelp.cpp) --------------------------------------------------
+    void BuildAboutStatusText(std::wstring (&status)[about::STATUS_COUNT]);
+    void OnHelpF1();
+    void OnHelpContents();
+    void OnHelpIndex();
+    void OnHelpSearch();
+
+    // ---- operations the polling loop calls whose full form comes with the menu commands and the
+    // display units (OrvelleDlgPending.cpp) ------------------------------------------------------------
     void OnDestroy();
     void ClearPressureHistory();
     void ClearUvHistory();
@@ -199,6 +256,23 @@ public:
     void ApplyStartupTemperatureUnit(int unit);
     void RescaleWind(double ratio);
     void RescaleRain(double ratio);
+
+    // ---- chart images (OrvelleDlgCharts.cpp) -------------------------------------------------
+    double m_windSpeedBarValues[HOURLY_BARS] = {};  // the wind-speed bar chart's hourly speeds
+    void DrawPressureBarChart() override;
+    void DrawPressureLineChart() override;
+    void DrawUvBarChart() override;
+    void DrawUvLineChart() override;
+    void DrawRainBarChart() override;
+    void DrawRainLineChart() override;
+    void DrawWindRoseChart() override;
+    void DrawWindSpeedBarChart() override;
+    void DrawWindSpeedLineChart() override;
+    void DrawWindDirectionBarChart() override;
+    void DrawWindDirectionChart() override;
+    void DrawTemperatureChart() override;
+    // The hand cursor over the five chart pictures.
+    void OnMouseMove(UINT flags, CPoint point);
 
     UI_DECLARE_MESSAGE_MAP()
 
@@ -211,9 +285,24 @@ protected:
     void OnUpperSensorChanged();
     void OnLowerSensorChanged();
     LRESULT OnSetControlText(WPARAM wParam, LPARAM lParam);
+    // A click on one of the five small charts shows the all-sensor chart window over the panels.
+    void OnLButtonDown(UINT flags, CPoint point);
+    // Frames, check boxes and texts on the window's own background colour.
+    HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT ctlType);
+    void OnUpperPanelLaidOut(int variant) override;
+    void OnLowerPanelLaidOut(int variant) override;
 
     // CMainRecords: control texts, from the window's thread or posted to it from another thread.
     void SetControlText(int controlId, const std::wstring& text) override;
+    // CMainRecords: the station's min/max texts from the decoder (after ReadMinMaxAreas).
+    bool StationMinMaxTextsNow(StationMinMaxTexts* texts) override;
+
+    // Menus (OrvelleDlgMenus.cpp): the Help commands' icons, drawn by the window.
+    void OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu);
+    void OnMeasureItem(int controlId, LPMEASUREITEMSTRUCT measure);
+    void OnDrawItem(int controlId, LPDRAWITEMSTRUCT draw);
+    // The F1 key (WM_HELP): the help file's contents.
+    LRESULT OnHelpKey(WPARAM, LPARAM);
 
 private:
     // Timers and polling loop (OrvelleDlgTimers.cpp).
@@ -233,7 +322,26 @@ private:
     void ShowSunTexts();
     void ShowCountdown();
 
+    // Chart images: the picture's size in the window and the file's narrow path; showing the file.
+    ChartFrame ChartFrameFor(const CxStatic& picture, const char* file) const;
+    void ShowChartFile(CxStatic& picture, const char* file);
+    void RenderChart(CxStatic& picture, const char* file, const std::function<bool(const ChartFrame&)>& draw);
+    double RecordDayEnd() const;
+
     void UpdateSensorPanel(const CComboBox& combo, const int (&controlIds)[9], CxStatic& temperatureTrend,
                            CxStatic& humidityTrend);
+
+    // Current values (OrvelleDlgValues.cpp), in the order RefreshAllValues shows them.
+    void ShowStationMaxima(const std::wstring& blank);
+    void ShowRainTotalTexts(const std::wstring& blank);
+    void TakeCurrentForecastGustAndChill();
+    void ShowRainSinceReset();
+    void ShowUvTexts(const std::wstring& blank);
+    void ShowPressureTexts();
+    void ShowWindTexts(const std::wstring& blank);
+    // Latitude, longitude, daylight-saving rule and zone of a city of the city tables.
+    void ShowTableCityTexts(int city);
+    // Sky panel (OrvelleDlgSky.cpp): the text of the sunrise or sunset export for the current city.
+    std::wstring SunEventText(const char* exportName, int controlId);
     DWORD m_windowThreadId = 0;
 };

@@ -11,13 +11,25 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnMessage<WM_PAINT, &COrvelleDlg::OnPaint>(),
     ui::OnMessage<WM_QUERYDRAGICON, &COrvelleDlg::OnQueryDragIcon>(),
     ui::OnMessage<WM_TIMER, &COrvelleDlg::OnTimer>(),
+    ui::OnMessage<WM_MOUSEMOVE, &COrvelleDlg::OnMouseMove>(),
     ui::OnControlRange<&COrvelleDlg::OnSeriesCheck>(BN_CLICKED, IDC_SHOW_INDOOR, IDC_SHOW_DEWPOINT),
     ui::OnControl<&COrvelleDlg::OnUpperSensorChanged>(CBN_SELCHANGE, IDC_UPPER_SENSOR),
     ui::OnControl<&COrvelleDlg::OnLowerSensorChanged>(CBN_SELCHANGE, IDC_LOWER_SENSOR),
     ui::OnCommand<&COrvelleDlg::OnAbout>(ID_HELP_ABOUT),
+    ui::OnCommand<&COrvelleDlg::OnHelpF1>(ID_HELP_CONTENTS_PAGE),
+    ui::OnCommand<&COrvelleDlg::OnHelpContents>(ID_HELP_CONTENTS),
+    ui::OnCommand<&COrvelleDlg::OnHelpIndex>(ID_HELP_INDEX),
+    ui::OnCommand<&COrvelleDlg::OnHelpSearch>(ID_HELP_SEARCH),
+    ui::OnRawMessage<WM_HELP, &COrvelleDlg::OnHelpKey>(),
+    ui::OnMessage<WM_INITMENUPOPUP, &COrvelleDlg::OnInitMenuPopup>(),
+    ui::OnMessage<WM_MEASUREITEM, &COrvelleDlg::OnMeasureItem>(),
+    ui::OnMessage<WM_DRAWITEM, &COrvelleDlg::OnDrawItem>(),
+    ui::OnCommand<&COrvelleDlg::OnRedrawChartsButton>(IDC_REDRAW_CHARTS),
     ui::OnCommand<&COrvelleDlg::OnDestroy>(ID_FILE_CLOSE),
     ui::OnRawMessage<WM_SET_CONTROL_TEXT, &COrvelleDlg::OnSetControlText>(),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
+    ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
+    ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),
 };
 UI_IMPLEMENT_MESSAGE_MAP(COrvelleDlg, CDialog)
 
@@ -143,6 +155,13 @@ BOOL COrvelleDlg::OnInitDialog()
     // 1. Controls bound (data exchange).
     CDialog::OnInitDialog();
     m_windowThreadId = ::GetCurrentThreadId();
+    // The custom statics paint the window's own background (the system's button colour differs).
+    for (CxStatic* control : {&m_forecastPicture, &m_uvChart, &m_pressureChart, &m_windChart, &m_moonPicture,
+                              &m_seaLevelPressureText, &m_temperatureChart, &m_rainChart, &m_uvLevelPicture,
+                              &m_connectionPicture, &m_dateText, &m_weekdayText, &m_timeText, &m_panelStatic[0],
+                              &m_panelStatic[1], &m_panelStatic[2], &m_panelStatic[3], &m_panelStatic[4],
+                              &m_progressText})
+        control->SetBackgroundColour(MAIN_BACKGROUND_COLOUR);
 
     // 2. The About item of the system menu.
     if (CMenu* systemMenu = GetSystemMenu(FALSE)) {
@@ -230,8 +249,8 @@ BOOL COrvelleDlg::OnInitDialog()
     // 13. Settings files.
     LoadSettings();
 
-    // 14. Text views of the current language (the panel geometry follows with the layout).
-    PointCurrentLanguageViews(m_language);
+    // 14. Text views, panel geometry and elements of the current language.
+    SelectLanguageLayout(m_language);
 
     // 15. Nothing laid out yet.
     m_appliedUpperVariant = -1;
@@ -247,9 +266,14 @@ BOOL COrvelleDlg::OnInitDialog()
     MoveWindow(10, 10, 965, 735, TRUE);
     Invalidate(TRUE);
 
+    // 18. Every control onto its element, then both panels laid out (nothing applied yet).
+    ApplyElementPositions();
+    ApplyPanelLayout(false);
+
     // 19. The all-sensor chart window, hidden.
     m_pAllChartDlg = new CShowAllChartDlg;
     m_pAllChartDlg->m_pMainDlg = this;
+    m_pAllChartDlg->m_pOwner = this;
     m_pAllChartDlg->m_chartFolder = m_imgFolder;
     if (m_pAllChartDlg->Create(this))
         m_pAllChartDlg->MoveWindow(0, 0, 955, 610, TRUE);
@@ -269,8 +293,8 @@ BOOL COrvelleDlg::OnInitDialog()
     for (int i = 0; i < CHANNEL_COUNT; ++i) {
         m_upperSensorCombo.AddString(m_channelName[i].c_str());
         m_lowerSensorCombo.AddString(m_channelName[i].c_str());
-        if (m_elemCaption.size() > static_cast<std::size_t>(SENSOR_NAME_ELEMENT + i))
-            m_elemCaption[SENSOR_NAME_ELEMENT + i] = m_channelName[i];
+        if (m_elemCaption.size() > static_cast<std::size_t>(ELEM_FIRST_SENSOR_NAME + i))
+            m_elemCaption[ELEM_FIRST_SENSOR_NAME + i] = m_channelName[i];
     }
 
     // 23. Series check boxes and sensor choices, written back at once.
@@ -300,6 +324,9 @@ void COrvelleDlg::OnPaint()
         return;
     }
     CDialog::OnPaint();
+    // The painted labels would show through the all-sensor chart window.
+    if (!m_bigChartShown)
+        PaintPanels();
 }
 
 HCURSOR COrvelleDlg::OnQueryDragIcon()
@@ -307,5 +334,3 @@ HCURSOR COrvelleDlg::OnQueryDragIcon()
     return static_cast<HCURSOR>(m_hIcon);
 }
 
-// The About box itself comes with the help and About commands.
-void COrvelleDlg::OnAbout() {}

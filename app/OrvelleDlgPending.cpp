@@ -1,52 +1,16 @@
 // Operations of the main dialog that the polling loop calls and whose full form comes with the
-// current-value texts, the menu commands and the display units.
+// menu commands and the display units.
 //
-// Complete here: BuildCurrentRecordLine, CompareRecordLines, ShowRainResetText, OnDestroy and the
-// four history clearers.
-// Reduced to what the polling loop needs (each says what it leaves out): RefreshAllValues, the
-// three start-up unit steps, RescaleWind and RescaleRain.
+// Complete here: OnDestroy and the four history clearers.
+// Reduced to what the polling loop needs (each says what it leaves out): the three start-up unit
+// steps, RescaleWind and RescaleRain.
 #include "app/OrvelleDlg.h"
 
-#include "station/SystemKV318.h"
-#include "texts/TextTables.h"
-
 #include <algorithm>
-#include <cwchar>
-#include <string>
 
 namespace {
 
-constexpr int RAIN_RESET_CAPTION_ELEMENT = 120;  // "since"
-constexpr int RAIN_RESET_TEXT_ID = 1140;
-
 bool Present(double value) { return value > MISSING_VALUE; }
-
-std::wstring Widen(const char* text)
-{
-    std::wstring out;
-    if (text == nullptr)
-        return out;
-    for (const char* p = text; *p; ++p)
-        out += static_cast<wchar_t>(static_cast<unsigned char>(*p));
-    return out;
-}
-
-std::wstring OneDecimal(double value)
-{
-    wchar_t text[64];
-    std::swprintf(text, 64, L"%.1f", value);
-    return text;
-}
-
-// A rain counter text of the station as millimetres; false for a marker text or a non-number.
-bool RainTextMm(const std::string& text, double* mm)
-{
-    double counts = 0;
-    if (!TryParseReading(text, &counts))
-        return false;
-    *mm = RainCountsToMm(counts);
-    return true;
-}
 
 // Multiplies the newest `count` samples of a history (newest at the last index) by the ratio.
 void ScaleNewest(double* values, int size, int count, double ratio)
@@ -70,96 +34,6 @@ void ScaleColumn(double* column, double ratio, bool rainColumn = false)
 }
 
 }  // namespace
-
-// ---- the record line -----------------------------------------------------------------------------
-
-CString COrvelleDlg::BuildCurrentRecordLine()
-{
-    if (!g_systemKV318.ReadLatestHistoryRecord(m_recordTime[RECORD_YEAR] + 1))
-        return CString();
-    // The getters share one text buffer: copy each text before the next call.
-    const std::wstring latest = Widen(g_systemKV318.GetLatestRecordLineStr());
-    const std::string value174 = g_systemKV318.GetValue174Str();
-    const std::string value176 = g_systemKV318.GetValue176Str();
-    const std::string value178 = g_systemKV318.GetValue178Str();
-    const std::string bcd7 = g_systemKV318.GetBcdValueStr(7);
-    const std::string bcd0 = g_systemKV318.GetBcdValueStr(0);
-
-    // Up to the last comma the line as it is; after it the raw rain counter.
-    const size_t comma = latest.rfind(L',');
-    std::wstring line = comma == std::wstring::npos ? std::wstring() : latest.substr(0, comma);
-    const std::wstring counter = comma == std::wstring::npos ? latest : latest.substr(comma + 1);
-
-    double counts = 0;
-    line += L",";
-    if (TryParseReading(counter, &counts))
-        line += OneDecimal(RainCountsToMm(counts) - m_rainCounterAtReset);
-    line += L",,,";
-
-    double mm = 0;
-    line += RainTextMm(value174, &mm) ? OneDecimal(mm) + L"," : std::wstring(L", ");
-    line += RainTextMm(value176, &mm) ? OneDecimal(mm) + L", " : std::wstring(L", ");
-    line += RainTextMm(value178, &mm) ? OneDecimal(mm) + L"," : std::wstring(L", ");
-    double value = 0;
-    line += TryParseReading(bcd7, &value) ? OneDecimal(value) + L"," : std::wstring(L", ");
-    if (TryParseReading(bcd0, &value))
-        line += OneDecimal(value);
-    return CString(line);
-}
-
-bool COrvelleDlg::CompareRecordLines(const CString& previous, const CString& line) { return previous != line; }
-
-void COrvelleDlg::ShowRainResetText()
-{
-    const CString caption = m_elemCaption.size() > RAIN_RESET_CAPTION_ELEMENT
-                                ? m_elemCaption[RAIN_RESET_CAPTION_ELEMENT]
-                                : CString(PanelLabelsFor(m_language)[RAIN_RESET_CAPTION_ELEMENT]);
-    wchar_t when[64];
-    std::swprintf(when, 64, L" %d/%d/%d %d:%02d", m_rainResetTime[0], m_rainResetTime[1], m_rainResetTime[2],
-                  m_rainResetTime[3], m_rainResetTime[4]);
-    SetControlText(RAIN_RESET_TEXT_ID, caption.str() + when);
-}
-
-// Reduced: the forecast code, the pressure, wind, wind chill, rain-since-reset and UV texts, the two
-// sensor panels and the rain-reset text. Left out until the full form: the station's min/max read,
-// the downloaded UV, wind and rain totals, the location texts and the UV level picture.
-void COrvelleDlg::RefreshAllValues()
-{
-    const std::wstring blank = EntryAt(g_progressTexts, 3);
-    m_forecastCode = m_readings.GetForecastCode();
-    m_forecastFlag = m_readings.GetForecastFlag();
-
-    const double rain = m_readings.RainValue();
-    if (rain != DISPLAY_MISSING) {
-        const double sinceReset = (rain - m_rainCounterAtReset) * m_rainFactor;
-        if (sinceReset >= 0) {
-            wchar_t text[64];
-            std::swprintf(text, 64, m_rainFactor == 1.0 ? L"%.1f" : L"%.2f", sinceReset);
-            SetControlText(1098, text);
-        }
-    }
-    const double uv = m_readings.GetUvIndex();
-    if (Present(uv))
-        SetControlText(1056, m_uvHistoryCount > 0 ? FormatReading(blank, m_uvHistoryCount, uv * m_uvFactor) : blank);
-
-    const double pressure = m_readings.GetPressure();
-    const std::wstring station = Present(pressure) ? OneDecimal(pressure * m_pressureFactor) : std::wstring();
-    if (m_seaLevelPressureText.IsWindow())
-        m_seaLevelPressureText.SetText(station.c_str());
-    UpdateAltitudePressureOffset();
-    SetControlText(1027, Present(pressure) ? OneDecimal((pressure + m_pressureOffset) * m_pressureFactor)
-                                           : std::wstring());
-
-    const double speed = m_readings.GetWindSpeed();
-    SetControlText(1087, Present(speed) ? FormatReading(blank, m_windHistoryCount, speed * m_windFactor) : blank);
-    const double gust = m_readings.GetWindGust();
-    SetControlText(1088, FormatReading(blank, 1, Present(gust) ? gust * m_windFactor : DISPLAY_MISSING));
-    SetControlText(1093, FormatReading(blank, 1, ToDisplayTemperature(m_readings.GetWindChill())));
-
-    UpdateUpperSensorPanel();
-    UpdateLowerSensorPanel();
-    ShowRainResetText();
-}
 
 // ---- closing and clearing ------------------------------------------------------------------------------
 

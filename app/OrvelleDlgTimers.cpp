@@ -473,7 +473,7 @@ void COrvelleDlg::OnAutoSaveTimer()
     snapshot.location.longitudeMinutes = m_longitudeMinutes;
     snapshot.location.longitudeHemisphere = m_longitudeHemisphere;
     for (int i = 0; i < AUTO_SAVE_SENSOR_COUNT; ++i) {
-        const std::size_t element = static_cast<std::size_t>(SENSOR_NAME_ELEMENT + i);
+        const std::size_t element = static_cast<std::size_t>(ELEM_FIRST_SENSOR_NAME + i);
         snapshot.sensorNames[i] = element < m_elemCaption.size() ? m_elemCaption[element].str() : m_channelName[i];
     }
     snapshot.rainTotalText = m_rainTotalStatic.GetWindowText().str();

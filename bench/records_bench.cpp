@@ -4,6 +4,8 @@
 #include "records/ReadingsRecord.h"
 #include "records/RecordMerge.h"
 
+#include "bench/BenchClock.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -13,18 +15,6 @@
 #include <vector>
 
 namespace {
-
-double NowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void WriteText(const std::wstring& path, const std::string& text)
 {

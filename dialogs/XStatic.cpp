@@ -1,11 +1,17 @@
 #include "dialogs/XStatic.h"
 
+#include "dialogs/MemDC.h"
+#include "dialogs/StaticTextLayout.h"
 #include "platform/ui/UiApp.h"
+
+#include <cwchar>
 
 const ui::MsgMapEntry CxStatic::kMessageEntries[] = {
     ui::OnMessage<WM_ERASEBKGND, &CxStatic::OnEraseBkgnd>(),
     ui::OnRawMessage<WM_SETTEXT, &CxStatic::OnSetText>(),
+    ui::OnRawMessage<WM_SETFONT, &CxStatic::OnSetFont>(),
     ui::OnMessage<WM_SIZE, &CxStatic::OnSize>(),
+    ui::OnMessage<WM_DROPFILES, &CxStatic::OnDropFiles>(),
 };
 UI_IMPLEMENT_MESSAGE_MAP(CxStatic, CStatic)
 
@@ -32,17 +38,44 @@ void CxStatic::PreSubclassWindow()
         font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     if (!font)
         font = static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT));
-    LOGFONTW logFont = {};
-    if (font && ::GetObjectW(font, sizeof logFont, &logFont))
-        m_font.CreateFontIndirect(&logFont);
+    CopyFont(font);
     m_text = GetWindowText();
     DragAcceptFiles(TRUE);
     InvalidateRect(nullptr, TRUE);
 }
 
+void CxStatic::CopyFont(HFONT font)
+{
+    LOGFONTW logFont = {};
+    if (font && ::GetObjectW(font, sizeof logFont, &logFont))
+        m_font.CreateFontIndirect(&logFont);  // deletes the font held before
+}
+
 void CxStatic::SetText(const wchar_t* text)
 {
     m_text = text ? text : L"";
+    if (m_hWnd)
+        InvalidateRect(nullptr, TRUE);
+}
+
+void CxStatic::SetFont(const wchar_t* face, int height, int weight)
+{
+    LOGFONTW logFont = {};
+    logFont.lfHeight = height;
+    logFont.lfWeight = weight;
+    if (face)
+        std::wcsncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
+    m_font.DeleteObject();
+    m_font.CreateFontIndirect(&logFont);
+    if (m_hWnd)
+        InvalidateRect(nullptr, TRUE);
+}
+
+void CxStatic::SetBackgroundColour(COLORREF colour)
+{
+    m_bkColour = colour;
+    delete m_bkBrush;
+    m_bkBrush = new CBrush(colour);
     if (m_hWnd)
         InvalidateRect(nullptr, TRUE);
 }
@@ -94,44 +127,52 @@ void CxStatic::DrawItem(LPDRAWITEMSTRUCT draw)
     GetClientRect(client);
     screen->SetBkColor(m_bkColour);
 
-    // Paint off-screen, then copy once: the value texts change every second without flicker.
-    CDC memory;
-    memory.CreateCompatibleDC(screen);
-    CBitmap canvas;
-    canvas.CreateCompatibleBitmap(screen, client.Width(), client.Height());
-    HGDIOBJ oldCanvas = memory.SelectObject(&canvas);
+    // Everything is painted off-screen and copied once: the value texts change every second
+    // without flicker.
+    CMemDC memory(screen, &client);
+    DrawBackground(memory, client);
+    HGDIOBJ oldFont = m_font.m_hObject ? memory.SelectObject(&m_font) : nullptr;
+    const COLORREF oldColour = memory.SetTextColor(m_textColour);
+    DrawTextLines(memory, client);
+    memory.SetTextColor(oldColour);
+    if (oldFont)
+        memory.SelectObject(oldFont);
+}
 
-    if (m_hasBitmap && m_hBitmap) {
-        CDC source;
-        source.CreateCompatibleDC(screen);
-        HGDIOBJ oldBitmap = source.SelectObject(m_hBitmap);
-        memory.StretchBlt(0, 0, client.Width(), client.Height(), &source, 0, 0, m_bitmapInfo.bmWidth - 1,
-                          m_bitmapInfo.bmHeight - 1, SRCCOPY);
-        source.SelectObject(oldBitmap);
-    } else {
-        memory.FillRect(client, m_bkBrush);
+void CxStatic::DrawBackground(CDC& dc, const CRect& client)
+{
+    if (!(m_hasBitmap && m_hBitmap)) {
+        dc.FillRect(client, m_bkBrush);
+        return;
     }
+    // The whole bitmap, every row and column, stretched over the control.
+    CDC source;
+    source.CreateCompatibleDC(&dc);
+    HGDIOBJ oldBitmap = source.SelectObject(m_hBitmap);
+    dc.SetStretchBltMode(COLORONCOLOR);
+    dc.StretchBlt(0, 0, client.Width(), client.Height(), &source, 0, 0, m_bitmapInfo.bmWidth, m_bitmapInfo.bmHeight,
+                  SRCCOPY);
+    source.SelectObject(oldBitmap);
+}
 
-    if (!m_text.IsEmpty()) {
-        HGDIOBJ oldFont = m_font.m_hObject ? memory.SelectObject(&m_font) : nullptr;
-        COLORREF oldColour = memory.SetTextColor(m_textColour);
-        memory.SetBkMode(TRANSPARENT);
-        UINT format = DT_WORDBREAK;
-        if (m_savedStyle & SS_RIGHT)
-            format |= DT_RIGHT;
-        else if (m_savedStyle & SS_CENTER)
-            format |= DT_CENTER;
-        if (m_savedStyle & SS_NOPREFIX)
-            format |= DT_NOPREFIX;
-        CRect box = client;
-        memory.DrawText(m_text, box, format);
-        memory.SetTextColor(oldColour);
-        if (oldFont)
-            memory.SelectObject(oldFont);
+void CxStatic::DrawTextLines(CDC& dc, const CRect& client)
+{
+    const std::wstring text = m_text.str();
+    if (text.empty())
+        return;
+    const UINT format = StaticTextFormat(m_savedStyle, text);
+    const std::vector<std::wstring> lines = BreakStaticText(text, client.Width(), [&dc](const std::wstring& run) {
+        return dc.GetTextExtent(run.c_str(), static_cast<int>(run.size())).cx;
+    });
+    TEXTMETRICW metrics = {};
+    dc.GetTextMetrics(&metrics);
+    const int lineHeight = metrics.tmHeight;
+    const int top = StaticTextTop(m_savedStyle, client.top, client.Height(), static_cast<int>(lines.size()), lineHeight);
+    dc.SetBkMode(TRANSPARENT);
+    for (size_t k = 0; k < lines.size(); ++k) {
+        CRect box(client.left, top + static_cast<int>(k) * lineHeight, client.right, client.bottom);
+        dc.DrawText(lines[k].c_str(), static_cast<int>(lines[k].size()), box, format);
     }
-
-    screen->BitBlt(0, 0, client.Width(), client.Height(), &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldCanvas);
 }
 
 BOOL CxStatic::OnEraseBkgnd(CDC*)
@@ -147,8 +188,28 @@ LRESULT CxStatic::OnSetText(WPARAM, LPARAM lParam)
     return result;
 }
 
+LRESULT CxStatic::OnSetFont(WPARAM wParam, LPARAM)
+{
+    LRESULT result = Default();
+    CopyFont(reinterpret_cast<HFONT>(wParam));
+    InvalidateRect(nullptr, TRUE);
+    return result;
+}
+
 void CxStatic::OnSize(UINT, int, int)
 {
     Default();
     InvalidateRect(nullptr, TRUE);
+}
+
+void CxStatic::OnDropFiles(HDROP drop)
+{
+    if (::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
+        wchar_t path[MAX_PATH] = {};
+        ::DragQueryFileW(drop, 0, path, MAX_PATH);
+        const wchar_t* dot = std::wcsrchr(path, L'.');
+        if (dot && ::lstrcmpiW(dot, L".bmp") == 0)
+            LoadBitmapFile(path);
+    }
+    ::DragFinish(drop);
 }

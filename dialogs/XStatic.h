@@ -1,12 +1,15 @@
-// CxStatic: the static control through which the main window shows its value texts and pictures.
-// It paints itself (owner-drawn): a bitmap stretched over the whole control, or its background
-// colour, and its text on top.
+// CxStatic: the static control through which the main window and the all-sensor chart window show
+// their value texts, captions and pictures. It paints itself (owner-drawn) off-screen through
+// CMemDC: a bitmap stretched over the whole control, or its background colour, and its text on
+// top, broken into lines by the control itself (StaticTextLayout.h) and aligned by the static
+// style the control had before it was subclassed. It keeps a font of its own and takes a .bmp
+// file dropped onto it from the shell.
 //
-// This is the part of the control that the start-up and the sensor panels use: the text, the
-// bitmap from a resource or a file, and the painting. Text wrapping follows the control's saved
-// static style through DrawText.
+// The control owns its background brush, its bitmap and its font; a new one deletes the old.
 #pragma once
 #include "platform/ui/UiControls.h"
+
+#include <shellapi.h>
 
 class CxStatic : public CStatic {
 public:
@@ -15,6 +18,11 @@ public:
 
     // The text that is painted (the window text itself is not changed); invalidates the control.
     void SetText(const wchar_t* text);
+    // The control's own font: the face, the cell height (logical units) and the weight.
+    void SetFont(const wchar_t* face, int height, int weight);
+    // The colour painted behind the text while the control shows no bitmap (a window whose own
+    // background is not the system's button colour gives its controls its colour).
+    void SetBackgroundColour(COLORREF colour);
     // Bitmap resource of the program, loaded with mapped 3-D colours; non-zero on success. On
     // failure nothing changes (the previous picture stays).
     BOOL LoadBitmapResource(int resourceId);
@@ -43,5 +51,13 @@ protected:
     void PreSubclassWindow() override;
     BOOL OnEraseBkgnd(CDC* dc);
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     void OnSize(UINT type, int cx, int cy);
+    void OnDropFiles(HDROP drop);
+
+private:
+    // Replaces m_font by a font made from the LOGFONT of the given one.
+    void CopyFont(HFONT font);
+    void DrawBackground(CDC& dc, const CRect& client);
+    void DrawTextLines(CDC& dc, const CRect& client);
 };

@@ -1,5 +1,7 @@
 #!/usr/bin/python3
-"""Draws the program's pictures: the icon, the connection states and the trend marks.
+"""Draws the program's pictures: the icon, the connection states, the trend marks, and (through
+sky_pictures.py, which says what each forecast code shows) the moon phases, the forecast frames, the
+UV levels, sunrise and sunset and the Help menu's icons.
 
 Run from anywhere with the system Python and its PIL (python3-pil): /usr/bin/python3 res/make_images.py. The results in res/images/ are committed, so the
 build itself does not need Python. Each picture is drawn large and scaled down, which smooths
@@ -7,8 +9,12 @@ its edges.
 """
 import os
 import struct
+import sys
 
 from PIL import Image, ImageDraw
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import sky_pictures  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "images")
@@ -142,6 +148,23 @@ def main():
     trend("level").save(os.path.join(OUT, "trend_level.bmp"))
     trend("down").save(os.path.join(OUT, "trend_down.bmp"))
     save_ico(icon(), os.path.join(OUT, "Orvelle.ico"), [16, 32, 48])
+    sky_images()
+
+
+def sky_images():
+    """Moon phases, forecast frames, UV levels, sunrise and sunset, Help icons; file names by id."""
+    for phase in range(28):
+        sky_pictures.moon(phase).save(os.path.join(OUT, "moon_%d.bmp" % sky_pictures.moon_id(phase)))
+    for code, (flag_set, calm_set) in sky_pictures.FORECAST_IDS.items():
+        for frame in range(3):
+            sky_pictures.forecast(code, True, frame).save(os.path.join(OUT, "forecast_%d.bmp" % flag_set[frame]))
+            sky_pictures.forecast(code, False, frame).save(os.path.join(OUT, "forecast_%d.bmp" % calm_set[frame]))
+    for level in range(5):
+        sky_pictures.uv_level(level).save(os.path.join(OUT, "uv_%d.bmp" % (sky_pictures.UV_LEVEL_FIRST_ID + level)))
+    sky_pictures.sun_on_horizon(True).save(os.path.join(OUT, "sunrise.bmp"))
+    sky_pictures.sun_on_horizon(False).save(os.path.join(OUT, "sunset.bmp"))
+    for kind, number in zip(sky_pictures.HELP_ICON_KINDS, sky_pictures.HELP_ICON_IDS):
+        save_ico(sky_pictures.help_icon(kind), os.path.join(OUT, "help_%d.ico" % number), [16])
 
 
 if __name__ == "__main__":

@@ -11,8 +11,15 @@
 // Icons.
 #define IDR_MAINFRAME 326          // the program's icon
 
-// Menus: 129 English; 129 + language id for the other languages.
+// Menus (res/Menus.rc): 129 English; 129 + language id for the other languages.
 #define IDR_MENU_ENGLISH 129
+#define IDR_MENU_GERMAN 130
+#define IDR_MENU_FRENCH 131
+#define IDR_MENU_ITALIAN 132
+#define IDR_MENU_SPANISH 133
+#define IDR_MENU_DUTCH 134
+#define IDR_MENU_RUSSIAN 135
+#define IDR_MENU_POLISH 136
 
 // Bitmaps: the connection states of the status strip and the trend marks of the sensor panels.
 #define IDB_CONNECTED 170
@@ -57,3 +64,23 @@
 #define IDC_SHOW_DEWPOINT 1043
 #define IDC_RAIN_TOTAL 1098
 #define IDC_STATUS 1109
+
+// ---- Current values, sky panel, Help menu icons and the About box ----------------------------------
+// Bitmaps (res/SkyPictures.rc): UV levels 187..191 (low .. extreme), forecast frames 240..282 and moon
+// phases 287..317 (ids by code and phase in display/SkyPanel.cpp), sunrise and sunset pictures.
+#define IDB_UV_LEVEL_FIRST 187
+#define IDB_SUNRISE 318
+#define IDB_SUNSET 319
+// Icons of the Help commands carry the commands' numbers (ID_HELP_CONTENTS_PAGE .. ID_HELP_ABOUT).
+
+// The About box (res/AboutBox.rc).
+#define IDD_ABOUTBOX 100
+#define IDC_ABOUT_VERSION_FIRST 1408   // 1408..1412: barometer, 5CH & UV, RCC & sunrise, wind & rain, system
+#define IDC_ABOUT_STATUS 1413          // the eleven status lines
+#define IDC_ABOUT_STATUS_NAMES 1423
+#define IDC_ABOUT_PRODUCT 1424
+#define IDC_ABOUT_PROGRAM_VERSION 1425
+#define IDC_ABOUT_NOTE 1426
+
+// ---- Panel layout: the all-sensor chart window's close button -----------------------------------------
+#define IDC_ALL_CHART_CLOSE 1139

@@ -267,7 +267,10 @@ constexpr SuppliedRow kPanelLabels[] = {
           L"Температура / влажность внутри и снаружи", L"Temperatura / wilgotność wewn.-zewn."}},
     {53, {L"Temperature", W_TEMPERATURE}},
     {54, {L"Humidity", W_HUMIDITY}},
-    {55, {L"Dewpoint", W_DEWPOINT}},
+    // The vertical column head of the dewpoint: at most 75 pixels long in the panel's font, the
+    // room it has under the temperature chart when the rain and wind boxes are hidden.
+    {55, {L"Dewpoint", L"Taupunkt", L"Pt. de rosée", L"Pt. rugiada", L"Pt. de rocío", L"Dauwpunt", L"Точка росы",
+          L"Punkt rosy"}},
     {84, {L"Indoor", L"Innen", L"Intérieur", L"Dell'interno", L"De interior", L"Binnenshuis", L"Помещение",
           L"Wewnątrz"}},
     CHANNEL_ROW(1),

@@ -11,9 +11,10 @@ run_tests() {
     "$BUILD/wine-run" wineboot -i >/dev/null 2>&1 || true
   fi
   "$WINESERVER" -p 60 || true
-  # Start the prefix's services (plug and play, device drivers) now, outside the tests: started
-  # by a test program they would inherit its output pipe, and ctest would wait for them to end.
-  "$BUILD/wine-run" wineboot >/dev/null 2>&1 || true
+  # The first Windows program of a Wine session starts Wine's service processes, which keep its
+  # output handles open until the session ends: start them here, away from ctest's pipes, or ctest
+  # waits for the end of the first test's output for ever.
+  "$BUILD/wine-run" cmd /c exit </dev/null >/dev/null 2>&1 || true
   rc=0
   ctest --test-dir "$BUILD" --output-on-failure -j "$(nproc)" || rc=$?
   "$WINESERVER" -k 2>/dev/null || true

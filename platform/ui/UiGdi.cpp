@@ -98,6 +98,13 @@ CPoint CDC::MoveTo(int x, int y)
     return CPoint(old);
 }
 
+CPoint CDC::SetWindowOrg(int x, int y)
+{
+    POINT old = {0, 0};
+    ::SetWindowOrgEx(m_hDC, x, y, &old);
+    return CPoint(old);
+}
+
 CPaintDC::CPaintDC(CWnd* window) : m_hWnd(window->m_hWnd)
 {
     Attach(::BeginPaint(m_hWnd, &m_ps));

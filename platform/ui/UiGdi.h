@@ -74,6 +74,7 @@ public:
     CDC& operator=(const CDC&) = delete;
 
     HDC m_hDC = nullptr;
+    BOOL m_bPrinting = FALSE;  // the DC prints (set by whoever made a printer DC)
 
     // A wrapper that does not own the handle; valid for the current message on this thread.
     static CDC* FromHandle(HDC dc);
@@ -92,12 +93,20 @@ public:
     COLORREF SetBkColor(COLORREF colour) { return ::SetBkColor(m_hDC, colour); }
     COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
+    UINT SetTextAlign(UINT flags) { return ::SetTextAlign(m_hDC, flags); }
     COLORREF SetTextColor(COLORREF colour) { return ::SetTextColor(m_hDC, colour); }
     COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
     int SetStretchBltMode(int mode) { return ::SetStretchBltMode(m_hDC, mode); }
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int saved) { return ::RestoreDC(m_hDC, saved); }
     int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
+    BOOL IsPrinting() const { return m_bPrinting; }
+    int GetClipBox(LPRECT rect) const { return ::GetClipBox(m_hDC, rect); }
+    int GetMapMode() const { return ::GetMapMode(m_hDC); }
+    int SetMapMode(int mode) { return ::SetMapMode(m_hDC, mode); }
+    BOOL LPtoDP(LPRECT rect) const { return ::LPtoDP(m_hDC, reinterpret_cast<POINT*>(rect), 2); }
+    BOOL DPtoLP(LPRECT rect) const { return ::DPtoLP(m_hDC, reinterpret_cast<POINT*>(rect), 2); }
+    CPoint SetWindowOrg(int x, int y);
 
     BOOL TextOut(int x, int y, const wchar_t* text, int length) { return ::TextOutW(m_hDC, x, y, text, length); }
     BOOL TextOut(int x, int y, const CString& text) { return TextOut(x, y, text, text.GetLength()); }

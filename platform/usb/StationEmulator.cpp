@@ -20,6 +20,7 @@ constexpr int READ_FRAME_BYTES = 5;
 constexpr int WRITE_FRAME_BYTES = 37;
 constexpr int SHORT_REPLY_DATA_BYTES = 20;
 constexpr double MAX_ADVANCE_MINUTES = 366.0 * 1440.0;   // one step of the clock seam
+constexpr unsigned long long CONTROL_FILE_CHECK_MS = 100;  // how often the control file is looked for
 
 bool XorMatches(const unsigned char* data, int length) {
     unsigned char x = 0;
@@ -63,6 +64,44 @@ void StationEmulator::StartLog(const std::wstring& path) {
     log_ = path.empty() ? nullptr : _wfopen(path.c_str(), L"w");
 }
 
+void StationEmulator::WatchControlFile(const std::wstring& path) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    controlPath_ = path;
+}
+
+void StationEmulator::ApplyCommands(const std::string& commands) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ApplyCommandsLocked(commands);
+}
+
+void StationEmulator::ApplyCommandsLocked(const std::string& commands) {
+    size_t start = 0;
+    while (start < commands.size()) {
+        size_t end = commands.find_first_of(";\r\n", start);
+        if (end == std::string::npos) end = commands.size();
+        const std::string command = commands.substr(start, end - start);
+        if (!command.empty()) ControlLocked(command);
+        start = end + 1;
+    }
+}
+
+// Commands that a test dropped into the control file: read, removed, then applied in their order.
+void StationEmulator::PollControlFile() {
+    if (controlPath_.empty()) return;
+    const unsigned long long now = GetTickCount64();
+    if (now - controlCheckedAt_ < CONTROL_FILE_CHECK_MS) return;
+    controlCheckedAt_ = now;
+    FILE* f = _wfopen(controlPath_.c_str(), L"rb");
+    if (!f) return;
+    std::string commands;
+    char buffer[512];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) commands.append(buffer, n);
+    fclose(f);
+    _wremove(controlPath_.c_str());
+    ApplyCommandsLocked(commands);
+}
+
 Image& StationEmulator::Memory() { return demo_ ? demo_->GetImage() : image_; }
 
 double StationEmulator::NowMinutes() const {
@@ -84,6 +123,7 @@ void StationEmulator::CheckUnplug() {
 
 bool StationEmulator::Present() {
     std::lock_guard<std::mutex> lock(mutex_);
+    PollControlFile();
     CheckUnplug();
     return !unplugged_;
 }
@@ -132,6 +172,7 @@ void StationEmulator::AnswerWrite(uint32_t address, const unsigned char* data) {
 
 int StationEmulator::Write(const unsigned char* data, int length) {
     std::lock_guard<std::mutex> lock(mutex_);
+    PollControlFile();
     CheckUnplug();
     if (unplugged_ || !data || length <= 0) return 0;
     ++frames_;

@@ -28,6 +28,10 @@ public:
 
     // Starts a new frame log at path (empty: stop logging).
     void StartLog(const std::wstring& path);
+    // Applies control commands separated by ';' or line ends, in their order.
+    void ApplyCommands(const std::string& commands);
+    // Takes control commands from the file at path while the device is in use (see USB.h).
+    void WatchControlFile(const std::wstring& path);
 
 private:
     StationEmulator() = default;
@@ -55,6 +59,8 @@ private:
     void LogFrame(const unsigned char* data, int length);
     void CheckUnplug();
     int ControlLocked(const std::string& command);
+    void ApplyCommandsLocked(const std::string& commands);
+    void PollControlFile();
 
     std::mutex mutex_;
     std::unique_ptr<stationimage::DemoStation> demo_;   // demo mode
@@ -71,4 +77,6 @@ private:
     bool unplugged_ = false;
     int frames_ = 0;
     FILE* log_ = nullptr;
+    std::wstring controlPath_;
+    unsigned long long controlCheckedAt_ = 0;   // GetTickCount64 of the last look at the control file
 };

@@ -35,6 +35,11 @@
 //   USB_EMULATOR_LOG=<path>: every frame the emulator receives is written to that file (created anew at
 //   USBOpen) as one line of upper-case hex bytes separated by blanks.
 //   USB_EMULATOR_FAULTS=<commands>: control commands (below) separated by ';', applied at USBOpen.
+//   USB_EMULATOR_CONTROL=<path>: while the device is in use, the emulator looks for this file at most
+//   every 100 ms (when a frame arrives or USBCheck runs); when it is there, it reads it, deletes it and
+//   applies its commands (separated by ';' or line ends) in their order. This lets a test steer the
+//   emulator inside a running program; write the file elsewhere and rename it into place, and take
+//   its disappearance as the sign that the commands were applied.
 //
 // Test seam (not used by the program): USBEmulatorControl(command) steers the emulator opened last.
 // It returns -1 for an unknown command or when no emulator is open, else the value given below.

@@ -55,17 +55,9 @@ std::shared_ptr<UsbBackend> OpenBackend(int vendor, int product) {
     std::wstring logPath;
     if (GetEnv(L"USB_EMULATOR_LOG", &logPath)) emulator->StartLog(logPath);
     std::wstring faults;
-    if (GetEnv(L"USB_EMULATOR_FAULTS", &faults)) {
-        const std::string all = Narrow(faults);
-        size_t start = 0;
-        while (start <= all.size()) {
-            const size_t end = all.find(';', start);
-            const std::string command = all.substr(start, end == std::string::npos ? std::string::npos : end - start);
-            if (!command.empty()) emulator->Control(command);
-            if (end == std::string::npos) break;
-            start = end + 1;
-        }
-    }
+    if (GetEnv(L"USB_EMULATOR_FAULTS", &faults)) emulator->ApplyCommands(Narrow(faults));
+    std::wstring controlPath;
+    if (GetEnv(L"USB_EMULATOR_CONTROL", &controlPath)) emulator->WatchControlFile(controlPath);
     return std::shared_ptr<UsbBackend>(std::move(emulator));
 }
 

@@ -1,6 +1,7 @@
 // The program started in an empty folder against the emulated station: folders, settings files,
 // the window and its controls, seen from outside the program's process.
 #include "app/SettingsFiles.h"
+#include "tests/app/OwnFolderRun.h"
 #include "tests/app/SettingsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -31,39 +32,6 @@ std::wstring BinFolder()
     return L"Z:" + Widen(bin) + L"\\";
 }
 
-bool Exists(const std::wstring& path)
-{
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool IsDirectory(const std::wstring& path)
-{
-    DWORD a = ::GetFileAttributesW(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// Removes a folder of this test with everything in it. Only a full path ending in a backslash is
-// taken: an empty one would make the search run over the current folder.
-void RemoveTree(const std::wstring& folder)
-{
-    if (folder.size() < 4 || folder[1] != L':' || folder.back() != L'\\')
-        return;
-    WIN32_FIND_DATAW found;
-    HANDLE search = ::FindFirstFileW((folder + L"*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(folder + name + L"\\");
-            else
-                ::DeleteFileW((folder + name).c_str());
-        } while (::FindNextFileW(search, &found));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryW(folder.c_str());
-}
 
 struct FoundWindow {
     DWORD process;
@@ -243,27 +211,9 @@ TEST_F(StartupTest, FirstStartInAnEmptyFolder)
 // install folder, as the program does.
 TEST(StartupMenus, SystemMenuAndMenuBarOfTheMainDialog)
 {
-    wchar_t self[MAX_PATH];
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    wchar_t temp[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, temp);
-    std::wstring folder = std::wstring(temp) + L"orvelle_menus_" + std::to_wstring(::GetCurrentProcessId()) + L"\\";
-    RemoveTree(folder);
-    ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
-    ASSERT_TRUE(::CopyFileW(self, (folder + L"app_tests.exe").c_str(), FALSE));
-
-    ::SetEnvironmentVariableW(L"ORVELLE_MENU_CHILD", L"1");
-    STARTUPINFOW startup = {sizeof(startup)};
-    PROCESS_INFORMATION process = {};
-    std::wstring command = L"\"" + folder + L"app_tests.exe\" --gtest_filter=StartupMenusChild.*";
-    ASSERT_TRUE(::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, temp, &startup, &process));
-    ::SetEnvironmentVariableW(L"ORVELLE_MENU_CHILD", nullptr);
-    ASSERT_EQ(::WaitForSingleObject(process.hProcess, 60000), static_cast<DWORD>(WAIT_OBJECT_0));
-    DWORD code = 1;
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hProcess);
-    ::CloseHandle(process.hThread);
-    EXPECT_EQ(code, 0u) << "the menu checks failed in the started copy (its output is above)";
+    const std::wstring folder = FreshTempFolder(L"orvelle_menus_");
+    EXPECT_EQ(RunCopyInFolder(folder, L"StartupMenusChild.*", L"ORVELLE_MENU_CHILD", 60), 0)
+        << "the menu checks failed in the started copy (its output is above)";
     EXPECT_TRUE(IsDirectory(folder + L"data"));
     RemoveTree(folder);
 }

@@ -8,6 +8,7 @@
 // Steering through the environment of the started program:
 //   USB_EMULATOR=demo | <image path>      the emulated station (see platform/usb/USB.h)
 //   USB_EMULATOR_FAULTS=...               emulator commands applied when the program opens it
+//   USB_EMULATOR_CONTROL=<path>           emulator commands taken while the program runs (Steer)
 //   ORVELLE_TEST_LIVE_PERIOD_MS=<ms>      the period of the live re-read (120000 in use)
 //   ORVELLE_TEST_AUTOSAVE_MINUTE_MS=<ms>  the tick of the automatic saving's minute counter
 //                                         (60000 in use)
@@ -19,13 +20,16 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <functional>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <regex>
 #include <thread>
 #include <vector>
 
@@ -169,6 +173,7 @@ public:
     ~Program() { Stop(); }
 
     const std::wstring& Folder() const { return m_folder; }
+    std::wstring ControlFile() const { return File(L"emulator-control.txt"); }
     std::wstring File(const wchar_t* name) const { return m_folder + L"\\" + name; }
     bool HasBinaries() const { return Exists(File(L"Orvelle.exe")) && Exists(File(L"USB.dll")); }
 
@@ -184,14 +189,17 @@ public:
             bool overridden = false;
             for (const std::wstring& own : m_env)
                 overridden |= _wcsnicmp(entry.c_str(), own.c_str(), own.find(L'=') + 1) == 0;
-            for (const wchar_t* name : {L"USB_EMULATOR=", L"USB_EMULATOR_FAULTS=", L"ORVELLE_TEST_"})
+            for (const wchar_t* name : {L"USB_EMULATOR=", L"USB_EMULATOR_FAULTS=", L"USB_EMULATOR_CONTROL=",
+                                        L"ORVELLE_TEST_"})
                 overridden |= _wcsnicmp(entry.c_str(), name, wcslen(name)) == 0;
             if (!overridden)
                 block.insert(block.end(), entry.c_str(), entry.c_str() + entry.size() + 1);
         }
         FreeEnvironmentStringsW(strings);
-        for (const std::wstring& own : m_env)
-            block.insert(block.end(), own.c_str(), own.c_str() + own.size() + 1);
+        std::vector<std::wstring> own = m_env;
+        own.push_back(L"USB_EMULATOR_CONTROL=" + ControlFile());
+        for (const std::wstring& entry : own)
+            block.insert(block.end(), entry.c_str(), entry.c_str() + entry.size() + 1);
         block.push_back(L'\0');
 
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -291,6 +299,20 @@ public:
 
     std::string Console() const { return ReadBytes(File(L"console.txt")); }
 
+    // Hands emulator commands to the running program's station (see USB_EMULATOR_CONTROL in
+    // platform/usb/USB.h); true once the emulator has taken them.
+    bool Steer(const std::string& commands) const
+    {
+        const std::wstring staged = File(L"emulator-control.tmp");
+        {
+            std::ofstream out(staged.c_str(), std::ios::binary);
+            out << commands;
+        }
+        if (!MoveFileExW(staged.c_str(), ControlFile().c_str(), MOVEFILE_REPLACE_EXISTING))
+            return false;
+        return WaitFor([&] { return !Exists(ControlFile()); }, 20);
+    }
+
 private:
     std::wstring m_folder;
     std::vector<std::wstring> m_env;
@@ -356,12 +378,13 @@ TEST(EndToEnd, StationUnpluggedWhilePollingGivesTheMessageAndEnds)
     Program program(L"unplug_polling");
     ASSERT_TRUE(program.HasBinaries());
     program.SetEnvironment(L"USB_EMULATOR", L"demo");
-    // The download and the first poll take about 4100 frames; the live reads then use 4 a second.
-    program.SetEnvironment(L"USB_EMULATOR_FAULTS", L"unplug-after 4200");
     program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"500");
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(WaitFor([&] { return Exists(program.File(L"RECORDS_CUSTOM.txt")) || !program.Running(); }, 120));
     EXPECT_TRUE(Exists(program.File(L"RECORDS_CUSTOM.txt"))) << "the first poll should come before the unplugging";
+    // Gone while the live reads go on.
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    ASSERT_TRUE(program.Steer("unplug"));
     EXPECT_EQ(program.WaitForMessageBox(120), kConnectPrompt);
     std::this_thread::sleep_for(std::chrono::seconds(3));
     EXPECT_EQ(program.MessageBoxCount(), 1);
@@ -432,8 +455,10 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
+    // The station's last record came ten seconds before the start: its next one is far off until
+    // the test moves the station's clock on.
     wchar_t advance[64];
-    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(100));
+    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(290));
     program.SetEnvironment(L"USB_EMULATOR", L"demo");
     program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
     program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
@@ -450,10 +475,10 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
                     return false;
             return !Exists(program.File(L"tmpLastRec.txt"));
         },
-        240);
+        120);
     ASSERT_TRUE(firstPoll) << "the first poll did not write the record files";
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
     const int downloadedLines = LineCount(program.File(L"csv.dat"));
     EXPECT_GT(downloadedLines, 1000);
     for (const wchar_t* name : {L"txt.dat", L"csv_custom.dat", L"txt_custom.dat"})
@@ -465,16 +490,19 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
     // (Read after letting go: the exclusive handle keeps this process out too.)
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), heldText) << "a held file must be skipped";
 
-    // The station's next record: appended exactly once, and the freed copy replaced.
+    // Five minutes on: the station's next record is appended exactly once, and the freed copy replaced.
+    ASSERT_TRUE(program.Steer("advance 5"));
     const bool appended =
-        WaitFor([&] { return LineCount(program.File(L"csv.dat")) > downloadedLines; }, 420);
+        WaitFor([&] { return LineCount(program.File(L"csv.dat")) > downloadedLines; }, 30);
     ASSERT_TRUE(appended) << "no new record was appended";
     std::this_thread::sleep_for(std::chrono::seconds(3));
     EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), ReadBytes(program.File(L"csv.dat")));
     EXPECT_EQ(LineCount(program.File(L"RECORDS_CUSTOM.txt")), downloadedLines + 1);
-    // The live reading changes minute after minute; the record line does not: nothing more.
-    std::this_thread::sleep_for(std::chrono::seconds(70));
+    // A minute on, no record due: the live reading has a new minute, the record line is the same,
+    // nothing more is appended.
+    ASSERT_TRUE(program.Steer("advance 1"));
+    std::this_thread::sleep_for(std::chrono::seconds(6));
     EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
 
@@ -514,3 +542,151 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
 }
 
 }  // namespace
+
+// ---- the sky panel and the About box -------------------------------------------------------------
+
+namespace {
+
+std::wstring ControlText(HWND window, int id)
+{
+    wchar_t text[1024] = {};
+    GetDlgItemTextW(window, id, text, 1024);
+    return text;
+}
+
+// The pixels of a control as the screen shows them.
+std::vector<uint32_t> CapturedPixels(HWND control)
+{
+    RECT r{};
+    GetWindowRect(control, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    std::vector<uint32_t> pixels;
+    if (w <= 0 || h <= 0)
+        return pixels;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    pixels.assign(static_cast<uint32_t*>(bits), static_cast<uint32_t*>(bits) + w * h);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// The About box of the process: its visible dialog with the status edit 1413.
+HWND AboutBoxOf(DWORD processId)
+{
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(parameter);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            if (pid == s->processId && IsWindowVisible(window) && GetDlgItem(window, 1413) != nullptr) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct AboutContents {
+    std::wstring versions, lines, close, version;
+};
+
+// Opens the About box by the message, reads it and closes it with its Close button.
+AboutContents ReadAboutBox(HWND main, DWORD processId, UINT message, WPARAM command)
+{
+    AboutContents about;
+    PostMessageW(main, message, command, 0);
+    HWND box = nullptr;
+    if (!WaitFor([&] { return (box = AboutBoxOf(processId)) != nullptr; }, 30))
+        return about;
+    for (int id = 1408; id <= 1412; ++id)
+        about.versions += ControlText(box, id) + L"|";
+    about.lines = ControlText(box, 1413);
+    about.close = ControlText(box, IDOK);
+    about.version = ControlText(box, 1425);
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    WaitFor([&] { return AboutBoxOf(processId) == nullptr; }, 10);
+    return about;
+}
+
+}  // namespace
+
+TEST(EndToEnd, SkyPanelValuesAndAboutBoxInGerman)
+{
+    Program program(L"sky");
+    ASSERT_TRUE(program.HasBinaries());
+    ASSERT_TRUE(settings::WriteFileBytes(program.File(settings::LANGUAGE_FILE), settings::EncodeLanguage(1)));
+    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    ASSERT_TRUE(program.Start());
+
+    // The first poll fills the moon phase.
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = program.MainWindow()) != nullptr && !ControlText(main, 1063).empty(); },
+                        240))
+        << "no moon phase after the first poll";
+    DWORD processId = 0;
+    GetWindowThreadProcessId(main, &processId);
+
+    // Moon phase name of the language, the demo station's own town (user-defined), sunrise before
+    // sunset in the 24-hour form.
+    const std::wstring phase = ControlText(main, 1063);
+    const wchar_t* const* names = LunarPhaseNamesFor(LANGUAGE_GERMAN);
+    EXPECT_TRUE(std::any_of(names, names + LUNAR_PHASE_NAME_COUNT, [&](const wchar_t* n) { return phase == n; }))
+        << "phase name: " << std::string(phase.begin(), phase.end());
+    EXPECT_EQ(ControlText(main, 1064), L"User defined city");
+    EXPECT_EQ(ControlText(main, 1065), L"50\u00B07' Norden");
+    EXPECT_EQ(ControlText(main, 1066), L"8\u00B041' Osten");
+    const std::wregex clock(L"(\\d\\d):(\\d\\d)");
+    const std::wstring sunrise = ControlText(main, 1061), sunset = ControlText(main, 1062);
+    EXPECT_TRUE(std::regex_match(sunrise, clock));
+    EXPECT_TRUE(std::regex_match(sunset, clock));
+    EXPECT_LT(sunrise, sunset);
+
+    // Every value box of the demo station is filled.
+    for (int id : {1027, 1056, 1057, 1087, 1088, 1089, 1090, 1091, 1092, 1093, 1098, 1099, 1100, 1101, 1052})
+        EXPECT_FALSE(ControlText(main, id).empty()) << "control " << id;
+    EXPECT_NE(ControlText(main, 1140).find(L"seit "), std::wstring::npos);
+
+    // The forecast picture moves on every five seconds.
+    HWND forecast = GetDlgItem(main, 1003);
+    ASSERT_NE(forecast, nullptr);
+    std::vector<std::vector<uint32_t>> frames;
+    for (int k = 0; k < 3; ++k) {
+        frames.push_back(CapturedPixels(forecast));
+        std::this_thread::sleep_for(std::chrono::milliseconds(5200));
+    }
+    ASSERT_FALSE(frames[0].empty());
+    EXPECT_TRUE(frames[0] != frames[1] || frames[1] != frames[2]) << "the forecast picture did not change";
+
+    // The About box from the Help menu and from the system menu: the same box, Close in German.
+    const AboutContents fromMenu = ReadAboutBox(main, processId, WM_COMMAND, 32790);
+    const AboutContents fromSystemMenu = ReadAboutBox(main, processId, WM_SYSCOMMAND, 16);
+    EXPECT_EQ(fromMenu.versions, L"  V1|  V12|  V7|  V20|  V5|");
+    EXPECT_EQ(fromMenu.close, L"Ende");
+    EXPECT_EQ(fromMenu.version, L"Version 1.4");
+    EXPECT_NE(fromMenu.lines.find(L"\r\n1Mbit\r\n"), std::wstring::npos) << "memory size line";
+    EXPECT_EQ(std::count(fromMenu.lines.begin(), fromMenu.lines.end(), L'\n'), 10);
+    EXPECT_EQ(fromSystemMenu.versions, fromMenu.versions);
+    EXPECT_EQ(fromSystemMenu.close, fromMenu.close);
+    EXPECT_EQ(fromSystemMenu.lines.substr(0, 40), fromMenu.lines.substr(0, 40));
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+}

@@ -136,6 +136,37 @@ TEST_F(UsbFaults, FaultsFromTheEnvironmentApplyAtOpen) {
     EXPECT_TRUE(GoodAnswer(Send(h, ReadFrame(0), 34)));
 }
 
+TEST_F(UsbFaults, ControlFileIsTakenWhileTheDeviceIsInUse) {
+    const std::wstring control = TempFile(L"control.txt");
+    DeleteFileW(control.c_str());
+    SetEnv(L"USB_EMULATOR_CONTROL", control);
+    const int h = OpenStation();
+    ClearEnv(L"USB_EMULATOR_CONTROL");
+    ASSERT_NE(0, h);
+    EXPECT_TRUE(GoodAnswer(Send(h, ReadFrame(0), 34)));
+
+    // Two commands on two lines: the first frame after the file appears gets no answer, and the
+    // device is gone once one more frame has come.
+    FILE* f = _wfopen(control.c_str(), L"wb");
+    ASSERT_NE(f, nullptr);
+    fputs("fault no-reply 1\r\nunplug-after 2\n", f);
+    fclose(f);
+    Sleep(150);
+    EXPECT_TRUE(Send(h, ReadFrame(0), 34, 300).empty());
+    EXPECT_EQ(GetFileAttributesW(control.c_str()), INVALID_FILE_ATTRIBUTES) << "the file is removed when taken";
+    EXPECT_TRUE(GoodAnswer(Send(h, ReadFrame(0), 34)));
+    EXPECT_EQ(0, USBCheck(h));
+
+    // The presence check alone takes the file too.
+    f = _wfopen(control.c_str(), L"wb");
+    ASSERT_NE(f, nullptr);
+    fputs("plug", f);
+    fclose(f);
+    Sleep(150);
+    EXPECT_EQ(1, USBCheck(h));
+    DeleteFileW(control.c_str());
+}
+
 TEST_F(UsbFaults, UnknownOrMalformedCommandsAreRefused) {
     EXPECT_EQ(-1, USBEmulatorControl("fault sideways"));
     EXPECT_EQ(-1, USBEmulatorControl("slow"));

@@ -1,5 +1,6 @@
 #include "platform/chart/Chart.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -34,4 +35,30 @@ extern "C" double CChart_chartTime(int year, int month, int day, int hour, int m
     const int64_t seconds = days * 86400 + static_cast<int64_t>(hour) * 3600 +
                             static_cast<int64_t>(minute) * 60 + second;
     return static_cast<double>(seconds);
+}
+
+extern "C" CHARTDIR_API void CChart_splitTime(double chartTime, int* year, int* month, int* day, int* hour,
+                                              int* minute, int* second)
+{
+    // Beyond the years any int can hold, the time is cut to the nearest one that fits.
+    constexpr double LIMIT = 6.0e16;
+    const double clamped = chartTime != chartTime ? 0 : chartTime < -LIMIT ? -LIMIT : chartTime > LIMIT ? LIMIT : chartTime;
+    const int64_t seconds = static_cast<int64_t>(std::floor(clamped));
+    const int64_t days = FloorDiv(seconds, 86400);
+    const int64_t rest = seconds - days * 86400;
+    // Days from 0000-03-01, in 400-year eras.
+    const int64_t z = days + 306;
+    const int64_t era = FloorDiv(z, 146097);
+    const int64_t dayOfEra = z - era * 146097;
+    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
+    const int64_t m = monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9;
+    const int64_t y = yearOfEra + era * 400 + (m <= 2 ? 1 : 0);
+    if (year) *year = static_cast<int>(y);
+    if (month) *month = static_cast<int>(m);
+    if (day) *day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+    if (hour) *hour = static_cast<int>(rest / 3600);
+    if (minute) *minute = static_cast<int>(rest / 60 % 60);
+    if (second) *second = static_cast<int>(rest % 60);
 }

@@ -1,0 +1,149 @@
+// The main window's chart images: each maker of the display operations renders its chart from
+// the rolling histories into the image folder (display/MainCharts.h) and shows the file in its
+// picture control; the hand cursor over the chart pictures.
+#include "app/OrvelleDlg.h"
+
+#include "display/MainCharts.h"
+
+namespace {
+
+
+}  // namespace
+
+ChartFrame COrvelleDlg::ChartFrameFor(const CxStatic& picture, const char* file) const
+{
+    ChartFrame frame;
+    if (picture.m_hWnd) {
+        CRect rect;
+        picture.GetWindowRect(rect);
+        ScreenToClient(rect);
+        frame.width = rect.Width();
+        frame.height = rect.Height();
+    }
+    frame.path = std::string(m_imgFolderA) + file;
+    return frame;
+}
+
+void COrvelleDlg::ShowChartFile(CxStatic& picture, const char* file)
+{
+    std::wstring wide;
+    for (const char* p = file; *p; ++p)
+        wide += static_cast<wchar_t>(static_cast<unsigned char>(*p));
+    picture.LoadBitmapFile((m_imgFolder.str() + wide).c_str());
+}
+
+double COrvelleDlg::RecordDayEnd() const
+{
+    return ChartTimeOf(m_recordTime[RECORD_YEAR], m_recordTime[RECORD_MONTH], m_recordTime[RECORD_DAY], 23, 59, 59);
+}
+
+void COrvelleDlg::RenderChart(CxStatic& picture, const char* file, const std::function<bool(const ChartFrame&)>& draw)
+{
+    const ChartFrame frame = ChartFrameFor(picture, file);
+    draw(frame);
+    ShowChartFile(picture, file);
+}
+
+void COrvelleDlg::DrawPressureBarChart()
+{
+    const HistoryView pressure{m_pressureHistoryTimes, m_pressureHistoryValues, PRESSURE_HISTORY_SIZE, m_pressureHistoryCount};
+    RenderChart(m_pressureChart, PRESSURE_BAR_FILE,
+                [&](const ChartFrame& frame) { return DrawPressureBars(frame, pressure, m_language); });
+}
+
+void COrvelleDlg::DrawPressureLineChart()
+{
+    const HistoryView pressure{m_pressureHistoryTimes, m_pressureHistoryValues, PRESSURE_HISTORY_SIZE, m_pressureHistoryCount};
+    RenderChart(m_pressureChart, PRESSURE_LINE_FILE,
+                [&](const ChartFrame& frame) { return DrawPressureLine(frame, pressure, m_language); });
+}
+
+void COrvelleDlg::DrawUvBarChart()
+{
+    const HistoryView uv{m_uvHistoryTimes, m_uvHistoryValues, UV_HISTORY_SIZE, m_uvHistoryCount};
+    RenderChart(m_uvChart, UV_BAR_FILE, [&](const ChartFrame& frame) { return DrawUvBars(frame, uv); });
+}
+
+void COrvelleDlg::DrawUvLineChart()
+{
+    const HistoryView uv{m_uvHistoryTimes, m_uvHistoryValues, UV_HISTORY_SIZE, m_uvHistoryCount};
+    RenderChart(m_uvChart, UV_LINE_FILE, [&](const ChartFrame& frame) { return DrawUvLine(frame, uv, RecordChartTime()); });
+}
+
+void COrvelleDlg::DrawRainBarChart()
+{
+    const HistoryView rain{m_rainHistoryTimes, m_rainHistoryValues, RAIN_HISTORY_SIZE, m_rainHistoryCount};
+    RenderChart(m_rainChart, RAIN_BAR_FILE,
+                [&](const ChartFrame& frame) { return DrawRainBars(frame, rain, RecordDayEnd(), m_language); });
+}
+
+void COrvelleDlg::DrawRainLineChart()
+{
+    const HistoryView rain{m_rainHistoryTimes, m_rainHistoryValues, RAIN_HISTORY_SIZE, m_rainHistoryCount};
+    RenderChart(m_rainChart, RAIN_LINE_FILE, [&](const ChartFrame& frame) {
+        return DrawRainLine(frame, rain, RecordChartTime(), RecordDayEnd(), m_language);
+    });
+}
+
+void COrvelleDlg::DrawWindRoseChart()
+{
+    const HistoryView speeds{m_windHistoryTimes, m_windHistorySpeeds, WIND_HISTORY_SIZE, m_windHistoryCount};
+    RenderChart(m_windChart, WIND_ROSE_FILE, [&](const ChartFrame& frame) {
+        return DrawWindRose(frame, speeds, m_windHistoryDirections, m_language);
+    });
+}
+
+void COrvelleDlg::DrawWindSpeedBarChart()
+{
+    const HistoryView speeds{m_windHistoryTimes, m_windHistorySpeeds, WIND_HISTORY_SIZE, m_windHistoryCount};
+    RenderChart(m_windChart, WIND_BAR_FILE, [&](const ChartFrame& frame) {
+        return DrawWindSpeedBars(frame, speeds, RecordChartTime(), m_language, m_windSpeedBarValues);
+    });
+}
+
+void COrvelleDlg::DrawWindSpeedLineChart()
+{
+    const HistoryView speeds{m_windHistoryTimes, m_windHistorySpeeds, WIND_HISTORY_SIZE, m_windHistoryCount};
+    RenderChart(m_windChart, WIND_LINE_FILE,
+                [&](const ChartFrame& frame) { return DrawWindSpeedLine(frame, speeds, m_language); });
+}
+
+void COrvelleDlg::DrawWindDirectionBarChart()
+{
+    const HistoryView directions{m_windHistoryTimes, m_windHistoryDirections, WIND_HISTORY_SIZE, m_windHistoryCount};
+    RenderChart(m_windChart, WIND_BAR_FILE,
+                [&](const ChartFrame& frame) { return DrawWindDirectionBars(frame, directions, m_language); });
+}
+
+void COrvelleDlg::DrawWindDirectionChart()
+{
+    const HistoryView directions{m_windHistoryTimes, m_windHistoryDirections, WIND_HISTORY_SIZE, m_windHistoryCount};
+    RenderChart(m_windChart, WIND_DIRECTION_FILE,
+                [&](const ChartFrame& frame) { return DrawWindDirectionLine(frame, directions, m_language); });
+}
+
+void COrvelleDlg::DrawTemperatureChart()
+{
+    FillDewpointSeries();
+    TemperatureChartInput input;
+    input.size = SENSOR_HISTORY_SIZE;
+    for (int s = 0; s < SENSOR_COUNT && s < CHART_SENSORS; ++s) {
+        input.times[s] = m_sensorHistoryTimes[s];
+        input.series[0][s] = m_sensorHistoryTemperatures[SensorRow(s)];
+        input.series[1][s] = m_sensorHistoryHumidities[SensorRow(s)];
+        input.series[2][s] = m_sensorHistoryDewpoints[SensorRow(s)];
+        input.timeCounts[s] = m_sensorHistoryCounts[s];
+        input.humidityCounts[s] = m_humidityHistoryCounts[s];
+    }
+    input.shown = m_channelShown;
+    input.lineSettings = m_thdSettings;
+    RenderChart(m_temperatureChart, TEMPERATURE_FILE,
+                [&](const ChartFrame& frame) { return DrawTemperatureLines(frame, input, m_temperatureFactor); });
+}
+
+void COrvelleDlg::OnMouseMove(UINT flags, CPoint point)
+{
+    if (IsOnSmallChart(point))
+        ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+    CDialog::OnMouseMove(flags, point);
+}

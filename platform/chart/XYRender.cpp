@@ -1,0 +1,535 @@
+// XY charts: plot area, scales of the x axis and of every y axis, layers, axes with their labels
+// and titles, legend.
+#include "platform/chart/ChartRender.h"
+#include "platform/chart/ChartScale.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+using namespace Gdiplus;
+
+namespace {
+
+constexpr float TICK = 3;
+constexpr float DENSE_POINTS_PER_PIXEL = 1.5f;
+constexpr float LABEL_GAP = 2;
+constexpr double CHART_TIME_FLOOR = 1e9;  // x values above this are chart times (years after 32)
+
+const TextStyle kDefaultLabel{"", 8, Chart::TextColor, 0};
+
+struct Plot {
+    float x, y, w, h;
+};
+
+struct AxisView {
+    const AxisData* data = nullptr;
+    AxisScale scale;
+    bool category = false;     // labels at 0..n-1, each in the middle of its slot
+    bool vertical = true;
+    bool hasData = false;
+    float position = 0;        // x of a vertical axis line, y of the x axis line
+    int side = -1;             // -1 left (or bottom), 1 right
+};
+
+struct Range {
+    double lo = 0, hi = 0;
+    bool any = false;
+    void Add(double v)
+    {
+        if (!Drawable(v))
+            return;
+        lo = any ? std::min(lo, v) : v;
+        hi = any ? std::max(hi, v) : v;
+        any = true;
+    }
+};
+
+int AxisColour(const AxisData& axis) { return axis.axisColour == -1 ? 0x000000 : axis.axisColour; }
+
+const AxisData* LayerAxis(const ChartData& chart, const LayerData& layer)
+{
+    return layer.yAxis ? layer.yAxis : chart.yAxis;
+}
+
+int CategoryCount(const ChartData& chart)
+{
+    size_t count = chart.xAxis->hasLabels ? chart.xAxis->labels.size() : 0;
+    for (const LayerData* layer : chart.layers)
+        if (!layer->hasX)
+            count = std::max(count, layer->values.size());
+    return static_cast<int>(count);
+}
+
+bool HasBars(const ChartData& chart)
+{
+    return std::any_of(chart.layers.begin(), chart.layers.end(),
+                       [](const LayerData* l) { return l->kind == LayerKind::Bar || l->kind == LayerKind::Bar3; });
+}
+
+// Largest number of labels of the given sample width that fit along a length.
+int TicksFor(float length, float labelLength)
+{
+    return std::max(1, static_cast<int>(length / std::max(labelLength + 12, 16.0f)));
+}
+
+AxisView XScale(Canvas& canvas, const ChartData& chart, const Plot& plot)
+{
+    AxisView view;
+    view.data = chart.xAxis;
+    view.vertical = false;
+    const AxisData& axis = *chart.xAxis;
+    const TextStyle style = StyleWith(axis.labelStyle, axis.labelColour, kDefaultLabel);
+    const std::string sample = axis.labelFormat.empty() ? "00:00" : FormatLabel(axis.labelFormat, 6.3e10, AxisScale{});
+    const int maxTicks = TicksFor(plot.w, canvas.Measure(sample, style).Width);
+
+    Range xs;
+    bool anyX = false;
+    for (const LayerData* layer : chart.layers)
+        if (layer->hasX) {
+            anyX = true;
+            for (double v : layer->xValues)
+                xs.Add(v);
+        }
+    if (axis.dateScale) {
+        view.scale = DateScale(axis.lower, axis.upper, axis.majorStep, maxTicks);
+    } else if (axis.linearScale) {
+        view.scale = FixedLinearScale(axis.lower, axis.upper, axis.majorStep, maxTicks);
+    } else if (!anyX || axis.hasLabels) {
+        const int count = std::max(CategoryCount(chart), 1);
+        view.category = true;
+        const bool slots = HasBars(chart) || axis.hasLabels;
+        view.scale.lower = slots ? -0.5 : 0;
+        view.scale.upper = slots ? count - 0.5 : std::max(count - 1, 1);
+        for (int k = 0; k < count; ++k)
+            view.scale.ticks.push_back(k);
+    } else if (xs.any && xs.lo > CHART_TIME_FLOOR) {
+        view.scale = DateScale(xs.lo, xs.hi, 0, maxTicks);
+    } else if (xs.any) {
+        view.scale = FixedLinearScale(xs.lo, xs.hi, 0, maxTicks);
+    } else {
+        view.scale.ticks.clear();  // x data without a single value: an axis without labels
+    }
+    view.hasData = true;
+    view.position = plot.y + plot.h;
+    return view;
+}
+
+AxisView YScale(Canvas& canvas, const ChartData& chart, const AxisData* axis, const Plot& plot)
+{
+    AxisView view;
+    view.data = axis;
+    Range values;
+    bool bars = false;
+    for (const LayerData* layer : chart.layers) {
+        if (LayerAxis(chart, *layer) != axis)
+            continue;
+        for (double v : layer->values)
+            values.Add(v);
+        bars = bars || layer->kind != LayerKind::Line;
+    }
+    view.hasData = values.any;
+    const TextStyle style = StyleWith(axis->labelStyle, axis->labelColour, kDefaultLabel);
+    const float line = std::max(canvas.LineHeight(style), 6.0f);
+    const int maxTicks = std::max(1, static_cast<int>(plot.h / (line * 1.6f)));
+    if (axis->hasLabels && !axis->labels.empty()) {
+        view.category = true;
+        view.scale.lower = 0;
+        view.scale.upper = std::max<double>(axis->labels.size() - 1, 1);
+        for (size_t k = 0; k < axis->labels.size(); ++k)
+            view.scale.ticks.push_back(static_cast<double>(k));
+    } else if (axis->linearScale) {
+        view.scale = FixedLinearScale(axis->lower, axis->upper, axis->majorStep, maxTicks);
+    } else if (axis->dateScale) {
+        view.scale = DateScale(axis->lower, axis->upper, axis->majorStep, maxTicks);
+    } else if (values.any) {
+        // Bars stand on zero when zero is near their values (within a fifth of their reach).
+        const bool nearZero = (values.lo <= 0 && values.hi >= 0) || (values.lo > 0 && values.lo <= 0.8 * values.hi) ||
+                              (values.hi < 0 && values.hi >= 0.8 * values.lo);
+        view.scale = NiceLinearScale(values.lo, values.hi, maxTicks, bars && nearZero);
+    } else {
+        view.scale = NiceLinearScale(0, 10, std::min(maxTicks, 5), true);
+    }
+    return view;
+}
+
+float MapX(const AxisView& x, const Plot& plot, double v)
+{
+    const double span = x.scale.upper - x.scale.lower;
+    return static_cast<float>(plot.x + (v - x.scale.lower) / (span > 0 ? span : 1) * plot.w);
+}
+
+float MapY(const AxisView& y, const Plot& plot, double v)
+{
+    const double span = y.scale.upper - y.scale.lower;
+    return static_cast<float>(plot.y + plot.h - (v - y.scale.lower) / (span > 0 ? span : 1) * plot.h);
+}
+
+std::string LabelText(const AxisView& view, size_t k)
+{
+    const AxisData& axis = *view.data;
+    if (view.category) {
+        if (axis.hasLabels)
+            return k < axis.labels.size() ? axis.labels[k] : std::string();
+        return axis.labelFormat.empty() ? std::string() : FormatLabel(axis.labelFormat, view.scale.ticks[k], view.scale);
+    }
+    return FormatLabel(axis.labelFormat, view.scale.ticks[k], view.scale);
+}
+
+void DrawPlotBackground(Canvas& canvas, const PlotAreaData& area, const Plot& plot, const AxisView* bands)
+{
+    canvas.FillRect(plot.x, plot.y, plot.w, plot.h, area.bgColour);
+    if (!bands || area.altBgColour == -1 || !canvas.Visible(area.altBgColour))
+        return;
+    const std::vector<double>& ticks = bands->scale.ticks;
+    for (size_t k = 0; k + 1 < ticks.size(); k += 2) {
+        const float top = MapY(*bands, plot, ticks[k + 1]);
+        const float bottom = MapY(*bands, plot, ticks[k]);
+        canvas.FillRect(plot.x, std::max(top, plot.y), plot.w, std::min(bottom, plot.y + plot.h) - std::max(top, plot.y),
+                        area.altBgColour);
+    }
+}
+
+void DrawGrid(Canvas& canvas, const PlotAreaData& area, const Plot& plot, const AxisView& x, const AxisView* y)
+{
+    if (y && area.hGridColour != -1)
+        for (double tick : y->scale.ticks) {
+            const float py = std::round(MapY(*y, plot, tick)) + 0.5f;
+            canvas.DrawLine(plot.x, py, plot.x + plot.w, py, area.hGridColour, 1);
+        }
+    if (area.vGridColour != -1)
+        for (double tick : x.scale.ticks) {
+            const float px = std::round(MapX(x, plot, tick)) + 0.5f;
+            canvas.DrawLine(px, plot.y, px, plot.y + plot.h, area.vGridColour, 1);
+        }
+}
+
+// The points of a line in pixels; at most four per pixel column (first, lowest, highest, last),
+// a new run wherever a value is missing.
+std::vector<std::vector<PointF>> LineRuns(const LayerData& layer, const AxisView& x, const AxisView& y, const Plot& plot)
+{
+    std::vector<std::vector<PointF>> runs(1);
+    const size_t count = layer.hasX ? std::min(layer.values.size(), layer.xValues.size()) : layer.values.size();
+    struct Column {
+        int pixel = 0;
+        PointF first, low, high, last;
+        size_t lowAt = 0, highAt = 0;
+        bool open = false;
+    } column;
+    auto flush = [&runs, &column]() {
+        if (!column.open)
+            return;
+        std::vector<PointF>& run = runs.back();
+        run.push_back(column.first);
+        if (column.lowAt <= column.highAt) {
+            run.push_back(column.low);
+            run.push_back(column.high);
+        } else {
+            run.push_back(column.high);
+            run.push_back(column.low);
+        }
+        run.push_back(column.last);
+        column.open = false;
+    };
+    for (size_t i = 0; i < count; ++i) {
+        const double xv = layer.hasX ? layer.xValues[i] : static_cast<double>(i);
+        const double yv = layer.values[i];
+        if (!Drawable(xv) || !Drawable(yv)) {
+            flush();
+            if (!runs.back().empty())
+                runs.emplace_back();
+            continue;
+        }
+        const PointF p(MapX(x, plot, xv), MapY(y, plot, yv));
+        const int pixel = static_cast<int>(std::floor(p.X));
+        if (column.open && pixel == column.pixel) {
+            if (p.Y > column.low.Y) {
+                column.low = p;
+                column.lowAt = i;
+            }
+            if (p.Y < column.high.Y) {
+                column.high = p;
+                column.highAt = i;
+            }
+            column.last = p;
+            continue;
+        }
+        flush();
+        column.open = true;
+        column.pixel = pixel;
+        column.first = column.low = column.high = column.last = p;
+        column.lowAt = column.highAt = i;
+    }
+    flush();
+    for (auto& run : runs) {  // drop repeated points
+        run.erase(std::unique(run.begin(), run.end(),
+                              [](const PointF& a, const PointF& b) { return a.X == b.X && a.Y == b.Y; }),
+                  run.end());
+    }
+    return runs;
+}
+
+void DrawLineLayer(Canvas& canvas, const LayerData& layer, const AxisView& x, const AxisView& y, const Plot& plot)
+{
+    if (layer.lineWidth <= 0)
+        return;
+    for (const std::vector<PointF>& run : LineRuns(layer, x, y, plot)) {
+        if (run.size() == 1) {
+            GraphicsPath dot;
+            const float r = std::max(1.0f, layer.lineWidth / 2.0f);
+            dot.AddEllipse(run[0].X - r, run[0].Y - r, 2 * r, 2 * r);
+            canvas.FillPath(dot, canvas.Resolve(layer.colour));
+        } else if (run.size() > DENSE_POINTS_PER_PIXEL * plot.w) {
+            // A dense line (several points per pixel column) looks the same without smoothing and
+            // draws many times faster.
+            canvas.DrawDenseLines(run, layer.colour, layer.lineWidth, plot.x, plot.y, plot.w, plot.h);
+        } else {
+            canvas.DrawLines(run, layer.colour, static_cast<float>(layer.lineWidth));
+        }
+    }
+}
+
+float Baseline(const AxisView& y, const Plot& plot)
+{
+    const double base = std::clamp(0.0, y.scale.lower, y.scale.upper);
+    return MapY(y, plot, base);
+}
+
+void DrawAreaLayer(Canvas& canvas, const LayerData& layer, const AxisView& x, const AxisView& y, const Plot& plot)
+{
+    const float base = Baseline(y, plot);
+    for (const std::vector<PointF>& run : LineRuns(layer, x, y, plot)) {
+        if (run.size() < 2)
+            continue;
+        std::vector<PointF> shape = run;
+        shape.emplace_back(run.back().X, base);
+        shape.emplace_back(run.front().X, base);
+        GraphicsPath path;
+        path.AddPolygon(shape.data(), static_cast<int>(shape.size()));
+        canvas.FillPath(path, layer.colour);
+        Pen edge(canvas.Shade(layer.colour, 0.7f), static_cast<float>(std::max(layer.lineWidth, 1)));
+        canvas.G().DrawLines(&edge, run.data(), static_cast<int>(run.size()));
+    }
+}
+
+// One bar: a flat box, a 3-D box, or a cylinder for the round shape.
+void DrawBar(Canvas& canvas, int colour, float left, float right, float top, float bottom, int depth, bool round)
+{
+    if (bottom < top)
+        std::swap(top, bottom);
+    const float w = right - left, h = bottom - top;
+    if (w <= 0)
+        return;
+    const Color dark = canvas.Shade(colour, 0.65f);
+    const Color light = canvas.Shade(colour, 1.45f);
+    if (round) {
+        // A cylinder: the body shaded across, an ellipse as its top.
+        const float rim = std::max(2.0f, std::min(w * 0.35f, static_cast<float>(depth > 0 ? depth : 3)));
+        GraphicsPath body;
+        body.AddArc(left, bottom - rim / 2, w, rim, 0, 180);
+        body.AddLine(left, bottom, left, top);
+        body.AddArc(left, top - rim / 2, w, rim, 180, -180);
+        body.CloseFigure();
+        LinearGradientBrush shading(PointF(left - 1, 0), PointF(right + 1, 0), light, dark);
+        REAL factors[] = {0.3f, 0.0f, 0.55f, 1.0f};
+        REAL positions[] = {0.0f, 0.3f, 0.7f, 1.0f};
+        shading.SetBlend(factors, positions, 4);
+        canvas.G().FillPath(&shading, &body);
+        SolidBrush cap(light);
+        canvas.G().FillEllipse(&cap, left, top - rim / 2, w, rim);
+        Pen edge(dark, 1);
+        canvas.G().DrawEllipse(&edge, left, top - rim / 2, w, rim);
+        return;
+    }
+    if (depth > 0) {
+        const float d = static_cast<float>(depth);
+        const PointF topFace[] = {PointF(left, top), PointF(left + d, top - d), PointF(right + d, top - d),
+                                  PointF(right, top)};
+        const PointF sideFace[] = {PointF(right, top), PointF(right + d, top - d), PointF(right + d, bottom - d),
+                                   PointF(right, bottom)};
+        SolidBrush topBrush(light), sideBrush(dark);
+        canvas.G().FillPolygon(&topBrush, topFace, 4);
+        canvas.G().FillPolygon(&sideBrush, sideFace, 4);
+    }
+    canvas.FillRect(left, top, w, std::max(h, 0.5f), colour);
+    Pen edge(dark, 1);
+    canvas.G().DrawRectangle(&edge, left, top, w, h);
+}
+
+void DrawBarLayer(Canvas& canvas, const LayerData& layer, const AxisView& x,
+                  const AxisView& y, const Plot& plot)
+{
+    const size_t count = layer.hasX ? std::min(layer.values.size(), layer.xValues.size()) : layer.values.size();
+    if (count == 0)
+        return;
+    const float slot = x.category ? plot.w / static_cast<float>(std::max(x.scale.upper - x.scale.lower, 1.0))
+                                  : plot.w / static_cast<float>(count);
+    const float width = layer.barWidth > 0 ? static_cast<float>(layer.barWidth) : std::max(1.0f, slot * 0.6f);
+    const float base = Baseline(y, plot);
+    for (size_t i = 0; i < count; ++i) {
+        const double xv = layer.hasX ? layer.xValues[i] : static_cast<double>(i);
+        const double value = layer.values[i];
+        if (!Drawable(xv) || !Drawable(value))
+            continue;
+        const float centre = MapX(x, plot, xv);
+        const float top = MapY(y, plot, std::clamp(value, y.scale.lower, y.scale.upper));
+        const int colour = layer.kind == LayerKind::Bar3 ? Chart::DataColor + static_cast<int>(i) : layer.colour;
+        DrawBar(canvas, colour, centre - width / 2, centre + width / 2, top, base, layer.depth,
+                layer.barShape == Chart::CircleShape);
+    }
+}
+
+// Labels along the x axis, skipping any that would touch the one before.
+void DrawXAxis(Canvas& canvas, const AxisView& x, const Plot& plot)
+{
+    const AxisData& axis = *x.data;
+    const int colour = AxisColour(axis);
+    const float width = static_cast<float>(std::max(axis.width, 1));
+    canvas.DrawLine(plot.x, x.position, plot.x + plot.w, x.position, colour, width);
+    const TextStyle style = StyleWith(axis.labelStyle, axis.labelColour, kDefaultLabel);
+    const int tickColour = axis.tickColour == -1 ? colour : axis.tickColour;
+    float lastRight = -1e9f;
+    float labelsBottom = x.position + TICK;
+    for (size_t k = 0; k < x.scale.ticks.size(); ++k) {
+        const float px = MapX(x, plot, x.scale.ticks[k]);
+        if (px < plot.x - 0.5f || px > plot.x + plot.w + 0.5f)
+            continue;
+        canvas.DrawLine(px, x.position, px, x.position + TICK, tickColour, 1);
+        const std::string text = LabelText(x, k);
+        if (text.empty() || text.find_first_not_of(' ') == std::string::npos)
+            continue;
+        const SizeF size = canvas.Measure(text, style);
+        const float left = px - size.Width / 2;
+        if (left < lastRight + 3)
+            continue;
+        canvas.DrawText(text, style, left, x.position + TICK + LABEL_GAP);
+        lastRight = left + size.Width;
+        labelsBottom = std::max(labelsBottom, x.position + TICK + LABEL_GAP + size.Height);
+    }
+    if (axis.title && !axis.title->text.empty()) {
+        TextStyle titleStyle = StyleWith(axis.title, axis.titleColour, kDefaultLabel);
+        const SizeF size = canvas.Measure(axis.title->text, titleStyle);
+        canvas.DrawText(axis.title->text, titleStyle, plot.x + (plot.w - size.Width) / 2, labelsBottom + 2);
+    }
+}
+
+void DrawYAxis(Canvas& canvas, const AxisView& y, const Plot& plot)
+{
+    const AxisData& axis = *y.data;
+    const int colour = AxisColour(axis);
+    const float width = static_cast<float>(std::max(axis.width, 1));
+    const float at = y.position;
+    canvas.DrawLine(at, plot.y, at, plot.y + plot.h, colour, width);
+    const TextStyle style = StyleWith(axis.labelStyle, axis.labelColour, kDefaultLabel);
+    const int tickColour = axis.tickColour == -1 ? colour : axis.tickColour;
+    float widest = 0;
+    float lastTop = 1e9f;
+    for (size_t k = 0; k < y.scale.ticks.size(); ++k) {
+        const float py = MapY(y, plot, y.scale.ticks[k]);
+        if (py < plot.y - 0.5f || py > plot.y + plot.h + 0.5f)
+            continue;
+        canvas.DrawLine(at, py, at + y.side * TICK, py, tickColour, 1);
+        const std::string text = LabelText(y, k);
+        if (text.empty())
+            continue;
+        const SizeF size = canvas.Measure(text, style);
+        const float top = py - size.Height / 2;
+        if (top + size.Height > lastTop + 1)
+            continue;  // would touch the label below
+        const float left = y.side < 0 ? at - TICK - LABEL_GAP - size.Width : at + TICK + LABEL_GAP;
+        canvas.DrawText(text, style, left, top);
+        lastTop = top;
+        widest = std::max(widest, size.Width);
+    }
+    if (!axis.title || axis.title->text.empty())
+        return;
+    TextStyle titleStyle = StyleWith(axis.title, axis.titleColour, kDefaultLabel);
+    const int alignment = axis.title->alignment;
+    if (alignment == Chart::TopLeft2 || alignment == Chart::TopRight2 || alignment == Chart::TopLeft ||
+        alignment == Chart::TopRight || alignment == Chart::Top) {
+        // Horizontal, above the axis's top end: TopLeft2 ends at the axis, TopRight2 starts there.
+        const SizeF size = canvas.Measure(axis.title->text, titleStyle);
+        const bool leftward = alignment == Chart::TopLeft2 || alignment == Chart::TopLeft;
+        const float left = alignment == Chart::Top ? at - size.Width / 2 : leftward ? at - size.Width : at;
+        canvas.DrawText(axis.title->text, titleStyle, left, plot.y - axis.titleGap - size.Height);
+        return;
+    }
+    titleStyle.angle = y.side < 0 ? 90 : 270;
+    const SizeF size = canvas.Measure(axis.title->text, titleStyle);
+    const float gap = TICK + LABEL_GAP + widest + 3;
+    const float left = y.side < 0 ? at - gap - size.Width : at + gap;
+    canvas.DrawText(axis.title->text, titleStyle, left, plot.y + (plot.h - size.Height) / 2);
+}
+
+Plot PlotOf(const ChartData& chart)
+{
+    const PlotAreaData& area = chart.plot;
+    if (area.set)
+        return Plot{static_cast<float>(area.x), static_cast<float>(area.y), static_cast<float>(std::max(area.width, 1)),
+                    static_cast<float>(std::max(area.height, 1))};
+    return Plot{50, 30, static_cast<float>(std::max(chart.width - 100, 1)), static_cast<float>(std::max(chart.height - 70, 1))};
+}
+
+}  // namespace
+
+void RenderXY(Canvas& canvas, const ChartData& chart)
+{
+    const Plot plot = PlotOf(chart);
+    const AxisView x = XScale(canvas, chart, plot);
+
+    std::map<const AxisData*, AxisView> ys;
+    AxisView primary = YScale(canvas, chart, chart.yAxis, plot);
+    primary.position = plot.x;
+    primary.side = -1;
+    ys[chart.yAxis] = primary;
+    AxisView secondary = YScale(canvas, chart, chart.yAxis2, plot);
+    if (!secondary.hasData && !chart.yAxis2->hasLabels) {
+        secondary.scale = primary.scale;  // mirrors the primary axis
+        secondary.category = primary.category;
+    }
+    secondary.position = plot.x + plot.w;
+    secondary.side = 1;
+    ys[chart.yAxis2] = secondary;
+    for (const AxisData* extra : chart.extraAxes) {
+        AxisView view = YScale(canvas, chart, extra, plot);
+        view.side = extra->alignment == Chart::Right ? 1 : -1;
+        view.position = view.side > 0 ? plot.x + plot.w + extra->offset : plot.x - extra->offset;
+        ys[extra] = view;
+    }
+
+    DrawPlotBackground(canvas, chart.plot, plot, &primary);
+    DrawGrid(canvas, chart.plot, plot, x, &primary);
+
+    const GraphicsState saved = canvas.G().Save();
+    canvas.G().SetClip(RectF(plot.x - 1, plot.y - 30, plot.w + 32, plot.h + 31));
+    for (const LayerData* layer : chart.layers) {
+        const AxisView& y = ys[LayerAxis(chart, *layer)];
+        switch (layer->kind) {
+        case LayerKind::Line:
+            DrawLineLayer(canvas, *layer, x, y, plot);
+            break;
+        case LayerKind::Area:
+            DrawAreaLayer(canvas, *layer, x, y, plot);
+            break;
+        case LayerKind::Bar:
+        case LayerKind::Bar3:
+            DrawBarLayer(canvas, *layer, x, y, plot);
+            break;
+        }
+    }
+    canvas.G().Restore(saved);
+
+    const int edge = chart.plot.edgeColour == -1 ? 0x808080 : chart.plot.edgeColour;
+    canvas.DrawRect(plot.x, plot.y, plot.w, plot.h, edge, 1);
+    DrawXAxis(canvas, x, plot);
+    DrawYAxis(canvas, ys[chart.yAxis], plot);
+    const AxisView& y2 = ys[chart.yAxis2];
+    const bool y2Used = y2.hasData || chart.yAxis2->styled || chart.yAxis2->hasLabels ||
+                        (chart.yAxis2->title && !chart.yAxis2->title->text.empty());
+    if (y2Used)
+        DrawYAxis(canvas, y2, plot);
+    for (const AxisData* extra : chart.extraAxes)
+        DrawYAxis(canvas, ys[extra], plot);
+
+    DrawLayerLegend(canvas, chart);
+}

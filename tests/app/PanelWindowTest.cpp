@@ -1,0 +1,305 @@
+// The main window's panels on screen: controls on their elements, the frames' font, the painted
+// labels and the clock in two languages, the control colours, and the all-sensor chart window
+// shown by a click on a small chart and closed by its button.
+//
+// The main dialog writes its settings files beside its program, so the checks run in a copy of
+// this program in a folder of its own (PanelWindowChild.*, started by PanelWindow.InAFolderOfItsOwn).
+#include "app/OrvelleDlg.h"
+#include "display/PanelLabels.h"
+#include "tests/app/OwnFolderRun.h"
+#include "texts/TextTables.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool InChild() { return std::getenv("ORVELLE_PANEL_CHILD") != nullptr; }
+
+std::wstring ProgramFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.rfind(L'\\') + 1);
+}
+
+void WriteLanguage(int language)
+{
+    FILE* file = _wfopen((ProgramFolder() + L"rLanguageSetting.dat").c_str(), L"wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(&language, sizeof language, 1, file);
+    std::fclose(file);
+}
+
+void Pump(int milliseconds)
+{
+    const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
+    while (static_cast<int>(end - ::GetTickCount()) > 0) {
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        ::Sleep(10);
+    }
+}
+
+// The main dialog in the given language, without its connection, polling and saving timers (the
+// test drives the window itself); the clock keeps ticking.
+std::unique_ptr<COrvelleDlg> OpenMainWindow(int language)
+{
+    WriteLanguage(language);
+    auto dialog = std::make_unique<COrvelleDlg>();
+    if (!dialog->Create(IDD_ORVELLE_DIALOG))
+        return nullptr;
+    for (UINT_PTR timer : {TIMER_CONNECTION, TIMER_FORECAST_ICON, TIMER_POLL, TIMER_AUTO_SAVE})
+        dialog->KillTimer(timer);
+    dialog->ShowWindow(SW_SHOW);
+    Pump(300);
+    return dialog;
+}
+
+RECT ClientRectOf(HWND dialog, int controlId)
+{
+    RECT r{};
+    ::GetWindowRect(::GetDlgItem(dialog, controlId), &r);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Pixels of the dialog's client area as shown on the screen, 0x00RRGGBB.
+class Capture {
+public:
+    explicit Capture(HWND dialog)
+    {
+        RECT client{};
+        ::GetClientRect(dialog, &client);
+        m_width = client.right;
+        m_height = client.bottom;
+        POINT origin{0, 0};
+        ::ClientToScreen(dialog, &origin);
+        HDC screen = ::GetDC(nullptr);
+        HDC memory = ::CreateCompatibleDC(screen);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), m_width, -m_height, 1, 32, BI_RGB};
+        void* bits = nullptr;
+        HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        ::BitBlt(memory, 0, 0, m_width, m_height, screen, origin.x, origin.y, SRCCOPY);
+        m_pixels.assign(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + m_width * m_height);
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        ::ReleaseDC(nullptr, screen);
+    }
+
+    // Dark pixels (text) in a rectangle of the client area.
+    int DarkPixels(int left, int top, int right, int bottom) const
+    {
+        int dark = 0;
+        for (int y = std::max(top, 0); y < std::min(bottom, m_height); ++y) {
+            for (int x = std::max(left, 0); x < std::min(right, m_width); ++x) {
+                const DWORD p = m_pixels[static_cast<std::size_t>(y) * m_width + x];
+                dark += ((p >> 16) & 0xFF) < 90 && ((p >> 8) & 0xFF) < 90 && (p & 0xFF) < 90;
+            }
+        }
+        return dark;
+    }
+    DWORD At(int x, int y) const { return m_pixels[static_cast<std::size_t>(y) * m_width + x] & 0xFFFFFF; }
+
+private:
+    int m_width = 0, m_height = 0;
+    std::vector<DWORD> m_pixels;
+};
+
+void CheckPaintedLabelsAndClock(int language)
+{
+    auto dialog = OpenMainWindow(language);
+    ASSERT_TRUE(dialog);
+    Pump(300);
+    const Capture shown(dialog->m_hWnd);
+    // The window's own colour behind the panels.
+    EXPECT_EQ(shown.At(dialog->m_elemX[52] + 200, dialog->m_elemY[52] + 60), 0xECE9D8u);
+    // Every painted label of a shown box left its text at its place.
+    for (int k : kPaintedLabels) {
+        const std::wstring caption = dialog->m_elemCaption[k].str();
+        if (caption.empty() || caption == L"null" || dialog->IsHidden(k))
+            continue;
+        const LabelFont font = PanelLabelFont(k, language);
+        const int x = dialog->m_elemX[k], y = dialog->m_elemY[k];
+        const int dark = font.escapement ? shown.DarkPixels(x, y - 30, x + font.height, y)
+                                         : shown.DarkPixels(x, y, x + 30, y + font.height);
+        EXPECT_GT(dark, 3) << "language " << language << ": no text of element " << k << " \"" << ui::NarrowAcp(caption.c_str())
+                           << "\"";
+    }
+    // Frame captions in the language, and the clock: date, weekday, time and seconds.
+    wchar_t frame[64] = {};
+    ::GetDlgItemTextW(dialog->m_hWnd, 1000, frame, 64);
+    EXPECT_STREQ(frame, PanelLabelsFor(language)[0]);
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    EXPECT_EQ(dialog->m_weekdayText.m_text.str(), WeekdayNamesFor(language)[now.wDayOfWeek]);
+    const std::wstring firstSeconds = dialog->m_panelStatic[4].m_text.str();
+    EXPECT_EQ(firstSeconds.size(), 2u);
+    EXPECT_GT(shown.DarkPixels(757, 635, 860, 672), 50);  // the time's digits
+    Pump(2100);
+    EXPECT_NE(dialog->m_panelStatic[4].m_text.str(), firstSeconds) << "the clock does not tick";
+    dialog->DestroyWindow();
+}
+
+}  // namespace
+
+TEST(PanelWindow, InAFolderOfItsOwn)
+{
+    if (InChild())
+        GTEST_SKIP() << "the started copy runs the checks";
+    const std::wstring folder = FreshTempFolder(L"orvelle_panels_");
+    EXPECT_EQ(RunCopyInFolder(folder, L"PanelWindowChild.*", L"ORVELLE_PANEL_CHILD", 180), 0)
+        << "the panel checks failed in the started copy (its output is above)";
+    RemoveTree(folder);
+}
+
+TEST(PanelWindowChild, ControlsSitOnTheirElementsAndTheFramesShareOneBoldFont)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    auto dialog = OpenMainWindow(LANGUAGE_ENGLISH);
+    ASSERT_TRUE(dialog);
+    const HWND window = dialog->m_hWnd;
+    for (const ElementControl& v : kValueFields) {
+        const RECT r = ClientRectOf(window, v.control);
+        EXPECT_EQ(r.left, dialog->m_elemX[v.element]) << v.control;
+        EXPECT_EQ(r.top, dialog->m_elemY[v.element]) << v.control;
+        EXPECT_EQ(r.right - r.left, dialog->m_elemW[v.element]) << v.control;
+    }
+    // A box switched off lies beyond the client area (the UV box is off by default).
+    EXPECT_EQ(dialog->m_showUv, 0);
+    EXPECT_GE(ClientRectOf(window, 1009).left, dialog->m_clientWidth + 100);
+
+    const HFONT bold = reinterpret_cast<HFONT>(::SendDlgItemMessageW(window, 1000, WM_GETFONT, 0, 0));
+    ASSERT_NE(bold, nullptr);
+    EXPECT_EQ(bold, static_cast<HFONT>(dialog->m_frameFont.m_hObject));
+    EXPECT_NE(reinterpret_cast<HFONT>(::SendDlgItemMessageW(window, 1016, WM_GETFONT, 0, 0)), bold);
+
+    // A language change: the frames show the new captions, still with the same living font.
+    dialog->m_language = LANGUAGE_GERMAN;
+    dialog->SelectLanguageLayout(LANGUAGE_GERMAN);
+    dialog->ApplyPanelLayout(true);
+    wchar_t caption[64] = {};
+    ::GetDlgItemTextW(window, 1024, caption, 64);
+    EXPECT_STREQ(caption, L"Regen");
+    EXPECT_EQ(reinterpret_cast<HFONT>(::SendDlgItemMessageW(window, 1024, WM_GETFONT, 0, 0)), bold);
+    LOGFONTW font{};
+    EXPECT_EQ(::GetObjectW(bold, sizeof font, &font), static_cast<int>(sizeof font));
+    EXPECT_EQ(font.lfWeight, 700);
+    EXPECT_EQ(dialog->m_elemCaption[ELEM_FIRST_SENSOR_NAME].str(), dialog->m_channelName[0]);
+
+    // Switching off the rain box moves its controls away, relays only the lower panel, and leaves
+    // none of its painted labels behind.
+    Pump(300);
+    const RECT rainTotalLabel{dialog->m_elemX[118], dialog->m_elemY[118] + 4, dialog->m_elemX[118] + 60,
+                              dialog->m_elemY[118] + 12};
+    EXPECT_GT(Capture(window).DarkPixels(rainTotalLabel.left, rainTotalLabel.top, rainTotalLabel.right,
+                                         rainTotalLabel.bottom), 3);
+    dialog->m_showRain = 0;
+    const int upperBefore = dialog->m_appliedUpperVariant;
+    dialog->ApplyPanelLayout(false);
+    Pump(300);
+    EXPECT_EQ(dialog->m_appliedUpperVariant, upperBefore);
+    EXPECT_EQ(dialog->m_appliedLowerVariant, 6);
+    EXPECT_GE(ClientRectOf(window, 1098).left, dialog->m_clientWidth + 100);
+    EXPECT_EQ(ClientRectOf(window, 1011).top, dialog->m_elemY[128]);
+    EXPECT_EQ(Capture(window).DarkPixels(rainTotalLabel.left, rainTotalLabel.top, rainTotalLabel.right,
+                                         rainTotalLabel.bottom), 0);
+
+    // The German sea-level field is narrower: its font leaves room for a four-digit reading.
+    HDC dc = ::GetDC(window);
+    HGDIOBJ old = ::SelectObject(dc, dialog->m_seaLevelPressureText.m_font.m_hObject);
+    SIZE reading{};
+    ::GetTextExtentPoint32W(dc, L"1013.2", 6, &reading);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(window, dc);
+    EXPECT_LE(reading.cx, ClientRectOf(window, 1002).right - ClientRectOf(window, 1002).left);
+    dialog->DestroyWindow();
+}
+
+TEST(PanelWindowChild, AClickOnASmallChartShowsTheChartWindowAndItsCloseButtonBringsThePanelsBack)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    auto dialog = OpenMainWindow(LANGUAGE_ENGLISH);
+    ASSERT_TRUE(dialog);
+    const HWND window = dialog->m_hWnd;
+    const HWND chartWindow = dialog->m_pAllChartDlg->m_hWnd;
+    ASSERT_NE(chartWindow, nullptr);
+    const RECT rain = ClientRectOf(window, 1045);
+    auto click = [&](LONG x, LONG y) { ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); };
+
+    // During the download nothing happens.
+    ASSERT_EQ(dialog->m_downloading.load(), 1);
+    click(rain.left + 5, rain.top + 5);
+    EXPECT_FALSE(::IsWindowVisible(chartWindow));
+
+    // The right and bottom edges miss, outside the charts nothing happens.
+    dialog->m_downloading = 0;
+    click(rain.right, rain.top + 5);
+    click(rain.left + 5, rain.bottom);
+    click(5, 5);
+    EXPECT_FALSE(::IsWindowVisible(chartWindow));
+    EXPECT_EQ(dialog->m_bigChartShown, 0);
+
+    // The top left pixel hits: the chart window covers the panels, their controls are hidden,
+    // the status strip and the clock stay.
+    click(rain.left, rain.top);
+    EXPECT_TRUE(::IsWindowVisible(chartWindow));
+    EXPECT_EQ(dialog->m_bigChartShown, 1);
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(window, 1000)));
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(window, 1098)));
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(window, 1109)));
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(window, 1097)));
+
+    // Its close button: hidden again, the panels back and laid out.
+    const HWND close = ::GetDlgItem(chartWindow, IDC_ALL_CHART_CLOSE);
+    ::SendMessageW(chartWindow, WM_COMMAND, MAKEWPARAM(IDC_ALL_CHART_CLOSE, BN_CLICKED), reinterpret_cast<LPARAM>(close));
+    EXPECT_FALSE(::IsWindowVisible(chartWindow));
+    EXPECT_EQ(dialog->m_bigChartShown, 0);
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(window, 1000)));
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(window, 1098)));
+    EXPECT_EQ(ClientRectOf(window, 1045).left, rain.left);
+    dialog->DestroyWindow();
+}
+
+TEST(PanelWindowChild, FramesCheckBoxesAndTextsAreDrawnOnTheWindowsOwnColour)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    auto dialog = OpenMainWindow(LANGUAGE_ENGLISH);
+    ASSERT_TRUE(dialog);
+    HDC dc = ::GetDC(dialog->m_hWnd);
+    for (int id : {1000, 1035, 1109, 1098}) {
+        ::SetBkMode(dc, OPAQUE);
+        const LRESULT brush = ::SendMessageW(dialog->m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                             reinterpret_cast<LPARAM>(::GetDlgItem(dialog->m_hWnd, id)));
+        EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), dialog->m_bkBrush) << id;
+        EXPECT_EQ(::GetBkMode(dc), TRANSPARENT) << id;
+    }
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(::SendMessageW(dialog->m_hWnd, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                                      reinterpret_cast<LPARAM>(dialog->m_hWnd))),
+              dialog->m_bkBrush);
+    ::ReleaseDC(dialog->m_hWnd, dc);
+    dialog->DestroyWindow();
+}
+
+TEST(PanelWindowChild, PaintedLabelsAndTheTickingClockInEnglishAndGerman)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    CheckPaintedLabelsAndClock(LANGUAGE_ENGLISH);
+    CheckPaintedLabelsAndClock(LANGUAGE_GERMAN);
+}
