@@ -91,3 +91,7 @@
 
 // ---- Panel layout: the all-sensor chart window's close button -----------------------------------------
 #define IDC_ALL_CHART_CLOSE 1139
+
+// ---- Display units and the temperature, humidity and dewpoint lines (res/UnitAndLineDialogs.rc) ----
+#define IDD_DISPLAYING_UNIT 109
+#define IDD_THD_LINES 110

@@ -145,7 +145,8 @@ void OnDialogScriptTimer(CDialog& dialog, UINT_PTR timer)
     dialog.KillTimer(timer);
     // The display activates a new window a little after it is shown; a script that ran before
     // that would lose its focus and keys to the activation. Wait for it (at most a few seconds).
-    if (timer == DIALOG_SCRIPT_TIMER && ::GetForegroundWindow() != dialog.m_hWnd) {
+    if (timer == DIALOG_SCRIPT_TIMER &&
+        (!::IsWindowVisible(dialog.m_hWnd) || ::GetForegroundWindow() != dialog.m_hWnd)) {
         const UINT_PTR waited = reinterpret_cast<UINT_PTR>(::GetPropW(dialog.m_hWnd, kWaitProperty)) + 1;
         if (waited < ACTIVATION_WAIT_TICKS) {
             ::SetPropW(dialog.m_hWnd, kWaitProperty, reinterpret_cast<HANDLE>(waited));
