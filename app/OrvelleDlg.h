@@ -168,8 +168,14 @@ public:
     void BuildRainCaptions() override;
     void BuildWindCaptions() override;
     void UpdateClock() override;
-    // The all-sensor chart window was closed.
+    // ---- the all-sensor chart window (OrvelleDlgPaint.cpp) ----------------------------------------
+    // It was closed: the panels come back.
     void OnAllChartClosed() override;
+    const int* ChartLineSettings() const override { return m_thdSettings; }
+    ChartUnitFactors ChartUnits() const override;
+    double CurrentReadingChartTime() const override { return RecordChartTime(); }
+    // After the history download: its period and series (on the window's thread).
+    void SetAllChartTimeWindowFromLastRecord() override;
     PanelSwitches CurrentPanelSwitches() const;
     // The point (client coordinates) lies on one of the five small charts (their right and bottom
     // edges excluded).

@@ -273,8 +273,9 @@ BOOL COrvelleDlg::OnInitDialog()
     // 19. The all-sensor chart window, hidden.
     m_pAllChartDlg = new CShowAllChartDlg;
     m_pAllChartDlg->m_pMainDlg = this;
-    m_pAllChartDlg->m_pOwner = this;
     m_pAllChartDlg->m_chartFolder = m_imgFolder;
+    m_pAllChartDlg->m_chartFolderA = m_imgFolderA;
+    m_pAllChartDlg->m_settingsFolder = m_installFolder;
     if (m_pAllChartDlg->Create(this))
         m_pAllChartDlg->MoveWindow(0, 0, 955, 610, TRUE);
 

@@ -82,5 +82,16 @@
 #define IDC_ABOUT_PROGRAM_VERSION 1425
 #define IDC_ABOUT_NOTE 1426
 
-// ---- Panel layout: the all-sensor chart window's close button -----------------------------------------
+// ---- The all-sensor chart window (res/AllSensorChart.rc, template IDD_SHOW_ALL_CHART) -------------------
+#define IDC_ALL_CHART_TIME_RANGE 1030
+#define IDC_ALL_CHART_FIRST_SERIES 1035    // 1035..1059: the check boxes of series 0..24
+#define IDC_ALL_CHART_LINE_VIEW 1110
+#define IDC_ALL_CHART_PIE_VIEW 1111
+#define IDC_ALL_CHART_GROUP 1112
+#define IDC_ALL_CHART_LINE_PICTURE 1113
+#define IDC_ALL_CHART_PIE_CH1 1114         // 1114..1118: pies of series 1..5
+#define IDC_ALL_CHART_PIE_IN_TEMPERATURE 1119
+#define IDC_ALL_CHART_PIE_FIRST_OTHER 1120 // 1120..1138: pies of series 6..24
 #define IDC_ALL_CHART_CLOSE 1139
+#define IDB_LINE_VIEW 172                  // pictures beside the two view radios
+#define IDB_PIE_VIEW 331
