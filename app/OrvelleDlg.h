@@ -14,7 +14,7 @@
 // SensorPanels.cpp (sensor panels and their settings file), OrvelleDlgCharts.cpp (chart
 // images and the hand cursor), OrvelleDlgValues.cpp (current values and location texts),
 // OrvelleDlgRecordLine.cpp (the record line), OrvelleDlgSky.cpp (moon, forecast, sunrise and
-// sunset), OrvelleDlgHelp.cpp (About box and help commands).
+// sunset), OrvelleDlgHelp.cpp (About box and help commands), OrvelleDlgCommands.cpp (menu commands).
 #pragma once
 #include "app/AboutTexts.h"
 #include "dialogs/XStatic.h"
@@ -207,6 +207,10 @@ public:
 
     // ---- About box --------------------------------------------------------------------------------
     void OnAbout();
+
+    // ---- menu commands (OrvelleDlgCommands.cpp) -------------------------------------------------
+    // File > Print: the print preview of a capture of the window at its start-up size.
+    void OnPrint();
 
     // ---- timers and polling loop (OrvelleDlgTimers.cpp) -----------------------------------------
     unsigned char m_usbKeyFound = 0;      // the power check found the station's registry key

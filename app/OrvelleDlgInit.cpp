@@ -26,6 +26,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnMessage<WM_DRAWITEM, &COrvelleDlg::OnDrawItem>(),
     ui::OnCommand<&COrvelleDlg::OnRedrawChartsButton>(IDC_REDRAW_CHARTS),
     ui::OnCommand<&COrvelleDlg::OnDestroy>(ID_FILE_CLOSE),
+    ui::OnCommand<&COrvelleDlg::OnPrint>(ID_FILE_PRINT),
     ui::OnMessage<WM_CLOSE, &COrvelleDlg::OnClose>(),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),

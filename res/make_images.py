@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Draws the program's pictures: the icon, the connection states, the trend marks, the pictures of
-the chart window's line and pie views, and (through sky_pictures.py, which says what each forecast
-code shows) the moon phases, the forecast frames, the UV levels, sunrise and sunset and the Help
-menu's icons.
+the chart window's line and pie views and of the print preview's page orientations, and (through
+sky_pictures.py, which says what each forecast code shows) the moon phases, the forecast frames, the
+UV levels, sunrise and sunset and the Help menu's icons.
 
 Run from anywhere with the system Python and its PIL (python3-pil): /usr/bin/python3 res/make_images.py. The results in res/images/ are committed, so the
 build itself does not need Python. Each picture is drawn large and scaled down, which smooths
@@ -112,6 +112,19 @@ def pie_view():
     return finish(image, 40, 22)
 
 
+def print_page(landscape):
+    """The page beside an orientation radio: a sheet with a folded corner and lines of text."""
+    image, draw = canvas(24, 24)
+    w, h = (20, 14) if landscape else (14, 20)
+    x0, y0 = (24 - w) // 2, (24 - h) // 2
+    x1, y1 = x0 + w, y0 + h
+    draw.polygon(s(x0, y0, x1 - 4, y0, x1, y0 + 4, x1, y1, x0, y1), fill=(255, 255, 255), outline=(70, 70, 70))
+    draw.line(s(x1 - 4, y0, x1 - 4, y0 + 4, x1, y0 + 4), fill=(70, 70, 70), width=SCALE // 2)
+    for k in range(3, h - 2, 3):
+        draw.line(s(x0 + 2, y0 + k, x1 - 3, y0 + k), fill=(60, 90, 180), width=SCALE)
+    return finish(image, 24, 24)
+
+
 def icon():
     """A sun partly behind a cloud, with a thermometer."""
     size = 64
@@ -177,6 +190,8 @@ def main():
     save_ico(icon(), os.path.join(OUT, "Orvelle.ico"), [16, 32, 48])
     line_view().save(os.path.join(OUT, "line_view.bmp"))
     pie_view().save(os.path.join(OUT, "pie_view.bmp"))
+    print_page(False).save(os.path.join(OUT, "print_portrait.bmp"))
+    print_page(True).save(os.path.join(OUT, "print_landscape.bmp"))
     sky_images()
 
 

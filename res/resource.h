@@ -95,3 +95,21 @@
 #define IDC_ALL_CHART_CLOSE 1139
 #define IDB_LINE_VIEW 172                  // pictures beside the two view radios
 #define IDB_PIE_VIEW 331
+
+// ---- Print preview (res/PrintPreview.rc) ----------------------------------------------------------------
+#define IDD_PRINT_PREVIEW 114
+#define IDC_PRINT_PRINTER_LIST 1446
+#define IDC_PRINT_SETUP 1447
+#define IDC_PRINT_ORIENTATION 1448       // frame "Orientation"
+#define IDC_PRINT_MARGINS 1449           // frame "Margins (%)"
+#define IDC_PRINT_MARGIN_TOP 1450        // each margin field's up-down control has the next id
+#define IDC_PRINT_MARGIN_BOTTOM 1452
+#define IDC_PRINT_MARGIN_LEFT 1454
+#define IDC_PRINT_MARGIN_RIGHT 1456
+#define IDC_PRINT_PRINTER 1458           // label "Printer"
+#define IDC_PRINT_RESET_MARGINS 1459
+#define IDC_PRINT_PREVIEW_AREA 1460      // the radios are 1460 + orientation
+#define IDC_PRINT_PORTRAIT 1461
+#define IDC_PRINT_LANDSCAPE 1462
+#define IDB_PRINT_PORTRAIT 284
+#define IDB_PRINT_LANDSCAPE 285
