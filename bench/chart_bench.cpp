@@ -139,7 +139,7 @@ AllSensorTimes AllSensorWindowChart()
         for (int s = 0; s < SERIES_COUNT; ++s)
             columns[s][r] = 10 * (s % 7) + 8 * std::sin(r / (50.0 + s)) + (r % 13) * 0.1;
     }
-    HistoryColumns history;
+    SeriesHistory history;
     history.rows = ROWS;
     history.year = year.data(), history.month = month.data(), history.day = day.data();
     history.hour = hour.data(), history.minute = minute.data();

@@ -63,7 +63,7 @@ const double* OtherColumn(int series)
     }
 }
 
-bool HasDates(const HistoryColumns& history)
+bool HasDates(const SeriesHistory& history)
 {
     return history.year && history.month && history.day && history.hour && history.minute;
 }
@@ -84,9 +84,9 @@ const wchar_t* SeriesTitle(int series)
     return EntryAt(g_chartSeriesTitles, CHART_SERIES_TITLE_FIRST + std::clamp(series, 0, SERIES_COUNT - 1));
 }
 
-HistoryColumns PublishedHistory()
+SeriesHistory PublishedHistory()
 {
-    HistoryColumns history;
+    SeriesHistory history;
     history.year = g_historyYear;
     history.month = g_historyMonth;
     history.day = g_historyDay;
@@ -100,13 +100,13 @@ HistoryColumns PublishedHistory()
     return history;
 }
 
-double RowChartTime(const HistoryColumns& history, int row)
+double RowChartTime(const SeriesHistory& history, int row)
 {
     return Chart::chartTime(history.year[row], history.month[row], history.day[row], history.hour[row],
                             history.minute[row], 0);
 }
 
-std::array<Series, SERIES_COUNT> SeriesPointsFrom(const HistoryColumns& history, double timeStart)
+std::array<Series, SERIES_COUNT> SeriesPointsFrom(const SeriesHistory& history, double timeStart)
 {
     std::array<Series, SERIES_COUNT> series;
     if (history.rows <= 0 || !HasDates(history))
@@ -131,7 +131,7 @@ std::array<Series, SERIES_COUNT> SeriesPointsFrom(const HistoryColumns& history,
     return series;
 }
 
-ChartPeriod PeriodOfRange(const HistoryColumns& history, int entry, double readingTime, const ChartPeriod& previous)
+ChartPeriod PeriodOfRange(const SeriesHistory& history, int entry, double readingTime, const ChartPeriod& previous)
 {
     if (history.rows < 1 || !HasDates(history))
         return ChartPeriod{readingTime, readingTime};
@@ -143,7 +143,7 @@ ChartPeriod PeriodOfRange(const HistoryColumns& history, int entry, double readi
     return period;
 }
 
-ChartPeriod PeriodAfterDownload(const HistoryColumns& history, const ChartPeriod& previous)
+ChartPeriod PeriodAfterDownload(const SeriesHistory& history, const ChartPeriod& previous)
 {
     if (history.rows < 1 || !HasDates(history))
         return previous;

@@ -31,7 +31,7 @@ const wchar_t* SeriesTitle(int series);
 
 // The history columns the window reads: `rows` rows of date columns and, per series, the column
 // its values come from (null: the series has no points).
-struct HistoryColumns {
+struct SeriesHistory {
     int rows = 0;
     const int* year = nullptr;
     const int* month = nullptr;
@@ -43,14 +43,14 @@ struct HistoryColumns {
 
 // The published history (g_historyRowCount rows, at most HISTORY_ROWS, of the g_history* columns);
 // no rows while the date columns are not published.
-HistoryColumns PublishedHistory();
+SeriesHistory PublishedHistory();
 // Chart time of a row (second 0).
-double RowChartTime(const HistoryColumns& history, int row);
+double RowChartTime(const SeriesHistory& history, int row);
 
 // Every series' points from timeStart to the end of the history, oldest first: the rows whose time
 // is not before timeStart and whose value is a number that is not missing. The end of the period
 // is no bound.
-std::array<Series, SERIES_COUNT> SeriesPointsFrom(const HistoryColumns& history, double timeStart);
+std::array<Series, SERIES_COUNT> SeriesPointsFrom(const SeriesHistory& history, double timeStart);
 
 struct ChartPeriod {
     double start = 0;
@@ -61,9 +61,9 @@ struct ChartPeriod {
 // entry's length before (65 minutes for "Last hour", 365 days for "Last year") or, for "All data
 // available", at the first row; an entry outside 0..7 (nothing selected) keeps `previous`. Without
 // rows it is empty at readingTime.
-ChartPeriod PeriodOfRange(const HistoryColumns& history, int entry, double readingTime, const ChartPeriod& previous);
+ChartPeriod PeriodOfRange(const SeriesHistory& history, int entry, double readingTime, const ChartPeriod& previous);
 // The period after the history download: the hour before the last row (`previous` without rows).
-ChartPeriod PeriodAfterDownload(const HistoryColumns& history, const ChartPeriod& previous);
+ChartPeriod PeriodAfterDownload(const SeriesHistory& history, const ChartPeriod& previous);
 
 // ---- pies ----------------------------------------------------------------------------------------
 

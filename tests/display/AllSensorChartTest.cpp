@@ -5,6 +5,7 @@
 #include "display/AllSensorCharts.h"
 #include "platform/chart/Chart.h"
 #include "tests/platform/ChartTestSupport.h"
+#include "tests/display/RecordedCalls.h"
 
 #include <gtest/gtest.h>
 
@@ -30,9 +31,9 @@ struct TestHistory {
                 columns[i][r] = 10 * i + r;
         }
     }
-    HistoryColumns View() const
+    SeriesHistory View() const
     {
-        HistoryColumns h;
+        SeriesHistory h;
         h.rows = static_cast<int>(year.size());
         h.year = year.data();
         h.month = month.data();
@@ -62,17 +63,6 @@ void WriteInts(const std::wstring& path, const std::vector<int>& values, size_t 
     std::fclose(file);
 }
 
-std::string Recorded(const std::function<bool()>& draw)
-{
-    Chart::startRecording();
-    EXPECT_TRUE(draw());
-    const std::string log = Chart::recordedCalls();
-    Chart::stopRecording();
-    return log;
-}
-
-bool Has(const std::string& log, const std::string& call) { return log.find(call + "\n") != std::string::npos; }
-
 }  // namespace
 
 TEST(AllSensorSeries, APeriodTakesEveryValidRowFromItsStartOnAndSkipsMissingValuesPerSeries)
@@ -89,7 +79,7 @@ TEST(AllSensorSeries, APeriodTakesEveryValidRowFromItsStartOnAndSkipsMissingValu
     EXPECT_EQ(series[0].values.size(), 6u);
     EXPECT_EQ(series[0].times.back(), NOON + 9 * 60);  // oldest first, the end of the history included
 
-    HistoryColumns noRain = history.View();
+    SeriesHistory noRain = history.View();
     noRain.values[14] = nullptr;
     EXPECT_TRUE(SeriesPointsFrom(noRain, 0)[14].values.empty());
     EXPECT_EQ(SeriesPointsFrom(noRain, 0)[13].values.size(), 10u);
