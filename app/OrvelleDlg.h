@@ -133,7 +133,7 @@ public:
     // ---- folders (m_installFolder is in CMainRecords) --------------------------------------
     CString m_dataFolder;              // install folder + "data\"
     CString m_imgFolder;               // install folder + "Img\"
-    char m_imgFolderA[PATH_BUFFER_BYTES] = {};  // narrow copy of m_imgFolder, for the chart renderer
+    char m_imgFolderA[PATH_BUFFER_BYTES] = {};  // m_imgFolder in UTF-8, for the chart renderer (empty if too long)
 
     // ---- owned objects ---------------------------------------------------------------------
     CVarnokCal m_varnokCal;

@@ -2,9 +2,12 @@
 #include "app/OrvelleDlg.h"
 
 #include "app/StartupPaths.h"
+#include "display/ChartBuckets.h"
 #include "platform/ui/UiApp.h"
 #include "station/UsbLink.h"
 #include "texts/TextTables.h"
+
+#include <cstring>
 
 const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnMessage<WM_SYSCOMMAND, &COrvelleDlg::OnSysCommand>(),
@@ -237,7 +240,10 @@ BOOL COrvelleDlg::OnInitDialog()
     m_record2minPath = m_dataFolder.str() + L"record_2min.csv";
     if (!IsFolder(m_imgFolder.str()))
         ::CreateDirectoryW(m_imgFolder, nullptr);
-    CopyNarrowTruncated(m_imgFolder.str(), m_imgFolderA, PATH_BUFFER_BYTES);
+    // The chart renderer takes its file paths as UTF-8, so any folder name works.
+    const std::string imgFolderUtf8 = Utf8(m_imgFolder.str());
+    if (imgFolderUtf8.size() < PATH_BUFFER_BYTES)
+        std::memcpy(m_imgFolderA, imgFolderUtf8.c_str(), imgFolderUtf8.size() + 1);
 
     // Lumidor.dll (optional) and the current folder.
     m_hLumidor = ::LoadLibraryW((m_installFolder + L"Lumidor.dll").c_str());
