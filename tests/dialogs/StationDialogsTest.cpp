@@ -318,6 +318,8 @@ TEST(AltitudeDialog, FeetShownAndTypedBeyondTheRange)
         EXPECT_EQ(Text(d, 1137), L"-328");
         EXPECT_EQ(Text(d, 1135), L"-328");
         EXPECT_FALSE(Enabled(d, UPLOAD_ALTITUDE));
+        ui::TypeText(d, 1135, L"-328");  // what is shown, in feet: no change
+        EXPECT_FALSE(Enabled(d, UPLOAD_ALTITUDE));
         ui::TypeText(d, 1135, L"20000");
         EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALTITUDE));
         EXPECT_EQ(Text(d, 1137), L"16404");
