@@ -173,8 +173,14 @@ public:
     void BuildRainCaptions() override;
     void BuildWindCaptions() override;
     void UpdateClock() override;
-    // The all-sensor chart window was closed.
+    // ---- the all-sensor chart window (OrvelleDlgPaint.cpp) ----------------------------------------
+    // It was closed: the panels come back.
     void OnAllChartClosed() override;
+    const int* ChartLineSettings() const override { return m_thdSettings; }
+    ChartUnitFactors ChartUnits() const override;
+    double CurrentReadingChartTime() const override { return RecordChartTime(); }
+    // After the history download: its period and series (on the window's thread).
+    void SetAllChartTimeWindowFromLastRecord() override;
     PanelSwitches CurrentPanelSwitches() const;
     // The point (client coordinates) lies on one of the five small charts (their right and bottom
     // edges excluded).
@@ -262,6 +268,8 @@ public:
     void OnRecordInterval();
     void OnAltitude();
     void OnAlarm();
+    // Print: the print preview of a capture of the window at its start-up size.
+    void OnPrint();
     // Empties the published history columns and every rolling history, resets the rain total.
     void ClearAllRecords();
     // Rain history count 0; when "rRainReset.dat" could be written, the reset values (time, counter)

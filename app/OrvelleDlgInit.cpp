@@ -29,6 +29,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnMessage<WM_DRAWITEM, &COrvelleDlg::OnDrawItem>(),
     ui::OnCommand<&COrvelleDlg::OnRedrawChartsButton>(IDC_REDRAW_CHARTS),
     ui::OnCommand<&COrvelleDlg::OnDestroy>(ID_FILE_CLOSE),
+    ui::OnCommand<&COrvelleDlg::OnPrint>(ID_FILE_PRINT),
     ui::OnMessage<WM_CLOSE, &COrvelleDlg::OnClose>(),
     // Record and station settings commands (OrvelleDlgCommands.cpp).
     ui::OnCommand<&COrvelleDlg::OnClearAllRecords>(ID_RECORD_CLEAR_ALL),
@@ -301,8 +302,9 @@ BOOL COrvelleDlg::OnInitDialog()
     // The all-sensor chart window, hidden.
     m_pAllChartDlg = new CShowAllChartDlg;
     m_pAllChartDlg->m_pMainDlg = this;
-    m_pAllChartDlg->m_pOwner = this;
     m_pAllChartDlg->m_chartFolder = m_imgFolder;
+    m_pAllChartDlg->m_chartFolderA = m_imgFolderA;
+    m_pAllChartDlg->m_settingsFolder = m_installFolder;
     if (m_pAllChartDlg->Create(this))
         m_pAllChartDlg->MoveWindow(0, 0, 955, 610, TRUE);
 

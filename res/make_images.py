@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Draws the program's pictures: the icon, the connection states, the trend marks, and (through
+"""Draws the program's pictures: the icon, the connection states, the trend marks, the pictures of
+the chart window's line and pie views and of the print preview's page orientations, and (through
 sky_pictures.py, which says what each forecast code shows) the moon phases, the forecast frames, the
 UV levels, sunrise and sunset and the Help menu's icons.
 
@@ -85,6 +86,45 @@ def trend(direction):
     return finish(image, 24, 24)
 
 
+def line_view():
+    """The line view beside its radio: a small line chart with two lines over a grid."""
+    image, draw = canvas(40, 22, (255, 255, 255))
+    for y in (6, 11, 16):
+        draw.line(s(3, y, 37, y), fill=(200, 200, 200), width=SCALE // 2)
+    draw.line(s(3, 2, 3, 19, 37, 19), fill=(90, 90, 90), width=SCALE)
+    draw.line(s(4, 15, 11, 9, 18, 12, 26, 5, 36, 8), fill=(200, 40, 40), width=2 * SCALE, joint="curve")
+    draw.line(s(4, 17, 12, 15, 20, 16, 28, 11, 36, 13), fill=(40, 80, 190), width=2 * SCALE, joint="curve")
+    return finish(image, 40, 22)
+
+
+def pie_view():
+    """The pie view beside its radio: a tilted pie with a raised sector."""
+    image, draw = canvas(40, 22)
+    box = s(8, 5, 32, 17)
+    lower = s(8, 8, 32, 20)
+    colours = [(230, 110, 110), (110, 190, 110), (110, 130, 230), (230, 210, 90)]
+    starts = [0, 100, 190, 280, 360]
+    for k, colour in enumerate(colours):
+        shade = tuple(c * 3 // 4 for c in colour)
+        draw.pieslice(lower, starts[k], starts[k + 1], fill=shade)
+    for k, colour in enumerate(colours):
+        draw.pieslice(box, starts[k], starts[k + 1], fill=colour, outline=(70, 70, 70), width=SCALE // 2)
+    return finish(image, 40, 22)
+
+
+def print_page(landscape):
+    """The page beside an orientation radio: a sheet with a folded corner and lines of text."""
+    image, draw = canvas(24, 24)
+    w, h = (20, 14) if landscape else (14, 20)
+    x0, y0 = (24 - w) // 2, (24 - h) // 2
+    x1, y1 = x0 + w, y0 + h
+    draw.polygon(s(x0, y0, x1 - 4, y0, x1, y0 + 4, x1, y1, x0, y1), fill=(255, 255, 255), outline=(70, 70, 70))
+    draw.line(s(x1 - 4, y0, x1 - 4, y0 + 4, x1, y0 + 4), fill=(70, 70, 70), width=SCALE // 2)
+    for k in range(3, h - 2, 3):
+        draw.line(s(x0 + 2, y0 + k, x1 - 3, y0 + k), fill=(60, 90, 180), width=SCALE)
+    return finish(image, 24, 24)
+
+
 def icon():
     """A sun partly behind a cloud, with a thermometer."""
     size = 64
@@ -148,6 +188,10 @@ def main():
     trend("level").save(os.path.join(OUT, "trend_level.bmp"))
     trend("down").save(os.path.join(OUT, "trend_down.bmp"))
     save_ico(icon(), os.path.join(OUT, "Orvelle.ico"), [16, 32, 48])
+    line_view().save(os.path.join(OUT, "line_view.bmp"))
+    pie_view().save(os.path.join(OUT, "pie_view.bmp"))
+    print_page(False).save(os.path.join(OUT, "print_portrait.bmp"))
+    print_page(True).save(os.path.join(OUT, "print_landscape.bmp"))
     sky_images()
 
 
