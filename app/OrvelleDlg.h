@@ -208,6 +208,9 @@ public:
     // ---- sensor panels (SensorPanels.cpp) --------------------------------------------------------
     void LoadInOutdoorSetting();
     void SaveInOutdoorSetting();
+    // Both sensor combo boxes get the six names (item = sensor), each keeping its selected index,
+    // and the layout captions 84..89 show them.
+    void FillSensorCombos();
     void UpdateUpperSensorPanel();
     void UpdateLowerSensorPanel();
 
@@ -273,6 +276,10 @@ public:
     // Displaying unit: on OK the eight unit indexes are taken, written to
     // "rDisplayingUnitSetting.dat" and put into force.
     void OnDisplayingUnit();
+    // Temperature / Humidity / Dewpoint: on OK the names and line settings are taken, written to
+    // "rTHDSetting.dat" and the temperature chart drawn again; a renamed sensor refills both
+    // sensor combo boxes (each keeping its selected index) and the panels' name captions.
+    void OnTHDSettings();
     // Print: the print preview of a capture of the window at its start-up size.
     void OnPrint();
     // Empties the published history columns and every rolling history, resets the rain total.

@@ -10,12 +10,21 @@
 #include "dialogs/DisplayingUnitDialog.h"
 #include "dialogs/PrintPreviewDlg.h"
 #include "dialogs/RecordIntervalDialog.h"
+#include "dialogs/THDDialog.h"
 #include "station/SystemKV318.h"
 
 #include <algorithm>
 #include <iterator>
 
 using namespace stationsettings;
+
+namespace {
+
+constexpr int THD_LINE_TYPE_FIRST = 0;   // m_thdSettings: line types, then thicknesses, then colours,
+constexpr int THD_THICKNESS_FIRST = 18;  // each by quantity and sensor
+constexpr int SENSOR_FRAME_ID = 1023;
+
+}  // namespace
 
 // ---- closing ------------------------------------------------------------------------------------
 
@@ -183,6 +192,50 @@ void COrvelleDlg::OnDisplayingUnit()
     // A file that cannot be written leaves the new units in force for this run only.
     settings::WriteFileBytes(m_installFolder + settings::UNIT_FILE, settings::EncodeUnits(*this));
     PutChangedUnitsInForce(old, oldTimeFormat);
+}
+
+void COrvelleDlg::OnTHDSettings()
+{
+    CTHDDialogDlg dialog(this);
+    for (int s = 0; s < CHANNEL_COUNT; ++s)
+        dialog.m_channelName[s] = m_channelName[s];
+    for (int q = 0; q < THD_QUANTITIES; ++q) {
+        for (int s = 0; s < CHANNEL_COUNT; ++s) {
+            dialog.m_lineType[q][s] = m_thdSettings[THD_LINE_TYPE_FIRST + CHANNEL_COUNT * q + s];
+            dialog.m_lineThickness[q][s] = m_thdSettings[THD_THICKNESS_FIRST + CHANNEL_COUNT * q + s];
+            dialog.m_lineColour[q][s] = static_cast<COLORREF>(m_thdSettings[settings::THD_COLOUR_FIRST + CHANNEL_COUNT * q + s]);
+        }
+    }
+    dialog.m_language = m_language;
+    if (dialog.DoModal() != IDOK)
+        return;
+
+    // A name longer than its field of the settings file is cut to fit, here as there.
+    bool renamed = false;
+    for (int s = 0; s < CHANNEL_COUNT; ++s) {
+        const std::wstring name = settings::FitTextField(dialog.m_channelName[s].str(), settings::NAME_TEXT_UNITS);
+        renamed = renamed || name != m_channelName[s];
+        m_channelName[s] = name;
+    }
+    for (int q = 0; q < THD_QUANTITIES; ++q) {
+        for (int s = 0; s < CHANNEL_COUNT; ++s) {
+            m_thdSettings[THD_LINE_TYPE_FIRST + CHANNEL_COUNT * q + s] = dialog.m_lineType[q][s];
+            m_thdSettings[THD_THICKNESS_FIRST + CHANNEL_COUNT * q + s] = dialog.m_lineThickness[q][s];
+            m_thdSettings[settings::THD_COLOUR_FIRST + CHANNEL_COUNT * q + s] = static_cast<int>(dialog.m_lineColour[q][s]);
+        }
+    }
+    // A file that cannot be written leaves the new settings in force for this run only.
+    settings::WriteFileBytes(m_installFolder + settings::THD_FILE, settings::EncodeThd(*this));
+    DrawTemperatureChart();
+    if (renamed) {
+        FillSensorCombos();
+        UpdateUpperSensorPanel();
+        SaveInOutdoorSetting();
+        UpdateLowerSensorPanel();
+        SaveInOutdoorSetting();
+    }
+    // The legend's line samples and the sensor names are painted with the panels.
+    RedrawBoxCaptions(SENSOR_FRAME_ID);
 }
 
 // ---- printing -----------------------------------------------------------------------------------

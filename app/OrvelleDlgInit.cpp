@@ -38,6 +38,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnCommand<&COrvelleDlg::OnAltitude>(ID_SETTING_ALTITUDE),
     ui::OnCommand<&COrvelleDlg::OnAlarm>(ID_SETTING_ALARM),
     ui::OnCommand<&COrvelleDlg::OnDisplayingUnit>(ID_SETTING_DISPLAYING_UNIT),
+    ui::OnCommand<&COrvelleDlg::OnTHDSettings>(ID_SETTING_THD),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
     ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),
@@ -321,12 +322,7 @@ BOOL COrvelleDlg::OnInitDialog()
     m_progress.SetPos(0);
 
     // The six sensors in both combo boxes, and their names in the layout.
-    for (int i = 0; i < CHANNEL_COUNT; ++i) {
-        m_upperSensorCombo.AddString(m_channelName[i].c_str());
-        m_lowerSensorCombo.AddString(m_channelName[i].c_str());
-        if (m_elemCaption.size() > static_cast<std::size_t>(ELEM_FIRST_SENSOR_NAME + i))
-            m_elemCaption[ELEM_FIRST_SENSOR_NAME + i] = m_channelName[i];
-    }
+    FillSensorCombos();
 
     // Series check boxes and sensor choices, written back at once.
     LoadInOutdoorSetting();

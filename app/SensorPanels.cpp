@@ -35,6 +35,22 @@ void COrvelleDlg::SaveInOutdoorSetting()
     settings::WriteFileBytes(m_installFolder + settings::IN_OUTDOOR_FILE, settings::EncodeInOutdoor(setting));
 }
 
+void COrvelleDlg::FillSensorCombos()
+{
+    const int upper = m_upperSensorCombo.GetCurSel();
+    const int lower = m_lowerSensorCombo.GetCurSel();
+    m_upperSensorCombo.ResetContent();
+    m_lowerSensorCombo.ResetContent();
+    for (int i = 0; i < CHANNEL_COUNT; ++i) {
+        m_upperSensorCombo.AddString(m_channelName[i].c_str());
+        m_lowerSensorCombo.AddString(m_channelName[i].c_str());
+        if (HasElements())
+            m_elemCaption[ELEM_FIRST_SENSOR_NAME + i] = m_channelName[i];
+    }
+    m_upperSensorCombo.SetCurSel(upper);
+    m_lowerSensorCombo.SetCurSel(lower);
+}
+
 void COrvelleDlg::OnSeriesCheck(UINT id)
 {
     // 1041..1043 are entries 0..2, 1035..1040 entries 3..8.

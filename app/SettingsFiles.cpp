@@ -101,11 +101,22 @@ std::wstring ReadTextField(const Bytes& file, std::size_t offset, int units)
     return FromUtf16(text);
 }
 
-void WriteTextField(Bytes& file, std::size_t offset, int units, const std::wstring& text)
+std::wstring FitTextField(const std::wstring& text, int units)
 {
     std::u16string encoded = ToUtf16(text);
-    if (encoded.size() > static_cast<std::size_t>(units - 1))
-        encoded.resize(static_cast<std::size_t>(units - 1));
+    const std::size_t room = units > 0 ? static_cast<std::size_t>(units - 1) : 0;
+    if (encoded.size() <= room)
+        return text;
+    encoded.resize(room);
+    // A character of two code units is left out whole.
+    if (!encoded.empty() && encoded.back() >= 0xD800 && encoded.back() <= 0xDBFF)
+        encoded.pop_back();
+    return FromUtf16(encoded);
+}
+
+void WriteTextField(Bytes& file, std::size_t offset, int units, const std::wstring& text)
+{
+    const std::u16string encoded = ToUtf16(FitTextField(text, units));
     for (int i = 0; i < units; ++i) {
         char16_t unit = static_cast<std::size_t>(i) < encoded.size() ? encoded[i] : 0;
         file[offset + 2 * i] = static_cast<std::uint8_t>(unit & 0xFF);

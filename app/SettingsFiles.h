@@ -54,7 +54,10 @@ std::wstring FromUtf16(const std::u16string& units);
 // The text of a field of `units` code units at `offset`: up to the first zero unit, or the
 // whole field when it has none.
 std::wstring ReadTextField(const Bytes& file, std::size_t offset, int units);
-// Writes the text into the field (at most units - 1 code units, then zeros to the field's end).
+// The text as a field of `units` code units keeps it: at most units - 1 code units (a character of
+// two code units is never split).
+std::wstring FitTextField(const std::wstring& text, int units);
+// Writes the text into the field (FitTextField, then zeros to the field's end).
 void WriteTextField(Bytes& file, std::size_t offset, int units, const std::wstring& text);
 
 std::int32_t ReadInt32(const Bytes& file, std::size_t offset);

@@ -1,0 +1,81 @@
+#include "platform/ui/UiColorDialog.h"
+
+COLORREF CColorDialog::s_customColours[16] = {
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+};
+
+namespace ui {
+
+namespace {
+std::mutex g_hookMutex;
+ColorDialogHook g_hook;
+}  // namespace
+
+ColorDialogHook SetColorDialogHook(ColorDialogHook hook)
+{
+    std::lock_guard<std::mutex> lock(g_hookMutex);
+    ColorDialogHook previous = std::move(g_hook);
+    g_hook = std::move(hook);
+    return previous;
+}
+
+ScopedColorDialogAnswer::ScopedColorDialogAnswer()
+{
+    m_previous = SetColorDialogHook([this](const CHOOSECOLORW& request) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_opened.push_back((request.Flags & CC_RGBINIT) ? request.rgbResult : 0);
+        if (m_next < m_answers.size())
+            return m_answers[m_next++];
+        return ColorDialogResult{false, 0};
+    });
+}
+
+ScopedColorDialogAnswer::~ScopedColorDialogAnswer() { SetColorDialogHook(std::move(m_previous)); }
+
+void ScopedColorDialogAnswer::Confirm(COLORREF colour)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answers.push_back({true, colour});
+}
+
+void ScopedColorDialogAnswer::Cancel()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answers.push_back({false, 0});
+}
+
+std::vector<COLORREF> ScopedColorDialogAnswer::OpenedWith() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_opened;
+}
+
+}  // namespace ui
+
+CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent) : m_parent(parent)
+{
+    m_cc.lStructSize = sizeof m_cc;
+    m_cc.Flags = flags;
+    m_cc.rgbResult = initial;
+    if (initial != 0)
+        m_cc.Flags |= CC_RGBINIT;
+    m_cc.lpCustColors = s_customColours;
+}
+
+INT_PTR CColorDialog::DoModal()
+{
+    ui::ColorDialogHook hook;
+    {
+        std::lock_guard<std::mutex> lock(ui::g_hookMutex);
+        hook = ui::g_hook;
+    }
+    if (hook) {
+        const ui::ColorDialogResult result = hook(m_cc);
+        if (result.confirmed)
+            m_cc.rgbResult = result.colour;
+        return result.confirmed ? IDOK : IDCANCEL;
+    }
+    m_cc.hwndOwner = m_parent && m_parent->m_hWnd ? m_parent->m_hWnd : ::GetActiveWindow();
+    return ::ChooseColorW(&m_cc) ? IDOK : IDCANCEL;
+}
