@@ -38,6 +38,10 @@ bool CComboBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* resu
     case WM_COMPAREITEM:
         *result = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
         return true;
+    case WM_DELETEITEM:
+        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+        *result = TRUE;
+        return true;
     default:
         return false;
     }
