@@ -1,7 +1,7 @@
 // The texts of the About box: the station's firmware versions, memory and history state, battery
 // flags and a one-line summary of the current readings, beside the program's version.
 #pragma once
-#include "app/SettingsRecord.h"
+#include "records/SettingsRecord.h"
 
 #include <cstdint>
 #include <string>

@@ -10,8 +10,8 @@
 // painting), OrvelleDlgLayout.cpp (panel layout, control positions, captions, clock),
 // OrvelleDlgPaint.cpp (painted labels, control colours, chart click), OrvelleDlgSettings.cpp
 // (settings files), OrvelleDlgMenus.cpp (menus),
-// OrvelleDlgTimers.cpp (timers and polling loop), OrvelleDlgControls.cpp (control texts from any
-// thread), SensorPanels.cpp (sensor panels and their settings file), OrvelleDlgCharts.cpp (chart
+// OrvelleDlgTimers.cpp (timers and polling loop), OrvelleDlgControls.cpp (control texts),
+// SensorPanels.cpp (sensor panels and their settings file), OrvelleDlgCharts.cpp (chart
 // images and the hand cursor), OrvelleDlgValues.cpp (current values and location texts),
 // OrvelleDlgRecordLine.cpp (the record line), OrvelleDlgSky.cpp (moon, forecast, sunrise and
 // sunset), OrvelleDlgHelp.cpp (About box and help commands).
@@ -45,15 +45,16 @@ constexpr int PROGRESS_RANGE = 1500;
 constexpr COLORREF MAIN_BACKGROUND_COLOUR = 0xD8E9EC;
 constexpr int SERIES_CHECK_COUNT = 9;        // check boxes 1041, 1042, 1043, 1035..1040
 
-// Posted to the main dialog by SetControlText from another thread: wParam the control id,
-// lParam a heap std::wstring that the handler deletes.
-constexpr UINT WM_SET_CONTROL_TEXT = WM_APP + 0x101;
+// Posted to the main dialog by the history download worker when an attempt has ended.
+// wParam: the DownloadOutcome (records/HistoryDownload.h); lParam: 0.
+constexpr UINT WM_HISTORY_DOWNLOAD_DONE = WM_APP + 0x170;
 
 class COrvelleDlg : public CDialog,
                     public CMainRecords,
                     public CDisplayOps,
                     public CPanelLayout,
-                    public CAllChartOwner {
+                    public CAllChartOwner,
+                    public IDownloadListener {
 public:
     explicit COrvelleDlg(CWnd* parent = nullptr);
     ~COrvelleDlg() override;
@@ -180,7 +181,7 @@ public:
     // ---- start-up --------------------------------------------------------------------------
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
-    // The folders of step 7 of the start: from the module path, or the fixed places.
+    // The install, data and Img folders: from the module path, or the fixed places.
     void SetUpFolders();
 
     // ---- settings files (OrvelleDlgSettings.cpp) -------------------------------------------
@@ -208,9 +209,13 @@ public:
     unsigned char m_timerBoxOpen = 0;     // a message box of OnTimer is open: ticks return at once
     HistoryDownloadJob m_downloadJob;     // handed to the download worker; outlives the thread
     HANDLE m_downloadThread = nullptr;    // the download worker, waited for before the dialog goes
+    bool m_restartDownload = false;       // a failed download is started again at the next tick
+    int m_pollFailureShown = -1;          // the data error said since the last good poll, -1 none
     // The station is present: a device handle, and USBCheck answers non-zero.
     static bool DevicePresent();
     LRESULT OnHistoryDownloadDone(WPARAM outcome, LPARAM);
+    // IDownloadListener: posts the outcome to the window's thread (false once the window is gone).
+    bool DownloadEnded(DownloadOutcome outcome) override;
 
     // ---- current values and the record line (OrvelleDlgValues.cpp, OrvelleDlgRecordLine.cpp) --
     int m_forecastCode = 0;            // the current reading's forecast code (-999 when missing)
@@ -281,10 +286,13 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnTimer(UINT_PTR timerId);
+    // Enter and Esc do not end the program; the close box, Alt+F4 and the Close command do.
+    void OnOK() override;
+    void OnCancel() override;
+    void OnClose();
     void OnSeriesCheck(UINT id);
     void OnUpperSensorChanged();
     void OnLowerSensorChanged();
-    LRESULT OnSetControlText(WPARAM wParam, LPARAM lParam);
     // A click on one of the five small charts shows the all-sensor chart window over the panels.
     void OnLButtonDown(UINT flags, CPoint point);
     // Frames, check boxes and texts on the window's own background colour.
@@ -292,8 +300,10 @@ protected:
     void OnUpperPanelLaidOut(int variant) override;
     void OnLowerPanelLaidOut(int variant) override;
 
-    // CMainRecords: control texts, from the window's thread or posted to it from another thread.
-    void SetControlText(int controlId, const std::wstring& text) override;
+    // The text of the main window's control with the given id.
+    void SetControlText(int controlId, const std::wstring& text);
+    // CMainRecords: the summary values of the download in their controls.
+    void ShowSummaryValue(SummaryValue value, const std::wstring& text) override;
     // CMainRecords: the station's min/max texts from the decoder (after ReadMinMaxAreas).
     bool StationMinMaxTextsNow(StationMinMaxTexts* texts) override;
 
@@ -313,7 +323,12 @@ private:
     void RunLaterPoll();
     void OnDeviceGone();
     int RunPowerCheck();
+    void StartDownload();
     void ShowTimerMessage(const wchar_t* text);
+    // A data error of the polling loop (entry of g_dataErrorTexts), said once until a poll succeeds.
+    void ShowPollFailure(int entry);
+    // The staged record lines merged into the record files; the status text follows the result.
+    void MergeRecordLines(bool firstPass, const std::string* newLine);
     void StopTimersAndClose(const wchar_t* prompt);
     void RedrawRainChart();
     void RedrawPressureChart();
@@ -343,5 +358,4 @@ private:
     void ShowTableCityTexts(int city);
     // Sky panel (OrvelleDlgSky.cpp): the text of the sunrise or sunset export for the current city.
     std::wstring SunEventText(const char* exportName, int controlId);
-    DWORD m_windowThreadId = 0;
 };

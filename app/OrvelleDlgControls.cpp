@@ -1,26 +1,33 @@
-// Control texts of the main window from any thread: the window's own thread sets them directly,
-// other threads (the history download) post them to the window's thread.
+// Control texts of the main window, and the controls that show the download's summary values.
 #include "app/OrvelleDlg.h"
+
+namespace {
+
+int ControlOfSummaryValue(SummaryValue value)
+{
+    switch (value) {
+    case SummaryValue::WindMaximum: return 1089;
+    case SummaryValue::GustMaximum: return 1090;
+    case SummaryValue::UvMaxSevenDaysAgo: return 1059;
+    case SummaryValue::UvMaxYesterday: return 1058;
+    case SummaryValue::UvMaxToday: return 1057;
+    case SummaryValue::RainYesterday: return 1099;
+    case SummaryValue::RainLastWeek: return 1100;
+    case SummaryValue::RainLastMonth: return 1101;
+    }
+    return 0;
+}
+
+}  // namespace
 
 void COrvelleDlg::SetControlText(int controlId, const std::wstring& text)
 {
-    if (!m_hWnd)
-        return;
-    if (::GetCurrentThreadId() == m_windowThreadId) {
+    if (m_hWnd)
         SetDlgItemText(controlId, text.c_str());
-        return;
-    }
-    auto* copy = new std::wstring(text);
-    if (!PostMessage(WM_SET_CONTROL_TEXT, static_cast<WPARAM>(controlId), reinterpret_cast<LPARAM>(copy)))
-        delete copy;
 }
 
-LRESULT COrvelleDlg::OnSetControlText(WPARAM wParam, LPARAM lParam)
+void COrvelleDlg::ShowSummaryValue(SummaryValue value, const std::wstring& text)
 {
-    std::wstring* text = reinterpret_cast<std::wstring*>(lParam);
-    if (text) {
-        SetDlgItemText(static_cast<int>(wParam), text->c_str());
-        delete text;
-    }
-    return 0;
+    if (const int id = ControlOfSummaryValue(value))
+        SetControlText(id, text);
 }

@@ -26,7 +26,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnMessage<WM_DRAWITEM, &COrvelleDlg::OnDrawItem>(),
     ui::OnCommand<&COrvelleDlg::OnRedrawChartsButton>(IDC_REDRAW_CHARTS),
     ui::OnCommand<&COrvelleDlg::OnDestroy>(ID_FILE_CLOSE),
-    ui::OnRawMessage<WM_SET_CONTROL_TEXT, &COrvelleDlg::OnSetControlText>(),
+    ui::OnMessage<WM_CLOSE, &COrvelleDlg::OnClose>(),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
     ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),
@@ -39,16 +39,33 @@ COrvelleDlg::COrvelleDlg(CWnd* parent) : CDialog(IDD_ORVELLE_DIALOG, parent)
     m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
 }
 
-// The heap menu, the brush, the chart window object and Lumidor.dll stay until the process ends.
 // The download worker writes into this dialog and reads through the station object: a program
-// closed during the download first asks it to stop and waits for it.
+// closed during the download asks it to stop (every command in progress gives up within
+// WATCHER_POLL_MS) and waits until it has ended, before anything it uses goes. Then the window
+// resources are released: the brush, the menu, the all-sensor chart window and Lumidor.dll.
 COrvelleDlg::~COrvelleDlg()
 {
     if (m_downloadThread != nullptr) {
         g_stopMemoryRead = true;
-        ::WaitForSingleObject(m_downloadThread, DOWNLOAD_STOP_WAIT_MS);
+        ::WaitForSingleObject(m_downloadThread, INFINITE);
         ::CloseHandle(m_downloadThread);
+        m_downloadThread = nullptr;
     }
+    if (m_bkBrush != nullptr)
+        ::DeleteObject(m_bkBrush);
+    if (m_pAllChartDlg != nullptr) {
+        if (m_pAllChartDlg->IsWindow())
+            m_pAllChartDlg->DestroyWindow();
+        delete m_pAllChartDlg;
+        m_pAllChartDlg = nullptr;
+    }
+    // A menu that was the window's went with the window.
+    if (m_menu != nullptr && !::IsMenu(m_menu->GetSafeHmenu()))
+        m_menu->Detach();
+    delete m_menu;
+    m_menu = nullptr;
+    if (m_hLumidor != nullptr)
+        ::FreeLibrary(m_hLumidor);
 }
 
 void COrvelleDlg::DoDataExchange(CDataExchange* dx)
@@ -152,9 +169,8 @@ void COrvelleDlg::SetUpFolders()
 
 BOOL COrvelleDlg::OnInitDialog()
 {
-    // 1. Controls bound (data exchange).
+    // Controls bound (data exchange).
     CDialog::OnInitDialog();
-    m_windowThreadId = ::GetCurrentThreadId();
     // The custom statics paint the window's own background (the system's button colour differs).
     for (CxStatic* control : {&m_forecastPicture, &m_uvChart, &m_pressureChart, &m_windChart, &m_moonPicture,
                               &m_seaLevelPressureText, &m_temperatureChart, &m_rainChart, &m_uvLevelPicture,
@@ -163,7 +179,7 @@ BOOL COrvelleDlg::OnInitDialog()
                               &m_progressText})
         control->SetBackgroundColour(MAIN_BACKGROUND_COLOUR);
 
-    // 2. The About item of the system menu.
+    // The About item of the system menu.
     if (CMenu* systemMenu = GetSystemMenu(FALSE)) {
         CString about;
         about.LoadString(IDS_ABOUTBOX);
@@ -173,22 +189,22 @@ BOOL COrvelleDlg::OnInitDialog()
         }
     }
 
-    // 3. Icons.
+    // Icons.
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
 
-    // 4. Background brush.
+    // Background brush.
     m_bigChartShown = 0;
     m_bkBrush = ::CreateSolidBrush(MAIN_BACKGROUND_COLOUR);
 
-    // 5. The first menu, station commands greyed.
+    // The first menu, station commands greyed.
     m_menu = new CMenu;
     m_menu->LoadMenu(IDR_MENU_ENGLISH);
     SetMenu(m_menu);
     m_menusEnabled = 0;
     EnableStationMenus(false);
 
-    // 6. Run state.
+    // Run state.
     m_rainCounterAtReset = 0.0;
     m_lastRainCounter = 0.0;
     m_elemX.clear();
@@ -207,26 +223,26 @@ BOOL COrvelleDlg::OnInitDialog()
     m_chosenCityIndex = -1;
     m_clock24h = 1;
 
-    // 7.-9. Folders and the narrow paths.
+    // Folders and the paths of the data files.
     SetUpFolders();
     if (!IsFolder(m_dataFolder.str()))
         ::CreateDirectoryW(m_dataFolder, nullptr);
-    CopyNarrowTruncated(m_dataFolder.str() + L"all_weather.csv", m_allWeatherPathA, PATH_BUFFER_BYTES);
-    CopyNarrowTruncated(m_dataFolder.str() + L"record_2min.csv", m_record2minPathA, PATH_BUFFER_BYTES);
+    m_allWeatherPath = m_dataFolder.str() + L"all_weather.csv";
+    m_record2minPath = m_dataFolder.str() + L"record_2min.csv";
     if (!IsFolder(m_imgFolder.str()))
         ::CreateDirectoryW(m_imgFolder, nullptr);
     CopyNarrowTruncated(m_imgFolder.str(), m_imgFolderA, PATH_BUFFER_BYTES);
 
-    // 10. Lumidor.dll (optional) and the current folder.
+    // Lumidor.dll (optional) and the current folder.
     m_hLumidor = ::LoadLibraryW((m_installFolder + L"Lumidor.dll").c_str());
     ::SetCurrentDirectoryW(m_installFolder.c_str());
 
-    // 11. The last rain reset.
+    // The last rain reset.
     for (int& field : m_rainResetTime)
         field = 0;
     m_rainResetLoaded = LoadRainReset() ? 1 : 0;
 
-    // 12. Histories and current values cleared; the polling loop waits for the history download.
+    // Histories and current values cleared; the polling loop waits for the history download.
     ClearHistories();
     for (double& v : m_liveValue) v = 0;
     for (double& v : m_channelTempMin) v = 0;
@@ -246,31 +262,31 @@ BOOL COrvelleDlg::OnInitDialog()
     m_locationText[1].Empty();
     m_downloading = 1;
 
-    // 13. Settings files.
+    // Settings files.
     LoadSettings();
 
-    // 14. Text views, panel geometry and elements of the current language.
+    // Text views, panel geometry and elements of the current language.
     SelectLanguageLayout(m_language);
 
-    // 15. Nothing laid out yet.
+    // Nothing laid out yet.
     m_appliedUpperVariant = -1;
     m_appliedLowerVariant = -1;
     for (int& type : m_appliedChartType)
         type = 0;
 
-    // 16. The menu of the language. Its station commands stay greyed until the first poll.
+    // The menu of the language. Its station commands stay greyed until the first poll.
     LoadLanguageMenu(m_language);
     EnableStationMenus(false);
 
-    // 17. Window position and size.
+    // Window position and size.
     MoveWindow(10, 10, 965, 735, TRUE);
     Invalidate(TRUE);
 
-    // 18. Every control onto its element, then both panels laid out (nothing applied yet).
+    // Every control onto its element, then both panels laid out (nothing applied yet).
     ApplyElementPositions();
     ApplyPanelLayout(false);
 
-    // 19. The all-sensor chart window, hidden.
+    // The all-sensor chart window, hidden.
     m_pAllChartDlg = new CShowAllChartDlg;
     m_pAllChartDlg->m_pMainDlg = this;
     m_pAllChartDlg->m_pOwner = this;
@@ -278,18 +294,18 @@ BOOL COrvelleDlg::OnInitDialog()
     if (m_pAllChartDlg->Create(this))
         m_pAllChartDlg->MoveWindow(0, 0, 955, 610, TRUE);
 
-    // 20. Timers.
+    // Timers.
     SetTimer(TIMER_CLOCK, 500);
     SetTimer(TIMER_FORECAST_ICON, 5000);
     SetTimer(TIMER_CONNECTION, 1000);
     SetTimer(TIMER_POLL, 1000);
     SetTimer(TIMER_AUTO_SAVE, 60000);
 
-    // 21. Download progress.
+    // Download progress.
     m_progress.SetRange(0, PROGRESS_RANGE);
     m_progress.SetPos(0);
 
-    // 22. The six sensors in both combo boxes, and their names in the layout.
+    // The six sensors in both combo boxes, and their names in the layout.
     for (int i = 0; i < CHANNEL_COUNT; ++i) {
         m_upperSensorCombo.AddString(m_channelName[i].c_str());
         m_lowerSensorCombo.AddString(m_channelName[i].c_str());
@@ -297,7 +313,7 @@ BOOL COrvelleDlg::OnInitDialog()
             m_elemCaption[ELEM_FIRST_SENSOR_NAME + i] = m_channelName[i];
     }
 
-    // 23. Series check boxes and sensor choices, written back at once.
+    // Series check boxes and sensor choices, written back at once.
     LoadInOutdoorSetting();
     SaveInOutdoorSetting();
     return TRUE;
@@ -334,3 +350,10 @@ HCURSOR COrvelleDlg::OnQueryDragIcon()
     return static_cast<HCURSOR>(m_hIcon);
 }
 
+// The dialog's default OK and Cancel would end the program at Enter or Esc: they do nothing here.
+void COrvelleDlg::OnOK() {}
+
+void COrvelleDlg::OnCancel() {}
+
+// The close box (and Alt+F4, the system menu's Close) closes the program as the Close command does.
+void COrvelleDlg::OnClose() { OnDestroy(); }

@@ -21,12 +21,12 @@ void COrvelleDlg::LoadSettings()
     Bytes buffer;
     const std::wstring folder = m_installFolder;
 
-    // 1. Language.
+    // Language.
     const Bytes* file = ReadSettingsFile(folder + LANGUAGE_FILE, buffer);
     m_language = DecodeLanguage(file);
     WriteFileBytes(folder + LANGUAGE_FILE, EncodeLanguage(m_language));
 
-    // 2. Automatic saving; a folder that has gone becomes the install folder.
+    // Automatic saving; a folder that has gone becomes the install folder.
     file = ReadSettingsFile(folder + AUTO_SAVING_FILE, buffer);
     DecodeAutoSaving(file, m_language, folder, *this);
     m_autoSaveMinutes = 0;
@@ -34,7 +34,7 @@ void COrvelleDlg::LoadSettings()
         m_autoSaveFolder = folder;
     WriteFileBytes(folder + AUTO_SAVING_FILE, EncodeAutoSaving(*this));
 
-    // 3. The client size of the template, before the window is moved.
+    // The client size of the template, before the window is moved.
     CRect client;
     GetClientRect(client);
     m_initClientWidth = client.Width();
@@ -44,25 +44,25 @@ void COrvelleDlg::LoadSettings()
     m_recordInterval = 4;
     m_altitude = 15;
 
-    // 4. Channel names and chart line styles.
+    // Channel names and chart line styles.
     file = ReadSettingsFile(folder + THD_FILE, buffer);
     DecodeThd(file, m_language, *this);
     WriteFileBytes(folder + THD_FILE, EncodeThd(*this));
 
-    // 5. Display switches.
+    // Display switches.
     file = ReadSettingsFile(folder + DISPLAY_FILE, buffer);
     DecodeDisplay(file, *this);
     WriteFileBytes(folder + DISPLAY_FILE, EncodeDisplay(*this));
 
-    // 6. Alarm record (the alarm values themselves live in the station).
+    // Alarm record (the alarm values themselves live in the station).
     SetDefaultAlarmRecord(*this);
 
-    // 7. Units.
+    // Units.
     file = ReadSettingsFile(folder + UNIT_FILE, buffer);
     DecodeUnits(file, *this);
     WriteFileBytes(folder + UNIT_FILE, EncodeUnits(*this));
 
-    // 8. Location.
+    // Location.
     file = ReadSettingsFile(folder + LOCATION_FILE, buffer);
     DecodeLocation(file, *this);
     WriteFileBytes(folder + LOCATION_FILE, EncodeLocation(*this));

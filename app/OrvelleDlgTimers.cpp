@@ -5,6 +5,7 @@
 
 #include "app/PollLoop.h"
 #include "app/StartupPaths.h"
+#include "app/WindowCapture.h"
 #include "platform/ui/UiMessageBox.h"
 #include "records/AutoSave.h"
 #include "records/RecordMerge.h"
@@ -78,6 +79,8 @@ public:
         AfxMessageBox(text.c_str(), MB_OK);
         m_dialog.m_timerBoxOpen = wasOpen;
     }
+    bool StationPresent() override { return COrvelleDlg::DevicePresent(); }
+    void RestartDownloadLater() override { m_dialog.m_restartDownload = true; }
 
 private:
     COrvelleDlg& m_dialog;
@@ -171,11 +174,12 @@ void COrvelleDlg::OnConnectionTimer()
                     return;
                 }
             }
-            m_downloadJob.records = this;
-            m_downloadJob.window = m_hWnd;
-            m_downloadJob.link = nullptr;
-            m_downloadThread = StartHistoryDownload(&m_downloadJob);
+            StartDownload();
             m_connected = 1;
+        } else if (m_restartDownload) {
+            m_restartDownload = false;
+            m_progress.SetPos(0);
+            StartDownload();
         }
         if (m_downloading) {
             m_connectionPicture.LoadBitmapResource(IDB_DOWNLOADING);
@@ -192,25 +196,34 @@ void COrvelleDlg::OnConnectionTimer()
         }
         return;
     }
-    // After the reconnect prompt the program is closing; after the connect prompt too.
-    if ((m_usbKeyFound && !m_usbPowerValid) || m_deviceGoneShown)
-        return;
-    m_connectionPicture.LoadBitmapResource(IDB_NOT_FOUND);
-    const CString caption = m_elemCaption.size() > STATUS_CAPTION_ELEMENT
-                                ? m_elemCaption[STATUS_CAPTION_ELEMENT]
-                                : CString(PanelLabelsFor(m_language)[STATUS_CAPTION_ELEMENT]);
-    m_statusStatic.SetWindowText(caption);
-    m_connected = 0;
-    m_menusEnabled = 0;
-    EnableStationMenus(false);
-    m_deviceGoneShown = 1;
-    StopTimersAndClose(TextAt(g_connectPromptTexts, 0, m_language));
+    OnDeviceGone();
+}
+
+// The worker of an earlier attempt has handed over its outcome and ends: it is waited for, so that
+// one worker at a time writes into the dialog.
+void COrvelleDlg::StartDownload()
+{
+    if (m_downloadThread != nullptr) {
+        ::WaitForSingleObject(m_downloadThread, INFINITE);
+        ::CloseHandle(m_downloadThread);
+    }
+    m_downloadJob.records = this;
+    m_downloadJob.listener = this;
+    m_downloadJob.link = nullptr;
+    m_downloadThread = StartHistoryDownload(&m_downloadJob);
+}
+
+bool COrvelleDlg::DownloadEnded(DownloadOutcome outcome)
+{
+    const HWND window = m_hWnd;
+    return window != nullptr && ::IsWindow(window) &&
+           ::PostMessageW(window, WM_HISTORY_DOWNLOAD_DONE, static_cast<WPARAM>(outcome), 0);
 }
 
 LRESULT COrvelleDlg::OnHistoryDownloadDone(WPARAM outcome, LPARAM)
 {
     DownloadOutcome result = DownloadOutcome::ReadFailed;
-    if (outcome <= static_cast<WPARAM>(DownloadOutcome::Loaded))
+    if (outcome < static_cast<WPARAM>(DOWNLOAD_OUTCOME_COUNT))
         result = static_cast<DownloadOutcome>(outcome);
     DownloadWindow window(*this, m_progress, m_statusStatic);
     CompleteHistoryDownload(*this, *this, window, result);
@@ -254,22 +267,42 @@ void COrvelleDlg::ShowCountdown()
     const long long elapsed = static_cast<long long>(_time64(nullptr)) - m_recordSeenTime;
     const poll::Countdown countdown = poll::CountdownAt(elapsed, LivePeriodSeconds());
     m_progress.SetPos(countdown.barPosition);
-    m_statusStatic.SetWindowText(countdown.text.c_str());
+    m_statusStatic.SetWindowText(poll::PollStatusText(countdown, m_recordLinesWaiting, m_language).c_str());
+}
+
+void COrvelleDlg::ShowPollFailure(int entry)
+{
+    // Every tick tries again; the message comes once for as long as the failure lasts.
+    if (m_pollFailureShown == entry)
+        return;
+    m_pollFailureShown = entry;
+    ShowTimerMessage(EntryAt(g_dataErrorTexts, entry));
+}
+
+void COrvelleDlg::MergeRecordLines(bool firstPass, const std::string* newLine)
+{
+    SetCurrentDirectoryW(m_installFolder.c_str());
+    if (newLine != nullptr)
+        MergeNewRecordLine(*this, *newLine);
+    else
+        MergeStagedRecords(*this, firstPass);
 }
 
 bool COrvelleDlg::RunFirstPoll()
 {
-    // 1-2. The live read (arming the two-minute re-read) and the record read back.
-    if (!g_systemKV318.StartLiveReading(m_record2minPathA)) {
-        ShowTimerMessage(EntryAt(g_dataErrorTexts, 0));
+    // The live read (arming the two-minute re-read) and the record read back. A live file that this
+    // read did not write is never read back.
+    if (!g_systemKV318.StartLiveReading(m_record2minPath)) {
+        ShowPollFailure(0);
         return false;
     }
-    if (!LoadCurrentRecord(m_record2minPathA, m_readings)) {
-        ShowTimerMessage(EntryAt(g_dataErrorTexts, 1));
+    if (!LoadCurrentRecord(m_record2minPath, m_readings)) {
+        ShowPollFailure(1);
         return false;
     }
+    m_pollFailureShown = -1;
 
-    // 3. The record's time and line.
+    // The record's time and line.
     m_recordTime[RECORD_HOUR] = m_readings.GetRecordHour();
     m_recordTime[RECORD_MINUTE] = m_readings.GetRecordMinute();
     m_recordTime[RECORD_YEAR] = m_readings.GetRecordYear();
@@ -277,11 +310,11 @@ bool COrvelleDlg::RunFirstPoll()
     m_recordTime[RECORD_DAY] = m_readings.GetRecordDay();
     m_lastRecordLine = BuildCurrentRecordLine().str();
 
-    // 4. The downloaded rows staged in "tmpLastRec.txt".
+    // The downloaded rows staged in "tmpLastRec.txt".
     SetCurrentDirectoryW(m_installFolder.c_str());
     m_readings.AppendLastRecords(m_rainCounterAtReset);
 
-    // 5. The stored units come into force.
+    // The stored units come into force.
     ApplyStartupPressureUnit(m_pressureUnit);
     ApplyStartupUvUnit(m_uvUnit);
     ApplyStartupTemperatureUnit(m_temperatureUnit);
@@ -290,11 +323,11 @@ bool COrvelleDlg::RunFirstPoll()
     if (m_windUnit != 3)
         RescaleWind(m_windFactor);
 
-    // 6-8. Merged into the four record files, copied onto the "RECORDS" files that are not held
-    // open elsewhere, the staging file deleted.
-    MergeStagedRecords(*this, true);
+    // Merged into the four record files by time, copied onto the "RECORDS" files that are not held
+    // open elsewhere, the staging file deleted (kept while a record file cannot take its lines).
+    MergeRecordLines(true, nullptr);
 
-    // 9-12. The rolling histories from the download.
+    // The rolling histories from the download.
     const double recordTime = RecordChartTime();
     poll::SeedPressureHistory(*this, recordTime);
     const poll::FirstPollLimits limits =
@@ -319,7 +352,7 @@ bool COrvelleDlg::RunFirstPoll()
     const int rainTaken = poll::SeedHistoriesFromDownload(*this, columns, limits, m_rainResetLoaded == 1,
                                                           rainValues.data(), rainTimes.data());
 
-    // 13-16. Rain reset text, hourly rain history, the rain history file, rain unit.
+    // Rain reset text, hourly rain history, the rain history file, rain unit.
     ShowRainResetText();
     poll::BuildHourlyRainHistory(*this, rainValues.data(), rainTimes.data(), rainTaken, limits.endOfDay);
     if (!LoadPassRainData(m_rainHistoryCount, limits.since15d))
@@ -332,13 +365,13 @@ bool COrvelleDlg::RunFirstPoll()
         m_rainFactor = 1.0;
     }
 
-    // 17-19. Moon, dewpoint extremes, the local city of the download, sunrise and sunset.
+    // Moon, dewpoint extremes, the local city of the download, sunrise and sunset.
     UpdateLunarPhase();
     UpdateDewpointMinMax();
     poll::TakeDownloadedLocation(m_readings.m_headerLocation, m_locationSettings[0], *this);
     ShowSunTexts();
 
-    // 20-21. Values and charts.
+    // Values and charts.
     RefreshAllValues();
     m_firstPollDone = 1;
     RedrawRainChart();
@@ -347,8 +380,9 @@ bool COrvelleDlg::RunFirstPoll()
     RedrawUvChart();
     DrawTemperatureChart();
 
-    // 22. Countdown from the full period, the connected picture, the menus.
-    m_statusStatic.SetWindowText(poll::CountdownAt(0, LivePeriodSeconds()).text.c_str());
+    // Countdown from the full period, the connected picture, the menus.
+    m_statusStatic.SetWindowText(
+        poll::PollStatusText(poll::CountdownAt(0, LivePeriodSeconds()), m_recordLinesWaiting, m_language).c_str());
     m_recordSeenTime = static_cast<long long>(_time64(nullptr));
     m_connectionPicture.LoadBitmapResource(IDB_CONNECTED);
     m_progress.SetPos(0);
@@ -359,10 +393,11 @@ bool COrvelleDlg::RunFirstPoll()
 
 void COrvelleDlg::RunLaterPoll()
 {
-    if (!LoadCurrentRecord(m_record2minPathA, m_readings)) {
-        ShowTimerMessage(EntryAt(g_dataErrorTexts, 1));
+    if (!LoadCurrentRecord(m_record2minPath, m_readings)) {
+        ShowPollFailure(1);
         return;
     }
+    m_pollFailureShown = -1;
     const int minute = m_readings.GetRecordMinute();
     const int hour = m_readings.GetRecordHour();
     const int year = m_readings.GetRecordYear();
@@ -374,10 +409,12 @@ void COrvelleDlg::RunLaterPoll()
         const CString line = BuildCurrentRecordLine();
         // An empty line means the station's latest record could not be read: nothing to append.
         if (!line.IsEmpty() && CompareRecordLines(CString(m_lastRecordLine), line)) {
-            SetCurrentDirectoryW(m_installFolder.c_str());
-            AppendStagedLine(m_installFolder + STAGING_FILE_NAME, NarrowAnsiText(line.str()));
-            MergeStagedRecords(*this, false);
+            const std::string narrow = NarrowAnsiText(line.str());
+            MergeRecordLines(false, &narrow);
             m_lastRecordLine = line.str();
+        } else if (m_recordLinesWaiting || !m_unstagedRecordLines.empty()) {
+            // Lines that a record file could not take are tried again with every new reading.
+            MergeRecordLines(false, nullptr);
         }
         ShiftHistoryTimes(minute, hour, year, month, day);
         PruneHistories(minute, hour, month, year, day);
@@ -411,8 +448,10 @@ void COrvelleDlg::RunLaterPoll()
     ShowCountdown();
 }
 
+// The station has gone (or was never there): the connect prompt, once, and the program closes.
 void COrvelleDlg::OnDeviceGone()
 {
+    // After the reconnect prompt the program is closing; after the connect prompt too.
     if ((m_usbKeyFound && !m_usbPowerValid) || m_deviceGoneShown)
         return;
     m_connectionPicture.LoadBitmapResource(IDB_NOT_FOUND);

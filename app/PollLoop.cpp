@@ -135,6 +135,13 @@ Countdown CountdownAt(long long elapsedSeconds, int periodSeconds)
     return c;
 }
 
+std::wstring PollStatusText(const Countdown& countdown, bool recordLinesWaiting, int language)
+{
+    if (!recordLinesWaiting)
+        return countdown.text;
+    return TextAt(g_recordFileErrorTexts, 0, language);
+}
+
 // ---- units -----------------------------------------------------------------------------------------
 
 double WindFactorOfUnit(int unit)

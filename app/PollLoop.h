@@ -3,7 +3,7 @@
 // file names, and the walks that seed the rolling histories from the downloaded history at the
 // first poll.
 #pragma once
-#include "app/SettingsRecord.h"
+#include "records/SettingsRecord.h"
 #include "records/MainRecords.h"
 
 #include <string>
@@ -47,6 +47,10 @@ struct Countdown {
 };
 // The bar and status text `elapsedSeconds` after the last new record.
 Countdown CountdownAt(long long elapsedSeconds, int periodSeconds = LIVE_PERIOD_SECONDS);
+// The status text between records: the countdown's text, or, while record lines wait for a record
+// file that could not take them, the record-file message in the language (English for an id
+// outside 0..7).
+std::wstring PollStatusText(const Countdown& countdown, bool recordLinesWaiting, int language);
 // "m:ss" of a count of seconds (minutes modulo 60).
 std::wstring RemainingTimeText(long long remainingSeconds);
 
@@ -87,13 +91,13 @@ struct HistoryColumns {
 // The published columns (g_history*), rows clamped to 0..HISTORY_ROWS.
 HistoryColumns PublishedHistoryColumns();
 
-// Step "pressure from the download": the 25 hourly pressures of the downloaded header (entry k
+// The pressure history from the download: the 25 hourly pressures of the downloaded header (entry k
 // k hours before the record) go into the pressure history, newest at the highest index; a value
 // above 1600 hPa becomes 0, any other is multiplied by the pressure factor; a missing hour is left
 // out (the next one takes its place, each with its own time).
 void SeedPressureHistory(CMainRecords& records, double recordTime);
 
-// Step "rain column": with a rain reset loaded, each row within [resetTime, now] becomes its
+// The downloaded rain column: with a rain reset loaded, each row within [resetTime, now] becomes its
 // increment over the previous counter (a counter drop keeps the row's own value), the counter
 // following the rows; rows outside that span become missing. Without a reset, the counters take
 // the newest present counter of the download (the current reading's counter when the download
@@ -102,20 +106,20 @@ void SeedPressureHistory(CMainRecords& records, double recordTime);
 bool ConvertDownloadedRain(const HistoryColumns& columns, double now, bool resetLoaded, double resetTime,
                            double currentCounter, double* lastRainCounter, double* counterAtReset);
 
-// Step "rolling histories": walks the rows from the newest to the oldest and fills the wind, UV
+// The rolling histories from the download: walks the rows from the newest to the oldest and fills the wind, UV
 // and sensor histories (and, with a rain reset, the rain samples from index 4319 downwards).
 // Returns the number of rain samples taken. A history that is full takes nothing more.
 int SeedHistoriesFromDownload(CMainRecords& records, const HistoryColumns& columns, const FirstPollLimits& limits,
                               bool rainResetLoaded, double* rainSampleValues, double* rainSampleTimes);
 
-// Step "local city from the download": the ten location values of the downloaded header (zone
+// The local city from the download: the ten location values of the downloaded header (zone
 // sign, hours and half hour, longitude hemisphere, degrees and minutes, latitude hemisphere, degrees
 // and minutes, daylight-saving rule; element 0 is the city index) go into the local city's fields,
 // and the station's position becomes the current location that the automatic saving writes for the
 // user-defined city, named as the user named that city.
 void TakeDownloadedLocation(const int header[11], CityLocation& localCity, CMainRecords& records);
 
-// Step "hourly rain": 360 buckets of one hour ending at endOfDay, endOfDay - 3600, ...; each bucket
+// The hourly rain history: 360 buckets of one hour ending at endOfDay, endOfDay - 3600, ...; each bucket
 // with at least one sample of value 0 or more in (end - 3600, end] stores its sum at time end as the
 // next older rain-history sample. Only the `taken` samples at the top of the arrays are read.
 void BuildHourlyRainHistory(CMainRecords& records, const double* rainSampleValues, const double* rainSampleTimes,

@@ -1,5 +1,6 @@
 #include "app/SettingsFiles.h"
 
+#include "records/RecordTime.h"
 #include "texts/Cities.h"
 #include "texts/TextTables.h"
 
@@ -146,10 +147,10 @@ Bytes EncodeLanguage(int language)
 void DecodeAutoSaving(const Bytes* file, int language, const std::wstring& installFolder, CSettingsRecord& s)
 {
     s.m_autoSaveInterval = IntField(file, 0, 0, AUTO_SAVE_INTERVAL_COUNT - 1, 0);
-    s.m_autoSaveCount = AnyIntField(file, 4, 1);
-    s.m_autoSaveCsv = AnyIntField(file, 8, 1);
-    s.m_autoSaveTxt = AnyIntField(file, 12, 0);
-    s.m_autoSaveJpg = AnyIntField(file, 16, 0);
+    s.m_autoSaveCount = IntField(file, 4, 1, AUTO_SAVE_COUNT_MAX, 1);
+    s.m_autoSaveCsv = IntField(file, 8, 0, 1, 1);
+    s.m_autoSaveTxt = IntField(file, 12, 0, 1, 0);
+    s.m_autoSaveJpg = IntField(file, 16, 0, 1, 0);
     s.m_autoSavePrefix = TextField(file, 20, LONG_TEXT_UNITS, TextAt(g_mainAutoSavingTexts, 16, language));
     s.m_autoSaveFolder = TextField(file, 2068, LONG_TEXT_UNITS, installFolder);
 }
@@ -220,6 +221,9 @@ int CSettingsRecord::*const kDisplayFields[11] = {
     &CSettingsRecord::m_windSpeedView, &CSettingsRecord::m_windDirectionView,
 };
 constexpr int kDisplayDefaults[11] = {1, 1, 0, 1, 1, 1, 1, 2, 1, 3, 3};
+// Highest value of each: the six switches 0/1, the pressure, UV and rain views 0..2 (0 when the
+// chart is hidden), the wind views 0..3.
+constexpr int kDisplayHighest[11] = {1, 1, 1, 1, 1, 1, 2, 2, 2, 3, 3};
 
 struct UnitField {
     int CSettingsRecord::*member;
@@ -236,7 +240,8 @@ const UnitField kUnitFields[8] = {
 void DecodeDisplay(const Bytes* file, CSettingsRecord& s)
 {
     for (int i = 0; i < 11; ++i)
-        s.*kDisplayFields[i] = AnyIntField(file, static_cast<std::size_t>(i) * 4, kDisplayDefaults[i]);
+        s.*kDisplayFields[i] =
+            IntField(file, static_cast<std::size_t>(i) * 4, 0, kDisplayHighest[i], kDisplayDefaults[i]);
 }
 
 Bytes EncodeDisplay(const CSettingsRecord& s)
@@ -326,15 +331,22 @@ bool DecodeRainReset(const Bytes& file, RainReset* reset)
 {
     if (file.size() < RAIN_RESET_FILE_BYTES)
         return false;
-    reset->year = ReadInt32(file, 0);
-    reset->month = ReadInt32(file, 4);
-    reset->day = ReadInt32(file, 8);
-    reset->hour = ReadInt32(file, 12);
-    reset->minute = ReadInt32(file, 16);
+    const RecordTime time{ReadInt32(file, 0), ReadInt32(file, 4), ReadInt32(file, 8), ReadInt32(file, 12),
+                          ReadInt32(file, 16)};
     std::uint64_t bits = 0;
     for (int i = 0; i < 8; ++i)
         bits |= static_cast<std::uint64_t>(file[20 + i]) << (8 * i);
-    std::memcpy(&reset->counter, &bits, sizeof bits);
+    double counter = 0;
+    std::memcpy(&counter, &bits, sizeof bits);
+    // A damaged file is no reset: its time would shift every rain value.
+    if (!IsRealRecordTime(time) || !std::isfinite(counter) || counter < 0)
+        return false;
+    reset->year = time.year;
+    reset->month = time.month;
+    reset->day = time.day;
+    reset->hour = time.hour;
+    reset->minute = time.minute;
+    reset->counter = counter;
     return true;
 }
 

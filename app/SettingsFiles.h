@@ -6,10 +6,11 @@
 //   - a missing file gives the defaults;
 //   - a field that the file does not cover completely (a short file) gets its default;
 //   - a value outside its range gets its default (languages, regions, cities, unit indexes, the
-//     auto-save interval, line types, thicknesses, colours);
+//     auto-save interval, count and formats, display switches and chart views, line types,
+//     thicknesses, colours);
 // so the encoder, which always writes the full record, writes those defaults back.
 #pragma once
-#include "app/SettingsRecord.h"
+#include "records/SettingsRecord.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -42,6 +43,7 @@ constexpr std::size_t IN_OUTDOOR_FILE_BYTES = 44;
 constexpr int LONG_TEXT_UNITS = 1024;   // auto-save prefix and folder, city names
 constexpr int NAME_TEXT_UNITS = 256;    // channel names
 constexpr int AUTO_SAVE_INTERVAL_COUNT = 9;  // 0 none, 1..8
+constexpr int AUTO_SAVE_COUNT_MAX = 31;      // the count of days, weeks or months: 1..31
 constexpr int LINE_TYPE_COUNT = 5;      // 0 solid .. 4 long-short dash
 constexpr int LINE_THICKNESS_COUNT = 3; // 0 "1/2 pt", 1 "1 pt", 2 "1 1/2 pt"
 constexpr int THD_COLOUR_FIRST = 36;    // m_thdSettings[36..53]: colours
@@ -100,7 +102,8 @@ struct RainReset {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
     double counter = 0.0;
 };
-// False (nothing set) when the file is shorter than its 28 bytes.
+// False (nothing set) when the file is shorter than its 28 bytes, its time is not a real date and
+// time, or its counter is not a finite number at or above 0: such a file counts as no reset file.
 bool DecodeRainReset(const Bytes& file, RainReset* reset);
 Bytes EncodeRainReset(const RainReset& reset);
 

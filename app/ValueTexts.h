@@ -2,7 +2,7 @@
 // chill in the display unit, the wind direction texts, and the station's own location bytes.
 // Plain functions; the main dialog puts their results into its controls.
 #pragma once
-#include "app/SettingsRecord.h"
+#include "records/SettingsRecord.h"
 
 #include <cstdint>
 #include <string>

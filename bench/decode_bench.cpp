@@ -111,7 +111,7 @@ int main(int argc, char** argv)
 
     const std::string dumpPath = TempFile("orvelle_decode_bench.csv");
     t = Clock::now();
-    const bool written = decoder->WriteMemoryDump(dumpPath.c_str());
+    const bool written = decoder->WriteMemoryDump(std::wstring(dumpPath.begin(), dumpPath.end()));
     const double dumpMs = MsSince(t);
     std::printf("all_weather.csv (%s):                            %8.1f ms\n", written ? "ok" : "FAILED", dumpMs);
     std::printf("whole memory: split + decode + dump:             %8.1f ms\n", splitMs + decodeMs + dumpMs);
@@ -138,7 +138,7 @@ int main(int argc, char** argv)
         const bool whole = g_systemKV318.ReadWholeMemory();
         std::printf("link ReadWholeMemory (%s):                      %8.1f ms\n", whole ? "ok" : "FAILED", MsSince(t));
         const std::string linkPath = TempFile("orvelle_decode_bench_link.csv");
-        g_systemKV318.WriteMemoryDump(linkPath.c_str());
+        g_systemKV318.WriteMemoryDump(std::wstring(linkPath.begin(), linkPath.end()));
         const std::string linkDump = WithoutFirstLine(ReadFile(linkPath));
         std::remove(linkPath.c_str());
         std::printf("link dump equals the decoder's dump:             %s\n", linkDump == decoderDump ? "yes" : "NO");

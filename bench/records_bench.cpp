@@ -79,13 +79,13 @@ int main()
 
     // ---- dump parse ----
     const std::string dump = FullDump();
-    const std::string dumpPath = "records_bench_files\\all_weather.csv";
+    const std::wstring dumpPath = L"records_bench_files\\all_weather.csv";
     WriteText(L"records_bench_files\\all_weather.csv", dump);
     auto record = std::make_unique<ReadingsRecord>();
     std::vector<double> times;
     for (int run = 0; run < 7; ++run) {
         double start = NowMs();
-        if (!LoadDumpTokens(*record, dumpPath.c_str())) {
+        if (!LoadDumpTokens(*record, dumpPath)) {
             std::printf("dump could not be read\n");
             return 1;
         }
@@ -112,7 +112,7 @@ int main()
         for (int run = 0; run < 3; ++run) {
             AppendStagedLine(folder + STAGING_FILE_NAME, RecordLine(lines + run));
             double t0 = NowMs();
-            MergeStagedRecords(folder, false, DisplayUnitSelection());
+            MergeStagedRecords(folder, false, false, DisplayUnitSelection());
             best = std::min(best, NowMs() - t0);
         }
         WIN32_FILE_ATTRIBUTE_DATA data;
@@ -124,7 +124,7 @@ int main()
     // The first pass compares by time; its cost at the longest length.
     record->AppendLastRecords(0.0, folder + STAGING_FILE_NAME);
     start = NowMs();
-    MergeStagedRecords(folder, true, DisplayUnitSelection());
+    MergeStagedRecords(folder, true, true, DisplayUnitSelection());
     std::printf("first pass (by time, %d staged lines) into 250000-line files: %.1f ms\n", record->m_rowCount,
                 NowMs() - start);
     return 0;

@@ -1,5 +1,5 @@
 // The automatic-saving writers: a snapshot of the latest reading as a comma-separated file and as
-// a text file, and the JPEG capture writer.
+// a text file. (The JPEG capture of the window is app/WindowCapture.h.)
 //
 // The comma-separated snapshot is 8-bit text in the system's 8-bit code page (characters the code
 // page lacks become '?'), lines ending in CR LF. The text snapshot is UTF-16 little-endian with a
@@ -101,11 +101,3 @@ bool WriteAutoSaveCsv(const std::wstring& path, const AutoSaveSnapshot& snapshot
                       __time64_t saveTime);
 bool WriteAutoSaveTxt(const std::wstring& path, const AutoSaveSnapshot& snapshot, int language,
                       __time64_t saveTime);
-
-// Saves a bitmap as an image file whose format follows the path's extension (".jpg"/".jpeg",
-// ".bmp", ".png", ".gif", ".tif"/".tiff"); false when the file cannot be written or the extension
-// names no known format.
-bool SaveBitmapImage(HBITMAP bitmap, const std::wstring& path);
-// The window's client area captured from its window DC (memory DC and bitmap of the client size,
-// BitBlt SRCCOPY) and saved by SaveBitmapImage.
-bool SaveWindowCapture(HWND window, const std::wstring& path);

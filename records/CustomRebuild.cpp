@@ -24,16 +24,26 @@ void RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath
         out.WriteLine(ConvertLineForDisplay(line, separator, separator, units));
 }
 
+namespace {
+
+// Rebuilds the custom file only when its base file can be read: the exclusive test empties it.
+void RebuildWhenBaseReadable(RecordFileKind customKind, RecordFileKind baseKind, const std::wstring& installFolder,
+                             const DisplayUnitSelection& units)
+{
+    const std::wstring base = installFolder + RecordFileName(baseKind);
+    const std::wstring custom = installFolder + RecordFileName(customKind);
+    if (OpenFile(base, L"rb") && CanOpenExclusive(custom))
+        RebuildCustomFile(customKind, base, custom, units);
+}
+
+}  // namespace
+
 void RebuildCustomRecords(const std::wstring& installFolder, const DisplayUnitSelection& units)
 {
     const std::wstring csvCustom = installFolder + RecordFileName(RecordFileKind::CsvCustom);
     const std::wstring txtCustom = installFolder + RecordFileName(RecordFileKind::TxtCustom);
-    if (CanOpenExclusive(csvCustom))
-        RebuildCustomFile(RecordFileKind::CsvCustom, installFolder + RecordFileName(RecordFileKind::Csv), csvCustom,
-                          units);
-    if (CanOpenExclusive(txtCustom))
-        RebuildCustomFile(RecordFileKind::TxtCustom, installFolder + RecordFileName(RecordFileKind::Txt), txtCustom,
-                          units);
+    RebuildWhenBaseReadable(RecordFileKind::CsvCustom, RecordFileKind::Csv, installFolder, units);
+    RebuildWhenBaseReadable(RecordFileKind::TxtCustom, RecordFileKind::Txt, installFolder, units);
     CopyToUserFile(csvCustom, installFolder + UserCopyName(RecordFileKind::CsvCustom));
     CopyToUserFile(txtCustom, installFolder + UserCopyName(RecordFileKind::TxtCustom));
 }

@@ -126,7 +126,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
     CDumpTokens tokens(text);
     record.m_tokenCount = tokens.Count();
 
-    // Step 1: row count and ages. Rows run from the newest record back to the first one that is older
+    // Row count and ages. Rows run from the newest record back to the first one that is older
     // than a year or has no valid age; dump row o is stored at index m_rowCount - 1 - o.
     record.m_rowCount = (record.m_tokenCount - ROW_COUNT_OFFSET) / 5;
     if (record.m_rowCount > HISTORY_ROWS)
@@ -145,7 +145,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
     for (int o = 0; o < rows; ++o) {
         const int r = rows - 1 - o;
 
-        // Step 2: date, time and age.
+        // Date, time and age.
         const auto& f0 = tokens.Fields(lineOf(o, 0));
         record.m_secondsColumn[r] = DumpAgeSeconds(FieldAt(f0, 7));
         record.m_yearColumn[r] = LeadingInt(FieldAt(f0, 1));
@@ -155,7 +155,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
         record.m_hourColumn[r] = LeadingInt(FieldAt(f0, 5));
         record.m_minuteColumn[r] = LeadingInt(FieldAt(f0, 6));
 
-        // Step 3: temperatures and humidities, in the order indoor, channel 1 .. channel 5.
+        // Temperatures and humidities, in the order indoor, channel 1 .. channel 5.
         int sensor = 0;
         for (int j = 1; j <= 3; ++j) {
             const auto& f = tokens.Fields(lineOf(o, j));
@@ -166,7 +166,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
             }
         }
 
-        // Steps 5-7 of line 3: UV, pressure, forecast, wind chill, gust.
+        // Line 3: UV, pressure, forecast, wind chill, gust.
         const auto& f3 = tokens.Fields(lineOf(o, 3));
         record.m_uvColumn[r] = Reading(FieldAt(f3, 2));
         record.m_pressureColumn[r] = Reading(FieldAt(f3, 3));
@@ -175,7 +175,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
         record.m_windChillColumn[r] = Reading(FieldAt(f3, 6));
         record.m_windGustColumn[r] = Reading(FieldAt(f3, 7));
 
-        // Steps 4-5 of line 4: wind speed and direction, rain counter and rain reset.
+        // Line 4: wind speed and direction, rain counter and rain reset.
         const auto& f4 = tokens.Fields(lineOf(o, 4));
         record.m_windSpeedColumn[r] = Reading(FieldAt(f4, 0));
         std::string_view direction = FieldAt(f4, 1);
@@ -190,7 +190,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
         record.m_rainColumn[r] = rainMissing ? DISPLAY_MISSING : RainCountsToMm(counts);
     }
 
-    // Step 3, dewpoints and their extremes.
+    // Dewpoints and their extremes.
     for (int r = 0; r < rows; ++r)
         for (int s = 0; s < SENSOR_COUNT; ++s) {
             double dewpoint = DewpointCelsius(record.m_temperatureColumns[s][r], record.m_humidityColumns[s][r]);
@@ -203,7 +203,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
                 record.m_dewpointMin[s] = dewpoint;
         }
 
-    // Step 4, the rain reset: only the newest "CLEAR" row of the dump counts.
+    // The rain reset: only the newest "CLEAR" row of the dump counts.
     for (int o = 0; o < rows; ++o) {
         const auto& f4 = tokens.Fields(lineOf(o, 4));
         if (FieldAt(f4, 2) != "CLEAR")
@@ -219,29 +219,29 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
         break;
     }
 
-    // Step 8: hourly pressures, latest hour first, from lines 18 to 21.
+    // Hourly pressures, latest hour first, from lines 18 to 21.
     int k = 0;
     for (int t = LINE_HOURLY_PRESSURE; t < LINE_HOURLY_PRESSURE + 4; ++t)
         for (std::string_view field : tokens.Fields(t))
             if (k < 25)
                 record.m_headerHourlyPressure[k++] = Reading(field);
 
-    // Step 9: daily UV maxima.
+    // Daily UV maxima.
     {
         const auto& f = tokens.Fields(LINE_UV_DAILY_MAX);
         for (size_t i = 0; i < 8 && i < f.size(); ++i)
             record.m_headerUvDailyMax[i] = Reading(f[i]);
     }
 
-    // Step 10: altitude, the line's first field.
+    // Altitude, the line's first field.
     if (!tokens.Line(LINE_ALTITUDE).empty())
         record.m_headerAltitude = Reading(FieldAt(tokens.Fields(LINE_ALTITUDE), 0));
 
-    // Step 11: city name index.
+    // City name index.
     if (tokens.Line(LINE_CITY_NAME).find(',') != std::string_view::npos)
         record.m_cityNameIndex = LeadingInt(FieldAt(tokens.Fields(LINE_CITY_NAME), 0));
 
-    // Step 12: location.
+    // Location.
     {
         const auto& f = tokens.Fields(LINE_LOCATION);
         int* location = record.m_headerLocation;
@@ -258,7 +258,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
         if (f.size() == 15) location[10] = LeadingInt(f[14]);
     }
 
-    // Step 13: indoor extremes (temperature min, max, humidity min, max).
+    // Indoor extremes (temperature min, max, humidity min, max).
     {
         const auto& f = tokens.Fields(LINE_INDOOR_EXTREMES);
         for (size_t i = 2; i <= 4 && i < f.size(); ++i)
@@ -267,7 +267,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
             record.m_headerIndoorExtremes[3] = Reading(f[5]);
     }
 
-    // Step 14: extremes of channels 1 to 5.
+    // Extremes of channels 1 to 5.
     for (int t = LINE_CHANNEL_1_EXTREMES; t < LINE_CHANNEL_1_EXTREMES + 5; ++t) {
         const auto& f = tokens.Fields(t);
         const int c = t - LINE_CHANNEL_1_EXTREMES;
@@ -277,7 +277,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
         if (f.size() == 4) record.m_headerChannelHumidityMax[c] = Reading(f[3]);
     }
 
-    // Step 15: maximum wind speed and gust, rain totals of yesterday, last week, last month.
+    // Maximum wind speed and gust, rain totals of yesterday, last week, last month.
     {
         const auto& f = tokens.Fields(LINE_WIND_RAIN_TOTALS);
         if (f.size() > 0) record.m_headerWindMax[0] = Reading(f[0]);
@@ -290,7 +290,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
         }
     }
 
-    // Step 16: trend codes. Lines 12-14 hold the two-bit fields of min/max bytes 73-75, written
+    // Trend codes. Lines 12-14 hold the two-bit fields of min/max bytes 73-75, written
     // bits 0-1 first: field 0 = bits 0-1, 1 = bits 2-3, 2 = bits 4-5, 3 = bits 6-7. Sensor s lives in
     // byte 73 + s / 2: its temperature trend in bits 0-1 (even s) or 4-5 (odd s), its humidity trend
     // in bits 2-3 (even s) or 6-7 (odd s), as the station's live trend getters read them.
@@ -304,7 +304,7 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
             record.m_headerHumidityTrend[s] = IntReadingOrMissing(f[humidityField]);
     }
 
-    // Step 17.
+    // The value of header line 1 (its seventh field).
     {
         const auto& f = tokens.Fields(LINE_HEADER_1);
         if (f.size() == 7)
@@ -312,11 +312,9 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
     }
 }
 
-bool LoadDumpTokens(ReadingsRecord& record, const char* path)
+bool LoadDumpTokens(ReadingsRecord& record, const std::wstring& path)
 {
-    if (!path)
-        return false;
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = _wfopen(path.c_str(), L"rb");
     if (!file)
         return false;
     std::string text;

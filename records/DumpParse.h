@@ -17,9 +17,9 @@ constexpr int HISTORY_MAX_AGE_S = 31536000;       // 365 days
 constexpr int INVALID_AGE_S = HISTORY_MAX_AGE_S + 1; // "E" or a negative age
 constexpr int ROW_COUNT_OFFSET = 30;
 
-// Reads the dump at path (narrow path) into the record. False when the file cannot be opened or a
+// Reads the dump at path into the record. False when the file cannot be opened or a
 // read error occurs (the record is then unchanged); true after every step has run.
-bool LoadDumpTokens(ReadingsRecord& record, const char* path);
+bool LoadDumpTokens(ReadingsRecord& record, const std::wstring& path);
 
 // The parse of a dump already read into memory (what LoadDumpTokens does after reading the file).
 void ParseDumpText(ReadingsRecord& record, std::string_view text);

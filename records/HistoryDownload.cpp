@@ -5,8 +5,6 @@
 #include "station/UsbLink.h"
 #include "texts/TextTables.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <atomic>
 
@@ -94,18 +92,23 @@ DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link)
     dlg.m_stationMemoryBytes = size;
     for (int retry = 0; size < 1 && retry < MEMORY_SIZE_RETRIES; ++retry) {
         if (!WaitUnlessStopped())
-            return DownloadOutcome::NoMemorySize;
+            return DownloadOutcome::Stopped;
         size = link.ReadMemorySize();
         dlg.m_stationMemoryBytes = size;
     }
+    if (g_stopMemoryRead)
+        return DownloadOutcome::Stopped;
     if (size < 1)
         return DownloadOutcome::NoMemorySize;
 
     dlg.m_downloading = 1;
-    if (!WaitUnlessStopped() || !link.ReadWholeMemory())
-        return DownloadOutcome::ReadFailed;
-    link.WriteMemoryDump(dlg.m_allWeatherPathA);
-    if (!LoadDumpTokens(dlg.m_readings, dlg.m_allWeatherPathA))
+    if (!WaitUnlessStopped())
+        return DownloadOutcome::Stopped;
+    if (!link.ReadWholeMemory())
+        return g_stopMemoryRead ? DownloadOutcome::Stopped : DownloadOutcome::ReadFailed;
+    if (!link.WriteMemoryDump(dlg.m_allWeatherPath))
+        return DownloadOutcome::DumpNotWritten;
+    if (!LoadDumpTokens(dlg.m_readings, dlg.m_allWeatherPath))
         return DownloadOutcome::DumpUnreadable;
     return DownloadOutcome::Loaded;
 }
@@ -115,34 +118,55 @@ std::wstring DownloadDoneStatusText()
     return std::wstring(EntryAt(g_progressTexts, 0)) + L"100" + EntryAt(g_progressTexts, 1);
 }
 
+namespace {
+
+void TakeLoadedHistory(CMainRecords& dlg, CDisplayOps& display, IDownloadWindow& window)
+{
+    window.SetProgressPosition(DOWNLOAD_PROGRESS_END);
+    if (dlg.m_readings.m_rowCount > 0) {
+        dlg.m_readings.PublishAllColumns();
+        display.SetAllChartTimeWindowFromLastRecord();
+    } else {
+        g_historyRowCount = 0;
+    }
+    display.m_clock24h = dlg.m_timeFormat;
+    dlg.ApplyDownloadedAltitude();
+    dlg.ShowUvDailyMaxima();
+    dlg.ShowHeaderValues();
+    dlg.ShowRainTotals();
+    dlg.CopyDownloadedMinMax();
+    display.UpdateLocationTexts();
+    DrawAllCharts(display, ChartViewsOf(dlg));
+    window.SetStatusText(DownloadDoneStatusText());
+}
+
+}  // namespace
+
 void CompleteHistoryDownload(CMainRecords& dlg, CDisplayOps& display, IDownloadWindow& window,
                              DownloadOutcome outcome)
 {
     switch (outcome) {
-    case DownloadOutcome::Loaded: {
-        window.SetProgressPosition(DOWNLOAD_PROGRESS_END);
-        if (dlg.m_readings.m_rowCount > 0) {
-            dlg.m_readings.PublishAllColumns();
-            display.SetAllChartTimeWindowFromLastRecord();
-        } else {
-            g_historyRowCount = 0;
-        }
-        display.m_clock24h = dlg.m_timeFormat;
-        dlg.ApplyDownloadedAltitude();
-        dlg.ShowUvDailyMaxima();
-        dlg.ShowHeaderValues();
-        dlg.ShowRainTotals();
-        dlg.CopyDownloadedMinMax();
-        display.UpdateLocationTexts();
-        DrawAllCharts(display, ChartViewsOf(dlg));
-        window.SetStatusText(DownloadDoneStatusText());
+    case DownloadOutcome::Loaded:
+        TakeLoadedHistory(dlg, display, window);
         break;
-    }
     case DownloadOutcome::DumpUnreadable:
         window.ShowErrorMessage(EntryAt(g_dataErrorTexts, 1));
         break;
     case DownloadOutcome::NoMemorySize:
     case DownloadOutcome::ReadFailed:
+    case DownloadOutcome::DumpNotWritten:
+        // A station that is still there gets asked again: the history is what the polling loop
+        // starts from. A station that has gone is the connection watch's to report.
+        if (window.StationPresent()) {
+            if (!dlg.m_downloadFailureShown) {
+                dlg.m_downloadFailureShown = 1;
+                window.ShowErrorMessage(EntryAt(g_dataErrorTexts, 0));
+            }
+            window.RestartDownloadLater();
+            return;
+        }
+        break;
+    case DownloadOutcome::Stopped:
     default:
         break;
     }

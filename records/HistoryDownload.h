@@ -1,4 +1,5 @@
-// The history download: once per run a worker thread reads the station's whole memory, has it
+// The history download: once per run (again after an attempt that failed while the station was
+// present) a worker thread reads the station's whole memory, has it
 // written as "all_weather.csv" and parses that back into the readings record; then the window's
 // thread publishes the history, takes the dump's header values and redraws the charts.
 //
@@ -7,12 +8,13 @@
 // m_stationMemoryBytes, m_downloading (set) and the readings record, which the window's thread
 // leaves alone while m_downloading is set.
 //
-// Window side (CompleteHistoryDownload, on the window's thread, from the handler of
-// WM_HISTORY_DOWNLOAD_DONE): every control text, message box, chart and published global; it
-// clears m_downloading last, so the polling loop starts only after all of it.
+// Window side (CompleteHistoryDownload, on the window's thread, once the outcome has reached it):
+// every control text, message box, chart and published global; it clears m_downloading last, so
+// the polling loop starts only after all of it.
 #pragma once
 #include "records/DisplayOps.h"
-#include "records/DownloadMessages.h"
+
+#include <windows.h>
 
 #include <string>
 
@@ -20,9 +22,6 @@ class CMainRecords;
 
 constexpr int MEMORY_SIZE_RETRIES = 10;        // further requests after the first, 1 s apart
 constexpr int DOWNLOAD_WAIT_MS = 1000;
-// How long a closing program waits for a stopping worker: a command in progress may wait for its
-// reply for 5000 ms before the worker sees the request.
-constexpr int DOWNLOAD_STOP_WAIT_MS = 10000;
 constexpr int DOWNLOAD_PROGRESS_END = 1500;    // end of the progress bar's range
 
 // The wait between memory-size requests and before the whole-memory read. Tests shorten it; the
@@ -32,18 +31,21 @@ int DownloadWaitMs();
 
 enum class DownloadOutcome : int {
     NoMemorySize = 0,    // the station never reported its memory size
-    ReadFailed = 1,      // the whole-memory read failed (device gone)
+    ReadFailed = 1,      // the whole-memory read failed
     DumpUnreadable = 2,  // "all_weather.csv" could not be read back
     Loaded = 3,          // the dump was parsed into the readings record
+    DumpNotWritten = 4,  // "all_weather.csv" could not be written: nothing was parsed
+    Stopped = 5,         // the program asked the download to stop (it is closing)
 };
+constexpr int DOWNLOAD_OUTCOME_COUNT = 6;
 
 // The station link operations the worker uses.
 class IHistoryStationLink {
 public:
     virtual ~IHistoryStationLink() = default;
-    virtual int ReadMemorySize() = 0;                    // bytes, -1 when the station does not answer
-    virtual bool ReadWholeMemory() = 0;                  // moves g_readAddress as it goes
-    virtual bool WriteMemoryDump(const char* path) = 0;  // "all_weather.csv"
+    virtual int ReadMemorySize() = 0;                           // bytes, -1 when the station does not answer
+    virtual bool ReadWholeMemory() = 0;                         // moves g_readAddress as it goes
+    virtual bool WriteMemoryDump(const std::wstring& path) = 0; // "all_weather.csv"; false when not written
 };
 
 // The window's services that the end of a download uses besides the display operations.
@@ -53,22 +55,37 @@ public:
     virtual void SetProgressPosition(int position) = 0;        // the progress bar (0..1500)
     virtual void SetStatusText(const std::wstring& text) = 0;  // the status text beside it
     virtual void ShowErrorMessage(const std::wstring& text) = 0; // a message box with OK
+    virtual bool StationPresent() = 0;                         // the station still answers USBCheck
+    // Starts the download again at a later tick of the connection watch.
+    virtual void RestartDownloadLater() = 0;
+};
+
+// Where the worker hands the outcome of an attempt: the main dialog passes it on to its window's
+// thread. Called on the worker thread; false when the outcome cannot reach the window (it is gone).
+class IDownloadListener {
+public:
+    virtual ~IDownloadListener() = default;
+    virtual bool DownloadEnded(DownloadOutcome outcome) = 0;
 };
 
 // Worker side. Asks the memory size (up to 1 + MEMORY_SIZE_RETRIES times, DownloadWaitMs() apart),
-// sets m_downloading, waits, reads the whole memory, writes the dump to m_allWeatherPathA and parses
-// it into m_readings. Never clears m_downloading and does no window work. When the program asks the
-// download to stop (g_stopMemoryRead, as it closes), it ends at its next step without reading on.
+// sets m_downloading, waits, reads the whole memory, writes the dump to m_allWeatherPath and parses
+// it into m_readings; a dump that could not be written is never parsed (the file on disk may be an
+// older run's). Never clears m_downloading and does no window work. When the program asks the
+// download to stop (g_stopMemoryRead, as it closes), it ends at once with Stopped.
 DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link);
 
-// Window side, for the outcome the worker posted:
+// Window side, for the outcome the worker handed over:
 //   Loaded: progress bar to its end; the history columns published (g_historyRowCount and the column
 //     pointers; the chart window's period only when there is a row); the clock's 24-hour copy; the
 //     header values (altitude, UV maxima, wind maxima, rain totals, extremes and trends); the location
-//     texts; every chart; the status text "Receiving data... 100% done".
-//   DumpUnreadable: the message "Can't read data file!".
-//   NoMemorySize, ReadFailed: nothing shown (the connection watch reports a lost device).
-// In every case m_downloading is cleared last.
+//     texts; every chart; the status text "Receiving data... 100% done". m_downloading is cleared.
+//   DumpUnreadable: the message "Can't read data file!"; m_downloading is cleared.
+//   NoMemorySize, ReadFailed, DumpNotWritten with the station still present: the message "Can't
+//     receive data!" (the first time only, m_downloadFailureShown) and the download is started again
+//     later; m_downloading stays set, so the polling loop keeps waiting for the history.
+//   NoMemorySize, ReadFailed, DumpNotWritten with the station gone, and Stopped: nothing shown (the
+//     connection watch reports a lost device); m_downloading is cleared.
 void CompleteHistoryDownload(CMainRecords& dlg, CDisplayOps& display, IDownloadWindow& window,
                              DownloadOutcome outcome);
 
@@ -77,17 +94,17 @@ std::wstring DownloadDoneStatusText();
 
 // ---- the thread ----------------------------------------------------------------------------------
 
-// What the connection timer hands to the worker; must outlive the thread (keep it as a member of
+// What the connection watch hands to the worker; must outlive the thread (keep it as a member of
 // the main dialog).
 struct HistoryDownloadJob {
     CMainRecords* records = nullptr;
-    HWND window = nullptr;                  // receives WM_HISTORY_DOWNLOAD_DONE
+    IDownloadListener* listener = nullptr;  // receives the outcome
     IHistoryStationLink* link = nullptr;    // null: the station object g_systemKV318
 };
 
-// Thread entry point; parameter: HistoryDownloadJob*. Runs RunHistoryDownload and posts
-// WM_HISTORY_DOWNLOAD_DONE (wParam = outcome) to job->window. When the post is impossible (no
-// window), m_downloading is cleared here instead. Returns 0.
+// Thread entry point; parameter: HistoryDownloadJob*. Runs RunHistoryDownload and hands the outcome
+// to job->listener. When it cannot be handed over (no listener, or the window is gone),
+// m_downloading is cleared here instead. Returns 0.
 DWORD WINAPI HistoryDownloadThreadProc(LPVOID parameter);
 
 // Starts the worker thread for the job (sets m_downloading first); returns its handle (close it with

@@ -4,14 +4,13 @@
 #include "records/MainRecords.h"
 #include "station/SystemKV318.h"
 
-
 namespace {
 
 class CStationHistoryLink : public IHistoryStationLink {
 public:
     int ReadMemorySize() override { return g_systemKV318.ReadMemorySize(); }
     bool ReadWholeMemory() override { return g_systemKV318.ReadWholeMemory(); }
-    bool WriteMemoryDump(const char* path) override { return g_systemKV318.WriteMemoryDump(path); }
+    bool WriteMemoryDump(const std::wstring& path) override { return g_systemKV318.WriteMemoryDump(path); }
 };
 
 } // namespace
@@ -23,9 +22,8 @@ DWORD WINAPI HistoryDownloadThreadProc(LPVOID parameter)
         return 0;
     CStationHistoryLink station;
     IHistoryStationLink& link = job->link ? *job->link : station;
-    DownloadOutcome outcome = RunHistoryDownload(*job->records, link);
-    if (!job->window ||
-        !PostMessageW(job->window, WM_HISTORY_DOWNLOAD_DONE, static_cast<WPARAM>(outcome), 0))
+    const DownloadOutcome outcome = RunHistoryDownload(*job->records, link);
+    if (!job->listener || !job->listener->DownloadEnded(outcome))
         job->records->m_downloading = 0;
     return 0;
 }

@@ -87,7 +87,7 @@ CMainRecords::CMainRecords()
 
 CMainRecords::~CMainRecords() = default;
 
-void CMainRecords::SetControlText(int, const std::wstring&) {}
+void CMainRecords::ShowSummaryValue(SummaryValue, const std::wstring&) {}
 
 bool CMainRecords::StationMinMaxTextsNow(StationMinMaxTexts*) { return false; }
 
@@ -476,17 +476,17 @@ void CMainRecords::ShowHeaderValues()
 {
     m_windNow[0] = m_readings.m_headerWindMax[0];
     m_windNow[1] = m_readings.m_headerWindMax[1];
-    SetControlText(1089, OneDecimal(m_windNow[0]));
-    SetControlText(1090, OneDecimal(m_windNow[1]));
+    ShowSummaryValue(SummaryValue::WindMaximum, OneDecimal(m_windNow[0]));
+    ShowSummaryValue(SummaryValue::GustMaximum, OneDecimal(m_windNow[1]));
 }
 
 void CMainRecords::ShowUvDailyMaxima()
 {
     std::copy(std::begin(m_readings.m_headerUvDailyMax), std::end(m_readings.m_headerUvDailyMax),
               std::begin(m_uvDailyMax));
-    SetControlText(1059, FormatReading(L" ", 1, m_uvDailyMax[0]));
-    SetControlText(1058, FormatReading(L" ", 1, m_uvDailyMax[6]));
-    SetControlText(1057, FormatReading(L" ", 1, m_uvDailyMax[7]));
+    ShowSummaryValue(SummaryValue::UvMaxSevenDaysAgo, FormatReading(L" ", 1, m_uvDailyMax[0]));
+    ShowSummaryValue(SummaryValue::UvMaxYesterday, FormatReading(L" ", 1, m_uvDailyMax[6]));
+    ShowSummaryValue(SummaryValue::UvMaxToday, FormatReading(L" ", 1, m_uvDailyMax[7]));
 }
 
 void CMainRecords::ApplyDownloadedAltitude()
@@ -500,10 +500,12 @@ void CMainRecords::ApplyDownloadedAltitude()
 
 void CMainRecords::ShowRainTotals()
 {
+    static const SummaryValue kTotals[3] = {SummaryValue::RainYesterday, SummaryValue::RainLastWeek,
+                                            SummaryValue::RainLastMonth};
     for (int k = 0; k < 3; ++k) {
         m_rainNow[k] = m_readings.m_headerRainTotals[k];
         if (m_rainNow[k] >= 0)
-            SetControlText(1099 + k, OneDecimal(m_rainNow[k]));
+            ShowSummaryValue(kTotals[k], OneDecimal(m_rainNow[k]));
     }
 }
 

@@ -9,12 +9,13 @@
 // temperatures x factor + 32 when the factor is not 1). A missing value is never stored in a
 // history; an extreme of MISSING_VALUE or less means "no value" and is shown blank.
 #pragma once
-#include "app/SettingsRecord.h"
+#include "records/SettingsRecord.h"
 #include "records/MissingValue.h"
 #include "records/ReadingsRecord.h"
 
 #include <atomic>
 #include <string>
+#include <vector>
 
 constexpr int UV_HISTORY_SIZE = 360;
 constexpr int PRESSURE_HISTORY_SIZE = 750;
@@ -60,6 +61,13 @@ double ComputeDewpoint(int temperatureCount, int humidityCount, double temperatu
 // The dewpoint formula alone, degrees Celsius; DISPLAY_MISSING for missing inputs or humidity <= 0.
 double DewpointCelsius(double temperatureC, double humidity);
 
+// The summary values of the download that the main window shows as texts.
+enum class SummaryValue {
+    WindMaximum, GustMaximum,                            // "%.1f"
+    UvMaxSevenDaysAgo, UvMaxYesterday, UvMaxToday,       // FormatReading, placeholder " "
+    RainYesterday, RainLastWeek, RainLastMonth,          // "%.1f" mm; a missing total is not shown
+};
+
 // Row of a sensor in the temperature, humidity and dewpoint history rows: channel 1 to 5 in
 // rows 0 to 4, the indoor sensor in row 5.
 inline int SensorRow(int sensor) { return sensor == 0 ? SENSOR_COUNT - 1 : sensor - 1; }
@@ -84,14 +92,19 @@ public:
     double m_rainFactor = 1.0;             // 1.0 or 0.03937
     double m_windFactor = 1.0;
     std::atomic<unsigned char> m_downloading{1}; // set until the history download has finished
+    unsigned char m_downloadFailureShown = 0;    // "Can't receive data!" was said for a failed download
     std::atomic<int> m_stationMemoryBytes{0};    // station memory size, -1 while it gives none
     double m_rainCounterAtReset = 0.0;     // rain counter (mm) kept at the last rain reset
     double m_lastRainCounter = 0.0;        // rain counter (mm) at the previous reading
     double m_rainSinceHourlyRow = 0.0;     // rain (mm) taken in since the last hourly history row
     std::wstring m_lastRecordLine;
+    // Record lines that the record files have not all taken yet: lines that could not even be
+    // staged, and whether "tmpLastRec.txt" still holds staged lines (see MergeStagedRecords).
+    std::vector<std::string> m_unstagedRecordLines;
+    bool m_recordLinesWaiting = false;
     std::wstring m_installFolder;          // with a trailing backslash
-    char m_allWeatherPathA[PATH_BUFFER_BYTES] = {};
-    char m_record2minPathA[PATH_BUFFER_BYTES] = {};
+    std::wstring m_allWeatherPath;         // "all_weather.csv" in the data folder
+    std::wstring m_record2minPath;         // "record_2min.csv" in the data folder
 
     // ---- rolling histories (newest sample at the last index) -----------------------------
     double m_uvHistoryTimes[UV_HISTORY_SIZE] = {};
@@ -179,11 +192,9 @@ public:
     static const double s_altitudeTablePressure[ALTITUDE_TABLE_POINTS];
 
 protected:
-    // Window hooks, overridden by the main dialog. Both may be called from the history download
-    // worker thread (CopyDownloadedMinMax and the Show* routines run there): the override must
-    // post the work to the window's thread.
-    // Sets the text of the main window's control with the given id; the default does nothing.
-    virtual void SetControlText(int controlId, const std::wstring& text);
+    // Hooks that the main dialog overrides; they run on the window's thread.
+    // Shows one summary value's text; the default shows nothing.
+    virtual void ShowSummaryValue(SummaryValue value, const std::wstring& text);
     // Fills the station's current min/max texts (the station link's getters after
     // ReadMinMaxAreas); false when there are none. The default has no station and returns false;
     // the main dialog returns MinMaxTextsFromDecoder(g_dataDecode) (records/StationMinMax.h).

@@ -292,11 +292,9 @@ double ReadingsRecord::RainValue()
     return RainCountsToMm(counts);
 }
 
-bool LoadCurrentRecord(const char* path, ReadingsRecord& record)
+bool LoadCurrentRecord(const std::wstring& path, ReadingsRecord& record)
 {
-    if (path == nullptr)
-        return false;
-    std::FILE* file = std::fopen(path, "r");
+    std::FILE* file = _wfopen(path.c_str(), L"r");
     if (file == nullptr)
         return false;
     // The file's six lines, each one whitespace-free token (at most 255 characters kept).

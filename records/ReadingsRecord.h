@@ -211,6 +211,6 @@ private:
     std::unique_ptr<int[]> m_intStorage;       // INT_COLUMN_COUNT x HISTORY_ROWS
 };
 
-// Reads "record_2min.csv" (narrow path) into the record's value texts. False when the file
+// Reads "record_2min.csv" into the record's value texts. False when the file
 // cannot be opened or a read error occurs; the texts then keep what they held.
-bool LoadCurrentRecord(const char* path, ReadingsRecord& record);
+bool LoadCurrentRecord(const std::wstring& path, ReadingsRecord& record);

@@ -42,8 +42,6 @@ bool CLineReader::Next(std::string& line, bool* complete)
         if (m_pos >= m_len && !Fill()) {
             if (!any)
                 return false;
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
             if (complete)
                 *complete = false;
             return true;

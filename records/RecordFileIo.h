@@ -24,7 +24,8 @@ UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode);
 // Size of an existing file in bytes, or -1 when it cannot be opened.
 long long FileSizeOf(const std::wstring& path);
 
-// Reads a file line by line. A line is what comes before "\n"; a "\r" before the "\n" is removed.
+// Reads a file line by line. A line is what comes before "\n"; a "\r" before the "\n" is removed (a
+// last line without "\n" keeps all its bytes).
 class CLineReader {
 public:
     explicit CLineReader(std::FILE* file) : m_file(file), m_buffer(1 << 16) {}

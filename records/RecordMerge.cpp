@@ -1,7 +1,7 @@
 #include "records/RecordMerge.h"
 
-#include "app/SettingsRecord.h"
 #include "records/MainRecords.h"
+#include "records/SettingsRecord.h"
 #include "records/MissingValue.h"
 #include "records/RecordFileIo.h"
 #include "texts/TextTables.h"
@@ -13,7 +13,6 @@
 #include <vector>
 
 const wchar_t* const STAGING_FILE_NAME = L"tmpLastRec.txt";
-const wchar_t* const MERGE_TEMP_FILE_NAME = L"txt2csv.txt";
 
 namespace {
 
@@ -133,26 +132,6 @@ bool TimeKeyOf(std::string_view line, int key[5])
     return true;
 }
 
-// The base of a merge: fields that are not there read 0.
-void BaseKeyOf(std::string_view line, int key[5])
-{
-    int fields[6] = {};
-    size_t start = 0;
-    for (int f = 0; f < 6 && start <= line.size(); ++f) {
-        size_t comma = line.find(',', start);
-        size_t end = comma == std::string_view::npos ? line.size() : comma;
-        fields[f] = LeadingInt(line.substr(start, end - start));
-        if (comma == std::string_view::npos)
-            break;
-        start = comma + 1;
-    }
-    key[0] = fields[COLUMN_YEAR];
-    key[1] = fields[COLUMN_MONTH];
-    key[2] = fields[COLUMN_DAY];
-    key[3] = fields[COLUMN_HOUR];
-    key[4] = fields[COLUMN_MINUTE];
-}
-
 bool IsLater(const int key[5], const int base[5])
 {
     for (int i = 0; i < 5; ++i) {
@@ -161,6 +140,93 @@ bool IsLater(const int key[5], const int base[5])
     }
     return false;
 }
+
+// A field that is a whole decimal number (blanks around it allowed) and nothing else.
+bool PlainNumber(std::string_view field, int* value)
+{
+    size_t i = 0;
+    while (i < field.size() && field[i] == ' ')
+        ++i;
+    size_t digits = 0;
+    long long v = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9' && digits < 6; ++i, ++digits)
+        v = v * 10 + (field[i] - '0');
+    while (i < field.size() && field[i] == ' ')
+        ++i;
+    if (digits == 0 || i != field.size())
+        return false;
+    *value = static_cast<int>(v);
+    return true;
+}
+
+// The record time of a line that reads as a record: six separator-terminated fields that are plain
+// numbers forming a real date and time (weekday 0..7). False for a header row, damaged bytes, a
+// cut-off line and the like.
+bool RecordTimeOfLine(std::string_view line, char separator, RecordTime* time)
+{
+    int fields[6] = {};
+    size_t start = 0;
+    for (int f = 0; f < 6; ++f) {
+        const size_t end = line.find(separator, start);
+        if (end == std::string_view::npos || !PlainNumber(line.substr(start, end - start), &fields[f]))
+            return false;
+        start = end + 1;
+    }
+    const RecordTime t{fields[COLUMN_YEAR], fields[COLUMN_MONTH], fields[COLUMN_DAY], fields[COLUMN_HOUR],
+                       fields[COLUMN_MINUTE]};
+    if (fields[COLUMN_WEEKDAY] > 7 || !IsRealRecordTime(t))
+        return false;
+    *time = t;
+    return true;
+}
+
+// The merge key of a record file: the time of its last complete line that reads as a record and is
+// dated no more than a day after `now`. A lone CR also ends a line here, so a file whose lines end
+// in CR alone still gives its records. Lines are fed in file order.
+class CMergeKeyFinder {
+public:
+    CMergeKeyFinder(char separator, const RecordTime& now)
+        : m_separator(separator), m_latest(MinutesOf(now) + MINUTES_PER_DAY)
+    {
+    }
+
+    void Take(std::string_view line, bool complete)
+    {
+        size_t start = 0;
+        for (;;) {
+            const size_t cr = line.find('\r', start);
+            if (cr == std::string_view::npos)
+                break;
+            TakeOne(line.substr(start, cr - start));
+            start = cr + 1;
+        }
+        if (complete)
+            TakeOne(line.substr(start));
+    }
+
+    // The key as year, month, day, hour, minute; all zeros when no line qualified (every staged
+    // line is then later).
+    void Key(int key[5]) const
+    {
+        key[0] = m_key.year;
+        key[1] = m_key.month;
+        key[2] = m_key.day;
+        key[3] = m_key.hour;
+        key[4] = m_key.minute;
+    }
+
+private:
+    void TakeOne(std::string_view line)
+    {
+        RecordTime t;
+        if (RecordTimeOfLine(line, m_separator, &t) && MinutesOf(t) <= m_latest)
+            m_key = t;
+    }
+
+    char m_separator;
+    long long m_latest;
+    RecordTime m_key{0, 0, 0, 0, 0};
+};
 
 } // namespace
 
@@ -259,81 +325,90 @@ std::string RecordLineFor(RecordFileKind kind, std::string_view stagedLine, cons
     }
 }
 
-void MergeRecordFile(RecordFileKind kind, bool mergeByTime, const std::wstring& sourcePath,
-                     const std::wstring& targetPath, const std::wstring& tempPath,
-                     const DisplayUnitSelection& units)
+namespace {
+
+enum class TargetState { Missing, Empty, Present, Unknown };
+
+// Whether the record file is there, without opening it: a file that exists but cannot be opened
+// (held by another program) must never be taken for a new one.
+TargetState StateOf(const std::wstring& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return (data.nFileSizeHigh == 0 && data.nFileSizeLow == 0) ? TargetState::Empty : TargetState::Present;
+    const DWORD error = GetLastError();
+    return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) ? TargetState::Missing
+                                                                          : TargetState::Unknown;
+}
+
+MergeResult WriteNewRecordFile(RecordFileKind kind, std::FILE* source, const std::wstring& targetPath,
+                               const DisplayUnitSelection& units)
+{
+    UniqueFile target = OpenFile(targetPath, L"wb");
+    if (!target)
+        return MergeResult::TargetUnwritable;
+    CBufferedWriter out(target.get());
+    // The base files always name the base units; the custom files the current display units.
+    out.WriteLine(BuildHeaderRow(SeparatorOf(kind), IsCustom(kind) ? units : DisplayUnitSelection()));
+    CLineReader reader(source);
+    std::string line;
+    bool complete = false;
+    while (reader.Next(line, &complete) && complete)
+        out.WriteLine(RecordLineFor(kind, line, units));
+    const bool written = out.Flush();
+    target.reset();
+    return written ? MergeResult::Merged : MergeResult::TargetUnwritable;
+}
+
+}  // namespace
+
+MergeResult MergeRecordFile(RecordFileKind kind, bool mergeByTime, const std::wstring& sourcePath,
+                            const std::wstring& targetPath, const DisplayUnitSelection& units, const RecordTime& now)
 {
     UniqueFile source = OpenFile(sourcePath, L"rb");
     if (!source)
-        return;
+        return MergeResult::NoSource;
 
-    std::string line;
-    bool complete = false;
-    long long targetSize = FileSizeOf(targetPath);
-    if (targetSize <= 0) {
+    switch (StateOf(targetPath)) {
+    case TargetState::Missing:
+    case TargetState::Empty:
         // A new (or empty) record file: header row and every staged line, nothing compared.
-        UniqueFile target = OpenFile(targetPath, L"wb");
-        if (!target)
-            return;
-        CBufferedWriter out(target.get());
-        // The base files always name the base units; the custom files the current display units.
-        out.WriteLine(BuildHeaderRow(SeparatorOf(kind), IsCustom(kind) ? units : DisplayUnitSelection()));
-        CLineReader reader(source.get());
-        while (reader.Next(line, &complete) && complete)
-            out.WriteLine(RecordLineFor(kind, line, units));
-        return;
+        return WriteNewRecordFile(kind, source.get(), targetPath, units);
+    case TargetState::Unknown:
+        return MergeResult::TargetUnreadable;
+    case TargetState::Present:
+        break;
     }
 
-    // Copy the target's complete lines into the temporary file (tabs as commas) and find the base line.
+    // The merge key from the target's lines (tabs read as commas), and whether its last line is
+    // unfinished.
+    std::string line;
+    bool complete = false;
     bool targetLacksLineEnd = false;
+    int base[5] = {0, 0, 0, 0, 0};
     {
         UniqueFile target = OpenFile(targetPath, L"rb");
         if (!target)
-            return;
-        UniqueFile temp = OpenFile(tempPath, L"wb");
-        if (!temp)
-            return;
-        CBufferedWriter out(temp.get());
+            return MergeResult::TargetUnreadable;
         CLineReader reader(target.get());
+        CMergeKeyFinder key(',', now);
         const bool tabs = SeparatorOf(kind) == '\t';
         while (reader.Next(line, &complete)) {
-            if (!complete) {
-                targetLacksLineEnd = true;
-                break;
-            }
             if (tabs)
                 for (char& c : line)
                     if (c == '\t')
                         c = ',';
-            out.WriteLine(line);
+            key.Take(line, complete);
+            targetLacksLineEnd = !complete;
         }
-        if (reader.Failed() || !out.Flush()) {
-            temp.reset();
-            _wremove(tempPath.c_str());
-            return;
-        }
+        if (reader.Failed())
+            return MergeResult::TargetUnreadable;
+        key.Key(base);
     }
 
     UniqueFile target = OpenFile(targetPath, L"ab");
-    if (!target) {
-        _wremove(tempPath.c_str());
-        return;
-    }
-    int base[5] = {0, 0, 0, 0, 0};
-    {
-        UniqueFile temp = OpenFile(tempPath, L"rb");
-        if (!temp) {
-            _wremove(tempPath.c_str());
-            return;
-        }
-        std::string baseLine;
-        CLineReader reader(temp.get());
-        while (reader.Next(line, &complete))
-            if (complete)
-                baseLine.swap(line);
-        BaseKeyOf(baseLine, base);
-    }
-
+    if (!target)
+        return MergeResult::TargetUnwritable;
     CBufferedWriter out(target.get());
     if (targetLacksLineEnd)
         out.Write("\r\n"); // never glue a record onto an unfinished line
@@ -346,8 +421,9 @@ void MergeRecordFile(RecordFileKind kind, bool mergeByTime, const std::wstring& 
         }
         out.WriteLine(RecordLineFor(kind, line, units));
     }
-    out.Flush();
-    _wremove(tempPath.c_str());
+    const bool written = out.Flush();
+    target.reset();
+    return written ? MergeResult::Merged : MergeResult::TargetUnwritable;
 }
 
 bool CanOpenExclusive(const std::wstring& path)
@@ -405,50 +481,59 @@ void DeleteStagingFile(const std::wstring& stagingPath)
     _wremove(stagingPath.c_str());
 }
 
-void MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units)
+bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, bool mergeByTime,
+                        const DisplayUnitSelection& units, const RecordTime& now)
 {
     static const RecordFileKind kFirstPassOrder[] = {RecordFileKind::Csv, RecordFileKind::Txt,
                                                      RecordFileKind::CsvCustom, RecordFileKind::TxtCustom};
     static const RecordFileKind kLaterPassOrder[] = {RecordFileKind::Csv, RecordFileKind::CsvCustom,
                                                      RecordFileKind::Txt, RecordFileKind::TxtCustom};
     const std::wstring staging = installFolder + STAGING_FILE_NAME;
-    const std::wstring temp = installFolder + MERGE_TEMP_FILE_NAME;
-    for (RecordFileKind kind : firstPass ? kFirstPassOrder : kLaterPassOrder)
-        MergeRecordFile(kind, firstPass, staging, installFolder + RecordFileName(kind), temp, units);
+    bool allMerged = true;
+    for (RecordFileKind kind : firstPass ? kFirstPassOrder : kLaterPassOrder) {
+        const MergeResult result =
+            MergeRecordFile(kind, mergeByTime, staging, installFolder + RecordFileName(kind), units, now);
+        // A staging file that is there but cannot be read has lines that did not go in.
+        const bool nothingStaged = result == MergeResult::NoSource && StateOf(staging) == TargetState::Missing;
+        allMerged = allMerged && (result == MergeResult::Merged || nothingStaged);
+    }
     for (RecordFileKind kind : kFirstPassOrder)
         CopyToUserFile(installFolder + RecordFileName(kind), installFolder + UserCopyName(kind));
-    DeleteStagingFile(staging);
+    // Lines that a record file could not take stay staged for a later pass.
+    if (allMerged)
+        DeleteStagingFile(staging);
+    return allMerged;
 }
 
-void MergeStagedRecords(const CMainRecords& dlg, bool firstPass)
+namespace {
+
+// Stages the lines that wait in memory; those that cannot be staged keep waiting.
+void StageWaitingLines(CMainRecords& dlg)
 {
-    MergeStagedRecords(dlg.m_installFolder, firstPass, UnitsOf(dlg));
+    const std::wstring staging = dlg.m_installFolder + STAGING_FILE_NAME;
+    std::vector<std::string>& waiting = dlg.m_unstagedRecordLines;
+    size_t staged = 0;
+    while (staged < waiting.size() && AppendStagedLine(staging, waiting[staged]))
+        ++staged;
+    waiting.erase(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(staged));
 }
 
-void MergeIntoCsvDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
-                     const std::wstring& targetPath)
+}  // namespace
+
+bool MergeStagedRecords(CMainRecords& dlg, bool firstPass, const RecordTime& now)
 {
-    MergeRecordFile(RecordFileKind::Csv, mergeByTime, sourcePath, targetPath,
-                    dlg.m_installFolder + MERGE_TEMP_FILE_NAME, UnitsOf(dlg));
+    StageWaitingLines(dlg);
+    // Lines left staged by an earlier pass may already be in some of the files: merged by time,
+    // nothing is appended twice.
+    const bool byTime = firstPass || dlg.m_recordLinesWaiting;
+    const bool merged = MergeStagedRecords(dlg.m_installFolder, firstPass, byTime, UnitsOf(dlg), now) &&
+                        dlg.m_unstagedRecordLines.empty();
+    dlg.m_recordLinesWaiting = !merged;
+    return merged;
 }
 
-void MergeIntoTxtDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
-                     const std::wstring& targetPath)
+bool MergeNewRecordLine(CMainRecords& dlg, const std::string& line, const RecordTime& now)
 {
-    MergeRecordFile(RecordFileKind::Txt, mergeByTime, sourcePath, targetPath,
-                    dlg.m_installFolder + MERGE_TEMP_FILE_NAME, UnitsOf(dlg));
-}
-
-void MergeIntoCsvCustomDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
-                           const std::wstring& targetPath)
-{
-    MergeRecordFile(RecordFileKind::CsvCustom, mergeByTime, sourcePath, targetPath,
-                    dlg.m_installFolder + MERGE_TEMP_FILE_NAME, UnitsOf(dlg));
-}
-
-void MergeIntoTxtCustomDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
-                           const std::wstring& targetPath)
-{
-    MergeRecordFile(RecordFileKind::TxtCustom, mergeByTime, sourcePath, targetPath,
-                    dlg.m_installFolder + MERGE_TEMP_FILE_NAME, UnitsOf(dlg));
+    dlg.m_unstagedRecordLines.push_back(line);
+    return MergeStagedRecords(dlg, false, now);
 }

@@ -9,6 +9,8 @@
 // unit text); every line, the header included, ends with CR LF, and every field is followed by the
 // file's separator. A missing value is an empty field.
 #pragma once
+#include "records/RecordTime.h"
+
 #include <string>
 #include <string_view>
 
@@ -67,7 +69,6 @@ inline bool IsCustom(RecordFileKind kind)
 
 // Names of the files in the install folder.
 extern const wchar_t* const STAGING_FILE_NAME;     // "tmpLastRec.txt"
-extern const wchar_t* const MERGE_TEMP_FILE_NAME;  // "txt2csv.txt"
 const wchar_t* RecordFileName(RecordFileKind kind);  // "csv.dat", ...
 const wchar_t* UserCopyName(RecordFileKind kind);    // "RECORDS.csv", ...
 
@@ -84,15 +85,26 @@ std::string ConvertLineForDisplay(std::string_view line, char inSeparator, char 
 // The line as it is written into a record file of the given kind (staged lines use commas).
 std::string RecordLineFor(RecordFileKind kind, std::string_view stagedLine, const DisplayUnitSelection& units);
 
+enum class MergeResult {
+    Merged,            // every line to append was written
+    NoSource,          // the staging file could not be opened: nothing to merge
+    TargetUnreadable,  // the record file exists but could not be read: it was left as it was
+    TargetUnwritable,  // the record file (or a new one) could not be written: nothing, or only part,
+                       // of the lines went in
+};
+
 // Merges the complete lines of sourcePath into targetPath. A target that does not exist or is empty is
-// created with its header row and receives every line. Otherwise, with mergeByTime a line is appended
-// only when its (year, month, day, hour, minute) is later than that of the target's last complete line
-// (lines of fewer than six fields are appended without comparison); without it every line is appended.
-// tempPath is the temporary copy of the target's complete lines ("txt2csv.txt"), deleted again.
-// A target whose last line lacks its line end has that line ended before anything is appended.
-void MergeRecordFile(RecordFileKind kind, bool mergeByTime, const std::wstring& sourcePath,
-                     const std::wstring& targetPath, const std::wstring& tempPath,
-                     const DisplayUnitSelection& units);
+// created with its header row and receives every line; a target that exists but cannot be read is
+// never taken for a new one. Otherwise, with mergeByTime a line is appended only when its (year, month,
+// day, hour, minute) is later than the merge key (lines of fewer than six fields are appended without
+// comparison); without it every line is appended. The merge key is the time of the target's last
+// complete line that reads as a record (six plain numbers forming a real date and time; a lone CR
+// also ends a line) and is dated no more than a day after `now`; all zeros when there is none.
+// Damaged lines stay where they are. A target whose last line lacks its line end has that line ended
+// before anything is appended.
+MergeResult MergeRecordFile(RecordFileKind kind, bool mergeByTime, const std::wstring& sourcePath,
+                            const std::wstring& targetPath, const DisplayUnitSelection& units,
+                            const RecordTime& now = ComputerClockNow());
 
 // Rebuilds a custom file whole from its base file ("csv.dat" -> "csv_custom.dat", "txt.dat" ->
 // "txt_custom.dat"): header row in the given units, then every complete record line converted.
@@ -115,27 +127,26 @@ bool AppendStagedLine(const std::wstring& stagingPath, std::string_view line);
 void DeleteStagingFile(const std::wstring& stagingPath);
 
 // ---------------------------------------------------------------------------
-// The main dialog's operations over its install folder and display-unit selectors.
+// What the polling loop does after staging: merges "tmpLastRec.txt" into the four record files
+// (first pass order csv, txt, csv_custom, txt_custom; later passes csv, csv_custom, txt, txt_custom),
+// by time or appending every line, copies each onto its "RECORDS" file when that is not held open
+// elsewhere, then truncates and deletes the staging file - but only when every record file took the
+// staged lines: otherwise they stay staged for a later pass. Returns whether they all did. Files
+// live in installFolder (trailing separator).
+bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, bool mergeByTime,
+                        const DisplayUnitSelection& units, const RecordTime& now = ComputerClockNow());
 
-void MergeIntoCsvDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
-                     const std::wstring& targetPath);
-void MergeIntoTxtDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
-                     const std::wstring& targetPath);
-void MergeIntoCsvCustomDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
-                           const std::wstring& targetPath);
-void MergeIntoTxtCustomDat(const CMainRecords& dlg, bool mergeByTime, const std::wstring& sourcePath,
-                           const std::wstring& targetPath);
+// The same over the main dialog's install folder and display units. Lines that wait from an
+// earlier pass (m_unstagedRecordLines, then m_recordLinesWaiting) are staged first and make the
+// pass merge by time, so that a record file that took them already gets none of them twice.
+// m_recordLinesWaiting tells afterwards whether lines still wait.
+bool MergeStagedRecords(CMainRecords& dlg, bool firstPass, const RecordTime& now = ComputerClockNow());
+// A later pass with one new record line (narrow text, no line end).
+bool MergeNewRecordLine(CMainRecords& dlg, const std::string& line, const RecordTime& now = ComputerClockNow());
 
+// One custom file rebuilt whole from its base file in the main dialog's display units.
 void ReconvertCsvCustomDat(const CMainRecords& dlg, const std::wstring& sourcePath, const std::wstring& targetPath);
 void ReconvertTxtCustomDat(const CMainRecords& dlg, const std::wstring& sourcePath, const std::wstring& targetPath);
-
-// What the polling loop does after staging: merges "tmpLastRec.txt" into the four record files
-// (first pass: by time, order csv, txt, csv_custom, txt_custom; later passes: every line, order csv,
-// csv_custom, txt, txt_custom), copies each onto its "RECORDS" file when that is not held open
-// elsewhere, then truncates and deletes the staging file. Files live in installFolder (trailing
-// separator).
-void MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units);
-void MergeStagedRecords(const CMainRecords& dlg, bool firstPass);
 
 // What the units handler does after a change of a temperature, pressure, UV, rain or wind unit:
 // rebuilds "csv_custom.dat" and "txt_custom.dat" (each only when it can be opened exclusively) and

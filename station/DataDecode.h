@@ -76,8 +76,9 @@ public:
     // ---- live blocks ---------------------------------------------------------------------------
     void DecodeTimeStampBlock();
     void DecodeCurrentBlock();
-    // Writes "record_2min.csv" from the live tables; false when the file can't be opened.
-    bool WriteCurrentDump(const char* path);
+    // Writes "record_2min.csv" from the live tables; false when the file can't be created or a
+    // write fails.
+    bool WriteCurrentDump(const std::wstring& path);
 
     // ================================================================================================
     // Whole-memory decoders and getters. Implemented in their own files (settings area, history
@@ -89,8 +90,9 @@ public:
     void DecodeHistoryRecords(int referenceYear);
     // Min/max and extra-value areas (36..88, 170..179).
     void DecodeMinMaxArea();
-    // "all_weather.csv" from the decoded tables; false when the file can't be opened.
-    bool WriteMemoryDump(const char* path);
+    // "all_weather.csv" from the decoded tables; false when the file can't be created or a write
+    // fails.
+    bool WriteMemoryDump(const std::wstring& path);
 
     // Decoded value getters: each returns a copy of a value text ("" for an index out of range).
     std::wstring GetIndoorTempAText() const;

@@ -176,11 +176,11 @@ void CDataDecode::DecodeCurrentBlock()
         SetFieldText(c[27], 0, speedPattern);
 }
 
-bool CDataDecode::WriteCurrentDump(const char* path)
+bool CDataDecode::WriteCurrentDump(const std::wstring& path)
 {
-    if (path == nullptr || path[0] == '\0')
+    if (path.empty())
         return false;
-    FILE* file = std::fopen(path, "wt");
+    FILE* file = _wfopen(path.c_str(), L"wt");
     if (file == nullptr)
         return false;
 
@@ -213,6 +213,6 @@ bool CDataDecode::WriteCurrentDump(const char* path)
                  Text(c[23], 0).c_str(), Text(c[25], 0).c_str());
     std::fprintf(file, "%s,%s,%s,%s\n", Text(c[27], 0).c_str(), Text(c[29], 0).c_str(), Text(c[29], 1).c_str(),
                  Text(c[30], 0).c_str());
-    std::fclose(file);
-    return true;
+    const bool failed = std::ferror(file) != 0;
+    return std::fclose(file) == 0 && !failed;
 }

@@ -100,16 +100,16 @@ void CDataDecode::WriteMemoryDumpTo(std::FILE* file, const std::tm* now) const
     }
 }
 
-bool CDataDecode::WriteMemoryDump(const char* path)
+bool CDataDecode::WriteMemoryDump(const std::wstring& path)
 {
-    if (path == nullptr)
+    if (path.empty())
         return false;
-    std::FILE* file = std::fopen(path, "wt");
+    std::FILE* file = _wfopen(path.c_str(), L"wt");
     if (file == nullptr)
         return false;
     const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);
     WriteMemoryDumpTo(file, local);
-    std::fclose(file);
-    return true;
+    const bool failed = std::ferror(file) != 0;
+    return std::fclose(file) == 0 && !failed;
 }

@@ -104,10 +104,10 @@ void CDataDecode::DecodeSettingsArea()
     auto b = [this](int a) { return m_addressTable[a].rawByte; };
     auto put = [this](int a, int field, std::wstring text) { SetValueText(m_addressTable[a], field, std::move(text)); };
 
-    // 1.
+    // The next record's address is found again from the memory information.
     m_nextRecordAddress = 0;
 
-    // 2. Clock and display settings (0x00..0x05, 0x0E).
+    // Clock and display settings (0x00..0x05, 0x0E).
     put(0x00, 0, TextP2(Hi(b(0x00)) + 10 * (b(0x00) & 7)));
     put(0x00, 1, TextD(Bit(b(0x00), 3)));
     put(0x01, 0, TextP2(Hi(b(0x01)) + 10 * Lo(b(0x01))));
@@ -191,7 +191,7 @@ void CDataDecode::DecodeSettingsArea()
         put(a, 0, TextYear2(10 * Hi(b(a)) + Lo(b(a))));
     put(0xFB, 0, TextYear2(10 * Hi(b(0xFB)) + Lo(b(0xFB))));
 
-    // 3. Memory information.
+    // Memory information.
     {
         const int code = b(0xFC) & 3;
         put(0xFC, 0, kSizeTexts[code]);
@@ -202,17 +202,17 @@ void CDataDecode::DecodeSettingsArea()
         put(0xFE, 0, kIntervalTexts[interval >= 1 && interval <= 11 ? interval : 0]);
     }
 
-    // 4. Every history slot.
+    // Every history slot.
     DecodeHistorySlots();
 
-    // 5. Coordinates and zone of a predefined city are not shown.
+    // Coordinates and zone of a predefined city are not shown.
     ApplyUserCityRule(0x06);
     ApplyUserCityRule(0x16);
 
-    // 6. Years and intervals of the records.
+    // Years and intervals of the records.
     BuildRecordYearsAndSeconds();
 
-    // 7. Failed checksum groups.
+    // Failed checksum groups.
     MarkBadChecksumGroups();
     MarkChecksumErrorTexts();
 }

@@ -68,12 +68,10 @@ VOID CALLBACK LiveTimerProc(HWND, UINT, UINT_PTR, DWORD)
     g_systemKV318.ReadLiveData();
 }
 
-bool CSystemKV318::StartLiveReading(const char* path)
+bool CSystemKV318::StartLiveReading(const std::wstring& path)
 {
-    if (path == nullptr || std::strlen(path) >= sizeof g_liveFilePath)
-        return false;
-    std::snprintf(g_liveFilePath, sizeof g_liveFilePath, "%s", path);
-    const bool result = ReadLiveData();
+    g_liveFilePath = path;
+    const bool result = ReadLiveData() && m_liveFileWritten;
     // One live timer at a time: a second start replaces the first.
     if (g_liveTimerId != 0)
         KillTimer(nullptr, g_liveTimerId);
@@ -85,6 +83,7 @@ bool CSystemKV318::ReadLiveData()
 {
     bool result = true;
     bool replyFailed = false;
+    m_liveFileWritten = false;
     const int addresses[2] = {LIVE_STAMP_ADDRESS, LIVE_READINGS_ADDRESS};
     for (int i = 0; i < 2; ++i) {
         uint8_t block[STATION_BLOCK_SIZE];
@@ -94,6 +93,8 @@ bool CSystemKV318::ReadLiveData()
                 KillTimer(nullptr, g_liveTimerId);
                 g_liveTimerId = 0;
             }
+            return false;
+        case BlockResult::Stopped:
             return false;
         case BlockResult::Timeout:
             continue;   // skip this block, go on with the next
@@ -110,7 +111,10 @@ bool CSystemKV318::ReadLiveData()
             } else {
                 g_dataDecode.SplitCurrentBlock(block);
                 g_dataDecode.DecodeCurrentBlock();
-                g_dataDecode.WriteCurrentDump(g_liveFilePath);
+                // A live file that cannot be written is a failed read: the file on disk is not
+                // this reading.
+                m_liveFileWritten = g_dataDecode.WriteCurrentDump(g_liveFilePath);
+                result = result && m_liveFileWritten;
             }
             break;
         }
@@ -206,7 +210,7 @@ bool CSystemKV318::WriteMemoryBlock(const uint8_t* data, int count, int address)
     return ::WriteMemoryBlock(data, count, address);
 }
 
-bool CSystemKV318::WriteMemoryDump(const char* path)
+bool CSystemKV318::WriteMemoryDump(const std::wstring& path)
 {
     return g_dataDecode.WriteMemoryDump(path);
 }

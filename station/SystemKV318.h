@@ -26,10 +26,15 @@ public:
 
     // ---- commands --------------------------------------------------------------------------------
     // Keeps path as the live record file, reads the live data once and arms the two-minute timer
-    // (replacing a timer armed before). Returns the result of that first read.
-    bool StartLiveReading(const char* path);
-    // Live stamp and live readings blocks, decoded and written as the live record file.
+    // (replacing a timer armed before). True only when that first read wrote the live record file:
+    // a file this read did not write is never to be read back as the current reading.
+    bool StartLiveReading(const std::wstring& path);
+    // Live stamp and live readings blocks, decoded and written as the live record file. False on a
+    // failed reply, a gone device or a live record file that could not be written; a block that
+    // timed out is skipped (see m_liveFileWritten).
     bool ReadLiveData();
+    // The last ReadLiveData wrote the live record file.
+    bool m_liveFileWritten = false;
     // Blocks at start, start + 32, ... while the address is at most end; then the settings decode.
     bool ReadMemoryRange(int start, int end);
     // Memory size, then every block below it; then the settings decode.
@@ -45,7 +50,7 @@ public:
     // Sends count (0..32) bytes to address in a write frame; true when acknowledged in time.
     bool WriteMemoryBlock(const uint8_t* data, int count, int address);
     // Writes "all_weather.csv" from the decoded memory (after ReadWholeMemory).
-    bool WriteMemoryDump(const char* path);
+    bool WriteMemoryDump(const std::wstring& path);
 
     // ---- getters: the decoded text in narrow characters, in m_textBuffer (overwritten by the next
     // call of any of them) --------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 // Command link: frames, watcher threads, block requests, register reads and the block write.
 #include "station/UsbLink.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,7 +12,7 @@
 std::atomic<int32_t> g_readAddress{0};
 std::atomic<uint8_t> g_abortFlag{0};
 std::atomic<bool> g_stopMemoryRead{false};
-char g_liveFilePath[LIVE_FILE_PATH_SIZE] = {};
+std::wstring g_liveFilePath;
 HANDLE g_watcherThread = nullptr;
 char g_lastErrorText[LAST_ERROR_TEXT_SIZE] = {};
 UINT_PTR g_liveTimerId = 0;
@@ -211,12 +212,14 @@ bool RunWatcher(LPTHREAD_START_ROUTINE procedure, bool clearAbortFlag, bool repo
     WakeAllConditionVariable(&runner->wake);
     g_watcherThread = runner->thread;
 
+    // Waits in slices, so that a closing program does not wait out a reply that will not come.
     auto waitUntil = [runner](ULONGLONG deadline) {
-        while (!runner->finished) {
+        while (!runner->finished && !g_stopMemoryRead) {
             const ULONGLONG now = GetTickCount64();
             if (now >= deadline)
                 break;
-            SleepConditionVariableSRW(&runner->done, &runner->lock, static_cast<DWORD>(deadline - now), 0);
+            const ULONGLONG slice = std::min<ULONGLONG>(deadline - now, WATCHER_POLL_MS);
+            SleepConditionVariableSRW(&runner->done, &runner->lock, static_cast<DWORD>(slice), 0);
         }
         return runner->finished;
     };
@@ -327,6 +330,8 @@ BlockResult RequestBlock(int address, ReadKind kind, uint8_t data[32])
     const bool live = kind == ReadKind::Live;
     const bool registerRead = kind == ReadKind::Register;
 
+    if (g_stopMemoryRead)
+        return BlockResult::Stopped;
     if (DeviceIsGone()) {
         if (registerRead) {
             SetLastErrorText("Device Disconnected!");
@@ -346,6 +351,8 @@ BlockResult RequestBlock(int address, ReadKind kind, uint8_t data[32])
     UsbWrite(handle, frame, READ_FRAME_SIZE, 0);
 
     if (!RunWatcher(ReadWatcherThread, !registerRead, !registerRead)) {
+        if (g_stopMemoryRead)
+            return BlockResult::Stopped;
         SetLastErrorText("Timeout!");
         return BlockResult::Timeout;
     }
@@ -379,7 +386,7 @@ BlockResult RequestBlockWithRetries(int address, uint8_t data[32])
     BlockResult result = BlockResult::Failed;
     for (int attempt = 0; attempt < MAX_BLOCK_REQUESTS; ++attempt) {
         result = RequestBlock(address, ReadKind::Block, data);
-        if (result == BlockResult::Accepted || result == BlockResult::DeviceGone)
+        if (result == BlockResult::Accepted || result == BlockResult::DeviceGone || result == BlockResult::Stopped)
             return result;
     }
     return result;

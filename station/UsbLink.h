@@ -5,16 +5,17 @@
 
 #include <atomic>
 #include <cstdint>
+#include <string>
 
 // ---- constants -----------------------------------------------------------------------------------
 constexpr int REPLY_TIMEOUT_MS = 5000;        // wait for a watcher thread
+constexpr int WATCHER_POLL_MS = 50;           // a waiting command looks at g_stopMemoryRead this often
 constexpr int LIVE_READ_PERIOD_MS = 120000;   // live re-read
 constexpr int READ_FRAME_SIZE = 5;
 constexpr int READ_REPLY_SIZE = 34;           // marker, 32 data bytes, checksum
 constexpr int WRITE_FRAME_SIZE = 37;
 constexpr int MAX_BLOCK_REQUESTS = 10;        // requests of one block in a row before a read fails
 constexpr int LAST_ERROR_TEXT_SIZE = 100;
-constexpr int LIVE_FILE_PATH_SIZE = 1024;
 
 constexpr uint8_t READ_FRAME_MARKER = 0xAF;
 constexpr uint8_t WRITE_FRAME_MARKER = 0xAE;
@@ -36,8 +37,10 @@ extern CUSBDevice g_usbDevice;
 // ---- link state ----------------------------------------------------------------------------------
 extern std::atomic<int32_t> g_readAddress;     // address of the block requested last (progress)
 extern std::atomic<uint8_t> g_abortFlag;       // 1: watchers stop (set when the device is gone)
-extern std::atomic<bool> g_stopMemoryRead;     // set when the program closes: multi-block reads end
-extern char g_liveFilePath[LIVE_FILE_PATH_SIZE]; // "record_2min.csv", kept by StartLiveReading
+// Set when the program closes: every command in progress and every later one ends at once (a
+// waiting command within WATCHER_POLL_MS), a multi-block read makes no further request.
+extern std::atomic<bool> g_stopMemoryRead;
+extern std::wstring g_liveFilePath;            // "record_2min.csv", kept by StartLiveReading
 extern HANDLE g_watcherThread;                 // watcher of the command in progress, else 0
 extern char g_lastErrorText[LAST_ERROR_TEXT_SIZE]; // text of the last failure; never shown
 extern UINT_PTR g_liveTimerId;                 // the two-minute timer, 0 when none is armed
@@ -59,6 +62,7 @@ enum class BlockResult {
     DeviceGone,   // handle 0 or USBCheck false; nothing was sent
     Timeout,      // the watcher did not see a whole reply in time
     Failed,       // wrong marker, short reply or bad checksum
+    Stopped,      // the program is closing (g_stopMemoryRead): nothing more was waited for
 };
 
 enum class ReadKind {
@@ -70,7 +74,7 @@ enum class ReadKind {
 // One request of the 32 bytes at address, judged by its own reply.
 BlockResult RequestBlock(int address, ReadKind kind, uint8_t data[32]);
 // A block of a multi-block read: requested again after a time-out or failed reply, at most
-// MAX_BLOCK_REQUESTS times in a row. Accepted, DeviceGone, or the last failure.
+// MAX_BLOCK_REQUESTS times in a row. Accepted, DeviceGone, Stopped, or the last failure.
 BlockResult RequestBlockWithRetries(int address, uint8_t data[32]);
 
 // Memory size in bytes from the size code at 0xFC; -1 on any failure.

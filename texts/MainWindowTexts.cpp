@@ -337,6 +337,10 @@ constexpr Row kConnectPromptTexts[] = {
          L"Please ensure the Weather Station is connected before running this program."),
 };
 
+constexpr Row kRecordFileErrorTexts[] = {
+    EN_ONLY(L"Can't write record file!"),
+};
+
 constexpr Row kCloseTexts[] = {
     ROW8(L"Close", L"Ende", L"Fermer", L"Fine", L"Cierre", L"Sluit", L"Закрыть", L"Zamknij"),
 };
@@ -435,6 +439,8 @@ constexpr TextTable<RowsTimesLanguages(SMALL_CHART_TITLE_ROWS)> g_smallChartTitl
 constexpr TextTable<LANGUAGE_COUNT> g_reconnectPromptTexts = BuildTable(kReconnectPromptTexts);
 constexpr TextTable<LANGUAGE_COUNT> g_connectPromptTexts = BuildTable(kConnectPromptTexts);
 constexpr TextTable<LANGUAGE_COUNT> g_closeTexts = BuildTable(kCloseTexts);
+constexpr TextTable<LANGUAGE_COUNT> g_recordFileErrorTexts =
+    BuildTable(kRecordFileErrorTexts, supplied::kRecordFileErrorTexts);
 
 // English only, read at a fixed entry whatever the language.
 constexpr TextTable<DATA_ERROR_TEXT_COUNT> g_dataErrorTexts = {

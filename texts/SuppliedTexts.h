@@ -301,6 +301,14 @@ constexpr SuppliedRow kPanelLabels[] = {
 };
 #undef CHANNEL_ROW
 
+// ---------------------------------------------------------------------------
+// Main-window status text: a record file that cannot take new record lines.
+constexpr SuppliedRow kRecordFileErrorTexts[] = {
+    {0, {L"Can't write record file!", L"Messdatei nicht schreibbar!", L"Fichier relevés non écrit !",
+         L"File dati non scrivibile!", L"¡Error al escribir archivo!", L"Bestand niet schrijfbaar!",
+         L"Файл записей недоступен!", L"Błąd zapisu pliku danych!"}},
+};
+
 #undef W_CLOSE
 #undef W_CURRENT_SETTING
 #undef W_ACTIVATE

@@ -123,6 +123,9 @@ extern const TextTable<RowsTimesLanguages(SMALL_CHART_TITLE_ROWS)> g_smallChartT
 extern const TextTable<LANGUAGE_COUNT> g_reconnectPromptTexts;
 extern const TextTable<LANGUAGE_COUNT> g_connectPromptTexts;
 extern const TextTable<LANGUAGE_COUNT> g_closeTexts;
+// The status text while a record file cannot take new record lines (held by another program,
+// read-only): one row by language.
+extern const TextTable<LANGUAGE_COUNT> g_recordFileErrorTexts;
 constexpr int DATA_ERROR_TEXT_COUNT = 2;
 constexpr int PROGRESS_TEXT_COUNT = 4;
 extern const TextTable<DATA_ERROR_TEXT_COUNT> g_dataErrorTexts;

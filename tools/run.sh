@@ -9,6 +9,9 @@ WINE=/usr/lib/wine/wine64
 cd "$BUILD/bin" || exit 1
 
 if [ -n "$DISPLAY" ]; then
+  # A real display has a window manager: let it manage the windows (the tests switch that off
+  # for their virtual display).
+  "$WINE" reg delete "HKCU\\Software\\Wine\\X11 Driver" /v Managed /f >/dev/null 2>&1
   if [ -n "$RUN_SECONDS" ]; then
     timeout "$RUN_SECONDS" "$WINE" Orvelle.exe
   else

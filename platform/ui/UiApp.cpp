@@ -1,5 +1,7 @@
 #include "platform/ui/UiApp.h"
 
+#include "platform/ui/UiDialog.h"
+
 namespace {
 CWinApp* g_application = nullptr;
 
@@ -36,6 +38,8 @@ int CWinApp::Run()
 {
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (ui::PreTranslateDialogMessage(&message))
+            continue;
         if (m_pMainWnd && m_pMainWnd->m_hWnd && ::IsDialogMessageW(m_pMainWnd->m_hWnd, &message))
             continue;
         ::TranslateMessage(&message);

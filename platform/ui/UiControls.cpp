@@ -1,24 +1,27 @@
 #include "platform/ui/UiControls.h"
 
-bool CStatic::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result)
+#include <algorithm>
+#include <cwchar>
+
+bool CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (message != WM_DRAWITEM)
-        return false;
+        return CWnd::OnChildNotify(message, wParam, lParam, result);
     DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
     *result = TRUE;
     return true;
 }
 
-bool CButton::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result)
+bool CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (message != WM_DRAWITEM)
-        return false;
+        return CWnd::OnChildNotify(message, wParam, lParam, result);
     DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
     *result = TRUE;
     return true;
 }
 
-bool CComboBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result)
+bool CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     DWORD style = GetStyle();
     bool ownerDrawn = (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0;
@@ -43,7 +46,7 @@ bool CComboBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* resu
         *result = TRUE;
         return true;
     default:
-        return false;
+        return CWnd::OnChildNotify(message, wParam, lParam, result);
     }
 }
 
@@ -65,4 +68,33 @@ void CProgressCtrl::GetRange(int& lower, int& upper) const
     SendMessage(PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
     lower = range.iLow;
     upper = range.iHigh;
+}
+
+void CSpinButtonCtrl::GetRange32(int& lower, int& upper) const
+{
+    SendMessage(UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+}
+
+int CSpinButtonCtrl::GetPos32(BOOL* error) const
+{
+    return static_cast<int>(SendMessage(UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(error)));
+}
+
+int CSpinButtonCtrl::TakeBuddyValue()
+{
+    HWND buddy = reinterpret_cast<HWND>(SendMessage(UDM_GETBUDDY));
+    long value = 0;
+    if (buddy) {
+        wchar_t text[64] = {};
+        ::GetWindowTextW(buddy, text, 64);
+        wchar_t* end = nullptr;
+        value = std::wcstol(text, &end, 10);
+    }
+    int lower = 0, upper = 0;
+    GetRange32(lower, upper);
+    if (lower > upper)
+        std::swap(lower, upper);
+    const int position = static_cast<int>(std::clamp<long>(value, lower, upper));
+    SetPos32(position);
+    return position;
 }

@@ -92,3 +92,21 @@ public:
     int SetStep(int step) { return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(step))); }
     int StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }
 };
+
+// Up-down control. Its buddy is the edit beside it (UDS_AUTOBUDDY or SetBuddy); with
+// UDS_SETBUDDYINT it writes its position into the buddy's text.
+class CSpinButtonCtrl : public CWnd {
+public:
+    void SetRange32(int lower, int upper) { SendMessage(UDM_SETRANGE32, static_cast<WPARAM>(lower), static_cast<LPARAM>(upper)); }
+    void GetRange32(int& lower, int& upper) const;
+    // A position outside the range is moved to the nearer end; returns the previous position.
+    int SetPos32(int position) { return static_cast<int>(SendMessage(UDM_SETPOS32, 0, static_cast<LPARAM>(position))); }
+    // The position after the buddy's text has been taken in; *error is TRUE when that text is no
+    // number in the range (the position is then the previous one).
+    int GetPos32(BOOL* error = nullptr) const;
+    HWND SetBuddy(HWND buddy) { return reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy))); }
+    HWND GetBuddy() const { return reinterpret_cast<HWND>(SendMessage(UDM_GETBUDDY)); }
+    // The buddy's text as an integer (text that is no number reads as 0), moved into the range,
+    // made the position and returned: what a user typed counts even outside the range.
+    int TakeBuddyValue();
+};

@@ -1,6 +1,109 @@
 #include "platform/ui/UiDialog.h"
 
 #include "platform/ui/UiApp.h"
+#include "platform/ui/UiDialogAnswer.h"
+#include "platform/ui/UiMessageBox.h"
+
+#include <algorithm>
+
+namespace {
+
+// The dialog whose window is being created on this thread (bound at the window's first message).
+thread_local CDialog* t_dialogInCreation = nullptr;
+
+// ---- modeless dialogs of this thread and the message filter that gives them their keys ---------
+
+thread_local std::vector<CDialog*> t_modelessDialogs;
+thread_local HHOOK t_messageFilter = nullptr;
+thread_local bool t_inDialogKeys = false;  // IsDialogMessage calls the filter again: answer once
+
+LRESULT CALLBACK ModalLoopFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    // IsDialogMessage offers the messages of a dialog's own windows here first: the modal loop of a
+    // dialog box thus hands over those of a modeless dialog inside it.
+    if (code == MSGF_DIALOGBOX && ui::PreTranslateDialogMessage(reinterpret_cast<MSG*>(lParam)))
+        return TRUE;
+    return ::CallNextHookEx(t_messageFilter, code, wParam, lParam);
+}
+
+void RegisterModeless(CDialog* dialog)
+{
+    if (std::find(t_modelessDialogs.begin(), t_modelessDialogs.end(), dialog) != t_modelessDialogs.end())
+        return;
+    t_modelessDialogs.push_back(dialog);
+    if (!t_messageFilter)
+        t_messageFilter = ::SetWindowsHookExW(WH_MSGFILTER, &ModalLoopFilter, nullptr, ::GetCurrentThreadId());
+}
+
+void UnregisterModeless(CDialog* dialog)
+{
+    auto& list = t_modelessDialogs;
+    list.erase(std::remove(list.begin(), list.end(), dialog), list.end());
+    if (list.empty() && t_messageFilter) {
+        ::UnhookWindowsHookEx(t_messageFilter);
+        t_messageFilter = nullptr;
+    }
+}
+
+bool IsEditControl(HWND window)
+{
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    return ::lstrcmpiW(className, L"Edit") == 0;
+}
+
+}  // namespace
+
+namespace ui {
+
+bool PreTranslateDialogMessage(MSG* message)
+{
+    if (!message || message->message < WM_KEYFIRST || message->message > WM_KEYLAST || t_inDialogKeys)
+        return false;
+    for (auto it = t_modelessDialogs.rbegin(); it != t_modelessDialogs.rend(); ++it) {
+        HWND dialog = (*it)->m_hWnd;
+        if (dialog && (message->hwnd == dialog || ::IsChild(dialog, message->hwnd))) {
+            t_inDialogKeys = true;
+            const bool handled = ::IsDialogMessageW(dialog, message) != FALSE;
+            t_inDialogKeys = false;
+            return handled;
+        }
+    }
+    return false;
+}
+
+}  // namespace ui
+
+// ---- data exchange ------------------------------------------------------------------------------
+
+HWND CDataExchange::PrepareCtrl(int id)
+{
+    m_lastControlId = id;
+    m_lastIsEdit = false;
+    return ::GetDlgItem(m_pDlgWnd->m_hWnd, id);
+}
+
+HWND CDataExchange::PrepareEditCtrl(int id)
+{
+    HWND control = PrepareCtrl(id);
+    m_lastIsEdit = control && IsEditControl(control);
+    return control;
+}
+
+void CDataExchange::Fail(const wchar_t* message)
+{
+    if (m_failed)
+        return;
+    m_failed = true;
+    if (message)
+        AfxMessageBox(message, MB_ICONEXCLAMATION);
+    HWND control = ::GetDlgItem(m_pDlgWnd->m_hWnd, m_lastControlId);
+    if (control) {
+        ::SetFocus(control);
+        if (m_lastIsEdit)
+            ::SendMessageW(control, EM_SETSEL, 0, -1);
+    }
+}
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control)
 {
@@ -10,6 +113,8 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control)
     if (item)
         control.SubclassWindow(item);
 }
+
+// ---- dialogs ------------------------------------------------------------------------------------
 
 const ui::MsgMapEntry CDialog::kMessageEntries[] = {
     ui::OnCommand<&CDialog::OnOKCommand>(IDOK),
@@ -21,6 +126,7 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pP
 
 CDialog::~CDialog()
 {
+    UnregisterModeless(this);
     if (m_hWnd && ::IsWindow(m_hWnd)) {
         HWND window = m_hWnd;
         UnsubclassWindow();
@@ -38,30 +144,81 @@ HWND CDialog::OwnerWindow() const
     return nullptr;
 }
 
-INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM lParam)
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Only WM_INITDIALOG is handled here: it binds the object to the window (every later message
-    // then passes through UiWindowProc and the message maps) and runs OnInitDialog. After the
-    // binding this procedure is reached only from the dialog manager's default processing.
-    if (message != WM_INITDIALOG || CWnd::FromHandlePermanent(window))
+    // Once the object is bound, every message reaches it through UiWindowProc and the maps, and
+    // this procedure is reached only from the dialog manager's default processing.
+    if (CWnd::FromHandlePermanent(window))
         return FALSE;
-    CDialog* dialog = reinterpret_cast<CDialog*>(lParam);
-    if (!dialog || !dialog->SubclassWindow(window))
+    // The window's first message (WM_SETFONT, or WM_INITDIALOG for a template without a font)
+    // binds the object being created.
+    CDialog* dialog = message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : t_dialogInCreation;
+    if (!dialog || dialog->m_hWnd || !dialog->SubclassWindow(window))
         return FALSE;
-    MSG saved = dialog->m_currentMessage;
-    dialog->m_currentMessage.hwnd = window;
-    dialog->m_currentMessage.message = WM_INITDIALOG;
-    dialog->m_currentMessage.lParam = lParam;
-    BOOL result = dialog->OnInitDialog();
-    dialog->m_currentMessage = saved;
+    t_dialogInCreation = nullptr;
+    if (!dialog->m_modal)
+        RegisterModeless(dialog);
+    // This first message gets the whole treatment now; the dialog manager only takes the result.
+    LRESULT result = UiWindowProc(window, message, wParam, lParam);
+    if (message == WM_INITDIALOG)
+        return static_cast<INT_PTR>(result);
+    ::SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        return RunInitDialog();
+    if (message == WM_MEASUREITEM && lParam != 0) {
+        const MEASUREITEMSTRUCT* measure = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+        if (measure->CtlType != ODT_MENU)
+            BindEarlyControl(static_cast<int>(measure->CtlID));
+    }
+    if (message == WM_TIMER && (wParam == ui::detail::DIALOG_SCRIPT_TIMER || wParam == ui::detail::DIALOG_CLOSE_TIMER)) {
+        ui::detail::OnDialogScriptTimer(*this, wParam);
+        return 0;
+    }
+    if (message == WM_NCDESTROY)
+        UnregisterModeless(this);
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+BOOL CDialog::RunInitDialog()
+{
+    for (const EarlyControl& early : m_earlyControls)
+        BindEarlyControl(early.id);
+    BOOL result = OnInitDialog();
+    if (m_modal && m_hWnd)
+        ui::detail::ModalDialogInitialised(*this);
     return result;
+}
+
+void CDialog::BindControlEarly(int id, CWnd& control)
+{
+    m_earlyControls.push_back(EarlyControl{id, &control});
+}
+
+void CDialog::BindEarlyControl(int id)
+{
+    for (const EarlyControl& early : m_earlyControls) {
+        if (early.id != id || early.control->m_hWnd)
+            continue;
+        HWND item = ::GetDlgItem(m_hWnd, id);
+        if (item)
+            early.control->SubclassWindow(item);
+    }
 }
 
 INT_PTR CDialog::DoModal()
 {
     m_modal = true;
+    m_ended = false;
+    CDialog* outer = t_dialogInCreation;
+    t_dialogInCreation = this;
     INT_PTR result = ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_templateId), OwnerWindow(),
                                        &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    t_dialogInCreation = outer;
     m_modal = false;
     return result;
 }
@@ -72,13 +229,18 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
     if (parent)
         m_pParentWnd = parent;
     m_modal = false;
+    m_ended = false;
+    CDialog* outer = t_dialogInCreation;
+    t_dialogInCreation = this;
     HWND window = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_templateId), OwnerWindow(),
                                        &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    t_dialogInCreation = outer;
     return window != nullptr;
 }
 
 void CDialog::EndDialog(int result)
 {
+    m_ended = true;
     if (m_hWnd)
         ::EndDialog(m_hWnd, result);
 }
@@ -87,7 +249,7 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate)
 {
     CDataExchange dx(this, saveAndValidate);
     DoDataExchange(&dx);
-    return TRUE;
+    return dx.Failed() ? FALSE : TRUE;
 }
 
 BOOL CDialog::OnInitDialog()

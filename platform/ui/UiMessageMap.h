@@ -45,6 +45,13 @@
 //   ui::OnControlRange<&C::Fn>(code, first, last)   void Fn(UINT id)
 // WM_NOTIFY:
 //   ui::OnNotify<&C::Fn>(code, id)                  void Fn(NMHDR* header, LRESULT* result)
+//   ui::OnNotifyRange<&C::Fn>(code, first, last)    void Fn(NMHDR* header, LRESULT* result)
+// Notifications reflected to the control that sent them (entries in the control's own map):
+//   ui::OnReflectedControl<&C::Fn>(code)            void Fn()
+//   ui::OnReflectedNotify<&C::Fn>(code)             void Fn(NMHDR* header, LRESULT* result)
+// A control notification (WM_COMMAND with a control, WM_NOTIFY) goes first to the permanent object
+// of the control that sent it: when its map has a reflected entry for it, that entry handles it and
+// the parent does not see it; otherwise the parent's map handles it as usual.
 #pragma once
 #include "platform/ui/UiGeometry.h"
 
@@ -61,6 +68,11 @@ namespace ui {
 constexpr UINT WM_CTLCOLOR = 0x0019;
 // Command entries match menu and accelerator commands (no control) and BN_CLICKED of a control.
 constexpr UINT CODE_COMMAND = 0xFFFFFFFEu;
+// Messages a parent reflects to the control that sent a notification (the control's map sees
+// OCM_COMMAND or OCM_NOTIFY with the original wParam and lParam).
+constexpr UINT OCM_BASE = WM_USER + 0x1C00;
+constexpr UINT OCM_COMMAND = OCM_BASE + WM_COMMAND;
+constexpr UINT OCM_NOTIFY = OCM_BASE + WM_NOTIFY;
 
 // Calls the handler; returns false when the handler declines the message (never, today).
 using MsgHandler = bool (*)(CCmdTarget* self, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
@@ -211,6 +223,21 @@ template <auto Fn>
 constexpr MsgMapEntry OnNotify(UINT code, UINT id)
 {
     return MsgMapEntry{WM_NOTIFY, code, id, id, &CallNotify<Fn>};
+}
+template <auto Fn>
+constexpr MsgMapEntry OnNotifyRange(UINT code, UINT firstId, UINT lastId)
+{
+    return MsgMapEntry{WM_NOTIFY, code, firstId, lastId, &CallNotify<Fn>};
+}
+template <auto Fn>
+constexpr MsgMapEntry OnReflectedControl(UINT code)
+{
+    return MsgMapEntry{OCM_COMMAND, code, 0, 0xFFFF, &CallVoid<Fn>};
+}
+template <auto Fn>
+constexpr MsgMapEntry OnReflectedNotify(UINT code)
+{
+    return MsgMapEntry{OCM_NOTIFY, code, 0, 0xFFFF, &CallNotify<Fn>};
 }
 
 }  // namespace ui

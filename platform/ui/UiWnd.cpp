@@ -43,7 +43,7 @@ bool EntryMatches(const MsgMapEntry& entry, UINT message, WPARAM wParam, LPARAM 
         return IsCtlColorMessage(message);
     if (entry.message != message)
         return false;
-    if (message == WM_COMMAND) {
+    if (message == WM_COMMAND || message == OCM_COMMAND) {
         UINT id = LOWORD(wParam);
         UINT code = HIWORD(wParam);
         if (id < entry.firstId || id > entry.lastId)
@@ -52,7 +52,7 @@ bool EntryMatches(const MsgMapEntry& entry, UINT message, WPARAM wParam, LPARAM 
             return lParam == 0 || code == BN_CLICKED;
         return code == entry.code;
     }
-    if (message == WM_NOTIFY) {
+    if (message == WM_NOTIFY || message == OCM_NOTIFY) {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         if (!header)
             return false;
@@ -198,6 +198,24 @@ void CWnd::GetDlgItemText(int id, CString& text) const
     wrapper.Detach();
 }
 
+void CWnd::SetDlgItemInt(int id, UINT value, BOOL isSigned)
+{
+    ::SetDlgItemInt(m_hWnd, id, value, isSigned);
+}
+
+UINT CWnd::GetDlgItemInt(int id, BOOL* translated, BOOL isSigned) const
+{
+    return ::GetDlgItemInt(m_hWnd, id, translated, isSigned);
+}
+
+int CWnd::GetCheckedRadioButton(int firstId, int lastId) const
+{
+    for (int id = firstId; id <= lastId; ++id)
+        if (::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED)
+            return id;
+    return 0;
+}
+
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
 {
     DWORD style = GetStyle();
@@ -238,9 +256,22 @@ LRESULT CWnd::Default()
     return DefWindowProc(m_currentMessage.message, m_currentMessage.wParam, m_currentMessage.lParam);
 }
 
-bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    return false;
+    if (message != WM_COMMAND && message != WM_NOTIFY)
+        return false;
+    return DispatchMessageMap(ui::OCM_BASE + message, wParam, lParam, result);
+}
+
+bool CWnd::ReflectNotificationToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    HWND child = nullptr;
+    if (message == WM_COMMAND)
+        child = reinterpret_cast<HWND>(lParam);
+    else if (message == WM_NOTIFY && lParam != 0)
+        child = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    CWnd* control = child ? FromHandlePermanent(child) : nullptr;
+    return control && control != this && control->OnChildNotify(message, wParam, lParam, result);
 }
 
 bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
@@ -321,6 +352,8 @@ bool CWnd::RouteCommandToApp(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
+    if (ReflectNotificationToChild(message, wParam, lParam, &result))
+        return result;
     if (DispatchMessageMap(message, wParam, lParam, &result))
         return result;
     if (ReflectToChild(message, wParam, lParam, &result))

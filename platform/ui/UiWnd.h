@@ -95,6 +95,13 @@ public:
     void GetDlgItemText(int id, CString& text) const;
     UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
     void CheckDlgButton(int id, UINT check) { ::CheckDlgButton(m_hWnd, id, check); }
+    // Checks `checkId` and clears the other buttons of firstId..lastId.
+    void CheckRadioButton(int firstId, int lastId, int checkId) { ::CheckRadioButton(m_hWnd, firstId, lastId, checkId); }
+    // The id of the first checked button of firstId..lastId, 0 when none is checked.
+    int GetCheckedRadioButton(int firstId, int lastId) const;
+    // The control's text as a (signed) integer; translated is FALSE for a text that is no number.
+    void SetDlgItemInt(int id, UINT value, BOOL isSigned = TRUE);
+    UINT GetDlgItemInt(int id, BOOL* translated = nullptr, BOOL isSigned = TRUE) const;
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC callback = nullptr)
@@ -122,8 +129,9 @@ public:
     int MessageBox(const wchar_t* text, const wchar_t* caption = nullptr, UINT type = MB_OK);
 
     // ---- message handling ----------------------------------------------------------------
-    // Every message of a subclassed window arrives here. The default looks the message up in the
-    // message maps, then reflects owner-draw and colour messages to permanent child controls
+    // Every message of a subclassed window arrives here. The default offers a control's
+    // notification to the control first (OnChildNotify), looks the message up in the message
+    // maps, then reflects owner-draw and colour messages to permanent child controls
     // (OnChildNotify), routes unhandled commands of the application's main window to the
     // application's map, and finally calls DefWindowProc.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -132,7 +140,9 @@ public:
     // DefWindowProc with the message being handled now.
     LRESULT Default();
     // A message that the parent reflects to this control (WM_DRAWITEM, WM_MEASUREITEM,
-    // WM_COMPAREITEM, WM_DELETEITEM, WM_CTLCOLOR*); true when the control handled it.
+    // WM_COMPAREITEM, WM_DELETEITEM, WM_CTLCOLOR*, and the control's own notifications WM_COMMAND
+    // and WM_NOTIFY); true when the control handled it. The default hands notifications to the
+    // reflected entries of the control's map (ui::OnReflectedControl, ui::OnReflectedNotify).
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // Called before the window is bound by SubclassWindow (window handle already set).
     virtual void PreSubclassWindow() {}
@@ -167,6 +177,7 @@ protected:
 
 private:
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool ReflectNotificationToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool RouteCommandToApp(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 };
 

@@ -170,11 +170,27 @@ void StationEmulator::AnswerWrite(uint32_t address, const unsigned char* data) {
     Queue({WRITE_ACK});
 }
 
+// Commands given with "after <n>" whose n frames have come apply before the next frame.
+void StationEmulator::ApplyDeferredLocked() {
+    std::vector<Deferred> due;
+    for (auto it = deferred_.begin(); it != deferred_.end();) {
+        if (it->frames <= 0) {
+            due.push_back(*it);
+            it = deferred_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const Deferred& d : due) ControlLocked(d.command);
+}
+
 int StationEmulator::Write(const unsigned char* data, int length) {
     std::lock_guard<std::mutex> lock(mutex_);
     PollControlFile();
     CheckUnplug();
     if (unplugged_ || !data || length <= 0) return 0;
+    ApplyDeferredLocked();
+    for (Deferred& d : deferred_) --d.frames;
     ++frames_;
     LogFrame(data, length);
     if (unplugAfter_ > 0) --unplugAfter_;
@@ -267,12 +283,21 @@ int StationEmulator::ControlLocked(const std::string& command) {
         CheckUnplug();
         return 0;
     }
+    if (verb == "after") {
+        const int n = count(-2);
+        std::string rest;
+        std::getline(in >> std::ws, rest);
+        if (n < 0 || rest.empty()) return -1;
+        deferred_.push_back(Deferred{n, rest});
+        return 0;
+    }
     if (verb == "unplug") { unplugged_ = true; return 0; }
     if (verb == "plug") { unplugged_ = false; unplugAfter_ = -1; return 0; }
     if (verb == "reset") {
         noReply_ = wrongMarker_ = shortReply_ = badChecksum_ = slow_ = Armed{};
         slowMs_ = 0;
         unplugAfter_ = -1;
+        deferred_.clear();
         unplugged_ = false;
         return 0;
     }

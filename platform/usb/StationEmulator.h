@@ -58,6 +58,7 @@ private:
     void Queue(std::vector<unsigned char> bytes);
     void LogFrame(const unsigned char* data, int length);
     void CheckUnplug();
+    void ApplyDeferredLocked();
     int ControlLocked(const std::string& command);
     void ApplyCommandsLocked(const std::string& commands);
     void PollControlFile();
@@ -74,6 +75,11 @@ private:
     Armed noReply_, wrongMarker_, shortReply_, badChecksum_, slow_;
     unsigned slowMs_ = 0;
     int unplugAfter_ = -1;       // frames still to receive before the device goes; -1 none
+    struct Deferred {
+        int frames;              // frames still to receive before the command applies
+        std::string command;
+    };
+    std::vector<Deferred> deferred_;
     bool unplugged_ = false;
     int frames_ = 0;
     FILE* log_ = nullptr;

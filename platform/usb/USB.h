@@ -50,6 +50,8 @@
 //   "fault none"              clears the faults above; returns 0
 //   "slow <ms> [n]"           answers to the next n frames (all when n is left out) arrive <ms> later
 //   "unplug-after <n>"        the device is gone once n more frames have been received
+//   "after <n> <command>"     applies the command once n more frames have been received (before
+//                             the next one is answered): "after 2 fault bad-checksum 10"
 //   "unplug" / "plug"         the device is gone / back at once
 //   "reset"                   clears every fault, delay and unplugging
 //   "advance <minutes>"       moves the demo station's clock on by 0..527040 minutes (a leap year);

@@ -131,6 +131,15 @@ TEST(PollCountdown, ShortenedPeriod)
     EXPECT_EQ(c.barPosition, 300);
 }
 
+TEST(PollCountdown, RecordFileMessageStandsInForTheCountdownWhileLinesWait)
+{
+    const Countdown c = CountdownAt(55);
+    EXPECT_EQ(PollStatusText(c, false, LANGUAGE_GERMAN), L"Remaining time  1:05");
+    EXPECT_EQ(PollStatusText(c, true, LANGUAGE_ENGLISH), L"Can't write record file!");
+    EXPECT_EQ(PollStatusText(c, true, LANGUAGE_GERMAN), L"Messdatei nicht schreibbar!");
+    EXPECT_EQ(PollStatusText(c, true, 99), L"Can't write record file!");
+}
+
 // ---- first poll walks ---------------------------------------------------------------------------------
 
 double T(int year, int month, int day, int hour, int minute, int second = 0)

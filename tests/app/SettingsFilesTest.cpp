@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
 using namespace settings;
 
 TEST(SettingsFiles, SmallDefaultFilesByteForByte)
@@ -158,6 +161,62 @@ TEST(SettingsFiles, RainResetRoundTripsIn28Bytes)
     RainReset untouched;
     EXPECT_FALSE(DecodeRainReset(file, &untouched));
     EXPECT_EQ(untouched.year, 0);
+}
+
+TEST(SettingsFiles, RainResetThatIsNoRealTimeOrCounterIsNoReset)
+{
+    RainReset good;
+    good.year = 2014;
+    good.month = 1;
+    good.day = 31;
+    good.hour = 23;
+    good.minute = 59;
+    good.counter = 0.0;
+    RainReset back;
+    ASSERT_TRUE(DecodeRainReset(EncodeRainReset(good), &back));
+    struct Damage {
+        int field;      // 0..4 the time fields, 5 the counter
+        double value;
+    };
+    const Damage damages[] = {{1, 13}, {1, 0}, {2, 32}, {2, 0}, {3, 25}, {3, -1}, {4, 60}, {0, 886076154},
+                              {0, -5}, {5, -0.5}, {5, std::numeric_limits<double>::quiet_NaN()},
+                              {5, std::numeric_limits<double>::infinity()}};
+    for (const Damage& d : damages) {
+        RainReset r = good;
+        int* const fields[5] = {&r.year, &r.month, &r.day, &r.hour, &r.minute};
+        if (d.field < 5)
+            *fields[d.field] = static_cast<int>(d.value);
+        else
+            r.counter = d.value;
+        RainReset untouched;
+        EXPECT_FALSE(DecodeRainReset(EncodeRainReset(r), &untouched)) << d.field << " " << d.value;
+        EXPECT_EQ(untouched.year, 0);
+    }
+    // 30 February is no date either.
+    RainReset february = good;
+    february.month = 2;
+    february.day = 30;
+    EXPECT_FALSE(DecodeRainReset(EncodeRainReset(february), &back));
+}
+
+TEST(SettingsFiles, SwitchesViewsCountsAndFormatsOutsideTheirRangesGetTheirDefaults)
+{
+    CSettingsRecord s;
+    Bytes display = Int32Record({-1, 2, 99, 0, 0x7fffffff, 1, 3, -1, 0, 4, 2});
+    DecodeDisplay(&display, s);
+    EXPECT_EQ(EncodeDisplay(s), Int32Record({1, 1, 0, 0, 1, 1, 1, 2, 0, 3, 2}));
+
+    DecodeAutoSaving(nullptr, LANGUAGE_ENGLISH, L"C:\\", s);
+    Bytes autoSaving = EncodeAutoSaving(s);
+    for (const auto& bad : {Int32Record({6, 99, -1, 2, 0x7fffffff}), Int32Record({7, 0, 5, -1, 9})}) {
+        std::copy(bad.begin(), bad.end(), autoSaving.begin());
+        DecodeAutoSaving(&autoSaving, LANGUAGE_ENGLISH, L"C:\\", s);
+        EXPECT_EQ(Slice(EncodeAutoSaving(s), 4, 16), Int32Record({1, 1, 0, 0}));
+    }
+    const Bytes good = Int32Record({8, 31, 0, 1, 1});
+    std::copy(good.begin(), good.end(), autoSaving.begin());
+    DecodeAutoSaving(&autoSaving, LANGUAGE_ENGLISH, L"C:\\", s);
+    EXPECT_EQ(Slice(EncodeAutoSaving(s), 0, 20), good);
 }
 
 TEST(SettingsFiles, OutOfRangeValuesGetTheirDefaults)

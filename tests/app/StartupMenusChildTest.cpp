@@ -75,9 +75,10 @@ TEST(StartupMenusChild, MenusAfterTheStart)
     for (UINT id = 32786; id <= 32790; ++id)
         EXPECT_EQ(::GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED, 0u) << id;
 
-    // Folders and narrow paths from this program's folder.
+    // Folders and data file paths from this program's folder.
     EXPECT_EQ(dialog->m_dataFolder, CString(dialog->m_installFolder) + L"data\\");
-    EXPECT_EQ(std::string(dialog->m_record2minPathA), ui::NarrowAcp((dialog->m_installFolder + L"data\\record_2min.csv").c_str()));
+    EXPECT_EQ(dialog->m_record2minPath, dialog->m_installFolder + L"data\\record_2min.csv");
+    EXPECT_EQ(dialog->m_allWeatherPath, dialog->m_installFolder + L"data\\all_weather.csv");
     EXPECT_EQ(dialog->m_downloading.load(), 1);
     EXPECT_EQ(dialog->m_hLumidor, nullptr);  // no Lumidor.dll beside this program
 

@@ -14,6 +14,8 @@
 //                                         (60000 in use)
 // The two ORVELLE_TEST_* variables are a test seam only: nothing offers them to users.
 #include "app/SettingsFiles.h"
+#include "platform/usb/StationImage.h"
+#include "records/RecordMerge.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
@@ -214,10 +216,18 @@ public:
         std::wstring command = L"\"" + File(L"Orvelle.exe") + L"\"";
         m_started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
                                    block.data(), m_folder.c_str(), &startup, &m_process) != FALSE;
+        if (!m_started)
+            std::fprintf(stderr, "CreateProcess failed with error %lu\n", GetLastError());
         return m_started;
     }
 
     bool Running() const { return m_started && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
+    DWORD ExitCode() const
+    {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(m_process.hProcess, &code);
+        return code;
+    }
     bool WaitForExit(int seconds) const
     {
         return m_started && WaitForSingleObject(m_process.hProcess, seconds * 1000) == WAIT_OBJECT_0;
@@ -299,6 +309,21 @@ public:
 
     std::string Console() const { return ReadBytes(File(L"console.txt")); }
 
+    // The main window's status text (control 1109).
+    std::wstring StatusText() const
+    {
+        wchar_t text[256] = {};
+        GetDlgItemTextW(MainWindow(), 1109, text, 256);
+        return text;
+    }
+
+    // Waits for the first poll: "RECORDS_CUSTOM.txt" written (false when the program ended first).
+    bool WaitForFirstPoll(int seconds) const
+    {
+        WaitFor([&] { return Exists(File(L"RECORDS_CUSTOM.txt")) || !Running(); }, seconds);
+        return Exists(File(L"RECORDS_CUSTOM.txt"));
+    }
+
     // Hands emulator commands to the running program's station (see USB_EMULATOR_CONTROL in
     // platform/usb/USB.h); true once the emulator has taken them.
     bool Steer(const std::string& commands) const
@@ -321,6 +346,29 @@ private:
     HANDLE m_console = INVALID_HANDLE_VALUE;
 };
 
+// A small station (8 KB memory, 40 records every five minutes up to now, its live blocks) as an
+// image file in the scenario's folder; the program downloads it in about a second.
+std::wstring WriteSmallStation(const Program& program)
+{
+    namespace si = stationimage;
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    si::Image image = si::MakeEmptyImage();
+    si::SetMemoryInfo(image, si::SIZE_CODE_8K, 40, 1);
+    si::WeatherReading reading = si::TypicalReading();
+    reading.time = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute - now.wMinute % 5};
+    si::WriteRecordSeries(image, 39, 40, reading, 5, 1);
+    si::SetAltitude(image, 120);
+    si::FixAllChecksums(image);
+    si::LiveBlocks live;
+    live.stamp = si::EncodeLiveStamp({now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute});
+    live.readings = si::EncodeLiveReadings(reading);
+    const std::wstring path = program.File(L"station.img");
+    si::WriteImageFile(path, image, &live);
+    return path;
+}
+
+const wchar_t* const kCantReceive = L"Can't receive data!";
 const wchar_t* const kConnectPrompt = L"Please ensure the Weather Station is connected before running this program.";
 const wchar_t* const kRecordFiles[] = {L"csv.dat",     L"txt.dat",     L"csv_custom.dat",     L"txt_custom.dat",
                                        L"RECORDS.csv", L"RECORDS.txt", L"RECORDS_CUSTOM.csv", L"RECORDS_CUSTOM.txt"};
@@ -361,13 +409,13 @@ TEST(EndToEnd, StationUnpluggedDuringTheDownloadGivesTheMessageAndEnds)
 {
     Program program(L"unplug");
     ASSERT_TRUE(program.HasBinaries());
-    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
     // The station goes away part of the way through its history download.
-    program.SetEnvironment(L"USB_EMULATOR_FAULTS", L"unplug-after 1500");
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", L"unplug-after 100");
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(program.WaitForMessageBox(120), kConnectPrompt);
     // Only one prompt, however long it stays open.
-    std::this_thread::sleep_for(std::chrono::seconds(3));
+    std::this_thread::sleep_for(std::chrono::seconds(2));
     EXPECT_EQ(program.MessageBoxCount(), 1);
     program.PressOk();
     EXPECT_TRUE(program.WaitForExit(20));
@@ -377,16 +425,15 @@ TEST(EndToEnd, StationUnpluggedWhilePollingGivesTheMessageAndEnds)
 {
     Program program(L"unplug_polling");
     ASSERT_TRUE(program.HasBinaries());
-    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
     program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"500");
     ASSERT_TRUE(program.Start());
-    ASSERT_TRUE(WaitFor([&] { return Exists(program.File(L"RECORDS_CUSTOM.txt")) || !program.Running(); }, 120));
-    EXPECT_TRUE(Exists(program.File(L"RECORDS_CUSTOM.txt"))) << "the first poll should come before the unplugging";
+    ASSERT_TRUE(program.WaitForFirstPoll(120)) << "the first poll should come before the unplugging";
     // Gone while the live reads go on.
     std::this_thread::sleep_for(std::chrono::seconds(1));
     ASSERT_TRUE(program.Steer("unplug"));
     EXPECT_EQ(program.WaitForMessageBox(120), kConnectPrompt);
-    std::this_thread::sleep_for(std::chrono::seconds(3));
+    std::this_thread::sleep_for(std::chrono::seconds(2));
     EXPECT_EQ(program.MessageBoxCount(), 1);
     wchar_t status[128] = {};
     GetDlgItemTextW(program.MainWindow(), 1109, status, 128);
@@ -495,14 +542,14 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
     const bool appended =
         WaitFor([&] { return LineCount(program.File(L"csv.dat")) > downloadedLines; }, 30);
     ASSERT_TRUE(appended) << "no new record was appended";
-    std::this_thread::sleep_for(std::chrono::seconds(3));
+    std::this_thread::sleep_for(std::chrono::seconds(2));
     EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), ReadBytes(program.File(L"csv.dat")));
     EXPECT_EQ(LineCount(program.File(L"RECORDS_CUSTOM.txt")), downloadedLines + 1);
     // A minute on, no record due: the live reading has a new minute, the record line is the same,
     // nothing more is appended.
     ASSERT_TRUE(program.Steer("advance 1"));
-    std::this_thread::sleep_for(std::chrono::seconds(6));
+    std::this_thread::sleep_for(std::chrono::milliseconds(4500));  // two live reads and a tick
     EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
 
@@ -539,6 +586,146 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
     ASSERT_NE(main, nullptr);
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(20));
+}
+
+TEST(EndToEnd, InstallFolderOutsideTheCodePageWorksAndEnterAndEscKeepTheProgram)
+{
+    // "weather station" in Chinese: no 8-bit code page of this system holds the folder's name.
+    Program program(L"\u6c14\u8c61\u7ad9");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitForFirstPoll(60)) << "no record files in the folder";
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+    EXPECT_GT(LineCount(program.File(L"csv.dat")), 30);
+    EXPECT_TRUE(Exists(program.File(L"data\\record_2min.csv")));
+    EXPECT_TRUE(Exists(program.File(L"data\\all_weather.csv")));
+
+    // Enter and Esc, as keys and as the commands the dialog makes of them: the program stays.
+    const HWND main = program.MainWindow();
+    ASSERT_NE(main, nullptr);
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        PostMessageW(main, WM_KEYDOWN, key, 1);
+        PostMessageW(main, WM_KEYUP, key, 0xC0000001);
+    }
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_TRUE(program.Running()) << "Enter or Esc ended the program";
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(20));
+}
+
+TEST(EndToEnd, LiveFileThatCannotBeWrittenIsSaidOnce)
+{
+    Program program(L"live_unwritable");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
+    // "record_2min.csv" is a folder: no live reading can be written there.
+    CreateDirectoryW(program.File(L"data").c_str(), nullptr);
+    CreateDirectoryW(program.File(L"data\\record_2min.csv").c_str(), nullptr);
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.WaitForMessageBox(60), kCantReceive);
+    program.PressOk();
+    // Every tick tries again; nothing more is said.
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    EXPECT_TRUE(program.Running());
+    EXPECT_EQ(program.MessageBoxCount(), 0);
+    EXPECT_FALSE(Exists(program.File(L"csv.dat")));
+}
+
+TEST(EndToEnd, DownloadThatFailsWithTheStationThereIsSaidOnceAndTriedAgain)
+{
+    Program program(L"download_retry");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
+    // The memory size is told (twice: once for the download, once for its read), then the first
+    // block fails its ten requests.
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", L"after 2 fault bad-checksum 10");
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.WaitForMessageBox(60), kCantReceive);
+    program.PressOk();
+    ASSERT_TRUE(program.WaitForFirstPoll(60)) << "the download was not tried again";
+    EXPECT_GT(LineCount(program.File(L"csv.dat")), 30);
+    EXPECT_EQ(program.MessageBoxCount(), 0);
+}
+
+TEST(EndToEnd, ClosingDuringASlowDownloadEndsAtOnce)
+{
+    Program program(L"close_downloading");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", L"slow 300");
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(WaitFor([&] { return program.StatusText().find(L"% done") != std::wstring::npos; }, 30));
+    // The block in progress gets no answer: the worker is inside its waits and retries.
+    ASSERT_TRUE(program.Steer("fault no-reply"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    const ULONGLONG closed = GetTickCount64();
+    PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(20));
+    EXPECT_LT(GetTickCount64() - closed, 3000u) << "the program waited out the station";
+    EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
+{
+    Program program(L"held_damaged");
+    ASSERT_TRUE(program.HasBinaries());
+    const std::string header = BuildHeaderRow(',', DisplayUnitSelection()) + "\r\n";
+    const std::string old = "2013,5,2,1,0,0,20.00,50.00,\r\n";
+    std::string tabs = header + old;
+    for (char& c : tabs)
+        if (c == ',')
+            c = '\t';
+    auto write = [&](const wchar_t* name, const std::string& bytes) {
+        std::ofstream out(program.File(name).c_str(), std::ios::binary);
+        out << bytes;
+    };
+    // A damaged last line, a line dated 2099, and a file another program holds without letting
+    // others read it.
+    write(L"csv.dat", header + old + "\x01\x7f garbage,,zz\r\n");
+    write(L"csv_custom.dat", header + old + "2099,4,1,1,0,0,\r\n");
+    write(L"txt.dat", tabs);
+    HANDLE held = CreateFileW(program.File(L"txt.dat").c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    wchar_t advance[64];
+    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(290));
+    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
+    program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitForFirstPoll(120));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_EQ(program.StatusText(), L"Can't write record file!");
+    EXPECT_TRUE(Exists(program.File(L"tmpLastRec.txt"))) << "the lines must stay staged";
+    const int history = LineCount(program.File(L"csv.dat")) - 3;
+    EXPECT_GT(history, 1000);
+    EXPECT_EQ(LineCount(program.File(L"csv_custom.dat")), 3 + history) << "a line of 2099 blocked the history";
+    EXPECT_EQ(ReadBytes(program.File(L"csv.dat")).substr(0, header.size() + old.size()), header + old);
+    // The held file is as it was (read through the holder's own handle).
+    std::string heldBytes(tabs.size() + 16, '\0');
+    DWORD got = 0;
+    SetFilePointer(held, 0, nullptr, FILE_BEGIN);
+    ReadFile(held, &heldBytes[0], static_cast<DWORD>(heldBytes.size()), &got, nullptr);
+    EXPECT_EQ(heldBytes.substr(0, got), tabs) << "a file that could not be read was overwritten";
+    CloseHandle(held);
+
+    // Let go, and the station's next record: every file has the history and the record once.
+    ASSERT_TRUE(program.Steer("advance 5"));
+    EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"txt.dat")) == 2 + history + 1; }, 30));
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_EQ(LineCount(program.File(L"txt.dat")), 2 + history + 1);
+    EXPECT_EQ(LineCount(program.File(L"csv.dat")), 3 + history + 1);
+    EXPECT_EQ(LineCount(program.File(L"csv_custom.dat")), 3 + history + 1);
+    EXPECT_EQ(LineCount(program.File(L"txt_custom.dat")), 1 + history + 1);
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS.txt")), ReadBytes(program.File(L"txt.dat")));
+    EXPECT_FALSE(Exists(program.File(L"tmpLastRec.txt")));
+    EXPECT_EQ(program.StatusText().rfind(L"Remaining time", 0), 0u) << std::string(program.StatusText().begin(), program.StatusText().end());
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
 }
 
 }  // namespace

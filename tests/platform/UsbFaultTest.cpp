@@ -167,6 +167,16 @@ TEST_F(UsbFaults, ControlFileIsTakenWhileTheDeviceIsInUse) {
     DeleteFileW(control.c_str());
 }
 
+TEST_F(UsbFaults, CommandAfterSomeFramesAppliesFromTheNextFrameOn) {
+    EXPECT_EQ(0, USBEmulatorControl("after 2 fault bad-checksum 1"));
+    EXPECT_TRUE(GoodAnswer(Send(handle_, ReadFrame(0), 34)));
+    EXPECT_TRUE(GoodAnswer(Send(handle_, ReadFrame(32), 34)));
+    EXPECT_FALSE(GoodAnswer(Send(handle_, ReadFrame(64), 34)));
+    EXPECT_TRUE(GoodAnswer(Send(handle_, ReadFrame(64), 34)));
+    EXPECT_EQ(-1, USBEmulatorControl("after 2"));
+    EXPECT_EQ(-1, USBEmulatorControl("after x fault none"));
+}
+
 TEST_F(UsbFaults, UnknownOrMalformedCommandsAreRefused) {
     EXPECT_EQ(-1, USBEmulatorControl("fault sideways"));
     EXPECT_EQ(-1, USBEmulatorControl("slow"));

@@ -278,24 +278,4 @@ TEST_F(AutoSaveTest, AFileThatCannotBeCreatedWritesNothing)
     EXPECT_EQ(GetFileAttributesW(L"no_such_folder_xyz"), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST(AutoSaveImage, BitmapIsSavedInTheFormatOfItsExtension)
-{
-    _mkdir("autosave_test");
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 40, 30);
-    ReleaseDC(nullptr, screen);
-    ASSERT_NE(bitmap, nullptr);
-    DeleteFileW(L"autosave_test\\cap.jpg");
-    ASSERT_TRUE(SaveBitmapImage(bitmap, L"autosave_test\\cap.jpg"));
-    const std::string jpg = ReadBytes(L"autosave_test\\cap.jpg");
-    ASSERT_GE(jpg.size(), 3u);
-    EXPECT_EQ(jpg.substr(0, 3), "\xFF\xD8\xFF");
-    ASSERT_TRUE(SaveBitmapImage(bitmap, L"autosave_test\\cap.BMP"));
-    EXPECT_EQ(ReadBytes(L"autosave_test\\cap.BMP").substr(0, 2), "BM");
-    EXPECT_FALSE(SaveBitmapImage(bitmap, L"autosave_test\\cap.xyz"));
-    EXPECT_FALSE(SaveBitmapImage(bitmap, L"autosave_test.d\\cap"));
-    EXPECT_FALSE(SaveBitmapImage(nullptr, L"autosave_test\\none.jpg"));
-    DeleteObject(bitmap);
-}
-
 }  // namespace

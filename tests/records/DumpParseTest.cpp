@@ -210,7 +210,7 @@ TEST(DumpParseEdgeTest, FileReadingAndMissingFile)
     std::string path = Narrow(folder) + "all_weather.csv";
     auto record = std::make_unique<ReadingsRecord>();
     record->m_headerAltitude = 123.0;
-    EXPECT_FALSE(LoadDumpTokens(*record, (path + ".none").c_str()));
+    EXPECT_FALSE(LoadDumpTokens(*record, Widen(path + ".none")));
     EXPECT_DOUBLE_EQ(record->m_headerAltitude, 123.0);
 
     // Text-mode line ends (CR LF) read the same as LF.
@@ -219,7 +219,7 @@ TEST(DumpParseEdgeTest, FileReadingAndMissingFile)
     for (char c : text)
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     WriteBytes(Widen(path), crlf);
-    ASSERT_TRUE(LoadDumpTokens(*record, path.c_str()));
+    ASSERT_TRUE(LoadDumpTokens(*record, Widen(path)));
     EXPECT_EQ(record->m_tokenCount, 61);
     EXPECT_EQ(record->m_rowCount, 5);
     EXPECT_DOUBLE_EQ(record->m_headerAltitude, 250.0);

@@ -35,12 +35,13 @@ public:
         downloadingAtRead = dlg && dlg->m_downloading != 0;
         return readOk;
     }
-    bool WriteMemoryDump(const char* path) override
+    bool WriteMemoryDump(const std::wstring& path) override
     {
         if (!dump.empty())
-            WriteBytes(Widen(path), dump);
-        return true;
+            WriteBytes(path, dump);
+        return dumpWritten;
     }
+    bool dumpWritten = true;     // what WriteMemoryDump answers
 };
 
 class RecordingDisplay : public CDisplayOps, public IDownloadWindow {
@@ -65,7 +66,16 @@ public:
     void SetAllChartTimeWindowFromLastRecord() override { calls.push_back("timeWindow"); }
     void SetProgressPosition(int position) override { progress = position; }
     void SetStatusText(const std::wstring& text) override { status = text; }
-    void ShowErrorMessage(const std::wstring& text) override { message = text; }
+    void ShowErrorMessage(const std::wstring& text) override
+    {
+        message = text;
+        ++messages;
+    }
+    bool StationPresent() override { return stationPresent; }
+    void RestartDownloadLater() override { ++restarts; }
+    bool stationPresent = false;
+    int messages = 0;
+    int restarts = 0;
 
     bool Called(const std::string& name) const { return std::find(calls.begin(), calls.end(), name) != calls.end(); }
 };
@@ -87,8 +97,7 @@ protected:
         previousWait = SetDownloadWaitForTesting(20);
         dlg = std::make_unique<CMainRecords>();
         folder = ScratchFolder(L"download");
-        std::string path = Narrow(folder) + "all_weather.csv";
-        std::strcpy(dlg->m_allWeatherPathA, path.c_str());
+        dlg->m_allWeatherPath = folder + L"all_weather.csv";
         link.dlg = dlg.get();
         g_historyRowCount = 0;
     }
@@ -201,32 +210,81 @@ TEST(DrawAllChartsTest, EachViewPicksItsChart)
     }
 }
 
-TEST_F(HistoryDownloadTest, ThreadPostsItsOutcomeToTheWindow)
+class RecordingListener : public IDownloadListener {
+public:
+    std::vector<DownloadOutcome> outcomes;
+    bool windowThere = true;
+    bool DownloadEnded(DownloadOutcome outcome) override
+    {
+        outcomes.push_back(outcome);
+        return windowThere;
+    }
+};
+
+TEST_F(HistoryDownloadTest, ThreadHandsItsOutcomeToTheWindow)
 {
-    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    ASSERT_NE(window, nullptr);
+    RecordingListener listener;
     link.sizes = {0x2000};
     link.dump = SmallDump();
     HistoryDownloadJob job;
     job.records = dlg.get();
-    job.window = window;
+    job.listener = &listener;
     job.link = &link;
     HANDLE thread = StartHistoryDownload(&job);
     ASSERT_NE(thread, nullptr);
     EXPECT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
     CloseHandle(thread);
-    MSG msg;
-    ASSERT_TRUE(PeekMessageW(&msg, window, WM_HISTORY_DOWNLOAD_DONE, WM_HISTORY_DOWNLOAD_DONE, PM_REMOVE));
-    EXPECT_EQ(static_cast<DownloadOutcome>(msg.wParam), DownloadOutcome::Loaded);
+    EXPECT_EQ(listener.outcomes, std::vector<DownloadOutcome>{DownloadOutcome::Loaded});
     EXPECT_EQ(dlg->m_downloading, 1); // cleared by the window side
-    DestroyWindow(window);
 
-    // Without a window the worker clears the flag itself.
-    job.window = nullptr;
+    // A window that has gone cannot take it: the worker clears the flag itself.
+    listener.windowThere = false;
     thread = StartHistoryDownload(&job);
     ASSERT_NE(thread, nullptr);
     WaitForSingleObject(thread, 10000);
     CloseHandle(thread);
+    EXPECT_EQ(listener.outcomes.size(), 2u);
+    EXPECT_EQ(dlg->m_downloading, 0);
+}
+
+TEST_F(HistoryDownloadTest, DumpThatCannotBeWrittenIsNeverParsed)
+{
+    // "all_weather.csv" of an earlier run is still there; this run cannot write its own.
+    WriteBytes(dlg->m_allWeatherPath, SmallDump());
+    link.sizes = {0x2000};
+    link.dumpWritten = false;
+    EXPECT_EQ(RunHistoryDownload(*dlg, link), DownloadOutcome::DumpNotWritten);
+    EXPECT_EQ(dlg->m_readings.m_rowCount, 0) << "old readings must not pass for this run's";
+}
+
+TEST_F(HistoryDownloadTest, FailedDownloadWithTheStationThereIsSaidOnceAndStartedAgain)
+{
+    display.stationPresent = true;
+    for (DownloadOutcome failure :
+         {DownloadOutcome::ReadFailed, DownloadOutcome::NoMemorySize, DownloadOutcome::DumpNotWritten}) {
+        dlg->m_downloading = 1;
+        CompleteHistoryDownload(*dlg, display, display, failure);
+        EXPECT_EQ(dlg->m_downloading, 1) << "the polling loop keeps waiting for the history";
+    }
+    EXPECT_EQ(display.messages, 1);
+    EXPECT_EQ(display.message, L"Can't receive data!");
+    EXPECT_EQ(display.restarts, 3);
+    EXPECT_TRUE(display.calls.empty());
+
+    // The station answers at last.
+    link.sizes = {0x2000};
+    link.dump = SmallDump();
+    ASSERT_EQ(RunHistoryDownload(*dlg, link), DownloadOutcome::Loaded);
+    CompleteHistoryDownload(*dlg, display, display, DownloadOutcome::Loaded);
+    EXPECT_EQ(dlg->m_downloading, 0);
+    EXPECT_EQ(g_historyRowCount, 3);
+    EXPECT_EQ(display.messages, 1);
+
+    // A station that has gone is the connection watch's to report: no message, no new attempt.
+    display.stationPresent = false;
+    dlg->m_downloading = 1;
+    CompleteHistoryDownload(*dlg, display, display, DownloadOutcome::ReadFailed);
+    EXPECT_EQ(display.restarts, 3);
     EXPECT_EQ(dlg->m_downloading, 0);
 }
 
@@ -240,14 +298,14 @@ TEST_F(HistoryDownloadTest, StopRequestEndsTheDownloadWithoutReadingOn)
     link.sizes = {-1};
     g_stopMemoryRead = true;
     const ULONGLONG start = GetTickCount64();
-    EXPECT_EQ(RunHistoryDownload(*dlg, link), DownloadOutcome::NoMemorySize);
+    EXPECT_EQ(RunHistoryDownload(*dlg, link), DownloadOutcome::Stopped);
     EXPECT_EQ(link.sizeRequests, 1);
     EXPECT_LT(GetTickCount64() - start, 1000u);
 
     link.sizes = {0x20000};
     link.sizeRequests = 0;
     link.downloadingAtRead = false;
-    EXPECT_EQ(RunHistoryDownload(*dlg, link), DownloadOutcome::ReadFailed);
+    EXPECT_EQ(RunHistoryDownload(*dlg, link), DownloadOutcome::Stopped);
     EXPECT_FALSE(link.downloadingAtRead) << "the whole memory must not be read";
     EXPECT_LT(GetTickCount64() - start, 1000u);
     g_stopMemoryRead = false;

@@ -14,12 +14,12 @@ namespace {
 
 class TestRecords : public CMainRecords {
 public:
-    std::map<int, std::wstring> controlTexts;
+    std::map<SummaryValue, std::wstring> shown;
     StationMinMaxTexts station;
     bool stationAnswers = false;
 
 protected:
-    void SetControlText(int id, const std::wstring& text) override { controlTexts[id] = text; }
+    void ShowSummaryValue(SummaryValue value, const std::wstring& text) override { shown[value] = text; }
     bool StationMinMaxTextsNow(StationMinMaxTexts* texts) override
     {
         if (stationAnswers)
@@ -218,7 +218,7 @@ TEST(RollingHistories, RainCounterWrapAndClear)
     EXPECT_NEAR(m->m_rainHistoryValues[359], before + RainCountsToMm(1), 1e-9);
 }
 
-TEST(RollingHistories, RainInInchesAndTheSpecExamples)
+TEST(RollingHistories, RainInInchesAndItsWorkedExamples)
 {
     auto m = NewRecords("replay_inch");
     m->m_rainFactor = 0.03937;
@@ -555,14 +555,14 @@ TEST(StationExtremes, DownloadedHeaderValues)
     EXPECT_NEAR(m->m_pressureOffset, -31.25, 1e-9);
     EXPECT_EQ(m->m_pressureHourly[24], 1000.0); // latest hour last
     EXPECT_EQ(m->m_pressureHourly[0], 1024.0);
-    EXPECT_EQ(m->controlTexts[1059], L"0.0");
-    EXPECT_EQ(m->controlTexts[1058], L" ");
-    EXPECT_EQ(m->controlTexts[1057], L"7.0");
-    EXPECT_EQ(m->controlTexts[1089], L"12.3");
-    EXPECT_EQ(m->controlTexts[1090], L" ");
-    EXPECT_EQ(m->controlTexts[1099], L"1.3");
-    EXPECT_EQ(m->controlTexts.count(1100), 0u); // a missing total keeps its text
-    EXPECT_EQ(m->controlTexts[1101], L"0.0");
+    EXPECT_EQ(m->shown[SummaryValue::UvMaxSevenDaysAgo], L"0.0");
+    EXPECT_EQ(m->shown[SummaryValue::UvMaxYesterday], L" ");
+    EXPECT_EQ(m->shown[SummaryValue::UvMaxToday], L"7.0");
+    EXPECT_EQ(m->shown[SummaryValue::WindMaximum], L"12.3");
+    EXPECT_EQ(m->shown[SummaryValue::GustMaximum], L" ");
+    EXPECT_EQ(m->shown[SummaryValue::RainYesterday], L"1.3");
+    EXPECT_EQ(m->shown.count(SummaryValue::RainLastWeek), 0u); // a missing total keeps its text
+    EXPECT_EQ(m->shown[SummaryValue::RainLastMonth], L"0.0");
     EXPECT_EQ(m->m_rainNow[1], DISPLAY_MISSING);
     EXPECT_EQ(m->m_liveValue[0], 18.0);
     EXPECT_EQ(m->m_liveValue[1], 25.0);

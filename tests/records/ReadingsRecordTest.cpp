@@ -69,7 +69,7 @@ TEST(ReadingsRecord, MissingFileKeepsTheTextsAndFails)
 {
     auto r = NewRecord();
     ASSERT_TRUE(LoadScripted(*r, ScriptedReading()));
-    EXPECT_FALSE(LoadCurrentRecord("no_such_dir/record_2min.csv", *r));
+    EXPECT_FALSE(LoadCurrentRecord(L"no_such_dir/record_2min.csv", *r));
     EXPECT_DOUBLE_EQ(r->GetPressure(), 1013.2);
 }
 
@@ -78,7 +78,7 @@ TEST(ReadingsRecord, ShortFileLeavesNoStaleValues)
     auto r = NewRecord();
     ASSERT_TRUE(LoadScripted(*r, ScriptedReading()));
     WriteTextFile("records_test_short.csv", "2014,1,18,10:22\n2014,1,18,x,10,22\n");
-    ASSERT_TRUE(LoadCurrentRecord("records_test_short.csv", *r));
+    ASSERT_TRUE(LoadCurrentRecord(L"records_test_short.csv", *r));
     EXPECT_EQ(r->GetRecordMinute(), 22);
     EXPECT_EQ(r->GetPressure(), DISPLAY_MISSING);
     EXPECT_EQ(r->GetIndoorTemperature(), DISPLAY_MISSING);

@@ -2,6 +2,7 @@
 #include "DumpFixture.h"
 
 #include "records/DumpParse.h"
+#include "records/MainRecords.h"
 #include "records/ReadingsRecord.h"
 #include "records/RecordMerge.h"
 #include "records/SaveAs.h"
@@ -11,6 +12,9 @@
 #include <memory>
 
 namespace {
+
+// The computer's clock of the merges below: two days after the records of the tests.
+const RecordTime kNow{2014, 1, 20, 12, 0};
 
 // Four records, newest first; the parse keeps the three newest (rows 0..2 = 10:10, 10:15, 10:20).
 // Channel 2 is absent ("OUT"/"UU"), channel 5 reads "LL"/"HH"; the 10:15 record has missing UV,
@@ -127,9 +131,8 @@ TEST_F(RecordFilesTest, HistoryMergedTwiceByTimeGivesNoDuplicatesInBaseAndDispla
     std::wstring folder = ScratchFolder(L"twice");
     const DisplayUnitSelection units = DisplayUnits();
     Stage(folder);
-    MergeStagedRecords(folder, true, units);
+    MergeStagedRecords(folder, true, true, units);
     EXPECT_FALSE(FileExists(folder + STAGING_FILE_NAME));
-    EXPECT_FALSE(FileExists(folder + MERGE_TEMP_FILE_NAME));
 
     const std::string csv = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2]});
     const std::string custom = File(kDisplayHeader, {kDisplay[0], kDisplay[1], kDisplay[2]});
@@ -145,7 +148,7 @@ TEST_F(RecordFilesTest, HistoryMergedTwiceByTimeGivesNoDuplicatesInBaseAndDispla
     // A second start stages the same history and one newer line: only that line is added.
     Stage(folder);
     ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, kLater));
-    MergeStagedRecords(folder, true, units);
+    MergeStagedRecords(folder, true, true, units);
     const std::string csv2 = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2], kLater});
     EXPECT_EQ(ReadBytes(folder + L"csv.dat"), csv2);
     EXPECT_EQ(ReadBytes(folder + L"txt.dat"), Tabs(csv2));
@@ -161,13 +164,13 @@ TEST_F(RecordFilesTest, MergeWithoutTimeAppendsEveryStagedLineInBaseUnits)
 {
     std::wstring folder = ScratchFolder(L"notime");
     Stage(folder);
-    MergeStagedRecords(folder, true, DisplayUnitSelection());
+    MergeStagedRecords(folder, true, true, DisplayUnitSelection());
     const std::string custom = File(kBaseHeader, {kBaseCustom[0], kBaseCustom[1], kBaseCustom[2]});
     EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom);
 
     // A later pass merges without comparing: a line the files already hold is appended again.
     ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, kStaged[2]));
-    MergeStagedRecords(folder, false, DisplayUnitSelection());
+    MergeStagedRecords(folder, false, false, DisplayUnitSelection());
     const std::string csv = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2], kStaged[2]});
     EXPECT_EQ(ReadBytes(folder + L"csv.dat"), csv);
     EXPECT_EQ(ReadBytes(folder + L"RECORDS.txt"), Tabs(csv));
@@ -183,14 +186,13 @@ protected:
         folder = ScratchFolder(L"rules");
         source = folder + L"source.txt";
         target = folder + L"csv.dat";
-        temp = folder + MERGE_TEMP_FILE_NAME;
     }
-    void Merge(RecordFileKind kind, bool byTime, const std::string& staged)
+    MergeResult Merge(RecordFileKind kind, bool byTime, const std::string& staged)
     {
         WriteBytes(source, staged);
-        MergeRecordFile(kind, byTime, source, target, temp, DisplayUnitSelection());
+        return MergeRecordFile(kind, byTime, source, target, DisplayUnitSelection(), kNow);
     }
-    std::wstring folder, source, target, temp;
+    std::wstring folder, source, target;
 };
 
 TEST_F(MergeRulesTest, OnlyLaterTimesAreAppendedAndTheWeekdayTakesNoPart)
@@ -213,7 +215,6 @@ TEST_F(MergeRulesTest, OnlyLaterTimesAreAppendedAndTheWeekdayTakesNoPart)
                                      "2010,5,1,1,0,0,7.00,\r\n"
                                      "2009,4,12,31,23,59,8.00,\r\n"
                                      "1,2,3\r\n");
-    EXPECT_FALSE(FileExists(temp));
 }
 
 TEST_F(MergeRulesTest, NewYearIsLaterThanTheLastMinuteOfTheOldYear)
@@ -257,8 +258,151 @@ TEST_F(MergeRulesTest, TabFileComparesItsTabSeparatedLastLine)
 
 TEST_F(MergeRulesTest, MissingSourceWritesNothing)
 {
-    MergeRecordFile(RecordFileKind::Csv, true, folder + L"none.txt", target, temp, DisplayUnitSelection());
+    EXPECT_EQ(MergeRecordFile(RecordFileKind::Csv, true, folder + L"none.txt", target, DisplayUnitSelection()),
+              MergeResult::NoSource);
     EXPECT_FALSE(FileExists(target));
+}
+
+// ---- damaged, held and read-only record files ------------------------------------------------------
+
+TEST_F(MergeRulesTest, DamagedLastLinesNeitherGiveTheKeyNorMove)
+{
+    const std::string header = std::string(kBaseHeader) + "\r\n";
+    const std::string records = "2014,6,1,18,10,10,1.00,\r\n2014,6,1,18,10,15,2.00,\r\n";
+    const std::string staged = "2014,6,1,18,10,10,1.00,\r\n2014,6,1,18,10,15,2.00,\r\n2014,6,1,18,10,20,3.00,\r\n";
+    std::string random;
+    for (int i = 0; i < 300; ++i)
+        random += static_cast<char>((i * 73 + 11) % 256 == '\n' ? 'x' : (i * 73 + 11) % 256);
+    const std::string damages[] = {
+        random + "\r\n",
+        std::string(100 * 1024, '7') + ",1,2,3,4,5,\r\n",   // a 100 KB line
+        "Year,Weekday,Month,Date,Hour,Minute,\r\n",           // a second header row
+        "2014,6,13,18,10,25,\r\n",                            // no such month
+        "2014,6,1,18,10,2",                                    // cut off, no line end
+    };
+    for (const std::string& damage : damages) {
+        WriteBytes(target, header + records + damage);
+        EXPECT_EQ(Merge(RecordFileKind::Csv, true, staged), MergeResult::Merged);
+        const std::string ended = damage.back() == '\n' ? damage : damage + "\r\n";
+        EXPECT_EQ(ReadBytes(target), header + records + ended + "2014,6,1,18,10,20,3.00,\r\n")
+            << damage.substr(0, 40);
+    }
+
+    // Lines that end in CR alone still give their records.
+    std::string crOnly = std::string(kBaseHeader) + "\r" + "2014,6,1,18,10,10,1.00,\r2014,6,1,18,10,15,2.00,\r";
+    WriteBytes(target, crOnly);
+    EXPECT_EQ(Merge(RecordFileKind::Csv, true, staged), MergeResult::Merged);
+    EXPECT_EQ(ReadBytes(target), crOnly + "\r\n2014,6,1,18,10,20,3.00,\r\n");
+}
+
+TEST_F(MergeRulesTest, LineDatedMoreThanADayAheadIsNotTheKey)
+{
+    const std::string header = std::string(kBaseHeader) + "\r\n";
+    // The clock reads 2014-01-20 12:00: a line of 2099 is skipped, the record before it is the key.
+    WriteBytes(target, header + "2014,6,1,18,10,15,\r\n2099,4,1,18,10,15,\r\n");
+    EXPECT_EQ(Merge(RecordFileKind::Csv, true, "2014,6,1,18,10,15,\r\n2014,6,1,18,10,20,\r\n"), MergeResult::Merged);
+    EXPECT_EQ(ReadBytes(target), header + "2014,6,1,18,10,15,\r\n2099,4,1,18,10,15,\r\n2014,6,1,18,10,20,\r\n");
+
+    // Less than a day ahead (a station clock a little fast) still counts.
+    WriteBytes(target, header + "2014,1,1,21,11,0,\r\n");
+    EXPECT_EQ(Merge(RecordFileKind::Csv, true, "2014,6,1,21,10,0,\r\n"), MergeResult::Merged);
+    EXPECT_EQ(ReadBytes(target), header + "2014,1,1,21,11,0,\r\n");
+}
+
+class HeldRecordFileTest : public RecordFilesTest {
+protected:
+    void SetUp() override
+    {
+        RecordFilesTest::SetUp();
+        folder = ScratchFolder(L"held");
+        dlg = std::make_unique<CMainRecords>();
+        dlg->m_installFolder = folder;
+        ASSERT_TRUE(record->AppendLastRecords(10.0, folder + STAGING_FILE_NAME));
+        ASSERT_TRUE(MergeStagedRecords(*dlg, true, kNow));
+        before = ReadBytes(folder + L"txt.dat");
+    }
+    // Every record file holds the three downloaded lines and the later one, each once.
+    void ExpectEveryLineOnce()
+    {
+        const std::string csv = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2], kLater});
+        EXPECT_EQ(ReadBytes(folder + L"csv.dat"), csv);
+        EXPECT_EQ(ReadBytes(folder + L"txt.dat"), Tabs(csv));
+        EXPECT_EQ(ReadBytes(folder + L"RECORDS.txt"), Tabs(csv));
+        EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"),
+                  File(kBaseHeader, {kBaseCustom[0], kBaseCustom[1], kBaseCustom[2]}) +
+                      "2014,6,1,18,10,25,21.10,52.00,6.00,82.00,,,1.70,92.00,-2.80,72.00,,,2.50,1013.50,2,20.00,5.00,"
+                      "3.00,8,67.60,\r\n");
+        EXPECT_FALSE(FileExists(folder + STAGING_FILE_NAME));
+        EXPECT_FALSE(dlg->m_recordLinesWaiting);
+    }
+    std::wstring folder;
+    std::unique_ptr<CMainRecords> dlg;
+    std::string before;
+};
+
+TEST_F(HeldRecordFileTest, UnreadableFileIsKeptAndItsLinesWaitForALaterPass)
+{
+    // Held with write sharing only: it cannot be read, but it could be truncated.
+    HANDLE held = CreateFileW((folder + L"txt.dat").c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    WriteBytes(folder + L"staged.txt", std::string(kLater) + "\r\n");
+    EXPECT_EQ(MergeRecordFile(RecordFileKind::Txt, true, folder + L"staged.txt", folder + L"txt.dat",
+                              DisplayUnitSelection(), kNow),
+              MergeResult::TargetUnreadable);
+    EXPECT_FALSE(MergeNewRecordLine(*dlg, kLater, kNow));
+    EXPECT_TRUE(dlg->m_recordLinesWaiting);
+    EXPECT_TRUE(FileExists(folder + STAGING_FILE_NAME));
+    CloseHandle(held);
+    EXPECT_EQ(ReadBytes(folder + L"txt.dat"), before) << "an unreadable file must not be recreated";
+
+    // The next pass, with no new line, brings the waiting line in everywhere, once.
+    EXPECT_TRUE(MergeStagedRecords(*dlg, false, kNow));
+    ExpectEveryLineOnce();
+}
+
+TEST_F(HeldRecordFileTest, FilesHeldWithoutWriteSharingTakeTheirLinesLater)
+{
+    // A reader that shares reading only, and a writer that shares reading.
+    HANDLE held = CreateFileW((folder + L"csv.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HANDLE writer = CreateFileW((folder + L"txt_custom.dat").c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    const std::string csvBefore = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2]});
+    const std::string customBefore = ReadBytes(folder + L"txt_custom.dat");
+
+    EXPECT_FALSE(MergeNewRecordLine(*dlg, kLater, kNow));
+    EXPECT_TRUE(dlg->m_recordLinesWaiting);
+    CloseHandle(held);
+    EXPECT_EQ(ReadBytes(folder + L"csv.dat"), csvBefore);
+    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), customBefore);
+    // The files that could take the line have it already: a retry adds it nowhere twice.
+    EXPECT_FALSE(MergeStagedRecords(*dlg, false, kNow));
+    EXPECT_EQ(ReadBytes(folder + L"txt.dat"), Tabs(File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2], kLater})));
+    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), customBefore);
+
+    CloseHandle(writer);
+    EXPECT_TRUE(MergeStagedRecords(*dlg, false, kNow));
+    ExpectEveryLineOnce();
+    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"),
+              Tabs(File(kBaseHeader, {kBaseCustom[0], kBaseCustom[1], kBaseCustom[2]})) +
+                  Tabs("2014,6,1,18,10,25,21.10,52.00,6.00,82.00,,,1.70,92.00,-2.80,72.00,,,2.50,1013.50,2,20.00,5.00,"
+                       "3.00,8,67.60,\r\n"));
+}
+
+TEST_F(HeldRecordFileTest, LineThatCannotBeStagedWaitsInMemory)
+{
+    HANDLE held = CreateFileW((folder + STAGING_FILE_NAME).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(MergeNewRecordLine(*dlg, kLater, kNow));
+    EXPECT_EQ(dlg->m_unstagedRecordLines.size(), 1u);
+    CloseHandle(held);
+    EXPECT_TRUE(MergeStagedRecords(*dlg, false, kNow));
+    EXPECT_TRUE(dlg->m_unstagedRecordLines.empty());
+    ExpectEveryLineOnce();
 }
 
 // ---- display conversion ----------------------------------------------------------------------------
@@ -356,7 +500,7 @@ TEST_F(RecordFilesTest, UnitChangeRebuildsBothCustomFilesAndBack)
 {
     std::wstring folder = ScratchFolder(L"rebuild");
     Stage(folder);
-    MergeStagedRecords(folder, true, DisplayUnitSelection());
+    MergeStagedRecords(folder, true, true, DisplayUnitSelection());
 
     RebuildCustomRecords(folder, DisplayUnits());
     const std::string custom = File(kDisplayHeader, {kDisplay[0], kDisplay[1], kDisplay[2]});
@@ -371,17 +515,24 @@ TEST_F(RecordFilesTest, UnitChangeRebuildsBothCustomFilesAndBack)
     EXPECT_EQ(ReadBytes(folder + L"RECORDS_CUSTOM.txt"), Tabs(base));
 }
 
-TEST(CustomRebuildTest, HeaderOnlyBaseAndMissingBase)
+TEST(CustomRebuildTest, HeaderOnlyBaseAndMissingOrHeldBase)
 {
     std::wstring folder = ScratchFolder(L"rebuild2");
     WriteBytes(folder + L"csv.dat", std::string(kBaseHeader) + "\r\n");
     RebuildCustomRecords(folder, DisplayUnits());
     EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), std::string(kDisplayHeader) + "\r\n");
-    // No "txt.dat": the custom file is left empty, and the next merge gives it its header row again.
-    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), "");
+    // No "txt.dat": nothing to rebuild from, no custom file is made.
+    EXPECT_FALSE(FileExists(folder + L"txt_custom.dat"));
+    // A base file that cannot be read leaves its custom file as it was.
+    HANDLE held = CreateFileW((folder + L"csv.dat").c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    RebuildCustomRecords(folder, DisplayUnitSelection());
+    CloseHandle(held);
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), std::string(kDisplayHeader) + "\r\n");
     WriteBytes(folder + L"staged.txt", "2014,6,1,18,10,20,20.00,\r\n");
     MergeRecordFile(RecordFileKind::TxtCustom, true, folder + L"staged.txt", folder + L"txt_custom.dat",
-                    folder + MERGE_TEMP_FILE_NAME, DisplayUnits());
+                    DisplayUnits());
     EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), Tabs(std::string(kDisplayHeader) + "\r\n" +
                                                            "2014,6,1,18,10,20,68.00,\r\n"));
 }

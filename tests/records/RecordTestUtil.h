@@ -45,5 +45,5 @@ inline bool LoadScripted(ReadingsRecord& record, const ScriptedReading& reading,
                          const std::string& path = "records_test_record_2min.csv")
 {
     WriteTextFile(path, reading.FileText());
-    return LoadCurrentRecord(path.c_str(), record);
+    return LoadCurrentRecord(std::wstring(path.begin(), path.end()), record);
 }

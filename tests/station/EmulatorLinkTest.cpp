@@ -18,7 +18,6 @@ namespace {
 
 namespace si = stationimage;
 
-std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
 LiveClock FixedClock() { return {2024, 3, 7, 9, 5}; }
 
@@ -120,7 +119,7 @@ TEST_F(EmulatorLink, StopRequestEndsAWholeMemoryRead)
     g_stopMemoryRead = true;
     EXPECT_FALSE(g_systemKV318.ReadWholeMemory());
     g_stopMemoryRead = false;
-    EXPECT_EQ(Frames(), 1) << "only the memory size may be asked";
+    EXPECT_EQ(Frames(), 0) << "nothing is asked once the program closes";
     EXPECT_TRUE(g_systemKV318.ReadWholeMemory());
 }
 
@@ -208,7 +207,7 @@ TEST_F(EmulatorLink, LiveFileFromAKnownLiveBlock)
 
     const LiveClockSource previousClock = SetLiveClockForTesting(&FixedClock);
     g_dataDecode.m_liveYear = 2024;
-    ASSERT_TRUE(g_systemKV318.StartLiveReading(livePath.c_str()));
+    ASSERT_TRUE(g_systemKV318.StartLiveReading(Wide(livePath)));
     SetLiveClockForTesting(previousClock);
     EXPECT_NE(g_liveTimerId, 0u);
     EXPECT_EQ(ReadWholeFile(livePath),

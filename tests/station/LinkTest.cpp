@@ -35,7 +35,7 @@ protected:
         for (int a = 0; a < STATION_IMAGE_SIZE; ++a)
             fake.memory[a] = static_cast<uint8_t>((a * 7 + 3) & 0xFF);
         livePath = TempFilePath("link_record_2min.csv");
-        std::snprintf(g_liveFilePath, sizeof g_liveFilePath, "%s", livePath.c_str());
+        g_liveFilePath = Wide(livePath);
         DeleteFileA(livePath.c_str());
     }
 
@@ -392,20 +392,68 @@ TEST_F(Link, LiveReadAfterAFailedReplyDecodesNothingMore)
     EXPECT_EQ(GetFileAttributesA(livePath.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST_F(Link, LiveReadingStartsOnlyWithALiveFileItWrote)
+{
+    // The readings block does not come: the live file on disk (an earlier run's) is not this reading.
+    fake.faults = {Reply::Normal, Reply::None};
+    EXPECT_FALSE(g_systemKV318.StartLiveReading(Wide(livePath)));
+    EXPECT_EQ(GetFileAttributesA(livePath.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // A live file that cannot be written is a failed read.
+    const std::string unwritable = TempFilePath("no-such-folder\\record_2min.csv");
+    EXPECT_FALSE(g_systemKV318.StartLiveReading(Wide(unwritable)));
+    EXPECT_FALSE(g_systemKV318.ReadLiveData());
+
+    EXPECT_TRUE(g_systemKV318.StartLiveReading(Wide(livePath)));
+    EXPECT_NE(GetFileAttributesA(livePath.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A closing program asks the link to stop: a block that gets no answer is neither waited out nor
+// requested its ten times.
+TEST_F(Link, StopRequestEndsTheWaitAndTheRetriesOfABlock)
+{
+    SetReplyTimeoutForTesting(REPLY_TIMEOUT_MS);
+    fake.repeatFault = Reply::None;
+    struct Read {
+        bool result = true;
+        ULONGLONG endedAt = 0;
+    } read;
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](LPVOID parameter) -> DWORD {
+            auto* r = static_cast<Read*>(parameter);
+            r->result = g_systemKV318.ReadMemoryRange(16, 48);
+            r->endedAt = GetTickCount64();
+            return 0;
+        },
+        &read, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    Sleep(300);
+    const ULONGLONG stoppedAt = GetTickCount64();
+    g_stopMemoryRead = true;
+    const DWORD waited = WaitForSingleObject(thread, 20000);
+    g_stopMemoryRead = false;
+    CloseHandle(thread);
+    ASSERT_EQ(waited, WAIT_OBJECT_0);
+    EXPECT_FALSE(read.result);
+    EXPECT_LT(read.endedAt - stoppedAt, 1000u);
+    EXPECT_EQ(fake.ReadAddresses(), std::vector<int>{16});
+}
+
 TEST_F(Link, LiveTimerRepeatsTheReadAndStopsWhenTheDeviceIsGone)
 {
     SetLiveReadPeriodForTesting(40);
-    ASSERT_TRUE(g_systemKV318.StartLiveReading(livePath.c_str()));
+    ASSERT_TRUE(g_systemKV318.StartLiveReading(Wide(livePath)));
     const UINT_PTR first = g_liveTimerId;
     ASSERT_NE(first, 0u);
-    ASSERT_TRUE(g_systemKV318.StartLiveReading(livePath.c_str()));
+    ASSERT_TRUE(g_systemKV318.StartLiveReading(Wide(livePath)));
     const UINT_PTR second = g_liveTimerId;
     ASSERT_NE(second, 0u);
     // The first timer is gone (unless its id was handed out again for the second).
     if (first != second) {
         EXPECT_FALSE(KillTimer(nullptr, first));
     }
-    EXPECT_EQ(std::string(g_liveFilePath), livePath);
+    EXPECT_EQ(g_liveFilePath, Wide(livePath));
 
     const size_t before = fake.FrameCount();
     PumpMessages(400);

@@ -171,7 +171,7 @@ TEST(LiveRecordFile, WritesSixLinesFromAKnownBlock)
     d.SplitCurrentBlock(kReadings);
     d.DecodeCurrentBlock();
     d.m_liveYear = 2024;
-    ASSERT_TRUE(d.WriteCurrentDump(path.c_str()));
+    ASSERT_TRUE(d.WriteCurrentDump(Wide(path)));
     EXPECT_EQ(ReadWholeFile(path),
               "2024,3,7,9:05\r\n"
               "2024,3,1,5,14,05\r\n"
@@ -185,7 +185,7 @@ TEST(LiveRecordFile, WritesSixLinesFromAKnownBlock)
     const uint8_t saturday[32] = {0x63, 0x01, 0x14, 0x05};
     d.SplitStampBlock(saturday);
     d.DecodeTimeStampBlock();
-    ASSERT_TRUE(d.WriteCurrentDump(path.c_str()));
+    ASSERT_TRUE(d.WriteCurrentDump(Wide(path)));
     EXPECT_EQ(ReadLine(path, 1), "2025,3,1,6,14,05");
     EXPECT_EQ(d.m_liveYear, 2025);
 
@@ -205,19 +205,19 @@ TEST(LiveRecordFile, StampWithoutAYearDoesNotSpoilLaterOnes)
     const uint8_t month13[32] = {0x5D, 0x01, 0x14, 0x05};
     d.SplitStampBlock(month13);
     d.DecodeTimeStampBlock();
-    ASSERT_TRUE(d.WriteCurrentDump(path.c_str()));
+    ASSERT_TRUE(d.WriteCurrentDump(Wide(path)));
     EXPECT_EQ(ReadLine(path, 1), "-1,13,1,5,14,05");
 
     // Sunday 3 March 2024 is still found afterwards.
     const uint8_t sunday[32] = {0x73, 0x03, 0x14, 0x05};
     d.SplitStampBlock(sunday);
     d.DecodeTimeStampBlock();
-    ASSERT_TRUE(d.WriteCurrentDump(path.c_str()));
+    ASSERT_TRUE(d.WriteCurrentDump(Wide(path)));
     EXPECT_EQ(ReadLine(path, 1), "2024,3,3,7,14,05");
 
     // Without any known year (the settings never decoded) no year is inferred.
     d.m_liveYear = -999;
-    ASSERT_TRUE(d.WriteCurrentDump(path.c_str()));
+    ASSERT_TRUE(d.WriteCurrentDump(Wide(path)));
     EXPECT_EQ(ReadLine(path, 1), "-1,3,3,7,14,05");
 
     SetLiveClockForTesting(previous);
@@ -227,6 +227,6 @@ TEST(LiveRecordFile, StampWithoutAYearDoesNotSpoilLaterOnes)
 TEST(LiveRecordFile, UnopenableFileWritesNothing)
 {
     const std::string path = TempFilePath("no-such-folder\\record_2min.csv");
-    EXPECT_FALSE(Decoder().WriteCurrentDump(path.c_str()));
+    EXPECT_FALSE(Decoder().WriteCurrentDump(Wide(path)));
     EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
 }

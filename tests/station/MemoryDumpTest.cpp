@@ -408,9 +408,9 @@ TEST_F(MemoryDump, IntervalsAfter2037)
 
 TEST_F(MemoryDump, WriteMemoryDumpReportsAFileThatCannotBeCreated)
 {
-    EXPECT_FALSE(m_decoder->WriteMemoryDump("Z:/nonexistent-folder-for-orvelle/all_weather.csv"));
+    EXPECT_FALSE(m_decoder->WriteMemoryDump(L"Z:/nonexistent-folder-for-orvelle/all_weather.csv"));
     const std::string path = TempPath("orvelle_dump_now.csv");
-    ASSERT_TRUE(m_decoder->WriteMemoryDump(path.c_str()));
+    ASSERT_TRUE(m_decoder->WriteMemoryDump(std::wstring(path.begin(), path.end())));
     const std::vector<std::string> lines = Lines(ReadBinary(path));
     std::remove(path.c_str());
     ASSERT_EQ(26u, lines.size()) << "a decoder that decoded nothing has no ring";

@@ -11,6 +11,8 @@ std::string TempFilePath(const std::string& name)
     return std::string(folder) + "orvelle_station_" + std::to_string(GetCurrentProcessId()) + "_" + name;
 }
 
+std::wstring Wide(const std::string& path) { return std::wstring(path.begin(), path.end()); }
+
 std::string ReadWholeFile(const std::string& path)
 {
     std::string content;

@@ -44,6 +44,7 @@ std::vector<NamedTable> WordTables()
         Named("smallChart", g_smallChartTitles),
         Named("connect", g_connectPromptTexts),
         Named("close", g_closeTexts),
+        Named("recordFileError", g_recordFileErrorTexts),
     };
 }
 
