@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Draws the program's pictures: the icon, the connection states, the trend marks, and (through
+"""Draws the program's pictures: the icon, the connection states, the trend marks, the column heads of
+the chart display settings, and (through
 sky_pictures.py, which says what each forecast code shows) the moon phases, the forecast frames, the
 UV levels, sunrise and sunset and the Help menu's icons.
 
@@ -107,6 +108,23 @@ def icon():
     return image.resize((size, size), Image.LANCZOS)
 
 
+def chart_head(kind):
+    """The column heads of the chart display settings: bars, a line, or a wind rose (24 x 24)."""
+    image, draw = canvas(24, 24, (255, 255, 255))
+    ink = (40, 90, 170)
+    draw.rectangle(s(0, 0, 23, 23), outline=(150, 150, 150), width=SCALE)
+    if kind == "bar":
+        for x, top in ((4, 13), (9, 7), (14, 10), (19, 5)):
+            draw.rectangle(s(x, top, x + 3, 20), fill=ink)
+    elif kind == "line":
+        draw.line(s(3, 18, 8, 10, 13, 14, 20, 5), fill=ink, width=2 * SCALE, joint="curve")
+    else:
+        draw.ellipse(s(3, 3, 21, 21), outline=(150, 150, 150), width=SCALE)
+        draw.polygon(s(12, 4, 15, 12, 12, 20, 9, 12), fill=ink)
+        draw.polygon(s(4, 12, 12, 9, 20, 12, 12, 15), fill=(120, 160, 220))
+    return finish(image, 24, 24)
+
+
 def save_ico(image, path, sizes):
     """Writes an icon file with uncompressed 32-bit entries (BMP form, readable by every loader)."""
     entries = []
@@ -148,6 +166,8 @@ def main():
     trend("level").save(os.path.join(OUT, "trend_level.bmp"))
     trend("down").save(os.path.join(OUT, "trend_down.bmp"))
     save_ico(icon(), os.path.join(OUT, "Orvelle.ico"), [16, 32, 48])
+    for kind in ("bar", "line", "rose"):
+        chart_head(kind).save(os.path.join(OUT, "chart_head_%s.bmp" % kind))
     sky_images()
 
 

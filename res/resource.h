@@ -84,3 +84,13 @@
 
 // ---- Panel layout: the all-sensor chart window's close button -----------------------------------------
 #define IDC_ALL_CHART_CLOSE 1139
+
+// ---- Program settings dialogs and the location dialog (res/ProgramDialogs.rc, res/LocationDialog.rc) --
+#define IDD_AUTO_SAVING 103
+#define IDD_DISPLAY 107
+#define IDD_LOCATION 111
+#define IDD_LANGUAGE 113
+// Column heads of the chart display dialog: bar, line, wind rose.
+#define IDB_CHART_HEAD_BAR 171
+#define IDB_CHART_HEAD_LINE 172
+#define IDB_CHART_HEAD_ROSE 173
