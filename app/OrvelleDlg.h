@@ -14,9 +14,12 @@
 // SensorPanels.cpp (sensor panels and their settings file), OrvelleDlgCharts.cpp (chart
 // images and the hand cursor), OrvelleDlgValues.cpp (current values and location texts),
 // OrvelleDlgRecordLine.cpp (the record line), OrvelleDlgSky.cpp (moon, forecast, sunrise and
-// sunset), OrvelleDlgHelp.cpp (About box and help commands).
+// sunset), OrvelleDlgHelp.cpp (About box and help commands), OrvelleDlgCommands.cpp (menu
+// commands, history clearing, rain total reset), StationWriters.cpp (settings uploaded into the
+// station).
 #pragma once
 #include "app/AboutTexts.h"
+#include "dialogs/StationWriters.h"
 #include "dialogs/XStatic.h"
 #include "display/MainCharts.h"
 #include "display/PanelLayout.h"
@@ -54,7 +57,8 @@ class COrvelleDlg : public CDialog,
                     public CDisplayOps,
                     public CPanelLayout,
                     public CAllChartOwner,
-                    public IDownloadListener {
+                    public IDownloadListener,
+                    public CStationWriters {
 public:
     explicit COrvelleDlg(CWnd* parent = nullptr);
     ~COrvelleDlg() override;
@@ -249,13 +253,33 @@ public:
     void OnHelpIndex();
     void OnHelpSearch();
 
-    // ---- operations the polling loop calls whose full form comes with the menu commands and the
-    // display units (OrvelleDlgPending.cpp) ------------------------------------------------------------
+    // ---- menu commands and history clearing (OrvelleDlgCommands.cpp) ---------------------------
+    // Close: the modal dialog ends with IDCANCEL, which ends the program.
     void OnDestroy();
+    void OnClearAllRecords();
+    void OnClearRainTotal();
+    // The station dialogs read their block first; a failed read opens nothing.
+    void OnRecordInterval();
+    void OnAltitude();
+    void OnAlarm();
+    // Empties the published history columns and every rolling history, resets the rain total.
+    void ClearAllRecords();
+    // Rain history count 0; when "rRainReset.dat" could be written, the reset values (time, counter)
+    // and an emptied rain history. The rain chart is redrawn either way. True when saved.
+    bool ResetRainTotal();
     void ClearPressureHistory();
     void ClearUvHistory();
     void ClearWindHistory();
     void ClearSensorHistory();
+
+    // ---- station settings writers (StationWriters.cpp) -----------------------------------------
+    bool WriteRecordInterval(int selection) override;
+    bool WriteAltitude(int altitude) override;
+    bool WriteAlarms(const stationsettings::AlarmRecord& alarms) override;
+    bool WriteLocation(const stationsettings::StationCity (&cities)[2]) override;
+
+    // ---- operations the polling loop calls whose full form comes with the display units
+    // (OrvelleDlgPending.cpp) ----------------------------------------------------------------------
     void ApplyStartupPressureUnit(int unit);
     void ApplyStartupUvUnit(int unit);
     void ApplyStartupTemperatureUnit(int unit);

@@ -27,6 +27,12 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnCommand<&COrvelleDlg::OnRedrawChartsButton>(IDC_REDRAW_CHARTS),
     ui::OnCommand<&COrvelleDlg::OnDestroy>(ID_FILE_CLOSE),
     ui::OnMessage<WM_CLOSE, &COrvelleDlg::OnClose>(),
+    // Record and station settings commands (OrvelleDlgCommands.cpp).
+    ui::OnCommand<&COrvelleDlg::OnClearAllRecords>(ID_RECORD_CLEAR_ALL),
+    ui::OnCommand<&COrvelleDlg::OnClearRainTotal>(ID_RECORD_CLEAR_RAIN),
+    ui::OnCommand<&COrvelleDlg::OnRecordInterval>(ID_RECORD_INTERVAL),
+    ui::OnCommand<&COrvelleDlg::OnAltitude>(ID_SETTING_ALTITUDE),
+    ui::OnCommand<&COrvelleDlg::OnAlarm>(ID_SETTING_ALARM),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
     ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),

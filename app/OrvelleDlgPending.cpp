@@ -1,7 +1,6 @@
 // Operations of the main dialog that the polling loop calls and whose full form comes with the
-// menu commands and the display units.
+// display units.
 //
-// Complete here: OnDestroy and the four history clearers.
 // Reduced to what the polling loop needs (each says what it leaves out): the three start-up unit
 // steps, RescaleWind and RescaleRain.
 #include "app/OrvelleDlg.h"
@@ -34,46 +33,6 @@ void ScaleColumn(double* column, double ratio, bool rainColumn = false)
 }
 
 }  // namespace
-
-// ---- closing and clearing ------------------------------------------------------------------------------
-
-// Closing the program: the modal dialog ends (the framework then destroys the window).
-void COrvelleDlg::OnDestroy() { EndDialog(IDCANCEL); }
-
-void COrvelleDlg::ClearPressureHistory()
-{
-    std::fill(std::begin(m_pressureHistoryValues), std::end(m_pressureHistoryValues), 0.0);
-    m_pressureHistoryCount = 0;
-    RedrawPressureChart();
-}
-
-void COrvelleDlg::ClearUvHistory()
-{
-    m_uvHistoryCount = 0;
-    std::fill(std::begin(m_uvHistoryValues), std::end(m_uvHistoryValues), 0.0);
-    RedrawUvChart();
-}
-
-void COrvelleDlg::ClearWindHistory()
-{
-    m_windHistoryCount = 0;
-    std::fill(std::begin(m_windHistoryDirections), std::end(m_windHistoryDirections), 0.0);
-    std::fill(std::begin(m_windHistorySpeeds), std::end(m_windHistorySpeeds), 0.0);
-    RedrawWindChart();
-}
-
-void COrvelleDlg::ClearSensorHistory()
-{
-    for (int s = 0; s < SENSOR_COUNT; ++s) {
-        m_sensorHistoryCounts[s] = 0;
-        m_humidityHistoryCounts[s] = 0;
-        std::fill(std::begin(m_sensorHistoryTemperatures[s]), std::end(m_sensorHistoryTemperatures[s]), 0.0);
-        std::fill(std::begin(m_sensorHistoryHumidities[s]), std::end(m_sensorHistoryHumidities[s]), 0.0);
-        std::fill(std::begin(m_sensorHistoryDewpoints[s]), std::end(m_sensorHistoryDewpoints[s]), 0.0);
-    }
-    UpdateDewpointMinMax();
-    DrawTemperatureChart();
-}
 
 // ---- units at the first poll (reduced: factors and values; no captions, value texts or chart
 // window show-and-hide) -------------------------------------------------------------------------------------

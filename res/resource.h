@@ -5,6 +5,13 @@
 #define IDD_ORVELLE_DIALOG 102     // the main window
 #define IDD_SHOW_ALL_CHART 184     // the all-sensor chart window
 
+// Station settings dialogs and the record confirmations (res/StationDialogs.rc).
+#define IDD_CLEAR_ALL_RECORDS 104
+#define IDD_CLEAR_RAIN_TOTAL 105
+#define IDD_ALTITUDE 106
+#define IDD_ALARM 108
+#define IDD_RECORD_INTERVAL 112
+
 // Strings.
 #define IDS_ABOUTBOX 101           // "&About Orvelle..." (system menu)
 

@@ -124,6 +124,12 @@ bool ClickSpinArrow(CWnd& dialog, int spinId, bool up)
 
 namespace detail {
 
+namespace {
+const wchar_t kWaitProperty[] = L"Orvelle.Ui.ScriptWait";
+constexpr UINT ACTIVATION_WAIT_MS = 20;
+constexpr UINT_PTR ACTIVATION_WAIT_TICKS = 150;
+}  // namespace
+
 void ModalDialogInitialised(CDialog& dialog)
 {
     ScopedDialogAnswer* answer = ActiveAnswer();
@@ -137,6 +143,17 @@ void ModalDialogInitialised(CDialog& dialog)
 void OnDialogScriptTimer(CDialog& dialog, UINT_PTR timer)
 {
     dialog.KillTimer(timer);
+    // The display activates a new window a little after it is shown; a script that ran before
+    // that would lose its focus and keys to the activation. Wait for it (at most a few seconds).
+    if (timer == DIALOG_SCRIPT_TIMER && ::GetForegroundWindow() != dialog.m_hWnd) {
+        const UINT_PTR waited = reinterpret_cast<UINT_PTR>(::GetPropW(dialog.m_hWnd, kWaitProperty)) + 1;
+        if (waited < ACTIVATION_WAIT_TICKS) {
+            ::SetPropW(dialog.m_hWnd, kWaitProperty, reinterpret_cast<HANDLE>(waited));
+            dialog.SetTimer(DIALOG_SCRIPT_TIMER, ACTIVATION_WAIT_MS);
+            return;
+        }
+    }
+    ::RemovePropW(dialog.m_hWnd, kWaitProperty);
     if (timer == DIALOG_SCRIPT_TIMER) {
         ScopedDialogAnswer* answer = ActiveAnswer();
         DialogScript script;

@@ -1,0 +1,468 @@
+// The menu commands that upload settings into the station, run as a user runs them: the command
+// reads the station, its dialog opens, a script types and presses "Upload new setting", and the
+// frames the emulated station received (USB_EMULATOR_LOG) and its memory image afterwards are
+// compared with the station's protocol. Also the clearing commands.
+#include "app/OrvelleDlg.h"
+#include "app/SettingsFiles.h"
+#include "platform/ui/UiDialogAnswer.h"
+#include "platform/ui/UiMessageBox.h"
+#include "platform/usb/StationImage.h"
+#include "station/SystemKV318.h"
+#include "station/UsbApi.h"
+#include "station/UsbLink.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace si = stationimage;
+
+namespace {
+
+constexpr int UPLOAD_INTERVAL = 1438, UPLOAD_ALTITUDE = 1138, UPLOAD_ALARMS = 1209;
+constexpr int ALTITUDE_EDIT = 1135, ALTITUDE_CURRENT = 1137;
+
+std::wstring TempPath(const std::wstring& name)
+{
+    wchar_t folder[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + L"orvelle_commands_" + std::to_wstring(::GetCurrentProcessId()) + L"_" + name;
+}
+
+// "AE 5A 00 00 2C ..." for a write frame of the address with these first data bytes (the rest of
+// the 32 zero), checksum included.
+std::string WriteFrameText(uint32_t address, const std::vector<uint8_t>& data)
+{
+    std::vector<uint8_t> frame = {0xAE, static_cast<uint8_t>(address & 0xFF), static_cast<uint8_t>(address >> 8 & 0xFF),
+                                  static_cast<uint8_t>(address >> 16 & 0xFF)};
+    for (int i = 0; i < 32; ++i)
+        frame.push_back(i < static_cast<int>(data.size()) ? data[i] : 0);
+    uint8_t x = 0;
+    for (uint8_t b : frame)
+        x ^= b;
+    frame.push_back(x);
+    std::string text;
+    char hex[4];
+    for (uint8_t b : frame) {
+        std::snprintf(hex, sizeof hex, "%02X", b);
+        text += (text.empty() ? "" : " ") + std::string(hex);
+    }
+    return text;
+}
+
+// A menu command as the menu sends it.
+void Command(COrvelleDlg& dialog, UINT id)
+{
+    LRESULT result = 0;
+    EXPECT_TRUE(dialog.DispatchMessageMap(WM_COMMAND, id, 0, &result)) << id;
+}
+
+CString Text(CWnd& dialog, int id)
+{
+    CString text;
+    dialog.GetDlgItemText(id, text);
+    return text;
+}
+
+class StationCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_imagePath = TempPath(L"image.bin");
+        m_logPath = TempPath(L"frames.log");
+        m_savedHandle = g_usbDevice.m_handle;
+        m_savedTimeout = SetReplyTimeoutForTesting(300);
+        m_dialog = std::make_unique<COrvelleDlg>();
+        m_dialog->m_installFolder = TempPath(L"");
+    }
+
+    void TearDown() override
+    {
+        USBEmulatorControl("log");
+        USBEmulatorControl("reset");
+        g_usbDevice.m_handle = m_savedHandle;
+        SetReplyTimeoutForTesting(m_savedTimeout);
+        ::SetEnvironmentVariableW(L"USB_EMULATOR", nullptr);
+        ::SetEnvironmentVariableW(L"USB_EMULATOR_LOG", nullptr);
+        ::DeleteFileW(m_imagePath.c_str());
+        ::DeleteFileW(m_logPath.c_str());
+        ::DeleteFileW((m_dialog->m_installFolder + settings::LOCATION_FILE).c_str());
+        ::DeleteFileW((m_dialog->m_installFolder + settings::RAIN_RESET_FILE).c_str());
+        ::DeleteFileW(m_dialog->PassRainDataPath().c_str());
+    }
+
+    static si::Image Fixture()
+    {
+        si::Image image = si::MakeEmptyImage();
+        si::SetMemoryInfo(image, si::SIZE_CODE_8K, 3, 5);
+        si::SetAltitude(image, -100);
+        si::AlarmSetting alarms;
+        alarms.temperatureUpper = 30.5;
+        alarms.temperatureLower = -5.3;
+        alarms.rainUpper = 50;
+        alarms.windUpper = 20;
+        alarms.gustUpper = 40;
+        alarms.weekdayHour = 6;
+        alarms.singleHour = 18;
+        alarms.period = 2;
+        alarms.duration = 3;
+        si::SetAlarms(image, alarms);
+        si::SetClock(image, {2024, 3, 7, 9, 5}, 0, true, false);
+        si::LocationSetting second;
+        second.cityCode = 4;
+        si::SetLocation(image, 1, second);
+        si::FixAllChecksums(image);
+        return image;
+    }
+
+    void Serve(const si::Image& image)
+    {
+        m_before = image;
+        ASSERT_TRUE(si::WriteImageFile(m_imagePath, image, nullptr));
+        ::SetEnvironmentVariableW(L"USB_EMULATOR", m_imagePath.c_str());
+        ::SetEnvironmentVariableW(L"USB_EMULATOR_LOG", m_logPath.c_str());
+        g_usbDevice.m_handle = UsbOpen(g_usbDevice.m_handle, STATION_VENDOR_ID, STATION_PRODUCT_ID, 0x2000, 0x2000, 0);
+        ASSERT_NE(g_usbDevice.m_handle, 0);
+    }
+
+    // The frames the station received, reads ("AF ...") or writes ("AE ...").
+    std::vector<std::string> Frames(const char* kind) const
+    {
+        std::vector<std::string> frames;
+        settings::Bytes bytes;
+        settings::ReadFileBytes(m_logPath, &bytes);
+        std::istringstream log(std::string(bytes.begin(), bytes.end()));
+        for (std::string line; std::getline(log, line);)
+            if (line.compare(0, 2, kind) == 0)
+                frames.push_back(line.substr(0, line.find_last_not_of("\r\n ") + 1));
+        return frames;
+    }
+
+    si::Image ImageNow() const
+    {
+        si::Image image;
+        si::LiveBlocks live;
+        bool hasLive = false;
+        EXPECT_TRUE(si::ReadImageFile(m_imagePath, image, live, &hasLive));
+        return image;
+    }
+
+    std::vector<uint8_t> Before(uint32_t first, int count) const
+    {
+        return std::vector<uint8_t>(m_before.begin() + first, m_before.begin() + first + count);
+    }
+
+    std::wstring m_imagePath, m_logPath;
+    si::Image m_before;
+    std::unique_ptr<COrvelleDlg> m_dialog;
+    int m_savedHandle = 0;
+    int m_savedTimeout = 0;
+};
+
+}  // namespace
+
+TEST_F(StationCommands, RecordIntervalSendsTheCodeOfEachChoice)
+{
+    Serve(Fixture());
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    answer.Add(IDD_RECORD_INTERVAL, [](CDialog& d) {
+        EXPECT_EQ(d.GetCheckedRadioButton(1427, 1437), 1431);  // station code 5: "1 hour"
+        EXPECT_FALSE(ui::ClickButton(d, UPLOAD_INTERVAL));       // nothing changed yet
+        for (int choice : {0, 10, 9}) {
+            EXPECT_TRUE(ui::ClickButton(d, 1427 + choice));
+            EXPECT_TRUE(ui::ClickButton(d, UPLOAD_INTERVAL));
+        }
+        ui::ClickButton(d, IDOK);
+    });
+    Command(*m_dialog, ID_RECORD_INTERVAL);
+
+    EXPECT_EQ(answer.Opened(), std::vector<UINT>{IDD_RECORD_INTERVAL});
+    EXPECT_EQ(Frames("AF"), (std::vector<std::string>{"AF FE 00 00 51", "AF 1E 01 00 B0"}));
+    EXPECT_EQ(Frames("AE"), (std::vector<std::string>{WriteFrameText(254, {0x01}), WriteFrameText(254, {0x0B}),
+                                                       WriteFrameText(254, {0x0A})}));
+    ASSERT_EQ(boxes.Count(), 3u);
+    EXPECT_EQ(boxes.Boxes()[2].text, L"Upload success");
+    EXPECT_EQ(m_dialog->m_recordInterval, 9);
+    si::Image expected = m_before;
+    si::SetMemoryInfo(expected, si::SIZE_CODE_8K, 3, 10);  // only the code changed
+    EXPECT_EQ(ImageNow(), expected);
+}
+
+TEST_F(StationCommands, AltitudeInMetresAndFeet)
+{
+    Serve(Fixture());
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    auto upload = [](std::vector<const wchar_t*> values, CString* shown) {
+        return [values, shown](CDialog& d) {
+            *shown = Text(d, ALTITUDE_CURRENT) + L"|" + Text(d, ALTITUDE_EDIT);
+            for (const wchar_t* value : values) {
+                ui::TypeText(d, ALTITUDE_EDIT, value);
+                EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALTITUDE)) << value;
+            }
+            ui::ClickButton(d, IDOK);
+        };
+    };
+    CString metresShown, feetShown;
+    m_dialog->m_altitudeUnit = 1;
+    answer.Add(IDD_ALTITUDE, upload({L"300", L"-30"}, &metresShown));
+    m_dialog->OnAltitude();
+    EXPECT_EQ(metresShown, L"-100|-100");
+    EXPECT_EQ(m_dialog->m_altitude, -30);
+    EXPECT_EQ(m_dialog->m_altitudeMetres, -30.0);
+
+    m_dialog->m_altitudeUnit = 0;
+    answer.Add(IDD_ALTITUDE, upload({L"1000", L"-10"}, &feetShown));
+    m_dialog->OnAltitude();
+    EXPECT_EQ(feetShown, L"-98|-98");  // -30 m read back from the station, in feet
+
+    EXPECT_EQ(Frames("AE"), (std::vector<std::string>{WriteFrameText(90, {0x2C, 0x01, 0x00}),
+                                                       WriteFrameText(90, {0x1E, 0x00, 0x08}),
+                                                       WriteFrameText(90, {0x31, 0x01, 0x00}),
+                                                       WriteFrameText(90, {0x03, 0x00, 0x08})}));
+    EXPECT_EQ(m_dialog->m_altitude, -3);
+    si::Image expected = m_before;
+    si::SetAltitude(expected, -3);
+    EXPECT_EQ(ImageNow(), expected);
+    EXPECT_EQ(boxes.Count(), 4u);
+}
+
+TEST_F(StationCommands, FailedUploadChangesNothing)
+{
+    Serve(Fixture());
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    m_dialog->m_altitude = 15;
+    CString afterFailure;
+    answer.Add(IDD_ALTITUDE, [&](CDialog& d) {
+        USBEmulatorControl("fault no-reply");
+        ui::TypeText(d, ALTITUDE_EDIT, L"300");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALTITUDE));
+        afterFailure = Text(d, ALTITUDE_EDIT);
+        EXPECT_FALSE(ui::ClickButton(d, UPLOAD_ALTITUDE));  // disabled again
+        ui::ClickButton(d, IDOK);
+    });
+    m_dialog->OnAltitude();
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, L"Upload failure");
+    EXPECT_EQ(afterFailure, L"-100");  // back to the value in the station
+    EXPECT_EQ(m_dialog->m_altitude, 15);
+    EXPECT_EQ(ImageNow(), m_before);
+
+    // A failing alarm upload leaves the main window's alarm record alone.
+    const std::vector<int> alarmsBefore(std::begin(m_dialog->m_alarmRecord), std::end(m_dialog->m_alarmRecord));
+    stationsettings::AlarmRecord alarms{};
+    alarms[stationsettings::ALARM_RAIN_UPPER] = 99;
+    EXPECT_FALSE(m_dialog->WriteAlarms(alarms));
+    EXPECT_EQ(std::vector<int>(std::begin(m_dialog->m_alarmRecord), std::end(m_dialog->m_alarmRecord)), alarmsBefore);
+    EXPECT_EQ(boxes.Boxes().back().text, L"Upload failure");
+}
+
+TEST_F(StationCommands, AlarmsAreReadPatchedAndSentBack)
+{
+    Serve(Fixture());
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    m_dialog->m_timeFormat = 1;
+    answer.Add(IDD_ALARM, [](CDialog& d) {
+        EXPECT_EQ(Text(d, 1181), L"30.5");
+        EXPECT_EQ(Text(d, 1199), L"-5.3");
+        EXPECT_EQ(Text(d, 1207), L"06:00");
+        ui::ClickButton(d, 1176);  // weekday alarm on
+        ui::ClickButton(d, 1177);  // single alarm on
+        ui::ClickButton(d, 1173);  // rain alarm on
+        ui::TypeText(d, 1191, L"7");
+        ui::TypeText(d, 1193, L"45");
+        ui::TypeText(d, 1184, L"1234");
+        ui::TypeText(d, 1186, L"123");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+        ui::ClickButton(d, IDOK);
+    });
+    m_dialog->OnAlarm();
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, L"Upload success");
+
+    // Each block is read before it is sent back: patched bytes, the rest as the station had them.
+    const std::vector<std::string> reads = Frames("AF");
+    ASSERT_GE(reads.size(), 6u);
+    std::vector<uint8_t> times = Before(16, 32);
+    times[0] = 0x7C;  // 07 with both alarms on
+    times[1] = 0x54;  // 45
+    times[2] = 0x81;  // 18, no pre-alarm
+    times[3] = 0x00;
+    times[4] = 0x23;  // period 2, duration 3
+    std::vector<uint8_t> limits = Before(160, 32);
+    limits[0] = 0x04;                  // rain on
+    limits[1] = 0x34, limits[2] = 0x12;  // 1234
+    limits[4] = 0x30, limits[5] = 0x12;  // 123
+    limits[7] = 0x00, limits[8] = 0x04;  // gust 40 as it was
+    EXPECT_EQ(Frames("AE"), (std::vector<std::string>{WriteFrameText(16, times), WriteFrameText(160, limits)}));
+    EXPECT_EQ(m_dialog->m_alarmRecord[stationsettings::ALARM_RAIN_UPPER], 1234);
+    EXPECT_EQ(m_dialog->m_alarmRecord[stationsettings::ALARM_TEMPERATURE_UPPER], 305);
+}
+
+TEST_F(StationCommands, TwelveHourAlarmTimesAroundMidnightAndNoon)
+{
+    Serve(Fixture());
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    m_dialog->m_timeFormat = 0;
+    answer.Add(IDD_ALARM, [](CDialog& d) {
+        EXPECT_EQ(Text(d, 1208), L"06:00 PM");  // the single alarm at 18:00
+        ui::TypeText(d, 1191, L"12");
+        ui::TypeText(d, 1193, L"30");
+        ui::SelectComboItem(d, 1145, 0);  // 12:30 AM
+        ui::TypeText(d, 1195, L"12");
+        ui::TypeText(d, 1197, L"30");
+        ui::SelectComboItem(d, 1031, 1);  // 12:30 PM
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+        EXPECT_EQ(Text(d, 1207), L"12:30 AM");
+        EXPECT_EQ(Text(d, 1208), L"12:30 PM");
+        ui::ClickButton(d, IDOK);
+    });
+    m_dialog->OnAlarm();
+    const std::vector<std::string> writes = Frames("AE");
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes[0].substr(12, 11), "00 03 21 03");  // hour 0, :30, hour 12, :30
+    EXPECT_EQ(m_dialog->m_alarmRecord[stationsettings::ALARM_WEEKDAY_HOUR], 0);
+    EXPECT_EQ(m_dialog->m_alarmRecord[stationsettings::ALARM_SINGLE_HOUR], 12);
+}
+
+TEST_F(StationCommands, LocationOfTwoCities)
+{
+    si::Image image = Fixture();
+    si::PokeByte(image, 12, 0x05);  // a flag in the low nibble of the city byte, not the city's
+    si::FixAllChecksums(image);
+    Serve(image);
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    stationsettings::StationCity cities[2];
+    cities[0].name = L"Greenwich";
+    cities[0].region = 6;
+    cities[0].latDegrees = 51;
+    cities[0].latMinutes = 30;
+    cities[0].lonMinutes = 7;
+    cities[0].west = 1;
+    cities[1].region = 3;
+    cities[1].cityCode = 4;  // a city of the tables
+    cities[1].latDegrees = 52;
+    ASSERT_TRUE(m_dialog->WriteLocation(cities));
+
+    std::vector<uint8_t> local = Before(0, 15);
+    const std::vector<uint8_t> london = {0x15, 0x03, 0x00, 0x70, 0x00, 0x00, 0x75, 0x0B};
+    std::copy(london.begin(), london.end(), local.begin() + 6);
+    const std::vector<uint8_t> second = {0x25, 0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x04};
+    EXPECT_EQ(Frames("AE"), (std::vector<std::string>{WriteFrameText(0, local), WriteFrameText(22, second)}));
+    EXPECT_EQ(Frames("AF"), (std::vector<std::string>{"AF 00 00 00 AF", "AF 20 00 00 8F", "AF 16 00 00 B9",
+                                                       "AF 36 00 00 99"}));
+
+    EXPECT_EQ(m_dialog->m_chosenCityIndex, 123);
+    EXPECT_EQ(m_dialog->m_locationSettings[0].name, L"Greenwich");
+    EXPECT_EQ(m_dialog->m_locationSettings[0].longitudeHemisphere, 1);
+    EXPECT_EQ(m_dialog->m_locationSettings[1].cityIndex, 4);
+    EXPECT_EQ(m_dialog->m_locationSettings[1].latitudeDegrees, 52);  // from the city tables
+    settings::Bytes file;
+    ASSERT_TRUE(settings::ReadFileBytes(m_dialog->m_installFolder + settings::LOCATION_FILE, &file));
+    CSettingsRecord stored;
+    settings::DecodeLocation(&file, stored);
+    EXPECT_EQ(stored.m_locationSettings[0].name, L"Greenwich");
+    EXPECT_EQ(stored.m_locationSettings[1].cityIndex, 4);
+    EXPECT_EQ(boxes.Boxes().back().text, L"Upload success");
+
+    // A city code outside the tables is never sent.
+    cities[1].cityCode = 140;
+    EXPECT_FALSE(m_dialog->WriteLocation(cities));
+    EXPECT_EQ(Frames("AE").size(), 2u);
+}
+
+TEST_F(StationCommands, StationDialogsOpenOnlyAfterASuccessfulRead)
+{
+    Serve(Fixture());
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    USBEmulatorControl("unplug");
+    for (UINT command : {ID_RECORD_INTERVAL, ID_SETTING_ALTITUDE, ID_SETTING_ALARM})
+        Command(*m_dialog, command);
+    EXPECT_TRUE(answer.Opened().empty());
+    EXPECT_EQ(boxes.Count(), 0u);
+    USBEmulatorControl("plug");
+    Command(*m_dialog, ID_SETTING_ALARM);
+    EXPECT_EQ(answer.Opened(), std::vector<UINT>{IDD_ALARM});
+}
+
+TEST_F(StationCommands, ClearAllRecordsEmptiesTheHistoriesAndResetsTheRain)
+{
+    COrvelleDlg& d = *m_dialog;
+    g_historyRowCount = 12;
+    d.m_pressureHistoryCount = 30;
+    d.m_pressureHistoryValues[PRESSURE_HISTORY_SIZE - 1] = 1013.0;
+    d.m_uvHistoryCount = 5;
+    d.m_uvHistoryValues[UV_HISTORY_SIZE - 1] = 3.0;
+    d.m_windHistoryCount = 7;
+    d.m_windHistorySpeeds[WIND_HISTORY_SIZE - 1] = 4.0;
+    d.m_sensorHistoryCounts[2] = 9;
+    d.m_humidityHistoryCounts[2] = 9;
+    d.m_sensorHistoryTemperatures[SensorRow(2)][SENSOR_HISTORY_SIZE - 1] = 21.5;
+    d.m_rainHistoryCount = 4;
+    d.m_rainHistoryValues[RAIN_HISTORY_SIZE - 1] = 2.5;
+    d.m_pressureHistoryTimes[PRESSURE_HISTORY_SIZE - 1] = 1234.0;
+    d.m_lastRainCounter = 80.5;
+    d.m_rainCounterAtReset = 10.0;
+    d.m_recordTime[RECORD_YEAR] = 2024, d.m_recordTime[RECORD_MONTH] = 3, d.m_recordTime[RECORD_DAY] = 7;
+    d.m_recordTime[RECORD_HOUR] = 9, d.m_recordTime[RECORD_MINUTE] = 5;
+
+    ui::ScopedDialogAnswer answer;
+    answer.Add(IDD_CLEAR_ALL_RECORDS, [](CDialog& dialog) { ui::ClickButton(dialog, IDCANCEL); });
+    Command(d, ID_RECORD_CLEAR_ALL);
+    EXPECT_EQ(g_historyRowCount.load(), 12);  // Cancel changes nothing
+    EXPECT_EQ(d.m_pressureHistoryCount, 30);
+
+    answer.Add(IDD_CLEAR_ALL_RECORDS, [](CDialog& dialog) { ui::ClickButton(dialog, IDOK); });
+    Command(d, ID_RECORD_CLEAR_ALL);
+    EXPECT_EQ(g_historyRowCount.load(), 0);
+    EXPECT_EQ(d.m_pressureHistoryCount, 0);
+    EXPECT_EQ(d.m_pressureHistoryValues[PRESSURE_HISTORY_SIZE - 1], 0.0);
+    EXPECT_EQ(d.m_pressureHistoryTimes[PRESSURE_HISTORY_SIZE - 1], 1234.0);  // times stay
+    EXPECT_EQ(d.m_uvHistoryCount, 0);
+    EXPECT_EQ(d.m_uvHistoryValues[UV_HISTORY_SIZE - 1], 0.0);
+    EXPECT_EQ(d.m_windHistoryCount, 0);
+    EXPECT_EQ(d.m_windHistorySpeeds[WIND_HISTORY_SIZE - 1], 0.0);
+    EXPECT_EQ(d.m_sensorHistoryCounts[2], 0);
+    EXPECT_EQ(d.m_humidityHistoryCounts[2], 0);
+    EXPECT_EQ(d.m_sensorHistoryTemperatures[SensorRow(2)][SENSOR_HISTORY_SIZE - 1], 0.0);
+    EXPECT_EQ(d.m_rainHistoryCount, 0);
+    EXPECT_EQ(d.m_rainHistoryValues[RAIN_HISTORY_SIZE - 1], 0.0);
+    EXPECT_EQ(d.m_rainCounterAtReset, 80.5);
+
+    settings::Bytes file;
+    ASSERT_TRUE(settings::ReadFileBytes(d.m_installFolder + settings::RAIN_RESET_FILE, &file));
+    settings::RainReset reset;
+    ASSERT_TRUE(settings::DecodeRainReset(file, &reset));
+    EXPECT_EQ(reset.year, 2024);
+    EXPECT_EQ(reset.minute, 5);
+    EXPECT_EQ(reset.counter, 80.5);
+    EXPECT_EQ(d.m_rainResetTime[0], 2024);
+    EXPECT_EQ(d.m_rainResetTime[4], 5);
+    EXPECT_EQ(answer.Opened().size(), 2u);
+}
+
+TEST_F(StationCommands, RainTotalThatCannotBeSavedKeepsTheOldReset)
+{
+    COrvelleDlg& d = *m_dialog;
+    d.m_installFolder = L"Z:\\no\\such\\folder\\";
+    d.m_rainHistoryCount = 4;
+    d.m_rainHistoryValues[RAIN_HISTORY_SIZE - 1] = 2.5;
+    d.m_lastRainCounter = 80.5;
+    d.m_rainCounterAtReset = 10.0;
+    ui::ScopedDialogAnswer answer;
+    answer.Add(IDD_CLEAR_RAIN_TOTAL, [](CDialog& dialog) { ui::ClickButton(dialog, IDOK); });
+    Command(d, ID_RECORD_CLEAR_RAIN);
+    EXPECT_EQ(d.m_rainHistoryCount, 0);
+    EXPECT_EQ(d.m_rainHistoryValues[RAIN_HISTORY_SIZE - 1], 2.5);
+    EXPECT_EQ(d.m_rainCounterAtReset, 10.0);
+    EXPECT_EQ(::GetFileAttributesW(d.PassRainDataPath().c_str()), INVALID_FILE_ATTRIBUTES);
+}

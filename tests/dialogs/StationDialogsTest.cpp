@@ -1,0 +1,431 @@
+// The station settings dialogs and the confirmations, driven as a user drives them (through the
+// dialog seam) against writers that record what an upload hands over.
+#include "dialogs/AlarmDialog.h"
+#include "dialogs/AlarmValues.h"
+#include "dialogs/AltitudeDialog.h"
+#include "dialogs/ConfirmDialogs.h"
+#include "dialogs/RecordIntervalDialog.h"
+#include "platform/ui/UiDialogAnswer.h"
+#include "platform/ui/UiMessageBox.h"
+#include "res/resource.h"
+#include "texts/TextTables.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+using namespace stationsettings;
+
+namespace {
+
+constexpr int UPLOAD_ALARMS = 1209, UPLOAD_ALTITUDE = 1138, UPLOAD_INTERVAL = 1438;
+
+class CRecordingWriters : public CStationWriters {
+public:
+    bool m_succeed = true;
+    std::vector<int> m_intervals, m_altitudes;
+    std::vector<AlarmRecord> m_alarms;
+    bool WriteRecordInterval(int selection) override { return Record(m_intervals, selection); }
+    bool WriteAltitude(int altitude) override { return Record(m_altitudes, altitude); }
+    bool WriteAlarms(const AlarmRecord& alarms) override { return Record(m_alarms, alarms); }
+    bool WriteLocation(const StationCity (&)[2]) override { return m_succeed; }
+
+private:
+    template <class T>
+    bool Record(std::vector<T>& list, const T& value)
+    {
+        list.push_back(value);
+        return m_succeed;
+    }
+};
+
+CString Text(CWnd& dialog, int id)
+{
+    CString text;
+    dialog.GetDlgItemText(id, text);
+    return text;
+}
+
+bool Enabled(CWnd& dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, id)) != FALSE; }
+
+// Position and size of a control in the dialog's client area.
+RECT ItemRect(CWnd& dialog, int id)
+{
+    RECT rect;
+    ::GetWindowRect(::GetDlgItem(dialog.m_hWnd, id), &rect);
+    ::MapWindowPoints(nullptr, dialog.m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int WindowWidth(CWnd& dialog)
+{
+    RECT window;
+    dialog.GetWindowRect(&window);
+    return window.right - window.left;
+}
+
+// Runs the dialog with the script (the dialog is closed afterwards if the script left it open).
+void RunDialog(CDialog& dialog, std::function<void(CDialog&)> script)
+{
+    ui::ScopedDialogAnswer answer;
+    answer.Add(dialog.GetTemplateId(), std::move(script));
+    dialog.DoModal();
+    EXPECT_EQ(answer.Unused(), 0u);
+}
+
+struct AlarmFixture : ::testing::Test {
+    ui::ScopedMessageBoxAnswer boxes{IDOK};
+    CRecordingWriters writers;
+    CAlarmDialogDlg dialog;
+    AlarmFixture()
+    {
+        dialog.m_pMainDlg = &writers;
+        dialog.m_temperatureUpper = 305;
+        dialog.m_temperatureLower = -53;
+        dialog.m_rainUpper = 50;
+        dialog.m_windUpper = 20;
+        dialog.m_gustUpper = 40;
+        dialog.m_weekdayHour = 7;
+        dialog.m_weekdayMinute = 5;
+        dialog.m_period = 2;
+        dialog.m_duration = 3;
+    }
+};
+
+}  // namespace
+
+// ---- alarm dialog -------------------------------------------------------------------------------
+
+TEST(AlarmValues, TextsClockAndPeriod)
+{
+    EXPECT_EQ(TemperatureText(-53), L"-5.3");
+    EXPECT_EQ(TemperatureText(-5), L"-0.5");
+    EXPECT_EQ(TemperatureText(700), L"70.0");
+    EXPECT_EQ(TenthsOfText(L"-5.3"), -53);
+    EXPECT_EQ(TenthsOfText(L"5.35"), 54);  // half away from zero
+    EXPECT_EQ(TenthsOfText(L"-5.35"), -54);
+    EXPECT_EQ(TenthsOfText(L"abc"), 0);
+    EXPECT_EQ(TwelveHourOf(0), 12);
+    EXPECT_EQ(TwelveHourOf(12), 12);
+    EXPECT_EQ(TwelveHourOf(19), 7);
+    EXPECT_EQ(HourOfTwelveHour(12, false), 0);
+    EXPECT_EQ(HourOfTwelveHour(12, true), 12);
+    EXPECT_EQ(HourOfTwelveHour(7, true), 19);
+    EXPECT_EQ(UploadPeriod(5), 6);
+    EXPECT_EQ(UploadPeriod(0), 1);
+    EXPECT_EQ(UploadPeriod(9), 6);
+}
+
+TEST(AlarmValues, TemperatureSpinsKeepTheLimitsApart)
+{
+    // Upper clicked up while the typed lower limit is above it: lower drops below upper first.
+    TemperatureLimits limits = StepUpperLimit(305, 310, +1);
+    EXPECT_EQ(limits.lower, 304);
+    EXPECT_EQ(limits.upper, 306);
+    limits = StepUpperLimit(305, 304, -1);  // cannot reach the lower limit
+    EXPECT_EQ(limits.upper, 305);
+    limits = StepUpperLimit(900, -900, +1);
+    EXPECT_EQ(limits.upper, 700);
+    EXPECT_EQ(limits.lower, -500);
+    limits = StepLowerLimit(100, 120, -1);  // upper raised above the typed lower one first
+    EXPECT_EQ(limits.upper, 121);
+    EXPECT_EQ(limits.lower, 119);
+    limits = StepLowerLimit(100, 99, +1);
+    EXPECT_EQ(limits.lower, 99);
+    limits = UploadTemperatureLimits(50, 80);
+    EXPECT_EQ(limits.upper, 81);
+    EXPECT_EQ(limits.lower, 80);
+    limits = UploadTemperatureLimits(700, 700);  // both stay within -50.0 .. 70.0
+    EXPECT_EQ(limits.upper, 700);
+    EXPECT_EQ(limits.lower, 699);
+}
+
+TEST_F(AlarmFixture, LimitsTypedOutOfOrderOrTooHigh)
+{
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_FALSE(Enabled(d, UPLOAD_ALARMS));
+        ui::TypeText(d, 1179, L"5.0");
+        ui::TypeText(d, 1182, L"8.0");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+        EXPECT_EQ(Text(d, 1181), L"8.1");
+        ui::TypeText(d, 1179, L"85");
+        ui::TypeText(d, 1184, L"5000");
+        ui::TypeText(d, 1186, L"0");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+    });
+    ASSERT_EQ(writers.m_alarms.size(), 2u);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_UPPER], 81);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_LOWER], 80);
+    EXPECT_EQ(writers.m_alarms[1][ALARM_TEMPERATURE_UPPER], 700);
+    EXPECT_EQ(writers.m_alarms[1][ALARM_RAIN_UPPER], 1999);
+    EXPECT_EQ(writers.m_alarms[1][ALARM_WIND_UPPER], 1);
+    EXPECT_EQ(writers.m_alarms[1][ALARM_GUST_UPPER], 40);
+}
+
+TEST_F(AlarmFixture, TwelveHourTimesAndTheirLists)
+{
+    dialog.m_timeFormat = 0;
+    dialog.m_singleHour = 0;
+    dialog.m_singleMinute = 30;
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_EQ(Text(d, 1191), L"7");
+        EXPECT_EQ(Text(d, 1195), L"12");
+        EXPECT_EQ(Text(d, 1208), L"12:30 AM");
+        EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(d.m_hWnd, 1145)));
+        EXPECT_EQ(ItemRect(d, 1207).left, 600);
+        ui::SelectComboItem(d, 1145, 0);  // the same as at opening: no change
+        EXPECT_FALSE(Enabled(d, UPLOAD_ALARMS));
+        ui::SelectComboItem(d, 1145, 1);  // 7:05 PM
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+    });
+    ASSERT_EQ(writers.m_alarms.size(), 1u);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_WEEKDAY_HOUR], 19);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_SINGLE_HOUR], 0);
+    EXPECT_EQ(dialog.m_weekdayHour, 19);
+}
+
+TEST_F(AlarmFixture, TwentyFourHourModeHidesTheLists)
+{
+    dialog.m_timeFormat = 1;
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(d.m_hWnd, 1145)));
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(d.m_hWnd, 1031)));
+        EXPECT_EQ(Text(d, 1207), L"07:05");
+        EXPECT_EQ(Text(d, 1181), L"30.5");
+        EXPECT_EQ(Text(d, 1199), L"-5.3");
+    });
+    EXPECT_TRUE(writers.m_alarms.empty());
+}
+
+TEST_F(AlarmFixture, PeriodSkipsFive)
+{
+    dialog.m_weekdayAlarmOn = 1;
+    dialog.m_period = 4;
+    RunDialog(dialog, [](CDialog& d) {
+        ui::ClickSpinArrow(d, 1202, true);
+        EXPECT_EQ(Text(d, 1201), L"6");
+        ui::ClickSpinArrow(d, 1202, false);
+        EXPECT_EQ(Text(d, 1201), L"4");
+        ui::TypeText(d, 1201, L"5");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+    });
+    ASSERT_EQ(writers.m_alarms.size(), 1u);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_PERIOD], 6);
+}
+
+TEST_F(AlarmFixture, PreAlarmNeedsATimeAlarm)
+{
+    dialog.m_weekdayAlarmOn = 1;
+    dialog.m_preAlarmOn = 1;
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_EQ(d.IsDlgButtonChecked(1178), static_cast<UINT>(BST_CHECKED));
+        EXPECT_TRUE(Enabled(d, 1201));
+        ui::ClickButton(d, 1176);  // weekday alarm off, the single alarm is off too
+        EXPECT_EQ(d.IsDlgButtonChecked(1178), static_cast<UINT>(BST_UNCHECKED));
+        for (int id : {1178, 1201, 1202, 1203, 1204})
+            EXPECT_FALSE(Enabled(d, id)) << id;
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+    });
+    ASSERT_EQ(writers.m_alarms.size(), 1u);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_WEEKDAY_ON], 0);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_PRE_ON], 0);
+}
+
+TEST_F(AlarmFixture, TemperatureSpinClickMovesTheLimitAndEnablesUpload)
+{
+    RunDialog(dialog, [](CDialog& d) {
+        ui::TypeText(d, 1182, L"31.0");
+        ui::ClickSpinArrow(d, 1180, true);
+        EXPECT_EQ(Text(d, 1179), L"30.6");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+    });
+    // The upload takes both typed texts: the lower 31.0 stays, the upper goes above it.
+    ASSERT_EQ(writers.m_alarms.size(), 1u);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_UPPER], 311);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_LOWER], 310);
+
+    // A click on a spin before any edit had the focus is a change too.
+    CAlarmDialogDlg second;
+    second.m_pMainDlg = &writers;
+    RunDialog(second, [](CDialog& d) {
+        ui::ClickSpinArrow(d, 1187, true);
+        EXPECT_TRUE(Enabled(d, UPLOAD_ALARMS));
+    });
+}
+
+TEST_F(AlarmFixture, FailedUploadShowsWhatTheStationHolds)
+{
+    writers.m_succeed = false;
+    RunDialog(dialog, [](CDialog& d) {
+        ui::ClickButton(d, 1173);
+        ui::TypeText(d, 1179, L"40.0");
+        ui::ClickSpinArrow(d, 1183, true);
+        ui::TypeText(d, 1184, L"60");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+        EXPECT_EQ(Text(d, 1179), L"30.5");
+        EXPECT_EQ(Text(d, 1182), L"-5.3");
+        EXPECT_EQ(Text(d, 1181), L"30.5");
+        EXPECT_EQ(Text(d, 1184), L"50");
+        EXPECT_EQ(d.IsDlgButtonChecked(1173), static_cast<UINT>(BST_UNCHECKED));
+        EXPECT_FALSE(Enabled(d, UPLOAD_ALARMS));
+    });
+    EXPECT_EQ(dialog.m_temperatureUpper, 305);
+
+    // After a success, a later failure goes back to the uploaded values, not those of the opening.
+    writers.m_succeed = true;
+    CAlarmDialogDlg again;
+    again.m_pMainDlg = &writers;
+    RunDialog(again, [&](CDialog& d) {
+        ui::TypeText(d, 1179, L"12.5");
+        ui::ClickButton(d, 1174);
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+        writers.m_succeed = false;
+        ui::TypeText(d, 1179, L"20.0");
+        ui::ClickButton(d, 1174);
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+        EXPECT_EQ(Text(d, 1179), L"12.5");
+        EXPECT_EQ(Text(d, 1181), L"12.5");
+        EXPECT_EQ(d.IsDlgButtonChecked(1174), static_cast<UINT>(BST_CHECKED));
+    });
+}
+
+TEST_F(AlarmFixture, FrenchLayout)
+{
+    dialog.m_language = LANGUAGE_FRENCH;
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_EQ(WindowWidth(d), 712);
+        RECT window;
+        d.GetWindowRect(&window);
+        EXPECT_EQ(window.bottom - window.top, 304);
+        const RECT upload = ItemRect(d, UPLOAD_ALARMS);
+        EXPECT_EQ(upload.left, 488 - 82);
+        EXPECT_EQ(upload.right - upload.left, 202);
+        EXPECT_EQ(Text(d, UPLOAD_ALARMS), TextAt(g_alarmDialogTexts, 19, LANGUAGE_FRENCH));
+    });
+}
+
+// ---- altitude dialog ---------------------------------------------------------------------------------
+
+TEST(AltitudeDialog, FeetShownAndTypedBeyondTheRange)
+{
+    CRecordingWriters writers;
+    CAltitudeDialogDlg dialog;
+    dialog.m_pMainDlg = &writers;
+    dialog.m_altitude = -100;
+    dialog.m_altitudeUnit = 0;
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_EQ(Text(d, 1137), L"-328");
+        EXPECT_EQ(Text(d, 1135), L"-328");
+        EXPECT_FALSE(Enabled(d, UPLOAD_ALTITUDE));
+        ui::TypeText(d, 1135, L"20000");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALTITUDE));
+        EXPECT_EQ(Text(d, 1137), L"16404");
+        EXPECT_FALSE(Enabled(d, UPLOAD_ALTITUDE));
+    });
+    EXPECT_EQ(writers.m_altitudes, std::vector<int>{16404});
+    EXPECT_EQ(dialog.m_altitude, 16404);
+}
+
+TEST(AltitudeDialog, NoChangeNoUploadAndAFailureGoesBack)
+{
+    CRecordingWriters writers;
+    CAltitudeDialogDlg dialog;
+    dialog.m_pMainDlg = &writers;
+    dialog.m_altitude = 120;
+    RunDialog(dialog, [](CDialog& d) { EXPECT_FALSE(ui::ClickButton(d, UPLOAD_ALTITUDE)); });
+    EXPECT_TRUE(writers.m_altitudes.empty());
+
+    writers.m_succeed = false;
+    CAltitudeDialogDlg failing;
+    failing.m_pMainDlg = &writers;
+    failing.m_altitude = 120;
+    RunDialog(failing, [](CDialog& d) {
+        ui::ClickSpinArrow(d, 1136, true);
+        EXPECT_EQ(Text(d, 1135), L"121");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALTITUDE));
+        EXPECT_EQ(Text(d, 1135), L"120");
+        EXPECT_EQ(Text(d, 1137), L"120");
+    });
+    EXPECT_EQ(writers.m_altitudes, std::vector<int>{121});
+}
+
+TEST(AltitudeDialog, PolishLayout)
+{
+    CAltitudeDialogDlg dialog;
+    dialog.m_language = LANGUAGE_POLISH;
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_EQ(WindowWidth(d), 316);
+        EXPECT_EQ(ItemRect(d, 1135).left, 130);
+        EXPECT_EQ(ItemRect(d, 1137).left, 190);
+        const RECT upload = ItemRect(d, UPLOAD_ALTITUDE);
+        EXPECT_EQ(upload.left, 310 - 30 - 218);
+        EXPECT_EQ(upload.right - upload.left, 150);
+        EXPECT_EQ(Text(d, 1139), TextAt(g_altitudeDialogTexts, 2, LANGUAGE_POLISH));
+    });
+}
+
+// ---- record interval dialog ----------------------------------------------------------------------------
+
+TEST(RecordIntervalDialog, FailureChecksTheStoredIntervalAgain)
+{
+    CRecordingWriters writers;
+    writers.m_succeed = false;
+    CRecordIntervalDialogDlg dialog;
+    dialog.m_pMainDlg = &writers;
+    dialog.m_interval = 3;
+    RunDialog(dialog, [](CDialog& d) {
+        ui::ClickButton(d, 1430);  // the stored one: no change
+        EXPECT_FALSE(Enabled(d, UPLOAD_INTERVAL));
+        ui::ClickButton(d, 1436);
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_INTERVAL));
+        EXPECT_EQ(d.GetCheckedRadioButton(1427, 1437), 1430);
+        EXPECT_FALSE(Enabled(d, UPLOAD_INTERVAL));
+    });
+    EXPECT_EQ(writers.m_intervals, std::vector<int>{9});
+    EXPECT_EQ(dialog.m_interval, 3);
+}
+
+TEST(RecordIntervalDialog, UnknownCodeChecksNothingAndFrenchLayout)
+{
+    CRecordingWriters writers;
+    CRecordIntervalDialogDlg dialog;
+    dialog.m_pMainDlg = &writers;
+    dialog.m_interval = 12;
+    dialog.m_language = LANGUAGE_FRENCH;
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_EQ(d.GetCheckedRadioButton(1427, 1437), 0);
+        EXPECT_FALSE(Enabled(d, UPLOAD_INTERVAL));
+        EXPECT_EQ(WindowWidth(d), 316);
+        EXPECT_EQ(ItemRect(d, UPLOAD_INTERVAL).right - ItemRect(d, UPLOAD_INTERVAL).left, 208);
+        EXPECT_EQ(ItemRect(d, IDOK).left, 224);
+        ui::ClickButton(d, 1427);
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_INTERVAL));
+    });
+    EXPECT_EQ(writers.m_intervals, std::vector<int>{0});
+    EXPECT_EQ(dialog.m_interval, 0);
+}
+
+// ---- confirmations --------------------------------------------------------------------------------------
+
+TEST(ConfirmDialogs, GermanRainTotalAndAnyOtherIdAsEnglish)
+{
+    CClearRainTotalDialogDlg rain;
+    rain.m_language = LANGUAGE_GERMAN;
+    RunDialog(rain, [](CDialog& d) {
+        EXPECT_EQ(WindowWidth(d), 336);
+        EXPECT_EQ(ItemRect(d, IDOK).left, 164);
+        EXPECT_EQ(Text(d, 1134), TextAt(g_clearRainTotalDialogTexts, 2, LANGUAGE_GERMAN));
+        ui::ClickButton(d, IDOK);
+    });
+
+    CClearAllRecordsDialogDlg all;
+    all.m_language = 9;
+    ui::ScopedDialogAnswer answer;
+    answer.Add(IDD_CLEAR_ALL_RECORDS, [](CDialog& d) {
+        EXPECT_EQ(WindowWidth(d), 182);
+        EXPECT_EQ(Text(d, 1132), L"Confirm clear all records?");
+        ui::ClickButton(d, IDCANCEL);
+    });
+    EXPECT_EQ(all.DoModal(), IDCANCEL);
+}

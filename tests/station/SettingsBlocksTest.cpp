@@ -1,0 +1,137 @@
+// The byte encodings of the settings the program writes into the station (record interval,
+// altitude, alarms, location) and their decoding for the dialogs.
+#include "station/SettingsBlocks.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace stationsettings;
+
+namespace {
+
+AlarmRecord SampleAlarms()
+{
+    AlarmRecord a{};
+    a[ALARM_RAIN_ON] = 1;
+    a[ALARM_GUST_ON] = 1;
+    a[ALARM_WEEKDAY_ON] = 1;
+    a[ALARM_SINGLE_ON] = 1;
+    a[ALARM_PRE_ON] = 1;
+    a[ALARM_RAIN_UPPER] = 1234;
+    a[ALARM_WIND_UPPER] = 123;
+    a[ALARM_GUST_UPPER] = 199;
+    a[ALARM_WEEKDAY_HOUR] = 7;
+    a[ALARM_WEEKDAY_MINUTE] = 45;
+    a[ALARM_SINGLE_HOUR] = 23;
+    a[ALARM_SINGLE_MINUTE] = 9;
+    a[ALARM_PERIOD] = 6;
+    a[ALARM_DURATION] = 15;
+    return a;
+}
+
+}  // namespace
+
+// The frames these blocks make are checked byte for byte against the emulated station in
+// tests/app/StationCommandsTest.cpp; here the reading side and the edges of the conversions.
+
+TEST(SettingsBlocks, RecordIntervalSelectionFromTheStationCode)
+{
+    uint8_t image[300] = {};
+    for (int code : {1, 11, 0, 0xFF}) {
+        image[254] = static_cast<uint8_t>(code);
+        EXPECT_EQ(RecordIntervalSelection(image), code == 0xFF ? -2 : code - 1) << code;
+    }
+}
+
+TEST(SettingsBlocks, AltitudeSignAndUnits)
+{
+    EXPECT_EQ(FeetToMetres(-10), -3);  // -3.048: half away from zero, as the spin shows it
+    EXPECT_EQ(FeetToMetres(16404), 5000);
+    EXPECT_EQ(MetresToFeet(-100), -328);
+    EXPECT_EQ(MetresToFeet(5000), 16404);
+
+    uint8_t image[130] = {};
+    image[90] = 0x0F;
+    image[92] = 0x08;
+    EXPECT_EQ(DecodeAltitude(image), -15);
+    const Block block = AltitudeBlock(-1234);
+    std::copy(block.begin(), block.end(), image + 90);
+    EXPECT_EQ(DecodeAltitude(image), -1234);
+}
+
+TEST(SettingsBlocks, AlarmsReadBackAsWritten)
+{
+    const AlarmRecord written = SampleAlarms();
+    uint8_t image[200] = {};
+    Block times{}, limits{};
+    PatchAlarmTimes(times, written);
+    PatchAlarmLimits(limits, written);
+    std::copy(times.begin(), times.end(), image + 16);
+    std::copy(limits.begin(), limits.end(), image + 160);
+    image[31] = 0x85;  // the digits 5 and 8 ...
+    image[32] = 0x83;  // ... and 3, positive: 385
+    image[33] = 0x30;
+    image[34] = 0x00;  // 30 tenths, bit 7 clear: -3.0 degrees
+    AlarmRecord read{};
+    read[ALARM_TEMPERATURE_ON] = 1;
+    DecodeAlarmTimes(image, read);
+    DecodeAlarmLimits(image, read);
+    AlarmRecord expected = written;
+    expected[ALARM_TEMPERATURE_ON] = 1;  // not in the station: left alone
+    expected[ALARM_TEMPERATURE_UPPER] = 385;
+    expected[ALARM_TEMPERATURE_LOWER] = -30;
+    EXPECT_EQ(read, expected);
+}
+
+TEST(SettingsBlocks, LocationRoundTripsEveryField)
+{
+    StationCity city;
+    city.latDegrees = 89;
+    city.latMinutes = 59;
+    city.south = 1;
+    city.lonDegrees = 179;
+    city.lonMinutes = 1;
+    city.west = 0;
+    city.zonePlus = 0;
+    city.zoneHours = 5;
+    city.zoneMinutes = 30;
+    city.cityCode = 132;
+    for (int rule : {0, 1, 2, 16}) {
+        city.dstRule = rule;
+        uint8_t record[8] = {};
+        EncodeCityRecord(city, record, false);
+        const StationCity read = DecodeCityRecord(record);
+        EXPECT_EQ(read.latDegrees, 89);
+        EXPECT_EQ(read.latMinutes, 59);
+        EXPECT_EQ(read.south, 1);
+        EXPECT_EQ(read.lonDegrees, 179);
+        EXPECT_EQ(read.lonMinutes, 1);
+        EXPECT_EQ(read.west, 0);
+        EXPECT_EQ(read.dstRule, rule);
+        EXPECT_EQ(read.zonePlus, 0);
+        EXPECT_EQ(read.zoneHours, 5);
+        EXPECT_EQ(read.zoneMinutes, 30);
+        EXPECT_EQ(read.cityCode, 132);
+    }
+}
+
+TEST(SettingsBlocks, StationCitiesOutsideTheTablesAreRejected)
+{
+    StationCity city;
+    EXPECT_TRUE(CityRecordValid(city));
+    city.latDegrees = 95;
+    EXPECT_FALSE(CityRecordValid(city));  // the user-defined city is checked field by field
+    city.cityCode = 4;
+    EXPECT_TRUE(CityRecordValid(city));   // a table city takes its position from the tables
+    city.cityCode = 140;
+    EXPECT_FALSE(CityRecordValid(city));
+    StationCity zone;
+    zone.zonePlus = 0;
+    zone.zoneHours = 14;
+    EXPECT_FALSE(CityRecordValid(zone));
+    zone.zonePlus = 1;
+    EXPECT_TRUE(CityRecordValid(zone));
+    zone.zoneMinutes = 15;
+    EXPECT_FALSE(CityRecordValid(zone));
+}
