@@ -262,6 +262,13 @@ public:
     void OnRecordInterval();
     void OnAltitude();
     void OnAlarm();
+    void OnLocation();
+    // The program settings: OK takes the dialog's values, writes the settings file and the window
+    // follows (auto-saving intervals, panels laid out again, menus and texts in the new language).
+    void OnAutoSaving();
+    void OnChartDisplay();
+    void OnLanguage();
+    void OnSaveAs();
     // Empties the published history columns and every rolling history, resets the rain total.
     void ClearAllRecords();
     // Rain history count 0; when "rRainReset.dat" could be written, the reset values (time, counter)

@@ -4,6 +4,7 @@
 #include "dialogs/LanguageDialog.h"
 #include "platform/ui/UiShellDialogs.h"
 #include "tests/dialogs/DialogTestSupport.h"
+#include "texts/TextTables.h"
 
 #include <shlobj.h>
 
