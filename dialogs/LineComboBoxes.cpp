@@ -224,6 +224,9 @@ void CReadOnlyComboBox::DrawItem(LPDRAWITEMSTRUCT draw)
         CString text;
         GetLBText(static_cast<int>(draw->itemID), text);
         ::SetBkMode(draw->hDC, TRANSPARENT);
+        // The same colours whether or not the box is enabled (the system would grey a disabled one).
+        const bool selected = (draw->itemState & ODS_SELECTED) != 0;
+        ::SetTextColor(draw->hDC, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         ::TextOutW(draw->hDC, draw->rcItem.left + 2, draw->rcItem.top, text, text.GetLength());
     }
     ::SetBkColor(draw->hDC, ::GetSysColor(COLOR_WINDOW));

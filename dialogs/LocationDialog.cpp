@@ -9,6 +9,15 @@
 namespace {
 
 constexpr int SECOND_SIDE_SHIFT = 368;  // pixels between a label of the local side and the second's
+// The daylight-saving date fields end at the right of the side's box; they are wider than the
+// Windows fonts need, so a date and "Always add 1 hour" fit in the fonts found here.
+constexpr int DST_FIELD_RIGHT = 360;
+constexpr int DST_FIELD_EXTRA = 40;
+// The labels of two lines ("City name", "DST mode", "Time offset") reach the lists beside them, so a
+// longer text such as "DST Modus ( Sommerzeit )" keeps to two lines.
+constexpr int TWO_LINE_LABEL_WIDTH = 80;
+// The Upload button reaches further left than the Windows fonts need, for the longer captions.
+constexpr int UPLOAD_EXTRA = 16;
 constexpr int ROW_REGION_FIRST = LOCATION_REGION_FIRST_ROW;
 constexpr int ROW_NORTH = 15;
 constexpr int ROW_EAST = 18;
@@ -81,27 +90,29 @@ void CLocationDialogDlg::LayOut()
         const int x = side * SECOND_SIDE_SHIFT;
         SetItemSize(*this, ids.group, 354, 270);
         PlaceItem(*this, ids.regionLabel, 26 + x, 34, 80, 14);
-        PlaceItem(*this, ids.cityLabel, 26 + x, 58 + g.cityNameY, 60, 28);
+        PlaceItem(*this, ids.cityLabel, 26 + x, 58 + g.cityNameY, TWO_LINE_LABEL_WIDTH, 28);
         PlaceItem(*this, ids.currentLabel, 276 + x, 58 - g.currentRise, 80, 30);
         PlaceItem(*this, ids.codeLabel, 26 + x, 82, 80, 14);
         PlaceItem(*this, ids.latitudeLabel, 26 + x, 106, 80, 14);
         PlaceItem(*this, ids.longitudeLabel, 26 + x, 130, 80, 14);
-        PlaceItem(*this, ids.dstLabel, 26 + x, 156 + g.dstModeY, 60, 28);
+        PlaceItem(*this, ids.dstLabel, 26 + x, 156 + g.dstModeY, TWO_LINE_LABEL_WIDTH, 28);
         SetItemSize(*this, ids.dstStartLabel, 200, 14);
         SetItemSize(*this, ids.dstEndLabel, 200, 14);
-        SetItemSize(*this, ids.dstStart, 94 + g.dstFieldWidth, 20);
-        SetItemSize(*this, ids.dstEnd, 94 + g.dstFieldWidth, 20);
+        const int dateWidth = 94 + g.dstFieldWidth + DST_FIELD_EXTRA;
+        PlaceItem(*this, ids.dstStart, DST_FIELD_RIGHT + x - dateWidth, 180, dateWidth, 20);
+        PlaceItem(*this, ids.dstEnd, DST_FIELD_RIGHT + x - dateWidth, 204, dateWidth, 20);
         if (dutch)
-            PlaceItem(*this, ids.zoneLabel, 22 + x, 252 + g.timeOffsetY, 60, 38);
+            PlaceItem(*this, ids.zoneLabel, 22 + x, 252 + g.timeOffsetY, TWO_LINE_LABEL_WIDTH, 38);
         else
-            PlaceItem(*this, ids.zoneLabel, 26 + x, 252 + g.timeOffsetY, 60, 28);
+            PlaceItem(*this, ids.zoneLabel, 26 + x, 252 + g.timeOffsetY, TWO_LINE_LABEL_WIDTH, 28);
         const ItemText texts[] = {{ids.group, 1 + side}, {ids.regionLabel, 3},   {ids.cityLabel, 11},
                                   {ids.currentLabel, 12}, {ids.codeLabel, 13},   {ids.latitudeLabel, 14},
                                   {ids.longitudeLabel, 17}, {ids.dstLabel, 20},  {ids.dstStartLabel, 21},
                                   {ids.dstEndLabel, 22},  {ids.zoneLabel, 25}};
         SetItemTexts(*this, g_locationDialogTexts, texts, m_language);
     }
-    PlaceItem(*this, LOCATION_UPLOAD_BUTTON, 518 - g.uploadWidth, 290, 128 + g.uploadWidth, 24);
+    PlaceItem(*this, LOCATION_UPLOAD_BUTTON, 518 - g.uploadWidth - UPLOAD_EXTRA, 290, 128 + g.uploadWidth + UPLOAD_EXTRA,
+              24);
     MoveItem(*this, IDOK, 658, 290);
     const ItemText texts[] = {{0, 0}, {LOCATION_UPLOAD_BUTTON, 26}, {IDOK, 27}};
     SetItemTexts(*this, g_locationDialogTexts, texts, m_language);
