@@ -198,21 +198,8 @@ void COrvelleDlg::OnLocation()
         return;
     const int addresses[2] = {LOCAL_CITY_ADDRESS, SECOND_CITY_ADDRESS};
     for (int side = 0; side < 2; ++side) {
-        const StationCity city = StationCityAt(&g_systemKV318.m_memoryImage[addresses[side]],
-                                               m_locationSettings[side].name);
-        dialog.m_region[side] = city.region;
-        dialog.m_cityCode[side] = city.cityCode;
-        dialog.m_cityName[side] = city.name;
-        dialog.m_latDegrees[side] = city.latDegrees;
-        dialog.m_latMinutes[side] = city.latMinutes;
-        dialog.m_south[side] = city.south;
-        dialog.m_lonDegrees[side] = city.lonDegrees;
-        dialog.m_lonMinutes[side] = city.lonMinutes;
-        dialog.m_west[side] = city.west;
-        dialog.m_dstRule[side] = city.dstRule;
-        dialog.m_zonePlus[side] = city.zonePlus;
-        dialog.m_zoneHours[side] = city.zoneHours;
-        dialog.m_zoneMinutes[side] = city.zoneMinutes;
+        dialog.SetCurrentCity(side, StationCityAt(&g_systemKV318.m_memoryImage[addresses[side]],
+                                                  m_locationSettings[side].name));
     }
     dialog.DoModal();
 }

@@ -63,23 +63,21 @@ int NumberFieldOf(int side, UINT id)
 
 }  // namespace
 
-stationsettings::StationCity CLocationDialogDlg::CurrentCity(int side) const
+void CLocationDialogDlg::SetCurrentCity(int side, const stationsettings::StationCity& city)
 {
-    stationsettings::StationCity city;
-    city.name = m_cityName[side].str();
-    city.region = m_region[side];
-    city.cityCode = m_cityCode[side];
-    city.latDegrees = m_latDegrees[side];
-    city.latMinutes = m_latMinutes[side];
-    city.south = m_south[side];
-    city.lonDegrees = m_lonDegrees[side];
-    city.lonMinutes = m_lonMinutes[side];
-    city.west = m_west[side];
-    city.dstRule = m_dstRule[side];
-    city.zonePlus = m_zonePlus[side];
-    city.zoneHours = m_zoneHours[side];
-    city.zoneMinutes = m_zoneMinutes[side];
-    return city;
+    m_region[side] = city.region;
+    m_cityCode[side] = city.cityCode;
+    m_cityName[side] = city.name;
+    m_latDegrees[side] = city.latDegrees;
+    m_latMinutes[side] = city.latMinutes;
+    m_south[side] = city.south;
+    m_lonDegrees[side] = city.lonDegrees;
+    m_lonMinutes[side] = city.lonMinutes;
+    m_west[side] = city.west;
+    m_dstRule[side] = city.dstRule;
+    m_zonePlus[side] = city.zonePlus;
+    m_zoneHours[side] = city.zoneHours;
+    m_zoneMinutes[side] = city.zoneMinutes;
 }
 
 // ---- a side's controls ------------------------------------------------------------------------------
@@ -311,21 +309,12 @@ void CLocationDialogDlg::OnUploadNewSetting()
         return;
     }
     for (int side = 0; side < LOCATION_SIDES; ++side) {
-        const stationsettings::StationCity& city = cities[side];
-        m_region[side] = city.region;
-        m_cityCode[side] = city.cityCode;
-        m_latDegrees[side] = city.latDegrees;
-        m_latMinutes[side] = city.latMinutes;
-        m_south[side] = city.south;
-        m_lonDegrees[side] = city.lonDegrees;
-        m_lonMinutes[side] = city.lonMinutes;
-        m_west[side] = city.west;
-        m_dstRule[side] = city.dstRule;
-        m_zonePlus[side] = city.zonePlus;
-        m_zoneHours[side] = city.zoneHours;
-        m_zoneMinutes[side] = city.zoneMinutes;
+        stationsettings::StationCity city = cities[side];
+        CString shownName;
+        GetDlgItemText(kLocationSideIds[side].name, shownName);
+        city.name = shownName.str();
+        SetCurrentCity(side, city);
         ShowCurrentSettingTexts(side);
-        GetDlgItemText(kLocationSideIds[side].name, m_cityName[side]);
     }
     EnableUpload(false);
 }

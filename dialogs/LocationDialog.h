@@ -36,8 +36,8 @@ public:
     int m_editing = 0;  // a number field has had the focus
     int m_language = 0;
 
-    // The side's current setting as the station writer takes it.
-    stationsettings::StationCity CurrentCity(int side) const;
+    // Makes the city the side's current setting.
+    void SetCurrentCity(int side, const stationsettings::StationCity& city);
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
