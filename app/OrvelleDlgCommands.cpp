@@ -1,6 +1,6 @@
 // The main dialog's menu commands that clear data, open the station settings dialogs, the program
-// settings dialogs and Save as, or close the program, and the small operations that empty the
-// rolling histories and reset the rain total.
+// settings dialogs and Save as, print or close the program, and the small operations that empty
+// the rolling histories and reset the rain total.
 #include "app/OrvelleDlg.h"
 
 #include "app/SettingsFiles.h"
@@ -10,8 +10,10 @@
 #include "dialogs/AutoSavingDialog.h"
 #include "dialogs/ConfirmDialogs.h"
 #include "dialogs/DisplayDialog.h"
+#include "dialogs/DisplayingUnitDialog.h"
 #include "dialogs/LanguageDialog.h"
 #include "dialogs/LocationDialog.h"
+#include "dialogs/PrintPreviewDlg.h"
 #include "dialogs/RecordIntervalDialog.h"
 #include "display/SkyPanel.h"
 #include "platform/ui/UiShellDialogs.h"
@@ -204,7 +206,37 @@ void COrvelleDlg::OnLocation()
     dialog.DoModal();
 }
 
-// ---- program settings ------------------------------------------------------------------------------
+// ---- program settings dialogs ------------------------------------------------------------------------
+
+void COrvelleDlg::OnDisplayingUnit()
+{
+    CDisplayingUnitDialogDlg dialog(this);
+    dialog.m_unitSystem = m_unitReserved;
+    dialog.m_altitudeUnit = m_altitudeUnit;
+    dialog.m_uvUnit = m_uvUnit;
+    dialog.m_pressureUnit = m_pressureUnit;
+    dialog.m_rainUnit = m_rainUnit;
+    dialog.m_timeFormat = m_timeFormat;
+    dialog.m_temperatureUnit = m_temperatureUnit;
+    dialog.m_windUnit = m_windUnit;
+    dialog.m_language = m_language;
+    const DisplayUnitSelection old = UnitsOf(*this);
+    const int oldTimeFormat = m_timeFormat;
+    if (dialog.DoModal() != IDOK)
+        return;
+
+    m_unitReserved = dialog.m_unitSystem;
+    m_altitudeUnit = dialog.m_altitudeUnit;
+    m_uvUnit = dialog.m_uvUnit;
+    m_pressureUnit = dialog.m_pressureUnit;
+    m_rainUnit = dialog.m_rainUnit;
+    m_timeFormat = dialog.m_timeFormat;
+    m_temperatureUnit = dialog.m_temperatureUnit;
+    m_windUnit = dialog.m_windUnit;
+    // A file that cannot be written leaves the new units in force for this run only.
+    settings::WriteFileBytes(m_installFolder + settings::UNIT_FILE, settings::EncodeUnits(*this));
+    PutChangedUnitsInForce(old, oldTimeFormat);
+}
 
 void COrvelleDlg::OnAutoSaving()
 {
@@ -278,6 +310,34 @@ void COrvelleDlg::OnLanguage()
         ApplyPanelLayout(true);
     }
     RefreshAllValues();
+}
+
+// ---- printing -----------------------------------------------------------------------------------
+
+// Print: a capture of the window's client area at its start-up size into the print preview.
+void COrvelleDlg::OnPrint()
+{
+    const int width = m_initClientWidth;
+    const int height = m_initClientHeight;
+    HDC window = ::GetDC(m_hWnd);
+    HDC capture = ::CreateCompatibleDC(window);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(window, width, height);
+    HGDIOBJ old = ::SelectObject(capture, bitmap);
+    ::BitBlt(capture, 0, 0, width, height, window, 0, 0, SRCCOPY);
+
+    CPrintPreviewDialogDlg preview;
+    preview.m_captureWidth = width;
+    preview.m_captureHeight = height;
+    preview.m_previewReady = 0;
+    preview.m_redrawPending = 0;
+    preview.m_pCaptureDC = capture;
+    preview.m_language = m_language;
+    preview.DoModal();
+
+    ::SelectObject(capture, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(capture);
+    ::ReleaseDC(m_hWnd, window);
 }
 
 // ---- Save as ---------------------------------------------------------------------------------------

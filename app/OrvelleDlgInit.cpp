@@ -2,9 +2,12 @@
 #include "app/OrvelleDlg.h"
 
 #include "app/StartupPaths.h"
+#include "display/ChartBuckets.h"
 #include "platform/ui/UiApp.h"
 #include "station/UsbLink.h"
 #include "texts/TextTables.h"
+
+#include <cstring>
 
 const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnMessage<WM_SYSCOMMAND, &COrvelleDlg::OnSysCommand>(),
@@ -26,6 +29,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnMessage<WM_DRAWITEM, &COrvelleDlg::OnDrawItem>(),
     ui::OnCommand<&COrvelleDlg::OnRedrawChartsButton>(IDC_REDRAW_CHARTS),
     ui::OnCommand<&COrvelleDlg::OnDestroy>(ID_FILE_CLOSE),
+    ui::OnCommand<&COrvelleDlg::OnPrint>(ID_FILE_PRINT),
     ui::OnMessage<WM_CLOSE, &COrvelleDlg::OnClose>(),
     // Record and station settings commands (OrvelleDlgCommands.cpp).
     ui::OnCommand<&COrvelleDlg::OnClearAllRecords>(ID_RECORD_CLEAR_ALL),
@@ -39,6 +43,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnCommand<&COrvelleDlg::OnChartDisplay>(ID_SETTING_CHART_DISPLAY),
     ui::OnCommand<&COrvelleDlg::OnLanguage>(ID_SETTING_LANGUAGE),
     ui::OnCommand<&COrvelleDlg::OnSaveAs>(ID_FILE_SAVE_AS),
+    ui::OnCommand<&COrvelleDlg::OnDisplayingUnit>(ID_SETTING_DISPLAYING_UNIT),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
     ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),
@@ -243,7 +248,10 @@ BOOL COrvelleDlg::OnInitDialog()
     m_record2minPath = m_dataFolder.str() + L"record_2min.csv";
     if (!IsFolder(m_imgFolder.str()))
         ::CreateDirectoryW(m_imgFolder, nullptr);
-    CopyNarrowTruncated(m_imgFolder.str(), m_imgFolderA, PATH_BUFFER_BYTES);
+    // The chart renderer takes its file paths as UTF-8, so any folder name works.
+    const std::string imgFolderUtf8 = Utf8(m_imgFolder.str());
+    if (imgFolderUtf8.size() < PATH_BUFFER_BYTES)
+        std::memcpy(m_imgFolderA, imgFolderUtf8.c_str(), imgFolderUtf8.size() + 1);
 
     // Lumidor.dll (optional) and the current folder.
     m_hLumidor = ::LoadLibraryW((m_installFolder + L"Lumidor.dll").c_str());
@@ -301,8 +309,9 @@ BOOL COrvelleDlg::OnInitDialog()
     // The all-sensor chart window, hidden.
     m_pAllChartDlg = new CShowAllChartDlg;
     m_pAllChartDlg->m_pMainDlg = this;
-    m_pAllChartDlg->m_pOwner = this;
     m_pAllChartDlg->m_chartFolder = m_imgFolder;
+    m_pAllChartDlg->m_chartFolderA = m_imgFolderA;
+    m_pAllChartDlg->m_settingsFolder = m_installFolder;
     if (m_pAllChartDlg->Create(this))
         m_pAllChartDlg->MoveWindow(0, 0, 955, 610, TRUE);
 

@@ -78,6 +78,23 @@ void COrvelleDlg::OnLButtonDown(UINT flags, CPoint point)
     CDialog::OnLButtonDown(flags, point);
 }
 
+ChartUnitFactors COrvelleDlg::ChartUnits() const
+{
+    ChartUnitFactors units;
+    units.temperature = m_temperatureFactor;
+    units.pressure = m_pressureFactor;
+    units.wind = m_windFactor;
+    units.rain = m_rainFactor;
+    units.uv = m_uvFactor;
+    return units;
+}
+
+void COrvelleDlg::SetAllChartTimeWindowFromLastRecord()
+{
+    if (m_pAllChartDlg && m_pAllChartDlg->m_hWnd)
+        m_pAllChartDlg->SetTimeWindowFromLastRecord();
+}
+
 void COrvelleDlg::OnAllChartClosed()
 {
     m_bigChartShown = 0;

@@ -5,7 +5,5 @@
 // The program's folder from its module path: everything up to and including the last backslash;
 // empty when the path has none.
 std::wstring InstallFolderOf(const std::wstring& modulePath);
-// The text in the current code page, cut to fit `size` bytes with its terminating zero.
-void CopyNarrowTruncated(const std::wstring& text, char* buffer, std::size_t size);
 // True when the path names an existing folder.
 bool IsFolder(const std::wstring& path);

@@ -10,7 +10,7 @@
 
 namespace {
 
-bool Present(double value) { return std::isfinite(value) && !IsMissing(value); }
+bool Present(double value) { return IsChartValue(value); }
 
 constexpr int COMPASS_POINTS = 16;
 
@@ -23,6 +23,8 @@ bool CompassIndex(double direction, int* index)
 }
 
 }  // namespace
+
+bool IsChartValue(double value) { return std::isfinite(value) && !IsMissing(value); }
 
 int HistoryView::First() const
 {
@@ -149,6 +151,16 @@ int ChartColourOf(unsigned long colorref)
     return static_cast<int>(((colorref & 0xFF) << 16) | (colorref & 0xFF00) | ((colorref >> 16) & 0xFF));
 }
 
+SensorLineStyle SensorLineStyleOf(const int* lineSettings, int quantity, int sensor)
+{
+    SensorLineStyle style;
+    const int setting = 6 * quantity + sensor;
+    style.colour = ChartColourOf(static_cast<unsigned long>(lineSettings[36 + setting]));
+    style.dashPattern = DashPatternOfStyle(lineSettings[setting]);
+    style.width = std::clamp(lineSettings[18 + setting], 0, 2) + 1;
+    return style;
+}
+
 int DashPatternOfStyle(int style)
 {
     switch (style) {
@@ -192,8 +204,8 @@ std::vector<ChartLine> TemperatureChartLines(const TemperatureChartInput& input)
             continue;
         for (int s : kSensorOrder) {
             const unsigned char sensorShown = s == 0 ? input.shown[3] : input.shown[3 + s];
-            const int dash = DashPatternOfStyle(input.lineSettings[6 * q + s]);
-            if (!sensorShown || dash < 0 || !input.times[s] || !input.series[q][s])
+            const SensorLineStyle style = SensorLineStyleOf(input.lineSettings, q, s);
+            if (!sensorShown || style.dashPattern < 0 || !input.times[s] || !input.series[q][s])
                 continue;
             const int times = std::clamp(input.timeCounts[s], 0, input.size);
             int n = times;
@@ -202,9 +214,9 @@ std::vector<ChartLine> TemperatureChartLines(const TemperatureChartInput& input)
             ChartLine line;
             line.quantity = q;
             line.sensor = s;
-            line.colour = ChartColourOf(static_cast<unsigned long>(input.lineSettings[36 + 6 * q + s]));
-            line.dashPattern = dash;
-            line.width = std::clamp(input.lineSettings[18 + 6 * q + s], 0, 2) + 1;
+            line.colour = style.colour;
+            line.dashPattern = style.dashPattern;
+            line.width = style.width;
             // The last n values against the sensor's last n times.
             for (int k = input.size - n; k < input.size; ++k) {
                 const double v = input.series[q][s][k];

@@ -22,6 +22,8 @@ struct Series {
     std::vector<double> times;
     std::vector<double> values;
 };
+// A value a chart draws and counts: a number that is not missing.
+bool IsChartValue(double value);
 Series ValidSamples(const HistoryView& history);
 
 // How a bar bucket sums up the samples of its window.
@@ -54,6 +56,16 @@ int ChartColourOf(unsigned long colorref);
 // Dash pattern of a chart line style: 0 solid, 1 dashed, 2 dotted, 3 dash-dot, 4 long-short
 // dash; -1 for any other style (no line is drawn).
 int DashPatternOfStyle(int style);
+
+// How a chart draws one temperature, humidity or dewpoint line of the 54 line settings (style
+// 6q+s, thickness code 18+6q+s, COLORREF 36+6q+s for quantity q and sensor s): the colour as
+// 0xRRGGBB, the dash pattern of the style (-1: not drawn) and the width (thickness code 0..2, + 1).
+struct SensorLineStyle {
+    int colour = 0;
+    int dashPattern = 0;
+    int width = 1;
+};
+SensorLineStyle SensorLineStyleOf(const int* lineSettings, int quantity, int sensor);
 
 // UTF-8 of a wide text.
 std::string Utf8(const std::wstring& text);

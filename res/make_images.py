@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Draws the program's pictures: the icon, the connection states, the trend marks, the column heads of
-the chart display settings, and (through
+"""Draws the program's pictures: the icon, the connection states, the trend marks, the pictures of
+the chart window's line and pie views (the line view also heads the chart display settings' line
+column, beside their bar and wind-rose heads) and of the print preview's page orientations, and (through
 sky_pictures.py, which says what each forecast code shows) the moon phases, the forecast frames, the
 UV levels, sunrise and sunset and the Help menu's icons.
 
@@ -86,6 +87,45 @@ def trend(direction):
     return finish(image, 24, 24)
 
 
+def line_view():
+    """The line view beside its radio: a small line chart with two lines over a grid."""
+    image, draw = canvas(40, 22, (255, 255, 255))
+    for y in (6, 11, 16):
+        draw.line(s(3, y, 37, y), fill=(200, 200, 200), width=SCALE // 2)
+    draw.line(s(3, 2, 3, 19, 37, 19), fill=(90, 90, 90), width=SCALE)
+    draw.line(s(4, 15, 11, 9, 18, 12, 26, 5, 36, 8), fill=(200, 40, 40), width=2 * SCALE, joint="curve")
+    draw.line(s(4, 17, 12, 15, 20, 16, 28, 11, 36, 13), fill=(40, 80, 190), width=2 * SCALE, joint="curve")
+    return finish(image, 40, 22)
+
+
+def pie_view():
+    """The pie view beside its radio: a tilted pie with a raised sector."""
+    image, draw = canvas(40, 22)
+    box = s(8, 5, 32, 17)
+    lower = s(8, 8, 32, 20)
+    colours = [(230, 110, 110), (110, 190, 110), (110, 130, 230), (230, 210, 90)]
+    starts = [0, 100, 190, 280, 360]
+    for k, colour in enumerate(colours):
+        shade = tuple(c * 3 // 4 for c in colour)
+        draw.pieslice(lower, starts[k], starts[k + 1], fill=shade)
+    for k, colour in enumerate(colours):
+        draw.pieslice(box, starts[k], starts[k + 1], fill=colour, outline=(70, 70, 70), width=SCALE // 2)
+    return finish(image, 40, 22)
+
+
+def print_page(landscape):
+    """The page beside an orientation radio: a sheet with a folded corner and lines of text."""
+    image, draw = canvas(24, 24)
+    w, h = (20, 14) if landscape else (14, 20)
+    x0, y0 = (24 - w) // 2, (24 - h) // 2
+    x1, y1 = x0 + w, y0 + h
+    draw.polygon(s(x0, y0, x1 - 4, y0, x1, y0 + 4, x1, y1, x0, y1), fill=(255, 255, 255), outline=(70, 70, 70))
+    draw.line(s(x1 - 4, y0, x1 - 4, y0 + 4, x1, y0 + 4), fill=(70, 70, 70), width=SCALE // 2)
+    for k in range(3, h - 2, 3):
+        draw.line(s(x0 + 2, y0 + k, x1 - 3, y0 + k), fill=(60, 90, 180), width=SCALE)
+    return finish(image, 24, 24)
+
+
 def icon():
     """A sun partly behind a cloud, with a thermometer."""
     size = 64
@@ -109,20 +149,17 @@ def icon():
 
 
 def chart_head(kind):
-    """The column heads of the chart display settings: bars, a line, or a wind rose (24 x 24)."""
-    image, draw = canvas(24, 24, (255, 255, 255))
-    ink = (40, 90, 170)
-    draw.rectangle(s(0, 0, 23, 23), outline=(150, 150, 150), width=SCALE)
+    """The column heads of the chart display settings beside the line view: bars or a wind rose."""
+    image, draw = canvas(40, 22, (255, 255, 255))
     if kind == "bar":
-        for x, top in ((4, 13), (9, 7), (14, 10), (19, 5)):
-            draw.rectangle(s(x, top, x + 3, 20), fill=ink)
-    elif kind == "line":
-        draw.line(s(3, 18, 8, 10, 13, 14, 20, 5), fill=ink, width=2 * SCALE, joint="curve")
+        draw.line(s(3, 2, 3, 19, 37, 19), fill=(90, 90, 90), width=SCALE)
+        for x, top in ((7, 12), (13, 7), (19, 10), (25, 4), (31, 9)):
+            draw.rectangle(s(x, top, x + 3, 18), fill=(40, 80, 190))
     else:
-        draw.ellipse(s(3, 3, 21, 21), outline=(150, 150, 150), width=SCALE)
-        draw.polygon(s(12, 4, 15, 12, 12, 20, 9, 12), fill=ink)
-        draw.polygon(s(4, 12, 12, 9, 20, 12, 12, 15), fill=(120, 160, 220))
-    return finish(image, 24, 24)
+        draw.ellipse(s(11, 2, 29, 20), outline=(150, 150, 150), width=SCALE // 2)
+        draw.polygon(s(20, 3, 23, 11, 20, 19, 17, 11), fill=(200, 40, 40))
+        draw.polygon(s(12, 11, 20, 8, 28, 11, 20, 14), fill=(40, 80, 190))
+    return finish(image, 40, 22)
 
 
 def save_ico(image, path, sizes):
@@ -166,7 +203,11 @@ def main():
     trend("level").save(os.path.join(OUT, "trend_level.bmp"))
     trend("down").save(os.path.join(OUT, "trend_down.bmp"))
     save_ico(icon(), os.path.join(OUT, "Orvelle.ico"), [16, 32, 48])
-    for kind in ("bar", "line", "rose"):
+    line_view().save(os.path.join(OUT, "line_view.bmp"))
+    pie_view().save(os.path.join(OUT, "pie_view.bmp"))
+    print_page(False).save(os.path.join(OUT, "print_portrait.bmp"))
+    print_page(True).save(os.path.join(OUT, "print_landscape.bmp"))
+    for kind in ("bar", "rose"):
         chart_head(kind).save(os.path.join(OUT, "chart_head_%s.bmp" % kind))
     sky_images()
 

@@ -89,15 +89,47 @@
 #define IDC_ABOUT_PROGRAM_VERSION 1425
 #define IDC_ABOUT_NOTE 1426
 
-// ---- Panel layout: the all-sensor chart window's close button -----------------------------------------
+// ---- The all-sensor chart window (res/AllSensorChart.rc, template IDD_SHOW_ALL_CHART) -------------------
+#define IDC_ALL_CHART_TIME_RANGE 1030
+#define IDC_ALL_CHART_FIRST_SERIES 1035    // 1035..1059: the check boxes of series 0..24
+#define IDC_ALL_CHART_LINE_VIEW 1110
+#define IDC_ALL_CHART_PIE_VIEW 1111
+#define IDC_ALL_CHART_GROUP 1112
+#define IDC_ALL_CHART_LINE_PICTURE 1113
+#define IDC_ALL_CHART_PIE_CH1 1114         // 1114..1118: pies of series 1..5
+#define IDC_ALL_CHART_PIE_IN_TEMPERATURE 1119
+#define IDC_ALL_CHART_PIE_FIRST_OTHER 1120 // 1120..1138: pies of series 6..24
 #define IDC_ALL_CHART_CLOSE 1139
+#define IDB_LINE_VIEW 172                  // pictures beside the two view radios
+#define IDB_PIE_VIEW 331
+
+// ---- Print preview (res/PrintPreview.rc) ----------------------------------------------------------------
+#define IDD_PRINT_PREVIEW 114
+#define IDC_PRINT_PRINTER_LIST 1446
+#define IDC_PRINT_SETUP 1447
+#define IDC_PRINT_ORIENTATION 1448       // frame "Orientation"
+#define IDC_PRINT_MARGINS 1449           // frame "Margins (%)"
+#define IDC_PRINT_MARGIN_TOP 1450        // each margin field's up-down control has the next id
+#define IDC_PRINT_MARGIN_BOTTOM 1452
+#define IDC_PRINT_MARGIN_LEFT 1454
+#define IDC_PRINT_MARGIN_RIGHT 1456
+#define IDC_PRINT_PRINTER 1458           // label "Printer"
+#define IDC_PRINT_RESET_MARGINS 1459
+#define IDC_PRINT_PREVIEW_AREA 1460      // the radios are 1460 + orientation
+#define IDC_PRINT_PORTRAIT 1461
+#define IDC_PRINT_LANDSCAPE 1462
+#define IDB_PRINT_PORTRAIT 284
+#define IDB_PRINT_LANDSCAPE 285
+
+// ---- Display units and the temperature, humidity and dewpoint lines (res/UnitAndLineDialogs.rc) ----
+#define IDD_DISPLAYING_UNIT 109
+#define IDD_THD_LINES 110
 
 // ---- Program settings dialogs and the location dialog (res/ProgramDialogs.rc, res/LocationDialog.rc) --
 #define IDD_AUTO_SAVING 103
 #define IDD_DISPLAY 107
 #define IDD_LOCATION 111
 #define IDD_LANGUAGE 113
-// Column heads of the chart display dialog: bar, line, wind rose.
+// Column heads of the chart display dialog: bar, line (the chart window's IDB_LINE_VIEW), wind rose.
 #define IDB_CHART_HEAD_BAR 171
-#define IDB_CHART_HEAD_LINE 172
 #define IDB_CHART_HEAD_ROSE 173

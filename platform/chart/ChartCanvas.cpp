@@ -446,7 +446,8 @@ bool Canvas::SaveBmp(const char* path)
     file.bfSize = file.bfOffBits + info.biSizeImage;
 
     bool ok = false;
-    if (FILE* out = std::fopen(path, "wb")) {
+    // The path is UTF-8 (any folder name works) or, when it is not valid UTF-8, in the code page.
+    if (FILE* out = ::_wfopen(WideText(path).c_str(), L"wb")) {
         ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1;
         std::vector<unsigned char> row(static_cast<size_t>(stride), 0);
         for (int y = m_height - 1; ok && y >= 0; --y) {

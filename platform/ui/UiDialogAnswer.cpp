@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -12,6 +14,26 @@ ScopedDialogAnswer* ActiveAnswer()
 {
     std::lock_guard<std::mutex> lock(g_answerMutex);
     return g_answer;
+}
+
+// Checks the radio button and clears the others of its group (up to the next WS_GROUP).
+void CheckInItsGroup(HWND button)
+{
+    HWND first = button;
+    while (!(::GetWindowLongPtrW(first, GWL_STYLE) & WS_GROUP)) {
+        HWND previous = ::GetWindow(first, GW_HWNDPREV);
+        if (!previous)
+            break;
+        first = previous;
+    }
+    for (HWND item = first; item; item = ::GetWindow(item, GW_HWNDNEXT)) {
+        if (item != first && (::GetWindowLongPtrW(item, GWL_STYLE) & WS_GROUP))
+            break;
+        wchar_t className[16] = {};
+        ::GetClassNameW(item, className, 16);
+        if (::lstrcmpiW(className, L"Button") == 0 && (::GetWindowLongPtrW(item, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
+            ::SendMessageW(item, BM_SETCHECK, item == button ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
 }
 
 // The control if it can be used by a person: present, visible and enabled.
@@ -76,12 +98,23 @@ bool ScopedDialogAnswer::TakeScript(UINT templateId, DialogScript* script)
 
 // ---- acting as the user ---------------------------------------------------------------------------
 
+// The user's actions are done as the controls do them, step by step, without the mouse and the
+// keyboard focus of the display: those depend on when the display activates the window, which a
+// busy machine delays.
+
 bool ClickButton(CWnd& dialog, int id)
 {
     HWND button = UsableControl(dialog, id);
     if (!button)
         return false;
-    ::SendMessageW(button, BM_CLICK, 0, 0);
+    const LONG_PTR type = ::GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK;
+    if (type == BS_AUTOCHECKBOX) {
+        const bool checked = ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        ::SendMessageW(button, BM_SETCHECK, checked ? BST_UNCHECKED : BST_CHECKED, 0);
+    } else if (type == BS_AUTORADIOBUTTON) {
+        CheckInItsGroup(button);
+    }
+    ::SendMessageW(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
     return true;
 }
 
@@ -90,7 +123,11 @@ bool TypeText(CWnd& dialog, int id, const wchar_t* text)
     HWND edit = UsableControl(dialog, id);
     if (!edit)
         return false;
+    // The edit is told it has the focus (it then tells the dialog, EN_SETFOCUS) whether or not the
+    // display gives it the focus now.
     ::SetFocus(edit);
+    if (::GetFocus() != edit)
+        ::SendMessageW(edit, WM_SETFOCUS, 0, 0);
     ::SetWindowTextW(edit, text ? text : L"");
     return true;
 }
@@ -109,14 +146,21 @@ bool ClickSpinArrow(CWnd& dialog, int spinId, bool up)
     HWND spin = UsableControl(dialog, spinId);
     if (!spin)
         return false;
-    RECT client;
-    ::GetClientRect(spin, &client);
-    const bool horizontal = (::GetWindowLongPtrW(spin, GWL_STYLE) & UDS_HORZ) != 0;
-    // Vertical: the up arrow is the upper half. Horizontal: the "up" (increasing) arrow is the right half.
-    const int x = horizontal ? (up ? client.right * 3 / 4 : client.right / 4) : client.right / 2;
-    const int y = horizontal ? client.bottom / 2 : (up ? client.bottom / 4 : client.bottom * 3 / 4);
-    ::SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    ::SendMessageW(spin, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    // As the control does on a click: take in the buddy's number, ask the dialog (UDN_DELTAPOS),
+    // then step from the position the dialog may have set, within the range.
+    NMUPDOWN notify = {};
+    notify.hdr.hwndFrom = spin;
+    notify.hdr.idFrom = static_cast<UINT_PTR>(spinId);
+    notify.hdr.code = UDN_DELTAPOS;
+    notify.iPos = static_cast<int>(::SendMessageW(spin, UDM_GETPOS32, 0, 0));
+    notify.iDelta = up ? 1 : -1;
+    if (::SendMessageW(dialog.m_hWnd, WM_NOTIFY, notify.hdr.idFrom, reinterpret_cast<LPARAM>(&notify)) != 0)
+        return true;
+    int lower = 0, upper = 0;
+    ::SendMessageW(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+    const int position = static_cast<int>(::SendMessageW(spin, UDM_GETPOS32, 0, 0)) + notify.iDelta;
+    if (position >= std::min(lower, upper) && position <= std::max(lower, upper))
+        ::SendMessageW(spin, UDM_SETPOS32, 0, position);
     return true;
 }
 
@@ -143,9 +187,10 @@ void ModalDialogInitialised(CDialog& dialog)
 void OnDialogScriptTimer(CDialog& dialog, UINT_PTR timer)
 {
     dialog.KillTimer(timer);
-    // The display activates a new window a little after it is shown; a script that ran before
-    // that would lose its focus and keys to the activation. Wait for it (at most a few seconds).
-    if (timer == DIALOG_SCRIPT_TIMER && ::GetForegroundWindow() != dialog.m_hWnd) {
+    // A timer can tick before the modal loop has shown the dialog, and the display activates a new
+    // window a little after it is shown. Wait for both (at most a few seconds).
+    const bool up = ::IsWindowVisible(dialog.m_hWnd) && ::GetForegroundWindow() == dialog.m_hWnd;
+    if (timer == DIALOG_SCRIPT_TIMER && !up) {
         const UINT_PTR waited = reinterpret_cast<UINT_PTR>(::GetPropW(dialog.m_hWnd, kWaitProperty)) + 1;
         if (waited < ACTIVATION_WAIT_TICKS) {
             ::SetPropW(dialog.m_hWnd, kWaitProperty, reinterpret_cast<HANDLE>(waited));

@@ -31,9 +31,9 @@ int ShowMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT
 
 ScopedMessageBoxAnswer::ScopedMessageBoxAnswer(int answer) : m_answer(answer)
 {
-    m_previous = SetMessageBoxHook([this](HWND, const CString& text, const CString& caption, UINT type) {
+    m_previous = SetMessageBoxHook([this](HWND owner, const CString& text, const CString& caption, UINT type) {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_boxes.push_back(Shown{text, caption, type});
+        m_boxes.push_back(Shown{text, caption, type, owner});
         return m_answer;
     });
 }
@@ -68,5 +68,12 @@ int AfxMessageBox(const wchar_t* text, UINT type, UINT)
     CWinApp* app = AfxGetApp();
     CWnd* main = AfxGetMainWnd();
     HWND owner = (main && main->m_hWnd && ::IsWindow(main->m_hWnd)) ? main->m_hWnd : nullptr;
+    // A modal dialog in front of the main window owns the box: owned by the (disabled) main window,
+    // the box would enable it again when it closes, while the dialog is still open.
+    if (owner) {
+        HWND popup = ::GetLastActivePopup(owner);
+        if (popup && ::IsWindowEnabled(popup))
+            owner = popup;
+    }
     return ui::ShowMessageBox(owner, text, app ? app->m_pszAppName.GetString() : L"", type);
 }

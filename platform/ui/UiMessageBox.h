@@ -24,6 +24,7 @@ public:
         CString text;
         CString caption;
         UINT type;
+        HWND owner;
     };
     explicit ScopedMessageBoxAnswer(int answer);
     ~ScopedMessageBoxAnswer();

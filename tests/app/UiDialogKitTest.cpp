@@ -298,3 +298,29 @@ TEST(UiDialogAnswer, ScriptsPlayTheUserOfModalDialogs)
     EXPECT_EQ(answer.Unused(), 1u);  // the script for template 0 was never taken
     EXPECT_EQ(boxes.Count(), 0u);
 }
+
+TEST(UiMessageBox, AModalDialogInFrontOfTheMainWindowOwnsTheBox)
+{
+    CWinApp app(L"Kit");
+    CKitDialog main;
+    ASSERT_TRUE(main.Create(IDD_UI_KIT));
+    main.ShowWindow(SW_SHOW);
+    app.m_pMainWnd = &main;
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    HWND modalWindow = nullptr;
+    answer.Add(IDD_UI_KIT, [&](CDialog& d) {
+        modalWindow = d.m_hWnd;
+        AfxMessageBox(L"inside");
+        ui::ClickButton(d, IDCANCEL);
+    });
+    CKitDialog modal;
+    EXPECT_EQ(modal.DoModal(), IDCANCEL);
+    AfxMessageBox(L"outside");
+    app.m_pMainWnd = nullptr;
+    const std::vector<ui::ScopedMessageBoxAnswer::Shown> shown = boxes.Boxes();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].owner, modalWindow);  // owned by the main window, it would enable it on closing
+    EXPECT_EQ(shown[1].owner, main.m_hWnd);
+    EXPECT_EQ(shown[1].caption, L"Kit");
+}

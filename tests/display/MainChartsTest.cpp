@@ -2,6 +2,7 @@
 // the files they write.
 #include "display/MainCharts.h"
 #include "tests/display/HistoryFixture.h"
+#include "tests/display/RecordedCalls.h"
 #include "platform/chart/Chart.h"
 #include "tests/platform/ChartTestSupport.h"
 #include "texts/TextTables.h"
@@ -23,18 +24,6 @@ ChartFrame Frame(const char* file, int width = 230, int height = 150)
     ::DeleteFileA(frame.path.c_str());
     return frame;
 }
-
-// Runs a maker with recording on; returns the log.
-std::string Recorded(const std::function<bool()>& draw)
-{
-    Chart::startRecording();
-    EXPECT_TRUE(draw());
-    const std::string log = Chart::recordedCalls();
-    Chart::stopRecording();
-    return log;
-}
-
-bool Has(const std::string& log, const std::string& call) { return log.find(call + "\n") != std::string::npos; }
 
 }  // namespace
 

@@ -600,6 +600,9 @@ TEST(EndToEnd, InstallFolderOutsideTheCodePageWorksAndEnterAndEscKeepTheProgram)
     EXPECT_GT(LineCount(program.File(L"csv.dat")), 30);
     EXPECT_TRUE(Exists(program.File(L"data\\record_2min.csv")));
     EXPECT_TRUE(Exists(program.File(L"data\\all_weather.csv")));
+    // The first poll drew the charts into the image folder.
+    EXPECT_TRUE(Exists(program.File(L"Img\\IndoorTempMultiline.bmp")));
+    EXPECT_TRUE(Exists(program.File(L"Img\\RainBarChart.bmp")));
 
     // Enter and Esc, as keys and as the commands the dialog makes of them: the program stays.
     const HWND main = program.MainWindow();

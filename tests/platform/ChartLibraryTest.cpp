@@ -219,3 +219,21 @@ TEST(ChartLibrary, DegenerateInputStillMakesAFile)
     EXPECT_FALSE(chart.makeChart("Z:\\no\\such\\folder\\chart.bmp"));
     EXPECT_FALSE(chart.makeChart(nullptr));
 }
+
+TEST(ChartLibrary, FilePathsInUtf8ReachFoldersOutsideTheCodePage)
+{
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"\u6C14\u8C61\u56FE";  // a Chinese folder name
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring file = folder + L"\\chart.bmp";
+    ::DeleteFileW(file.c_str());
+
+    std::string utf8(static_cast<size_t>(::WideCharToMultiByte(CP_UTF8, 0, file.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, file.c_str(), -1, &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr);
+    XYChart chart(40, 30, 0x00FF00);
+    EXPECT_TRUE(chart.makeChart(utf8.c_str()));
+    EXPECT_NE(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+    ::DeleteFileW(file.c_str());
+    ::RemoveDirectoryW(folder.c_str());
+}

@@ -1,0 +1,86 @@
+// What the all-sensor chart window shows, computed without a window or the charting library: its
+// 25 series and the history column each is taken from, the points of a period, the period a
+// range entry chooses, and the five value ranges of a series' pie.
+#pragma once
+#include "display/ChartBuckets.h"
+#include "texts/TextTables.h"
+
+#include <array>
+#include <string>
+
+constexpr int SERIES_COUNT = CHART_SERIES_COUNT;         // 25
+constexpr int MAX_SHOWN_SERIES = 12;
+constexpr int TIME_RANGE_COUNT = CHART_TIME_RANGE_COUNT; // 8 entries of the period box
+constexpr int TIME_RANGE_LAST_HOUR = 0;
+constexpr int TIME_RANGE_ALL_DATA = 7;
+
+// The value axis of the line chart that a series is drawn against.
+enum class SeriesAxis { Temperature, Humidity, Pressure, Wind, Direction, Rain, Uv };
+
+struct SeriesKind {
+    int sensor;        // 0 indoor, 1..5 channels 1 to 5; -1 for the seven other series
+    int quantity;      // 0 temperature, 1 humidity, 2 dewpoint; -1 for the seven other series
+    SeriesAxis axis;
+    int colour;        // 0xRRGGBB of the seven other series (the sensor series take the line settings)
+};
+
+// Series 0..24 in window order; any other index reads series 0.
+const SeriesKind& SeriesKindOf(int series);
+// The series' English title ("In Temperature" .. "Ch5 Dewpoint").
+const wchar_t* SeriesTitle(int series);
+
+// The history columns the window reads: `rows` rows of date columns and, per series, the column
+// its values come from (null: the series has no points).
+struct SeriesHistory {
+    int rows = 0;
+    const int* year = nullptr;
+    const int* month = nullptr;
+    const int* day = nullptr;
+    const int* hour = nullptr;
+    const int* minute = nullptr;
+    const double* values[SERIES_COUNT] = {};
+};
+
+// The published history (g_historyRowCount rows, at most HISTORY_ROWS, of the g_history* columns);
+// no rows while the date columns are not published.
+SeriesHistory PublishedHistory();
+// Chart time of a row (second 0).
+double RowChartTime(const SeriesHistory& history, int row);
+
+// Every series' points from timeStart to the end of the history, oldest first: the rows whose time
+// is not before timeStart and whose value is a number that is not missing. The end of the period
+// is no bound.
+std::array<Series, SERIES_COUNT> SeriesPointsFrom(const SeriesHistory& history, double timeStart);
+
+struct ChartPeriod {
+    double start = 0;
+    double end = 0;
+};
+
+// The period that a period-box entry chooses. With rows it ends at the last row and starts the
+// entry's length before (65 minutes for "Last hour", 365 days for "Last year") or, for "All data
+// available", at the first row; an entry outside 0..7 (nothing selected) keeps `previous`. Without
+// rows it is empty at readingTime.
+ChartPeriod PeriodOfRange(const SeriesHistory& history, int entry, double readingTime, const ChartPeriod& previous);
+// The period after the history download: the hour before the last row (`previous` without rows).
+ChartPeriod PeriodAfterDownload(const SeriesHistory& history, const ChartPeriod& previous);
+
+// ---- pies ----------------------------------------------------------------------------------------
+
+constexpr int PIE_RANGE_COUNT = 5;
+
+// Five adjoining value ranges of a series and how many of its values fall in each, with the
+// labels "11.0-13.0: 1" and the sector depths (1 to 13 pixels, 13 for the largest count).
+struct PieRanges {
+    double lower[PIE_RANGE_COUNT] = {};
+    double upper[PIE_RANGE_COUNT] = {};
+    double counts[PIE_RANGE_COUNT] = {};
+    double depths[PIE_RANGE_COUNT] = {};
+    std::string labels[PIE_RANGE_COUNT];
+};
+
+// The ranges of a series' values (missing values are skipped). Bounds low = floor(smallest - 0.5)
+// and high = floor(largest + 1); a fifth of the span per range, each next range starting 0.1 above
+// the previous end. A value counts in range k when lower - 0.09 <= value <= upper. Without values
+// the ranges are 0-10, 10.1-20, ... 40.1-50, every count 0 and every depth 1.
+PieRanges PieRangesOf(const double* values, int count);
