@@ -23,17 +23,6 @@ struct FindBrowser {
     HWND found = nullptr;
 };
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM data)
-{
-    wchar_t name[16] = {};
-    ::GetClassNameW(window, name, 16);
-    if (std::wstring(name) == L"#32770" && ::IsWindowVisible(window)) {
-        reinterpret_cast<FindBrowser*>(data)->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 BOOL CALLBACK FindTree(HWND window, LPARAM data)
 {
     wchar_t name[32] = {};
@@ -63,16 +52,30 @@ std::wstring SelectedFolderName(HWND browser)
     return text;
 }
 
-// Presses OK in the thread's dialog box once its tree shows the folder selected (within ten
+// The folder browser: a visible dialog box of the thread with a tree of folders.
+BOOL CALLBACK FindBrowserWindow(HWND window, LPARAM data)
+{
+    wchar_t name[16] = {};
+    ::GetClassNameW(window, name, 16);
+    HWND tree = nullptr;
+    ::EnumChildWindows(window, FindTree, reinterpret_cast<LPARAM>(&tree));
+    if (std::wstring(name) == L"#32770" && ::IsWindowVisible(window) && tree) {
+        reinterpret_cast<FindBrowser*>(data)->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Presses OK in the folder browser once its tree shows the folder selected (within thirty
 // seconds); `selected` tells whether it did.
 std::thread PressOkWhenSelected(DWORD thread, const std::wstring& folderName, std::atomic<bool>& selected)
 {
     return std::thread([thread, folderName, &selected] {
         FindBrowser find{thread};
-        for (int attempt = 0; attempt < 200; ++attempt) {
+        for (int attempt = 0; attempt < 600; ++attempt) {
             ::Sleep(50);
             find.found = nullptr;
-            ::EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&find));
+            ::EnumThreadWindows(thread, FindBrowserWindow, reinterpret_cast<LPARAM>(&find));
             if (find.found && SelectedFolderName(find.found) == folderName) {
                 selected = true;
                 break;
