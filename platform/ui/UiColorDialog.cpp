@@ -1,5 +1,7 @@
 #include "platform/ui/UiColorDialog.h"
 
+#include "platform/ui/UiHook.h"
+
 COLORREF CColorDialog::s_customColours[16] = {
     0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
     0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
@@ -8,17 +10,10 @@ COLORREF CColorDialog::s_customColours[16] = {
 namespace ui {
 
 namespace {
-std::mutex g_hookMutex;
-ColorDialogHook g_hook;
+HookSlot<ColorDialogHook> g_hook;
 }  // namespace
 
-ColorDialogHook SetColorDialogHook(ColorDialogHook hook)
-{
-    std::lock_guard<std::mutex> lock(g_hookMutex);
-    ColorDialogHook previous = std::move(g_hook);
-    g_hook = std::move(hook);
-    return previous;
-}
+ColorDialogHook SetColorDialogHook(ColorDialogHook hook) { return g_hook.Set(std::move(hook)); }
 
 ScopedColorDialogAnswer::ScopedColorDialogAnswer()
 {
@@ -65,11 +60,7 @@ CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent) : m_pare
 
 INT_PTR CColorDialog::DoModal()
 {
-    ui::ColorDialogHook hook;
-    {
-        std::lock_guard<std::mutex> lock(ui::g_hookMutex);
-        hook = ui::g_hook;
-    }
+    const ui::ColorDialogHook hook = ui::g_hook.Get();
     if (hook) {
         const ui::ColorDialogResult result = hook(m_cc);
         if (result.confirmed)

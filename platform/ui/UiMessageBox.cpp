@@ -1,29 +1,19 @@
 #include "platform/ui/UiMessageBox.h"
 
 #include "platform/ui/UiApp.h"
+#include "platform/ui/UiHook.h"
 
 namespace ui {
 
 namespace {
-std::mutex g_hookMutex;
-MessageBoxHook g_hook;
+HookSlot<MessageBoxHook> g_hook;
 }  // namespace
 
-MessageBoxHook SetMessageBoxHook(MessageBoxHook hook)
-{
-    std::lock_guard<std::mutex> lock(g_hookMutex);
-    MessageBoxHook previous = std::move(g_hook);
-    g_hook = std::move(hook);
-    return previous;
-}
+MessageBoxHook SetMessageBoxHook(MessageBoxHook hook) { return g_hook.Set(std::move(hook)); }
 
 int ShowMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
 {
-    MessageBoxHook hook;
-    {
-        std::lock_guard<std::mutex> lock(g_hookMutex);
-        hook = g_hook;
-    }
+    const MessageBoxHook hook = g_hook.Get();
     if (hook)
         return hook(owner, CString(text), CString(caption), type);
     return ::MessageBoxW(owner, text ? text : L"", caption ? caption : L"", type);
