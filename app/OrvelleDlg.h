@@ -16,9 +16,10 @@
 // OrvelleDlgRecordLine.cpp (the record line), OrvelleDlgSky.cpp (moon, forecast, sunrise and
 // sunset), OrvelleDlgHelp.cpp (About box and help commands), OrvelleDlgCommands.cpp (menu
 // commands, history clearing, rain total reset), StationWriters.cpp (settings uploaded into the
-// station).
+// station), OrvelleDlgUnits.cpp (display units and rescaling).
 #pragma once
 #include "app/AboutTexts.h"
+#include "app/DisplayUnits.h"
 #include "dialogs/StationWriters.h"
 #include "dialogs/XStatic.h"
 #include "display/MainCharts.h"
@@ -29,6 +30,7 @@
 #include "records/DisplayOps.h"
 #include "records/HistoryDownload.h"
 #include "records/MainRecords.h"
+#include "records/RecordMerge.h"
 #include "res/resource.h"
 #include "varnok/VarnokCal.h"
 
@@ -268,6 +270,9 @@ public:
     void OnRecordInterval();
     void OnAltitude();
     void OnAlarm();
+    // Displaying unit: on OK the eight unit indexes are taken, written to
+    // "rDisplayingUnitSetting.dat" and put into force.
+    void OnDisplayingUnit();
     // Print: the print preview of a capture of the window at its start-up size.
     void OnPrint();
     // Empties the published history columns and every rolling history, resets the rain total.
@@ -286,13 +291,30 @@ public:
     bool WriteAlarms(const stationsettings::AlarmRecord& alarms) override;
     bool WriteLocation(const stationsettings::StationCity (&cities)[2]) override;
 
-    // ---- operations the polling loop calls whose full form comes with the display units
-    // (OrvelleDlgPending.cpp) ----------------------------------------------------------------------
+    // ---- display units (OrvelleDlgUnits.cpp) ------------------------------------------------------
+    // The stored units put into force at the first poll, while every factor is still 1: captions,
+    // factor, and the held values converted (nothing more for an index outside its range).
     void ApplyStartupPressureUnit(int unit);
     void ApplyStartupUvUnit(int unit);
     void ApplyStartupTemperatureUnit(int unit);
+    void ApplyStartupWindUnit();
+    void ApplyStartupRainUnit();
+    // Each converts the held values of its quantity by the ratio (the caller has set the factor to
+    // the new unit's), then re-texts the values, redraws the captions and the chart; a shown
+    // all-sensor chart window is drawn again. RescaleTemperature goes to degC when
+    // m_temperatureFactor is 1, else to degF.
     void RescaleWind(double ratio);
     void RescaleRain(double ratio);
+    void RescaleUv(double ratio);
+    void RescalePressure(double ratio);
+    void RescaleTemperature(double ratio);
+    // The factor member of a quantity.
+    double& FactorOf(units::Quantity quantity);
+    // Sets the factor and runs the quantity's rescaler when the change asks for a rescale.
+    void ApplyUnitChange(units::Quantity quantity, const units::UnitChange& change);
+    // After the unit members took the dialog's choice: the clock format, each changed quantity's
+    // captions and rescale, and one rebuild of the custom record files when a converted unit changed.
+    void PutChangedUnitsInForce(const DisplayUnitSelection& old, int oldTimeFormat);
 
     // ---- chart images (OrvelleDlgCharts.cpp) -------------------------------------------------
     double m_windSpeedBarValues[HOURLY_BARS] = {};  // the wind-speed bar chart's hourly speeds
@@ -368,6 +390,10 @@ private:
     void RedrawWindChart();
     void ShowSunTexts();
     void ShowCountdown();
+    // Display units (OrvelleDlgUnits.cpp): the captions of a box painted again; the all-sensor
+    // chart window redrawn when it is shown.
+    void RedrawBoxCaptions(int frameId);
+    void RedrawShownAllChart();
 
     // Chart images: the picture's size in the window and the file's narrow path; showing the file.
     ChartFrame ChartFrameFor(const CxStatic& picture, const char* file) const;
@@ -379,7 +405,8 @@ private:
                            CxStatic& humidityTrend);
 
     // Current values (OrvelleDlgValues.cpp), in the order RefreshAllValues shows them.
-    void ShowStationMaxima(const std::wstring& blank);
+    void ShowUvMaxima(const std::wstring& blank);
+    void ShowWindMaxima(const std::wstring& blank);
     void ShowRainTotalTexts(const std::wstring& blank);
     void TakeCurrentForecastGustAndChill();
     void ShowRainSinceReset();

@@ -5,11 +5,6 @@
 
 #include "display/MainCharts.h"
 
-namespace {
-
-
-}  // namespace
-
 ChartFrame COrvelleDlg::ChartFrameFor(const CxStatic& picture, const char* file) const
 {
     ChartFrame frame;
@@ -37,8 +32,11 @@ double COrvelleDlg::RecordDayEnd() const
     return ChartTimeOf(m_recordTime[RECORD_YEAR], m_recordTime[RECORD_MONTH], m_recordTime[RECORD_DAY], 23, 59, 59);
 }
 
+// A chart whose picture control does not exist (a main dialog without its window) is not drawn.
 void COrvelleDlg::RenderChart(CxStatic& picture, const char* file, const std::function<bool(const ChartFrame&)>& draw)
 {
+    if (!picture.m_hWnd)
+        return;
     const ChartFrame frame = ChartFrameFor(picture, file);
     draw(frame);
     ShowChartFile(picture, file);

@@ -2,9 +2,12 @@
 // close the program, and the small operations that empty the rolling histories and reset the rain total.
 #include "app/OrvelleDlg.h"
 
+#include "app/SettingsFiles.h"
+
 #include "dialogs/AlarmDialog.h"
 #include "dialogs/AltitudeDialog.h"
 #include "dialogs/ConfirmDialogs.h"
+#include "dialogs/DisplayingUnitDialog.h"
 #include "dialogs/PrintPreviewDlg.h"
 #include "dialogs/RecordIntervalDialog.h"
 #include "station/SystemKV318.h"
@@ -148,6 +151,38 @@ void COrvelleDlg::OnAlarm()
     DecodeAlarmLimits(g_systemKV318.m_memoryImage, alarms);
     dialog.SetRecord(alarms);
     dialog.DoModal();
+}
+
+// ---- program settings dialogs ------------------------------------------------------------------------
+
+void COrvelleDlg::OnDisplayingUnit()
+{
+    CDisplayingUnitDialogDlg dialog(this);
+    dialog.m_unitSystem = m_unitReserved;
+    dialog.m_altitudeUnit = m_altitudeUnit;
+    dialog.m_uvUnit = m_uvUnit;
+    dialog.m_pressureUnit = m_pressureUnit;
+    dialog.m_rainUnit = m_rainUnit;
+    dialog.m_timeFormat = m_timeFormat;
+    dialog.m_temperatureUnit = m_temperatureUnit;
+    dialog.m_windUnit = m_windUnit;
+    dialog.m_language = m_language;
+    const DisplayUnitSelection old = UnitsOf(*this);
+    const int oldTimeFormat = m_timeFormat;
+    if (dialog.DoModal() != IDOK)
+        return;
+
+    m_unitReserved = dialog.m_unitSystem;
+    m_altitudeUnit = dialog.m_altitudeUnit;
+    m_uvUnit = dialog.m_uvUnit;
+    m_pressureUnit = dialog.m_pressureUnit;
+    m_rainUnit = dialog.m_rainUnit;
+    m_timeFormat = dialog.m_timeFormat;
+    m_temperatureUnit = dialog.m_temperatureUnit;
+    m_windUnit = dialog.m_windUnit;
+    // A file that cannot be written leaves the new units in force for this run only.
+    settings::WriteFileBytes(m_installFolder + settings::UNIT_FILE, settings::EncodeUnits(*this));
+    PutChangedUnitsInForce(old, oldTimeFormat);
 }
 
 // ---- printing -----------------------------------------------------------------------------------

@@ -37,6 +37,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnCommand<&COrvelleDlg::OnRecordInterval>(ID_RECORD_INTERVAL),
     ui::OnCommand<&COrvelleDlg::OnAltitude>(ID_SETTING_ALTITUDE),
     ui::OnCommand<&COrvelleDlg::OnAlarm>(ID_SETTING_ALARM),
+    ui::OnCommand<&COrvelleDlg::OnDisplayingUnit>(ID_SETTING_DISPLAYING_UNIT),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
     ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),

@@ -25,7 +25,6 @@
 namespace {
 
 constexpr int STATUS_CAPTION_ELEMENT = 49;  // "USB Disconnected"
-constexpr double RAIN_INCH_FACTOR = 0.03937;
 constexpr int SUNRISE_TEXT_ID = 1061;
 constexpr int SUNSET_TEXT_ID = 1062;
 
@@ -318,10 +317,7 @@ bool COrvelleDlg::RunFirstPoll()
     ApplyStartupPressureUnit(m_pressureUnit);
     ApplyStartupUvUnit(m_uvUnit);
     ApplyStartupTemperatureUnit(m_temperatureUnit);
-    BuildWindCaptions();
-    m_windFactor = poll::WindFactorOfUnit(m_windUnit);
-    if (m_windUnit != 3)
-        RescaleWind(m_windFactor);
+    ApplyStartupWindUnit();
 
     // Merged into the four record files by time, copied onto the "RECORDS" files that are not held
     // open elsewhere, the staging file deleted (kept while a record file cannot take its lines).
@@ -357,13 +353,7 @@ bool COrvelleDlg::RunFirstPoll()
     poll::BuildHourlyRainHistory(*this, rainValues.data(), rainTimes.data(), rainTaken, limits.endOfDay);
     if (!LoadPassRainData(m_rainHistoryCount, limits.since15d))
         SavePassRainData();
-    BuildRainCaptions();
-    if (m_rainUnit == 0) {
-        m_rainFactor = RAIN_INCH_FACTOR;
-        RescaleRain(RAIN_INCH_FACTOR);
-    } else if (m_rainUnit == 1) {
-        m_rainFactor = 1.0;
-    }
+    ApplyStartupRainUnit();
 
     // Moon, dewpoint extremes, the local city of the download, sunrise and sunset.
     UpdateLunarPhase();

@@ -65,7 +65,8 @@ void COrvelleDlg::RefreshAllValues()
     const std::wstring blank = EntryAt(g_progressTexts, 3);
     if (g_systemKV318.ReadMinMaxAreas())
         LoadStationMinMax();
-    ShowStationMaxima(blank);
+    ShowUvMaxima(blank);
+    ShowWindMaxima(blank);
     ShowRainTotalTexts(blank);
     TakeCurrentForecastGustAndChill();
     ShowLocationText(true);
@@ -84,12 +85,17 @@ bool COrvelleDlg::StationMinMaxTextsNow(StationMinMaxTexts* texts)
     return true;
 }
 
-// The daily UV maxima (today, yesterday, seven days ago) and the wind and gust maxima.
-void COrvelleDlg::ShowStationMaxima(const std::wstring& blank)
+// The daily UV maxima: today, yesterday, seven days ago.
+void COrvelleDlg::ShowUvMaxima(const std::wstring& blank)
 {
     SetControlText(ID_UV_MAX_WEEK_AGO, FormatReading(blank, 1, Scaled(m_uvDailyMax[0], m_uvFactor)));
     SetControlText(ID_UV_MAX_YESTERDAY, FormatReading(blank, 1, Scaled(m_uvDailyMax[6], m_uvFactor)));
     SetControlText(ID_UV_MAX_TODAY, FormatReading(blank, 1, Scaled(m_uvDailyMax[7], m_uvFactor)));
+}
+
+// The wind and gust maxima of the download.
+void COrvelleDlg::ShowWindMaxima(const std::wstring& blank)
+{
     SetControlText(ID_WIND_MAX, FormatReading(blank, 1, Scaled(m_windNow[0], m_windFactor)));
     SetControlText(ID_GUST_MAX, FormatReading(blank, 1, Scaled(m_windNow[1], m_windFactor)));
 }

@@ -142,18 +142,6 @@ std::wstring PollStatusText(const Countdown& countdown, bool recordLinesWaiting,
     return TextAt(g_recordFileErrorTexts, 0, language);
 }
 
-// ---- units -----------------------------------------------------------------------------------------
-
-double WindFactorOfUnit(int unit)
-{
-    switch (unit) {
-    case 0: return 1.61;
-    case 1: return 0.87;
-    case 2: return 0.45;
-    default: return 1.0;
-    }
-}
-
 // ---- first poll ------------------------------------------------------------------------------------
 
 FirstPollLimits FirstPollLimitsOf(int year, int month, int day, int hour, int minute)

@@ -54,10 +54,6 @@ std::wstring PollStatusText(const Countdown& countdown, bool recordLinesWaiting,
 // "m:ss" of a count of seconds (minutes modulo 60).
 std::wstring RemainingTimeText(long long remainingSeconds);
 
-// ---- units -------------------------------------------------------------------------------------
-// 1.61, 0.87, 0.45 for km/h, knots, m/s; 1.0 for mph and any other index.
-double WindFactorOfUnit(int unit);
-
 // ---- first poll --------------------------------------------------------------------------------
 // Chart-time limits of the first poll's walks, from the record's date and time.
 struct FirstPollLimits {

@@ -120,3 +120,7 @@
 #define IDC_PRINT_LANDSCAPE 1462
 #define IDB_PRINT_PORTRAIT 284
 #define IDB_PRINT_LANDSCAPE 285
+
+// ---- Display units and the temperature, humidity and dewpoint lines (res/UnitAndLineDialogs.rc) ----
+#define IDD_DISPLAYING_UNIT 109
+#define IDD_THD_LINES 110
