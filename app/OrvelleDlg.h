@@ -270,6 +270,13 @@ public:
     void OnRecordInterval();
     void OnAltitude();
     void OnAlarm();
+    void OnLocation();
+    // The program settings: OK takes the dialog's values, writes the settings file and the window
+    // follows (auto-saving intervals, panels laid out again, menus and texts in the new language).
+    void OnAutoSaving();
+    void OnChartDisplay();
+    void OnLanguage();
+    void OnSaveAs();
     // Displaying unit: on OK the eight unit indexes are taken, written to
     // "rDisplayingUnitSetting.dat" and put into force.
     void OnDisplayingUnit();

@@ -1,16 +1,25 @@
-// The main dialog's menu commands that clear data, open the station settings dialogs, print or
-// close the program, and the small operations that empty the rolling histories and reset the rain total.
+// The main dialog's menu commands that clear data, open the station settings dialogs, the program
+// settings dialogs and Save as, print or close the program, and the small operations that empty
+// the rolling histories and reset the rain total.
 #include "app/OrvelleDlg.h"
 
 #include "app/SettingsFiles.h"
-
+#include "app/WindowCapture.h"
 #include "dialogs/AlarmDialog.h"
 #include "dialogs/AltitudeDialog.h"
+#include "dialogs/AutoSavingDialog.h"
 #include "dialogs/ConfirmDialogs.h"
+#include "dialogs/DisplayDialog.h"
 #include "dialogs/DisplayingUnitDialog.h"
+#include "dialogs/LanguageDialog.h"
+#include "dialogs/LocationDialog.h"
 #include "dialogs/PrintPreviewDlg.h"
 #include "dialogs/RecordIntervalDialog.h"
+#include "display/SkyPanel.h"
+#include "platform/ui/UiShellDialogs.h"
+#include "records/SaveAs.h"
 #include "station/SystemKV318.h"
+#include "texts/TextTables.h"
 
 #include <algorithm>
 #include <iterator>
@@ -153,6 +162,50 @@ void COrvelleDlg::OnAlarm()
     dialog.DoModal();
 }
 
+// ---- location -----------------------------------------------------------------------------------
+
+namespace {
+
+constexpr int ID_MOON_PHASE_TEXT = 1063;
+constexpr int AUTO_SAVE_PREFIX_ROW = 16;
+constexpr int LOCATION_READ_FIRST = LOCAL_CITY_ADDRESS;
+constexpr int LOCATION_READ_END = LOCAL_CITY_ADDRESS + 32;
+
+// A city as the station holds it, with its region and name; a record the station cannot mean (a
+// city outside the tables, or a user-defined city with values out of range) becomes the
+// user-defined city at zero.
+StationCity StationCityAt(const uint8_t* record, const std::wstring& userName)
+{
+    StationCity city = DecodeCityRecord(record);
+    const bool valid = CityRecordValid(city);
+    if (!valid)
+        city = StationCity();
+    city.region = RegionOfCity(city.cityCode);
+    if (city.cityCode != USER_DEFINED_CITY)
+        city.name = CityNameAt(city.cityCode);
+    else
+        city.name = valid ? userName : std::wstring(CityNameAt(USER_DEFINED_CITY));
+    return city;
+}
+
+}  // namespace
+
+void COrvelleDlg::OnLocation()
+{
+    CLocationDialogDlg dialog(this);
+    dialog.m_language = m_language;
+    dialog.m_pMainDlg = this;
+    dialog.m_editing = 0;
+    if (!g_systemKV318.ReadMemoryRange(LOCATION_READ_FIRST, LOCATION_READ_END))
+        return;
+    const int addresses[2] = {LOCAL_CITY_ADDRESS, SECOND_CITY_ADDRESS};
+    for (int side = 0; side < 2; ++side) {
+        dialog.SetCurrentCity(side, StationCityAt(&g_systemKV318.m_memoryImage[addresses[side]],
+                                                  m_locationSettings[side].name));
+    }
+    dialog.DoModal();
+}
+
 // ---- program settings dialogs ------------------------------------------------------------------------
 
 void COrvelleDlg::OnDisplayingUnit()
@@ -185,6 +238,80 @@ void COrvelleDlg::OnDisplayingUnit()
     PutChangedUnitsInForce(old, oldTimeFormat);
 }
 
+void COrvelleDlg::OnAutoSaving()
+{
+    CAutoSavingDialogDlg dialog(this);
+    dialog.m_interval = m_autoSaveInterval;
+    dialog.m_intervalCount = m_autoSaveCount;
+    dialog.m_saveExcel = m_autoSaveCsv;
+    dialog.m_saveText = m_autoSaveTxt;
+    dialog.m_saveJpeg = m_autoSaveJpg;
+    dialog.m_fileName = m_autoSavePrefix;
+    dialog.m_folder = m_autoSaveFolder;
+    dialog.m_language = m_language;
+    if (dialog.DoModal() != IDOK)
+        return;
+    m_autoSaveInterval = dialog.m_interval;
+    m_autoSaveCount = dialog.m_intervalCount;
+    m_autoSaveCsv = dialog.m_saveExcel;
+    m_autoSaveTxt = dialog.m_saveText;
+    m_autoSaveJpg = dialog.m_saveJpeg;
+    m_autoSavePrefix = dialog.m_fileName.str();
+    m_autoSaveFolder = dialog.m_folder.str();
+    settings::WriteFileBytes(m_installFolder + settings::AUTO_SAVING_FILE, settings::EncodeAutoSaving(*this));
+}
+
+void COrvelleDlg::OnChartDisplay()
+{
+    CDisplayDialogDlg dialog(this);
+    int* const switches[] = {&m_showForecast, &m_showPressure,  &m_showUv,          &m_showRain,
+                             &m_showWindSpeed, &m_showWindDirection, &m_pressureView, &m_uvView,
+                             &m_rainView,      &m_windSpeedView,  &m_windDirectionView};
+    int* const chosen[] = {&dialog.m_showForecast, &dialog.m_showPressure,  &dialog.m_showUv,
+                           &dialog.m_showRain,     &dialog.m_showWindSpeed, &dialog.m_showWindDirection,
+                           &dialog.m_pressureView, &dialog.m_uvView,        &dialog.m_rainView,
+                           &dialog.m_windSpeedView, &dialog.m_windDirectionView};
+    for (std::size_t i = 0; i < std::size(switches); ++i)
+        *chosen[i] = *switches[i];
+    dialog.m_language = m_language;
+    if (dialog.DoModal() != IDOK)
+        return;
+    bool changed = false;
+    for (std::size_t i = 0; i < std::size(switches); ++i)
+        changed = changed || *chosen[i] != *switches[i];
+    if (!changed)
+        return;
+    for (std::size_t i = 0; i < std::size(switches); ++i)
+        *switches[i] = *chosen[i];
+    settings::WriteFileBytes(m_installFolder + settings::DISPLAY_FILE, settings::EncodeDisplay(*this));
+    if (!m_bigChartShown)
+        ApplyPanelLayout(false);
+    RefreshAllValues();
+}
+
+void COrvelleDlg::OnLanguage()
+{
+    CLanguageDialogDlg dialog(this);
+    dialog.m_language = m_language;
+    if (dialog.DoModal() != IDOK || dialog.m_language == m_language)
+        return;
+    m_language = dialog.m_language;
+    settings::WriteFileBytes(m_installFolder + settings::LANGUAGE_FILE, settings::EncodeLanguage(m_language));
+    SelectLanguageLayout(m_language);
+    LoadLanguageMenu(m_language);
+    if (m_lastLunarPhase >= 0 && m_lastLunarPhase < sky::MOON_PHASE_COUNT && g_currentLunarPhaseNames[m_lastLunarPhase])
+        SetDlgItemText(ID_MOON_PHASE_TEXT, g_currentLunarPhaseNames[m_lastLunarPhase]);
+    m_autoSavePrefix = TextAt(g_mainAutoSavingTexts, AUTO_SAVE_PREFIX_ROW, m_language);
+    if (!m_bigChartShown) {
+        if (m_pAllChartDlg && m_pAllChartDlg->IsWindow()) {
+            m_pAllChartDlg->ShowWindow(SW_SHOW);
+            m_pAllChartDlg->ShowWindow(SW_HIDE);
+        }
+        ApplyPanelLayout(true);
+    }
+    RefreshAllValues();
+}
+
 // ---- printing -----------------------------------------------------------------------------------
 
 // Print: a capture of the window's client area, at least its start-up size, into the print preview.
@@ -214,4 +341,36 @@ void COrvelleDlg::OnPrint()
     ::DeleteObject(bitmap);
     ::DeleteDC(capture);
     ::ReleaseDC(m_hWnd, window);
+}
+
+// ---- Save as ---------------------------------------------------------------------------------------
+
+// The records (display-unit copies) as a comma-separated or text file, or the window as a JPEG
+// picture captured before the save dialog covers it.
+void COrvelleDlg::OnSaveAs()
+{
+    UpdateWindow();
+    CRect client;
+    GetClientRect(client);
+    CClientDC windowDc(this);
+    CDC memory;
+    memory.CreateCompatibleDC(&windowDc);
+    CBitmap capture;
+    capture.CreateCompatibleBitmap(&windowDc, client.Width(), client.Height());
+    HGDIOBJ previous = memory.SelectObject(&capture);
+    memory.BitBlt(0, 0, client.Width(), client.Height(), &windowDc, 0, 0, SRCCOPY);
+    memory.SelectObject(previous);
+
+    CString filter;
+    filter.Format(L"%s|*.csv|%s|*.txt|%s|*.jpg; *.jpeg|", TextAt(g_mainAutoSavingTexts, 12, m_language),
+                  TextAt(g_mainAutoSavingTexts, 13, m_language), TextAt(g_mainAutoSavingTexts, 14, m_language));
+    CFileDialog dialog(FALSE, nullptr, L"RECORDS", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const int kind = static_cast<int>(dialog.m_ofn.nFilterIndex);
+    const std::wstring target = SaveAsTargetPath(dialog.GetPathName().str(), kind);
+    if (kind == SAVE_AS_CSV || kind == SAVE_AS_TEXT)
+        SaveRecordsAs(m_installFolder, kind, target);
+    else
+        SaveBitmapImage(static_cast<HBITMAP>(capture.m_hObject), target);
 }

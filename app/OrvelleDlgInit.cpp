@@ -37,6 +37,12 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnCommand<&COrvelleDlg::OnRecordInterval>(ID_RECORD_INTERVAL),
     ui::OnCommand<&COrvelleDlg::OnAltitude>(ID_SETTING_ALTITUDE),
     ui::OnCommand<&COrvelleDlg::OnAlarm>(ID_SETTING_ALARM),
+    ui::OnCommand<&COrvelleDlg::OnLocation>(ID_SETTING_LOCATION),
+    // Program settings and Save as (OrvelleDlgCommands.cpp).
+    ui::OnCommand<&COrvelleDlg::OnAutoSaving>(ID_FILE_AUTO_SAVING),
+    ui::OnCommand<&COrvelleDlg::OnChartDisplay>(ID_SETTING_CHART_DISPLAY),
+    ui::OnCommand<&COrvelleDlg::OnLanguage>(ID_SETTING_LANGUAGE),
+    ui::OnCommand<&COrvelleDlg::OnSaveAs>(ID_FILE_SAVE_AS),
     ui::OnCommand<&COrvelleDlg::OnDisplayingUnit>(ID_SETTING_DISPLAYING_UNIT),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Draws the program's pictures: the icon, the connection states, the trend marks, the pictures of
-the chart window's line and pie views and of the print preview's page orientations, and (through
+the chart window's line and pie views (the line view also heads the chart display settings' line
+column, beside their bar and wind-rose heads) and of the print preview's page orientations, and (through
 sky_pictures.py, which says what each forecast code shows) the moon phases, the forecast frames, the
 UV levels, sunrise and sunset and the Help menu's icons.
 
@@ -147,6 +148,20 @@ def icon():
     return image.resize((size, size), Image.LANCZOS)
 
 
+def chart_head(kind):
+    """The column heads of the chart display settings beside the line view: bars or a wind rose."""
+    image, draw = canvas(40, 22, (255, 255, 255))
+    if kind == "bar":
+        draw.line(s(3, 2, 3, 19, 37, 19), fill=(90, 90, 90), width=SCALE)
+        for x, top in ((7, 12), (13, 7), (19, 10), (25, 4), (31, 9)):
+            draw.rectangle(s(x, top, x + 3, 18), fill=(40, 80, 190))
+    else:
+        draw.ellipse(s(11, 2, 29, 20), outline=(150, 150, 150), width=SCALE // 2)
+        draw.polygon(s(20, 3, 23, 11, 20, 19, 17, 11), fill=(200, 40, 40))
+        draw.polygon(s(12, 11, 20, 8, 28, 11, 20, 14), fill=(40, 80, 190))
+    return finish(image, 40, 22)
+
+
 def save_ico(image, path, sizes):
     """Writes an icon file with uncompressed 32-bit entries (BMP form, readable by every loader)."""
     entries = []
@@ -192,6 +207,8 @@ def main():
     pie_view().save(os.path.join(OUT, "pie_view.bmp"))
     print_page(False).save(os.path.join(OUT, "print_portrait.bmp"))
     print_page(True).save(os.path.join(OUT, "print_landscape.bmp"))
+    for kind in ("bar", "rose"):
+        chart_head(kind).save(os.path.join(OUT, "chart_head_%s.bmp" % kind))
     sky_images()
 
 

@@ -124,3 +124,12 @@
 // ---- Display units and the temperature, humidity and dewpoint lines (res/UnitAndLineDialogs.rc) ----
 #define IDD_DISPLAYING_UNIT 109
 #define IDD_THD_LINES 110
+
+// ---- Program settings dialogs and the location dialog (res/ProgramDialogs.rc, res/LocationDialog.rc) --
+#define IDD_AUTO_SAVING 103
+#define IDD_DISPLAY 107
+#define IDD_LOCATION 111
+#define IDD_LANGUAGE 113
+// Column heads of the chart display dialog: bar, line (the chart window's IDB_LINE_VIEW), wind rose.
+#define IDB_CHART_HEAD_BAR 171
+#define IDB_CHART_HEAD_ROSE 173

@@ -41,6 +41,10 @@ bool CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_COMPAREITEM:
         *result = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
         return true;
+    case WM_DELETEITEM:
+        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+        *result = TRUE;
+        return true;
     default:
         return CWnd::OnChildNotify(message, wParam, lParam, result);
     }

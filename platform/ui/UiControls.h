@@ -75,6 +75,9 @@ public:
     virtual void DrawItem(LPDRAWITEMSTRUCT) {}
     virtual void MeasureItem(LPMEASUREITEMSTRUCT) {}
     virtual int CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
+    // An item is being deleted (CB_DELETESTRING, CB_RESETCONTENT, or the box is destroyed): the
+    // place to free what its item data points to.
+    virtual void DeleteItem(LPDELETEITEMSTRUCT) {}
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };
 

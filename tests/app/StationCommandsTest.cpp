@@ -379,13 +379,92 @@ TEST_F(StationCommands, LocationOfTwoCities)
     EXPECT_EQ(Frames("AE").size(), 2u);
 }
 
+TEST_F(StationCommands, LocationDialogUploadsBothCitiesAndTheWindowTakesThem)
+{
+    si::Image image = Fixture();
+    constexpr int LONDON = 69;
+    si::LocationSetting london;  // as the city tables give it
+    london.cityCode = LONDON;
+    london.latDegrees = g_cityLatitudes[LONDON][POSITION_DEGREES];
+    london.latMinutes = g_cityLatitudes[LONDON][POSITION_MINUTES];
+    london.south = g_cityLatitudes[LONDON][POSITION_HEMISPHERE] == 1;
+    london.lonDegrees = g_cityLongitudes[LONDON][POSITION_DEGREES];
+    london.lonMinutes = g_cityLongitudes[LONDON][POSITION_MINUTES];
+    london.west = g_cityLongitudes[LONDON][POSITION_HEMISPHERE] == 1;
+    london.dstRule = g_cityDstRules[LONDON];
+    london.zoneHours = static_cast<int>(g_cityTimeZones[LONDON]);
+    si::SetLocation(image, 0, london);
+    si::FixAllChecksums(image);
+    Serve(image);
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    answer.Add(IDD_LOCATION, [](CDialog& d) {
+        EXPECT_EQ(Text(d, 1334), L"LON");  // the station's local city
+        EXPECT_EQ(Text(d, 1360), CityCodeAt(4));  // the fixture's second city
+        ui::SelectComboItem(d, 1385, REGION_USER_DEFINED);
+        ui::TypeText(d, 1359, L"Hut");
+        ui::TypeText(d, 1361, L"45");
+        EXPECT_TRUE(ui::ClickButton(d, 1382));
+        EXPECT_EQ(Text(d, 1360), L"USR");
+        ui::ClickButton(d, IDOK);
+    });
+    Command(*m_dialog, ID_SETTING_LOCATION);
+    EXPECT_EQ(answer.Opened(), std::vector<UINT>{IDD_LOCATION});
+
+    std::vector<uint8_t> local = Before(0, 15);  // London goes back as the station holds it
+    const std::vector<uint8_t> hut = {0x54, 0x00, 0x00, 0x00, 0x40, 0x00, 0x70, 0x0B};
+    const std::vector<std::string> writes = Frames("AE");
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes[0], WriteFrameText(0, local));
+    EXPECT_EQ(writes[1], WriteFrameText(22, hut));
+    EXPECT_EQ(boxes.Boxes().back().text, L"Upload success");
+    EXPECT_EQ(m_dialog->m_chosenCityIndex, LONDON);
+
+    // "rLocation.dat": region, city and a 1024-unit name for each city.
+    settings::Bytes file;
+    ASSERT_TRUE(settings::ReadFileBytes(m_dialog->m_installFolder + settings::LOCATION_FILE, &file));
+    ASSERT_EQ(file.size(), settings::LOCATION_FILE_BYTES);
+    EXPECT_EQ(settings::ReadInt32(file, 0), REGION_EUROPE);
+    EXPECT_EQ(settings::ReadInt32(file, 4), LONDON);
+    EXPECT_EQ(settings::ReadTextField(file, 8, 1024), L"London, England");
+    EXPECT_EQ(settings::ReadInt32(file, 2056), REGION_USER_DEFINED);
+    EXPECT_EQ(settings::ReadInt32(file, 2060), USER_DEFINED_CITY);
+    EXPECT_EQ(settings::ReadTextField(file, 2064, 1024), L"Hut");
+    EXPECT_EQ(std::vector<uint8_t>(file.begin() + 2070, file.begin() + 2072), (std::vector<uint8_t>{0, 0}));
+}
+
+TEST_F(StationCommands, LocationRecordsTheStationCannotMeanOpenAsTheUserDefinedCity)
+{
+    si::Image image = Fixture();
+    si::LocationSetting unknown;
+    unknown.cityCode = 140;
+    si::SetLocation(image, 0, unknown);
+    si::LocationSetting tooFarNorth;
+    tooFarNorth.latDegrees = 95;
+    si::SetLocation(image, 1, tooFarNorth);
+    si::FixAllChecksums(image);
+    Serve(image);
+    m_dialog->m_locationSettings[1].name = L"Hut";
+    ui::ScopedDialogAnswer answer;
+    answer.Add(IDD_LOCATION, [](CDialog& d) {
+        EXPECT_EQ(Text(d, 1334), L"USR");
+        EXPECT_EQ(Text(d, 1333), L"User defined city");
+        EXPECT_EQ(Text(d, 1359), L"User defined city");
+        EXPECT_EQ(Text(d, 1366), L"0\u00B00' north");
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(d.m_hWnd, 1382)));
+    });
+    Command(*m_dialog, ID_SETTING_LOCATION);
+    EXPECT_EQ(answer.Opened(), std::vector<UINT>{IDD_LOCATION});
+    EXPECT_TRUE(Frames("AE").empty());
+}
+
 TEST_F(StationCommands, StationDialogsOpenOnlyAfterASuccessfulRead)
 {
     Serve(Fixture());
     ui::ScopedMessageBoxAnswer boxes(IDOK);
     ui::ScopedDialogAnswer answer;
     USBEmulatorControl("unplug");
-    for (UINT command : {ID_RECORD_INTERVAL, ID_SETTING_ALTITUDE, ID_SETTING_ALARM})
+    for (UINT command : {ID_RECORD_INTERVAL, ID_SETTING_ALTITUDE, ID_SETTING_ALARM, ID_SETTING_LOCATION})
         Command(*m_dialog, command);
     EXPECT_TRUE(answer.Opened().empty());
     EXPECT_EQ(boxes.Count(), 0u);

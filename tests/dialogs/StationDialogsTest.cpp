@@ -8,6 +8,7 @@
 #include "platform/ui/UiDialogAnswer.h"
 #include "platform/ui/UiMessageBox.h"
 #include "res/resource.h"
+#include "tests/dialogs/DialogTestSupport.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
@@ -40,38 +41,11 @@ private:
     }
 };
 
-CString Text(CWnd& dialog, int id)
-{
-    CString text;
-    dialog.GetDlgItemText(id, text);
-    return text;
-}
-
-bool Enabled(CWnd& dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, id)) != FALSE; }
-
-// Position and size of a control in the dialog's client area.
-RECT ItemRect(CWnd& dialog, int id)
-{
-    RECT rect;
-    ::GetWindowRect(::GetDlgItem(dialog.m_hWnd, id), &rect);
-    ::MapWindowPoints(nullptr, dialog.m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 int WindowWidth(CWnd& dialog)
 {
     RECT window;
     dialog.GetWindowRect(&window);
     return window.right - window.left;
-}
-
-// Runs the dialog with the script (the dialog is closed afterwards if the script left it open).
-void RunDialog(CDialog& dialog, std::function<void(CDialog&)> script)
-{
-    ui::ScopedDialogAnswer answer;
-    answer.Add(dialog.GetTemplateId(), std::move(script));
-    dialog.DoModal();
-    EXPECT_EQ(answer.Unused(), 0u);
 }
 
 struct AlarmFixture : ::testing::Test {

@@ -5,6 +5,7 @@
 #include "records/MainRecords.h"
 #include "records/ReadingsRecord.h"
 #include "records/RecordMerge.h"
+#include "records/SaveAs.h"
 
 #include <gtest/gtest.h>
 
@@ -448,6 +449,51 @@ TEST(UserCopyTest, CopyHeldOpenElsewhereIsSkippedAndReplacedLater)
     // A record file that cannot be read leaves the copy alone.
     EXPECT_FALSE(CopyToUserFile(folder + L"none.dat", folder + L"RECORDS.csv"));
     EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), "new\r\n");
+}
+
+// ---- Save as ------------------------------------------------------------------------------------------
+
+TEST(SaveAsTest, ChosenNamesGetTheKindsExtensionUnlessTheyEndInIt)
+{
+    EXPECT_EQ(SaveAsTargetPath(L"C:\\out\\RECORDS", SAVE_AS_CSV), L"C:\\out\\RECORDS.csv");
+    EXPECT_EQ(SaveAsTargetPath(L"RECORDS.csv", SAVE_AS_CSV), L"RECORDS.csv");
+    EXPECT_EQ(SaveAsTargetPath(L"RECORDS.CSV", SAVE_AS_CSV), L"RECORDS.CSV.csv");
+    EXPECT_EQ(SaveAsTargetPath(L"week.csv", SAVE_AS_TEXT), L"week.csv.txt");
+    EXPECT_EQ(SaveAsTargetPath(L"week.txt", SAVE_AS_TEXT), L"week.txt");
+    EXPECT_EQ(SaveAsTargetPath(L"view.jpg", SAVE_AS_PICTURE), L"view.jpg");
+    EXPECT_EQ(SaveAsTargetPath(L"view.jpeg", SAVE_AS_PICTURE), L"view.jpeg.jpg");
+    EXPECT_EQ(SaveAsTargetPath(L"view", 0), L"view.jpg");
+    EXPECT_EQ(SaveAsTargetPath(L"sv", SAVE_AS_CSV), L"sv.csv");
+}
+
+TEST(SaveAsTest, RecordsComeFromTheDisplayUnitCopiesAndNeverDestroyTheTarget)
+{
+    std::wstring folder = ScratchFolder(L"saveas");
+    WriteBytes(folder + L"RECORDS.csv", "base units\r\n");
+    WriteBytes(folder + L"RECORDS_CUSTOM.csv", "display units csv\r\n");
+    WriteBytes(folder + L"RECORDS_CUSTOM.txt", "display units txt\r\n");
+    EXPECT_TRUE(SaveRecordsAs(folder, SAVE_AS_CSV, folder + L"mine.csv"));
+    EXPECT_EQ(ReadBytes(folder + L"mine.csv"), "display units csv\r\n");
+    EXPECT_TRUE(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt"));
+    EXPECT_EQ(ReadBytes(folder + L"mine.txt"), "display units txt\r\n");
+    EXPECT_FALSE(SaveRecordsAs(folder, SAVE_AS_PICTURE, folder + L"mine.jpg"));
+
+    // A target that another program holds open keeps its contents.
+    WriteBytes(folder + L"mine.txt", "the user's own\r\n");
+    HANDLE held = CreateFileW((folder + L"mine.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt"));
+    CloseHandle(held);
+    EXPECT_EQ(ReadBytes(folder + L"mine.txt"), "the user's own\r\n");
+
+    // Before the first copy of the records exists nothing is written: an existing file stays as it
+    // was, a new name is not created.
+    std::wstring fresh = ScratchFolder(L"saveas_fresh");
+    EXPECT_FALSE(SaveRecordsAs(fresh, SAVE_AS_TEXT, folder + L"mine.txt"));
+    EXPECT_EQ(ReadBytes(folder + L"mine.txt"), "the user's own\r\n");
+    EXPECT_FALSE(SaveRecordsAs(fresh, SAVE_AS_CSV, folder + L"new.csv"));
+    EXPECT_EQ(GetFileAttributesW((folder + L"new.csv").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(RecordFilesTest, UnitChangeRebuildsBothCustomFilesAndBack)

@@ -1,0 +1,196 @@
+// The location dialog driven as a user drives it, against a writer that records the upload.
+#include "dialogs/LocationDialog.h"
+#include "tests/dialogs/DialogTestSupport.h"
+
+#include <vector>
+
+using stationsettings::StationCity;
+
+namespace {
+
+constexpr int UPLOAD = 1382;
+constexpr int REGION = 1370, CITY = 1331, CODE = 1332, NAME = 1333, CURRENT_CODE = 1334, LAT_DEGREES = 1335;
+constexpr int LAT_HEMISPHERE = 1339, CURRENT_LATITUDE = 1340, RULE = 1347, DST_START = 1349, DST_END = 1351;
+constexpr int SIGN = 1350, ZONE_MINUTES = 1354, ZONE_MINUTES_SPIN = 1356, CURRENT_ZONE = 1383;
+constexpr int SECOND_NAME = 1359, SECOND_REGION = 1385;
+constexpr int LONDON = 69;
+
+class CRecordingWriters : public CStationWriters {
+public:
+    bool m_succeed = true;
+    std::vector<std::vector<StationCity>> m_locations;
+    bool WriteRecordInterval(int) override { return false; }
+    bool WriteAltitude(int) override { return false; }
+    bool WriteAlarms(const stationsettings::AlarmRecord&) override { return false; }
+    bool WriteLocation(const StationCity (&cities)[2]) override
+    {
+        m_locations.push_back({cities[0], cities[1]});
+        return m_succeed;
+    }
+};
+
+// Local side London, second side a user-defined city of its own.
+struct LocationFixture : ::testing::Test {
+    CRecordingWriters writers;
+    CLocationDialogDlg dialog;
+    LocationFixture()
+    {
+        dialog.m_pMainDlg = &writers;
+        dialog.m_region[0] = REGION_EUROPE;
+        dialog.m_cityCode[0] = LONDON;
+        dialog.m_cityName[0] = CityNameAt(LONDON);
+        dialog.m_latDegrees[0] = 51;
+        dialog.m_latMinutes[0] = 30;
+        dialog.m_lonMinutes[0] = 7;
+        dialog.m_west[0] = 1;
+        dialog.m_cityName[1] = L"Cabin";
+        dialog.m_latDegrees[1] = 45;
+        dialog.m_south[1] = 1;
+        dialog.m_dstRule[1] = 2;
+        dialog.m_zonePlus[1] = 0;
+        dialog.m_zoneHours[1] = 3;
+        dialog.m_zoneMinutes[1] = 30;
+    }
+};
+
+// The region each entry of the region list names, by its text.
+std::vector<int> RegionsByPosition(CWnd& d, int language)
+{
+    std::vector<int> regions;
+    HWND list = ::GetDlgItem(d.m_hWnd, REGION);
+    const int count = static_cast<int>(::SendMessageW(list, CB_GETCOUNT, 0, 0));
+    for (int position = 0; position < count; ++position) {
+        wchar_t text[128] = {};
+        ::SendMessageW(list, CB_GETLBTEXT, position, reinterpret_cast<LPARAM>(text));
+        for (int region = 0; region < REGION_COUNT; ++region)
+            if (CString(text) == TextAt(g_locationDialogTexts, LOCATION_REGION_FIRST_ROW + region, language))
+                regions.push_back(region);
+    }
+    return regions;
+}
+
+}  // namespace
+
+TEST_F(LocationFixture, RegionEntriesStandForTheRegionTheyNameInEveryLanguage)
+{
+    const std::vector<int> expected[] = {{0, 1, 2, 3, 4, 5, 6}, {0, 1, 2, 6, 3, 4, 5}, {0, 4, 5, 1, 2, 3, 6}};
+    for (int language : {LANGUAGE_ENGLISH, LANGUAGE_GERMAN, LANGUAGE_FRENCH}) {
+        dialog.m_language = language;
+        RunDialog(dialog, [&](CDialog& d) {
+            EXPECT_EQ(RegionsByPosition(d, language), expected[language]) << language;
+            EXPECT_EQ(SelectedText(d, REGION), TextAt(g_locationDialogTexts, LOCATION_REGION_FIRST_ROW + REGION_EUROPE,
+                                                       language));
+            // The user-defined region's entry, wherever it sorts, selects the user-defined city.
+            const int position = static_cast<int>(std::find(expected[language].begin(), expected[language].end(),
+                                                            REGION_USER_DEFINED) -
+                                                   expected[language].begin());
+            EXPECT_TRUE(ui::SelectComboItem(d, REGION, position));
+            EXPECT_EQ(SelectedText(d, CITY), CityNameAt(USER_DEFINED_CITY));
+            EXPECT_EQ(Text(d, CODE), L"USR");
+        });
+    }
+}
+
+TEST_F(LocationFixture, UserDefinedRegionOpensTheFieldsAndATableCityClosesThem)
+{
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_FALSE(Enabled(d, UPLOAD));
+        EXPECT_EQ(SelectedText(d, CITY), CityNameAt(LONDON));
+        EXPECT_EQ(Text(d, CURRENT_CODE), L"LON");
+        EXPECT_EQ(Text(d, CURRENT_LATITUDE), L"51\u00B030' north");
+        EXPECT_TRUE(ReadOnly(d, NAME));
+        EXPECT_FALSE(Enabled(d, LAT_HEMISPHERE));
+        ui::SelectComboItem(d, REGION, REGION_USER_DEFINED);
+        EXPECT_EQ(Text(d, NAME), L"User defined city");
+        EXPECT_FALSE(ReadOnly(d, NAME));
+        EXPECT_FALSE(ReadOnly(d, LAT_DEGREES));
+        EXPECT_EQ(Text(d, LAT_DEGREES), L"0");
+        EXPECT_EQ(SelectedText(d, RULE), L"NO");
+        EXPECT_EQ(SelectedText(d, SIGN), L"(+)");
+        EXPECT_EQ(Text(d, ZONE_MINUTES), L"0");
+        EXPECT_EQ(Text(d, DST_START), L"Never use DST");
+        EXPECT_TRUE(Enabled(d, LAT_HEMISPHERE));
+        EXPECT_TRUE(Enabled(d, UPLOAD));
+        ui::SelectComboItem(d, REGION, REGION_ASIA);
+        EXPECT_TRUE(ReadOnly(d, NAME));
+        EXPECT_FALSE(Enabled(d, RULE));
+        EXPECT_EQ(Text(d, CURRENT_CODE), L"LON");  // the station's setting stays beside
+    });
+    EXPECT_TRUE(writers.m_locations.empty());
+}
+
+TEST_F(LocationFixture, OwnUserCityOpensUnchangedAndItsZoneMinutesStepByHalfHours)
+{
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_EQ(Text(d, SECOND_NAME), L"Cabin");
+        EXPECT_EQ(Text(d, 1384), L"- 3:30");
+        EXPECT_FALSE(Enabled(d, UPLOAD));
+        ui::ClickSpinArrow(d, 1381, false);
+        EXPECT_EQ(Text(d, 1380), L"0");
+        ui::ClickSpinArrow(d, 1381, true);
+        EXPECT_EQ(Text(d, 1380), L"30");
+        ui::SelectComboItem(d, REGION, REGION_USER_DEFINED);
+        ui::ClickSpinArrow(d, ZONE_MINUTES_SPIN, true);
+        EXPECT_EQ(Text(d, ZONE_MINUTES), L"30");
+        ui::ClickSpinArrow(d, ZONE_MINUTES_SPIN, true);
+        EXPECT_EQ(Text(d, ZONE_MINUTES), L"30");
+        ui::ClickButton(d, IDOK);  // Close: nothing is uploaded
+    });
+    EXPECT_TRUE(writers.m_locations.empty());
+}
+
+TEST_F(LocationFixture, UploadSendsBothCitiesWithValuesInRangeAndMakesThemCurrent)
+{
+    RunDialog(dialog, [](CDialog& d) {
+        ui::SelectComboItem(d, REGION, REGION_USER_DEFINED);
+        ui::TypeText(d, NAME, L"Greenwich");
+        ui::TypeText(d, LAT_DEGREES, L"95");
+        ui::SelectComboItem(d, LAT_HEMISPHERE, 1);
+        ui::SelectComboItem(d, RULE, 15);
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD));
+        EXPECT_FALSE(Enabled(d, UPLOAD));
+        EXPECT_EQ(Text(d, CURRENT_LATITUDE), L"89\u00B00' south");
+        EXPECT_EQ(Text(d, 1348), L"SU");
+        EXPECT_EQ(Text(d, CURRENT_ZONE), L"+ 0:00");
+    });
+    ASSERT_EQ(writers.m_locations.size(), 1u);
+    const StationCity& local = writers.m_locations[0][0];
+    EXPECT_EQ(local.name, L"Greenwich");
+    EXPECT_EQ(local.cityCode, USER_DEFINED_CITY);
+    EXPECT_EQ(local.region, REGION_USER_DEFINED);
+    EXPECT_EQ(local.latDegrees, 89);
+    EXPECT_EQ(local.south, 1);
+    EXPECT_EQ(local.dstRule, 15);
+    const StationCity& second = writers.m_locations[0][1];
+    EXPECT_EQ(second.name, L"Cabin");
+    EXPECT_EQ(second.latDegrees, 45);
+    EXPECT_EQ(second.zonePlus, 0);
+    EXPECT_EQ(second.zoneHours, 3);
+    EXPECT_EQ(second.zoneMinutes, 30);
+    EXPECT_EQ(dialog.m_cityCode[0], USER_DEFINED_CITY);
+    EXPECT_EQ(dialog.m_cityName[0], L"Greenwich");
+    EXPECT_EQ(dialog.m_latDegrees[0], 89);
+}
+
+TEST_F(LocationFixture, FailedUploadPutsTheCurrentSettingBack)
+{
+    writers.m_succeed = false;
+    RunDialog(dialog, [](CDialog& d) {
+        ui::SelectComboItem(d, REGION, REGION_USER_DEFINED);
+        ui::TypeText(d, NAME, L"Greenwich");
+        ui::TypeText(d, SECOND_NAME, L"Hut");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD));
+        EXPECT_FALSE(Enabled(d, UPLOAD));
+        EXPECT_EQ(SelectedText(d, REGION), L"Europe");
+        EXPECT_EQ(SelectedText(d, CITY), CityNameAt(LONDON));
+        EXPECT_EQ(Text(d, NAME), CityNameAt(LONDON));
+        EXPECT_EQ(Text(d, SECOND_NAME), L"Cabin");
+        EXPECT_EQ(Text(d, 1361), L"45");
+        EXPECT_EQ(SelectedText(d, SECOND_REGION), L"User defined city");
+        EXPECT_EQ(SelectedText(d, 1373), L"SA");
+        EXPECT_FALSE(Text(d, 1375).IsEmpty());
+    });
+    ASSERT_EQ(writers.m_locations.size(), 1u);
+    EXPECT_EQ(dialog.m_cityCode[0], LONDON);
+    EXPECT_EQ(dialog.m_cityName[1], L"Cabin");
+}
