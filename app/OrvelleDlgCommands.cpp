@@ -367,11 +367,14 @@ void COrvelleDlg::OnLanguage()
 
 // ---- printing -----------------------------------------------------------------------------------
 
-// Print: a capture of the window's client area at its start-up size into the print preview.
+// Print: a capture of the window's client area, at least its start-up size, into the print preview.
 void COrvelleDlg::OnPrint()
 {
-    const int width = m_initClientWidth;
-    const int height = m_initClientHeight;
+    CRect client;
+    GetClientRect(client);
+    const PixelSize size = CaptureSizeOf(m_initClientWidth, m_initClientHeight, client.Width(), client.Height());
+    const int width = size.width;
+    const int height = size.height;
     HDC window = ::GetDC(m_hWnd);
     HDC capture = ::CreateCompatibleDC(window);
     HBITMAP bitmap = ::CreateCompatibleBitmap(window, width, height);

@@ -200,6 +200,11 @@ PreviewPage LayoutPreview(int previewWidth, int previewHeight, int pageWidth, in
     return page;
 }
 
+PixelSize CaptureSizeOf(int startWidth, int startHeight, int clientWidth, int clientHeight)
+{
+    return {std::max(startWidth, clientWidth), std::max(startHeight, clientHeight)};
+}
+
 PixelSize PaperSizeOf(int paperCode)
 {
     for (const Paper& paper : kPapers)

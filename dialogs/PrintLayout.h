@@ -22,6 +22,12 @@ struct PixelSize {
     int height = 0;
 };
 
+// The part of the main window that Print captures: the client size taken at start-up (the dialog
+// template's), grown to the window's present client size where that is larger. The window is laid
+// out larger than its template wherever the dialog font is smaller, and the capture must still hold
+// every panel.
+PixelSize CaptureSizeOf(int startWidth, int startHeight, int clientWidth, int clientHeight);
+
 // The capture scaled to fill the free area along one side, keeping its aspect ratio: a wide
 // capture takes the free width unless it would then be taller than the free height, a tall one the
 // free height unless it would be wider. A capture or an area without size gives 0 x 0.

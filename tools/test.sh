@@ -5,7 +5,41 @@ BUILD=$(cd "$1" && pwd)
 export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 WINESERVER=/usr/lib/wine/wineserver
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
+# The print test prints to cups-pdf's printer "PDF" (into ~/PDF) and reads the page back with
+# pdftoppm. Without a service manager the CUPS scheduler is started here, and the printer added,
+# when they are missing; both need root. The scheduler stays up for later runs.
+prepare_pdf_printer() {
+  SUDO=""
+  if [ "$(id -u)" != 0 ]; then
+    if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then SUDO="sudo -n"; fi
+  fi
+  if ! command -v lpstat >/dev/null 2>&1 || [ ! -x /usr/sbin/cupsd ]; then
+    echo "Printing to PDF will be skipped: CUPS is not installed."
+    return 0
+  fi
+  if ! lpstat -r 2>/dev/null | grep -qx "scheduler is running"; then
+    if [ "$(id -u)" != 0 ] && [ -z "$SUDO" ]; then
+      echo "Printing to PDF will be skipped: the CUPS scheduler is not running and starting it needs root."
+      return 0
+    fi
+    $SUDO /usr/sbin/cupsd || true
+    n=0
+    until lpstat -r 2>/dev/null | grep -qx "scheduler is running" || [ $n -ge 20 ]; do
+      sleep 0.5
+      n=$((n + 1))
+    done
+  fi
+  if ! lpstat -v PDF >/dev/null 2>&1; then
+    if [ "$(id -u)" != 0 ] && [ -z "$SUDO" ]; then
+      echo "Printing to PDF will be skipped: adding the printer \"PDF\" needs root."
+      return 0
+    fi
+    $SUDO /usr/sbin/lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E ||
+      echo "Printing to PDF will be skipped: the printer \"PDF\" could not be added."
+  fi
+}
 run_tests() {
+  prepare_pdf_printer
   # A new prefix takes a while to create: do it once before the tests start.
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$BUILD/wine-run" wineboot -i >/dev/null 2>&1 || true

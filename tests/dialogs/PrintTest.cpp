@@ -77,6 +77,16 @@ TEST(PrintLayout, ACaptureKeepsItsRatioAndFillsOneSideOfTheFreeArea)
     EXPECT_EQ(FitCapture(100, 100, 0, 735).width, 0);  // an empty capture draws nothing
 }
 
+TEST(PrintLayout, TheCaptureHoldsTheWholeWindowWhateverItsStartUpSize)
+{
+    // A template smaller than the laid-out window (a smaller dialog font): the window's size.
+    EXPECT_EQ(CaptureSizeOf(960, 641, 959, 691).width, 960);
+    EXPECT_EQ(CaptureSizeOf(960, 641, 959, 691).height, 691);
+    // A template as large as the whole window: its size, as taken at start-up.
+    EXPECT_EQ(CaptureSizeOf(965, 735, 959, 691).width, 965);
+    EXPECT_EQ(CaptureSizeOf(965, 735, 959, 691).height, 735);
+}
+
 TEST(PrintLayout, MarginTextsArePlainNumbersWithinHalfThePage)
 {
     EXPECT_EQ(MarginFromText(L"20"), 20);

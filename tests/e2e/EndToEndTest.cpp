@@ -16,6 +16,8 @@
 #include "app/SettingsFiles.h"
 #include "platform/usb/StationImage.h"
 #include "records/RecordMerge.h"
+#include "res/resource.h"
+#include "tests/e2e/PrintedPage.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
@@ -776,19 +778,20 @@ std::vector<uint32_t> CapturedPixels(HWND control)
     return pixels;
 }
 
-// The About box of the process: its visible dialog with the status edit 1413.
-HWND AboutBoxOf(DWORD processId)
+// A visible top-level window of the process that holds the control.
+HWND WindowWithControl(DWORD processId, int controlId)
 {
     struct Search {
         DWORD processId;
+        int controlId;
         HWND found;
-    } search{processId, nullptr};
+    } search{processId, controlId, nullptr};
     EnumWindows(
         [](HWND window, LPARAM parameter) -> BOOL {
             auto* s = reinterpret_cast<Search*>(parameter);
             DWORD pid = 0;
             GetWindowThreadProcessId(window, &pid);
-            if (pid == s->processId && IsWindowVisible(window) && GetDlgItem(window, 1413) != nullptr) {
+            if (pid == s->processId && IsWindowVisible(window) && GetDlgItem(window, s->controlId) != nullptr) {
                 s->found = window;
                 return FALSE;
             }
@@ -797,6 +800,32 @@ HWND AboutBoxOf(DWORD processId)
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+// The text of a message box that the window opened ("" when there is none).
+std::wstring MessageOf(HWND owner)
+{
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{owner, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(parameter);
+            wchar_t className[64] = {};
+            GetClassNameW(window, className, 64);
+            if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
+                std::wstring(className) == L"#32770") {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found ? ControlText(search.found, 0xFFFF) : std::wstring();
+}
+
+// The About box of the process: its visible dialog with the status edit 1413.
+HWND AboutBoxOf(DWORD processId) { return WindowWithControl(processId, 1413); }
 
 struct AboutContents {
     std::wstring versions, lines, close, version;
@@ -881,4 +910,76 @@ TEST(EndToEnd, SkyPanelValuesAndAboutBoxInGerman)
     EXPECT_EQ(fromSystemMenu.close, fromMenu.close);
     EXPECT_EQ(fromSystemMenu.lines.substr(0, 40), fromMenu.lines.substr(0, 40));
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+}
+
+// File > Print with cups-pdf's printer "PDF" chosen in the preview: one landscape page (the
+// preview's default) in cups-pdf's folder, holding the capture of the main window inside the
+// default margins (top and bottom 14 %, left and right 15 %) with its aspect ratio.
+TEST(EndToEnd, PrintOnThePdfPrinterGivesOnePageWithTheWindowCapture)
+{
+    if (!printed::HasPrinter(L"PDF"))
+        GTEST_SKIP() << "no printer \"PDF\" (cups-pdf): tools/test.sh starts CUPS and adds it when it runs as root";
+    if (!Exists(printed::kPdfToPpm))
+        GTEST_SKIP() << "no pdftoppm (poppler-utils) to read the printed page";
+    const std::wstring pdfFolder = printed::PdfPrinterFolder();
+    ASSERT_FALSE(pdfFolder.empty()) << "Wine does not name the home folder (WINEHOMEDIR)";
+
+    Program program(L"print_pdf");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitForFirstPoll(60)) << "no record files in the folder";
+    const HWND main = program.MainWindow();
+    ASSERT_NE(main, nullptr);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(main, &processId);
+    RECT client{};
+    GetClientRect(main, &client);
+    const std::vector<uint32_t> screen = CapturedPixels(main);
+    const uint32_t background = printed::CommonestColour(screen);
+    const double backgroundShare = std::count_if(screen.begin(), screen.end(), [&](uint32_t p) {
+                                       return (p & 0xFFFFFF) == background;
+                                   }) / double(screen.size());
+
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT, 0), 0);
+    HWND preview = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (preview = WindowWithControl(processId, IDC_PRINT_PRINTER_LIST)) != nullptr; }, 30))
+        << "no print preview";
+    const HWND list = GetDlgItem(preview, IDC_PRINT_PRINTER_LIST);
+    const LRESULT entry = SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(L"PDF"));
+    ASSERT_NE(entry, CB_ERR) << "the printer list does not offer \"PDF\"";
+    SendMessageW(list, CB_SETCURSEL, WPARAM(entry), 0);
+    const printed::FileTimes before = printed::PdfFilesIn(pdfFolder);
+    PostMessageW(preview, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(preview, IDOK)));
+    std::wstring error;
+    WaitFor([&] { return !IsWindow(preview) || !(error = MessageOf(preview)).empty(); }, 60);
+    EXPECT_EQ(error, L"") << "printing reported an error";
+    EXPECT_FALSE(IsWindow(preview)) << "the preview stayed open after printing";
+
+    // The printed document is kept with the scenario, out of the printer's folder.
+    const std::wstring pdf = program.File(L"printed.pdf");
+    ASSERT_TRUE(printed::TakeNewPdf(pdfFolder, L"WeatherPrintPreview", before, pdf, 60))
+        << "no new PDF in " << std::string(pdfFolder.begin(), pdfFolder.end());
+    const std::vector<printed::Page> pages = printed::RenderPages(pdf, 24);
+    ASSERT_EQ(pages.size(), 1u) << "pages in the printed PDF";
+    const printed::Page& page = pages[0];
+    EXPECT_GT(page.width, page.height) << "the page is not landscape";
+
+    const RECT ink = printed::InkBox(page);
+    ASSERT_GT(ink.right - ink.left, page.width / 4) << "the page is blank or nearly";
+    ASSERT_GT(ink.bottom - ink.top, page.height / 4) << "the page is blank or nearly";
+    // The capture fills the free height or the free width, from the top left corner of the margins.
+    const double slack = 2.5;
+    EXPECT_NEAR(ink.top, page.height * 0.14, slack);
+    EXPECT_NEAR(ink.left, page.width * 0.15, slack);
+    EXPECT_LE(ink.bottom, page.height * 0.86 + slack);
+    EXPECT_LE(ink.right, page.width * 0.85 + slack);
+    EXPECT_TRUE(ink.bottom >= page.height * 0.86 - slack || ink.right >= page.width * 0.85 - slack);
+    // The whole window is on the page: the print has the proportions of the window's client area.
+    const double shownRatio = double(client.right) / client.bottom;
+    const double printedRatio = double(ink.right - ink.left) / (ink.bottom - ink.top);
+    EXPECT_NEAR(printedRatio, shownRatio, 0.04 * shownRatio);
+    // The window's own colours are on the paper: its commonest one covers about as much of the print.
+    EXPECT_GT(printed::ShareNear(page, ink, background, 12), 0.8 * backgroundShare)
+        << "window colour " << std::hex << background;
 }
