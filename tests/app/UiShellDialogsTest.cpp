@@ -109,9 +109,13 @@ TEST(UiShellDialogs, FilterTextBecomesTheSystemsForm)
 
 TEST(UiShellDialogs, FolderBrowserOpensOnTheGivenFolderAndReturnsIt)
 {
-    wchar_t current[MAX_PATH];
-    ::GetCurrentDirectoryW(MAX_PATH, current);
-    const std::wstring folder = std::wstring(current) + L"\\100% sure";
+    // Under the Windows temporary folder, not the build folder: Wine's browser does not always
+    // unfold a path through a crowded Unix folder (such as /tmp) on drive Z: in time.
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring parent = std::wstring(temp) + L"Orvelle browser";
+    const std::wstring folder = parent + L"\\100% sure";
+    ::CreateDirectoryW(parent.c_str(), nullptr);
     ::CreateDirectoryW(folder.c_str(), nullptr);
     ::CoInitialize(nullptr);
     std::atomic<bool> selected{false};
