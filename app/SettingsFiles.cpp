@@ -37,12 +37,6 @@ int IntField(const Bytes* file, std::size_t offset, int low, int high, int fallb
     return (value >= low && value <= high) ? value : fallback;
 }
 
-// The int32 at the offset when the file covers it (no range); else the default.
-int AnyIntField(const Bytes* file, std::size_t offset, int fallback)
-{
-    return Covers(file, offset, 4) ? ReadInt32(*file, offset) : fallback;
-}
-
 std::wstring TextField(const Bytes* file, std::size_t offset, int units, const std::wstring& fallback)
 {
     if (!Covers(file, offset, static_cast<std::size_t>(units) * 2))

@@ -1,6 +1,7 @@
 #include "records/AutoSave.h"
 
 #include "records/ReadingsRecord.h"
+#include "records/UnitFactors.h"
 #include "texts/Cities.h"
 #include "texts/TextTables.h"
 
@@ -20,14 +21,6 @@ constexpr int ROW_WIND_SPEED = 31;
 constexpr int ROW_WIND_DIRECTION = 32;
 constexpr int ROW_WIND_CHILL = 33;
 constexpr int ROW_WIND_GUST = 34;
-
-constexpr double FACTOR_C_TO_F = 1.8;
-constexpr double FACTOR_HPA_TO_INHG = 0.02954;
-constexpr double FACTOR_HPA_TO_MMHG = 0.75025;
-constexpr double FACTOR_UVI_TO_MEDH = 0.42857142857142855;
-constexpr double FACTOR_MPH_TO_KMH = 1.61;
-constexpr double FACTOR_MPH_TO_KNOTS = 0.87;
-constexpr double FACTOR_MPH_TO_MS = 0.45;
 
 bool Present(double value) { return value > MISSING_VALUE; }
 

@@ -10,6 +10,7 @@
 // file's separator. A missing value is an empty field.
 #pragma once
 #include "records/RecordTime.h"
+#include "records/UnitFactors.h"
 
 #include <string>
 #include <string_view>
@@ -26,16 +27,6 @@ constexpr int COLUMN_MONTH = 2;
 constexpr int COLUMN_DAY = 3;
 constexpr int COLUMN_HOUR = 4;
 constexpr int COLUMN_MINUTE = 5;
-
-// Display-unit factors of the record files (display value = base value x factor).
-constexpr double FACTOR_C_TO_F = 1.8;           // then + 32
-constexpr double FACTOR_UVI_TO_MEDH = 3.0 / 7.0;
-constexpr double FACTOR_HPA_TO_INHG = 0.02954;
-constexpr double FACTOR_HPA_TO_MMHG = 0.75025;
-constexpr double FACTOR_MPH_TO_KMH = 1.61;
-constexpr double FACTOR_MPH_TO_KNOTS = 0.87;
-constexpr double FACTOR_MPH_TO_MS = 0.45;
-constexpr double FACTOR_MM_TO_INCH = 0.03937;
 
 // The five display-unit selectors that the custom files follow. The defaults are the base units
 // (degrees Celsius, UV index, hPa, mph, mm), the units of "csv.dat" and "txt.dat".

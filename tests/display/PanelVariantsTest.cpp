@@ -89,8 +89,9 @@ TEST(PanelVariants, EachVariantHidesExactlyItsBoxesOffScreenInEveryLanguage)
                     const bool hidden = ExpectedHidden(upper, variant, k);
                     EXPECT_EQ(layout.Hidden(k), hidden)
                         << "language " << language << (upper ? " upper " : " lower ") << variant << " element " << k;
-                    if (hidden)
+                    if (hidden) {
                         EXPECT_EQ(layout.Caption(k), L"null");
+                    }
                 }
             }
         }

@@ -1,0 +1,279 @@
+// The record files of a running program: new records, the held copy, the automatic saving, folders
+// outside the code page, and live files, downloads and record files that fail.
+#include "tests/e2e/ProgramRun.h"
+#include "app/SettingsFiles.h"
+#include "records/RecordMerge.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+using namespace e2e;
+
+TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
+{
+    Program program(L"demo");
+    ASSERT_TRUE(program.HasBinaries());
+
+    // Automatic saving every "2 minutes" of CSV, text and JPEG into a folder of its own.
+    const std::wstring saves = program.Folder() + L"\\saves";
+    CreateDirectoryW(saves.c_str(), nullptr);
+    CSettingsRecord settings;
+    settings.m_autoSaveInterval = 1;
+    settings.m_autoSaveCount = 1;
+    settings.m_autoSaveCsv = 1;
+    settings.m_autoSaveTxt = 1;
+    settings.m_autoSaveJpg = 1;
+    settings.m_autoSavePrefix = L"RECORD";
+    settings.m_autoSaveFolder = saves;
+    ASSERT_TRUE(settings::WriteFileBytes(program.File(settings::AUTO_SAVING_FILE), settings::EncodeAutoSaving(settings)));
+
+    // "RECORDS.csv" held open by another program from the start.
+    const std::string heldText = "held by another program\r\n";
+    {
+        std::ofstream held(program.File(L"RECORDS.csv").c_str(), std::ios::binary);
+        held << heldText;
+    }
+    HANDLE held = CreateFileW(program.File(L"RECORDS.csv").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    // The station's last record came ten seconds before the start: its next one is far off until
+    // the test moves the station's clock on.
+    wchar_t advance[64];
+    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(290));
+    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
+    program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
+    program.SetEnvironment(L"ORVELLE_TEST_AUTOSAVE_MINUTE_MS", L"1500");
+    SYSTEMTIME startTime;
+    GetLocalTime(&startTime);
+    ASSERT_TRUE(program.Start());
+
+    // First poll: every record file but the held one, the staging file gone.
+    const bool firstPoll = WaitFor(
+        [&] {
+            for (const wchar_t* name : kRecordFiles)
+                if (std::wstring(name) != L"RECORDS.csv" && !Exists(program.File(name)))
+                    return false;
+            return !Exists(program.File(L"tmpLastRec.txt"));
+        },
+        120);
+    ASSERT_TRUE(firstPoll) << "the first poll did not write the record files";
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const int downloadedLines = LineCount(program.File(L"csv.dat"));
+    EXPECT_GT(downloadedLines, 1000);
+    for (const wchar_t* name : {L"txt.dat", L"csv_custom.dat", L"txt_custom.dat"})
+        EXPECT_EQ(LineCount(program.File(name)), downloadedLines) << name;
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS.txt")), ReadBytes(program.File(L"txt.dat")));
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS_CUSTOM.csv")), ReadBytes(program.File(L"csv_custom.dat")));
+    EXPECT_NE(program.Console().find("VID PID path not exist."), std::string::npos);
+    CloseHandle(held);
+    // (Read after letting go: the exclusive handle keeps this process out too.)
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), heldText) << "a held file must be skipped";
+
+    // Five minutes on: the station's next record is appended exactly once, and the freed copy replaced.
+    ASSERT_TRUE(program.Steer("advance 5"));
+    const bool appended =
+        WaitFor([&] { return LineCount(program.File(L"csv.dat")) > downloadedLines; }, 30);
+    ASSERT_TRUE(appended) << "no new record was appended";
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), ReadBytes(program.File(L"csv.dat")));
+    EXPECT_EQ(LineCount(program.File(L"RECORDS_CUSTOM.txt")), downloadedLines + 1);
+    // A minute on, no record due: the live reading has a new minute, the record line is the same,
+    // nothing more is appended.
+    ASSERT_TRUE(program.Steer("advance 1"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(4500));  // two live reads and a tick
+    EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+
+    // Automatic saving: "RECORD" and the stamp of the local time, in all three formats.
+    SYSTEMTIME endTime;
+    GetLocalTime(&endTime);
+    const std::wstring first = LocalStamp(startTime), last = LocalStamp(endTime);
+    int csv = 0, txt = 0, jpg = 0;
+    for (const std::wstring& name : FilesIn(saves, L"RECORD*")) {
+        ASSERT_EQ(name.size(), 6u + 10u + 4u) << std::string(name.begin(), name.end());
+        const std::wstring stamp = name.substr(6, 10);
+        EXPECT_GE(stamp, first);
+        EXPECT_LE(stamp, last);
+        const std::string bytes = ReadBytes(saves + L"\\" + name);
+        const std::wstring extension = name.substr(16);
+        if (extension == L".csv") {
+            ++csv;
+            EXPECT_EQ(bytes.rfind("Computer Date / Time,", 0), 0u);
+            EXPECT_NE(bytes.find("\r\nIndoor,"), std::string::npos);
+        } else if (extension == L".txt") {
+            ++txt;
+            EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFE" "C\0", 4));
+        } else if (extension == L".jpg") {
+            ++jpg;
+            EXPECT_EQ(bytes.substr(0, 3), "\xFF\xD8\xFF");
+        }
+    }
+    EXPECT_GT(csv, 0);
+    EXPECT_GT(txt, 0);
+    EXPECT_GT(jpg, 0);
+
+    // The window's close box ends the program.
+    HWND main = program.MainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(20));
+}
+
+TEST(EndToEnd, InstallFolderOutsideTheCodePageWorksAndEnterAndEscKeepTheProgram)
+{
+    // "weather station" in Chinese: no 8-bit code page of this system holds the folder's name.
+    Program program(L"\u6c14\u8c61\u7ad9");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitForFirstPoll(60)) << "no record files in the folder";
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+    EXPECT_GT(LineCount(program.File(L"csv.dat")), 30);
+    EXPECT_TRUE(Exists(program.File(L"data\\record_2min.csv")));
+    EXPECT_TRUE(Exists(program.File(L"data\\all_weather.csv")));
+    // The first poll drew the charts into the image folder.
+    EXPECT_TRUE(Exists(program.File(L"Img\\IndoorTempMultiline.bmp")));
+    EXPECT_TRUE(Exists(program.File(L"Img\\RainBarChart.bmp")));
+
+    // Enter and Esc, as keys and as the commands the dialog makes of them: the program stays.
+    const HWND main = program.MainWindow();
+    ASSERT_NE(main, nullptr);
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        PostMessageW(main, WM_KEYDOWN, key, 1);
+        PostMessageW(main, WM_KEYUP, key, 0xC0000001);
+    }
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_TRUE(program.Running()) << "Enter or Esc ended the program";
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(20));
+}
+
+TEST(EndToEnd, LiveFileThatCannotBeWrittenIsSaidOnce)
+{
+    Program program(L"live_unwritable");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
+    // "record_2min.csv" is a folder: no live reading can be written there.
+    CreateDirectoryW(program.File(L"data").c_str(), nullptr);
+    CreateDirectoryW(program.File(L"data\\record_2min.csv").c_str(), nullptr);
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.WaitForMessageBox(60), kCantReceive);
+    program.PressOk();
+    // Every tick tries again; nothing more is said.
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    EXPECT_TRUE(program.Running());
+    EXPECT_EQ(program.MessageBoxCount(), 0);
+    EXPECT_FALSE(Exists(program.File(L"csv.dat")));
+}
+
+TEST(EndToEnd, DownloadThatFailsWithTheStationThereIsSaidOnceAndTriedAgain)
+{
+    Program program(L"download_retry");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
+    // The memory size is told (twice: once for the download, once for its read), then the first
+    // block fails its ten requests.
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", L"after 2 fault bad-checksum 10");
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.WaitForMessageBox(60), kCantReceive);
+    program.PressOk();
+    ASSERT_TRUE(program.WaitForFirstPoll(60)) << "the download was not tried again";
+    EXPECT_GT(LineCount(program.File(L"csv.dat")), 30);
+    EXPECT_EQ(program.MessageBoxCount(), 0);
+}
+
+TEST(EndToEnd, ClosingDuringASlowDownloadEndsAtOnce)
+{
+    Program program(L"close_downloading");
+    ASSERT_TRUE(program.HasBinaries());
+    program.SetEnvironment(L"USB_EMULATOR", WriteSmallStation(program));
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", L"slow 300");
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(WaitFor([&] { return program.StatusText().find(L"% done") != std::wstring::npos; }, 30));
+    // The block in progress gets no answer: the worker is inside its waits and retries.
+    ASSERT_TRUE(program.Steer("fault no-reply"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const ULONGLONG closed = GetTickCount64();
+    PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(20));
+    // A reply is waited for 5 s: a program that waits it out takes more than 4 s to end.
+    const ULONGLONG took = GetTickCount64() - closed;
+    EXPECT_LT(took, 2500u) << "the program waited out the station (" << took << " ms)";
+    EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
+{
+    Program program(L"held_damaged");
+    ASSERT_TRUE(program.HasBinaries());
+    const std::string header = BuildHeaderRow(',', DisplayUnitSelection()) + "\r\n";
+    const std::string old = "2013,5,2,1,0,0,20.00,50.00,\r\n";
+    std::string tabs = header + old;
+    for (char& c : tabs)
+        if (c == ',')
+            c = '\t';
+    auto write = [&](const wchar_t* name, const std::string& bytes) {
+        std::ofstream out(program.File(name).c_str(), std::ios::binary);
+        out << bytes;
+    };
+    // A damaged last line, a line dated 2099, and a file another program holds without letting
+    // others read it.
+    write(L"csv.dat", header + old + "\x01\x7f garbage,,zz\r\n");
+    write(L"csv_custom.dat", header + old + "2099,4,1,1,0,0,\r\n");
+    write(L"txt.dat", tabs);
+    HANDLE held = CreateFileW(program.File(L"txt.dat").c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    wchar_t advance[64];
+    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(290));
+    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
+    program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitForFirstPoll(120));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_EQ(program.StatusText(), L"Can't write record file!");
+    EXPECT_TRUE(Exists(program.File(L"tmpLastRec.txt"))) << "the lines must stay staged";
+    const int history = LineCount(program.File(L"csv.dat")) - 3;
+    EXPECT_GT(history, 1000);
+    EXPECT_EQ(LineCount(program.File(L"csv_custom.dat")), 3 + history) << "a line of 2099 blocked the history";
+    EXPECT_EQ(ReadBytes(program.File(L"csv.dat")).substr(0, header.size() + old.size()), header + old);
+    // The held file is as it was (read through the holder's own handle).
+    std::string heldBytes(tabs.size() + 16, '\0');
+    DWORD got = 0;
+    SetFilePointer(held, 0, nullptr, FILE_BEGIN);
+    ReadFile(held, &heldBytes[0], static_cast<DWORD>(heldBytes.size()), &got, nullptr);
+    EXPECT_EQ(heldBytes.substr(0, got), tabs) << "a file that could not be read was overwritten";
+    CloseHandle(held);
+
+    // Let go, and the station's next record: every file has the history and the record once.
+    ASSERT_TRUE(program.Steer("advance 5"));
+    EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"txt.dat")) == 2 + history + 1; }, 30));
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_EQ(LineCount(program.File(L"txt.dat")), 2 + history + 1);
+    EXPECT_EQ(LineCount(program.File(L"csv.dat")), 3 + history + 1);
+    EXPECT_EQ(LineCount(program.File(L"csv_custom.dat")), 3 + history + 1);
+    EXPECT_EQ(LineCount(program.File(L"txt_custom.dat")), 1 + history + 1);
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS.txt")), ReadBytes(program.File(L"txt.dat")));
+    EXPECT_FALSE(Exists(program.File(L"tmpLastRec.txt")));
+    EXPECT_EQ(program.StatusText().rfind(L"Remaining time", 0), 0u) << std::string(program.StatusText().begin(), program.StatusText().end());
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+}
+
+}  // namespace
