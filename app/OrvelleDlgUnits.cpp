@@ -126,6 +126,8 @@ void COrvelleDlg::RescaleWind(double ratio)
     RedrawShownAllChart();
 }
 
+// The counter of the previous reading (m_lastRainCounter) stays as it is: moving it to the current
+// reading here would drop the rain that fell since then from the rain history.
 void COrvelleDlg::RescaleRain(double ratio)
 {
     units::RescaleHeldValues(*this, Quantity::Rain, ratio);

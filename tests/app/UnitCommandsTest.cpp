@@ -268,3 +268,27 @@ TEST_F(UnitCommand, TwoUnitsChangedConvertTheHistoriesAndRebuildTheCustomFiles)
     EXPECT_EQ(FileText(m_folder + L"RECORDS_CUSTOM.csv"), custom);
     EXPECT_EQ(FileText(m_folder + L"txt_custom.dat"), BuildHeaderRow('\t', now) + "\r\n");
 }
+
+// A rain unit change converts what is shown but leaves the station's counter of the previous
+// reading alone: the rain that fell since that reading still reaches the rain history.
+TEST_F(UnitCommand, RainUnitChangeKeepsThePreviousReadingsCounter)
+{
+    COrvelleDlg& d = *m_dialog;
+    d.m_readings.m_valueTexts[SLOT_RAIN_COUNTER] = L"200";
+    d.m_lastRainCounter = RainCountsToMm(190);
+    d.m_rainCounterAtReset = RainCountsToMm(100);
+    d.m_rainHistoryCount = 1;
+    d.m_rainHistoryValues[RAIN_HISTORY_SIZE - 1] = 10.0;
+
+    ui::ScopedDialogAnswer answer;
+    answer.Add(IDD_DISPLAYING_UNIT, [](CDialog& dialog) {
+        ui::SelectComboItem(dialog, LIST_RAIN, 0);  // inch
+        ui::ClickButton(dialog, IDOK);
+    });
+    d.OnDisplayingUnit();
+
+    ASSERT_EQ(d.m_rainUnit, 0);
+    EXPECT_DOUBLE_EQ(d.m_rainHistoryValues[RAIN_HISTORY_SIZE - 1], 10.0 * 0.03937);
+    EXPECT_DOUBLE_EQ(d.m_lastRainCounter, RainCountsToMm(190));
+    EXPECT_DOUBLE_EQ(d.m_rainCounterAtReset, RainCountsToMm(100));
+}
