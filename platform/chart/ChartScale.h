@@ -19,7 +19,7 @@ AxisScale NiceLinearScale(double minimum, double maximum, int maxTicks, bool inc
 // A scale of the given bounds; ticks every step (0: chosen as above).
 AxisScale FixedLinearScale(double lower, double upper, double step, int maxTicks);
 // A time scale over [lower, upper] (chart times) with ticks on round times: seconds, minutes,
-// hours, days, weeks, months or years; step 0 chooses one giving at most maxTicks intervals.
+// hours, days, weeks, months or years; a step of 0 chooses one giving at most maxTicks intervals.
 AxisScale DateScale(double lower, double upper, double step, int maxTicks);
 
 // The text of a label: "{value}" and "{value|...}" fields of the format filled in (see Chart.h);
