@@ -35,6 +35,7 @@
 #include "varnok/VarnokCal.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 // Window timers (all arrive as WM_TIMER).
@@ -44,6 +45,7 @@ enum {
     TIMER_CLOCK = 3,          // every 500 ms: clock text
     TIMER_POLL = 4,           // every 1000 ms: polling loop
     TIMER_AUTO_SAVE = 5,      // every 60000 ms: automatic saving
+    TIMER_REBUILD_PROGRESS = 6,  // every 250 ms while the custom record files are rebuilt
 };
 
 constexpr int PROGRESS_RANGE = 1500;
@@ -53,6 +55,19 @@ constexpr int SERIES_CHECK_COUNT = 9;        // check boxes 1041, 1042, 1043, 10
 // Posted to the main dialog by the history download worker when an attempt has ended.
 // wParam: the DownloadOutcome (records/HistoryDownload.h); lParam: 0.
 constexpr UINT WM_HISTORY_DOWNLOAD_DONE = WM_APP + 0x170;
+// Posted to the main dialog by the custom rebuild's worker when it has ended. wParam: the job's
+// serial number; lParam: 0.
+constexpr UINT WM_CUSTOM_REBUILD_DONE = WM_APP + 0x171;
+
+// The rebuild of the custom record files after a change of display unit, handed to its worker thread.
+struct CustomRebuildJob {
+    std::wstring installFolder;
+    DisplayUnitSelection units;
+    RebuildControl control;
+    CustomRebuildResult result;
+    HWND window = nullptr;  // receives WM_CUSTOM_REBUILD_DONE
+    WPARAM serial = 0;      // told with it, so that the end of a stopped rebuild is known as such
+};
 
 class COrvelleDlg : public CDialog,
                     public CMainRecords,
@@ -229,6 +244,13 @@ public:
     // The station is present: a device handle, and USBCheck answers non-zero.
     static bool DevicePresent();
     LRESULT OnHistoryDownloadDone(WPARAM outcome, LPARAM);
+
+    // ---- record files (OrvelleDlgRecordFiles.cpp) ------------------------------------------------
+    // Rebuilds both custom record files in the current display units on a worker thread (stopping
+    // one that runs); merges wait until it has ended, and the status strip shows its progress.
+    void StartCustomRebuild();
+    bool CustomRebuildRunning() const;
+    LRESULT OnCustomRebuildDone(WPARAM, LPARAM);
     // IDownloadListener: posts the outcome to the window's thread (false once the window is gone).
     bool DownloadEnded(DownloadOutcome outcome) override;
 
@@ -395,8 +417,18 @@ private:
     void ShowTimerMessage(const wchar_t* text);
     // A data error of the polling loop (entry of g_dataErrorTexts), said once until a poll succeeds.
     void ShowPollFailure(int entry);
-    // The staged record lines merged into the record files; the status text follows the result.
-    void MergeRecordLines(bool firstPass, const std::string* newLine);
+    // The staged record lines (and new ones) merged into the record files; while the custom files
+    // are rebuilt they wait.
+    void MergeRecordLines(bool firstPass, const std::vector<std::string>* newLines);
+    // The lines of the records between the last one taken in and newLine that the station holds,
+    // when more than one record interval lies between them (the computer slept, say), oldest first.
+    std::vector<std::string> MissedRecordLines(const std::wstring& newLine);
+    void StopCustomRebuild();
+    void EndCustomRebuild();
+    void ShowCustomRebuildProgress();
+    std::unique_ptr<CustomRebuildJob> m_rebuildJob;
+    HANDLE m_rebuildThread = nullptr;
+    WPARAM m_rebuildSerial = 0;
     void StopTimersAndClose(const wchar_t* prompt);
     void RedrawRainChart();
     void RedrawPressureChart();

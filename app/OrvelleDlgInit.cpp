@@ -46,6 +46,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnCommand<&COrvelleDlg::OnDisplayingUnit>(ID_SETTING_DISPLAYING_UNIT),
     ui::OnCommand<&COrvelleDlg::OnTHDSettings>(ID_SETTING_THD),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
+    ui::OnRawMessage<WM_CUSTOM_REBUILD_DONE, &COrvelleDlg::OnCustomRebuildDone>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
     ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),
 };
@@ -63,6 +64,7 @@ COrvelleDlg::COrvelleDlg(CWnd* parent) : CDialog(IDD_ORVELLE_DIALOG, parent)
 // resources are released: the brush, the menu, the all-sensor chart window and Lumidor.dll.
 COrvelleDlg::~COrvelleDlg()
 {
+    StopCustomRebuild();
     if (m_downloadThread != nullptr) {
         g_stopMemoryRead = true;
         ::WaitForSingleObject(m_downloadThread, INFINITE);

@@ -118,6 +118,9 @@ void COrvelleDlg::OnTimer(UINT_PTR timerId)
     case TIMER_AUTO_SAVE:
         OnAutoSaveTimer();
         break;
+    case TIMER_REBUILD_PROGRESS:
+        ShowCustomRebuildProgress();
+        break;
     default:
         break;
     }
@@ -263,6 +266,10 @@ void COrvelleDlg::ShowSunTexts()
 
 void COrvelleDlg::ShowCountdown()
 {
+    if (CustomRebuildRunning()) {
+        ShowCustomRebuildProgress();
+        return;
+    }
     const long long elapsed = static_cast<long long>(_time64(nullptr)) - m_recordSeenTime;
     const poll::Countdown countdown = poll::CountdownAt(elapsed, LivePeriodSeconds());
     m_progress.SetPos(countdown.barPosition);
@@ -276,15 +283,6 @@ void COrvelleDlg::ShowPollFailure(int entry)
         return;
     m_pollFailureShown = entry;
     ShowTimerMessage(EntryAt(g_dataErrorTexts, entry));
-}
-
-void COrvelleDlg::MergeRecordLines(bool firstPass, const std::string* newLine)
-{
-    SetCurrentDirectoryW(m_installFolder.c_str());
-    if (newLine != nullptr)
-        MergeNewRecordLine(*this, *newLine);
-    else
-        MergeStagedRecords(*this, firstPass);
 }
 
 bool COrvelleDlg::RunFirstPoll()
@@ -399,8 +397,10 @@ void COrvelleDlg::RunLaterPoll()
         const CString line = BuildCurrentRecordLine();
         // An empty line means the station's latest record could not be read: nothing to append.
         if (!line.IsEmpty() && CompareRecordLines(CString(m_lastRecordLine), line)) {
-            const std::string narrow = NarrowAnsiText(line.str());
-            MergeRecordLines(false, &narrow);
+            // With the records that a sleeping computer missed, oldest first.
+            std::vector<std::string> lines = MissedRecordLines(line.str());
+            lines.push_back(NarrowAnsiText(line.str()));
+            MergeRecordLines(false, &lines);
             m_lastRecordLine = line.str();
         } else if (m_recordLinesWaiting || !m_unstagedRecordLines.empty()) {
             // Lines that a record file could not take are tried again with every new reading.

@@ -109,7 +109,7 @@ void COrvelleDlg::PutChangedUnitsInForce(const DisplayUnitSelection& old, int ol
         ApplyUnitChange(Quantity::Pressure, units::PlanUnitChange(Quantity::Pressure, old.pressure, m_pressureUnit));
     }
     if (UnitsOf(*this) != old)
-        RebuildCustomRecords(*this);
+        StartCustomRebuild();
 }
 
 // ---- rescalers -----------------------------------------------------------------------------------

@@ -2,6 +2,8 @@
 // record's date, time and values, then the rain since the last reset and the station's rain
 // totals and two extra values, comma-separated.
 #pragma once
+#include "records/RecordTime.h"
+
 #include <string>
 
 struct RecordLineSources {
@@ -20,3 +22,16 @@ struct RecordLineSources {
 // Empty when the latest line has no comma or its rain counter is not a number: such a line is no
 // record and must never reach the record files.
 std::wstring BuildRecordLine(const RecordLineSources& sources, double rainAtResetMm);
+
+// The line of an older history record read back to fill a gap (the computer slept, say): the
+// record's date, time and values and the rain since the reset, each field followed by a comma, like
+// the lines of the downloaded history. Empty when the record line has no comma, its rain counter is
+// not a number, or its date is not a real date.
+std::wstring BuildHistoryRecordLine(const std::wstring& recordLine, double rainAtResetMm);
+
+// True when the line begins with six comma-separated numbers that make a real date and time.
+bool LineHasRealTime(const std::wstring& line, RecordTime* time = nullptr);
+
+// Minutes between two records of the given record interval (the station's selection 0..10: 5, 10,
+// 20, 30, 60, 90, 120, 180, 240, 300 minutes, one day); 0 for a selection outside them.
+int RecordIntervalMinutes(int selection);

@@ -76,8 +76,12 @@ bool COrvelleDlg::WriteRecordInterval(int selection)
     // A code the station does not know is never sent.
     const bool valid = selection >= 0 && selection < RECORD_INTERVAL_CHOICES;
     const bool written = valid && SendBlock(RecordIntervalBlock(selection), 32, RECORD_INTERVAL_ADDRESS);
-    if (written)
+    if (written) {
         m_recordInterval = selection;
+        // The image follows what the station now holds (the polling loop reads the interval there).
+        const Block block = RecordIntervalBlock(selection);
+        g_systemKV318.m_memoryImage[RECORD_INTERVAL_ADDRESS] = block[0];
+    }
     return ReportUpload(written, m_language);
 }
 

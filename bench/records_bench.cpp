@@ -1,5 +1,6 @@
-// Figures of the record code: parsing a full 128 KB memory dump, and merging one new reading into
-// record files of growing length (one merge per file, as a later polling pass does, plus the copies).
+// Figures of the record code: parsing a full 128 KB memory dump; reading record files of growing
+// length at start, the first pass and a new reading merged into them (as a later polling pass does,
+// the copies included); and the custom rebuild after a unit change, at ten years of records.
 #include "records/DumpParse.h"
 #include "records/ReadingsRecord.h"
 #include "records/RecordMerge.h"
@@ -48,13 +49,38 @@ std::string FullDump()
     return text;
 }
 
+// Record i of a station that records every five minutes from 2016-01-01: 1.05M records are ten
+// years. The values change from line to line as real ones do.
 std::string RecordLine(int i)
 {
-    char line[256];
+    static const int kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    long long minutes = 5LL * i;
+    int day = static_cast<int>(minutes / 1440);
+    const int hour = static_cast<int>(minutes / 60 % 24), minute = static_cast<int>(minutes % 60);
+    int year = 2016, month = 1;
+    for (;;) {
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        const int inYear = leap ? 366 : 365;
+        if (day < inYear)
+            break;
+        day -= inYear;
+        ++year;
+    }
+    for (;; ++month) {
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        const int inMonth = kDaysInMonth[month - 1] + (month == 2 && leap ? 1 : 0);
+        if (day < inMonth)
+            break;
+        day -= inMonth;
+    }
+    char line[320];
     std::snprintf(line, sizeof line,
-                  "2%03d,6,1,18,10,%d,21.50,45.00,10.00,60.00,, , 12.00,62.00,13.00,63.00,14.00,64.00,3.00,1013.25,"
-                  "3,9.50,4.50,2.30,9,%.1f,",
-                  i / 100000, i % 60, 0.1 * (i % 1000));
+                  "%d,%d,%d,%d,%d,%d,%.2f,%d.00,%.2f,%d.00,, ,%.2f,%d.00,%.2f,%d.00,%.2f,%d.00,%.2f,%.2f,%d,%.2f,%.2f,"
+                  "%.2f,%d,%.1f,",
+                  year, i / 288 % 7, month, day + 1, hour, minute, 18.0 + (i % 97) * 0.05, 40 + i % 30,
+                  -5.0 + (i % 301) * 0.1, 50 + i % 40, 2.5 + (i % 53) * 0.3, 60 + i % 20, 10.0 + (i % 71) * 0.15,
+                  55 + i % 25, (i % 131) * 0.1, 995.0 + (i % 400) * 0.0625, i % 5, 8.0 + (i % 89) * 0.1,
+                  (i % 61) * 0.5, (i % 43) * 0.4, i % 16, (i % 9000) * 0.1);
     return line;
 }
 
@@ -67,7 +93,27 @@ void FillRecordFiles(const std::wstring& folder, int lines)
         for (int i = 0; i < lines; ++i)
             text += RecordLineFor(kind, RecordLine(i), DisplayUnitSelection()) + "\r\n";
         WriteText(folder + RecordFileName(kind), text);
+        CopyFileW((folder + RecordFileName(kind)).c_str(), (folder + UserCopyName(kind)).c_str(), FALSE);
     }
+}
+
+double FileMegabytes(const std::wstring& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    return (static_cast<double>(data.nFileSizeHigh) * 4294967296.0 + data.nFileSizeLow) / 1048576.0;
+}
+
+DisplayUnitSelection DisplayUnits()
+{
+    DisplayUnitSelection units;
+    units.temperature = 1;
+    units.pressure = 0;
+    units.wind = 0;
+    units.rain = 0;
+    units.uv = 0;
+    return units;
 }
 
 } // namespace
@@ -102,30 +148,45 @@ int main()
     std::printf("staging %d history lines: %.2f ms\n", record->m_rowCount, NowMs() - start);
     DeleteFileW((folder + STAGING_FILE_NAME).c_str());
 
-    // ---- merge of one new reading ----
-    std::printf("merge of one new reading into the four record files (later pass: merges, copies, staging "
-                "file deleted):\n");
-    std::printf("%10s %12s %14s %16s\n", "lines", "file MB", "merge ms", "ms per 100k lines");
-    for (int lines : {10000, 50000, 100000, 250000}) {
+    // ---- a new reading merged into record files of growing length ----
+    // As the program runs: what the start read of the files (in the download's worker) is kept, so a
+    // later pass appends the new line to the four files and their copies without reading them.
+    std::printf("a new reading merged into the four record files and their copies (later pass):\n");
+    std::printf("%10s %10s %12s %12s %12s %14s\n", "lines", "file MB", "start ms", "1st pass ms", "merge ms",
+                "worst merge ms");
+    for (int lines : {10000, 100000, 250000, 1050000}) {
         FillRecordFiles(folder, lines);
-        double best = 1e30;
-        for (int run = 0; run < 3; ++run) {
+        CRecordFiles files;
+        double t0 = NowMs();
+        PrepareRecordFiles(folder, DisplayUnitSelection(), files);
+        const double startMs = NowMs() - t0;
+        // The first pass: the station's whole history (3442 records, the newest 3441 held already).
+        for (int i = lines - 3441; i <= lines; ++i)
+            AppendStagedLine(folder + STAGING_FILE_NAME, RecordLine(i));
+        t0 = NowMs();
+        MergeStagedRecords(folder, true, DisplayUnitSelection(), files);
+        const double firstMs = NowMs() - t0;
+        std::vector<double> merges;
+        for (int run = 1; run <= 9; ++run) {
             AppendStagedLine(folder + STAGING_FILE_NAME, RecordLine(lines + run));
-            double t0 = NowMs();
-            MergeStagedRecords(folder, false, false, DisplayUnitSelection());
-            best = std::min(best, NowMs() - t0);
+            t0 = NowMs();
+            MergeStagedRecords(folder, false, DisplayUnitSelection(), files);
+            merges.push_back(NowMs() - t0);
         }
-        WIN32_FILE_ATTRIBUTE_DATA data;
-        double mb = 0;
-        if (GetFileAttributesExW((folder + L"csv.dat").c_str(), GetFileExInfoStandard, &data))
-            mb = (static_cast<double>(data.nFileSizeHigh) * 4294967296.0 + data.nFileSizeLow) / 1048576.0;
-        std::printf("%10d %12.1f %14.1f %16.1f\n", lines, mb, best, best * 100000.0 / lines);
+        std::sort(merges.begin(), merges.end());
+        std::printf("%10d %10.1f %12.1f %12.1f %12.2f %14.2f\n", lines, FileMegabytes(folder + L"csv.dat"), startMs,
+                    firstMs, merges[merges.size() / 2], merges.back());
     }
-    // The first pass compares by time; its cost at the longest length.
-    record->AppendLastRecords(0.0, folder + STAGING_FILE_NAME);
-    start = NowMs();
-    MergeStagedRecords(folder, true, true, DisplayUnitSelection());
-    std::printf("first pass (by time, %d staged lines) into 250000-line files: %.1f ms\n", record->m_rowCount,
-                NowMs() - start);
+
+    // ---- the custom rebuild after a unit change, at the longest length ----
+    RebuildControl control;
+    double t0 = NowMs();
+    RebuildCustomRecords(folder, DisplayUnits(), &control);
+    std::printf("custom rebuild of both files (1050010 lines each, degF/MED/h/inHg/km/h/inch): %.0f ms\n",
+                NowMs() - t0);
+    t0 = NowMs();
+    CRecordFileIndex index;
+    RebuildCustomFile(RecordFileKind::CsvCustom, folder + L"csv.dat", folder + L"csv_custom.dat", DisplayUnits(), &index);
+    std::printf("custom rebuild of csv_custom.dat alone: %.0f ms\n", NowMs() - t0);
     return 0;
 }

@@ -1,61 +1,127 @@
-// Rebuilding the custom record files whole after a change of display unit.
-#include "records/MainRecords.h"
+// Rebuilding the custom record files whole after a change of display unit: into a temporary file
+// that replaces the custom file in one step, so that a kill at any moment leaves the old file or the
+// new one, never a part of either.
 #include "records/RecordFileIo.h"
 #include "records/RecordMerge.h"
 
-void RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& targetPath,
-                       const DisplayUnitSelection& units)
-{
-    const char separator = SeparatorOf(customKind);
-    UniqueFile source = OpenFile(sourcePath, L"rb");
-    if (!source)
-        return;
-    UniqueFile target = OpenFile(targetPath, L"wb");
-    if (!target)
-        return;
-    CBufferedWriter out(target.get());
-    out.WriteLine(BuildHeaderRow(separator, units));
-    CLineReader reader(source.get());
-    std::string line;
-    bool complete = false;
-    if (!reader.Next(line, &complete)) // the base file's header row
-        return;
-    while (reader.Next(line, &complete) && complete)
-        out.WriteLine(ConvertLineForDisplay(line, separator, separator, units));
-}
+#include <windows.h>
 
 namespace {
 
-// Rebuilds the custom file only when its base file can be read: the exclusive test empties it.
-void RebuildWhenBaseReadable(RecordFileKind customKind, RecordFileKind baseKind, const std::wstring& installFolder,
-                             const DisplayUnitSelection& units)
+constexpr int PROGRESS_EVERY_LINES = 4096;
+
+RecordFileKind BaseKindOf(RecordFileKind customKind)
 {
-    const std::wstring base = installFolder + RecordFileName(baseKind);
-    const std::wstring custom = installFolder + RecordFileName(customKind);
-    if (OpenFile(base, L"rb") && CanOpenExclusive(custom))
-        RebuildCustomFile(customKind, base, custom, units);
+    return customKind == RecordFileKind::TxtCustom ? RecordFileKind::Txt : RecordFileKind::Csv;
+}
+
+// Writes the converted lines of the open base file into the open temporary file and indexes them.
+bool WriteConvertedLines(std::FILE* source, std::FILE* target, char separator, const DisplayUnitSelection& units,
+                         CRecordFileIndex& index, RebuildControl* control)
+{
+    const std::string header = BuildHeaderRow(separator, units);
+    index.Start(header);
+    CBufferedWriter out(target);
+    out.WriteLine(header);
+    CLineReader reader(source);
+    std::string line;
+    std::string converted;
+    bool complete = false;
+    long long bytes = 0;
+    int sinceProgress = 0;
+    if (reader.Next(line, &complete)) {  // the base file's header row
+        bytes += static_cast<long long>(line.size()) + 2;
+        while (reader.Next(line, &complete) && complete) {
+            bytes += static_cast<long long>(line.size()) + 2;
+            converted.clear();
+            AppendLineForDisplay(converted, line, separator, separator, units);
+            out.WriteLine(converted);
+            RecordTime time;
+            if (RecordTimeOfLine(line, separator, &time))
+                index.Add(RecordKey(time));
+            if (control != nullptr && ++sinceProgress == PROGRESS_EVERY_LINES) {
+                sinceProgress = 0;
+                control->bytesDone += bytes;
+                bytes = 0;
+                if (control->stop)
+                    return false;
+            }
+        }
+    }
+    if (control != nullptr)
+        control->bytesDone += bytes;
+    return !reader.Failed() && out.Flush();
 }
 
 }  // namespace
 
-void RebuildCustomRecords(const std::wstring& installFolder, const DisplayUnitSelection& units)
+bool RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& targetPath,
+                       const DisplayUnitSelection& units, CRecordFileIndex* index, RebuildControl* control)
 {
-    const std::wstring csvCustom = installFolder + RecordFileName(RecordFileKind::CsvCustom);
-    const std::wstring txtCustom = installFolder + RecordFileName(RecordFileKind::TxtCustom);
-    RebuildWhenBaseReadable(RecordFileKind::CsvCustom, RecordFileKind::Csv, installFolder, units);
-    RebuildWhenBaseReadable(RecordFileKind::TxtCustom, RecordFileKind::Txt, installFolder, units);
-    CopyToUserFile(csvCustom, installFolder + UserCopyName(RecordFileKind::CsvCustom));
-    CopyToUserFile(txtCustom, installFolder + UserCopyName(RecordFileKind::TxtCustom));
+    UniqueFile source = OpenFile(sourcePath, L"rb");
+    if (!source)
+        return false;
+    const std::wstring temporary = TemporaryPathOf(targetPath);
+    CRecordFileIndex rebuilt;
+    bool written = false;
+    {
+        UniqueFile target = OpenFile(temporary, L"wb");
+        if (!target)
+            return false;
+        written = WriteConvertedLines(source.get(), target.get(), SeparatorOf(customKind), units, rebuilt, control) &&
+                  std::fflush(target.get()) == 0;
+    }
+    source.reset();
+    if (!written) {
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    if (!ReplaceWithTemporary(temporary, targetPath))
+        return false;
+    const FileState state = StateOfFile(targetPath);
+    rebuilt.NoteWritten(state, state.size);
+    if (index != nullptr)
+        index->TakeFrom(std::move(rebuilt));
+    return true;
 }
 
-void RebuildCustomRecords(const CMainRecords& dlg) { RebuildCustomRecords(dlg.m_installFolder, UnitsOf(dlg)); }
-
-void ReconvertCsvCustomDat(const CMainRecords& dlg, const std::wstring& sourcePath, const std::wstring& targetPath)
+CustomRebuildResult RebuildCustomRecords(const std::wstring& installFolder, const DisplayUnitSelection& units,
+                                         RebuildControl* control)
 {
-    RebuildCustomFile(RecordFileKind::CsvCustom, sourcePath, targetPath, UnitsOf(dlg));
+    static const RecordFileKind kCustoms[2] = {RecordFileKind::CsvCustom, RecordFileKind::TxtCustom};
+    CustomRebuildResult result;
+    if (control != nullptr) {
+        long long total = 0;
+        for (RecordFileKind custom : kCustoms)
+            total += std::max(0LL, StateOfFile(installFolder + RecordFileName(BaseKindOf(custom))).size);
+        control->bytesTotal = total;
+    }
+    for (int i = 0; i < 2; ++i) {
+        const RecordFileKind custom = kCustoms[i];
+        const std::wstring customPath = installFolder + RecordFileName(custom);
+        result.rebuilt[i] = RebuildCustomFile(custom, installFolder + RecordFileName(BaseKindOf(custom)), customPath,
+                                              units, &result.index[i], control);
+        if (control != nullptr && control->stop)
+            return result;
+        const std::wstring copyPath = installFolder + UserCopyName(custom);
+        result.copied[i] = CopyToUserFile(customPath, copyPath);
+        if (result.copied[i]) {
+            result.copy[i].written = StateOfFile(copyPath);
+            result.copy[i].source = StateOfFile(customPath);
+        }
+    }
+    return result;
 }
 
-void ReconvertTxtCustomDat(const CMainRecords& dlg, const std::wstring& sourcePath, const std::wstring& targetPath)
+void TakeCustomRebuild(CustomRebuildResult&& result, CRecordFiles& files)
 {
-    RebuildCustomFile(RecordFileKind::TxtCustom, sourcePath, targetPath, UnitsOf(dlg));
+    static const RecordFileKind kCustoms[2] = {RecordFileKind::CsvCustom, RecordFileKind::TxtCustom};
+    for (int i = 0; i < 2; ++i) {
+        if (result.rebuilt[i])
+            files.IndexOf(kCustoms[i]).TakeFrom(std::move(result.index[i]));
+        else
+            files.IndexOf(kCustoms[i]).Forget();
+        if (result.copied[i])
+            files.CopyOf(kCustoms[i]) = result.copy[i];
+    }
 }

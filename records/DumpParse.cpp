@@ -1,5 +1,7 @@
 #include "records/DumpParse.h"
 
+#include "records/RecordTime.h"
+
 #include "records/MainRecords.h"
 #include "records/MissingValue.h"
 #include "records/ReadingsRecord.h"
@@ -105,11 +107,53 @@ int LeadingInt(std::string_view text)
     return static_cast<int>(negative ? -v : v);
 }
 
+bool HasRealDate(const ReadingsRecord& record, int r)
+{
+    return IsRealRecordTime(RecordTime{record.m_yearColumn[r], record.m_monthColumn[r], record.m_dayColumn[r],
+                                       record.m_hourColumn[r], record.m_minuteColumn[r]});
+}
+
 bool StartsWith(std::string_view text, char c) { return !text.empty() && text.front() == c; }
 
 double Reading(std::string_view field) { return ReadingOrMissing(field); }
 
 } // namespace
+
+void ReadingsRecord::DropRowsWithoutRealDate()
+{
+    double* doubles[DOUBLE_COLUMN_COUNT];
+    int* ints[INT_COLUMN_COUNT] = {m_forecastColumn, m_yearColumn,    m_monthColumn, m_dayColumn,
+                                   m_secondsColumn,  m_weekdayColumn, m_hourColumn,  m_minuteColumn};
+    int d = 0;
+    for (int sensor = 0; sensor < SENSOR_COUNT; ++sensor) {
+        doubles[d++] = m_temperatureColumns[sensor];
+        doubles[d++] = m_humidityColumns[sensor];
+        doubles[d++] = m_dewpointColumns[sensor];
+    }
+    for (double* column : {m_windSpeedColumn, m_windDirectionColumn, m_windChillColumn, m_windGustColumn, m_rainColumn,
+                           m_uvColumn, m_pressureColumn})
+        doubles[d++] = column;
+    const int rows = m_rowCount < HISTORY_ROWS ? m_rowCount : HISTORY_ROWS;
+    int kept = 0;
+    for (int r = 0; r < rows; ++r) {
+        if (!HasRealDate(*this, r))
+            continue;
+        if (kept != r) {
+            for (double* column : doubles)
+                column[kept] = column[r];
+            for (int* column : ints)
+                column[kept] = column[r];
+        }
+        ++kept;
+    }
+    for (int r = kept; r < rows; ++r) {
+        for (double* column : doubles)
+            column[r] = 0;
+        for (int* column : ints)
+            column[r] = 0;
+    }
+    m_rowCount = kept;
+}
 
 int DumpAgeSeconds(std::string_view field)
 {
@@ -193,6 +237,10 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
     // Dewpoints and their extremes.
     for (int r = 0; r < rows; ++r)
         for (int s = 0; s < SENSOR_COUNT; ++s) {
+            if (!HasRealDate(record, r)) {
+                record.m_dewpointColumns[s][r] = MISSING_VALUE;
+                continue;
+            }
             double dewpoint = DewpointCelsius(record.m_temperatureColumns[s][r], record.m_humidityColumns[s][r]);
             record.m_dewpointColumns[s][r] = dewpoint;
             if (IsMissing(dewpoint))
@@ -206,9 +254,9 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
     // The rain reset: only the newest "CLEAR" row of the dump counts.
     for (int o = 0; o < rows; ++o) {
         const auto& f4 = tokens.Fields(lineOf(o, 4));
-        if (FieldAt(f4, 2) != "CLEAR")
-            continue;
         const int r = rows - 1 - o;
+        if (FieldAt(f4, 2) != "CLEAR" || !HasRealDate(record, r))
+            continue;
         record.m_rainResetDate[0] = record.m_yearColumn[r];
         record.m_rainResetDate[1] = record.m_monthColumn[r];
         record.m_rainResetDate[2] = record.m_dayColumn[r];
@@ -218,6 +266,9 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
         record.m_rainAtReset = IsMissing(counts) ? DISPLAY_MISSING : RainCountsToMm(counts);
         break;
     }
+    // Rows of no real date (the empty slots of a station whose memory was just cleared) are no
+    // records: they are neither shown nor staged.
+    record.DropRowsWithoutRealDate();
 
     // Hourly pressures, latest hour first, from lines 18 to 21.
     int k = 0;

@@ -2,6 +2,7 @@
 
 #include "records/DumpParse.h"
 #include "records/MainRecords.h"
+#include "records/RecordMerge.h"
 #include "station/UsbLink.h"
 #include "texts/TextTables.h"
 
@@ -110,6 +111,12 @@ DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link)
         return DownloadOutcome::DumpNotWritten;
     if (!LoadDumpTokens(dlg.m_readings, dlg.m_allWeatherPath))
         return DownloadOutcome::DumpUnreadable;
+    // The record files are read, and repaired where a kill left them, here rather than on the
+    // window's thread: ten years of records take a while to read.
+    if (!dlg.m_recordFilesPrepared && !dlg.m_installFolder.empty()) {
+        PrepareRecordFiles(dlg.m_installFolder, UnitsOf(dlg), dlg.m_recordFiles);
+        dlg.m_recordFilesPrepared = true;
+    }
     return DownloadOutcome::Loaded;
 }
 

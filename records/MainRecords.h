@@ -12,6 +12,7 @@
 #include "records/SettingsRecord.h"
 #include "records/MissingValue.h"
 #include "records/ReadingsRecord.h"
+#include "records/RecordMerge.h"
 
 #include <atomic>
 #include <string>
@@ -102,6 +103,10 @@ public:
     // staged, and whether "tmpLastRec.txt" still holds staged lines (see MergeStagedRecords).
     std::vector<std::string> m_unstagedRecordLines;
     bool m_recordLinesWaiting = false;
+    // What the program knows of the record files and their copies (see records/RecordMerge.h). The
+    // history download's worker fills it at start; afterwards only the window's thread uses it.
+    CRecordFiles m_recordFiles;
+    bool m_recordFilesPrepared = false;    // PrepareRecordFiles has run for this run
     std::wstring m_installFolder;          // with a trailing backslash
     std::wstring m_allWeatherPath;         // "all_weather.csv" in the data folder
     std::wstring m_record2minPath;         // "record_2min.csv" in the data folder

@@ -1,5 +1,8 @@
 #include "records/RecordFileIo.h"
 
+#include <windows.h>
+
+#include <algorithm>
 #include <cstring>
 
 UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode)
@@ -9,14 +12,112 @@ UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode)
     return UniqueFile(_wfopen(path.c_str(), mode));
 }
 
-long long FileSizeOf(const std::wstring& path)
+std::wstring TemporaryPathOf(const std::wstring& path) { return path + L".new"; }
+
+namespace {
+
+// True unless another program holds the file open (a missing file is held by nobody).
+bool NobodyHolds(const std::wstring& path)
 {
-    UniqueFile f = OpenFile(path, L"rb");
-    if (!f)
-        return -1;
-    if (_fseeki64(f.get(), 0, SEEK_END) != 0)
-        return -1;
-    return _ftelli64(f.get());
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        CloseHandle(h);
+        return true;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool FlushToDisk(const std::wstring& path)
+{
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    const bool flushed = FlushFileBuffers(h) != FALSE;
+    CloseHandle(h);
+    return flushed;
+}
+
+}  // namespace
+
+bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& target)
+{
+    const bool replaced = FlushToDisk(temporary) && NobodyHolds(target) &&
+                          MoveFileExW(temporary.c_str(), target.c_str(),
+                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    if (!replaced)
+        DeleteFileW(temporary.c_str());
+    return replaced;
+}
+
+bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target)
+{
+    if (!NobodyHolds(target))
+        return false;
+    const std::wstring temporary = TemporaryPathOf(target);
+    if (!CopyFileW(source.c_str(), temporary.c_str(), FALSE)) {
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    return ReplaceWithTemporary(temporary, target);
+}
+
+bool AppendToExistingFile(const std::wstring& path, std::string_view bytes)
+{
+    HANDLE h = CreateFileW(path.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = true;
+    size_t done = 0;
+    while (ok && done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
+        DWORD written = 0;
+        ok = WriteFile(h, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+        done += written;
+    }
+    CloseHandle(h);
+    return ok;
+}
+
+namespace {
+
+bool ReadAt(std::FILE* f, long long offset, std::vector<char>& out)
+{
+    return _fseeki64(f, offset, SEEK_SET) == 0 && std::fread(out.data(), 1, out.size(), f) == out.size();
+}
+
+}  // namespace
+
+bool SameSizeAndEnds(const std::wstring& a, const std::wstring& b)
+{
+    UniqueFile fa = OpenFile(a, L"rb");
+    UniqueFile fb = OpenFile(b, L"rb");
+    if (!fa || !fb || _fseeki64(fa.get(), 0, SEEK_END) != 0 || _fseeki64(fb.get(), 0, SEEK_END) != 0)
+        return false;
+    const long long size = _ftelli64(fa.get());
+    if (size < 0 || size != _ftelli64(fb.get()))
+        return false;
+    const long long piece = std::min<long long>(size, 1 << 16);
+    std::vector<char> x(static_cast<size_t>(piece)), y(static_cast<size_t>(piece));
+    for (long long offset : {0LL, size - piece})
+        if (!ReadAt(fa.get(), offset, x) || !ReadAt(fb.get(), offset, y) || x != y)
+            return false;
+    return true;
+}
+
+bool TruncateFileTo(const std::wstring& path, long long size)
+{
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER at;
+    at.QuadPart = size;
+    const bool ok = SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h);
+    CloseHandle(h);
+    return ok;
 }
 
 bool CLineReader::Fill()
@@ -74,16 +175,21 @@ bool CBufferedWriter::Flush()
     return !m_failed;
 }
 
-bool LastLineLacksLineEnd(std::FILE* file)
+long long CompleteLinesEnd(std::FILE* file)
 {
     if (_fseeki64(file, 0, SEEK_END) != 0)
-        return false;
-    long long size = _ftelli64(file);
-    if (size <= 0)
-        return false;
-    if (_fseeki64(file, -1, SEEK_END) != 0)
-        return false;
-    int c = std::fgetc(file);
-    _fseeki64(file, 0, SEEK_END);
-    return c != '\n';
+        return -1;
+    long long end = _ftelli64(file);
+    std::vector<char> chunk(1 << 16);
+    while (end > 0) {
+        const long long start = std::max(0LL, end - static_cast<long long>(chunk.size()));
+        const size_t n = static_cast<size_t>(end - start);
+        if (_fseeki64(file, start, SEEK_SET) != 0 || std::fread(chunk.data(), 1, n, file) != n)
+            return -1;
+        for (size_t i = n; i > 0; --i)
+            if (chunk[i - 1] == '\n' || chunk[i - 1] == '\r')
+                return start + static_cast<long long>(i);
+        end = start;
+    }
+    return 0;
 }

@@ -21,8 +21,27 @@ using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 // _wfopen with the given mode ("rb", "wb", "ab"); null when the file cannot be opened.
 UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode);
 
-// Size of an existing file in bytes, or -1 when it cannot be opened.
-long long FileSizeOf(const std::wstring& path);
+// The temporary file beside a file that is replaced in one step: path + ".new".
+std::wstring TemporaryPathOf(const std::wstring& path);
+
+// Replaces target by temporary in one step (the temporary file is flushed to disk first). A target
+// that another program holds open is left as it is. The temporary file is gone afterwards either way.
+bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& target);
+
+// Copies source over target in one step, through the target's temporary file. False (target as it
+// was) when the source cannot be read or the target is held open elsewhere.
+bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target);
+
+// Appends bytes to an existing file that nobody else holds open. False when it cannot be opened that
+// way or not every byte was written (the file may then end in part of them).
+bool AppendToExistingFile(const std::wstring& path, std::string_view bytes);
+
+// True when both files exist, are of one size and begin and end with the same 64 KB: what a copy
+// that only ever had lines appended, like its record file, looks like (not a whole comparison).
+bool SameSizeAndEnds(const std::wstring& a, const std::wstring& b);
+
+// Cuts a file to its first `size` bytes.
+bool TruncateFileTo(const std::wstring& path, long long size);
 
 // Reads a file line by line. A line is what comes before "\n"; a "\r" before the "\n" is removed (a
 // last line without "\n" keeps all its bytes).
@@ -73,24 +92,28 @@ private:
     bool m_failed = false;
 };
 
-// True when the last byte of the (open, binary) file is not "\n" and the file is not empty.
-bool LastLineLacksLineEnd(std::FILE* file);
+// Offset just after the last line end (LF, or a CR alone) of the (open, binary) file: the bytes
+// beyond it are a last line cut short. -1 when the file cannot be read.
+long long CompleteLinesEnd(std::FILE* file);
 
-// Appends to a file (made when missing) what writeLines(CBufferedWriter&) writes, on a line of its
-// own: when the file's last line lacks its line end, one is written first. False when the file
-// cannot be opened for appending or a write fails.
+// Appends to a file (made when missing) what writeLines(CBufferedWriter&) writes. A last line cut
+// short (an append that was broken off) is cut away first, so a line is never glued onto part of
+// another. False when the file cannot be opened for appending or a write fails.
 template <class WriteLines>
 bool AppendLines(const std::wstring& path, WriteLines writeLines)
 {
-    bool endFirst = false;
-    if (UniqueFile existing = OpenFile(path, L"rb"))
-        endFirst = LastLineLacksLineEnd(existing.get());
+    if (UniqueFile existing = OpenFile(path, L"rb")) {
+        const long long end = CompleteLinesEnd(existing.get());
+        _fseeki64(existing.get(), 0, SEEK_END);
+        const long long size = _ftelli64(existing.get());
+        existing.reset();
+        if (end >= 0 && end < size && !TruncateFileTo(path, end))
+            return false;
+    }
     UniqueFile file = OpenFile(path, L"ab");
     if (!file)
         return false;
     CBufferedWriter out(file.get());
-    if (endFirst)
-        out.Write("\r\n");
     writeLines(out);
     return out.Flush();
 }

@@ -9,11 +9,14 @@
 // unit text); every line, the header included, ends with CR LF, and every field is followed by the
 // file's separator. A missing value is an empty field.
 #pragma once
+#include "records/RecordFileIndex.h"
 #include "records/RecordTime.h"
 #include "records/UnitFactors.h"
 
+#include <atomic>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct CSettingsRecord;
 class CMainRecords;
@@ -48,6 +51,7 @@ struct DisplayUnitSelection {
 DisplayUnitSelection UnitsOf(const CSettingsRecord& settings);
 
 enum class RecordFileKind { Csv, Txt, CsvCustom, TxtCustom };
+constexpr int RECORD_FILE_KIND_COUNT = 4;
 
 inline char SeparatorOf(RecordFileKind kind)
 {
@@ -72,75 +76,139 @@ std::string BuildHeaderRow(char separator, const DisplayUnitSelection& units);
 // and written "%0.2f"; the other columns are copied unchanged.
 std::string ConvertLineForDisplay(std::string_view line, char inSeparator, char outSeparator,
                                   const DisplayUnitSelection& units);
+// The same, appended to out.
+void AppendLineForDisplay(std::string& out, std::string_view line, char inSeparator, char outSeparator,
+                          const DisplayUnitSelection& units);
 
 // The line as it is written into a record file of the given kind (staged lines use commas).
 std::string RecordLineFor(RecordFileKind kind, std::string_view stagedLine, const DisplayUnitSelection& units);
 
 enum class MergeResult {
-    Merged,            // every line to append was written
+    Merged,            // every record the file lacked was written (or it lacked none)
     NoSource,          // the staging file could not be opened: nothing to merge
     TargetUnreadable,  // the record file exists but could not be read: it was left as it was
     TargetUnwritable,  // the record file (or a new one) could not be written: nothing, or only part,
                        // of the lines went in
 };
 
-// Merges the complete lines of sourcePath into targetPath. A target that does not exist or is empty is
-// created with its header row and receives every line; a target that exists but cannot be read is
-// never taken for a new one. Otherwise, with mergeByTime a line is appended only when its (year, month,
-// day, hour, minute) is later than the merge key (lines of fewer than six fields are appended without
-// comparison); without it every line is appended. The merge key is the time of the target's last
-// complete line that reads as a record (six plain numbers forming a real date and time; a lone CR
-// also ends a line) and is dated no more than a day after `now`; all zeros when there is none.
-// Damaged lines stay where they are. A target whose last line lacks its line end has that line ended
-// before anything is appended.
-MergeResult MergeRecordFile(RecordFileKind kind, bool mergeByTime, const std::wstring& sourcePath,
-                            const std::wstring& targetPath, const DisplayUnitSelection& units,
-                            const RecordTime& now = ComputerClockNow());
+// ---- staged records ------------------------------------------------------------------------------
 
-// Rebuilds a custom file whole from its base file ("csv.dat" -> "csv_custom.dat", "txt.dat" ->
-// "txt_custom.dat"): header row in the given units, then every complete record line converted.
-void RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& targetPath,
-                       const DisplayUnitSelection& units);
+// One record of the staging file: the time key of its line and the line (commas, no line end).
+struct StagedRecord {
+    long long key = 0;
+    std::string line;
+};
 
-// Opens copyPath for writing with exclusive sharing (creating or truncating it) and, only when that
-// succeeds, copies recordPath into it. Returns false (copy untouched) when the copy is held open
-// elsewhere or the record file cannot be read.
-bool CopyToUserFile(const std::wstring& recordPath, const std::wstring& copyPath);
+enum class StagingRead { Read, Missing, Unreadable };
 
-// True when the file can be opened for writing with exclusive sharing; the file is then created or
-// truncated (and closed again).
-bool CanOpenExclusive(const std::wstring& path);
+// The records of the staging file in time order: its complete lines that are records of a real date
+// (RecordTimeOfLine), the first line of each time (later ones of the same time are dropped).
+StagingRead ReadStagedRecords(const std::wstring& stagingPath, std::vector<StagedRecord>* records);
 
-// Appends one line and CR LF to the staging file; a last line without line end is ended first.
+// Appends one line and CR LF to the staging file; a last line cut short (a write that was broken
+// off) is cut away first.
 bool AppendStagedLine(const std::wstring& stagingPath, std::string_view line);
 
 // Truncates and deletes the staging file.
 void DeleteStagingFile(const std::wstring& stagingPath);
 
+// ---- the record files ------------------------------------------------------------------------------
+
+// What the program knows of the four record files and of their user-facing copies. A copy that
+// this program last wrote, and that is still as it left it, is kept identical to its record file by
+// appending what the record file got; any other copy is replaced whole.
+struct CRecordFiles {
+    struct CopyState {
+        FileState written;   // the copy as this program last wrote it
+        FileState source;    // the record file it was then identical to
+    };
+    CRecordFileIndex index[RECORD_FILE_KIND_COUNT];
+    CopyState copy[RECORD_FILE_KIND_COUNT];
+
+    CRecordFileIndex& IndexOf(RecordFileKind kind) { return index[static_cast<int>(kind)]; }
+    CopyState& CopyOf(RecordFileKind kind) { return copy[static_cast<int>(kind)]; }
+};
+
+// Merges the records into one record file: every record whose time the file does not hold yet is
+// appended, converted for the file, in the order given; a record whose time the file holds is never
+// appended again. A file that does not exist or is empty is created with its header row first; a
+// file that exists but cannot be read is never taken for a new one. A last line cut short (a write
+// that was broken off) is cut away before anything is appended. `appended` receives the bytes that
+// were appended (when the file was not created).
+MergeResult MergeIntoRecordFile(RecordFileKind kind, const std::vector<StagedRecord>& records,
+                                const std::wstring& targetPath, const DisplayUnitSelection& units,
+                                CRecordFileIndex& index, std::string* appended = nullptr);
+
+// The same for the records of a staging file, with an index of its own.
+MergeResult MergeRecordFile(RecordFileKind kind, const std::wstring& sourcePath, const std::wstring& targetPath,
+                            const DisplayUnitSelection& units);
+
+// Makes the user-facing copy identical to its record file: by appending `appended` when the copy is
+// still as this program left it after the record file's previous state, else by a whole copy in one
+// step. A copy held open elsewhere is left alone (the next change tries again). True when identical.
+bool UpdateUserCopy(const std::wstring& recordPath, const std::wstring& copyPath, const FileState& recordBefore,
+                    const std::string& appended, CRecordFiles::CopyState& state);
+
+// Copies the record file over its user-facing copy in one step, unless another program holds the
+// copy open. False (copy untouched) when held or the record file cannot be read.
+bool CopyToUserFile(const std::wstring& recordPath, const std::wstring& copyPath);
+
 // ---------------------------------------------------------------------------
-// What the polling loop does after staging: merges "tmpLastRec.txt" into the four record files
-// (first pass order csv, txt, csv_custom, txt_custom; later passes csv, csv_custom, txt, txt_custom),
-// by time or appending every line, copies each onto its "RECORDS" file when that is not held open
-// elsewhere, then truncates and deletes the staging file - but only when every record file took the
-// staged lines: otherwise they stay staged for a later pass. Returns whether they all did. Files
-// live in installFolder (trailing separator).
-bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, bool mergeByTime,
-                        const DisplayUnitSelection& units, const RecordTime& now = ComputerClockNow());
+// What the polling loop does after staging: merges the records of "tmpLastRec.txt" into the four
+// record files (first pass order csv, txt, csv_custom, txt_custom; later passes csv, csv_custom, txt,
+// txt_custom), keeps each "RECORDS" copy identical to its file unless it is held open elsewhere, then
+// truncates and deletes the staging file - but only when every record file took the staged records:
+// otherwise they stay staged for a later pass. Returns whether they all did. Files live in
+// installFolder (trailing separator).
+bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units,
+                        CRecordFiles& files);
+bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units);
 
-// The same over the main dialog's install folder and display units. Lines that wait from an
-// earlier pass (m_unstagedRecordLines, then m_recordLinesWaiting) are staged first and make the
-// pass merge by time, so that a record file that took them already gets none of them twice.
-// m_recordLinesWaiting tells afterwards whether lines still wait.
-bool MergeStagedRecords(CMainRecords& dlg, bool firstPass, const RecordTime& now = ComputerClockNow());
-// A later pass with one new record line (narrow text, no line end).
-bool MergeNewRecordLine(CMainRecords& dlg, const std::string& line, const RecordTime& now = ComputerClockNow());
+// The same over the main dialog's install folder, display units and record-file knowledge. Lines that
+// could not be staged earlier (m_unstagedRecordLines) are staged first; m_recordLinesWaiting tells
+// afterwards whether lines still wait.
+bool MergeStagedRecords(CMainRecords& dlg, bool firstPass);
+// A later pass with new record lines (narrow text, no line end), in the order given.
+bool MergeNewRecordLines(CMainRecords& dlg, const std::vector<std::string>& lines);
+bool MergeNewRecordLine(CMainRecords& dlg, const std::string& line);
 
-// One custom file rebuilt whole from its base file in the main dialog's display units.
-void ReconvertCsvCustomDat(const CMainRecords& dlg, const std::wstring& sourcePath, const std::wstring& targetPath);
-void ReconvertTxtCustomDat(const CMainRecords& dlg, const std::wstring& sourcePath, const std::wstring& targetPath);
+// What a start repairs and learns before the first merge (run where it does not hold up the window):
+// reads every record file into `files`; cuts away a last line cut short; rebuilds a custom file whose
+// header row is not in the given units, that holds fewer records than its base file, or beside which
+// a temporary file was left, from its base file; removes left-over temporary files; and brings each
+// user-facing copy in line with its record file.
+void PrepareRecordFiles(const std::wstring& installFolder, const DisplayUnitSelection& units, CRecordFiles& files);
 
-// What the units handler does after a change of a temperature, pressure, UV, rain or wind unit:
-// rebuilds "csv_custom.dat" and "txt_custom.dat" (each only when it can be opened exclusively) and
-// copies them onto "RECORDS_CUSTOM.csv" and "RECORDS_CUSTOM.txt".
-void RebuildCustomRecords(const std::wstring& installFolder, const DisplayUnitSelection& units);
-void RebuildCustomRecords(const CMainRecords& dlg);
+// ---- custom rebuild ---------------------------------------------------------------------------------
+
+// Progress and stop request of a rebuild that runs on a worker thread.
+struct RebuildControl {
+    std::atomic<long long> bytesDone{0};
+    std::atomic<long long> bytesTotal{0};
+    std::atomic<bool> stop{false};
+};
+
+// Rebuilds a custom file whole from its base file ("csv.dat" -> "csv_custom.dat", "txt.dat" ->
+// "txt_custom.dat"): header row in the given units, then every complete record line converted, into
+// a temporary file that then replaces the custom file in one step. Returns true when it was replaced;
+// a base file that cannot be read, a stop request or a custom file held open elsewhere leave the
+// custom file as it was. `index`, when given, receives the rebuilt file's index.
+bool RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& targetPath,
+                       const DisplayUnitSelection& units, CRecordFileIndex* index = nullptr,
+                       RebuildControl* control = nullptr);
+
+// What a rebuild of both custom files leaves: their new indexes and the state of their copies.
+struct CustomRebuildResult {
+    bool rebuilt[2] = {false, false};       // csv_custom, txt_custom
+    CRecordFileIndex index[2];
+    CRecordFiles::CopyState copy[2];
+    bool copied[2] = {false, false};
+};
+
+// What the units handler has done after a change of a temperature, pressure, UV, rain or wind unit:
+// rebuilds "csv_custom.dat" and "txt_custom.dat" and copies them onto "RECORDS_CUSTOM.csv" and
+// "RECORDS_CUSTOM.txt". Progress counts the bytes of both base files.
+CustomRebuildResult RebuildCustomRecords(const std::wstring& installFolder, const DisplayUnitSelection& units,
+                                         RebuildControl* control = nullptr);
+// Takes a rebuild's result into the record-file knowledge.
+void TakeCustomRebuild(CustomRebuildResult&& result, CRecordFiles& files);

@@ -150,39 +150,70 @@ int CSystemKV318::ReadMemorySize() { return ::ReadMemorySize(); }
 
 int CSystemKV318::ReadHistoryPointer() { return ::ReadHistoryPointer(); }
 
-bool CSystemKV318::ReadLatestHistoryRecord(int referenceYear)
+int CSystemKV318::LatestHistorySlot(int* memorySize)
 {
     const int next = ::ReadHistoryPointer();
     if (next < 0)
-        return false;   // no pointer: nothing is read
+        return -1;   // no pointer: nothing is read
 
     // Memory size: needed to find the ring's last slot after a wrap, else the one already known.
-    int memorySize = m_memorySize;
+    int size = m_memorySize;
     if (next == HISTORY_BASE) {
-        memorySize = ::ReadMemorySize();
-        if (memorySize < 1)
-            return false;
+        size = ::ReadMemorySize();
+        if (size < 1)
+            return -1;
     }
-    if (memorySize < 1 || memorySize > STATION_IMAGE_SIZE)
-        memorySize = STATION_IMAGE_SIZE;
-
-    const int latest = LatestRecordAddress(next, memorySize);
-    if (latest < 0) {
+    if (size < 1 || size > STATION_IMAGE_SIZE)
+        size = STATION_IMAGE_SIZE;
+    const int latest = LatestRecordAddress(next, size);
+    if (latest < 0)
         SetLastErrorText("Incorrect address input!");
-        return false;
-    }
+    *memorySize = size;
+    return latest;
+}
+
+bool CSystemKV318::ReadHistorySlot(int address, int memorySize, int referenceYear)
+{
     // The record and the 26 bytes after it; when those would run past the end of the memory
     // (the ring's last slot), the second block is taken so that it ends with the record instead.
     const int secondOffset =
-        latest + 2 * STATION_BLOCK_SIZE <= memorySize ? STATION_BLOCK_SIZE : HISTORY_RECORD_SIZE - STATION_BLOCK_SIZE;
+        address + 2 * STATION_BLOCK_SIZE <= memorySize ? STATION_BLOCK_SIZE : HISTORY_RECORD_SIZE - STATION_BLOCK_SIZE;
     const int offsets[2] = {0, secondOffset};
     for (int offset : offsets) {
         uint8_t block[STATION_BLOCK_SIZE];
-        if (!ReadBlockIntoImage(latest + offset, block))
+        if (!ReadBlockIntoImage(address + offset, block))
             return false;
         g_dataDecode.SplitHistoryBlock(offset, block);
     }
     g_dataDecode.DecodeHistoryRecords(referenceYear);
+    return true;
+}
+
+bool CSystemKV318::ReadLatestHistoryRecord(int referenceYear)
+{
+    int memorySize = 0;
+    const int latest = LatestHistorySlot(&memorySize);
+    return latest >= 0 && ReadHistorySlot(latest, memorySize, referenceYear);
+}
+
+bool CSystemKV318::ReadRecentHistoryRecords(int count, int referenceYear, std::vector<std::wstring>* lines)
+{
+    lines->clear();
+    int memorySize = 0;
+    const int latest = LatestHistorySlot(&memorySize);
+    if (latest < 0)
+        return false;
+    const int slots = HistorySlotCount(memorySize);
+    const int latestSlot = (latest - HISTORY_BASE) / HISTORY_RECORD_SIZE;
+    if (count > slots)
+        count = slots;
+    // Oldest first, so that the decoder's newest-record line is the latest record's at the end.
+    for (int back = count - 1; back >= 0; --back) {
+        const int slot = ((latestSlot - back) % slots + slots) % slots;
+        if (!ReadHistorySlot(HISTORY_BASE + slot * HISTORY_RECORD_SIZE, memorySize, referenceYear))
+            return false;
+        lines->push_back(g_dataDecode.GetLatestRecordLine());
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "station/StationMemoryMap.h"
 #include "station/UsbLink.h"
@@ -45,6 +46,10 @@ public:
     int ReadHistoryPointer();
     // Reads and decodes the newest history record (years searched back from referenceYear).
     bool ReadLatestHistoryRecord(int referenceYear);
+    // Reads and decodes the newest `count` history records (at most the ring's slots), oldest
+    // first, as the decoder's record lines; the latest record is the decoder's newest record
+    // afterwards. False when a read failed (lines then holds those read so far).
+    bool ReadRecentHistoryRecords(int count, int referenceYear, std::vector<std::wstring>* lines);
     // Min/max area (block at 36) and extra values (block at 170), each decoded after its read.
     bool ReadMinMaxAreas();
     // Sends count (0..32) bytes to address in a write frame; true when acknowledged in time.
@@ -74,6 +79,10 @@ private:
     // decoder; then the settings decode.
     bool ReadMemoryBlocks(int first, int last);
     const char* ToTextBuffer(const std::wstring& text);
+    // Address of the latest history record, and the memory size it lies in; -1 on failure.
+    int LatestHistorySlot(int* memorySize);
+    // Reads the history record at address and decodes it as the newest record.
+    bool ReadHistorySlot(int address, int memorySize, int referenceYear);
 };
 
 // The one station object (defined in StationGlobals.cpp, built after the decoder and the

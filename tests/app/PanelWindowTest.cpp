@@ -6,11 +6,13 @@
 // this program in a folder of its own (PanelWindowChild.*, started by PanelWindow.InAFolderOfItsOwn).
 #include "app/OrvelleDlg.h"
 #include "display/PanelLabels.h"
+#include "records/RecordMerge.h"
 #include "tests/app/OwnFolderRun.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -302,4 +304,94 @@ TEST(PanelWindowChild, PaintedLabelsAndTheTickingClockInEnglishAndGerman)
         GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
     CheckPaintedLabelsAndClock(LANGUAGE_ENGLISH);
     CheckPaintedLabelsAndClock(LANGUAGE_GERMAN);
+}
+
+namespace {
+
+// Base files of `lines` records each, five minutes apart, in the program's folder.
+void WriteBaseRecordFiles(int lines)
+{
+    std::string text = BuildHeaderRow(',', DisplayUnitSelection()) + "\r\n";
+    text.reserve(static_cast<std::size_t>(lines) * 140);
+    char line[256];
+    for (int i = 0; i < lines; ++i) {
+        const int day = i / 288, minutes = i % 288 * 5;
+        std::snprintf(line, sizeof line,
+                      "%d,1,%d,%d,%d,%d,20.50,45.00,5.00,80.00,, ,1.50,90.00,-3.20,70.00,, ,0.00,1013.25,3,19.50,4.00,"
+                      "2.00,9,60.5,\r\n",
+                      2000 + day / 336, 1 + day / 28 % 12, 1 + day % 28, minutes / 60, minutes % 60);
+        text += line;
+    }
+    std::string tabs = text;
+    for (char& c : tabs)
+        if (c == ',')
+            c = '\t';
+    for (const auto& [name, bytes] : {std::pair<const wchar_t*, const std::string*>{L"csv.dat", &text},
+                                      std::pair<const wchar_t*, const std::string*>{L"txt.dat", &tabs}}) {
+        FILE* file = _wfopen((ProgramFolder() + name).c_str(), L"wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(bytes->data(), 1, bytes->size(), file);
+        std::fclose(file);
+    }
+}
+
+std::string FileBytes(const std::wstring& path)
+{
+    std::string bytes;
+    if (FILE* file = _wfopen(path.c_str(), L"rb")) {
+        char buffer[1 << 16];
+        std::size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+            bytes.append(buffer, got);
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+TEST(PanelWindowChild, TheWindowGoesOnAndShowsTheProgressWhileTheCustomFilesAreRebuilt)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    WriteBaseRecordFiles(400000);
+    auto dialog = OpenMainWindow(LANGUAGE_ENGLISH);
+    ASSERT_TRUE(dialog);
+    dialog->m_temperatureUnit = 1;
+    dialog->m_pressureUnit = 0;
+
+    const DWORD start = ::GetTickCount();
+    dialog->StartCustomRebuild();
+    EXPECT_LT(::GetTickCount() - start, 300u) << "the rebuild held up the window";
+    EXPECT_TRUE(dialog->CustomRebuildRunning());
+    bool progressShown = false;
+    while (dialog->CustomRebuildRunning() && ::GetTickCount() - start < 60000) {
+        Pump(50);
+        const int position = dialog->m_progress.GetPos();
+        const std::wstring status = dialog->m_statusStatic.GetWindowText().str();
+        progressShown |= position > 0 && position < 1500 && status.size() > 6 &&
+                         status.compare(status.size() - 6, 6, L"% done") == 0;
+    }
+    EXPECT_TRUE(progressShown) << "no progress was shown";
+    ASSERT_FALSE(dialog->CustomRebuildRunning());
+    const DisplayUnitSelection units = UnitsOf(*dialog);
+    for (const wchar_t* name : {L"csv_custom.dat", L"txt_custom.dat"}) {
+        const std::string custom = FileBytes(ProgramFolder() + name);
+        const char separator = name[0] == L'c' ? ',' : '\t';
+        EXPECT_EQ(custom.substr(0, custom.find("\r\n")), BuildHeaderRow(separator, units));
+        EXPECT_EQ(std::count(custom.begin(), custom.end(), '\n'), 400001);
+    }
+    EXPECT_EQ(FileBytes(ProgramFolder() + L"RECORDS_CUSTOM.csv"), FileBytes(ProgramFolder() + L"csv_custom.dat"));
+
+    // Closed while a rebuild runs: the worker is stopped and waited for, and each custom file is
+    // whole, in one set of units or the other, with no temporary file left behind.
+    dialog->m_temperatureUnit = 0;
+    dialog->StartCustomRebuild();
+    dialog->DestroyWindow();
+    dialog.reset();
+    for (const wchar_t* name : {L"csv_custom.dat", L"txt_custom.dat"}) {
+        const std::string custom = FileBytes(ProgramFolder() + name);
+        EXPECT_EQ(std::count(custom.begin(), custom.end(), '\n'), 400001);
+        EXPECT_FALSE(Exists(ProgramFolder() + name + L".new"));
+    }
 }

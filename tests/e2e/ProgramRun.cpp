@@ -315,6 +315,15 @@ std::wstring WriteSmallStation(const Program& program)
     return path;
 }
 
+void UseDemoStation(Program& program, int nextRecordSeconds)
+{
+    wchar_t advance[64];
+    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(nextRecordSeconds));
+    program.SetEnvironment(L"USB_EMULATOR", L"demo");
+    program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
+    program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
+}
+
 double OffsetForNextRecordIn(int seconds)
 {
     SYSTEMTIME now;

@@ -86,6 +86,10 @@ std::wstring WriteSmallStation(const Program& program);
 // next five-minute record `seconds` seconds after now.
 double OffsetForNextRecordIn(int seconds);
 
+// The demo station for the program, its next record `nextRecordSeconds` after now, and a live read
+// every two seconds.
+void UseDemoStation(Program& program, int nextRecordSeconds);
+
 // A local time as the record files' "yymmddhhmm" stamp.
 std::wstring LocalStamp(const SYSTEMTIME& t);
 

@@ -2,16 +2,19 @@
 // outside the code page, and live files, downloads and record files that fail.
 #include "tests/e2e/ProgramRun.h"
 #include "app/SettingsFiles.h"
+#include "platform/usb/StationImage.h"
 #include "records/RecordMerge.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -47,11 +50,7 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
 
     // The station's last record came ten seconds before the start: its next one is far off until
     // the test moves the station's clock on.
-    wchar_t advance[64];
-    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(290));
-    program.SetEnvironment(L"USB_EMULATOR", L"demo");
-    program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
-    program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
+    UseDemoStation(program, 290);
     program.SetEnvironment(L"ORVELLE_TEST_AUTOSAVE_MINUTE_MS", L"1500");
     SYSTEMTIME startTime;
     GetLocalTime(&startTime);
@@ -240,11 +239,7 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
-    wchar_t advance[64];
-    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(290));
-    program.SetEnvironment(L"USB_EMULATOR", L"demo");
-    program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
-    program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
+    UseDemoStation(program, 290);
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.WaitForFirstPoll(120));
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
@@ -274,6 +269,80 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
     EXPECT_FALSE(Exists(program.File(L"tmpLastRec.txt")));
     EXPECT_EQ(program.StatusText().rfind(L"Remaining time", 0), 0u) << std::string(program.StatusText().begin(), program.StatusText().end());
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+}
+
+std::string Narrow(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
+
+// The times of a record file's records, in the order of its lines.
+std::vector<std::string> RecordTimes(const std::wstring& path)
+{
+    std::vector<std::string> times;
+    const std::string text = ReadBytes(path);
+    size_t start = text.find("\r\n");
+    while (start != std::string::npos && start + 2 < text.size()) {
+        const size_t end = text.find("\r\n", start + 2);
+        const std::string line = text.substr(start + 2, end - start - 2);
+        size_t cut = 0;
+        for (int field = 0; field < 6 && cut != std::string::npos; ++field)
+            cut = line.find_first_of(",\t", cut + (field > 0 ? 1 : 0));
+        times.push_back(line.substr(0, cut));
+        start = end;
+    }
+    return times;
+}
+
+TEST(EndToEnd, RecordsThatFellDueWhileTheComputerSleptAllReachEveryFile)
+{
+    Program program(L"sleep_gap");
+    ASSERT_TRUE(program.HasBinaries());
+    UseDemoStation(program, 290);
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitForFirstPoll(120));
+    ASSERT_TRUE(WaitFor([&] { return !Exists(program.File(L"tmpLastRec.txt")); }, 20));
+    const int downloaded = LineCount(program.File(L"csv.dat"));
+
+    // Half an hour passes at once for the program, as over a sleep: the station wrote six records.
+    ASSERT_TRUE(program.Steer("advance 30"));
+    EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"txt_custom.dat")) >= downloaded + 6; }, 30));
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));  // a live read more: nothing further
+    for (const wchar_t* name : {L"csv.dat", L"txt.dat", L"csv_custom.dat", L"txt_custom.dat"}) {
+        const std::vector<std::string> times = RecordTimes(program.File(name));
+        ASSERT_EQ(static_cast<int>(times.size()), downloaded - 1 + 6) << Narrow(name);
+        std::vector<std::string> sorted = times;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(std::unique(sorted.begin(), sorted.end()), sorted.end()) << "a record twice in " << Narrow(name);
+    }
+    for (int kind = 0; kind < 4; ++kind)
+        EXPECT_EQ(ReadBytes(program.File(kRecordFiles[kind + 4])), ReadBytes(program.File(kRecordFiles[kind])));
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+}
+
+TEST(EndToEnd, AStationWithAnEmptyHistoryGetsNoMadeUpRecord)
+{
+    Program program(L"empty_station");
+    ASSERT_TRUE(program.HasBinaries());
+    // A station whose memory was just cleared: no record written yet.
+    namespace si = stationimage;
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    si::Image image = si::MakeEmptyImage();
+    si::SetMemoryInfo(image, si::SIZE_CODE_8K, 0, 1);
+    si::FixAllChecksums(image);
+    si::LiveBlocks live;
+    live.stamp = si::EncodeLiveStamp({now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute});
+    live.readings = si::EncodeLiveReadings(si::TypicalReading());
+    si::WriteImageFile(program.File(L"station.img"), image, &live);
+    program.SetEnvironment(L"USB_EMULATOR", program.File(L"station.img"));
+
+    for (int start = 0; start < 2; ++start) {
+        ASSERT_TRUE(program.Start());
+        EXPECT_TRUE(WaitFor([&] { return program.StatusText().rfind(L"Remaining time", 0) == 0; }, 120));
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        for (const wchar_t* name : kRecordFiles)
+            EXPECT_EQ(RecordTimes(program.File(name)).size(), 0u) << Narrow(name);
+        EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+        program.Stop();
+    }
 }
 
 }  // namespace

@@ -204,6 +204,36 @@ TEST(DumpParseEdgeTest, OneRecordLessThanTheDumpHoldsAndShortDumpsHaveNoRows)
     EXPECT_EQ(DumpAgeSeconds("ChkErr"), INVALID_AGE_S);
 }
 
+TEST(DumpParseEdgeTest, RowsOfNoRealDateAreNoRecordsAndAreNeverStaged)
+{
+    // A station whose memory was just cleared dumps empty slots: month 0, day 0.
+    DumpRecordText empty = PlainRecord(0, "0sec");
+    empty.date = "2000,0,0,0,0,0,0sec";
+    auto record = std::make_unique<ReadingsRecord>();
+    ParseDumpText(*record, BuildDumpText(StandardDumpHeader(), {empty, empty, empty}));
+    EXPECT_EQ(record->m_rowCount, 0);
+    const std::wstring staging = L"records_dump_no_date.txt";
+    DeleteFileW(staging.c_str());
+    EXPECT_FALSE(record->AppendLastRecords(0.0, staging));
+    EXPECT_EQ(GetFileAttributesW(staging.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // Among real records (newest first: 10:03, a damaged slot, 10:01, 31 February) only the real
+    // ones stay, oldest first, with their own values.
+    DumpRecordText february = PlainRecord(0, "180sec");
+    february.date = "2014,2,31,6,10,0,180sec";
+    DumpRecordText damaged = PlainRecord(0, "60sec");
+    damaged.date = "2014,13,18,6,10,2,60sec";
+    DumpRecordText first = PlainRecord(1, "120sec");
+    first.sensors1 = "19.00,50,0.00,100";
+    ParseDumpText(*record, BuildDumpText(StandardDumpHeader(), {PlainRecord(3, "0sec"), damaged, first, february}));
+    ASSERT_EQ(record->m_rowCount, 2);
+    EXPECT_EQ(record->m_minuteColumn[0], 1);
+    EXPECT_EQ(record->m_temperatureColumns[0][0], 19.0);
+    EXPECT_EQ(record->m_minuteColumn[1], 3);
+    EXPECT_EQ(record->m_temperatureColumns[0][1], 20.0);
+    EXPECT_EQ(record->m_yearColumn[2], 0) << "rows beyond the count are cleared";
+}
+
 TEST(DumpParseEdgeTest, FileReadingAndMissingFile)
 {
     std::wstring folder = ScratchFolder(L"dump");

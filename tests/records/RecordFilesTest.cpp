@@ -9,12 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
-
-// The computer's clock of the merges below: two days after the records of the tests.
-const RecordTime kNow{2014, 1, 20, 12, 0};
 
 // Four records, newest first; the parse keeps the three newest (rows 0..2 = 10:10, 10:15, 10:20).
 // Channel 2 is absent ("OUT"/"UU"), channel 5 reads "LL"/"HH"; the 10:15 record has missing UV,
@@ -131,7 +129,7 @@ TEST_F(RecordFilesTest, HistoryMergedTwiceByTimeGivesNoDuplicatesInBaseAndDispla
     std::wstring folder = ScratchFolder(L"twice");
     const DisplayUnitSelection units = DisplayUnits();
     Stage(folder);
-    MergeStagedRecords(folder, true, true, units);
+    MergeStagedRecords(folder, true, units);
     EXPECT_FALSE(FileExists(folder + STAGING_FILE_NAME));
 
     const std::string csv = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2]});
@@ -148,7 +146,7 @@ TEST_F(RecordFilesTest, HistoryMergedTwiceByTimeGivesNoDuplicatesInBaseAndDispla
     // A second start stages the same history and one newer line: only that line is added.
     Stage(folder);
     ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, kLater));
-    MergeStagedRecords(folder, true, true, units);
+    MergeStagedRecords(folder, true, units);
     const std::string csv2 = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2], kLater});
     EXPECT_EQ(ReadBytes(folder + L"csv.dat"), csv2);
     EXPECT_EQ(ReadBytes(folder + L"txt.dat"), Tabs(csv2));
@@ -160,24 +158,41 @@ TEST_F(RecordFilesTest, HistoryMergedTwiceByTimeGivesNoDuplicatesInBaseAndDispla
     EXPECT_EQ(ReadBytes(folder + L"RECORDS_CUSTOM.txt"), Tabs(custom2));
 }
 
-TEST_F(RecordFilesTest, MergeWithoutTimeAppendsEveryStagedLineInBaseUnits)
+TEST_F(RecordFilesTest, ALaterPassNeverAppendsARecordTheFilesHold)
 {
     std::wstring folder = ScratchFolder(L"notime");
     Stage(folder);
-    MergeStagedRecords(folder, true, true, DisplayUnitSelection());
+    MergeStagedRecords(folder, true, DisplayUnitSelection());
+    const std::string csv = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2]});
     const std::string custom = File(kBaseHeader, {kBaseCustom[0], kBaseCustom[1], kBaseCustom[2]});
     EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom);
 
-    // A later pass merges without comparing: a line the files already hold is appended again.
+    // A record staged again (a kill before the staging file was deleted) goes nowhere twice.
     ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, kStaged[2]));
-    MergeStagedRecords(folder, false, false, DisplayUnitSelection());
-    const std::string csv = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2], kStaged[2]});
+    EXPECT_TRUE(MergeStagedRecords(folder, false, DisplayUnitSelection()));
     EXPECT_EQ(ReadBytes(folder + L"csv.dat"), csv);
     EXPECT_EQ(ReadBytes(folder + L"RECORDS.txt"), Tabs(csv));
-    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom + kBaseCustom[2] + "\r\n");
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom);
+    EXPECT_FALSE(FileExists(folder + STAGING_FILE_NAME));
 }
 
 // ---- merge rules -----------------------------------------------------------------------------------
+
+// A record line of the given time: 26 fields, the indoor temperature `value`, the others empty.
+std::string Line(int year, int month, int day, int hour, int minute, const char* value = "1.00", int weekday = 4)
+{
+    char head[96];
+    std::snprintf(head, sizeof head, "%d,%d,%d,%d,%d,%d,%s,", year, weekday, month, day, hour, minute, value);
+    return head + std::string(19, ',');
+}
+
+std::string Lines(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
 
 class MergeRulesTest : public ::testing::Test {
 protected:
@@ -187,126 +202,101 @@ protected:
         source = folder + L"source.txt";
         target = folder + L"csv.dat";
     }
-    MergeResult Merge(RecordFileKind kind, bool byTime, const std::string& staged)
+    MergeResult Merge(RecordFileKind kind, const std::string& staged)
     {
         WriteBytes(source, staged);
-        return MergeRecordFile(kind, byTime, source, target, DisplayUnitSelection(), kNow);
+        return MergeRecordFile(kind, source, target, DisplayUnitSelection());
     }
+    const std::string header = std::string(kBaseHeader) + "\r\n";
     std::wstring folder, source, target;
 };
 
-TEST_F(MergeRulesTest, OnlyLaterTimesAreAppendedAndTheWeekdayTakesNoPart)
+TEST_F(MergeRulesTest, TimesTheFileLacksAreAppendedInTimeOrderAndHeldTimesNever)
 {
-    const std::string header = std::string(kBaseHeader) + "\r\n";
-    WriteBytes(target, header + "2009,4,12,31,23,58,1.00,\r\n");
-    Merge(RecordFileKind::Csv, true,
-          "2009,4,12,31,23,58,2.00,\r\n"    // same time: dropped
-          "2009,5,12,31,23,58,3.00,\r\n"    // differs only in the weekday: dropped
-          "2009,4,12,31,23,57,4.00,\r\n"    // earlier: dropped
-          "2009,4,12,31,23,59,5.00,\r\n"    // a minute later: appended
-          "2008,4,12,31,23,59,6.00,\r\n"    // earlier year: dropped
-          "2010,5,1,1,0,0,7.00,\r\n"        // next year: appended
-          "2009,4,12,31,23,59,8.00,\r\n"    // later than the base although older than 2010: appended
-          "1,2,3\r\n"                       // fewer than six fields: appended without comparison
-          "2011,1,1,1,0,0,9.00,");          // no line end: not processed
-    EXPECT_EQ(ReadBytes(target), header +
-                                     "2009,4,12,31,23,58,1.00,\r\n"
-                                     "2009,4,12,31,23,59,5.00,\r\n"
-                                     "2010,5,1,1,0,0,7.00,\r\n"
-                                     "2009,4,12,31,23,59,8.00,\r\n"
-                                     "1,2,3\r\n");
+    WriteBytes(target, header + Lines({Line(2009, 12, 31, 23, 58), Line(2099, 1, 1, 0, 0, "2.00")}));
+    EXPECT_EQ(Merge(RecordFileKind::Csv,
+                    Lines({Line(2009, 12, 31, 23, 58, "3.00"),      // held: dropped
+                           Line(2009, 12, 31, 23, 58, "4.00", 5),   // differs only in the weekday: dropped
+                           Line(2099, 1, 1, 0, 0, "5.00"),          // held, however far ahead: dropped
+                           Line(2010, 1, 1, 0, 0, "6.00"),          // lacking: appended
+                           Line(2009, 12, 31, 23, 57, "7.00"),      // lacking, although earlier: appended
+                           Line(2009, 12, 31, 23, 59, "8.00"),      // lacking: appended
+                           Line(2009, 12, 31, 23, 59, "9.00"),      // the same time again: the first stands
+                           Line(2014, 0, 0, 0, 0, "10.00"),         // no real date: never
+                           "2009,4,12,31,23,50,1.00,"}) +           // not a whole record: never
+                        Line(2011, 1, 1, 1, 0)),                    // no line end: not read
+              MergeResult::Merged);
+    EXPECT_EQ(ReadBytes(target), header + Lines({Line(2009, 12, 31, 23, 58), Line(2099, 1, 1, 0, 0, "2.00"),
+                                                 Line(2009, 12, 31, 23, 57, "7.00"),
+                                                 Line(2009, 12, 31, 23, 59, "8.00"),
+                                                 Line(2010, 1, 1, 0, 0, "6.00")}));
 }
 
-TEST_F(MergeRulesTest, NewYearIsLaterThanTheLastMinuteOfTheOldYear)
+TEST_F(MergeRulesTest, HeaderOnlyAndEmptyTargetsTakeEveryRecord)
 {
-    const std::string header = std::string(kBaseHeader) + "\r\n";
-    WriteBytes(target, header + "2010,5,1,1,0,0,\r\n");
-    Merge(RecordFileKind::Csv, true, "2009,4,12,31,23,59,\r\n");
-    EXPECT_EQ(ReadBytes(target), header + "2010,5,1,1,0,0,\r\n");
-}
-
-TEST_F(MergeRulesTest, HeaderOnlyAndEmptyTargetsTakeEveryLine)
-{
-    const std::string header = std::string(kBaseHeader) + "\r\n";
     WriteBytes(target, header);
-    Merge(RecordFileKind::Csv, true, "2014,6,1,18,10,20,\r\n");
-    EXPECT_EQ(ReadBytes(target), header + "2014,6,1,18,10,20,\r\n");
+    Merge(RecordFileKind::Csv, Lines({Line(2014, 1, 18, 10, 20)}));
+    EXPECT_EQ(ReadBytes(target), header + Lines({Line(2014, 1, 18, 10, 20)}));
 
     // A file of 0 bytes counts as new: it gets its header row.
     WriteBytes(target, "");
-    Merge(RecordFileKind::Csv, true, "2014,6,1,18,10,20,\r\n");
-    EXPECT_EQ(ReadBytes(target), header + "2014,6,1,18,10,20,\r\n");
+    Merge(RecordFileKind::Csv, Lines({Line(2014, 1, 18, 10, 20)}));
+    EXPECT_EQ(ReadBytes(target), header + Lines({Line(2014, 1, 18, 10, 20)}));
 }
 
-TEST_F(MergeRulesTest, UnfinishedLastLineIsEndedAndNotTakenAsTheBase)
+TEST_F(MergeRulesTest, ALastLineCutShortIsCutAwayBeforeAppending)
 {
-    const std::string header = std::string(kBaseHeader) + "\r\n";
-    WriteBytes(target, header + "2014,6,1,18,10,20,\r\n2014,6,1,18,10,3");
-    // The base is the 10:20 line before the unfinished one; nothing is glued onto that line.
-    Merge(RecordFileKind::Csv, true, "2014,6,1,18,10,20,\r\n2014,6,1,18,10,25,\r\n");
-    EXPECT_EQ(ReadBytes(target), header + "2014,6,1,18,10,20,\r\n2014,6,1,18,10,3\r\n2014,6,1,18,10,25,\r\n");
+    // What a kill in the middle of an append leaves: part of a line.
+    const std::string torn = Line(2014, 1, 18, 10, 25).substr(0, 30);
+    WriteBytes(target, header + Lines({Line(2014, 1, 18, 10, 20)}) + torn);
+    Merge(RecordFileKind::Csv, Lines({Line(2014, 1, 18, 10, 20), Line(2014, 1, 18, 10, 25)}));
+    EXPECT_EQ(ReadBytes(target), header + Lines({Line(2014, 1, 18, 10, 20), Line(2014, 1, 18, 10, 25)}));
 }
 
-TEST_F(MergeRulesTest, TabFileComparesItsTabSeparatedLastLine)
+TEST_F(MergeRulesTest, TabFileKnowsItsTabSeparatedRecords)
 {
     target = folder + L"txt.dat";
-    const std::string header = Tabs(std::string(kBaseHeader) + "\r\n");
-    WriteBytes(target, header + "2014\t6\t1\t18\t10\t20\t\r\n");
-    Merge(RecordFileKind::Txt, true, "2014,6,1,18,10,20,1.00,\r\n2014,6,1,18,10,22,1.00, \r\n");
-    EXPECT_EQ(ReadBytes(target), header + "2014\t6\t1\t18\t10\t20\t\r\n2014\t6\t1\t18\t10\t22\t1.00\t \r\n");
+    WriteBytes(target, Tabs(header + Lines({Line(2014, 1, 18, 10, 20)})));
+    Merge(RecordFileKind::Txt, Lines({Line(2014, 1, 18, 10, 20), Line(2014, 1, 18, 10, 22, " 1.00")}));
+    EXPECT_EQ(ReadBytes(target), Tabs(header + Lines({Line(2014, 1, 18, 10, 20), Line(2014, 1, 18, 10, 22, " 1.00")})));
 }
 
 TEST_F(MergeRulesTest, MissingSourceWritesNothing)
 {
-    EXPECT_EQ(MergeRecordFile(RecordFileKind::Csv, true, folder + L"none.txt", target, DisplayUnitSelection()),
+    EXPECT_EQ(MergeRecordFile(RecordFileKind::Csv, folder + L"none.txt", target, DisplayUnitSelection()),
               MergeResult::NoSource);
     EXPECT_FALSE(FileExists(target));
 }
 
 // ---- damaged, held and read-only record files ------------------------------------------------------
 
-TEST_F(MergeRulesTest, DamagedLastLinesNeitherGiveTheKeyNorMove)
+TEST_F(MergeRulesTest, DamagedLinesStayWhereTheyAreAndTheRecordsAroundThemAreKnown)
 {
-    const std::string header = std::string(kBaseHeader) + "\r\n";
-    const std::string records = "2014,6,1,18,10,10,1.00,\r\n2014,6,1,18,10,15,2.00,\r\n";
-    const std::string staged = "2014,6,1,18,10,10,1.00,\r\n2014,6,1,18,10,15,2.00,\r\n2014,6,1,18,10,20,3.00,\r\n";
+    const std::string records = Lines({Line(2014, 1, 18, 10, 10), Line(2014, 1, 18, 10, 15)});
+    const std::string staged = Lines({Line(2014, 1, 18, 10, 10), Line(2014, 1, 18, 10, 15), Line(2014, 1, 18, 10, 20)});
     std::string random;
     for (int i = 0; i < 300; ++i)
-        random += static_cast<char>((i * 73 + 11) % 256 == '\n' ? 'x' : (i * 73 + 11) % 256);
+        random += static_cast<char>((i * 73 + 11) % 256 == '\n' || (i * 73 + 11) % 256 == '\r' ? 'x' : (i * 73 + 11) % 256);
     const std::string damages[] = {
         random + "\r\n",
         std::string(100 * 1024, '7') + ",1,2,3,4,5,\r\n",   // a 100 KB line
         "Year,Weekday,Month,Date,Hour,Minute,\r\n",           // a second header row
-        "2014,6,13,18,10,25,\r\n",                            // no such month
-        "2014,6,1,18,10,2",                                    // cut off, no line end
+        Line(2014, 13, 18, 10, 25) + "\r\n",                  // no such month
+        "2014,6,1,18,10,20,1.00,\r\n",                        // the 10:20 record cut short by an older program
     };
     for (const std::string& damage : damages) {
-        WriteBytes(target, header + records + damage);
-        EXPECT_EQ(Merge(RecordFileKind::Csv, true, staged), MergeResult::Merged);
-        const std::string ended = damage.back() == '\n' ? damage : damage + "\r\n";
-        EXPECT_EQ(ReadBytes(target), header + records + ended + "2014,6,1,18,10,20,3.00,\r\n")
+        WriteBytes(target, header + records.substr(0, records.size() / 2) + damage + records.substr(records.size() / 2));
+        EXPECT_EQ(Merge(RecordFileKind::Csv, staged), MergeResult::Merged);
+        EXPECT_EQ(ReadBytes(target), header + records.substr(0, records.size() / 2) + damage +
+                                         records.substr(records.size() / 2) + Lines({Line(2014, 1, 18, 10, 20)}))
             << damage.substr(0, 40);
     }
 
     // Lines that end in CR alone still give their records.
-    std::string crOnly = std::string(kBaseHeader) + "\r" + "2014,6,1,18,10,10,1.00,\r2014,6,1,18,10,15,2.00,\r";
+    std::string crOnly = std::string(kBaseHeader) + "\r" + Line(2014, 1, 18, 10, 10) + "\r" + Line(2014, 1, 18, 10, 15) + "\r";
     WriteBytes(target, crOnly);
-    EXPECT_EQ(Merge(RecordFileKind::Csv, true, staged), MergeResult::Merged);
-    EXPECT_EQ(ReadBytes(target), crOnly + "\r\n2014,6,1,18,10,20,3.00,\r\n");
-}
-
-TEST_F(MergeRulesTest, LineDatedMoreThanADayAheadIsNotTheKey)
-{
-    const std::string header = std::string(kBaseHeader) + "\r\n";
-    // The clock reads 2014-01-20 12:00: a line of 2099 is skipped, the record before it is the key.
-    WriteBytes(target, header + "2014,6,1,18,10,15,\r\n2099,4,1,18,10,15,\r\n");
-    EXPECT_EQ(Merge(RecordFileKind::Csv, true, "2014,6,1,18,10,15,\r\n2014,6,1,18,10,20,\r\n"), MergeResult::Merged);
-    EXPECT_EQ(ReadBytes(target), header + "2014,6,1,18,10,15,\r\n2099,4,1,18,10,15,\r\n2014,6,1,18,10,20,\r\n");
-
-    // Less than a day ahead (a station clock a little fast) still counts.
-    WriteBytes(target, header + "2014,1,1,21,11,0,\r\n");
-    EXPECT_EQ(Merge(RecordFileKind::Csv, true, "2014,6,1,21,10,0,\r\n"), MergeResult::Merged);
-    EXPECT_EQ(ReadBytes(target), header + "2014,1,1,21,11,0,\r\n");
+    EXPECT_EQ(Merge(RecordFileKind::Csv, staged), MergeResult::Merged);
+    EXPECT_EQ(ReadBytes(target), crOnly + Lines({Line(2014, 1, 18, 10, 20)}));
 }
 
 class HeldRecordFileTest : public RecordFilesTest {
@@ -318,7 +308,7 @@ protected:
         dlg = std::make_unique<CMainRecords>();
         dlg->m_installFolder = folder;
         ASSERT_TRUE(record->AppendLastRecords(10.0, folder + STAGING_FILE_NAME));
-        ASSERT_TRUE(MergeStagedRecords(*dlg, true, kNow));
+        ASSERT_TRUE(MergeStagedRecords(*dlg, true));
         before = ReadBytes(folder + L"txt.dat");
     }
     // Every record file holds the three downloaded lines and the later one, each once.
@@ -347,17 +337,16 @@ TEST_F(HeldRecordFileTest, UnreadableFileIsKeptAndItsLinesWaitForALaterPass)
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     WriteBytes(folder + L"staged.txt", std::string(kLater) + "\r\n");
-    EXPECT_EQ(MergeRecordFile(RecordFileKind::Txt, true, folder + L"staged.txt", folder + L"txt.dat",
-                              DisplayUnitSelection(), kNow),
+    EXPECT_EQ(MergeRecordFile(RecordFileKind::Txt, folder + L"staged.txt", folder + L"txt.dat", DisplayUnitSelection()),
               MergeResult::TargetUnreadable);
-    EXPECT_FALSE(MergeNewRecordLine(*dlg, kLater, kNow));
+    EXPECT_FALSE(MergeNewRecordLine(*dlg, kLater));
     EXPECT_TRUE(dlg->m_recordLinesWaiting);
     EXPECT_TRUE(FileExists(folder + STAGING_FILE_NAME));
     CloseHandle(held);
     EXPECT_EQ(ReadBytes(folder + L"txt.dat"), before) << "an unreadable file must not be recreated";
 
     // The next pass, with no new line, brings the waiting line in everywhere, once.
-    EXPECT_TRUE(MergeStagedRecords(*dlg, false, kNow));
+    EXPECT_TRUE(MergeStagedRecords(*dlg, false));
     ExpectEveryLineOnce();
 }
 
@@ -373,18 +362,18 @@ TEST_F(HeldRecordFileTest, FilesHeldWithoutWriteSharingTakeTheirLinesLater)
     const std::string csvBefore = File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2]});
     const std::string customBefore = ReadBytes(folder + L"txt_custom.dat");
 
-    EXPECT_FALSE(MergeNewRecordLine(*dlg, kLater, kNow));
+    EXPECT_FALSE(MergeNewRecordLine(*dlg, kLater));
     EXPECT_TRUE(dlg->m_recordLinesWaiting);
     CloseHandle(held);
     EXPECT_EQ(ReadBytes(folder + L"csv.dat"), csvBefore);
     EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), customBefore);
     // The files that could take the line have it already: a retry adds it nowhere twice.
-    EXPECT_FALSE(MergeStagedRecords(*dlg, false, kNow));
+    EXPECT_FALSE(MergeStagedRecords(*dlg, false));
     EXPECT_EQ(ReadBytes(folder + L"txt.dat"), Tabs(File(kBaseHeader, {kStaged[0], kStaged[1], kStaged[2], kLater})));
     EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), customBefore);
 
     CloseHandle(writer);
-    EXPECT_TRUE(MergeStagedRecords(*dlg, false, kNow));
+    EXPECT_TRUE(MergeStagedRecords(*dlg, false));
     ExpectEveryLineOnce();
     EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"),
               Tabs(File(kBaseHeader, {kBaseCustom[0], kBaseCustom[1], kBaseCustom[2]})) +
@@ -397,10 +386,10 @@ TEST_F(HeldRecordFileTest, LineThatCannotBeStagedWaitsInMemory)
     HANDLE held = CreateFileW((folder + STAGING_FILE_NAME).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(MergeNewRecordLine(*dlg, kLater, kNow));
+    EXPECT_FALSE(MergeNewRecordLine(*dlg, kLater));
     EXPECT_EQ(dlg->m_unstagedRecordLines.size(), 1u);
     CloseHandle(held);
-    EXPECT_TRUE(MergeStagedRecords(*dlg, false, kNow));
+    EXPECT_TRUE(MergeStagedRecords(*dlg, false));
     EXPECT_TRUE(dlg->m_unstagedRecordLines.empty());
     ExpectEveryLineOnce();
 }
@@ -500,7 +489,7 @@ TEST_F(RecordFilesTest, UnitChangeRebuildsBothCustomFilesAndBack)
 {
     std::wstring folder = ScratchFolder(L"rebuild");
     Stage(folder);
-    MergeStagedRecords(folder, true, true, DisplayUnitSelection());
+    MergeStagedRecords(folder, true, DisplayUnitSelection());
 
     RebuildCustomRecords(folder, DisplayUnits());
     const std::string custom = File(kDisplayHeader, {kDisplay[0], kDisplay[1], kDisplay[2]});
@@ -530,11 +519,11 @@ TEST(CustomRebuildTest, HeaderOnlyBaseAndMissingOrHeldBase)
     RebuildCustomRecords(folder, DisplayUnitSelection());
     CloseHandle(held);
     EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), std::string(kDisplayHeader) + "\r\n");
-    WriteBytes(folder + L"staged.txt", "2014,6,1,18,10,20,20.00,\r\n");
-    MergeRecordFile(RecordFileKind::TxtCustom, true, folder + L"staged.txt", folder + L"txt_custom.dat",
-                    DisplayUnits());
-    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"), Tabs(std::string(kDisplayHeader) + "\r\n" +
-                                                           "2014,6,1,18,10,20,68.00,\r\n"));
+    WriteBytes(folder + L"staged.txt", std::string(kLater) + "\r\n");
+    MergeRecordFile(RecordFileKind::TxtCustom, folder + L"staged.txt", folder + L"txt_custom.dat", DisplayUnits());
+    EXPECT_EQ(ReadBytes(folder + L"txt_custom.dat"),
+              Tabs(std::string(kDisplayHeader) + "\r\n" +
+                   "2014,6,1,18,10,25,69.98,52.00,42.80,82.00,,,35.06,92.00,26.96,72.00,,,1.07,29.94,2,68.00,8.05,4.83,8,2.66,\r\n"));
 }
 
 // ---- staging ---------------------------------------------------------------------------------------
@@ -556,10 +545,11 @@ TEST_F(RecordFilesTest, StagedRainWrapsInMillimetresAndEmptyRecordWritesNothing)
     EXPECT_EQ(ReadBytes(folder + STAGING_FILE_NAME), "kept\r\n");
 }
 
-TEST(StagingFileTest, AppendEndsAnUnfinishedLineFirst)
+TEST(StagingFileTest, AppendCutsAwayALineCutShortFirst)
 {
+    // The part of a line that a kill left is no record: it never reaches a record file.
     std::wstring folder = ScratchFolder(L"append");
-    WriteBytes(folder + STAGING_FILE_NAME, "2014,6,1,18,10,20,");
+    WriteBytes(folder + STAGING_FILE_NAME, "2014,6,1,18,10,20,\r\n2014,6,1,18,10,2");
     ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, "2014,6,1,18,10,22,"));
     EXPECT_EQ(ReadBytes(folder + STAGING_FILE_NAME), "2014,6,1,18,10,20,\r\n2014,6,1,18,10,22,\r\n");
     DeleteStagingFile(folder + STAGING_FILE_NAME);

@@ -1,0 +1,149 @@
+// The record files as the main window keeps them: the polling loop's merges, the records a sleeping
+// computer missed, and the rebuild of the custom files after a change of display unit, which runs on
+// a worker thread while the window goes on painting and shows its progress.
+#include "app/OrvelleDlg.h"
+
+#include "app/PollLoop.h"
+#include "app/RecordLine.h"
+#include "station/DecodeText.h"
+#include "station/SettingsBlocks.h"
+#include "station/SystemKV318.h"
+#include "texts/TextTables.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr UINT REBUILD_PROGRESS_MS = 250;
+
+DWORD WINAPI CustomRebuildThreadProc(LPVOID parameter)
+{
+    auto* job = static_cast<CustomRebuildJob*>(parameter);
+    job->result = RebuildCustomRecords(job->installFolder, job->units, &job->control);
+    if (job->window != nullptr)
+        ::PostMessageW(job->window, WM_CUSTOM_REBUILD_DONE, job->serial, 0);
+    return 0;
+}
+
+}  // namespace
+
+// ---- merges --------------------------------------------------------------------------------------------
+
+void COrvelleDlg::MergeRecordLines(bool firstPass, const std::vector<std::string>* newLines)
+{
+    SetCurrentDirectoryW(m_installFolder.c_str());
+    if (CustomRebuildRunning()) {
+        // The custom files are being rebuilt from the base files: everything waits for the rebuild.
+        if (newLines != nullptr)
+            m_unstagedRecordLines.insert(m_unstagedRecordLines.end(), newLines->begin(), newLines->end());
+        m_recordLinesWaiting = true;
+        return;
+    }
+    if (newLines != nullptr)
+        MergeNewRecordLines(*this, *newLines);
+    else
+        MergeStagedRecords(*this, firstPass);
+}
+
+std::vector<std::string> COrvelleDlg::MissedRecordLines(const std::wstring& newLine)
+{
+    std::vector<std::string> missed;
+    RecordTime last, latest;
+    if (!LineHasRealTime(m_lastRecordLine, &last) || !LineHasRealTime(newLine, &latest))
+        return missed;
+    const int interval = RecordIntervalMinutes(stationsettings::RecordIntervalSelection(g_systemKV318.m_memoryImage));
+    const long long gap = MinutesOf(latest) - MinutesOf(last);
+    if (interval <= 0 || gap <= interval)
+        return missed;
+
+    // The records between the last one taken in and the latest, read back from the station's
+    // history (the latest one is read again and left out).
+    std::vector<std::wstring> records;
+    const int count = static_cast<int>(std::min<long long>(gap / interval + 2, HistorySlotCount(STATION_IMAGE_SIZE)));
+    g_systemKV318.ReadRecentHistoryRecords(count, m_recordTime[RECORD_YEAR] + 1, &records);
+    for (const std::wstring& record : records) {
+        const std::wstring line = BuildHistoryRecordLine(record, m_rainCounterAtReset);
+        RecordTime time;
+        if (!LineHasRealTime(line, &time) || MinutesOf(time) <= MinutesOf(last) || MinutesOf(time) >= MinutesOf(latest))
+            continue;
+        missed.push_back(NarrowAnsiText(line));
+    }
+    return missed;
+}
+
+// ---- custom rebuild ----------------------------------------------------------------------------------
+
+bool COrvelleDlg::CustomRebuildRunning() const { return m_rebuildThread != nullptr; }
+
+// Waits for the worker (stopped or done) and takes what it left.
+void COrvelleDlg::EndCustomRebuild()
+{
+    ::WaitForSingleObject(m_rebuildThread, INFINITE);
+    ::CloseHandle(m_rebuildThread);
+    m_rebuildThread = nullptr;
+    if (m_hWnd != nullptr)
+        KillTimer(TIMER_REBUILD_PROGRESS);
+    TakeCustomRebuild(std::move(m_rebuildJob->result), m_recordFiles);
+    m_rebuildJob.reset();
+}
+
+void COrvelleDlg::StopCustomRebuild()
+{
+    if (m_rebuildThread == nullptr)
+        return;
+    // Whatever it had replaced is taken; a file it had not come to yet keeps the old units until
+    // the next rebuild (or the next start) brings it into line.
+    m_rebuildJob->control.stop = true;
+    EndCustomRebuild();
+}
+
+void COrvelleDlg::StartCustomRebuild()
+{
+    StopCustomRebuild();
+    if (m_hWnd == nullptr) {
+        // No window to keep painting (and none to hear of the end): the rebuild runs here.
+        TakeCustomRebuild(RebuildCustomRecords(m_installFolder, UnitsOf(*this)), m_recordFiles);
+        return;
+    }
+    m_rebuildJob = std::make_unique<CustomRebuildJob>();
+    m_rebuildJob->installFolder = m_installFolder;
+    m_rebuildJob->units = UnitsOf(*this);
+    m_rebuildJob->window = m_hWnd;
+    m_rebuildJob->serial = ++m_rebuildSerial;
+    m_rebuildThread = ::CreateThread(nullptr, 0, CustomRebuildThreadProc, m_rebuildJob.get(), 0, nullptr);
+    if (m_rebuildThread == nullptr) {
+        // No thread: the rebuild runs here.
+        m_rebuildJob.reset();
+        TakeCustomRebuild(RebuildCustomRecords(m_installFolder, UnitsOf(*this)), m_recordFiles);
+        return;
+    }
+    SetTimer(TIMER_REBUILD_PROGRESS, REBUILD_PROGRESS_MS);
+    ShowCustomRebuildProgress();
+}
+
+LRESULT COrvelleDlg::OnCustomRebuildDone(WPARAM serial, LPARAM)
+{
+    // The end of a rebuild that was stopped (and taken) already is no news.
+    if (m_rebuildThread == nullptr || m_rebuildJob == nullptr || m_rebuildJob->serial != serial)
+        return 0;
+    EndCustomRebuild();
+    m_progress.SetPos(0);
+    // The lines that waited for the rebuild.
+    if (m_recordLinesWaiting || !m_unstagedRecordLines.empty())
+        MergeRecordLines(false, nullptr);
+    if (m_firstPollDone)
+        ShowCountdown();
+    return 0;
+}
+
+void COrvelleDlg::ShowCustomRebuildProgress()
+{
+    if (m_rebuildJob == nullptr)
+        return;
+    const long long total = m_rebuildJob->control.bytesTotal;
+    const long long done = std::min(m_rebuildJob->control.bytesDone.load(), total);
+    const int position = total > 0 ? static_cast<int>(done * poll::BAR_FULL / total) : 0;
+    m_progress.SetPos(position);
+    m_statusStatic.SetWindowText(
+        (std::to_wstring(poll::DownloadPercent(position)) + EntryAt(g_progressTexts, 1)).c_str());
+}

@@ -1,0 +1,331 @@
+// How staged records reach the four record files and their user-facing copies: each record file
+// takes every record whose time it does not hold yet, whatever the date and whatever the order of
+// the staged lines; nothing is ever appended twice, also after a kill between two of the files.
+#include "records/RecordMerge.h"
+
+#include "records/MainRecords.h"
+#include "records/RecordFileIo.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace {
+
+const RecordFileKind kAllKinds[] = {RecordFileKind::Csv, RecordFileKind::Txt, RecordFileKind::CsvCustom,
+                                    RecordFileKind::TxtCustom};
+
+bool IsMissingFileError(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+// The index of the record file as it is now, read again when the file is not the one it describes.
+bool IndexUpToDate(CRecordFileIndex& index, const std::wstring& path, char separator)
+{
+    return index.Describes(path) || index.Build(path, separator);
+}
+
+// Cuts away a last line cut short; the index then describes the shortened file.
+bool CutBrokenLastLine(CRecordFileIndex& index, const std::wstring& path)
+{
+    const long long complete = index.CompleteBytes();
+    if (index.State().size <= complete)
+        return true;
+    if (!TruncateFileTo(path, complete))
+        return false;
+    index.NoteWritten(StateOfFile(path), complete);
+    return true;
+}
+
+// The lines that the file lacks, converted for it, with their keys.
+std::string LinesToAppend(RecordFileKind kind, const std::vector<StagedRecord>& records,
+                          const CRecordFileIndex& index, const DisplayUnitSelection& units,
+                          std::vector<long long>* keys)
+{
+    std::string text;
+    for (const StagedRecord& record : records) {
+        if (index.Holds(record.key))
+            continue;
+        text += RecordLineFor(kind, record.line, units);
+        text += "\r\n";
+        keys->push_back(record.key);
+    }
+    return text;
+}
+
+MergeResult CreateRecordFile(RecordFileKind kind, const std::vector<StagedRecord>& records,
+                             const std::wstring& targetPath, const DisplayUnitSelection& units,
+                             CRecordFileIndex& index)
+{
+    // The base files always name the base units; the custom files the current display units.
+    const std::string header = BuildHeaderRow(SeparatorOf(kind), IsCustom(kind) ? units : DisplayUnitSelection());
+    CRecordFileIndex created;
+    created.Start(header);
+    std::vector<long long> keys;
+    const std::string lines = LinesToAppend(kind, records, created, units, &keys);
+    UniqueFile target = OpenFile(targetPath, L"wb");
+    if (!target)
+        return MergeResult::TargetUnwritable;
+    CBufferedWriter out(target.get());
+    out.WriteLine(header);
+    out.Write(lines);
+    const bool written = out.Flush();
+    target.reset();
+    index.Forget();
+    if (!written)
+        return MergeResult::TargetUnwritable;
+    for (long long key : keys)
+        created.Add(key);
+    const FileState state = StateOfFile(targetPath);
+    created.NoteWritten(state, state.size);
+    index.TakeFrom(std::move(created));
+    return MergeResult::Merged;
+}
+
+}  // namespace
+
+// ---- staged records ----------------------------------------------------------------------------------
+
+StagingRead ReadStagedRecords(const std::wstring& stagingPath, std::vector<StagedRecord>* records)
+{
+    records->clear();
+    UniqueFile source = OpenFile(stagingPath, L"rb");
+    if (!source) {
+        const DWORD error = GetLastError();
+        return StateOfFile(stagingPath).size < 0 && IsMissingFileError(error) ? StagingRead::Missing
+                                                                               : StagingRead::Unreadable;
+    }
+    CLineReader reader(source.get());
+    std::string line;
+    bool complete = false;
+    std::unordered_set<long long> seen;
+    while (reader.Next(line, &complete) && complete) {
+        RecordTime time;
+        if (!RecordTimeOfLine(line, ',', &time))
+            continue;  // no record of a real date: never merged
+        const long long key = RecordKey(time);
+        if (!seen.insert(key).second)
+            continue;  // the first line of a time stands
+        records->push_back(StagedRecord{key, line});
+    }
+    if (reader.Failed())
+        return StagingRead::Unreadable;
+    std::stable_sort(records->begin(), records->end(),
+                     [](const StagedRecord& a, const StagedRecord& b) { return a.key < b.key; });
+    return StagingRead::Read;
+}
+
+bool AppendStagedLine(const std::wstring& stagingPath, std::string_view line)
+{
+    return AppendLines(stagingPath, [line](CBufferedWriter& out) { out.WriteLine(line); });
+}
+
+void DeleteStagingFile(const std::wstring& stagingPath)
+{
+    if (UniqueFile f = OpenFile(stagingPath, L"wb"))
+        f.reset();
+    _wremove(stagingPath.c_str());
+}
+
+// ---- one record file -------------------------------------------------------------------------------
+
+MergeResult MergeIntoRecordFile(RecordFileKind kind, const std::vector<StagedRecord>& records,
+                                const std::wstring& targetPath, const DisplayUnitSelection& units,
+                                CRecordFileIndex& index, std::string* appended)
+{
+    if (appended)
+        appended->clear();
+    if (!IndexUpToDate(index, targetPath, SeparatorOf(kind)))
+        return MergeResult::TargetUnreadable;
+    if (index.State().size <= 0)
+        return CreateRecordFile(kind, records, targetPath, units, index);
+    if (!CutBrokenLastLine(index, targetPath))
+        return MergeResult::TargetUnwritable;
+
+    std::vector<long long> keys;
+    std::string lines = LinesToAppend(kind, records, index, units, &keys);
+    if (lines.empty())
+        return MergeResult::Merged;
+    const long long before = index.State().size;
+    const bool written = AppendToExistingFile(targetPath, lines);
+    const FileState after = StateOfFile(targetPath);
+    if (!written || after.size != before + static_cast<long long>(lines.size())) {
+        index.Forget();  // read again next time; a part that went in is then known
+        return MergeResult::TargetUnwritable;
+    }
+    for (long long key : keys)
+        index.Add(key);
+    index.NoteWritten(after, after.size);
+    if (appended)
+        *appended = std::move(lines);
+    return MergeResult::Merged;
+}
+
+MergeResult MergeRecordFile(RecordFileKind kind, const std::wstring& sourcePath, const std::wstring& targetPath,
+                            const DisplayUnitSelection& units)
+{
+    std::vector<StagedRecord> records;
+    if (ReadStagedRecords(sourcePath, &records) != StagingRead::Read)
+        return MergeResult::NoSource;
+    CRecordFileIndex index;
+    return MergeIntoRecordFile(kind, records, targetPath, units, index);
+}
+
+// ---- user-facing copies ----------------------------------------------------------------------------
+
+bool CopyToUserFile(const std::wstring& recordPath, const std::wstring& copyPath)
+{
+    return CopyThroughTemporary(recordPath, copyPath);
+}
+
+bool UpdateUserCopy(const std::wstring& recordPath, const std::wstring& copyPath, const FileState& recordBefore,
+                    const std::string& appended, CRecordFiles::CopyState& state)
+{
+    const FileState record = StateOfFile(recordPath);
+    const FileState copy = StateOfFile(copyPath);
+    const bool copyAsLeft = copy.size >= 0 && copy == state.written;
+    if (copyAsLeft && state.source == record)
+        return true;  // identical already
+    if (copyAsLeft && !appended.empty() && state.source == recordBefore &&
+        record.size == recordBefore.size + static_cast<long long>(appended.size())) {
+        if (AppendToExistingFile(copyPath, appended)) {
+            state.written = StateOfFile(copyPath);
+            state.source = record;
+            return true;
+        }
+        if (StateOfFile(copyPath) != copy)
+            state = CRecordFiles::CopyState();  // part of it went in: copied whole next time
+        return false;
+    }
+    if (record.size < 0 || !CopyThroughTemporary(recordPath, copyPath))
+        return false;
+    state.written = StateOfFile(copyPath);
+    state.source = record;
+    return true;
+}
+
+// ---- the polling loop's merges ---------------------------------------------------------------------
+
+bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units,
+                        CRecordFiles& files)
+{
+    static const RecordFileKind kLaterPassOrder[] = {RecordFileKind::Csv, RecordFileKind::CsvCustom,
+                                                     RecordFileKind::Txt, RecordFileKind::TxtCustom};
+    const std::wstring staging = installFolder + STAGING_FILE_NAME;
+    std::vector<StagedRecord> records;
+    const StagingRead read = ReadStagedRecords(staging, &records);
+    if (read == StagingRead::Missing)
+        return true;  // nothing staged
+    if (read == StagingRead::Unreadable)
+        return false; // lines that could not be read wait for a later pass
+
+    bool allMerged = true;
+    for (RecordFileKind kind : firstPass ? kAllKinds : kLaterPassOrder) {
+        const std::wstring recordPath = installFolder + RecordFileName(kind);
+        CRecordFileIndex& index = files.IndexOf(kind);
+        const FileState before = index.Describes(recordPath) ? index.State() : FileState();
+        std::string appended;
+        const MergeResult result = MergeIntoRecordFile(kind, records, recordPath, units, index, &appended);
+        allMerged = allMerged && result == MergeResult::Merged;
+        UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), before, appended, files.CopyOf(kind));
+    }
+    // Records that a record file could not take stay staged for a later pass.
+    if (allMerged)
+        DeleteStagingFile(staging);
+    return allMerged;
+}
+
+bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units)
+{
+    CRecordFiles files;
+    return MergeStagedRecords(installFolder, firstPass, units, files);
+}
+
+namespace {
+
+// Stages the lines that wait in memory; those that cannot be staged keep waiting.
+void StageWaitingLines(CMainRecords& dlg)
+{
+    const std::wstring staging = dlg.m_installFolder + STAGING_FILE_NAME;
+    std::vector<std::string>& waiting = dlg.m_unstagedRecordLines;
+    size_t staged = 0;
+    while (staged < waiting.size() && AppendStagedLine(staging, waiting[staged]))
+        ++staged;
+    waiting.erase(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(staged));
+}
+
+}  // namespace
+
+bool MergeStagedRecords(CMainRecords& dlg, bool firstPass)
+{
+    StageWaitingLines(dlg);
+    const bool merged = MergeStagedRecords(dlg.m_installFolder, firstPass, UnitsOf(dlg), dlg.m_recordFiles) &&
+                        dlg.m_unstagedRecordLines.empty();
+    dlg.m_recordLinesWaiting = !merged;
+    return merged;
+}
+
+bool MergeNewRecordLines(CMainRecords& dlg, const std::vector<std::string>& lines)
+{
+    dlg.m_unstagedRecordLines.insert(dlg.m_unstagedRecordLines.end(), lines.begin(), lines.end());
+    return MergeStagedRecords(dlg, false);
+}
+
+bool MergeNewRecordLine(CMainRecords& dlg, const std::string& line)
+{
+    return MergeNewRecordLines(dlg, std::vector<std::string>{line});
+}
+
+// ---- start-up ------------------------------------------------------------------------------------
+
+namespace {
+
+bool CustomFileNeedsRebuild(RecordFileKind custom, RecordFileKind base, const std::wstring& installFolder,
+                            const DisplayUnitSelection& units, CRecordFiles& files)
+{
+    const std::wstring customPath = installFolder + RecordFileName(custom);
+    const CRecordFileIndex& customIndex = files.IndexOf(custom);
+    const CRecordFileIndex& baseIndex = files.IndexOf(base);
+    if (baseIndex.State().size <= 0)
+        return false;  // nothing to rebuild from
+    return StateOfFile(TemporaryPathOf(customPath)).size >= 0 ||
+           customIndex.HeaderRow() != BuildHeaderRow(SeparatorOf(custom), units) ||
+           customIndex.RecordCount() < baseIndex.RecordCount();
+}
+
+}  // namespace
+
+void PrepareRecordFiles(const std::wstring& installFolder, const DisplayUnitSelection& units, CRecordFiles& files)
+{
+    // What each record file holds, and no last line cut short.
+    for (RecordFileKind kind : kAllKinds) {
+        const std::wstring path = installFolder + RecordFileName(kind);
+        CRecordFileIndex& index = files.IndexOf(kind);
+        if (index.Build(path, SeparatorOf(kind)))
+            CutBrokenLastLine(index, path);
+    }
+    // Custom files that a kill left in other units, or short of records.
+    const std::pair<RecordFileKind, RecordFileKind> customs[] = {{RecordFileKind::CsvCustom, RecordFileKind::Csv},
+                                                                {RecordFileKind::TxtCustom, RecordFileKind::Txt}};
+    for (const auto& [custom, base] : customs) {
+        if (!CustomFileNeedsRebuild(custom, base, installFolder, units, files))
+            continue;
+        CRecordFileIndex rebuilt;
+        if (RebuildCustomFile(custom, installFolder + RecordFileName(base), installFolder + RecordFileName(custom),
+                              units, &rebuilt))
+            files.IndexOf(custom).TakeFrom(std::move(rebuilt));
+    }
+    // Left-over temporary files, and the copies in line with their files.
+    for (RecordFileKind kind : kAllKinds) {
+        DeleteFileW(TemporaryPathOf(installFolder + RecordFileName(kind)).c_str());
+        DeleteFileW(TemporaryPathOf(installFolder + UserCopyName(kind)).c_str());
+        const std::wstring recordPath = installFolder + RecordFileName(kind);
+        const std::wstring copyPath = installFolder + UserCopyName(kind);
+        CRecordFiles::CopyState& copy = files.CopyOf(kind);
+        if (SameSizeAndEnds(recordPath, copyPath)) {
+            copy.written = StateOfFile(copyPath);
+            copy.source = StateOfFile(recordPath);
+        } else if (StateOfFile(recordPath).size >= 0) {
+            UpdateUserCopy(recordPath, copyPath, FileState(), std::string(), copy);
+        }
+    }
+}
