@@ -66,23 +66,28 @@ FileState StateOfFile(const std::wstring& path)
     return state;
 }
 
-bool CRecordFileIndex::Holds(long long key) const { return std::binary_search(m_keys.begin(), m_keys.end(), key); }
+bool CRecordFileIndex::Holds(long long key) const
+{
+    if (m_unsorted) {
+        std::sort(m_keys.begin(), m_keys.end());
+        m_keys.erase(std::unique(m_keys.begin(), m_keys.end()), m_keys.end());
+        m_unsorted = false;
+    }
+    return std::binary_search(m_keys.begin(), m_keys.end(), key);
+}
 
 void CRecordFileIndex::Add(long long key)
 {
     ++m_recordCount;
-    if (m_keys.empty() || key > m_keys.back()) {
-        m_keys.push_back(key);
-        return;
-    }
-    const auto at = std::lower_bound(m_keys.begin(), m_keys.end(), key);
-    if (at == m_keys.end() || *at != key)
-        m_keys.insert(at, key);
+    if (!m_keys.empty() && key <= m_keys.back())
+        m_unsorted = true;
+    m_keys.push_back(key);
 }
 
 void CRecordFileIndex::Start(const std::string& headerRow)
 {
     m_keys.clear();
+    m_unsorted = false;
     m_recordCount = 0;
     m_headerRow = headerRow;
     m_haveHeader = true;
@@ -102,10 +107,10 @@ void CRecordFileIndex::TakeFrom(CRecordFileIndex&& other) { *this = std::move(ot
 
 void CRecordFileIndex::TakeLine(std::string_view line, char separator)
 {
+    // The first line is the header row; a file that lost its header still has its record known.
     if (!m_haveHeader) {
         m_haveHeader = true;
         m_headerRow.assign(line.data(), line.size());
-        return;
     }
     RecordTime time;
     if (RecordTimeOfLine(line, separator, &time))

@@ -40,6 +40,7 @@ public:
     void Forget() { m_valid = false; }
 
     bool Holds(long long key) const;
+    // A record of the file (keys in any order: they are sorted once when next asked).
     void Add(long long key);
     long long RecordCount() const { return m_recordCount; }
     // The first line of the file (without line end); empty when the file has no complete line.
@@ -58,7 +59,8 @@ public:
 private:
     void TakeLine(std::string_view line, char separator);
 
-    std::vector<long long> m_keys;  // sorted
+    mutable std::vector<long long> m_keys;  // sorted and unique unless m_unsorted
+    mutable bool m_unsorted = false;
     long long m_recordCount = 0;
     std::string m_headerRow;
     bool m_haveHeader = false;

@@ -138,6 +138,36 @@ TEST(RecordFileSafety, StationOrComputerClocksMovedAddNothingTwiceAtAnyStart)
                                                  Staged(800) + "\r\n" + Staged(805) + "\r\n" + Staged(810) + "\r\n");
 }
 
+TEST(RecordFileSafety, RecordsOutOfTimeOrderAreAllKnown)
+{
+    // A file written while clocks jumped about: its records stand in falling time order, and a
+    // file without its header row still has its first record known.
+    const std::wstring folder = ScratchFolder(L"order");
+    std::string lines;
+    for (int i = 0; i < 1000; ++i)
+        lines += Staged(1000 - i) + "\r\n";
+    WriteBytes(folder + L"csv.dat", BuildHeaderRow(',', DisplayUnitSelection()) + "\r\n" + lines);
+    std::string tabs = lines;
+    for (char& c : tabs)
+        if (c == ',')
+            c = '\t';
+    WriteBytes(folder + L"txt.dat", tabs);
+    for (const wchar_t* name : {L"csv.dat", L"txt.dat"}) {
+        WriteBytes(folder + L"staged.txt", Staged(1000) + "\r\n" + Staged(1) + "\r\n" + Staged(1001) + "\r\n" +
+                                               Staged(500) + "\r\n" + Staged(0) + "\r\n");
+        const RecordFileKind kind = name[0] == L'c' ? RecordFileKind::Csv : RecordFileKind::Txt;
+        const std::string before = ReadBytes(folder + name);
+        std::string added = Staged(0) + "\r\n" + Staged(1001) + "\r\n";
+        if (kind == RecordFileKind::Txt)
+            for (char& c : added)
+                if (c == ',')
+                    c = '\t';
+        EXPECT_EQ(MergeRecordFile(kind, folder + L"staged.txt", folder + name, DisplayUnitSelection()),
+                  MergeResult::Merged);
+        EXPECT_EQ(ReadBytes(folder + name), before + added) << Narrow(name);
+    }
+}
+
 TEST(RecordFileSafety, AFileChangedBehindTheProgramsBackIsReadAgain)
 {
     const std::wstring folder = ScratchFolder(L"behind");
