@@ -420,9 +420,17 @@ private:
     // The staged record lines (and new ones) merged into the record files; while the custom files
     // are rebuilt they wait.
     void MergeRecordLines(bool firstPass, const std::vector<std::string>* newLines);
-    // The lines of the records between the last one taken in and newLine that the station holds,
-    // when more than one record interval lies between them (the computer slept, say), oldest first.
-    std::vector<std::string> MissedRecordLines(const std::wstring& newLine);
+    // A new record line merged with the records that the station wrote since the last one taken in
+    // when more than one record interval lies between them (the computer slept, say): a few are
+    // read back here, many by reading the whole history again on the download's worker.
+    void MergeRecordLineAfterAGap(const std::wstring& newLine);
+    // How many records the station wrote between the last line taken in and newLine (0: none).
+    int RecordsMissedBefore(const std::wstring& newLine) const;
+    // The lines of those records, read back from the station's history, oldest first.
+    std::vector<std::string> MissedRecordLines(const std::wstring& newLine, int missed);
+    void StartGapHistoryRead();
+    void OnGapHistoryRead(DownloadOutcome outcome);
+    std::unique_ptr<ReadingsRecord> m_gapHistory;  // the history read again to fill a gap
     void StopCustomRebuild();
     void EndCustomRebuild();
     void ShowCustomRebuildProgress();

@@ -15,6 +15,9 @@
 namespace {
 
 constexpr UINT REBUILD_PROGRESS_MS = 250;
+// Records missed in a gap that are read back here, on the window's thread (two block reads each);
+// a longer gap has the whole history read again on a worker.
+constexpr int MAX_GAP_READ_HERE = 24;
 
 DWORD WINAPI CustomRebuildThreadProc(LPVOID parameter)
 {
@@ -43,32 +46,100 @@ void COrvelleDlg::MergeRecordLines(bool firstPass, const std::vector<std::string
         MergeNewRecordLines(*this, *newLines);
     else
         MergeStagedRecords(*this, firstPass);
+    // A custom file that its rebuild could not replace (held open elsewhere) is tried again; the
+    // lines wait for it meanwhile.
+    if (m_recordFiles.customInOtherUnits)
+        StartCustomRebuild();
 }
 
-std::vector<std::string> COrvelleDlg::MissedRecordLines(const std::wstring& newLine)
+void COrvelleDlg::MergeRecordLineAfterAGap(const std::wstring& newLine)
 {
-    std::vector<std::string> missed;
+    const std::string line = NarrowAnsiText(newLine);
+    const int missed = RecordsMissedBefore(newLine);
+    if (missed > MAX_GAP_READ_HERE) {
+        // Many records: the station's history is read again on the download's worker while the
+        // window goes on; the new line waits in the staging file to be merged with them.
+        SetCurrentDirectoryW(m_installFolder.c_str());
+        if (AppendStagedLine(m_installFolder + STAGING_FILE_NAME, line)) {
+            StartGapHistoryRead();
+            return;
+        }
+    }
+    std::vector<std::string> lines;
+    if (missed > 0)
+        lines = MissedRecordLines(newLine, missed);
+    lines.push_back(line);
+    MergeRecordLines(false, &lines);
+}
+
+int COrvelleDlg::RecordsMissedBefore(const std::wstring& newLine) const
+{
     RecordTime last, latest;
     if (!LineHasRealTime(m_lastRecordLine, &last) || !LineHasRealTime(newLine, &latest))
-        return missed;
+        return 0;
     const int interval = RecordIntervalMinutes(stationsettings::RecordIntervalSelection(g_systemKV318.m_memoryImage));
     const long long gap = MinutesOf(latest) - MinutesOf(last);
     if (interval <= 0 || gap <= interval)
-        return missed;
+        return 0;
+    return static_cast<int>(std::min<long long>(gap / interval, HistorySlotCount(STATION_IMAGE_SIZE)));
+}
 
+std::vector<std::string> COrvelleDlg::MissedRecordLines(const std::wstring& newLine, int missed)
+{
     // The records between the last one taken in and the latest, read back from the station's
     // history (the latest one is read again and left out).
+    std::vector<std::string> lines;
+    RecordTime last, latest;
+    if (!LineHasRealTime(m_lastRecordLine, &last) || !LineHasRealTime(newLine, &latest))
+        return lines;
     std::vector<std::wstring> records;
-    const int count = static_cast<int>(std::min<long long>(gap / interval + 2, HistorySlotCount(STATION_IMAGE_SIZE)));
-    g_systemKV318.ReadRecentHistoryRecords(count, m_recordTime[RECORD_YEAR] + 1, &records);
+    g_systemKV318.ReadRecentHistoryRecords(missed + 2, m_recordTime[RECORD_YEAR] + 1, &records);
     for (const std::wstring& record : records) {
         const std::wstring line = BuildHistoryRecordLine(record, m_rainCounterAtReset);
         RecordTime time;
         if (!LineHasRealTime(line, &time) || MinutesOf(time) <= MinutesOf(last) || MinutesOf(time) >= MinutesOf(latest))
             continue;
-        missed.push_back(NarrowAnsiText(line));
+        lines.push_back(NarrowAnsiText(line));
     }
-    return missed;
+    return lines;
+}
+
+void COrvelleDlg::StartGapHistoryRead()
+{
+    m_gapHistory = std::make_unique<ReadingsRecord>();
+    m_downloading = 1;
+    m_progress.SetPos(0);
+    StartDownload();
+    if (m_downloadThread == nullptr)
+        m_gapHistory.reset();  // no worker: the staged line is merged with the next record
+}
+
+void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
+{
+    switch (outcome) {
+    case DownloadOutcome::Loaded:
+        // Every record of the station's history that the files lack, merged in time order.
+        SetCurrentDirectoryW(m_installFolder.c_str());
+        m_gapHistory->AppendLastRecords(m_rainCounterAtReset, m_installFolder + STAGING_FILE_NAME);
+        MergeRecordLines(false, nullptr);
+        break;
+    case DownloadOutcome::Stopped:
+        return;  // the program is closing
+    case DownloadOutcome::DumpUnreadable:
+        break;   // the staged line goes in with the next record
+    default:
+        if (DevicePresent()) {
+            m_restartDownload = true;  // read again at a later tick of the connection watch
+            return;
+        }
+        break;   // the station has gone: the connection watch says so
+    }
+    m_gapHistory.reset();
+    m_downloading = 0;
+    m_connectionPicture.LoadBitmapResource(IDB_CONNECTED);
+    m_menusEnabled = 1;
+    EnableStationMenus(true);
+    ShowCountdown();
 }
 
 // ---- custom rebuild ----------------------------------------------------------------------------------
@@ -128,9 +199,12 @@ LRESULT COrvelleDlg::OnCustomRebuildDone(WPARAM serial, LPARAM)
         return 0;
     EndCustomRebuild();
     m_progress.SetPos(0);
-    // The lines that waited for the rebuild.
-    if (m_recordLinesWaiting || !m_unstagedRecordLines.empty())
-        MergeRecordLines(false, nullptr);
+    // The lines that waited for the rebuild (not one more rebuild from here when a custom file is
+    // still held: the next record tries again).
+    if (m_recordLinesWaiting || !m_unstagedRecordLines.empty()) {
+        SetCurrentDirectoryW(m_installFolder.c_str());
+        MergeStagedRecords(*this, false);
+    }
     if (m_firstPollDone)
         ShowCountdown();
     return 0;

@@ -212,6 +212,7 @@ void COrvelleDlg::StartDownload()
     m_downloadJob.records = this;
     m_downloadJob.listener = this;
     m_downloadJob.link = nullptr;
+    m_downloadJob.into = m_gapHistory.get();  // the history read again to fill a gap, or none
     m_downloadThread = StartHistoryDownload(&m_downloadJob);
 }
 
@@ -227,6 +228,10 @@ LRESULT COrvelleDlg::OnHistoryDownloadDone(WPARAM outcome, LPARAM)
     DownloadOutcome result = DownloadOutcome::ReadFailed;
     if (outcome < static_cast<WPARAM>(DOWNLOAD_OUTCOME_COUNT))
         result = static_cast<DownloadOutcome>(outcome);
+    if (m_gapHistory != nullptr) {
+        OnGapHistoryRead(result);
+        return 0;
+    }
     DownloadWindow window(*this, m_progress, m_statusStatic);
     CompleteHistoryDownload(*this, *this, window, result);
     return 0;
@@ -240,9 +245,10 @@ void COrvelleDlg::OnPollTimer()
         OnDeviceGone();
         return;
     }
+    // While the history is read (at start, or again to fill a gap) the worker has the readings.
+    if (m_downloading)
+        return;
     if (!m_firstPollDone) {
-        if (m_downloading)
-            return;
         if (!RunFirstPoll())
             return;
     }
@@ -398,9 +404,7 @@ void COrvelleDlg::RunLaterPoll()
         // An empty line means the station's latest record could not be read: nothing to append.
         if (!line.IsEmpty() && CompareRecordLines(CString(m_lastRecordLine), line)) {
             // With the records that a sleeping computer missed, oldest first.
-            std::vector<std::string> lines = MissedRecordLines(line.str());
-            lines.push_back(NarrowAnsiText(line.str()));
-            MergeRecordLines(false, &lines);
+            MergeRecordLineAfterAGap(line.str());
             m_lastRecordLine = line.str();
         } else if (m_recordLinesWaiting || !m_unstagedRecordLines.empty()) {
             // Lines that a record file could not take are tried again with every new reading.

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace {
 
 constexpr int PROGRESS_EVERY_LINES = 4096;
@@ -29,23 +31,25 @@ bool WriteConvertedLines(std::FILE* source, std::FILE* target, char separator, c
     bool complete = false;
     long long bytes = 0;
     int sinceProgress = 0;
-    if (reader.Next(line, &complete)) {  // the base file's header row
+    RecordTime time;
+    bool first = true;
+    while (reader.Next(line, &complete) && complete) {
         bytes += static_cast<long long>(line.size()) + 2;
-        while (reader.Next(line, &complete) && complete) {
-            bytes += static_cast<long long>(line.size()) + 2;
-            converted.clear();
-            AppendLineForDisplay(converted, line, separator, separator, units);
-            out.WriteLine(converted);
-            RecordTime time;
-            if (RecordTimeOfLine(line, separator, &time))
-                index.Add(RecordKey(time));
-            if (control != nullptr && ++sinceProgress == PROGRESS_EVERY_LINES) {
-                sinceProgress = 0;
-                control->bytesDone += bytes;
-                bytes = 0;
-                if (control->stop)
-                    return false;
-            }
+        // The first line is the base file's header row, unless the file lost it.
+        const bool record = RecordTimeOfLine(line, separator, &time);
+        if (std::exchange(first, false) && !record)
+            continue;
+        converted.clear();
+        AppendLineForDisplay(converted, line, separator, separator, units);
+        out.WriteLine(converted);
+        if (record)
+            index.Add(RecordKey(time));
+        if (control != nullptr && ++sinceProgress == PROGRESS_EVERY_LINES) {
+            sinceProgress = 0;
+            control->bytesDone += bytes;
+            bytes = 0;
+            if (control->stop)
+                return false;
         }
     }
     if (control != nullptr)

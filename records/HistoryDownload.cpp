@@ -87,8 +87,15 @@ static bool WaitUnlessStopped()
     return false;
 }
 
-DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link)
+DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link, ReadingsRecord* into)
 {
+    // The record files are read, and repaired where a kill left them, here rather than on the
+    // window's thread (ten years of records take a while to read); nothing else uses them before
+    // the download has ended.
+    if (!dlg.m_recordFilesPrepared && !dlg.m_installFolder.empty()) {
+        PrepareRecordFiles(dlg.m_installFolder, UnitsOf(dlg), dlg.m_recordFiles);
+        dlg.m_recordFilesPrepared = true;
+    }
     int size = link.ReadMemorySize();
     dlg.m_stationMemoryBytes = size;
     for (int retry = 0; size < 1 && retry < MEMORY_SIZE_RETRIES; ++retry) {
@@ -109,14 +116,8 @@ DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link)
         return g_stopMemoryRead ? DownloadOutcome::Stopped : DownloadOutcome::ReadFailed;
     if (!link.WriteMemoryDump(dlg.m_allWeatherPath))
         return DownloadOutcome::DumpNotWritten;
-    if (!LoadDumpTokens(dlg.m_readings, dlg.m_allWeatherPath))
+    if (!LoadDumpTokens(into != nullptr ? *into : dlg.m_readings, dlg.m_allWeatherPath))
         return DownloadOutcome::DumpUnreadable;
-    // The record files are read, and repaired where a kill left them, here rather than on the
-    // window's thread: ten years of records take a while to read.
-    if (!dlg.m_recordFilesPrepared && !dlg.m_installFolder.empty()) {
-        PrepareRecordFiles(dlg.m_installFolder, UnitsOf(dlg), dlg.m_recordFiles);
-        dlg.m_recordFilesPrepared = true;
-    }
     return DownloadOutcome::Loaded;
 }
 

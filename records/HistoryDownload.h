@@ -19,6 +19,7 @@
 #include <string>
 
 class CMainRecords;
+class ReadingsRecord;
 
 constexpr int MEMORY_SIZE_RETRIES = 10;        // further requests after the first, 1 s apart
 constexpr int DOWNLOAD_WAIT_MS = 1000;
@@ -73,7 +74,9 @@ public:
 // it into m_readings; a dump that could not be written is never parsed (the file on disk may be an
 // older run's). Never clears m_downloading and does no window work. When the program asks the
 // download to stop (g_stopMemoryRead, as it closes), it ends at once with Stopped.
-DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link);
+// `into`, when given, receives the parsed history instead of m_readings (the history read again to
+// fill a gap, which leaves the window's history as it is).
+DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link, ReadingsRecord* into = nullptr);
 
 // Window side, for the outcome the worker handed over:
 //   Loaded: progress bar to its end; the history columns published (g_historyRowCount and the column
@@ -100,6 +103,7 @@ struct HistoryDownloadJob {
     CMainRecords* records = nullptr;
     IDownloadListener* listener = nullptr;  // receives the outcome
     IHistoryStationLink* link = nullptr;    // null: the station object g_systemKV318
+    ReadingsRecord* into = nullptr;         // null: the main dialog's m_readings
 };
 
 // Thread entry point; parameter: HistoryDownloadJob*. Runs RunHistoryDownload and hands the outcome

@@ -22,7 +22,7 @@ DWORD WINAPI HistoryDownloadThreadProc(LPVOID parameter)
         return 0;
     CStationHistoryLink station;
     IHistoryStationLink& link = job->link ? *job->link : station;
-    const DownloadOutcome outcome = RunHistoryDownload(*job->records, link);
+    const DownloadOutcome outcome = RunHistoryDownload(*job->records, link, job->into);
     if (!job->listener || !job->listener->DownloadEnded(outcome))
         job->records->m_downloading = 0;
     return 0;

@@ -135,7 +135,8 @@ bool CRecordFileIndex::Build(const std::wstring& path, char separator)
     if (!file)
         return false;
 
-    // Lines end at LF or at a CR alone; the CR of a CR LF is part of the line end.
+    // Records are read from lines that end at LF or at a CR alone (the CR of a CR LF is part of the
+    // line end); the complete lines end at the last LF.
     std::vector<char> buffer(1 << 20);
     std::string carry;
     long long offset = 0;
@@ -158,7 +159,8 @@ bool CRecordFileIndex::Build(const std::wstring& path, char separator)
             if (c == '\r' && i + 1 < got && data[i + 1] == '\n')
                 ++i;
             start = i + 1;
-            lineEnd = offset + static_cast<long long>(i) + 1;
+            if (data[i] == '\n')
+                lineEnd = offset + static_cast<long long>(i) + 1;
         }
         carry.append(data + start, got - start);
         offset += static_cast<long long>(got);
@@ -168,7 +170,9 @@ bool CRecordFileIndex::Build(const std::wstring& path, char separator)
     // A CR LF split between two reads leaves a lone LF at the start of the next one: an empty line,
     // which no record line is, so nothing is lost by taking it as one.
     NoteWritten(StateOfFile(path), lineEnd);
-    if (m_state != before)
-        return false;  // written meanwhile: not the file that was read
+    if (m_state != before) {
+        Forget();  // written meanwhile: not the file that was read
+        return false;
+    }
     return true;
 }

@@ -107,6 +107,22 @@ bool SameSizeAndEnds(const std::wstring& a, const std::wstring& b)
     return true;
 }
 
+long long MendBrokenLastLine(const std::wstring& path, long long completeBytes, long long size)
+{
+    if (size <= completeBytes)
+        return size;
+    char last = 0;
+    if (UniqueFile file = OpenFile(path, L"rb")) {
+        if (_fseeki64(file.get(), size - 1, SEEK_SET) != 0 || std::fread(&last, 1, 1, file.get()) != 1)
+            return -1;
+    } else {
+        return -1;
+    }
+    if (last == '\r')
+        return AppendToExistingFile(path, "\n") ? size + 1 : -1;
+    return TruncateFileTo(path, completeBytes) ? completeBytes : -1;
+}
+
 bool TruncateFileTo(const std::wstring& path, long long size)
 {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -187,7 +203,7 @@ long long CompleteLinesEnd(std::FILE* file)
         if (_fseeki64(file, start, SEEK_SET) != 0 || std::fread(chunk.data(), 1, n, file) != n)
             return -1;
         for (size_t i = n; i > 0; --i)
-            if (chunk[i - 1] == '\n' || chunk[i - 1] == '\r')
+            if (chunk[i - 1] == '\n')
                 return start + static_cast<long long>(i);
         end = start;
     }

@@ -92,13 +92,19 @@ private:
     bool m_failed = false;
 };
 
-// Offset just after the last line end (LF, or a CR alone) of the (open, binary) file: the bytes
-// beyond it are a last line cut short. -1 when the file cannot be read.
+// Offset just after the last LF of the (open, binary) file: the bytes beyond it are a last line
+// cut short. -1 when the file cannot be read.
 long long CompleteLinesEnd(std::FILE* file);
 
-// Appends to a file (made when missing) what writeLines(CBufferedWriter&) writes. A last line cut
-// short (an append that was broken off) is cut away first, so a line is never glued onto part of
-// another. False when the file cannot be opened for appending or a write fails.
+// Mends the end of a file that an append broken off left, given where its complete lines end and
+// its size: a last line that ends in CR alone gets its LF; anything else after the last LF is part
+// of a line and is cut away, so that a line is never glued onto part of another. The file's new
+// size, or -1 when it could not be mended.
+long long MendBrokenLastLine(const std::wstring& path, long long completeBytes, long long size);
+
+// Appends to a file (made when missing) what writeLines(CBufferedWriter&) writes, after mending a
+// last line that an earlier append broke off. False when the file cannot be opened for appending or
+// a write fails.
 template <class WriteLines>
 bool AppendLines(const std::wstring& path, WriteLines writeLines)
 {
@@ -107,7 +113,7 @@ bool AppendLines(const std::wstring& path, WriteLines writeLines)
         _fseeki64(existing.get(), 0, SEEK_END);
         const long long size = _ftelli64(existing.get());
         existing.reset();
-        if (end >= 0 && end < size && !TruncateFileTo(path, end))
+        if (end >= 0 && end < size && MendBrokenLastLine(path, end, size) < 0)
             return false;
     }
     UniqueFile file = OpenFile(path, L"ab");

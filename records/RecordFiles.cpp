@@ -24,15 +24,17 @@ bool IndexUpToDate(CRecordFileIndex& index, const std::wstring& path, char separ
     return index.Describes(path) || index.Build(path, separator);
 }
 
-// Cuts away a last line cut short; the index then describes the shortened file.
-bool CutBrokenLastLine(CRecordFileIndex& index, const std::wstring& path)
+// Mends a last line that an append broke off; the index then describes the mended file.
+bool MendLastLine(CRecordFileIndex& index, const std::wstring& path)
 {
-    const long long complete = index.CompleteBytes();
-    if (index.State().size <= complete)
+    if (index.State().size <= index.CompleteBytes())
         return true;
-    if (!TruncateFileTo(path, complete))
+    const long long size = MendBrokenLastLine(path, index.CompleteBytes(), index.State().size);
+    if (size < 0) {
+        index.Forget();
         return false;
-    index.NoteWritten(StateOfFile(path), complete);
+    }
+    index.NoteWritten(StateOfFile(path), size);
     return true;
 }
 
@@ -136,10 +138,14 @@ MergeResult MergeIntoRecordFile(RecordFileKind kind, const std::vector<StagedRec
         appended->clear();
     if (!IndexUpToDate(index, targetPath, SeparatorOf(kind)))
         return MergeResult::TargetUnreadable;
+    if (!MendLastLine(index, targetPath))
+        return MergeResult::TargetUnwritable;
     if (index.State().size <= 0)
         return CreateRecordFile(kind, records, targetPath, units, index);
-    if (!CutBrokenLastLine(index, targetPath))
-        return MergeResult::TargetUnwritable;
+    // A custom file in other units than the lines to append (its rebuild could not replace it)
+    // takes nothing until it is rebuilt: its lines would stand under a header that lies.
+    if (IsCustom(kind) && index.HeaderRow() != BuildHeaderRow(SeparatorOf(kind), units))
+        return MergeResult::TargetInOtherUnits;
 
     std::vector<long long> keys;
     std::string lines = LinesToAppend(kind, records, index, units, &keys);
@@ -219,6 +225,7 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
         return false; // lines that could not be read wait for a later pass
 
     bool allMerged = true;
+    files.customInOtherUnits = false;
     for (RecordFileKind kind : firstPass ? kAllKinds : kLaterPassOrder) {
         const std::wstring recordPath = installFolder + RecordFileName(kind);
         CRecordFileIndex& index = files.IndexOf(kind);
@@ -226,6 +233,7 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
         std::string appended;
         const MergeResult result = MergeIntoRecordFile(kind, records, recordPath, units, index, &appended);
         allMerged = allMerged && result == MergeResult::Merged;
+        files.customInOtherUnits = files.customInOtherUnits || result == MergeResult::TargetInOtherUnits;
         UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), before, appended, files.CopyOf(kind));
     }
     // Records that a record file could not take stay staged for a later pass.
@@ -301,7 +309,7 @@ void PrepareRecordFiles(const std::wstring& installFolder, const DisplayUnitSele
         const std::wstring path = installFolder + RecordFileName(kind);
         CRecordFileIndex& index = files.IndexOf(kind);
         if (index.Build(path, SeparatorOf(kind)))
-            CutBrokenLastLine(index, path);
+            MendLastLine(index, path);
     }
     // Custom files that a kill left in other units, or short of records.
     const std::pair<RecordFileKind, RecordFileKind> customs[] = {{RecordFileKind::CsvCustom, RecordFileKind::Csv},

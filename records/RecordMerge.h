@@ -89,6 +89,7 @@ enum class MergeResult {
     TargetUnreadable,  // the record file exists but could not be read: it was left as it was
     TargetUnwritable,  // the record file (or a new one) could not be written: nothing, or only part,
                        // of the lines went in
+    TargetInOtherUnits,  // a custom file whose header row names other units: it waits for its rebuild
 };
 
 // ---- staged records ------------------------------------------------------------------------------
@@ -124,6 +125,8 @@ struct CRecordFiles {
     };
     CRecordFileIndex index[RECORD_FILE_KIND_COUNT];
     CopyState copy[RECORD_FILE_KIND_COUNT];
+    // The last merge found a custom file in other units than the current ones: it needs a rebuild.
+    bool customInOtherUnits = false;
 
     CRecordFileIndex& IndexOf(RecordFileKind kind) { return index[static_cast<int>(kind)]; }
     CopyState& CopyOf(RecordFileKind kind) { return copy[static_cast<int>(kind)]; }
@@ -132,9 +135,10 @@ struct CRecordFiles {
 // Merges the records into one record file: every record whose time the file does not hold yet is
 // appended, converted for the file, in the order given; a record whose time the file holds is never
 // appended again. A file that does not exist or is empty is created with its header row first; a
-// file that exists but cannot be read is never taken for a new one. A last line cut short (a write
-// that was broken off) is cut away before anything is appended. `appended` receives the bytes that
-// were appended (when the file was not created).
+// file that exists but cannot be read is never taken for a new one. A last line that a broken-off
+// write left is mended first (MendBrokenLastLine). A custom file whose header row is not in the
+// given units takes nothing (TargetInOtherUnits). `appended` receives the bytes that were appended
+// (when the file was not created).
 MergeResult MergeIntoRecordFile(RecordFileKind kind, const std::vector<StagedRecord>& records,
                                 const std::wstring& targetPath, const DisplayUnitSelection& units,
                                 CRecordFileIndex& index, std::string* appended = nullptr);

@@ -73,12 +73,24 @@ bool ParseRecordNumber(std::string_view field, double* value)
 
 void AppendFixed2(std::string& out, double value)
 {
-    // Hundredths of the value: a double times 100 needs at most 60 bits of mantissa, which the
-    // 64 bits of a long double hold exactly; rounding that to an integer, halves to even, is the
-    // correctly rounded result that "%0.2f" prints.
+    // Hundredths of the value, rounded halves to even as "%0.2f" rounds them, in integers: the
+    // value is m x 2^e with a 53-bit m, so m x 100 fits 64 bits. (A long double product would
+    // depend on the precision the x87 unit is set to, which differs between threads.)
     if (std::isfinite(value) && std::fabs(value) < 1e15) {
-        const long double hundredths = std::rintl(static_cast<long double>(value) * 100.0L);
-        std::uint64_t n = static_cast<std::uint64_t>(std::fabs(hundredths));
+        int exponent = 0;
+        const double fraction = std::frexp(std::fabs(value), &exponent);
+        const std::uint64_t product = static_cast<std::uint64_t>(std::ldexp(fraction, 53)) * 100u;
+        const int shift = 53 - exponent;  // value x 100 = product / 2^shift
+        std::uint64_t n = 0;
+        if (shift <= 0) {
+            n = product << -shift;
+        } else if (shift < 63) {
+            n = product >> shift;
+            const std::uint64_t rest = product - (n << shift);
+            const std::uint64_t half = 1ULL << (shift - 1);
+            if (rest > half || (rest == half && (n & 1) != 0))
+                ++n;
+        }  // else below a half: 0
         char text[32];
         char* p = text + sizeof text;
         *--p = static_cast<char>('0' + n % 10);

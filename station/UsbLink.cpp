@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 #include "station/StationMemoryMap.h"
 #include "station/UsbApi.h"
@@ -24,6 +25,9 @@ namespace {
 std::atomic<const UsbFunctions*> g_usbOverride{nullptr};
 std::atomic<int> g_replyTimeoutMs{REPLY_TIMEOUT_MS};
 std::atomic<int> g_liveReadPeriodMs{LIVE_READ_PERIOD_MS};
+
+// Held for one request and its reply (or one write and its acknowledgement).
+std::mutex g_exchangeMutex;
 
 // How long a command waits for a watcher it has told to stop after a time-out.
 constexpr DWORD WATCHER_STOP_WAIT_MS = 200;
@@ -327,6 +331,8 @@ uint8_t ReplyChecksum(const uint8_t data[32])
 
 BlockResult RequestBlock(int address, ReadKind kind, uint8_t data[32])
 {
+    // One exchange at a time: the history download's worker and the window's thread may both ask.
+    std::lock_guard<std::mutex> exchange(g_exchangeMutex);
     const bool live = kind == ReadKind::Live;
     const bool registerRead = kind == ReadKind::Register;
 
@@ -416,6 +422,7 @@ bool WriteMemoryBlock(const uint8_t* data, int count, int address)
         SetLastErrorText("Incorrect address input!");
         return false;
     }
+    std::lock_guard<std::mutex> exchange(g_exchangeMutex);
     if (DeviceIsGone()) {
         SetLastErrorText("Device Disconnected!");
         return false;

@@ -314,6 +314,21 @@ TEST(EndToEnd, RecordsThatFellDueWhileTheComputerSleptAllReachEveryFile)
     }
     for (int kind = 0; kind < 4; ++kind)
         EXPECT_EQ(ReadBytes(program.File(kRecordFiles[kind + 4])), ReadBytes(program.File(kRecordFiles[kind])));
+
+    // A night's sleep: 49 records, read by reading the station's whole history again while the
+    // window goes on; then the countdown again.
+    ASSERT_TRUE(program.Steer("advance 245"));
+    EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"txt_custom.dat")) >= downloaded + 6 + 49; }, 60));
+    EXPECT_TRUE(WaitFor([&] { return program.StatusText().rfind(L"Remaining time", 0) == 0; }, 20));
+    for (const wchar_t* name : {L"csv.dat", L"txt.dat", L"csv_custom.dat", L"txt_custom.dat"}) {
+        std::vector<std::string> times = RecordTimes(program.File(name));
+        EXPECT_EQ(static_cast<int>(times.size()), downloaded - 1 + 6 + 49) << Narrow(name);
+        std::sort(times.begin(), times.end());
+        EXPECT_EQ(std::unique(times.begin(), times.end()), times.end()) << "a record twice in " << Narrow(name);
+    }
+    for (int kind = 0; kind < 4; ++kind)
+        EXPECT_EQ(ReadBytes(program.File(kRecordFiles[kind + 4])), ReadBytes(program.File(kRecordFiles[kind])));
+    EXPECT_FALSE(Exists(program.File(L"tmpLastRec.txt")));
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
 }
 

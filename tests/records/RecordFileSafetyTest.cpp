@@ -292,6 +292,55 @@ TEST(RecordFileSafety, AStartRepairsWhatAKillLeft)
     EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom);
 }
 
+TEST(RecordFileSafety, ACustomFileInOtherUnitsTakesNothingUntilItIsRebuilt)
+{
+    // The rebuild after a change to degF could not replace "csv_custom.dat" (held open elsewhere):
+    // it still names degC, and lines in degF must not go under that header.
+    const std::wstring folder = ScratchFolder(L"other_units");
+    CRecordFiles files;
+    WriteBytes(folder + STAGING_FILE_NAME, StagingText(600, 5));
+    ASSERT_TRUE(MergeStagedRecords(folder, true, DisplayUnitSelection(), files));
+    const std::string celsius = ReadBytes(folder + L"csv_custom.dat");
+    WriteBytes(folder + STAGING_FILE_NAME, Staged(700) + "\r\n");
+    EXPECT_FALSE(MergeStagedRecords(folder, false, Fahrenheit(), files));
+    EXPECT_TRUE(files.customInOtherUnits);
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), celsius);
+    EXPECT_EQ(CensusOf(folder + L"csv.dat", ',').lines, 6) << "the base files take the line";
+    EXPECT_TRUE(FileExists(folder + STAGING_FILE_NAME)) << "the line waits for the custom files";
+
+    TakeCustomRebuild(RebuildCustomRecords(folder, Fahrenheit()), files);
+    EXPECT_TRUE(MergeStagedRecords(folder, false, Fahrenheit(), files));
+    EXPECT_FALSE(files.customInOtherUnits);
+    ExpectEveryFileHolds(folder, 6);
+    const std::string custom = ReadBytes(folder + L"csv_custom.dat");
+    EXPECT_EQ(custom.substr(0, custom.find("\r\n")), BuildHeaderRow(',', Fahrenheit()));
+}
+
+TEST(RecordFileSafety, ABaseFileWithoutItsHeaderRowIsRebuiltOnceWithEveryRecord)
+{
+    const std::wstring folder = ScratchFolder(L"headerless");
+    WriteBytes(folder + L"csv.dat", StagingText(600, 4));
+    CRecordFiles files;
+    PrepareRecordFiles(folder, Fahrenheit(), files);
+    const std::string custom = ReadBytes(folder + L"csv_custom.dat");
+    EXPECT_EQ(CensusOf(folder + L"csv_custom.dat", ',').lines, 4);
+    EXPECT_EQ(files.IndexOf(RecordFileKind::CsvCustom).RecordCount(), 4);
+    PrepareRecordFiles(folder, Fahrenheit(), files);
+    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), custom);
+    EXPECT_EQ(files.IndexOf(RecordFileKind::CsvCustom).State(), StateOfFile(folder + L"csv_custom.dat"));
+}
+
+TEST(RecordFileSafety, ALineBrokenOffBetweenItsCrAndLfGetsItsLf)
+{
+    const std::wstring folder = ScratchFolder(L"cr");
+    const std::string header = BuildHeaderRow(',', DisplayUnitSelection()) + "\r\n";
+    WriteBytes(folder + L"csv.dat", header + Staged(600) + "\r");
+    WriteBytes(folder + L"staged.txt", Staged(600) + "\r\n" + Staged(605) + "\r\n");
+    EXPECT_EQ(MergeRecordFile(RecordFileKind::Csv, folder + L"staged.txt", folder + L"csv.dat", DisplayUnitSelection()),
+              MergeResult::Merged);
+    EXPECT_EQ(ReadBytes(folder + L"csv.dat"), header + Staged(600) + "\r\n" + Staged(605) + "\r\n");
+}
+
 // ---- the same bytes as the earlier routines ----------------------------------------------------------
 
 std::wstring GoldenPath(const char* name)
@@ -382,24 +431,49 @@ TEST(RecordNumbers, ReadAndWrittenAsTheGeneralRoutinesDo)
         ASSERT_EQ(std::memcmp(&fast, &general, sizeof fast), 0) << text;
     }
 
-    // Writing: converted readings, exact halves, values near zero of both signs, large values.
-    auto expectSame = [](double value) {
-        char general[512];
-        std::snprintf(general, sizeof general, "%0.2f", value);
-        std::string fast;
-        AppendFixed2(fast, value);
-        ASSERT_EQ(fast, general) << value;
+    // Writing: converted readings, exact halves, values near zero of both signs, large values - on
+    // this thread and on a thread of the program's own making (the custom rebuild's worker), whose
+    // floating-point unit starts with other settings.
+    struct Check {
+        static DWORD WINAPI Run(LPVOID mismatches)
+        {
+            *static_cast<int*>(mismatches) = WriteMismatches();
+            return 0;
+        }
+        static int WriteMismatches()
+        {
+            std::mt19937_64 random(777);
+            int mismatches = 0;
+            auto same = [&mismatches](double value) {
+                char general[512];
+                std::snprintf(general, sizeof general, "%0.2f", value);
+                std::string fast;
+                AppendFixed2(fast, value);
+                if (fast != general && ++mismatches <= 5)
+                    std::printf("%s written as %s\n", general, fast.c_str());
+            };
+            for (double v : {0.0, -0.0, 0.005, -0.005, 0.125, 0.375, -0.125, 2.675, 1.005, 1.115, 0.805, 1e14 + 0.125,
+                             1e15, -1e16, 1e300, HUGE_VAL, -HUGE_VAL, std::nan(""), 4.9e-324, -4.9e-324, 999.995})
+                same(v);
+            const double factors[] = {1.8, 0.02954, 0.75025, 1.61, 0.87, 0.45, 0.03937, 3.0 / 7.0, 1.0};
+            for (int i = 0; i < 100000; ++i) {
+                const double hundredths = static_cast<double>(static_cast<long long>(random() % 20000000ULL) - 10000000LL);
+                same(hundredths / 100.0 * factors[random() % 9] + ((random() & 1) ? 32.0 : 0.0));
+                same(static_cast<double>(static_cast<long long>(random() % 4000000ULL) - 2000000LL) / 8.0);
+            }
+            for (int k = 0; k <= 20000; ++k)  // every hundredth of 0..200 mph in km/h, knots and m/s
+                for (double factor : {1.61, 0.87, 0.45})
+                    same(k / 100.0 * factor);
+            return mismatches;
+        }
     };
-    for (double v : std::initializer_list<double>{0.0, -0.0, 0.005, -0.005, 0.125, 0.375, -0.125, 2.675, 1.005, 1e14 + 0.125, 1e15, -1e16,
-                     1e300, HUGE_VAL, -HUGE_VAL, std::nan(""), 4.9e-324, -4.9e-324, 0.0049999999999999999, 999.995})
-        expectSame(v);
-    const double factors[] = {1.8, 0.02954, 0.75025, 1.61, 0.87, 0.45, 0.03937, 3.0 / 7.0, 1.0};
-    for (int i = 0; i < 200000; ++i) {
-        const double hundredths = static_cast<double>(static_cast<long long>(random() % 20000000ULL) - 10000000LL);
-        const double value = hundredths / 100.0 * factors[pick(9)] + (pick(2) ? 32.0 : 0.0);
-        expectSame(value);
-        expectSame(static_cast<double>(static_cast<long long>(random() % 4000000ULL) - 2000000LL) / 8.0);
-    }
+    EXPECT_EQ(Check::WriteMismatches(), 0) << "on the test's thread";
+    int onWorker = -1;
+    HANDLE worker = CreateThread(nullptr, 0, &Check::Run, &onWorker, 0, nullptr);
+    ASSERT_NE(worker, nullptr);
+    WaitForSingleObject(worker, INFINITE);
+    CloseHandle(worker);
+    EXPECT_EQ(onWorker, 0) << "on a worker thread";
 }
 
 }  // namespace

@@ -296,7 +296,7 @@ TEST_F(MergeRulesTest, DamagedLinesStayWhereTheyAreAndTheRecordsAroundThemAreKno
     std::string crOnly = std::string(kBaseHeader) + "\r" + Line(2014, 1, 18, 10, 10) + "\r" + Line(2014, 1, 18, 10, 15) + "\r";
     WriteBytes(target, crOnly);
     EXPECT_EQ(Merge(RecordFileKind::Csv, staged), MergeResult::Merged);
-    EXPECT_EQ(ReadBytes(target), crOnly + Lines({Line(2014, 1, 18, 10, 20)}));
+    EXPECT_EQ(ReadBytes(target), crOnly + "\n" + Lines({Line(2014, 1, 18, 10, 20)}));
 }
 
 class HeldRecordFileTest : public RecordFilesTest {
