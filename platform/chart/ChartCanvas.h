@@ -80,7 +80,8 @@ public:
 private:
     struct TextLayout;
     bool Lay(const std::string& text, const TextStyle& style, TextLayout& layout);
-    std::unique_ptr<Gdiplus::Font> MakeFont(const TextStyle& style);
+    // The font of a style, made once per rendering; null when no face is installed.
+    Gdiplus::Font* FontOf(const TextStyle& style);
     void FillGradient(const Gdiplus::GraphicsPath& path, const MadeColour& made);
     Gdiplus::Color Plain(int colour) const;
 
@@ -91,6 +92,7 @@ private:
     std::unique_ptr<Gdiplus::Graphics> m_graphics;
     std::vector<Gdiplus::RectF> m_taken;
     std::map<std::string, Gdiplus::RectF> m_inks;  // by style and text
+    std::map<std::string, std::unique_ptr<Gdiplus::Font>> m_fonts;  // by font name and size
 };
 
 // GDI+ started once for the process; false when it cannot start.

@@ -43,37 +43,40 @@ std::string InkKey(const std::string& text, const TextStyle& style)
 
 // A text in a style: its font, its wide form, its box unturned and turned.
 struct Canvas::TextLayout {
-    std::unique_ptr<Font> font;
+    Font* font = nullptr;
     std::wstring wide;
     SizeF plain;
     SizeF turned;
 };
 
-std::unique_ptr<Font> Canvas::MakeFont(const TextStyle& style)
+Font* Canvas::FontOf(const TextStyle& style)
 {
-    const ResolvedFont resolved = ResolveFont(style.font);
-    if (!resolved.family)
-        return nullptr;
-    auto font = std::make_unique<Font>(resolved.family, EmPixels(style), resolved.style, UnitPixel);
-    if (font->GetLastStatus() != Gdiplus::Ok)
-        return nullptr;
-    return font;
+    char size[24];
+    std::snprintf(size, sizeof size, "|%g", style.size);
+    std::unique_ptr<Font>& font = m_fonts[style.font + size];
+    if (!font) {
+        const ResolvedFont resolved = ResolveFont(style.font);
+        if (!resolved.family)
+            return nullptr;
+        font = std::make_unique<Font>(resolved.family, EmPixels(style), resolved.style, UnitPixel);
+    }
+    return font->GetLastStatus() == Gdiplus::Ok ? font.get() : nullptr;
 }
 
 float Canvas::LineHeight(const TextStyle& style)
 {
-    std::unique_ptr<Font> font = MakeFont(style);
+    Font* font = FontOf(style);
     return font ? font->GetHeight(m_graphics.get()) : 0;
 }
 
 bool Canvas::Lay(const std::string& text, const TextStyle& style, TextLayout& layout)
 {
-    layout.font = MakeFont(style);
+    layout.font = FontOf(style);
     if (!layout.font || text.empty())
         return false;
     layout.wide = WideText(text);
     RectF box;
-    m_graphics->MeasureString(layout.wide.c_str(), static_cast<int>(layout.wide.size()), layout.font.get(),
+    m_graphics->MeasureString(layout.wide.c_str(), static_cast<int>(layout.wide.size()), layout.font,
                               PointF(0, 0), &PlainFormat(), &box);
     layout.plain = SizeF(box.Width, std::max(box.Height, layout.font->GetHeight(m_graphics.get())));
     layout.turned = Rotated(layout.plain, style.angle);
@@ -121,7 +124,7 @@ void Canvas::DrawText(const std::string& text, const TextStyle& style, float x, 
     const GraphicsState saved = m_graphics->Save();
     m_graphics->TranslateTransform(x + layout.turned.Width / 2, y + layout.turned.Height / 2);
     m_graphics->RotateTransform(static_cast<float>(-style.angle));
-    m_graphics->DrawString(layout.wide.c_str(), static_cast<int>(layout.wide.size()), layout.font.get(),
+    m_graphics->DrawString(layout.wide.c_str(), static_cast<int>(layout.wide.size()), layout.font,
                            PointF(-layout.plain.Width / 2, -layout.plain.Height / 2), &PlainFormat(), &brush);
     m_graphics->Restore(saved);
 
