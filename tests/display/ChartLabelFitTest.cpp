@@ -150,85 +150,69 @@ public:
     }
 };
 
-ChartFrame FrameOf(const Size& size, const char* file)
-{
-    return ChartFrame{size.width, size.height, TempChartPath(file)};
-}
-
 }  // namespace
 
 TEST(ChartLabels, EveryMainChartDrawsItsLabelsWholeInsideAndApartInEveryLanguageSizeAndUnit)
 {
     const std::map<int, std::set<Size>> sizes = PictureSizes();
     ASSERT_EQ(sizes.size(), 4u);
-    const std::vector<std::string> everyOtherHour = Trimmed(BarOffsetLabels(HOURLY_BARS, true));
-    const std::vector<std::string> uvHours = Trimmed(BarOffsetLabels(UV_BARS, false));
-    const std::vector<std::string> rainDays = Trimmed(BarOffsetLabels(RAIN_DAYS, false));
+    const std::vector<std::string> evenHours = Trimmed(BarOffsetLabels(HOURLY_BARS, true));
     const History uv = Wave(360, 0, 8.4, 43200);
     const History speeds = Wave(750, 0, 23.5);
     const std::vector<double> directions = Directions(speeds);
-    HistoryView directionView = speeds.View();
-    directionView.values = directions.data();
+    HistoryView compassView = speeds.View();
+    compassView.values = directions.data();
     LabelCheck check;
-
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        // Each unit set in several languages (labels in inHg or mmHg are as wide in every one).
+        const double pressureFactor = std::vector<double>{1.0, FACTOR_HPA_TO_INHG, FACTOR_HPA_TO_MMHG}[language % 3];
+        const History pressure = Wave(750, 1001.2 * pressureFactor, 1006.1 * pressureFactor);
+        const History rain = Wave(360, 0, language % 2 ? 4.2 * FACTOR_MM_TO_INCH : 4.2, 14 * 86400.0, 3600);
         const std::vector<std::string> compass = Compass(language);
-        std::vector<std::string> compassAndHours = compass;
-        compassAndHours.insert(compassAndHours.end(), everyOtherHour.begin(), everyOtherHour.end());
-        // Each unit set in several languages (labels in inHg and mmHg are as wide in every one).
-        const double pressureFactors[] = {1.0, FACTOR_HPA_TO_INHG, FACTOR_HPA_TO_MMHG};
-        const double rainFactors[] = {1.0, FACTOR_MM_TO_INCH};
-        const History pressure = Wave(750, 1001.2 * pressureFactors[language % 3], 1006.1 * pressureFactors[language % 3]);
-        std::vector<std::string> pressureBar = everyOtherHour;
-        pressureBar.push_back(Title(0, language));
-        for (const Size& s : sizes.at(PRESSURE_PICTURE)) {
-            check.Check("pressure bars", s.width, s.height,
-                        [&] { return DrawPressureBars(FrameOf(s, PRESSURE_BAR_FILE), pressure.View(), language); },
-                        pressureBar);
-            check.Check("pressure line", s.width, s.height,
-                        [&] { return DrawPressureLine(FrameOf(s, PRESSURE_LINE_FILE), pressure.View(), language); },
-                        {Title(0, language)});
+        const int l = language;
+        double bars[HOURLY_BARS];
+        struct Maker {
+            const char* name;
+            int picture;
+            std::function<bool(const ChartFrame&)> draw;
+            std::vector<std::vector<std::string>> listed;
+        } charts[] = {
+            {"pressure bars", PRESSURE_PICTURE, [&](const ChartFrame& f) { return DrawPressureBars(f, pressure.View(), l); },
+             {evenHours, {Title(0, l)}}},
+            {"pressure line", PRESSURE_PICTURE, [&](const ChartFrame& f) { return DrawPressureLine(f, pressure.View(), l); },
+             {{Title(0, l)}}},
+            {"UV bars", UV_PICTURE, [&](const ChartFrame& f) { return DrawUvBars(f, uv.View()); },
+             {Trimmed(BarOffsetLabels(UV_BARS, false))}},
+            {"UV line", UV_PICTURE, [&](const ChartFrame& f) { return DrawUvLine(f, uv.View(), T0); }, {}},
+            {"rain bars", RAIN_PICTURE, [&](const ChartFrame& f) { return DrawRainBars(f, rain.View(), DAY_END, l); },
+             {Trimmed(BarOffsetLabels(RAIN_DAYS, false)), {Title(4, l)}}},
+            {"rain line", RAIN_PICTURE, [&](const ChartFrame& f) { return DrawRainLine(f, rain.View(), T0, DAY_END, l); },
+             {{Title(4, l)}}},
+            {"wind speed bars", WIND_PICTURE,
+             [&](const ChartFrame& f) { return DrawWindSpeedBars(f, speeds.View(), T0, l, bars); },
+             {evenHours, {Title(1, l)}}},
+            {"wind speed line", WIND_PICTURE, [&](const ChartFrame& f) { return DrawWindSpeedLine(f, speeds.View(), l); },
+             {{Title(1, l)}}},
+            {"wind direction bars", WIND_PICTURE,
+             [&](const ChartFrame& f) { return DrawWindDirectionBars(f, compassView, l); },
+             {compass, evenHours, {Title(2, l)}}},
+            {"wind direction line", WIND_PICTURE,
+             [&](const ChartFrame& f) { return DrawWindDirectionLine(f, compassView, l); }, {compass, {Title(2, l)}}},
+            {"wind rose", WIND_PICTURE,
+             [&](const ChartFrame& f) { return DrawWindRose(f, speeds.View(), directions.data(), l); },
+             {compass, {Title(3, l)}}},
+        };
+        for (const Maker& chart : charts) {
+            if (chart.picture == UV_PICTURE && language > 0)
+                continue;  // no language-dependent text
+            std::vector<std::string> listed;
+            for (const std::vector<std::string>& part : chart.listed)
+                listed.insert(listed.end(), part.begin(), part.end());
+            for (const Size& s : sizes.at(chart.picture)) {
+                const ChartFrame frame{s.width, s.height, TempChartPath("ChartLabels.bmp")};
+                check.Check(chart.name, s.width, s.height, [&] { return chart.draw(frame); }, listed);
+            }
         }
-        const History rain = Wave(360, 0, 4.2 * rainFactors[language % 2], 14 * 86400.0, 3600);
-        std::vector<std::string> rainBar = rainDays;
-        rainBar.push_back(Title(4, language));
-        for (const Size& s : sizes.at(RAIN_PICTURE)) {
-            check.Check("rain bars", s.width, s.height,
-                        [&] { return DrawRainBars(FrameOf(s, RAIN_BAR_FILE), rain.View(), DAY_END, language); }, rainBar);
-            check.Check("rain line", s.width, s.height, [&] {
-                return DrawRainLine(FrameOf(s, RAIN_LINE_FILE), rain.View(), T0, DAY_END, language);
-            }, {Title(4, language)});
-        }
-        for (const Size& s : sizes.at(WIND_PICTURE)) {
-            double bars[HOURLY_BARS];
-            std::vector<std::string> speedBar = everyOtherHour;
-            speedBar.push_back(Title(1, language));
-            check.Check("wind speed bars", s.width, s.height, [&] {
-                return DrawWindSpeedBars(FrameOf(s, WIND_BAR_FILE), speeds.View(), T0, language, bars);
-            }, speedBar);
-            check.Check("wind speed line", s.width, s.height,
-                        [&] { return DrawWindSpeedLine(FrameOf(s, WIND_LINE_FILE), speeds.View(), language); },
-                        {Title(1, language)});
-            std::vector<std::string> directionBar = compassAndHours;
-            directionBar.push_back(Title(2, language));
-            check.Check("wind direction bars", s.width, s.height,
-                        [&] { return DrawWindDirectionBars(FrameOf(s, WIND_BAR_FILE), directionView, language); },
-                        directionBar);
-            std::vector<std::string> directionLine = compass;
-            directionLine.push_back(Title(2, language));
-            check.Check("wind direction line", s.width, s.height,
-                        [&] { return DrawWindDirectionLine(FrameOf(s, WIND_DIRECTION_FILE), directionView, language); },
-                        directionLine);
-            std::vector<std::string> rose = compass;
-            rose.push_back(Title(3, language));
-            check.Check("wind rose", s.width, s.height, [&] {
-                return DrawWindRose(FrameOf(s, WIND_ROSE_FILE), speeds.View(), directions.data(), language);
-            }, rose);
-        }
-    }
-    for (const Size& s : sizes.at(UV_PICTURE)) {
-        check.Check("UV bars", s.width, s.height, [&] { return DrawUvBars(FrameOf(s, UV_BAR_FILE), uv.View()); }, uvHours);
-        check.Check("UV line", s.width, s.height, [&] { return DrawUvLine(FrameOf(s, UV_LINE_FILE), uv.View(), T0); }, {});
     }
     EXPECT_TRUE(check.faults.empty()) << check.faults.size() << " faults:\n" << check.Report();
 }
