@@ -1,5 +1,5 @@
-// XY charts: plot area, scales of the x axis and of every y axis, layers, axes with their labels
-// and titles, legend.
+// XY charts: plot area, scales of the x axis and of every y axis, layers, legend; the axes are
+// fitted and drawn by XYAxes.
 #include "platform/chart/XYAxes.h"
 
 #include <algorithm>
