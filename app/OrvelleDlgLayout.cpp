@@ -118,6 +118,8 @@ void COrvelleDlg::ApplyElementPositions()
         return;
     if (!m_frameFont.GetSafeHandle())
         m_frameFont.CreateFont(12, 0, 0, 0, BOLD, 0, 0, 0, 0, 0, 0, 0, 32, L"Arial");
+    // The forecast animation starts again: the next tick shows frame 1.
+    m_forecastFrame = 0;
 
     for (const FrameElement& f : kPanelFrames) {
         MoveToElement(m_hWnd, f.control, *this, f.element);

@@ -197,13 +197,12 @@ void SeedPressureHistory(CMainRecords& records, double recordTime)
 {
     for (int k = 0; k < 25; ++k) {
         const double hpa = records.m_readings.m_headerHourlyPressure[k];
-        // An hour the station has no pressure for stays out of the history, as a missing current
-        // pressure does: converted, it would be charted as a number.
-        if (!Present(hpa))
+        // An hour the station has no pressure for, or one beyond any real pressure, stays out of the
+        // history, as a missing current pressure does: stored, it would be charted as a number.
+        if (!Present(hpa) || hpa > PRESSURE_CEILING_HPA)
             continue;
-        const double value = hpa > PRESSURE_CEILING_HPA ? 0.0 : hpa * records.m_pressureFactor;
         if (!StoreOlder(records.m_pressureHistoryTimes, records.m_pressureHistoryValues, PRESSURE_HISTORY_SIZE,
-                        &records.m_pressureHistoryCount, recordTime - HOUR_S * k, value))
+                        &records.m_pressureHistoryCount, recordTime - HOUR_S * k, hpa * records.m_pressureFactor))
             break;
     }
 }

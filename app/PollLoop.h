@@ -88,9 +88,9 @@ struct HistoryColumns {
 HistoryColumns PublishedHistoryColumns();
 
 // The pressure history from the download: the 25 hourly pressures of the downloaded header (entry k
-// k hours before the record) go into the pressure history, newest at the highest index; a value
-// above 1600 hPa becomes 0, any other is multiplied by the pressure factor; a missing hour is left
-// out (the next one takes its place, each with its own time).
+// k hours before the record) go into the pressure history, newest at the highest index, each
+// multiplied by the pressure factor. A missing hour and one above 1600 hPa (no pressure the station
+// can have measured) are left out: the next one takes its place, each with its own time.
 void SeedPressureHistory(CMainRecords& records, double recordTime);
 
 // The downloaded rain column: with a rain reset loaded, each row within [resetTime, now] becomes its

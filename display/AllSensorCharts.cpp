@@ -1,6 +1,7 @@
 #include "display/AllSensorCharts.h"
 
 #include "platform/chart/Chart.h"
+#include "records/UnitFactors.h"
 
 #include <memory>
 
@@ -24,7 +25,7 @@ const char* PressureTitle(double factor)
 {
     if (factor == 1.0)
         return "hPa";
-    return factor == 0.02954 ? "Hg" : "mmHg";
+    return factor == FACTOR_HPA_TO_INHG ? "inHg" : "mmHg";
 }
 
 const char* WindTitle(double factor)

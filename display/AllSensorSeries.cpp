@@ -170,7 +170,12 @@ PieRanges PieRangesOf(const double* values, int count)
         // The ranges in tenths, so that bounds do not drift by adding 0.1 again and again; the span
         // is whole, so a fifth of it is exact in tenths.
         constexpr double BOUND = 1e9;  // far beyond any reading; keeps the tenths within range
-        const long long low = static_cast<long long>(std::floor(std::clamp(smallest, -BOUND, BOUND) - 0.5));
+        // The lower bound is smallest - 0.5 cut to a whole number toward zero, unless that leaves the
+        // smallest value below it: then the whole number below.
+        const double lowest = std::clamp(smallest, -BOUND, BOUND) - 0.5;
+        long long low = static_cast<long long>(std::trunc(lowest));
+        if (low > smallest)
+            low = static_cast<long long>(std::floor(lowest));
         const long long high = static_cast<long long>(std::floor(std::clamp(largest, -BOUND, BOUND) + 1));
         const long long stepTenths = (high - low) * 2;
         for (int k = 0; k < PIE_RANGE_COUNT; ++k) {

@@ -79,8 +79,9 @@ struct PieRanges {
     std::string labels[PIE_RANGE_COUNT];
 };
 
-// The ranges of a series' values (missing values are skipped). Bounds low = floor(smallest - 0.5)
-// and high = floor(largest + 1); a fifth of the span per range, each next range starting 0.1 above
-// the previous end. A value counts in range k when lower - 0.09 <= value <= upper. Without values
-// the ranges are 0-10, 10.1-20, ... 40.1-50, every count 0 and every depth 1.
+// The ranges of a series' values (missing values are skipped). Bounds: low = smallest - 0.5 cut
+// toward zero (0 for a series whose smallest value is 0.3), or floor(smallest - 0.5) when a value
+// would lie below that; high = floor(largest + 1). A fifth of the span per range, each next range
+// starting 0.1 above the previous end. A value counts in range k when lower - 0.09 <= value <=
+// upper. Without values the ranges are 0-10, 10.1-20, ... 40.1-50, every count 0 and every depth 1.
 PieRanges PieRangesOf(const double* values, int count);

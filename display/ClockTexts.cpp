@@ -14,6 +14,14 @@ std::wstring TwoDigits(int value) { return (value < 10 ? L"0" : L"") + std::to_w
 
 }  // namespace
 
+int TwelveHourClockHour(int hour)
+{
+    const int onTheDial = hour % 12;
+    return onTheDial == 0 ? 12 : onTheDial;
+}
+
+const wchar_t* TwelveHourClockHalf(int hour) { return hour >= 12 ? L"PM" : L"AM"; }
+
 ClockTexts MakeClockTexts(const LocalTime* now, bool clock24h, const wchar_t* const* weekdayNames)
 {
     ClockTexts texts;
@@ -21,12 +29,12 @@ ClockTexts MakeClockTexts(const LocalTime* now, bool clock24h, const wchar_t* co
         return texts;
     const LocalTime& t = *now;
     texts.date = std::to_wstring(t.year) + L"/" + std::to_wstring(t.month) + L"/" + std::to_wstring(t.day);
-    const int hour = (!clock24h && t.hour > 12) ? t.hour - 12 : t.hour;
+    const int hour = clock24h ? t.hour : TwelveHourClockHour(t.hour);
     texts.time = std::to_wstring(hour) + L":" + TwoDigits(t.minute);
     if (clock24h)
         texts.secondsOrHalf = TwoDigits(t.second);
     else
-        texts.secondsOrHalf = t.hour >= 12 ? L"PM" : L"AM";
+        texts.secondsOrHalf = TwelveHourClockHalf(t.hour);
     if (weekdayNames != nullptr && weekdayNames[t.weekday] != nullptr)
         texts.weekday = weekdayNames[t.weekday];
     return texts;

@@ -19,7 +19,11 @@ struct ClockTexts {
     std::wstring weekday;         // the weekday's name in the current language
 };
 
-// With the 12-hour clock an hour above 12 is shown less 12 and hours from 12 on read "PM" (12:05
-// is 12:05 PM, 13:05 is 1:05 PM); midnight reads 0:30 AM. A time that could not be read (null) or
-// that has a field out of range gives empty texts.
+// An hour 0..23 on the 12-hour clock: 1..12, hours from 12 on being "PM" (0:30 is 12:30 AM, 12:05 is
+// 12:05 PM, 13:05 is 1:05 PM). The clock and the sunrise and sunset texts both use it.
+int TwelveHourClockHour(int hour);
+const wchar_t* TwelveHourClockHalf(int hour);
+
+// With the 12-hour clock the hour is shown as TwelveHourClockHour gives it, beside "AM" or "PM". A time
+// that could not be read (null) or that has a field out of range gives empty texts.
 ClockTexts MakeClockTexts(const LocalTime* now, bool clock24h, const wchar_t* const* weekdayNames);

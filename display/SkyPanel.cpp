@@ -1,5 +1,7 @@
 #include "display/SkyPanel.h"
 
+#include "display/ClockTexts.h"
+
 #include <cmath>
 #include <cwchar>
 
@@ -128,10 +130,8 @@ std::wstring SunTimeText(int result, bool clock24h, const wchar_t* alwaysSunset,
     wchar_t text[32];
     if (clock24h)
         std::swprintf(text, 32, L"%02d:%02d", hour, minute);
-    else if (hour >= 12)
-        std::swprintf(text, 32, L"%d:%02d PM", hour == 12 ? 12 : hour - 12, minute);
     else
-        std::swprintf(text, 32, L"%d:%02d AM", hour == 0 ? 12 : hour, minute);
+        std::swprintf(text, 32, L"%d:%02d %ls", TwelveHourClockHour(hour), minute, TwelveHourClockHalf(hour));
     return text;
 }
 

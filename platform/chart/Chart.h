@@ -30,7 +30,17 @@
 //   Chart::stopRecording();
 // e.g. "XYChart(230,150,0xECE9D8,0xFF000000,0)" or "addBarLayer([3|1,2.5,0],0xFF0000)";
 // ints print in decimal, colours as hex (-1 as -1), doubles with up to 10 digits, texts in quotes,
-// arrays as [count|values].
+// arrays as [count|values]. makeChart adds what it drew for every text, "drawText(text,left,top,
+// right,bottom)" with the box its glyphs cover in whole pixels (right and bottom exclusive), and for
+// every box with a background or an edge (label frames, legends, title bands),
+// "drawBox(left,top,right,bottom)".
+//
+// Labels: every label an axis is given (setLabels) is drawn whole and inside the image, clear of
+// other texts: at the label style's size, else smaller (down to 6 points), nearer the axis or, on
+// an x axis, in two rows, and only then every second, third ... one. Axes whose ticks the library
+// chooses take fewer ticks instead; a label that cannot lie inside the image is left out (a second
+// y axis without data of its own mirrors the first axis, with labels only where there is room).
+// Titles and legends too wide for the image are drawn smaller.
 //
 // Chart time: a date and time as the number of seconds since 0001-01-01 00:00:00 of the proleptic
 // Gregorian calendar, as a double. One scale for every chart, history and file that stores times.

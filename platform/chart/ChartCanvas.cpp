@@ -11,7 +11,6 @@ namespace {
 
 constexpr uint32_t PALETTE_BASE = 0xFFFF0000u;
 constexpr uint32_t MADE_BASE = 0xFFFE0000u;
-constexpr float POINTS_TO_PIXELS = 96.0f / 72.0f;
 constexpr int FIRST_DATA_COLOUR = 8;
 
 Color FromValue(uint32_t value)
@@ -345,81 +344,6 @@ void Canvas::DrawRaised(float x, float y, float w, float h, int depth)
         m_graphics->DrawLine(&bottomRight, r, t, r, b);
     }
     m_graphics->SetSmoothingMode(mode);
-}
-
-std::unique_ptr<Font> Canvas::MakeFont(const TextStyle& style)
-{
-    const ResolvedFont resolved = ResolveFont(style.font);
-    if (!resolved.family)
-        return nullptr;
-    const float size = static_cast<float>(std::clamp(style.size, 1.0, 400.0)) * POINTS_TO_PIXELS;
-    auto font = std::make_unique<Font>(resolved.family, size, resolved.style, UnitPixel);
-    if (font->GetLastStatus() != Gdiplus::Ok)
-        return nullptr;
-    return font;
-}
-
-float Canvas::LineHeight(const TextStyle& style)
-{
-    std::unique_ptr<Font> font = MakeFont(style);
-    return font ? font->GetHeight(m_graphics.get()) : 0;
-}
-
-namespace {
-
-const StringFormat& PlainFormat()
-{
-    static StringFormat* format = [] {
-        auto* f = new StringFormat(StringFormat::GenericTypographic());
-        f->SetFormatFlags(StringFormatFlagsNoWrap | StringFormatFlagsNoClip | StringFormatFlagsMeasureTrailingSpaces);
-        return f;
-    }();
-    return *format;
-}
-
-SizeF Rotated(SizeF size, double angle)
-{
-    const double r = angle * 3.14159265358979 / 180;
-    const double c = std::fabs(std::cos(r)), s = std::fabs(std::sin(r));
-    return SizeF(static_cast<float>(size.Width * c + size.Height * s),
-                 static_cast<float>(size.Width * s + size.Height * c));
-}
-
-}  // namespace
-
-SizeF Canvas::Measure(const std::string& text, const TextStyle& style)
-{
-    std::unique_ptr<Font> font = MakeFont(style);
-    if (!font || text.empty())
-        return SizeF(0, 0);
-    const std::wstring wide = WideText(text);
-    RectF box;
-    m_graphics->MeasureString(wide.c_str(), static_cast<int>(wide.size()), font.get(), PointF(0, 0), &PlainFormat(),
-                              &box);
-    return Rotated(SizeF(box.Width, std::max(box.Height, font->GetHeight(m_graphics.get()))), style.angle);
-}
-
-void Canvas::DrawText(const std::string& text, const TextStyle& style, float x, float y)
-{
-    const Color colour = Plain(style.colour);
-    if (text.empty() || colour.GetA() == 0)
-        return;
-    std::unique_ptr<Font> font = MakeFont(style);
-    if (!font)
-        return;
-    const std::wstring wide = WideText(text);
-    RectF box;
-    m_graphics->MeasureString(wide.c_str(), static_cast<int>(wide.size()), font.get(), PointF(0, 0), &PlainFormat(),
-                              &box);
-    const SizeF plain(box.Width, std::max(box.Height, font->GetHeight(m_graphics.get())));
-    const SizeF turned = Rotated(plain, style.angle);
-    SolidBrush brush(colour);
-    const GraphicsState saved = m_graphics->Save();
-    m_graphics->TranslateTransform(x + turned.Width / 2, y + turned.Height / 2);
-    m_graphics->RotateTransform(static_cast<float>(-style.angle));
-    m_graphics->DrawString(wide.c_str(), static_cast<int>(wide.size()), font.get(),
-                           PointF(-plain.Width / 2, -plain.Height / 2), &PlainFormat(), &brush);
-    m_graphics->Restore(saved);
 }
 
 bool Canvas::SaveBmp(const char* path)

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <gdiplus.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,14 +63,25 @@ public:
 
     // Size of a text in a style (rotation included).
     Gdiplus::SizeF Measure(const std::string& text, const TextStyle& style);
-    // Draws a text with its box's top-left at (x, y) (the rotated text's bounding box).
+    // The box the text's glyphs cover when DrawText puts it at (0, 0); empty for a text without ink.
+    Gdiplus::RectF Ink(const std::string& text, const TextStyle& style);
+    // Draws a text with its box's top-left at (x, y) (the rotated text's bounding box). Its ink box
+    // is kept among the taken boxes, and logged as "drawText(text,left,top,right,bottom)" when
+    // recording.
     void DrawText(const std::string& text, const TextStyle& style, float x, float y);
     float LineHeight(const TextStyle& style);
+
+    // Ink boxes of the texts drawn so far, and of texts still to come that were reserved.
+    const std::vector<Gdiplus::RectF>& Taken() const { return m_taken; }
+    void Reserve(const Gdiplus::RectF& box) { m_taken.push_back(box); }
 
     bool SaveBmp(const char* path);
 
 private:
-    std::unique_ptr<Gdiplus::Font> MakeFont(const TextStyle& style);
+    struct TextLayout;
+    bool Lay(const std::string& text, const TextStyle& style, TextLayout& layout);
+    // The font of a style, made once per rendering; null when no face is installed.
+    Gdiplus::Font* FontOf(const TextStyle& style);
     void FillGradient(const Gdiplus::GraphicsPath& path, const MadeColour& made);
     Gdiplus::Color Plain(int colour) const;
 
@@ -78,6 +90,9 @@ private:
     int m_height;
     std::unique_ptr<Gdiplus::Bitmap> m_bitmap;
     std::unique_ptr<Gdiplus::Graphics> m_graphics;
+    std::vector<Gdiplus::RectF> m_taken;
+    std::map<std::string, Gdiplus::RectF> m_inks;  // by style and text
+    std::map<std::string, std::unique_ptr<Gdiplus::Font>> m_fonts;  // by font name and size
 };
 
 // GDI+ started once for the process; false when it cannot start.

@@ -118,7 +118,26 @@ AxisScale FixedLinearScale(double lower, double upper, double step, int maxTicks
     return scale;
 }
 
-AxisScale DateScale(double lower, double upper, double step, int maxTicks)
+double DateFormatStep(const std::string& format)
+{
+    // The fields of every "{value|pattern}" of the format, finest first.
+    std::string fields;
+    for (size_t open = format.find("{value|"); open != std::string::npos; open = format.find("{value|", open + 1)) {
+        const size_t close = format.find('}', open);
+        fields += format.substr(open + 7, close == std::string::npos ? std::string::npos : close - open - 7) + " ";
+    }
+    if (!IsDatePattern(fields))
+        return 0;
+    if (fields.find("ss") != std::string::npos)
+        return 1;
+    if (fields.find("nn") != std::string::npos)
+        return 60;
+    if (fields.find("hh") != std::string::npos)
+        return 3600;
+    return DAY;
+}
+
+AxisScale DateScale(double lower, double upper, double step, int maxTicks, double minStep)
 {
     AxisScale scale;
     scale.date = true;
@@ -128,8 +147,12 @@ AxisScale DateScale(double lower, double upper, double step, int maxTicks)
     }
     if (lower > upper)
         std::swap(lower, upper);
+    if (!(minStep > 0) || !Finite(minStep))
+        minStep = 0;
     if (upper - lower < 1)
-        upper = lower + 60;  // a single moment: one minute around it
+        upper = lower + std::max(60.0, minStep);  // a single moment: a minute (or the finest step) after it
+    else if (upper - lower < minStep)
+        upper = lower + minStep;
     scale.lower = lower;
     scale.upper = upper;
     maxTicks = std::max(maxTicks, 1);
@@ -141,7 +164,7 @@ AxisScale DateScale(double lower, double upper, double step, int maxTicks)
     if (!(chosen > 0) || span / chosen > 10000) {
         chosen = 0;
         for (double candidate : kSteps)
-            if (span / candidate <= maxTicks) {
+            if (candidate >= minStep && span / candidate <= maxTicks) {
                 chosen = candidate;
                 break;
             }

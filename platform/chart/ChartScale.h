@@ -19,8 +19,13 @@ AxisScale NiceLinearScale(double minimum, double maximum, int maxTicks, bool inc
 // A scale of the given bounds; ticks every step (0: chosen as above).
 AxisScale FixedLinearScale(double lower, double upper, double step, int maxTicks);
 // A time scale over [lower, upper] (chart times) with ticks on round times: seconds, minutes,
-// hours, days, weeks, months or years; a step of 0 chooses one giving at most maxTicks intervals.
-AxisScale DateScale(double lower, double upper, double step, int maxTicks);
+// hours, days, weeks, months or years; a step of 0 chooses one of at least minStep giving at most
+// maxTicks intervals. A span shorter than minStep (or a single moment) is widened to it, and to at
+// least a minute.
+AxisScale DateScale(double lower, double upper, double step, int maxTicks, double minStep = 0);
+// The smallest step between times that a label format tells apart: 1 s when it shows seconds,
+// 60 s for minutes, an hour, a day; 0 for a format without a date field.
+double DateFormatStep(const std::string& format);
 
 // The text of a label: "{value}" and "{value|...}" fields of the format filled in (see Chart.h);
 // an empty format gives the default text (a date by the tick step, or the number with as many

@@ -91,6 +91,8 @@ void DrawAngularLabels(Canvas& canvas, const AxisData& axis, const Polar& polar)
     }
 }
 
+// Radial labels stand right of the first spoke: centred on their ring, or just inside it when
+// there they would touch another text (the outer ring's label under the first angular label).
 void DrawRadialLabels(Canvas& canvas, const AxisData& axis, const Polar& polar)
 {
     const TextStyle style = StyleWith(axis.labelStyle, axis.labelColour, kDefaultLabel);
@@ -100,10 +102,14 @@ void DrawRadialLabels(Canvas& canvas, const AxisData& axis, const Polar& polar)
         const std::string text = FormatLabel(axis.labelFormat, tick, polar.scale);
         const SizeF size = canvas.Measure(text, style);
         const PointF at = polar.At(0, tick);
-        const float left = at.X + 2, top = at.Y - size.Height / 2;
+        const float left = at.X + 2;
+        // The label's box (its frame) keeps clear of the texts drawn before it.
+        RectF box(left - 1, at.Y - size.Height / 2, size.Width + 2, size.Height);
+        if (!ClearOfTaken(canvas, box, 1))
+            box.Y = at.Y + 1;
         if (axis.labelStyle)
-            DrawBoxFrame(canvas, *axis.labelStyle, left - 1, top, size.Width + 2, size.Height);
-        canvas.DrawText(text, style, left, top);
+            DrawBoxFrame(canvas, *axis.labelStyle, box.X, box.Y, box.Width, box.Height);
+        canvas.DrawText(text, style, left, box.Y);
     }
 }
 

@@ -1,7 +1,6 @@
-// XY charts: plot area, scales of the x axis and of every y axis, layers, axes with their labels
-// and titles, legend.
-#include "platform/chart/ChartRender.h"
-#include "platform/chart/ChartScale.h"
+// XY charts: plot area, scales of the x axis and of every y axis, layers, legend; the axes are
+// fitted and drawn by XYAxes.
+#include "platform/chart/XYAxes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,26 +10,8 @@ using namespace Gdiplus;
 
 namespace {
 
-constexpr float TICK = 3;
 constexpr float DENSE_POINTS_PER_PIXEL = 1.5f;
-constexpr float LABEL_GAP = 2;
 constexpr double CHART_TIME_FLOOR = 1e9;  // x values above this are chart times (years after 32)
-
-const TextStyle kDefaultLabel{"", 8, Chart::TextColor, 0};
-
-struct Plot {
-    float x, y, w, h;
-};
-
-struct AxisView {
-    const AxisData* data = nullptr;
-    AxisScale scale;
-    bool category = false;     // labels at 0..n-1, each in the middle of its slot
-    bool vertical = true;
-    bool hasData = false;
-    float position = 0;        // x of a vertical axis line, y of the x axis line
-    int side = -1;             // -1 left (or bottom), 1 right
-};
 
 struct Range {
     double lo = 0, hi = 0;
@@ -44,8 +25,6 @@ struct Range {
         any = true;
     }
 };
-
-int AxisColour(const AxisData& axis) { return axis.axisColour == -1 ? 0x000000 : axis.axisColour; }
 
 const AxisData* LayerAxis(const ChartData& chart, const LayerData& layer)
 {
@@ -67,21 +46,14 @@ bool HasBars(const ChartData& chart)
                        [](const LayerData* l) { return l->kind == LayerKind::Bar || l->kind == LayerKind::Bar3; });
 }
 
-// Largest number of labels of the given sample width that fit along a length.
-int TicksFor(float length, float labelLength)
-{
-    return std::max(1, static_cast<int>(length / std::max(labelLength + 12, 16.0f)));
-}
-
-AxisView XScale(Canvas& canvas, const ChartData& chart, const Plot& plot)
+AxisView XScale(const ChartData& chart, const Plot& plot, int maxTicks)
 {
     AxisView view;
     view.data = chart.xAxis;
     view.vertical = false;
     const AxisData& axis = *chart.xAxis;
-    const TextStyle style = StyleWith(axis.labelStyle, axis.labelColour, kDefaultLabel);
-    const std::string sample = axis.labelFormat.empty() ? "00:00" : FormatLabel(axis.labelFormat, 6.3e10, AxisScale{});
-    const int maxTicks = TicksFor(plot.w, canvas.Measure(sample, style).Width);
+    // Ticks no closer than the labels' format tells apart.
+    const double dateStep = DateFormatStep(axis.labelFormat);
 
     Range xs;
     bool anyX = false;
@@ -92,7 +64,7 @@ AxisView XScale(Canvas& canvas, const ChartData& chart, const Plot& plot)
                 xs.Add(v);
         }
     if (axis.dateScale) {
-        view.scale = DateScale(axis.lower, axis.upper, axis.majorStep, maxTicks);
+        view.scale = DateScale(axis.lower, axis.upper, axis.majorStep, maxTicks, dateStep);
     } else if (axis.linearScale) {
         view.scale = FixedLinearScale(axis.lower, axis.upper, axis.majorStep, maxTicks);
     } else if (!anyX || axis.hasLabels) {
@@ -104,7 +76,7 @@ AxisView XScale(Canvas& canvas, const ChartData& chart, const Plot& plot)
         for (int k = 0; k < count; ++k)
             view.scale.ticks.push_back(k);
     } else if (xs.any && xs.lo > CHART_TIME_FLOOR) {
-        view.scale = DateScale(xs.lo, xs.hi, 0, maxTicks);
+        view.scale = DateScale(xs.lo, xs.hi, 0, maxTicks, dateStep);
     } else if (xs.any) {
         view.scale = FixedLinearScale(xs.lo, xs.hi, 0, maxTicks);
     } else {
@@ -115,7 +87,7 @@ AxisView XScale(Canvas& canvas, const ChartData& chart, const Plot& plot)
     return view;
 }
 
-AxisView YScale(Canvas& canvas, const ChartData& chart, const AxisData* axis, const Plot& plot)
+AxisView YScale(const ChartData& chart, const AxisData* axis, int maxTicks)
 {
     AxisView view;
     view.data = axis;
@@ -129,9 +101,6 @@ AxisView YScale(Canvas& canvas, const ChartData& chart, const AxisData* axis, co
         bars = bars || layer->kind != LayerKind::Line;
     }
     view.hasData = values.any;
-    const TextStyle style = StyleWith(axis->labelStyle, axis->labelColour, kDefaultLabel);
-    const float line = std::max(canvas.LineHeight(style), 6.0f);
-    const int maxTicks = std::max(1, static_cast<int>(plot.h / (line * 1.6f)));
     if (axis->hasLabels && !axis->labels.empty()) {
         view.category = true;
         view.scale.lower = 0;
@@ -151,29 +120,6 @@ AxisView YScale(Canvas& canvas, const ChartData& chart, const AxisData* axis, co
         view.scale = NiceLinearScale(0, 10, std::min(maxTicks, 5), true);
     }
     return view;
-}
-
-float MapX(const AxisView& x, const Plot& plot, double v)
-{
-    const double span = x.scale.upper - x.scale.lower;
-    return static_cast<float>(plot.x + (v - x.scale.lower) / (span > 0 ? span : 1) * plot.w);
-}
-
-float MapY(const AxisView& y, const Plot& plot, double v)
-{
-    const double span = y.scale.upper - y.scale.lower;
-    return static_cast<float>(plot.y + plot.h - (v - y.scale.lower) / (span > 0 ? span : 1) * plot.h);
-}
-
-std::string LabelText(const AxisView& view, size_t k)
-{
-    const AxisData& axis = *view.data;
-    if (view.category) {
-        if (axis.hasLabels)
-            return k < axis.labels.size() ? axis.labels[k] : std::string();
-        return axis.labelFormat.empty() ? std::string() : FormatLabel(axis.labelFormat, view.scale.ticks[k], view.scale);
-    }
-    return FormatLabel(axis.labelFormat, view.scale.ticks[k], view.scale);
 }
 
 void DrawPlotBackground(Canvas& canvas, const PlotAreaData& area, const Plot& plot, const AxisView* bands)
@@ -379,88 +325,6 @@ void DrawBarLayer(Canvas& canvas, const LayerData& layer, const AxisView& x,
     }
 }
 
-// Labels along the x axis, skipping any that would touch the one before.
-void DrawXAxis(Canvas& canvas, const AxisView& x, const Plot& plot)
-{
-    const AxisData& axis = *x.data;
-    const int colour = AxisColour(axis);
-    const float width = static_cast<float>(std::max(axis.width, 1));
-    canvas.DrawLine(plot.x, x.position, plot.x + plot.w, x.position, colour, width);
-    const TextStyle style = StyleWith(axis.labelStyle, axis.labelColour, kDefaultLabel);
-    const int tickColour = axis.tickColour == -1 ? colour : axis.tickColour;
-    float lastRight = -1e9f;
-    float labelsBottom = x.position + TICK;
-    for (size_t k = 0; k < x.scale.ticks.size(); ++k) {
-        const float px = MapX(x, plot, x.scale.ticks[k]);
-        if (px < plot.x - 0.5f || px > plot.x + plot.w + 0.5f)
-            continue;
-        canvas.DrawLine(px, x.position, px, x.position + TICK, tickColour, 1);
-        const std::string text = LabelText(x, k);
-        if (text.empty() || text.find_first_not_of(' ') == std::string::npos)
-            continue;
-        const SizeF size = canvas.Measure(text, style);
-        const float left = px - size.Width / 2;
-        if (left < lastRight + 3)
-            continue;
-        canvas.DrawText(text, style, left, x.position + TICK + LABEL_GAP);
-        lastRight = left + size.Width;
-        labelsBottom = std::max(labelsBottom, x.position + TICK + LABEL_GAP + size.Height);
-    }
-    if (axis.title && !axis.title->text.empty()) {
-        TextStyle titleStyle = StyleWith(axis.title, axis.titleColour, kDefaultLabel);
-        const SizeF size = canvas.Measure(axis.title->text, titleStyle);
-        canvas.DrawText(axis.title->text, titleStyle, plot.x + (plot.w - size.Width) / 2, labelsBottom + 2);
-    }
-}
-
-void DrawYAxis(Canvas& canvas, const AxisView& y, const Plot& plot)
-{
-    const AxisData& axis = *y.data;
-    const int colour = AxisColour(axis);
-    const float width = static_cast<float>(std::max(axis.width, 1));
-    const float at = y.position;
-    canvas.DrawLine(at, plot.y, at, plot.y + plot.h, colour, width);
-    const TextStyle style = StyleWith(axis.labelStyle, axis.labelColour, kDefaultLabel);
-    const int tickColour = axis.tickColour == -1 ? colour : axis.tickColour;
-    float widest = 0;
-    float lastTop = 1e9f;
-    for (size_t k = 0; k < y.scale.ticks.size(); ++k) {
-        const float py = MapY(y, plot, y.scale.ticks[k]);
-        if (py < plot.y - 0.5f || py > plot.y + plot.h + 0.5f)
-            continue;
-        canvas.DrawLine(at, py, at + y.side * TICK, py, tickColour, 1);
-        const std::string text = LabelText(y, k);
-        if (text.empty())
-            continue;
-        const SizeF size = canvas.Measure(text, style);
-        const float top = py - size.Height / 2;
-        if (top + size.Height > lastTop + 1)
-            continue;  // would touch the label below
-        const float left = y.side < 0 ? at - TICK - LABEL_GAP - size.Width : at + TICK + LABEL_GAP;
-        canvas.DrawText(text, style, left, top);
-        lastTop = top;
-        widest = std::max(widest, size.Width);
-    }
-    if (!axis.title || axis.title->text.empty())
-        return;
-    TextStyle titleStyle = StyleWith(axis.title, axis.titleColour, kDefaultLabel);
-    const int alignment = axis.title->alignment;
-    if (alignment == Chart::TopLeft2 || alignment == Chart::TopRight2 || alignment == Chart::TopLeft ||
-        alignment == Chart::TopRight || alignment == Chart::Top) {
-        // Horizontal, above the axis's top end: TopLeft2 ends at the axis, TopRight2 starts there.
-        const SizeF size = canvas.Measure(axis.title->text, titleStyle);
-        const bool leftward = alignment == Chart::TopLeft2 || alignment == Chart::TopLeft;
-        const float left = alignment == Chart::Top ? at - size.Width / 2 : leftward ? at - size.Width : at;
-        canvas.DrawText(axis.title->text, titleStyle, left, plot.y - axis.titleGap - size.Height);
-        return;
-    }
-    titleStyle.angle = y.side < 0 ? 90 : 270;
-    const SizeF size = canvas.Measure(axis.title->text, titleStyle);
-    const float gap = TICK + LABEL_GAP + widest + 3;
-    const float left = y.side < 0 ? at - gap - size.Width : at + gap;
-    canvas.DrawText(axis.title->text, titleStyle, left, plot.y + (plot.h - size.Height) / 2);
-}
-
 Plot PlotOf(const ChartData& chart)
 {
     const PlotAreaData& area = chart.plot;
@@ -472,48 +336,73 @@ Plot PlotOf(const ChartData& chart)
 
 }  // namespace
 
+namespace {
+
+// Whether the second y axis shows: it has data, colours, fixed labels or a title.
+bool SecondAxisUsed(const ChartData& chart, const AxisView& y2)
+{
+    const AxisData& axis = *chart.yAxis2;
+    return y2.hasData || axis.styled || axis.hasLabels || (axis.title && !axis.title->text.empty());
+}
+
+AxisView Beside(AxisView view, float position, int side)
+{
+    view.position = position;
+    view.side = side;
+    return view;
+}
+
+}  // namespace
+
 void RenderXY(Canvas& canvas, const ChartData& chart)
 {
     const Plot plot = PlotOf(chart);
-    const AxisView x = XScale(canvas, chart, plot);
+    // Scales and labels first (every label keeps clear of those placed before it), then the plot.
+    const FittedAxis x = FitXAxis(canvas, *chart.xAxis, plot,
+                                  [&](int ticks) { return XScale(chart, plot, ticks); });
+    std::map<const AxisData*, FittedAxis> ys;
+    const FittedAxis& primary = ys[chart.yAxis] = FitYAxis(canvas, *chart.yAxis, plot, [&](int ticks) {
+        return Beside(YScale(chart, chart.yAxis, ticks), plot.x, -1);
+    }, false);
 
-    std::map<const AxisData*, AxisView> ys;
-    AxisView primary = YScale(canvas, chart, chart.yAxis, plot);
-    primary.position = plot.x;
-    primary.side = -1;
-    ys[chart.yAxis] = primary;
-    AxisView secondary = YScale(canvas, chart, chart.yAxis2, plot);
-    if (!secondary.hasData && !chart.yAxis2->hasLabels) {
-        secondary.scale = primary.scale;  // mirrors the primary axis
-        secondary.category = primary.category;
-    }
-    secondary.position = plot.x + plot.w;
-    secondary.side = 1;
-    ys[chart.yAxis2] = secondary;
+    const AxisView own = YScale(chart, chart.yAxis2, 1);
+    const bool mirror = !own.hasData && !chart.yAxis2->hasLabels;
+    const ScaleMaker second = [&](int ticks) {
+        AxisView view = mirror ? own : YScale(chart, chart.yAxis2, ticks);
+        if (mirror) {
+            view.scale = primary.view.scale;  // mirrors the primary axis
+            view.category = primary.view.category;
+        }
+        return Beside(view, plot.x + plot.w, 1);
+    };
+    if (SecondAxisUsed(chart, own))
+        ys[chart.yAxis2] = FitYAxis(canvas, *chart.yAxis2, plot, second, mirror);
+    else
+        ys[chart.yAxis2].view = second(1);
     for (const AxisData* extra : chart.extraAxes) {
-        AxisView view = YScale(canvas, chart, extra, plot);
-        view.side = extra->alignment == Chart::Right ? 1 : -1;
-        view.position = view.side > 0 ? plot.x + plot.w + extra->offset : plot.x - extra->offset;
-        ys[extra] = view;
+        const int side = extra->alignment == Chart::Right ? 1 : -1;
+        const float position = side > 0 ? plot.x + plot.w + extra->offset : plot.x - extra->offset;
+        ys[extra] = FitYAxis(canvas, *extra, plot,
+                             [&](int ticks) { return Beside(YScale(chart, extra, ticks), position, side); }, false);
     }
 
-    DrawPlotBackground(canvas, chart.plot, plot, &primary);
-    DrawGrid(canvas, chart.plot, plot, x, &primary);
+    DrawPlotBackground(canvas, chart.plot, plot, &primary.view);
+    DrawGrid(canvas, chart.plot, plot, x.view, &primary.view);
 
     const GraphicsState saved = canvas.G().Save();
     canvas.G().SetClip(RectF(plot.x - 1, plot.y - 30, plot.w + 32, plot.h + 31));
     for (const LayerData* layer : chart.layers) {
-        const AxisView& y = ys[LayerAxis(chart, *layer)];
+        const AxisView& y = ys[LayerAxis(chart, *layer)].view;
         switch (layer->kind) {
         case LayerKind::Line:
-            DrawLineLayer(canvas, *layer, x, y, plot);
+            DrawLineLayer(canvas, *layer, x.view, y, plot);
             break;
         case LayerKind::Area:
-            DrawAreaLayer(canvas, *layer, x, y, plot);
+            DrawAreaLayer(canvas, *layer, x.view, y, plot);
             break;
         case LayerKind::Bar:
         case LayerKind::Bar3:
-            DrawBarLayer(canvas, *layer, x, y, plot);
+            DrawBarLayer(canvas, *layer, x.view, y, plot);
             break;
         }
     }
@@ -522,12 +411,9 @@ void RenderXY(Canvas& canvas, const ChartData& chart)
     const int edge = chart.plot.edgeColour == -1 ? 0x808080 : chart.plot.edgeColour;
     canvas.DrawRect(plot.x, plot.y, plot.w, plot.h, edge, 1);
     DrawXAxis(canvas, x, plot);
-    DrawYAxis(canvas, ys[chart.yAxis], plot);
-    const AxisView& y2 = ys[chart.yAxis2];
-    const bool y2Used = y2.hasData || chart.yAxis2->styled || chart.yAxis2->hasLabels ||
-                        (chart.yAxis2->title && !chart.yAxis2->title->text.empty());
-    if (y2Used)
-        DrawYAxis(canvas, y2, plot);
+    DrawYAxis(canvas, primary, plot);
+    if (SecondAxisUsed(chart, own))
+        DrawYAxis(canvas, ys[chart.yAxis2], plot);
     for (const AxisData* extra : chart.extraAxes)
         DrawYAxis(canvas, ys[extra], plot);
 

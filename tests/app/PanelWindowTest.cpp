@@ -220,6 +220,17 @@ TEST(PanelWindowChild, ControlsSitOnTheirElementsAndTheFramesShareOneBoldFont)
     EXPECT_EQ(Capture(window).DarkPixels(rainTotalLabel.left, rainTotalLabel.top, rainTotalLabel.right,
                                          rainTotalLabel.bottom), 0);
 
+    // Every layout starts the forecast animation again: the tick after it shows frame 1.
+    dialog->m_forecastCode = 3;
+    dialog->m_forecastFlag = 1;
+    dialog->AnimateForecastIcon();
+    dialog->AnimateForecastIcon();
+    EXPECT_EQ(dialog->m_forecastBitmapId, 265);
+    dialog->m_showRain = 1;
+    dialog->ApplyPanelLayout(false);
+    dialog->AnimateForecastIcon();
+    EXPECT_EQ(dialog->m_forecastBitmapId, 273);
+
     // The German sea-level field is narrower: its font leaves room for a four-digit reading.
     HDC dc = ::GetDC(window);
     HGDIOBJ old = ::SelectObject(dc, dialog->m_seaLevelPressureText.m_font.m_hObject);

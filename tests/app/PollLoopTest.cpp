@@ -228,34 +228,34 @@ TEST(PollFirstPoll, PressureFromTheHeaderNewestLast)
     auto r = std::make_unique<CMainRecords>();
     for (int k = 0; k < 25; ++k)
         r->m_readings.m_headerHourlyPressure[k] = 1000 + k;
-    r->m_readings.m_headerHourlyPressure[3] = 1650;  // beyond any real pressure
     r->m_pressureFactor = 0.75025;
     const double now = T(2014, 1, 18, 9, 5);
     SeedPressureHistory(*r, now);
     EXPECT_EQ(r->m_pressureHistoryCount, 25);
     EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[749], 1000 * 0.75025);
     EXPECT_DOUBLE_EQ(r->m_pressureHistoryTimes[749], now);
-    EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[746], 0.0);
     EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[725], 1024 * 0.75025);
     EXPECT_DOUBLE_EQ(r->m_pressureHistoryTimes[725], now - 24 * 3600);
 }
 
-TEST(PollFirstPoll, AnHourWithoutPressureStaysOutOfTheHistory)
+TEST(PollFirstPoll, AnHourWithoutPressureOrBeyondAnyRealOneStaysOutOfTheHistory)
 {
     auto r = std::make_unique<CMainRecords>();
     for (int k = 0; k < 25; ++k)
         r->m_readings.m_headerHourlyPressure[k] = 1000 + k;
     r->m_readings.m_headerHourlyPressure[5] = DISPLAY_MISSING;
+    r->m_readings.m_headerHourlyPressure[1] = 1650;  // beyond any real pressure: charted, it would dip to 0
     r->m_pressureFactor = 0.02954;  // inHg: a converted -999.9 would look like a pressure
     const double now = T(2014, 1, 18, 9, 5);
     SeedPressureHistory(*r, now);
-    EXPECT_EQ(r->m_pressureHistoryCount, 24);
-    for (int i = 750 - 24; i < 750; ++i)
-        EXPECT_GT(r->m_pressureHistoryValues[i], 0.0) << i;
+    EXPECT_EQ(r->m_pressureHistoryCount, 23);
+    for (int i = 750 - 23; i < 750; ++i)
+        EXPECT_GE(r->m_pressureHistoryValues[i], 1000 * 0.02954) << i;
+    EXPECT_DOUBLE_EQ(r->m_pressureHistoryTimes[748], now - 2 * 3600);
     // The hour after the gap keeps its own time.
-    EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[745], 1004 * 0.02954);
-    EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[744], 1006 * 0.02954);
-    EXPECT_DOUBLE_EQ(r->m_pressureHistoryTimes[744], now - 6 * 3600);
+    EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[746], 1004 * 0.02954);
+    EXPECT_DOUBLE_EQ(r->m_pressureHistoryValues[745], 1006 * 0.02954);
+    EXPECT_DOUBLE_EQ(r->m_pressureHistoryTimes[745], now - 6 * 3600);
 }
 
 TEST(PollFirstPoll, DownloadedLocationReachesTheAutomaticSaving)

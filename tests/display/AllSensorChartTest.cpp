@@ -136,6 +136,14 @@ TEST(AllSensorSeries, NegativeMissingAndAbsentValuesGiveSoundPies)
     EXPECT_EQ(one.labels[2], "12.0-12.4: 1");
     EXPECT_EQ(one.counts[0] + one.counts[1] + one.counts[3] + one.counts[4], 0);
 
+    // A series that is never negative starts at 0; a negative one as low as it must.
+    const double uv[] = {0, 0.2, 3.1};
+    EXPECT_EQ(PieRangesOf(uv, 3).labels[0], "0.0-0.8: 2");
+    const double cold[] = {-10.6, -0.2};
+    EXPECT_EQ(PieRangesOf(cold, 2).lower[0], -11.0);
+    const double nearZero[] = {-0.2, 4.0};
+    EXPECT_EQ(PieRangesOf(nearZero, 2).lower[0], -1.0);
+
     const PieRanges none = PieRangesOf(nullptr, 0);
     EXPECT_EQ(none.labels[0], "0.0-10.0: 0");
     EXPECT_EQ(none.labels[4], "40.1-50.0: 0");
@@ -212,7 +220,7 @@ TEST(AllSensorCharts, TheLineChartGivesEachShownQuantityItsAxisAndLine)
     std::snprintf(dateScale, sizeof dateScale, "Axis.setDateScale(%.10g,%.10g,0,0)", NOON, NOON + 120);
     EXPECT_TRUE(Has(log, dateScale));
     EXPECT_TRUE(Has(log, "Axis.setTitle(\"\xC2\xB0" "C\",\"\",8,0xFFFF0002)"));
-    EXPECT_TRUE(Has(log, "Axis.setTitle(\"Hg\",\"\",8,0xFFFF0002)"));
+    EXPECT_TRUE(Has(log, "Axis.setTitle(\"inHg\",\"\",8,0xFFFF0002)"));
     EXPECT_TRUE(Has(log, "addAxis(4,50)"));
     EXPECT_TRUE(Has(log, "addAxis(6,90)"));
     EXPECT_TRUE(Has(log, "addAxis(6,148)"));

@@ -1,5 +1,6 @@
 // Texts of the clock.
 #include "display/ClockTexts.h"
+#include "display/SkyPanel.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +22,18 @@ TEST(ClockTexts, TwelveHourClockAroundNoonAndMidnight)
     EXPECT_EQ(Twelve(12, 5).secondsOrHalf, L"PM");
     EXPECT_EQ(Twelve(13, 5).time, L"1:05");
     EXPECT_EQ(Twelve(13, 5).secondsOrHalf, L"PM");
-    EXPECT_EQ(Twelve(0, 30).time, L"0:30");
+    EXPECT_EQ(Twelve(0, 30).time, L"12:30");  // midnight, as the sunrise text shows it
     EXPECT_EQ(Twelve(0, 30).secondsOrHalf, L"AM");
     EXPECT_EQ(Twelve(11, 59).secondsOrHalf, L"AM");
     EXPECT_EQ(Twelve(23, 59).time, L"11:59");
+}
+
+TEST(ClockTexts, TwelveHourClockReadsLikeTheSunriseTextAtEveryHour)
+{
+    for (int hour = 0; hour < 24; ++hour) {
+        const ClockTexts clock = Twelve(hour, 30);
+        EXPECT_EQ(clock.time + L" " + clock.secondsOrHalf, sky::SunTimeText(hour * 100 + 30, false, L"", L"")) << hour;
+    }
 }
 
 TEST(ClockTexts, TwentyFourHourClockWithSecondsAndTheDateWithoutLeadingZeros)

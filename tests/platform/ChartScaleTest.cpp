@@ -45,6 +45,22 @@ TEST(ChartScale, DateScalesTickOnRoundTimes)
     for (double tick : year.ticks)
         EXPECT_EQ(FormatDate("dd hh:nn", tick), "01 00:00");
 
+    // Ticks are never closer than the label format tells apart: a single moment shown to the
+    // minute gets ticks a minute apart, each label a different time.
+    EXPECT_EQ(DateFormatStep("{value|hh:nn}"), 60);
+    EXPECT_EQ(DateFormatStep("{value|yyyy/mm/dd hh:nn}"), 60);
+    EXPECT_EQ(DateFormatStep("{value|hh:nn:ss}"), 1);
+    EXPECT_EQ(DateFormatStep("at {value|mm/dd}"), 86400);
+    EXPECT_EQ(DateFormatStep("{value|2} hPa"), 0);
+    EXPECT_EQ(DateFormatStep("hh:nn"), 0);  // no field
+    const double moment = Chart::chartTime(2024, 5, 1, 10, 30);
+    const AxisScale single = DateScale(moment, moment, 0, 8, 60);
+    ASSERT_GE(single.ticks.size(), 2u);
+    EXPECT_EQ(single.ticks[0], moment);
+    EXPECT_EQ(single.ticks[1] - single.ticks[0], 60);
+    const AxisScale daily = DateScale(moment, moment + 3600, 0, 8, 86400);
+    EXPECT_GE(daily.step, 86400);
+
     // Reversed or equal bounds, zero dates: still a valid time scale.
     for (AxisScale scale : {DateScale(500, 100, 0, 5), DateScale(0, 0, 0, 5), DateScale(-34387200, -34387200, 0, 5)}) {
         EXPECT_LT(scale.lower, scale.upper);

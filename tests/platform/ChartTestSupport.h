@@ -84,3 +84,50 @@ inline std::vector<std::string> CallsNamed(const std::string& log, const std::st
     }
     return calls;
 }
+
+// The texts a rendering drew, from the recording's "drawText(text,left,top,right,bottom)" lines:
+// each text with the box its glyphs cover (right and bottom exclusive).
+struct DrawnText {
+    std::string text;
+    RECT box;
+};
+
+inline std::vector<DrawnText> DrawnTexts(const std::string& log)
+{
+    std::vector<DrawnText> texts;
+    for (const std::string& call : CallsNamed(log, "drawText")) {
+        const size_t open = call.find('"'), close = call.rfind('"');
+        DrawnText drawn;
+        drawn.text = call.substr(open + 1, close - open - 1);
+        long numbers[4] = {};
+        if (close != std::string::npos &&
+            std::sscanf(call.c_str() + close + 1, ",%ld,%ld,%ld,%ld)", &numbers[0], &numbers[1], &numbers[2], &numbers[3]) == 4) {
+            drawn.box = RECT{numbers[0], numbers[1], numbers[2], numbers[3]};
+            texts.push_back(drawn);
+        }
+    }
+    return texts;
+}
+
+// The boxes (label frames, legends, title bands) a rendering drew with a background or an edge,
+// from the recording's "drawBox(left,top,right,bottom)" lines.
+inline std::vector<RECT> DrawnBoxes(const std::string& log)
+{
+    std::vector<RECT> boxes;
+    for (const std::string& call : CallsNamed(log, "drawBox")) {
+        long n[4] = {};
+        if (std::sscanf(call.c_str(), "drawBox(%ld,%ld,%ld,%ld)", &n[0], &n[1], &n[2], &n[3]) == 4)
+            boxes.push_back(RECT{n[0], n[1], n[2], n[3]});
+    }
+    return boxes;
+}
+
+inline bool Intersect(const RECT& a, const RECT& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+inline bool Within(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+}

@@ -1,0 +1,138 @@
+// Texts on the canvas: fonts of a style, the size and the ink box of a text, drawing it.
+#include "platform/chart/ChartCanvas.h"
+#include "platform/chart/ChartRecord.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+using namespace Gdiplus;
+
+namespace {
+
+constexpr float POINTS_TO_PIXELS = 96.0f / 72.0f;
+
+const StringFormat& PlainFormat()
+{
+    static StringFormat* format = [] {
+        auto* f = new StringFormat(StringFormat::GenericTypographic());
+        f->SetFormatFlags(StringFormatFlagsNoWrap | StringFormatFlagsNoClip | StringFormatFlagsMeasureTrailingSpaces);
+        return f;
+    }();
+    return *format;
+}
+
+SizeF Rotated(SizeF size, double angle)
+{
+    const double r = angle * 3.14159265358979 / 180;
+    const double c = std::fabs(std::cos(r)), s = std::fabs(std::sin(r));
+    return SizeF(static_cast<float>(size.Width * c + size.Height * s),
+                 static_cast<float>(size.Width * s + size.Height * c));
+}
+
+float EmPixels(const TextStyle& style) { return static_cast<float>(std::clamp(style.size, 1.0, 400.0)) * POINTS_TO_PIXELS; }
+
+std::string InkKey(const std::string& text, const TextStyle& style)
+{
+    char numbers[48];
+    std::snprintf(numbers, sizeof numbers, "|%g|%g|", style.size, style.angle);
+    return style.font + numbers + text;
+}
+
+}  // namespace
+
+// A text in a style: its font, its wide form, its box unturned and turned.
+struct Canvas::TextLayout {
+    Font* font = nullptr;
+    std::wstring wide;
+    SizeF plain;
+    SizeF turned;
+};
+
+Font* Canvas::FontOf(const TextStyle& style)
+{
+    char size[24];
+    std::snprintf(size, sizeof size, "|%g", style.size);
+    std::unique_ptr<Font>& font = m_fonts[style.font + size];
+    if (!font) {
+        const ResolvedFont resolved = ResolveFont(style.font);
+        if (!resolved.family)
+            return nullptr;
+        font = std::make_unique<Font>(resolved.family, EmPixels(style), resolved.style, UnitPixel);
+    }
+    return font->GetLastStatus() == Gdiplus::Ok ? font.get() : nullptr;
+}
+
+float Canvas::LineHeight(const TextStyle& style)
+{
+    Font* font = FontOf(style);
+    return font ? font->GetHeight(m_graphics.get()) : 0;
+}
+
+bool Canvas::Lay(const std::string& text, const TextStyle& style, TextLayout& layout)
+{
+    layout.font = FontOf(style);
+    if (!layout.font || text.empty())
+        return false;
+    layout.wide = WideText(text);
+    RectF box;
+    m_graphics->MeasureString(layout.wide.c_str(), static_cast<int>(layout.wide.size()), layout.font,
+                              PointF(0, 0), &PlainFormat(), &box);
+    layout.plain = SizeF(box.Width, std::max(box.Height, layout.font->GetHeight(m_graphics.get())));
+    layout.turned = Rotated(layout.plain, style.angle);
+    return true;
+}
+
+SizeF Canvas::Measure(const std::string& text, const TextStyle& style)
+{
+    TextLayout layout;
+    return Lay(text, style, layout) ? layout.turned : SizeF(0, 0);
+}
+
+RectF Canvas::Ink(const std::string& text, const TextStyle& style)
+{
+    const std::string key = InkKey(text, style);
+    const auto known = m_inks.find(key);
+    if (known != m_inks.end())
+        return known->second;
+    RectF ink;
+    TextLayout layout;
+    const ResolvedFont resolved = ResolveFont(style.font);
+    if (Lay(text, style, layout) && resolved.family) {
+        // The glyphs' outlines placed and turned as DrawText places them.
+        GraphicsPath path;
+        path.AddString(layout.wide.c_str(), static_cast<int>(layout.wide.size()), resolved.family, resolved.style,
+                       EmPixels(style), PointF(-layout.plain.Width / 2, -layout.plain.Height / 2), &PlainFormat());
+        Matrix place;
+        place.Translate(layout.turned.Width / 2, layout.turned.Height / 2);
+        place.Rotate(static_cast<float>(-style.angle));
+        path.Transform(&place);
+        if (path.GetPointCount() > 0)
+            path.GetBounds(&ink);
+    }
+    m_inks[key] = ink;
+    return ink;
+}
+
+void Canvas::DrawText(const std::string& text, const TextStyle& style, float x, float y)
+{
+    const Color colour = Plain(style.colour);
+    TextLayout layout;
+    if (colour.GetA() == 0 || !Lay(text, style, layout))
+        return;
+    SolidBrush brush(colour);
+    const GraphicsState saved = m_graphics->Save();
+    m_graphics->TranslateTransform(x + layout.turned.Width / 2, y + layout.turned.Height / 2);
+    m_graphics->RotateTransform(static_cast<float>(-style.angle));
+    m_graphics->DrawString(layout.wide.c_str(), static_cast<int>(layout.wide.size()), layout.font,
+                           PointF(-layout.plain.Width / 2, -layout.plain.Height / 2), &PlainFormat(), &brush);
+    m_graphics->Restore(saved);
+
+    RectF ink = Ink(text, style);
+    if (ink.Width <= 0 || ink.Height <= 0)
+        return;
+    ink.Offset(x, y);
+    m_taken.push_back(ink);
+    Record("drawText", text.c_str(), static_cast<int>(std::floor(ink.X)), static_cast<int>(std::floor(ink.Y)),
+           static_cast<int>(std::ceil(ink.GetRight())), static_cast<int>(std::ceil(ink.GetBottom())));
+}
