@@ -176,7 +176,6 @@ void COrvelleDlg::OnAlarm()
 namespace {
 
 constexpr int ID_MOON_PHASE_TEXT = 1063;
-constexpr int AUTO_SAVE_PREFIX_ROW = 16;
 constexpr int LOCATION_READ_FIRST = LOCAL_CITY_ADDRESS;
 constexpr int LOCATION_READ_END = LOCAL_CITY_ADDRESS + 32;
 
@@ -354,7 +353,7 @@ void COrvelleDlg::OnLanguage()
     LoadLanguageMenu(m_language);
     if (m_lastLunarPhase >= 0 && m_lastLunarPhase < sky::MOON_PHASE_COUNT && g_currentLunarPhaseNames[m_lastLunarPhase])
         SetDlgItemText(ID_MOON_PHASE_TEXT, g_currentLunarPhaseNames[m_lastLunarPhase]);
-    m_autoSavePrefix = TextAt(g_mainAutoSavingTexts, AUTO_SAVE_PREFIX_ROW, m_language);
+    // The auto-save prefix is the user's: it stays as it is in any language.
     if (!m_bigChartShown) {
         if (m_pAllChartDlg && m_pAllChartDlg->IsWindow()) {
             m_pAllChartDlg->ShowWindow(SW_SHOW);
