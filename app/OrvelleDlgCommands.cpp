@@ -179,23 +179,6 @@ constexpr int ID_MOON_PHASE_TEXT = 1063;
 constexpr int LOCATION_READ_FIRST = LOCAL_CITY_ADDRESS;
 constexpr int LOCATION_READ_END = LOCAL_CITY_ADDRESS + 32;
 
-// A city as the station holds it, with its region and name; a record the station cannot mean (a
-// city outside the tables, or a user-defined city with values out of range) becomes the
-// user-defined city at zero.
-StationCity StationCityAt(const uint8_t* record, const std::wstring& userName)
-{
-    StationCity city = DecodeCityRecord(record);
-    const bool valid = CityRecordValid(city);
-    if (!valid)
-        city = StationCity();
-    city.region = RegionOfCity(city.cityCode);
-    if (city.cityCode != USER_DEFINED_CITY)
-        city.name = CityNameAt(city.cityCode);
-    else
-        city.name = valid ? userName : std::wstring(CityNameAt(USER_DEFINED_CITY));
-    return city;
-}
-
 }  // namespace
 
 void COrvelleDlg::OnLocation()
