@@ -1,8 +1,10 @@
 // The menu commands that upload settings into the station, run as a user runs them: the command
 // reads the station, its dialog opens, a script types and presses "Upload new setting", and the
 // frames the emulated station received (USB_EMULATOR_LOG) and its memory image afterwards are
-// compared with the station's protocol. Also the clearing commands.
+// compared with the station's protocol. Also the clearing commands, and the poll without a station.
+#include "station/UsbPowerCheck.h"
 #include "tests/app/StationFixture.h"
+#include "texts/TextTables.h"
 
 using namespace station_fixture;
 
@@ -385,4 +387,38 @@ TEST_F(StationCommands, RainTotalThatCannotBeSavedKeepsTheOldReset)
     EXPECT_EQ(d.m_rainHistoryValues[RAIN_HISTORY_SIZE - 1], 2.5);
     EXPECT_EQ(d.m_rainCounterAtReset, 10.0);
     EXPECT_EQ(::GetFileAttributesW(d.PassRainDataPath().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Without a station the poll's device-gone steps show the connect prompt and close; the USB
+// power settings in the registry are neither read nor changed.
+TEST_F(StationCommands, NoStationLeavesTheUsbPowerSettingsAlone)
+{
+    const std::wstring scratchPath = L"Software\\OrvelleTests\\NoStation" + std::to_wstring(::GetCurrentProcessId());
+    HKEY scratch = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, scratchPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                &scratch, nullptr),
+              ERROR_SUCCESS);
+    HKEY parameters = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(scratch, L"SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_1130&PID_6801\\inst\\Device Parameters",
+                                0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &parameters, nullptr),
+              ERROR_SUCCESS);
+    const DWORD enabled = 1;
+    ::RegSetValueExW(parameters, L"SelectiveSuspendEnabled", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&enabled), 4);
+    const HKEY previousRoot = SetUsbPowerRegistryRoot(scratch);
+
+    g_usbDevice.m_handle = 0;
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    LRESULT result = 0;
+    m_dialog->DispatchMessageMap(WM_TIMER, TIMER_POLL, 0, &result);
+
+    DWORD value = 0, size = sizeof value;
+    ::RegQueryValueExW(parameters, L"SelectiveSuspendEnabled", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    SetUsbPowerRegistryRoot(previousRoot);
+    ::RegCloseKey(parameters);
+    ::RegCloseKey(scratch);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, scratchPath.c_str());
+    EXPECT_EQ(value, 1u);
+    EXPECT_EQ(m_dialog->m_usbKeyFound, 0);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, TextAt(g_connectPromptTexts, 0, LANGUAGE_ENGLISH));
 }
