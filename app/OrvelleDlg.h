@@ -322,10 +322,16 @@ public:
     void ClearSensorHistory();
 
     // ---- station settings writers (StationWriters.cpp) -----------------------------------------
-    bool WriteRecordInterval(int selection) override;
-    bool WriteAltitude(int altitude) override;
-    bool WriteAlarms(const stationsettings::AlarmRecord& alarms) override;
-    bool WriteLocation(const stationsettings::StationCity (&cities)[2]) override;
+    bool WriteRecordInterval(int selection, HeldSetting<int>* held) override;
+    bool WriteAltitude(int altitude, HeldSetting<int>* held) override;
+    bool WriteAlarms(const stationsettings::AlarmRecord& alarms, HeldSetting<stationsettings::AlarmRecord>* held) override;
+    bool WriteLocation(const stationsettings::StationCity (&cities)[2], HeldSetting<StationCities>* held) override;
+    // A city as the station holds it in its 8 bytes, with its region and name (`userName` for the
+    // user-defined city); a record the station cannot mean (a city outside the tables, or a
+    // user-defined city with values out of range) becomes the user-defined city at zero.
+    static stationsettings::StationCity StationCityAt(const uint8_t* record, const std::wstring& userName);
+    // The two cities become the main window's location (texts, moon, sun, "rLocation.dat").
+    void TakeLocation(const StationCities& cities);
 
     // ---- display units (OrvelleDlgUnits.cpp) ------------------------------------------------------
     // The stored units put into force at the first poll, while every factor is still 1: captions,

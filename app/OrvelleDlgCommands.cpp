@@ -176,26 +176,8 @@ void COrvelleDlg::OnAlarm()
 namespace {
 
 constexpr int ID_MOON_PHASE_TEXT = 1063;
-constexpr int AUTO_SAVE_PREFIX_ROW = 16;
 constexpr int LOCATION_READ_FIRST = LOCAL_CITY_ADDRESS;
 constexpr int LOCATION_READ_END = LOCAL_CITY_ADDRESS + 32;
-
-// A city as the station holds it, with its region and name; a record the station cannot mean (a
-// city outside the tables, or a user-defined city with values out of range) becomes the
-// user-defined city at zero.
-StationCity StationCityAt(const uint8_t* record, const std::wstring& userName)
-{
-    StationCity city = DecodeCityRecord(record);
-    const bool valid = CityRecordValid(city);
-    if (!valid)
-        city = StationCity();
-    city.region = RegionOfCity(city.cityCode);
-    if (city.cityCode != USER_DEFINED_CITY)
-        city.name = CityNameAt(city.cityCode);
-    else
-        city.name = valid ? userName : std::wstring(CityNameAt(USER_DEFINED_CITY));
-    return city;
-}
 
 }  // namespace
 
@@ -354,7 +336,7 @@ void COrvelleDlg::OnLanguage()
     LoadLanguageMenu(m_language);
     if (m_lastLunarPhase >= 0 && m_lastLunarPhase < sky::MOON_PHASE_COUNT && g_currentLunarPhaseNames[m_lastLunarPhase])
         SetDlgItemText(ID_MOON_PHASE_TEXT, g_currentLunarPhaseNames[m_lastLunarPhase]);
-    m_autoSavePrefix = TextAt(g_mainAutoSavingTexts, AUTO_SAVE_PREFIX_ROW, m_language);
+    // The auto-save prefix is the user's: it stays as it is in any language.
     if (!m_bigChartShown) {
         if (m_pAllChartDlg && m_pAllChartDlg->IsWindow()) {
             m_pAllChartDlg->ShowWindow(SW_SHOW);

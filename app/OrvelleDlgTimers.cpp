@@ -464,8 +464,8 @@ void COrvelleDlg::OnDeviceGone()
     LoadRainReset();
     m_menusEnabled = 0;
     EnableStationMenus(false);
-    if (m_usbKeyFound == 0)
-        RunPowerCheck();  // its outcome is only printed here
+    // The power-settings check runs only with the station present: without it nothing in the
+    // registry is looked at or changed.
     m_deviceGoneShown = 1;
     StopTimersAndClose(TextAt(g_connectPromptTexts, 0, m_language));
 }

@@ -44,6 +44,39 @@ std::wstring TextField(const Bytes* file, std::size_t offset, int units, const s
     return ReadTextField(*file, offset, units);
 }
 
+bool IsHighSurrogate(std::uint32_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
+bool IsLowSurrogate(std::uint32_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
+
+// A text that the window can show as it is: no control character (C0, DEL, C1), no non-character
+// U+FFFE / U+FFFF, no surrogate without its partner. `notBlank`: also something besides spaces.
+bool ShowableText(const std::wstring& text, bool notBlank)
+{
+    const std::u16string units = ToUtf16(text);
+    bool blank = true;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const std::uint32_t unit = units[i];
+        if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0) || unit == 0xFFFE || unit == 0xFFFF)
+            return false;
+        if (IsHighSurrogate(unit)) {
+            if (i + 1 >= units.size() || !IsLowSurrogate(units[i + 1]))
+                return false;
+            ++i;
+        } else if (IsLowSurrogate(unit)) {
+            return false;
+        }
+        blank = blank && unit == 0x20;
+    }
+    return !(notBlank && blank);
+}
+
+// A name or prefix the window shows: a damaged one (see ShowableText) gets the default.
+std::wstring ShownTextField(const Bytes* file, std::size_t offset, int units, const std::wstring& fallback,
+                            bool notBlank)
+{
+    const std::wstring text = TextField(file, offset, units, fallback);
+    return ShowableText(text, notBlank) ? text : fallback;
+}
+
 constexpr int kLineStyleDefaults[6] = {0, 2, 1, 0, 1, 2};  // types T, H, D; thicknesses T, H, D
 constexpr std::uint32_t kColourDefaults[6] = {0x0000FF, 0x8080FF, 0x0080FF, 0x00FFFF, 0x008000, 0x800000};
 constexpr int kAlarmDefaults[ALARM_RECORD_COUNT] = {0, 0, 1, 0, 0, 0, 0, 700, -500, 2, 3, 1, 7, 0, 8, 0, 2, 8};
@@ -156,7 +189,7 @@ void DecodeAutoSaving(const Bytes* file, int language, const std::wstring& insta
     s.m_autoSaveCsv = IntField(file, 8, 0, 1, 1);
     s.m_autoSaveTxt = IntField(file, 12, 0, 1, 0);
     s.m_autoSaveJpg = IntField(file, 16, 0, 1, 0);
-    s.m_autoSavePrefix = TextField(file, 20, LONG_TEXT_UNITS, TextAt(g_mainAutoSavingTexts, 16, language));
+    s.m_autoSavePrefix = ShownTextField(file, 20, LONG_TEXT_UNITS, TextAt(g_mainAutoSavingTexts, 16, language), false);
     s.m_autoSaveFolder = TextField(file, 2068, LONG_TEXT_UNITS, installFolder);
 }
 
@@ -183,8 +216,8 @@ std::uint32_t DefaultLineColour(int, int sensor)
 void DecodeThd(const Bytes* file, int language, CSettingsRecord& s)
 {
     for (int sensor = 0; sensor < CHANNEL_COUNT; ++sensor)
-        s.m_channelName[sensor] = TextField(file, static_cast<std::size_t>(sensor) * NAME_TEXT_UNITS * 2,
-                                            NAME_TEXT_UNITS, TextAt(g_mainThdTexts, 10 + sensor, language));
+        s.m_channelName[sensor] = ShownTextField(file, static_cast<std::size_t>(sensor) * NAME_TEXT_UNITS * 2,
+                                                 NAME_TEXT_UNITS, TextAt(g_mainThdTexts, 10 + sensor, language), true);
     for (int sensor = 0; sensor < CHANNEL_COUNT; ++sensor) {
         for (int row = 0; row < 6; ++row) {
             std::size_t offset = 3072 + static_cast<std::size_t>(sensor * 6 + row) * 4;
@@ -306,7 +339,7 @@ void DecodeLocation(const Bytes* file, CSettingsRecord& s)
         city = CityLocation();
         city.region = IntField(file, base, 0, REGION_COUNT - 1, USER_DEFINED_REGION);
         city.cityIndex = IntField(file, base + 4, 0, CITY_COUNT - 1, USER_DEFINED_CITY);
-        city.name = TextField(file, base + 8, LONG_TEXT_UNITS, CityNameAt(USER_DEFINED_CITY));
+        city.name = ShownTextField(file, base + 8, LONG_TEXT_UNITS, CityNameAt(USER_DEFINED_CITY), false);
         FillCityFromTables(city);
     }
 }

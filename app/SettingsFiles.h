@@ -8,6 +8,9 @@
 //   - a value outside its range gets its default (languages, regions, cities, unit indexes, the
 //     auto-save interval, count and formats, display switches and chart views, line types,
 //     thicknesses, colours);
+//   - a name or prefix that the window cannot show as it is (a control character, U+FFFE or
+//     U+FFFF, a surrogate without its partner; for a channel name also an empty or blank one)
+//     gets its default;
 // so the encoder, which always writes the full record, writes those defaults back.
 #pragma once
 #include "records/SettingsRecord.h"

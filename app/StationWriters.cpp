@@ -1,8 +1,13 @@
 // The settings that live in the station, written from the settings dialogs: record interval,
-// altitude, alarms and location. Each writer sends its write frames, keeps the new values in the
-// main dialog only when every frame was acknowledged, and ends with one message box in the
-// current language ("Upload success" or "Upload failure"). The alarm and location writers read
-// the station's block first and send it back patched, so the other bytes stay the station's own.
+// altitude, alarms and location. Each writer reads every block it patches before it writes any,
+// sends its write frames, keeps the new values in the main dialog only when the station took
+// them, and ends with one message box in the current language ("Upload success" or "Upload
+// failure"). The alarm and location writers send the station's blocks back patched, so the other
+// bytes stay the station's own.
+//
+// A write the station did not acknowledge in time may have reached it all the same: the writer
+// then reads the station again. When the station holds what was sent, the upload succeeded;
+// otherwise the main dialog keeps, and the dialog is handed, what the station holds now.
 #include "app/OrvelleDlg.h"
 
 #include "app/SettingsFiles.h"
@@ -19,10 +24,14 @@ namespace {
 constexpr int UPLOAD_SUCCESS_ROW = 0;
 constexpr int UPLOAD_FAILURE_ROW = 1;
 
+// Reads the station's memory from address into the memory image (two blocks, as the commands that
+// open the dialogs read it).
+bool ReadStationAt(int address) { return g_systemKV318.ReadMemoryRange(address, address + 32); }
+
 // The 32 image bytes from address, after the station has been read there.
 bool ReadStationBlock(int address, Block* block)
 {
-    if (!g_systemKV318.ReadMemoryRange(address, address + 32))
+    if (!ReadStationAt(address))
         return false;
     std::copy_n(g_systemKV318.m_memoryImage + address, block->size(), block->begin());
     return true;
@@ -38,6 +47,59 @@ bool ReportUpload(bool written, int language)
 bool SendBlock(const Block& block, int count, int address)
 {
     return g_systemKV318.WriteMemoryBlock(block.data(), count, address);
+}
+
+// One block sent: whether the station took the value, and what it holds (known after an
+// acknowledgement, or after a read of the station when none came).
+template <class T>
+struct BlockSent {
+    bool written;
+    bool known;
+    T holds;
+};
+
+// Sends the 32 bytes of the block to address; a write the station did not acknowledge is judged
+// by reading the station there again, `decode` giving what the memory image then holds.
+template <class T, class Decode>
+BlockSent<T> SendAndJudge(const Block& block, int address, const T& value, Decode decode)
+{
+    BlockSent<T> sent{SendBlock(block, 32, address), false, value};
+    sent.known = sent.written;
+    if (!sent.written && ReadStationAt(address)) {
+        sent.known = true;
+        sent.holds = decode(g_systemKV318.m_memoryImage);
+        sent.written = sent.holds == value;
+    }
+    return sent;
+}
+
+template <class T>
+void HandBack(HeldSetting<T>* held, const T& value)
+{
+    if (held) {
+        held->known = true;
+        held->value = value;
+    }
+}
+
+// Both records give the station the same alarm bytes (the temperature flag and limits are not
+// written, so they do not count).
+bool SameAlarmBytes(const AlarmRecord& a, const AlarmRecord& b)
+{
+    Block timesA{}, timesB{}, limitsA{}, limitsB{};
+    PatchAlarmTimes(timesA, a);
+    PatchAlarmTimes(timesB, b);
+    PatchAlarmLimits(limitsA, a);
+    PatchAlarmLimits(limitsB, b);
+    return timesA == timesB && limitsA == limitsB;
+}
+
+bool SameCityBytes(const StationCity& a, const StationCity& b)
+{
+    uint8_t recordA[LOCATION_RECORD_BYTES] = {}, recordB[LOCATION_RECORD_BYTES] = {};
+    EncodeCityRecord(a, recordA, false);
+    EncodeCityRecord(b, recordB, false);
+    return std::equal(std::begin(recordA), std::end(recordA), std::begin(recordB));
 }
 
 // The location settings of one city from what the station took.
@@ -71,64 +133,112 @@ bool KnownCity(const StationCity& city)
 
 }  // namespace
 
-bool COrvelleDlg::WriteRecordInterval(int selection)
+StationCity COrvelleDlg::StationCityAt(const uint8_t* record, const std::wstring& userName)
+{
+    StationCity city = DecodeCityRecord(record);
+    const bool valid = CityRecordValid(city);
+    if (!valid)
+        city = StationCity();
+    city.region = RegionOfCity(city.cityCode);
+    if (city.cityCode != USER_DEFINED_CITY)
+        city.name = CityNameAt(city.cityCode);
+    else
+        city.name = valid ? userName : std::wstring(CityNameAt(USER_DEFINED_CITY));
+    return city;
+}
+
+bool COrvelleDlg::WriteRecordInterval(int selection, HeldSetting<int>* held)
 {
     // A code the station does not know is never sent.
-    const bool valid = selection >= 0 && selection < RECORD_INTERVAL_CHOICES;
-    const bool written = valid && SendBlock(RecordIntervalBlock(selection), 32, RECORD_INTERVAL_ADDRESS);
-    if (written) {
-        m_recordInterval = selection;
-        // The image follows what the station now holds (the polling loop reads the interval there).
-        const Block block = RecordIntervalBlock(selection);
-        g_systemKV318.m_memoryImage[RECORD_INTERVAL_ADDRESS] = block[0];
-    }
-    return ReportUpload(written, m_language);
-}
-
-bool COrvelleDlg::WriteAltitude(int altitude)
-{
-    const int metres = m_altitudeUnit != 1 ? FeetToMetres(altitude) : altitude;
-    const bool written = SendBlock(AltitudeBlock(metres), 32, ALTITUDE_ADDRESS);
-    if (written) {
-        m_altitude = metres;
-        m_altitudeMetres = metres;
-    }
-    return ReportUpload(written, m_language);
-}
-
-bool COrvelleDlg::WriteAlarms(const AlarmRecord& alarms)
-{
-    Block times{}, limits{};
-    bool written = ReadStationBlock(ALARM_TIMES_ADDRESS, &times);
-    if (written) {
-        PatchAlarmTimes(times, alarms);
-        written = SendBlock(times, 32, ALARM_TIMES_ADDRESS) && ReadStationBlock(ALARM_LIMITS_ADDRESS, &limits);
-    }
-    if (written) {
-        PatchAlarmLimits(limits, alarms);
-        written = SendBlock(limits, 32, ALARM_LIMITS_ADDRESS);
-    }
-    if (written)
-        std::copy(alarms.begin(), alarms.end(), std::begin(m_alarmRecord));
-    return ReportUpload(written, m_language);
-}
-
-bool COrvelleDlg::WriteLocation(const StationCity (&cities)[2])
-{
-    Block block{};
-    // A city the tables do not know is never sent.
-    bool written = KnownCity(cities[0]) && KnownCity(cities[1]) && ReadStationBlock(LOCATION_BLOCK_ADDRESS, &block);
-    if (written) {
-        EncodeCityRecord(cities[0], &block[LOCAL_CITY_ADDRESS], true);
-        written = SendBlock(block, LOCAL_CITY_SEND_BYTES, LOCATION_BLOCK_ADDRESS) &&
-                  ReadStationBlock(SECOND_CITY_ADDRESS, &block);
-    }
-    if (written) {
-        EncodeCityRecord(cities[1], &block[0], false);
-        written = SendBlock(block, SECOND_CITY_SEND_BYTES, SECOND_CITY_ADDRESS);
-    }
-    if (!written)
+    if (selection < 0 || selection >= RECORD_INTERVAL_CHOICES)
         return ReportUpload(false, m_language);
+    const BlockSent<int> sent =
+        SendAndJudge(RecordIntervalBlock(selection), RECORD_INTERVAL_ADDRESS, selection, RecordIntervalSelection);
+    if (sent.known) {
+        if (sent.holds >= 0 && sent.holds < RECORD_INTERVAL_CHOICES)
+            m_recordInterval = sent.holds;
+        HandBack(held, sent.holds);
+    }
+    // The image follows what the station now holds (the polling loop reads the interval there).
+    if (sent.written)
+        g_systemKV318.m_memoryImage[RECORD_INTERVAL_ADDRESS] = RecordIntervalBlock(selection)[0];
+    return ReportUpload(sent.written, m_language);
+}
+
+bool COrvelleDlg::WriteAltitude(int altitude, HeldSetting<int>* held)
+{
+    const bool feet = m_altitudeUnit != 1;
+    const int metres = feet ? FeetToMetres(altitude) : altitude;
+    const BlockSent<int> sent = SendAndJudge(AltitudeBlock(metres), ALTITUDE_ADDRESS, metres, DecodeAltitude);
+    if (sent.known) {
+        m_altitude = sent.holds;
+        m_altitudeMetres = sent.holds;
+        HandBack(held, sent.written ? altitude : (feet ? MetresToFeet(sent.holds) : sent.holds));
+    }
+    return ReportUpload(sent.written, m_language);
+}
+
+bool COrvelleDlg::WriteAlarms(const AlarmRecord& alarms, HeldSetting<AlarmRecord>* held)
+{
+    // Both blocks are read before either is written: a failed read leaves the station as it was.
+    Block times{}, limits{};
+    if (!ReadStationBlock(ALARM_TIMES_ADDRESS, &times) || !ReadStationBlock(ALARM_LIMITS_ADDRESS, &limits))
+        return ReportUpload(false, m_language);
+    PatchAlarmTimes(times, alarms);
+    PatchAlarmLimits(limits, alarms);
+    bool written = SendBlock(times, 32, ALARM_TIMES_ADDRESS) && SendBlock(limits, 32, ALARM_LIMITS_ADDRESS);
+    bool known = written;
+    AlarmRecord holds = alarms;
+    if (!written && ReadStationAt(ALARM_TIMES_ADDRESS) && ReadStationAt(ALARM_LIMITS_ADDRESS)) {
+        known = true;
+        holds[ALARM_TEMPERATURE_ON] = m_alarmRecord[ALARM_TEMPERATURE_ON];  // not in the station
+        DecodeAlarmTimes(g_systemKV318.m_memoryImage, holds);
+        DecodeAlarmLimits(g_systemKV318.m_memoryImage, holds);
+        written = SameAlarmBytes(holds, alarms);
+        if (written)
+            holds = alarms;
+    }
+    if (known) {
+        std::copy(holds.begin(), holds.end(), std::begin(m_alarmRecord));
+        HandBack(held, holds);
+    }
+    return ReportUpload(written, m_language);
+}
+
+bool COrvelleDlg::WriteLocation(const StationCity (&cities)[2], HeldSetting<StationCities>* held)
+{
+    // A city the tables do not know is never sent; both blocks are read before either is written.
+    Block local{}, second{};
+    if (!KnownCity(cities[0]) || !KnownCity(cities[1]) || !ReadStationBlock(LOCATION_BLOCK_ADDRESS, &local) ||
+        !ReadStationBlock(SECOND_CITY_ADDRESS, &second))
+        return ReportUpload(false, m_language);
+    EncodeCityRecord(cities[0], &local[LOCAL_CITY_ADDRESS], true);
+    EncodeCityRecord(cities[1], &second[0], false);
+    bool written = SendBlock(local, LOCAL_CITY_SEND_BYTES, LOCATION_BLOCK_ADDRESS) &&
+                   SendBlock(second, SECOND_CITY_SEND_BYTES, SECOND_CITY_ADDRESS);
+    StationCities holds = {cities[0], cities[1]};
+    if (!written) {
+        // Both records, as the Location command reads them.
+        if (!ReadStationAt(LOCAL_CITY_ADDRESS))
+            return ReportUpload(false, m_language);
+        const int addresses[2] = {LOCAL_CITY_ADDRESS, SECOND_CITY_ADDRESS};
+        for (int k = 0; k < 2; ++k) {
+            const uint8_t* record = g_systemKV318.m_memoryImage + addresses[k];
+            // The name of a user-defined city is the one sent when the station took that city.
+            const bool took = SameCityBytes(DecodeCityRecord(record), cities[k]);
+            holds[k] = took ? cities[k] : StationCityAt(record, m_locationSettings[k].name);
+        }
+        written = SameCityBytes(holds[0], cities[0]) && SameCityBytes(holds[1], cities[1]);
+    }
+    TakeLocation(holds);
+    HandBack(held, holds);
+    return ReportUpload(written, m_language);
+}
+
+// What the station holds as its two cities becomes the main window's location: texts, moon and
+// sun, and "rLocation.dat" (a file that cannot be written is skipped).
+void COrvelleDlg::TakeLocation(const StationCities& cities)
+{
     for (int k = 0; k < 2; ++k)
         m_locationSettings[k] = CityFromUpload(cities[k]);
     m_chosenCityIndex = cities[0].cityCode;
@@ -136,5 +246,4 @@ bool COrvelleDlg::WriteLocation(const StationCity (&cities)[2])
     UpdateLunarPhase();
     ShowSunTexts();
     settings::WriteFileBytes(m_installFolder + settings::LOCATION_FILE, settings::EncodeLocation(*this));
-    return ReportUpload(true, m_language);
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/AlarmValues.h"
 #include "dialogs/DialogLayout.h"
+#include "dialogs/TypedNumbers.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -29,6 +30,7 @@ constexpr int WEEKDAY_AM_PM = 1145, SINGLE_AM_PM = 1031;
 constexpr int UPLOAD_BUTTON = 1209, CLOSE_BUTTON = IDOK;
 constexpr int TIME_CURRENT_CAPTION = 1216;
 constexpr int AM_ROW = 21, PM_ROW = 22;
+constexpr int NUMBER_NEEDED_ROW = 23;
 
 constexpr int VALUE_EDITS[] = {TEMPERATURE_UPPER_EDIT, TEMPERATURE_LOWER_EDIT, RAIN_EDIT, WIND_EDIT, GUST_EDIT,
                                WEEKDAY_HOUR_EDIT, WEEKDAY_MINUTE_EDIT, SINGLE_HOUR_EDIT, SINGLE_MINUTE_EDIT,
@@ -50,11 +52,39 @@ bool OneOf(const int (&ids)[N], int id)
 
 int CheckState(CWnd& dialog, int id) { return dialog.IsDlgButtonChecked(id) == BST_CHECKED ? 1 : 0; }
 
-int TypedTenths(CWnd& dialog, int editId)
+bool IsTemperatureEdit(int id) { return id == TEMPERATURE_UPPER_EDIT || id == TEMPERATURE_LOWER_EDIT; }
+
+// The typed temperature in tenths; false when the edit holds no number.
+bool TypedTenths(CWnd& dialog, int editId, int* tenths)
 {
     CString text;
     dialog.GetDlgItemText(editId, text);
-    return TenthsOfText(text.GetString());
+    return TenthsOfText(text.GetString(), tenths);
+}
+
+// For the spin clicks: a temperature edit that holds no number reads 0.
+int TypedTenthsOrZero(CWnd& dialog, int editId)
+{
+    int tenths = 0;
+    return TypedTenths(dialog, editId, &tenths) ? tenths : 0;
+}
+
+bool HoldsNumber(CWnd& dialog, int editId)
+{
+    int value = 0;
+    if (IsTemperatureEdit(editId))
+        return TypedTenths(dialog, editId, &value);
+    CString text;
+    dialog.GetDlgItemText(editId, text);
+    return WholeNumberOfText(text.GetString(), &value);
+}
+
+// The number in a spin's field, in the spin's range and shown (the fields were checked first).
+int TakenValue(CSpinButtonCtrl& spin)
+{
+    int value = 0;
+    TakeTypedNumber(spin, &value);
+    return value;
 }
 
 }  // namespace
@@ -302,16 +332,16 @@ void CAlarmDialogDlg::OnSpinDelta(NMHDR* header, LRESULT* result)
     const int direction = updown->iDelta;
     switch (header->idFrom) {
     case TEMPERATURE_UPPER_SPIN: {
-        const TemperatureLimits limits =
-            StepUpperLimit(TypedTenths(*this, TEMPERATURE_UPPER_EDIT), TypedTenths(*this, TEMPERATURE_LOWER_EDIT), direction);
+        const TemperatureLimits limits = StepUpperLimit(TypedTenthsOrZero(*this, TEMPERATURE_UPPER_EDIT),
+                                                        TypedTenthsOrZero(*this, TEMPERATURE_LOWER_EDIT), direction);
         m_temperatureLower = limits.lower;
         m_temperatureUpper = limits.upper;
         SetDlgItemText(TEMPERATURE_UPPER_EDIT, TemperatureText(limits.upper).c_str());
         break;
     }
     case TEMPERATURE_LOWER_SPIN: {
-        const TemperatureLimits limits =
-            StepLowerLimit(TypedTenths(*this, TEMPERATURE_UPPER_EDIT), TypedTenths(*this, TEMPERATURE_LOWER_EDIT), direction);
+        const TemperatureLimits limits = StepLowerLimit(TypedTenthsOrZero(*this, TEMPERATURE_UPPER_EDIT),
+                                                        TypedTenthsOrZero(*this, TEMPERATURE_LOWER_EDIT), direction);
         m_temperatureUpper = limits.upper;
         m_temperatureLower = limits.lower;
         SetDlgItemText(TEMPERATURE_LOWER_EDIT, TemperatureText(limits.lower).c_str());
@@ -336,16 +366,33 @@ void CAlarmDialogDlg::OnSpinDelta(NMHDR* header, LRESULT* result)
 
 // ---- upload ---------------------------------------------------------------------------------------
 
+// The first field, in the dialog's order, that holds no number (0: every field holds one). The
+// pre-alarm's period and duration cannot be corrected while they are disabled: they show their
+// current setting again instead.
+int CAlarmDialogDlg::FieldWithoutNumber()
+{
+    for (int id : VALUE_EDITS) {
+        if (HoldsNumber(*this, id))
+            continue;
+        if (::IsWindowEnabled(::GetDlgItem(m_hWnd, id)))
+            return id;
+        if (id == PERIOD_EDIT)
+            m_periodSpin.SetPos32(m_period);
+        else if (id == DURATION_EDIT)
+            m_durationSpin.SetPos32(m_duration);
+    }
+    return 0;
+}
+
 int CAlarmDialogDlg::UploadHour(CSpinButtonCtrl& spin, const CComboBox& amPm)
 {
-    const int shown = spin.TakeBuddyValue();
+    const int shown = TakenValue(spin);
     return TwelveHour() ? HourOfTwelveHour(shown, amPm.GetCurSel() == 1) : shown;
 }
 
-void CAlarmDialogDlg::OnUploadNewSetting()
+// The record the fields give, each value brought into its range and shown in its field.
+AlarmRecord CAlarmDialogDlg::TypedRecord()
 {
-    if (!m_pMainDlg)
-        return;
     AlarmRecord record{};
     record[ALARM_TEMPERATURE_ON] = CheckState(*this, TEMPERATURE_CHECK);
     record[ALARM_RAIN_ON] = CheckState(*this, RAIN_CHECK);
@@ -356,37 +403,52 @@ void CAlarmDialogDlg::OnUploadNewSetting()
     record[ALARM_PRE_ON] = CheckState(*this, PRE_ALARM_CHECK);
 
     // Typed temperatures go through their spins, which keep them in their ranges.
-    m_temperatureUpperSpin.SetPos32(TypedTenths(*this, TEMPERATURE_UPPER_EDIT));
-    m_temperatureLowerSpin.SetPos32(TypedTenths(*this, TEMPERATURE_LOWER_EDIT));
+    m_temperatureUpperSpin.SetPos32(TypedTenthsOrZero(*this, TEMPERATURE_UPPER_EDIT));
+    m_temperatureLowerSpin.SetPos32(TypedTenthsOrZero(*this, TEMPERATURE_LOWER_EDIT));
     const TemperatureLimits limits =
         UploadTemperatureLimits(m_temperatureUpperSpin.GetPos32(), m_temperatureLowerSpin.GetPos32());
+    SetDlgItemText(TEMPERATURE_UPPER_EDIT, TemperatureText(limits.upper).c_str());
+    SetDlgItemText(TEMPERATURE_LOWER_EDIT, TemperatureText(limits.lower).c_str());
     record[ALARM_TEMPERATURE_UPPER] = limits.upper;
     record[ALARM_TEMPERATURE_LOWER] = limits.lower;
-    record[ALARM_RAIN_UPPER] = m_rainSpin.TakeBuddyValue();
-    record[ALARM_WIND_UPPER] = m_windSpin.TakeBuddyValue();
-    record[ALARM_GUST_UPPER] = m_gustSpin.TakeBuddyValue();
+    record[ALARM_RAIN_UPPER] = TakenValue(m_rainSpin);
+    record[ALARM_WIND_UPPER] = TakenValue(m_windSpin);
+    record[ALARM_GUST_UPPER] = TakenValue(m_gustSpin);
     record[ALARM_WEEKDAY_HOUR] = UploadHour(m_weekdayHourSpin, m_weekdayAmPm);
-    record[ALARM_WEEKDAY_MINUTE] = m_weekdayMinuteSpin.TakeBuddyValue();
+    record[ALARM_WEEKDAY_MINUTE] = TakenValue(m_weekdayMinuteSpin);
     record[ALARM_SINGLE_HOUR] = UploadHour(m_singleHourSpin, m_singleAmPm);
-    record[ALARM_SINGLE_MINUTE] = m_singleMinuteSpin.TakeBuddyValue();
-    record[ALARM_PERIOD] = UploadPeriod(m_periodSpin.TakeBuddyValue());
-    record[ALARM_DURATION] = m_durationSpin.TakeBuddyValue();
+    record[ALARM_SINGLE_MINUTE] = TakenValue(m_singleMinuteSpin);
+    record[ALARM_PERIOD] = UploadPeriod(TakenValue(m_periodSpin));
+    m_periodSpin.SetPos32(record[ALARM_PERIOD]);
+    record[ALARM_DURATION] = TakenValue(m_durationSpin);
+    return record;
+}
 
-    if (m_pMainDlg->WriteAlarms(record)) {
+void CAlarmDialogDlg::OnUploadNewSetting()
+{
+    if (!m_pMainDlg)
+        return;
+    if (const int field = FieldWithoutNumber()) {
+        AskForNumber(*this, field, TextAt(g_alarmDialogTexts, NUMBER_NEEDED_ROW, m_language));
+        return;
+    }
+    const AlarmRecord record = TypedRecord();
+    HeldSetting<AlarmRecord> held;
+    const bool written = m_pMainDlg->WriteAlarms(record, &held);
+    if (held.known || written) {
         // The members, the remembered values and the "Current setting" texts follow what the
         // station now holds.
-        SetRecord(record);
+        SetRecord(held.known ? held.value : record);
         RememberInitialValues();
-        ShowMembers();
-        BuildCurrentTexts();
-        UpdateData(FALSE);
     } else {
-        // Back to what the station holds; the spin handlers may have moved the temperature members.
+        // Back to the current setting; the spin handlers may have moved the temperature members.
         m_temperatureUpper = m_initialTemperatureUpper;
         m_temperatureLower = m_initialTemperatureLower;
-        ShowMembers();
-        BuildCurrentTexts();
-        UpdateData(FALSE);
+    }
+    ShowMembers();
+    BuildCurrentTexts();
+    UpdateData(FALSE);
+    if (!written) {
         m_temperatureUpperSpin.SetRange32(m_temperatureLower, TEMPERATURE_LIMIT_HIGHEST);
         m_temperatureLowerSpin.SetRange32(TEMPERATURE_LIMIT_LOWEST, m_temperatureUpper);
     }

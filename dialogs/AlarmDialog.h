@@ -73,7 +73,9 @@ private:
     void BuildCurrentTexts();
     void RememberInitialValues();
     void EnableUpload(bool enable);
+    int FieldWithoutNumber();
     int UploadHour(CSpinButtonCtrl& spin, const CComboBox& amPm);
+    stationsettings::AlarmRecord TypedRecord();
 
     void OnTimeAlarmClicked(UINT id);
     void OnOtherAlarmClicked(UINT id);

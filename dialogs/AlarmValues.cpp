@@ -1,7 +1,6 @@
 #include "dialogs/AlarmValues.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <cwchar>
 
@@ -10,18 +9,6 @@ std::wstring TemperatureText(int tenths)
     wchar_t text[32];
     std::swprintf(text, 32, tenths < 0 ? L"-%d.%d" : L"%d.%d", std::abs(tenths) / 10, std::abs(tenths) % 10);
     return text;
-}
-
-int TenthsOfText(const wchar_t* text)
-{
-    if (!text)
-        return 0;
-    wchar_t* end = nullptr;
-    const double value = std::wcstod(text, &end);
-    if (end == text || !std::isfinite(value))
-        return 0;
-    const double tenths = std::clamp(value * 10.0, -1e9, 1e9);
-    return static_cast<int>(std::lround(tenths));
 }
 
 int TwelveHourOf(int hour)

@@ -8,8 +8,6 @@ constexpr int TEMPERATURE_LIMIT_HIGHEST = 700;
 
 // "5.3", "-5.3", "0.0" for 53, -53, 0 tenths.
 std::wstring TemperatureText(int tenths);
-// A typed temperature in tenths, rounded half away from zero; text that is no number reads 0.
-int TenthsOfText(const wchar_t* text);
 
 // The 12-hour clock: the hour shown for 0..23 (12 for 0, h - 12 above 12) and back.
 int TwelveHourOf(int hour);

@@ -1,6 +1,7 @@
 #include "dialogs/AltitudeDialog.h"
 
 #include "dialogs/DialogLayout.h"
+#include "dialogs/TypedNumbers.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -16,6 +17,7 @@ constexpr int GROUP_BOX = 1140;
 constexpr int CURRENT_LABEL = 1141;
 constexpr int CLOSE_BUTTON = IDOK;
 constexpr int BUTTON_TOP = 96;
+constexpr int NUMBER_NEEDED_ROW = 7;
 
 }  // namespace
 
@@ -98,13 +100,15 @@ void CAltitudeDialogDlg::OnUploadNewSetting()
 {
     if (!m_pMainDlg)
         return;
-    const int value = m_spin.TakeBuddyValue();
-    const bool written = m_pMainDlg->WriteAltitude(value);
-    EnableItem(*this, UPLOAD_BUTTON, false);
-    if (!written) {
-        m_spin.SetPos32(m_altitude);
+    int value = 0;
+    if (!TakeTypedNumber(m_spin, &value)) {
+        AskForNumber(*this, NEW_VALUE_EDIT, TextAt(g_altitudeDialogTexts, NUMBER_NEEDED_ROW, m_language));
         return;
     }
-    m_altitude = value;
+    HeldSetting<int> held;
+    const bool written = m_pMainDlg->WriteAltitude(value, &held);
+    EnableItem(*this, UPLOAD_BUTTON, false);
+    m_altitude = SettingAfterUpload(held, written, value, m_altitude);
+    m_spin.SetPos32(m_altitude);
     UpdateData(FALSE);
 }

@@ -11,7 +11,8 @@ public:
     explicit CAltitudeDialogDlg(CWnd* parent = nullptr);
 
     // The "Current setting": set by the caller in metres; from the opening on it is shown (and
-    // kept) in the display unit, and after a successful upload it holds the uploaded value.
+    // kept) in the display unit, and after an upload it holds what the station holds (the uploaded
+    // value, or after a failure the value read again when that read worked).
     int m_altitude = 0;
     int m_altitudeUnit = 1;                 // 1 metres, otherwise feet
     CStationWriters* m_pMainDlg = nullptr;

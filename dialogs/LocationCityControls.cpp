@@ -4,11 +4,15 @@
 
 #include "dialogs/DialogLayout.h"
 #include "dialogs/DstDates.h"
+#include "dialogs/TypedNumbers.h"
+#include "texts/TextTables.h"
 
 #include <cmath>
 #include <cstdlib>
 
 namespace {
+
+constexpr int NUMBER_NEEDED_ROW = 28;
 
 CString PositionText(int degrees, int minutes, const CString& hemisphere)
 {
@@ -87,10 +91,29 @@ void CLocationDialogDlg::SetNumber(int side, int field, int value)
     m_spins[side][field].SetPos32(value);  // the field shows the position
 }
 
-// The field's value moved into its range (what the user typed counts).
+// The field's value moved into its range and shown (what the user typed counts; the fields were
+// checked to hold numbers first).
 int CLocationDialogDlg::ReadNumber(int side, int field)
 {
-    return m_spins[side][field].TakeBuddyValue();
+    int value = 0;
+    TakeTypedNumber(m_spins[side][field], &value);
+    return value;
+}
+
+// The first number field (the local side's first, each side's in its order) that holds no
+// number; 0 when every one holds one.
+int CLocationDialogDlg::NumberFieldWithoutNumber() const
+{
+    for (const LocationSideIds& ids : kLocationSideIds) {
+        for (const LocationNumberIds& number : ids.numbers) {
+            CString text;
+            GetDlgItemText(number.edit, text);
+            int value = 0;
+            if (!WholeNumberOfText(text.GetString(), &value))
+                return number.edit;
+        }
+    }
+    return 0;
 }
 
 int CLocationDialogDlg::CurrentNumber(int side, int field) const
@@ -255,8 +278,11 @@ void CLocationDialogDlg::OnEditChanged(UINT id)
             EnableUpload(true);
         return;
     }
+    // A text that is no number in the field's range counts as a change too (the upload then says so).
     const int field = NumberFieldOf(side, id);
-    if (field >= 0 && m_editing && m_spins[side][field].GetPos32() != CurrentNumber(side, field))
+    BOOL error = FALSE;
+    if (field >= 0 && m_editing &&
+        (m_spins[side][field].GetPos32(&error) != CurrentNumber(side, field) || error))
         EnableUpload(true);
 }
 
@@ -291,6 +317,7 @@ stationsettings::StationCity CLocationDialogDlg::ReadSide(int side)
     city.zonePlus = m_signList[side].GetCurSel();
     city.zoneHours = ReadNumber(side, FIELD_ZONE_HOURS);
     city.zoneMinutes = ReadNumber(side, FIELD_ZONE_MINUTES) != 0 ? 30 : 0;
+    SetNumber(side, FIELD_ZONE_MINUTES, city.zoneMinutes);
     if (city.cityCode == USER_DEFINED_CITY) {
         CString name;
         GetDlgItemText(ids.name, name);
@@ -303,9 +330,20 @@ stationsettings::StationCity CLocationDialogDlg::ReadSide(int side)
 
 void CLocationDialogDlg::OnUploadNewSetting()
 {
+    if (const int field = NumberFieldWithoutNumber()) {
+        AskForNumber(*this, field, TextAt(g_locationDialogTexts, NUMBER_NEEDED_ROW, m_language));
+        return;
+    }
     stationsettings::StationCity cities[LOCATION_SIDES] = {ReadSide(0), ReadSide(1)};
-    if (!m_pMainDlg || !m_pMainDlg->WriteLocation(cities)) {
+    HeldSetting<StationCities> held;
+    if (!m_pMainDlg || !m_pMainDlg->WriteLocation(cities, &held)) {
+        // What the station holds after the failure, when it could be read, is the current setting.
+        if (held.known)
+            for (int side = 0; side < LOCATION_SIDES; ++side)
+                SetCurrentCity(side, held.value[side]);
         RestoreCurrentSetting();
+        for (int side = 0; side < LOCATION_SIDES; ++side)
+            ShowCurrentSettingTexts(side);
         return;
     }
     for (int side = 0; side < LOCATION_SIDES; ++side) {

@@ -4,7 +4,9 @@
 // the station holds now, and for the chosen rule the start and end of daylight-saving time.
 //
 // "Upload new setting" hands both cities to the main window's WriteLocation; after a success they
-// become the current setting, after a failure every control shows the current setting again.
+// become the current setting, after a failure every control shows the current setting again: what
+// the station holds then, when the writer could read it again. A number field that holds no number
+// stops the upload with a message and the focus on that field.
 // Upload is enabled only by a change the user makes that differs from the current setting.
 #pragma once
 #include "dialogs/LineComboBoxes.h"
@@ -68,6 +70,7 @@ private:
     void ShowDstDates(int side, int rule);
     void SetNumber(int side, int field, int value);
     int ReadNumber(int side, int field);
+    int NumberFieldWithoutNumber() const;
     int CurrentNumber(int side, int field) const;
     stationsettings::StationCity ReadSide(int side);
 

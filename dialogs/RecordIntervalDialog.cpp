@@ -78,10 +78,9 @@ void CRecordIntervalDialogDlg::OnUploadNewSetting()
     if (checked == 0 || !m_pMainDlg)
         return;
     const int selection = checked - FIRST_RADIO;
-    const bool written = m_pMainDlg->WriteRecordInterval(selection);
+    HeldSetting<int> held;
+    const bool written = m_pMainDlg->WriteRecordInterval(selection, &held);
     EnableItem(*this, UPLOAD_BUTTON, false);
-    if (written)
-        m_interval = selection;
-    else
-        CheckCurrentInterval();
+    m_interval = SettingAfterUpload(held, written, selection, m_interval);
+    CheckCurrentInterval();
 }

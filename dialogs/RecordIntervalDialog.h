@@ -9,7 +9,9 @@ class CRecordIntervalDialogDlg : public CDialog {
 public:
     explicit CRecordIntervalDialogDlg(CWnd* parent = nullptr);
 
-    int m_interval = 0;                     // selection 0..10 (station code - 1); another value checks no radio
+    // Selection 0..10 (station code - 1); another value checks no radio. After an upload, what the
+    // station holds (the choice uploaded, or after a failure the choice read again).
+    int m_interval = 0;
     CStationWriters* m_pMainDlg = nullptr;
     int m_language = 0;
 

@@ -159,8 +159,14 @@ void CTHDDialogDlg::OnReset(UINT id)
 
 void CTHDDialogDlg::OnOK()
 {
-    for (int s = 0; s < THD_SENSORS; ++s)
-        GetDlgItemText(FIRST_NAME + s, m_channelName[s]);
+    // A name field left empty (or holding only spaces) keeps the sensor's previous name.
+    for (int s = 0; s < THD_SENSORS; ++s) {
+        CString name;
+        GetDlgItemText(FIRST_NAME + s, name);
+        CString trimmed = name;
+        if (!trimmed.Trim().IsEmpty())
+            m_channelName[s] = name;
+    }
     for (int q = 0; q < THD_QUANTITIES; ++q)
         for (int s = 0; s < THD_SENSORS; ++s)
             m_lineColour[q][s] = m_colourButton[q][s].m_faceColour;

@@ -10,6 +10,12 @@ using namespace texts_build;
 
 namespace {
 
+// The last row of the alarm, altitude and location tables: a field of a number holds none.
+constexpr Row kNumberNeeded = ROW8(L"Please enter a number in this field.", L"Bitte geben Sie in dieses Feld eine Zahl ein.",
+                                   L"Veuillez saisir un nombre dans ce champ.", L"Inserire un numero in questo campo.",
+                                   L"Introduzca un número en este campo.", L"Voer in dit veld een getal in.",
+                                   L"Введите в это поле число.", L"Wpisz liczbę w tym polu.");
+
 constexpr Row kAlarmDialog[] = {
     /*  0 */ SAME8(L"Alarm setting"),
     /*  1 */ ROW8(L"Weather alarm settings", L"Einstellungen Wetterwarnung", L"Réglage des alarmes",
@@ -43,6 +49,7 @@ constexpr Row kAlarmDialog[] = {
     /* 20 */ ROW8(L"Close", L"Ende", L"Fermer", L"Fine", L"Cierre", L"Sluit", L"Закрыть", L"Zamknij"),
     /* 21 */ SAME8(L"AM"),
     /* 22 */ SAME8(L"PM"),
+    /* 23 */ kNumberNeeded,
 };
 
 constexpr Row kAltitudeDialog[] = {
@@ -60,6 +67,7 @@ constexpr Row kAltitudeDialog[] = {
                  L"Nuova regolazione di Upload", L"Nuevo ajuste del Upload", L"Upload nieuwe instelling",
                  L"Загрузка новых установок", L"Załaduj nowe ustawienia"),
     /* 6 */ ROW8(L"Close", L"Ende", L"Fermer", L"Fine", L"Cierre", L"Sluit", L"Закрыть", L"Zamknij"),
+    /* 7 */ kNumberNeeded,
 };
 
 // Rows 2..12 are the interval choices; list position k is interval code k + 1.
@@ -129,6 +137,7 @@ constexpr Row kLocationDialog[] = {
                   L"Nuova regolazione di Upload", L"Nuevo ajuste del Upload", L"Upload nieuwe instelling",
                   L"Загрузка новых установок", L"Załaduj nowe ustawienia"),
     /* 27 */ EN_ONLY(L"Close"),
+    /* 28 */ kNumberNeeded,
 };
 
 }  // namespace

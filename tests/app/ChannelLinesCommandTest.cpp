@@ -141,6 +141,27 @@ TEST_F(ChannelLinesCommand, CancelKeepsEverythingAndALongNameIsCutToItsField)
     EXPECT_EQ(settings::ReadTextField(ThdFile(), 2 * 512, 256), std::wstring(254, L'a'));
 }
 
+// An emptied name field, or one of spaces only, keeps the sensor's name: the legend and the
+// sensor lists never go blank.
+TEST_F(ChannelLinesCommand, AnEmptiedNameKeepsThePreviousName)
+{
+    COrvelleDlg& d = *m_dialog;
+    d.m_channelName[3] = L"Shed";
+    ui::ScopedDialogAnswer answer;
+    answer.Add(IDD_THD_LINES, [](CDialog& dialog) {
+        ui::TypeText(dialog, NAME_FIELD + 1, L"");
+        ui::TypeText(dialog, NAME_FIELD + 3, L"   ");
+        ui::TypeText(dialog, NAME_FIELD + 4, L"Pond");
+        ui::ClickButton(dialog, IDOK);
+    });
+    d.OnTHDSettings();
+    EXPECT_EQ(d.m_channelName[1], L"Channel 1");
+    EXPECT_EQ(d.m_channelName[3], L"Shed");
+    EXPECT_EQ(d.m_channelName[4], L"Pond");
+    EXPECT_EQ(settings::ReadTextField(ThdFile(), 512, 256), L"Channel 1");
+    EXPECT_EQ(settings::ReadTextField(ThdFile(), 3 * 512, 256), L"Shed");
+}
+
 TEST(ChannelLinesDialog, StoredStylesShowAsTheirItemsAndTheColourDialogOpensOnBlack)
 {
     CTHDDialogDlg dialog;

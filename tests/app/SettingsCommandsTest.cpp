@@ -89,6 +89,7 @@ TEST_F(SettingsCommands, AutoSavingOkWritesTheFileAndCancelChangesNothing)
 TEST_F(SettingsCommands, LanguageSwitchWritesTheIdAndTheSameLanguageNothing)
 {
     COrvelleDlg& d = *m_dialog;
+    d.m_autoSavePrefix = L"Garden";
     ui::ScopedDialogAnswer answer;
     answer.Add(IDD_LANGUAGE, [](CDialog& box) { ui::ClickButton(box, IDOK); });  // English again
     answer.Add(IDD_LANGUAGE, [](CDialog& box) {
@@ -100,7 +101,7 @@ TEST_F(SettingsCommands, LanguageSwitchWritesTheIdAndTheSameLanguageNothing)
     Command(d, ID_SETTING_LANGUAGE);
     EXPECT_EQ(FileBytes(File(settings::LANGUAGE_FILE)), (std::vector<uint8_t>{5, 0, 0, 0}));
     EXPECT_EQ(d.m_language, LANGUAGE_DUTCH);
-    EXPECT_EQ(d.m_autoSavePrefix, L"Record");
+    EXPECT_EQ(d.m_autoSavePrefix, L"Garden");  // the user's prefix, in any language
     EXPECT_FALSE(Exists(File(settings::AUTO_SAVING_FILE)));
     ASSERT_TRUE(d.HasElements());
     EXPECT_EQ(g_currentLunarPhaseNames, LunarPhaseNamesFor(LANGUAGE_DUTCH));

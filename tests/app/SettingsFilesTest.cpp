@@ -320,3 +320,38 @@ TEST(SettingsFiles, TextFieldsStopAtTheirEnd)
     EXPECT_EQ(back.m_channelName[4], std::wstring(256, L'y'));
     EXPECT_EQ(back.m_channelName[5], L"C");
 }
+
+// Names and the auto-save prefix of a damaged file: a text the window cannot show as it is
+// (control characters, U+FFFF, a surrogate without its partner; a blank channel name) gets its
+// default, while letters of any script and characters of two code units stay.
+TEST(SettingsFiles, DamagedNamesAndPrefixGetTheirDefaults)
+{
+    CSettingsRecord s;
+    DecodeThd(nullptr, LANGUAGE_GERMAN, s);
+    const std::wstring names[CHANNEL_COUNT] = {L"K\u00fcche \u0416", L"\x01\x02\x03", L"Ga\uFFFFrden",
+                                               L"Lone \xD83D", L"\xDE00 low", L"  "};
+    for (int sensor = 0; sensor < CHANNEL_COUNT; ++sensor)
+        s.m_channelName[sensor] = names[sensor];
+    Bytes thd = EncodeThd(s);
+    CSettingsRecord back;
+    DecodeThd(&thd, LANGUAGE_GERMAN, back);
+    EXPECT_EQ(back.m_channelName[0], L"K\u00fcche \u0416");
+    for (int sensor = 1; sensor < CHANNEL_COUNT; ++sensor)
+        EXPECT_EQ(back.m_channelName[sensor], TextAt(g_mainThdTexts, 10 + sensor, LANGUAGE_GERMAN)) << sensor;
+
+    s.m_autoSavePrefix = L"REC\tORD";
+    Bytes autoSaving = EncodeAutoSaving(s);
+    DecodeAutoSaving(&autoSaving, LANGUAGE_GERMAN, L"C:\\", back);
+    EXPECT_EQ(back.m_autoSavePrefix, TextAt(g_mainAutoSavingTexts, 16, LANGUAGE_GERMAN));
+    s.m_autoSavePrefix = L"Wetter \xD83D\xDE00";
+    autoSaving = EncodeAutoSaving(s);
+    DecodeAutoSaving(&autoSaving, LANGUAGE_GERMAN, L"C:\\", back);
+    EXPECT_EQ(back.m_autoSavePrefix, L"Wetter \xD83D\xDE00");
+
+    s.m_locationSettings[0].name = L"Hut\x7F";
+    s.m_locationSettings[1].name = L"Hut \xFFFE";
+    Bytes location = EncodeLocation(s);
+    DecodeLocation(&location, back);
+    EXPECT_EQ(back.m_locationSettings[0].name, L"User defined city");
+    EXPECT_EQ(back.m_locationSettings[1].name, L"User defined city");
+}

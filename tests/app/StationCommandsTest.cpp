@@ -1,169 +1,12 @@
 // The menu commands that upload settings into the station, run as a user runs them: the command
 // reads the station, its dialog opens, a script types and presses "Upload new setting", and the
 // frames the emulated station received (USB_EMULATOR_LOG) and its memory image afterwards are
-// compared with the station's protocol. Also the clearing commands.
-#include "app/OrvelleDlg.h"
-#include "app/SettingsFiles.h"
-#include "platform/ui/UiDialogAnswer.h"
-#include "platform/ui/UiMessageBox.h"
-#include "platform/usb/StationImage.h"
-#include "station/SystemKV318.h"
-#include "station/UsbApi.h"
-#include "station/UsbLink.h"
+// compared with the station's protocol. Also the clearing commands, and the poll without a station.
+#include "station/UsbPowerCheck.h"
+#include "tests/app/StationFixture.h"
+#include "texts/TextTables.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <sstream>
-#include <memory>
-#include <string>
-#include <vector>
-
-namespace si = stationimage;
-
-namespace {
-
-constexpr int UPLOAD_INTERVAL = 1438, UPLOAD_ALTITUDE = 1138, UPLOAD_ALARMS = 1209;
-constexpr int ALTITUDE_EDIT = 1135, ALTITUDE_CURRENT = 1137;
-
-std::wstring TempPath(const std::wstring& name)
-{
-    wchar_t folder[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder) + L"orvelle_commands_" + std::to_wstring(::GetCurrentProcessId()) + L"_" + name;
-}
-
-// "AE 5A 00 00 2C ..." for a write frame of the address with these first data bytes (the rest of
-// the 32 zero), checksum included.
-std::string WriteFrameText(uint32_t address, const std::vector<uint8_t>& data)
-{
-    std::vector<uint8_t> frame = {0xAE, static_cast<uint8_t>(address & 0xFF), static_cast<uint8_t>(address >> 8 & 0xFF),
-                                  static_cast<uint8_t>(address >> 16 & 0xFF)};
-    for (int i = 0; i < 32; ++i)
-        frame.push_back(i < static_cast<int>(data.size()) ? data[i] : 0);
-    uint8_t x = 0;
-    for (uint8_t b : frame)
-        x ^= b;
-    frame.push_back(x);
-    std::string text;
-    char hex[4];
-    for (uint8_t b : frame) {
-        std::snprintf(hex, sizeof hex, "%02X", b);
-        text += (text.empty() ? "" : " ") + std::string(hex);
-    }
-    return text;
-}
-
-// A menu command as the menu sends it.
-void Command(COrvelleDlg& dialog, UINT id)
-{
-    LRESULT result = 0;
-    EXPECT_TRUE(dialog.DispatchMessageMap(WM_COMMAND, id, 0, &result)) << id;
-}
-
-CString Text(CWnd& dialog, int id)
-{
-    CString text;
-    dialog.GetDlgItemText(id, text);
-    return text;
-}
-
-class StationCommands : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_imagePath = TempPath(L"image.bin");
-        m_logPath = TempPath(L"frames.log");
-        m_savedHandle = g_usbDevice.m_handle;
-        m_savedTimeout = SetReplyTimeoutForTesting(300);
-        m_dialog = std::make_unique<COrvelleDlg>();
-        m_dialog->m_installFolder = TempPath(L"");
-    }
-
-    void TearDown() override
-    {
-        USBEmulatorControl("log");
-        USBEmulatorControl("reset");
-        g_usbDevice.m_handle = m_savedHandle;
-        SetReplyTimeoutForTesting(m_savedTimeout);
-        ::SetEnvironmentVariableW(L"USB_EMULATOR", nullptr);
-        ::SetEnvironmentVariableW(L"USB_EMULATOR_LOG", nullptr);
-        ::DeleteFileW(m_imagePath.c_str());
-        ::DeleteFileW(m_logPath.c_str());
-        ::DeleteFileW((m_dialog->m_installFolder + settings::LOCATION_FILE).c_str());
-        ::DeleteFileW((m_dialog->m_installFolder + settings::RAIN_RESET_FILE).c_str());
-        ::DeleteFileW(m_dialog->PassRainDataPath().c_str());
-    }
-
-    static si::Image Fixture()
-    {
-        si::Image image = si::MakeEmptyImage();
-        si::SetMemoryInfo(image, si::SIZE_CODE_8K, 3, 5);
-        si::SetAltitude(image, -100);
-        si::AlarmSetting alarms;
-        alarms.temperatureUpper = 30.5;
-        alarms.temperatureLower = -5.3;
-        alarms.rainUpper = 50;
-        alarms.windUpper = 20;
-        alarms.gustUpper = 40;
-        alarms.weekdayHour = 6;
-        alarms.singleHour = 18;
-        alarms.period = 2;
-        alarms.duration = 3;
-        si::SetAlarms(image, alarms);
-        si::SetClock(image, {2024, 3, 7, 9, 5}, 0, true, false);
-        si::LocationSetting second;
-        second.cityCode = 4;
-        si::SetLocation(image, 1, second);
-        si::FixAllChecksums(image);
-        return image;
-    }
-
-    void Serve(const si::Image& image)
-    {
-        m_before = image;
-        ASSERT_TRUE(si::WriteImageFile(m_imagePath, image, nullptr));
-        ::SetEnvironmentVariableW(L"USB_EMULATOR", m_imagePath.c_str());
-        ::SetEnvironmentVariableW(L"USB_EMULATOR_LOG", m_logPath.c_str());
-        g_usbDevice.m_handle = UsbOpen(g_usbDevice.m_handle, STATION_VENDOR_ID, STATION_PRODUCT_ID, 0x2000, 0x2000, 0);
-        ASSERT_NE(g_usbDevice.m_handle, 0);
-    }
-
-    // The frames the station received, reads ("AF ...") or writes ("AE ...").
-    std::vector<std::string> Frames(const char* kind) const
-    {
-        std::vector<std::string> frames;
-        settings::Bytes bytes;
-        settings::ReadFileBytes(m_logPath, &bytes);
-        std::istringstream log(std::string(bytes.begin(), bytes.end()));
-        for (std::string line; std::getline(log, line);)
-            if (line.compare(0, 2, kind) == 0)
-                frames.push_back(line.substr(0, line.find_last_not_of("\r\n ") + 1));
-        return frames;
-    }
-
-    si::Image ImageNow() const
-    {
-        si::Image image;
-        si::LiveBlocks live;
-        bool hasLive = false;
-        EXPECT_TRUE(si::ReadImageFile(m_imagePath, image, live, &hasLive));
-        return image;
-    }
-
-    std::vector<uint8_t> Before(uint32_t first, int count) const
-    {
-        return std::vector<uint8_t>(m_before.begin() + first, m_before.begin() + first + count);
-    }
-
-    std::wstring m_imagePath, m_logPath;
-    si::Image m_before;
-    std::unique_ptr<COrvelleDlg> m_dialog;
-    int m_savedHandle = 0;
-    int m_savedTimeout = 0;
-};
-
-}  // namespace
+using namespace station_fixture;
 
 TEST_F(StationCommands, RecordIntervalSendsTheCodeOfEachChoice)
 {
@@ -258,7 +101,7 @@ TEST_F(StationCommands, FailedUploadChangesNothing)
     const std::vector<int> alarmsBefore(std::begin(m_dialog->m_alarmRecord), std::end(m_dialog->m_alarmRecord));
     stationsettings::AlarmRecord alarms{};
     alarms[stationsettings::ALARM_RAIN_UPPER] = 99;
-    EXPECT_FALSE(m_dialog->WriteAlarms(alarms));
+    EXPECT_FALSE(m_dialog->WriteAlarms(alarms, nullptr));
     EXPECT_EQ(std::vector<int>(std::begin(m_dialog->m_alarmRecord), std::end(m_dialog->m_alarmRecord)), alarmsBefore);
     EXPECT_EQ(boxes.Boxes().back().text, L"Upload failure");
 }
@@ -350,7 +193,7 @@ TEST_F(StationCommands, LocationOfTwoCities)
     cities[1].region = 3;
     cities[1].cityCode = 4;  // a city of the tables
     cities[1].latDegrees = 52;
-    ASSERT_TRUE(m_dialog->WriteLocation(cities));
+    ASSERT_TRUE(m_dialog->WriteLocation(cities, nullptr));
 
     std::vector<uint8_t> local = Before(0, 15);
     const std::vector<uint8_t> london = {0x15, 0x03, 0x00, 0x70, 0x00, 0x00, 0x75, 0x0B};
@@ -375,7 +218,7 @@ TEST_F(StationCommands, LocationOfTwoCities)
 
     // A city code outside the tables is never sent.
     cities[1].cityCode = 140;
-    EXPECT_FALSE(m_dialog->WriteLocation(cities));
+    EXPECT_FALSE(m_dialog->WriteLocation(cities, nullptr));
     EXPECT_EQ(Frames("AE").size(), 2u);
 }
 
@@ -544,4 +387,38 @@ TEST_F(StationCommands, RainTotalThatCannotBeSavedKeepsTheOldReset)
     EXPECT_EQ(d.m_rainHistoryValues[RAIN_HISTORY_SIZE - 1], 2.5);
     EXPECT_EQ(d.m_rainCounterAtReset, 10.0);
     EXPECT_EQ(::GetFileAttributesW(d.PassRainDataPath().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Without a station the poll's device-gone steps show the connect prompt and close; the USB
+// power settings in the registry are neither read nor changed.
+TEST_F(StationCommands, NoStationLeavesTheUsbPowerSettingsAlone)
+{
+    const std::wstring scratchPath = L"Software\\OrvelleTests\\NoStation" + std::to_wstring(::GetCurrentProcessId());
+    HKEY scratch = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, scratchPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                &scratch, nullptr),
+              ERROR_SUCCESS);
+    HKEY parameters = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(scratch, L"SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_1130&PID_6801\\inst\\Device Parameters",
+                                0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &parameters, nullptr),
+              ERROR_SUCCESS);
+    const DWORD enabled = 1;
+    ::RegSetValueExW(parameters, L"SelectiveSuspendEnabled", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&enabled), 4);
+    const HKEY previousRoot = SetUsbPowerRegistryRoot(scratch);
+
+    g_usbDevice.m_handle = 0;
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    LRESULT result = 0;
+    m_dialog->DispatchMessageMap(WM_TIMER, TIMER_POLL, 0, &result);
+
+    DWORD value = 0, size = sizeof value;
+    ::RegQueryValueExW(parameters, L"SelectiveSuspendEnabled", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    SetUsbPowerRegistryRoot(previousRoot);
+    ::RegCloseKey(parameters);
+    ::RegCloseKey(scratch);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, scratchPath.c_str());
+    EXPECT_EQ(value, 1u);
+    EXPECT_EQ(m_dialog->m_usbKeyFound, 0);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, TextAt(g_connectPromptTexts, 0, LANGUAGE_ENGLISH));
 }

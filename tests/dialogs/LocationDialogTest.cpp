@@ -1,7 +1,10 @@
 // The location dialog driven as a user drives it, against a writer that records the upload.
 #include "dialogs/LocationDialog.h"
+#include "platform/ui/UiMessageBox.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 using stationsettings::StationCity;
@@ -19,12 +22,21 @@ class CRecordingWriters : public CStationWriters {
 public:
     bool m_succeed = true;
     std::vector<std::vector<StationCity>> m_locations;
-    bool WriteRecordInterval(int) override { return false; }
-    bool WriteAltitude(int) override { return false; }
-    bool WriteAlarms(const stationsettings::AlarmRecord&) override { return false; }
-    bool WriteLocation(const StationCity (&cities)[2]) override
+    std::optional<StationCities> m_held;   // handed back with the outcome, as if read from the station
+    std::function<void()> m_whileWriting;
+    bool WriteRecordInterval(int, HeldSetting<int>*) override { return false; }
+    bool WriteAltitude(int, HeldSetting<int>*) override { return false; }
+    bool WriteAlarms(const stationsettings::AlarmRecord&, HeldSetting<stationsettings::AlarmRecord>*) override
+    {
+        return false;
+    }
+    bool WriteLocation(const StationCity (&cities)[2], HeldSetting<StationCities>* held) override
     {
         m_locations.push_back({cities[0], cities[1]});
+        if (m_whileWriting)
+            m_whileWriting();
+        if (m_held)
+            *held = HeldSetting<StationCities>{true, *m_held};
         return m_succeed;
     }
 };
@@ -193,4 +205,52 @@ TEST_F(LocationFixture, FailedUploadPutsTheCurrentSettingBack)
     ASSERT_EQ(writers.m_locations.size(), 1u);
     EXPECT_EQ(dialog.m_cityCode[0], LONDON);
     EXPECT_EQ(dialog.m_cityName[1], L"Cabin");
+}
+
+// A number field that holds no number stops the upload with a message in the dialog's language and
+// the focus on that field; a failed upload shows what the station holds then.
+TEST_F(LocationFixture, FieldsWithoutANumberAreRefusedAndAFailureShowsWhatTheStationHolds)
+{
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    dialog.m_language = LANGUAGE_RUSSIAN;
+    writers.m_succeed = false;
+    StationCities held;
+    held[0].region = REGION_EUROPE;  // the local city went through, the second did not
+    held[0].cityCode = 4;
+    held[1].name = L"Cabin";
+    held[1].latDegrees = 45;
+    held[1].south = 1;
+    held[1].dstRule = 2;
+    held[1].zonePlus = 0;
+    held[1].zoneHours = 3;
+    held[1].zoneMinutes = 30;
+    writers.m_held = held;
+    CDialog* open = nullptr;
+    CString zoneMinutesWhileWriting;
+    writers.m_whileWriting = [&] { zoneMinutesWhileWriting = Text(*open, 1380); };
+    RunDialog(dialog, [&](CDialog& d) {
+        open = &d;
+        ui::TypeText(d, 1361, L"x");
+        ui::TypeText(d, 1380, L"");
+        for (int field : {1361, 1380}) {
+            ::SetFocus(::GetDlgItem(d.m_hWnd, UPLOAD));
+            EXPECT_TRUE(ui::ClickButton(d, UPLOAD));
+            EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, field)) << field;
+            ui::TypeText(d, field, field == 1361 ? L"50" : L"15");  // minutes of a zone are 0 or 30
+        }
+        EXPECT_TRUE(writers.m_locations.empty());
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD));
+        EXPECT_EQ(Text(d, CURRENT_CODE), CityCodeAt(4));
+        EXPECT_EQ(SelectedText(d, CITY), CityNameAt(4));
+        EXPECT_EQ(Text(d, SECOND_NAME), L"Cabin");
+        EXPECT_EQ(Text(d, 1361), L"45");
+        EXPECT_FALSE(Enabled(d, UPLOAD));
+    });
+    ASSERT_EQ(boxes.Count(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0].text, TextAt(g_locationDialogTexts, 28, LANGUAGE_RUSSIAN));
+    EXPECT_EQ(zoneMinutesWhileWriting, L"30");
+    ASSERT_EQ(writers.m_locations.size(), 1u);
+    EXPECT_EQ(writers.m_locations[0][1].latDegrees, 50);
+    EXPECT_EQ(dialog.m_cityCode[0], 4);
+    EXPECT_EQ(dialog.m_latDegrees[1], 45);
 }

@@ -5,6 +5,7 @@
 #include "dialogs/AltitudeDialog.h"
 #include "dialogs/ConfirmDialogs.h"
 #include "dialogs/RecordIntervalDialog.h"
+#include "dialogs/TypedNumbers.h"
 #include "platform/ui/UiDialogAnswer.h"
 #include "platform/ui/UiMessageBox.h"
 #include "res/resource.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <vector>
 
@@ -27,19 +29,31 @@ public:
     bool m_succeed = true;
     std::vector<int> m_intervals, m_altitudes;
     std::vector<AlarmRecord> m_alarms;
-    bool WriteRecordInterval(int selection) override { return Record(m_intervals, selection); }
-    bool WriteAltitude(int altitude) override { return Record(m_altitudes, altitude); }
-    bool WriteAlarms(const AlarmRecord& alarms) override { return Record(m_alarms, alarms); }
-    bool WriteLocation(const StationCity (&)[2]) override { return m_succeed; }
+    std::function<void()> m_whileWriting;  // runs while a writer has the value (the dialog as it is then)
+    bool WriteRecordInterval(int selection, HeldSetting<int>*) override { return Record(m_intervals, selection); }
+    bool WriteAltitude(int altitude, HeldSetting<int>*) override { return Record(m_altitudes, altitude); }
+    bool WriteAlarms(const AlarmRecord& alarms, HeldSetting<AlarmRecord>*) override { return Record(m_alarms, alarms); }
+    bool WriteLocation(const StationCity (&)[2], HeldSetting<StationCities>*) override { return m_succeed; }
 
 private:
     template <class T>
     bool Record(std::vector<T>& list, const T& value)
     {
         list.push_back(value);
+        if (m_whileWriting)
+            m_whileWriting();
         return m_succeed;
     }
 };
+
+bool HasFocus(CWnd& dialog, int id) { return ::GetFocus() == ::GetDlgItem(dialog.m_hWnd, id); }
+
+// "Upload new setting" pressed as with the mouse: the button takes the focus, then the click.
+void PressUpload(CWnd& dialog, int id)
+{
+    ::SetFocus(::GetDlgItem(dialog.m_hWnd, id));
+    EXPECT_TRUE(ui::ClickButton(dialog, id));
+}
 
 int WindowWidth(CWnd& dialog)
 {
@@ -76,10 +90,6 @@ TEST(AlarmValues, TextsClockAndPeriod)
     EXPECT_EQ(TemperatureText(-53), L"-5.3");
     EXPECT_EQ(TemperatureText(-5), L"-0.5");
     EXPECT_EQ(TemperatureText(700), L"70.0");
-    EXPECT_EQ(TenthsOfText(L"-5.3"), -53);
-    EXPECT_EQ(TenthsOfText(L"5.35"), 54);  // half away from zero
-    EXPECT_EQ(TenthsOfText(L"-5.35"), -54);
-    EXPECT_EQ(TenthsOfText(L"abc"), 0);
     EXPECT_EQ(TwelveHourOf(0), 12);
     EXPECT_EQ(TwelveHourOf(12), 12);
     EXPECT_EQ(TwelveHourOf(19), 7);
@@ -89,6 +99,33 @@ TEST(AlarmValues, TextsClockAndPeriod)
     EXPECT_EQ(UploadPeriod(5), 6);
     EXPECT_EQ(UploadPeriod(0), 1);
     EXPECT_EQ(UploadPeriod(9), 6);
+}
+
+TEST(TypedNumbers, OnlySignDigitsAndATemperaturePointCount)
+{
+    int value = 7;
+    for (const wchar_t* text : {L"", L"  ", L"abc", L"12abc", L"1e2", L"5,3", L"--5", L"+", L"0x10", L"1 2"})
+        EXPECT_FALSE(WholeNumberOfText(text, &value)) << text;
+    EXPECT_FALSE(WholeNumberOfText(L"5.0", &value));  // whole numbers only
+    EXPECT_EQ(value, 7);                              // nothing taken from a refused text
+    EXPECT_TRUE(WholeNumberOfText(L" -30 ", &value));
+    EXPECT_EQ(value, -30);
+    EXPECT_TRUE(WholeNumberOfText(L"99999999999999", &value));
+    EXPECT_EQ(value, INT_MAX);
+
+    int tenths = 0;
+    for (const wchar_t* text : {L"", L".", L"-", L"abc", L"5a", L"1e2", L"5,3", L"5.3.1"})
+        EXPECT_FALSE(TenthsOfText(text, &tenths)) << text;
+    EXPECT_TRUE(TenthsOfText(L"-5.3", &tenths));
+    EXPECT_EQ(tenths, -53);
+    EXPECT_TRUE(TenthsOfText(L"5.35", &tenths));  // half away from zero
+    EXPECT_EQ(tenths, 54);
+    EXPECT_TRUE(TenthsOfText(L"-5.35", &tenths));
+    EXPECT_EQ(tenths, -54);
+    EXPECT_TRUE(TenthsOfText(L".5", &tenths));
+    EXPECT_EQ(tenths, 5);
+    EXPECT_TRUE(TenthsOfText(L"85", &tenths));
+    EXPECT_EQ(tenths, 850);
 }
 
 TEST(AlarmValues, TemperatureSpinsKeepTheLimitsApart)
@@ -135,6 +172,55 @@ TEST_F(AlarmFixture, LimitsTypedOutOfOrderOrTooHigh)
     EXPECT_EQ(writers.m_alarms[1][ALARM_RAIN_UPPER], 1999);
     EXPECT_EQ(writers.m_alarms[1][ALARM_WIND_UPPER], 1);
     EXPECT_EQ(writers.m_alarms[1][ALARM_GUST_UPPER], 40);
+}
+
+// Letters, an empty field or a lone sign are never uploaded: the dialog says so in its language
+// and the field gets the focus back; numbers outside their ranges are shown in range first.
+TEST_F(AlarmFixture, FieldsWithoutANumberAreRefusedAndRangesShownBeforeTheUpload)
+{
+    dialog.m_language = LANGUAGE_GERMAN;
+    dialog.m_weekdayAlarmOn = 1;
+    CDialog* open = nullptr;
+    CString shownWhileWriting;
+    writers.m_whileWriting = [&] {
+        for (int id : {1179, 1182, 1184, 1186, 1188, 1201})
+            shownWhileWriting += Text(*open, id) + L"|";
+    };
+    RunDialog(dialog, [&](CDialog& d) {
+        open = &d;
+        const struct {
+            int edit;
+            const wchar_t* text;
+            const wchar_t* corrected;
+        } refused[] = {{1184, L"abc", L"60"}, {1184, L"", L"60"}, {1179, L"warm", L"30.5"},
+                       {1186, L"-", L"5"},    {1191, L"7h", L"7"}, {1203, L"1.5", L"3"}};
+        for (const auto& field : refused) {
+            ui::TypeText(d, field.edit, field.text);
+            PressUpload(d, UPLOAD_ALARMS);
+            EXPECT_TRUE(HasFocus(d, field.edit)) << field.edit;
+            EXPECT_EQ(Text(d, field.edit), field.text);
+            ui::TypeText(d, field.edit, field.corrected);
+        }
+        EXPECT_TRUE(writers.m_alarms.empty());
+        ASSERT_EQ(boxes.Count(), 6u);
+        EXPECT_EQ(boxes.Boxes()[0].text, TextAt(g_alarmDialogTexts, 23, LANGUAGE_GERMAN));
+        EXPECT_NE(boxes.Boxes()[0].text, TextAt(g_alarmDialogTexts, 23, LANGUAGE_ENGLISH));
+
+        ui::TypeText(d, 1179, L" 85 ");
+        ui::TypeText(d, 1182, L"-60");
+        ui::TypeText(d, 1184, L"5000");
+        ui::TypeText(d, 1186, L"0");
+        ui::TypeText(d, 1188, L"250");
+        ui::TypeText(d, 1201, L"5");
+        PressUpload(d, UPLOAD_ALARMS);
+    });
+    EXPECT_EQ(shownWhileWriting, L"70.0|-50.0|1999|1|199|6|");
+    ASSERT_EQ(writers.m_alarms.size(), 1u);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_UPPER], 700);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_LOWER], -500);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_RAIN_UPPER], 1999);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_GUST_UPPER], 199);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_PERIOD], 6);
 }
 
 TEST_F(AlarmFixture, TwelveHourTimesAndTheirLists)
@@ -324,6 +410,34 @@ TEST(AltitudeDialog, NoChangeNoUploadAndAFailureGoesBack)
         EXPECT_EQ(Text(d, 1137), L"120");
     });
     EXPECT_EQ(writers.m_altitudes, std::vector<int>{121});
+}
+
+TEST(AltitudeDialog, LettersAreRefusedAndATooHighValueIsShownInRangeWhileUploading)
+{
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    CRecordingWriters writers;
+    CAltitudeDialogDlg dialog;
+    dialog.m_pMainDlg = &writers;
+    dialog.m_altitude = 115;
+    dialog.m_language = LANGUAGE_POLISH;
+    CDialog* open = nullptr;
+    CString shownWhileWriting;
+    writers.m_whileWriting = [&] { shownWhileWriting = Text(*open, 1135); };
+    RunDialog(dialog, [&](CDialog& d) {
+        open = &d;
+        for (const wchar_t* typed : {L"abc", L"", L"32l"}) {
+            ui::TypeText(d, 1135, typed);
+            PressUpload(d, UPLOAD_ALTITUDE);
+            EXPECT_TRUE(HasFocus(d, 1135)) << typed;
+            EXPECT_TRUE(Enabled(d, UPLOAD_ALTITUDE));
+        }
+        ui::TypeText(d, 1135, L"9000");
+        PressUpload(d, UPLOAD_ALTITUDE);
+    });
+    ASSERT_EQ(boxes.Count(), 3u);
+    EXPECT_EQ(boxes.Boxes()[2].text, TextAt(g_altitudeDialogTexts, 7, LANGUAGE_POLISH));
+    EXPECT_EQ(writers.m_altitudes, std::vector<int>{5000});
+    EXPECT_EQ(shownWhileWriting, L"5000");
 }
 
 TEST(AltitudeDialog, PolishLayout)

@@ -1,0 +1,94 @@
+#include "dialogs/TypedNumbers.h"
+
+#include "platform/ui/UiMessageBox.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cwctype>
+#include <string>
+
+namespace {
+
+constexpr double TENTHS_LIMIT = 1e9;
+
+bool IsDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
+
+// The number of the text, when it is one: sign, digits, and with `fraction` a decimal point with
+// more digits; at least one digit, spaces only around it.
+bool NumberOfText(const wchar_t* text, bool fraction, double* value)
+{
+    if (!text)
+        return false;
+    const wchar_t* p = text;
+    while (std::iswspace(*p))
+        ++p;
+    bool negative = false;
+    if (*p == L'+' || *p == L'-')
+        negative = *p++ == L'-';
+    double number = 0;
+    int digits = 0;
+    for (; IsDigit(*p); ++p, ++digits)
+        number = number * 10 + (*p - L'0');
+    if (fraction && *p == L'.') {
+        double scale = 0.1;
+        for (++p; IsDigit(*p); ++p, ++digits, scale /= 10)
+            number += (*p - L'0') * scale;
+    }
+    while (std::iswspace(*p))
+        ++p;
+    if (digits == 0 || *p != 0 || !std::isfinite(number))
+        return false;
+    *value = negative ? -number : number;
+    return true;
+}
+
+}  // namespace
+
+bool WholeNumberOfText(const wchar_t* text, int* value)
+{
+    double number = 0;
+    if (!NumberOfText(text, false, &number))
+        return false;
+    *value = static_cast<int>(std::clamp(number, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+    return true;
+}
+
+bool TenthsOfText(const wchar_t* text, int* tenths)
+{
+    double number = 0;
+    if (!NumberOfText(text, true, &number))
+        return false;
+    *tenths = static_cast<int>(std::lround(std::clamp(number * 10.0, -TENTHS_LIMIT, TENTHS_LIMIT)));
+    return true;
+}
+
+bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value)
+{
+    const HWND buddy = spin.GetBuddy();
+    if (!buddy)
+        return false;
+    const int length = ::GetWindowTextLengthW(buddy);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    ::GetWindowTextW(buddy, &text[0], length + 1);
+    int typed = 0;
+    if (!WholeNumberOfText(text.c_str(), &typed))
+        return false;
+    int lower = 0, upper = 0;
+    spin.GetRange32(lower, upper);
+    if (lower > upper)
+        std::swap(lower, upper);
+    *value = std::clamp(typed, lower, upper);
+    spin.SetPos32(*value);
+    const std::wstring shown = std::to_wstring(*value);
+    if (text.c_str() != shown)
+        ::SetWindowTextW(buddy, shown.c_str());
+    return true;
+}
+
+void AskForNumber(CWnd& dialog, int editId, const wchar_t* message)
+{
+    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    if (HWND edit = ::GetDlgItem(dialog.m_hWnd, editId))
+        dialog.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+}

@@ -1,0 +1,19 @@
+// Numbers typed into the station settings dialogs' fields. A field holds a number when its text,
+// spaces around it aside, is an optional sign and digits; a temperature may add a decimal point
+// and more digits ("-5.3", ".5", "12."). Anything else (an empty field, letters, "5a", "1e2",
+// "5,3") holds no number: such a field is never uploaded.
+#pragma once
+#include "platform/ui/UiControls.h"
+
+// A whole number; one beyond the int range reads as the nearer end of it.
+bool WholeNumberOfText(const wchar_t* text, int* value);
+// A temperature in tenths of a degree, rounded half away from zero; kept within +-1e9 tenths.
+bool TenthsOfText(const wchar_t* text, int* tenths);
+
+// The whole number in the up-down control's buddy field, brought into the control's range, shown
+// in the field and made its position. False, and nothing changes, when the field holds no number.
+bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value);
+
+// Tells the user that the field holds no number (a message box with the dialog's own text) and
+// puts the focus back on the field with its text selected.
+void AskForNumber(CWnd& dialog, int editId, const wchar_t* message);
