@@ -1,17 +1,25 @@
-// The station dialogs in each of the eight languages, as they open on the screen: every caption's
-// text inside its control, measured in the control's own font as the control draws it; no caption
-// on another or under another control; every label showing its text; every control inside its
-// window. First, the checks themselves on a window built with each fault.
+// Every dialog of the dialogs library in each of the eight languages, as it opens on the screen:
+// every caption's text inside its control, measured in the control's own font as the control
+// draws it; no caption on another or under another control; every label showing its text; every
+// control inside its window; and the line dialog's lists showing their whole samples. First, the
+// checks themselves on a window built with each fault.
 #include "dialogs/AlarmDialog.h"
 #include "dialogs/AltitudeDialog.h"
+#include "dialogs/AutoSavingDialog.h"
 #include "dialogs/ConfirmDialogs.h"
+#include "dialogs/DisplayDialog.h"
+#include "dialogs/DisplayingUnitDialog.h"
+#include "dialogs/LanguageDialog.h"
 #include "dialogs/LocationDialog.h"
+#include "dialogs/PrintPreviewDlg.h"
 #include "dialogs/RecordIntervalDialog.h"
+#include "dialogs/THDDialog.h"
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/dialogs/WindowTextCheck.h"
 #include "texts/TextTables.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -130,4 +138,47 @@ TEST(WindowTexts, StationDialogsInEveryLanguage)
         Add(faults, FaultsIn<CClearRainTotalDialogDlg>(language, "clear rain total"));
     }
     EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
+}
+
+TEST(WindowTexts, ProgramDialogsInEveryLanguage)
+{
+    Faults faults;
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        Add(faults, FaultsIn<CAutoSavingDialogDlg>(language, "auto saving"));
+        Add(faults, FaultsIn<CDisplayDialogDlg>(language, "chart display"));
+        Add(faults, FaultsIn<CDisplayingUnitDialogDlg>(language, "displaying unit"));
+        Add(faults, FaultsIn<CLanguageDialogDlg>(language, "language"));
+        Add(faults, FaultsIn<CTHDDialogDlg>(language, "lines"));
+        Add(faults, FaultsIn<CPrintPreviewDialogDlg>(language, "print preview", [](CPrintPreviewDialogDlg& d) {
+            d.m_captureWidth = 965;
+            d.m_captureHeight = 735;
+            d.m_printers = std::make_unique<CEnumPrinters>(nullptr, 0);
+        }));
+    }
+    EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
+}
+
+// The width lists draw their label and line up to 85 pixels into the list, the style lists their
+// line up to 48: the last pixel of each sample shows in the field of every list.
+TEST(WindowTexts, TheLineDialogsListsShowTheirWholeSamples)
+{
+    CTHDDialogDlg dialog;
+    RunDialog(dialog, [](CDialog& d) {
+        ::RedrawWindow(d.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        for (int id = 1248; id <= 1283; ++id) {
+            HWND list = ::GetDlgItem(d.m_hWnd, id);
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            ASSERT_TRUE(::GetComboBoxInfo(list, &info)) << id;
+            const int lastColumn = (id >= 1266 ? 85 : 48) - 1;
+            EXPECT_LT(lastColumn, info.rcItem.right) << "list " << id;
+            HDC dc = ::GetDC(list);
+            bool drawn = false;
+            for (int y = info.rcItem.top; y < info.rcItem.bottom; ++y)
+                drawn = drawn || ::GetPixel(dc, lastColumn, y) == ::GetSysColor(COLOR_WINDOWTEXT);
+            ::ReleaseDC(list, dc);
+            EXPECT_TRUE(drawn) << "list " << id;
+        }
+        d.EndDialog(IDCANCEL);
+    });
 }
