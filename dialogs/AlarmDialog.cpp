@@ -139,6 +139,7 @@ void CAlarmDialogDlg::DoDataExchange(CDataExchange* dx)
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, WEEKDAY_AM_PM, m_weekdayAmPm);
     DDX_Control(dx, SINGLE_AM_PM, m_singleAmPm);
+    DDX_Control(dx, UPLOAD_BUTTON, m_uploadButton);
     DDX_Control(dx, TEMPERATURE_UPPER_SPIN, m_temperatureUpperSpin);
     DDX_Control(dx, TEMPERATURE_LOWER_SPIN, m_temperatureLowerSpin);
     DDX_Control(dx, RAIN_SPIN, m_rainSpin);
@@ -182,13 +183,18 @@ void CAlarmDialogDlg::LayOut()
 {
     const int w = UploadButtonExtra(m_language);
     SetWindowSize(*this, 712, 304);
-    for (int id : {1212, 1213, 1214, 1217})
+    // The two limit captions and the alarm-time caption take the room up to their right-hand
+    // neighbours: "Untergrenze" and "Сигнал Будильника" are wider than 60 and 100 pixels in the
+    // dialog font.
+    for (int id : {1212, 1217})
         SetItemSize(*this, id, 60, 28);
+    for (int id : {1213, 1214})
+        SetItemSize(*this, id, 66, 28);
     SetItemSize(*this, 1215, 80, 28);
     for (int id : {1219, 1221, 1222, 1223, 1224, 1225})
         SetItemSize(*this, id, 200, 14);
     SetItemSize(*this, 1220, 240, 14);
-    SetItemSize(*this, 1218, 100, 28);
+    SetItemSize(*this, 1218, 106, 28);
     SetItemSize(*this, 1226, 100, 14);
     SetItemSize(*this, 1227, 150, 14);
     PlaceItem(*this, UPLOAD_BUTTON, 488 - w, 240, w + 120, 24);

@@ -3,6 +3,7 @@
 // duration), each with an on/off check box. "Upload new setting" hands the edited values as one
 // record to the main window's WriteAlarms; "Close" hands nothing back.
 #pragma once
+#include "dialogs/CaptionButton.h"
 #include "dialogs/StationWriters.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"
@@ -61,6 +62,7 @@ private:
 
     CComboBox m_weekdayAmPm;   // 1145
     CComboBox m_singleAmPm;    // 1031
+    CCaptionButton m_uploadButton;  // 1209
     CSpinButtonCtrl m_temperatureUpperSpin, m_temperatureLowerSpin, m_rainSpin, m_windSpin, m_gustSpin;
     CSpinButtonCtrl m_weekdayHourSpin, m_weekdayMinuteSpin, m_singleHourSpin, m_singleMinuteSpin;
     CSpinButtonCtrl m_periodSpin, m_durationSpin;

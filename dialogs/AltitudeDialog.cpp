@@ -41,6 +41,7 @@ void CAltitudeDialogDlg::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, SPIN, m_spin);
+    DDX_Control(dx, UPLOAD_BUTTON, m_uploadButton);
     DDX_Text(dx, CURRENT_EDIT, m_altitude);
 }
 
@@ -72,6 +73,8 @@ void CAltitudeDialogDlg::LayOut()
         MoveItem(*this, NEW_VALUE_EDIT, 130, 50);
         MoveItem(*this, SPIN, 170, 50);
         MoveItem(*this, CURRENT_EDIT, 190, 50);
+        // "Wysokość (Metryczna)" is wider than the room before the moved field: two lines.
+        SetItemSize(*this, VALUE_LABEL, 106, 28);
     }
     const ItemText items[] = {{0, 0}, {GROUP_BOX, 1}, {VALUE_LABEL, InFeet() ? 3 : 2}, {CURRENT_LABEL, 4},
                               {UPLOAD_BUTTON, 5}, {CLOSE_BUTTON, 6}};

@@ -28,7 +28,7 @@ int ClearAllRecordsDialogWidth(int language)
 {
     switch (language) {
     case LANGUAGE_GERMAN: return 300;
-    case LANGUAGE_FRENCH: return 230;
+    case LANGUAGE_FRENCH: return 300;  // the French question needs 262 pixels in the dialog font
     case LANGUAGE_ITALIAN: return 250;
     case LANGUAGE_SPANISH: return 260;
     case LANGUAGE_RUSSIAN:
@@ -41,7 +41,7 @@ int ClearRainTotalDialogWidth(int language)
 {
     switch (language) {
     case LANGUAGE_GERMAN: return 330;
-    case LANGUAGE_FRENCH: return 210;
+    case LANGUAGE_FRENCH: return 280;  // the French question needs 246 pixels in the dialog font
     case LANGUAGE_ITALIAN:
     case LANGUAGE_SPANISH: return 230;
     case LANGUAGE_RUSSIAN:

@@ -7,8 +7,9 @@ int UploadButtonExtra(int language)
         return 82;
     case LANGUAGE_ITALIAN:
     case LANGUAGE_RUSSIAN:
-    case LANGUAGE_POLISH:
         return 30;
+    case LANGUAGE_POLISH:
+        return 36;  // "Ładowanie nowych ustawień" needs 144 pixels of ink
     case LANGUAGE_GERMAN:
     case LANGUAGE_SPANISH:
     case LANGUAGE_DUTCH:
@@ -51,4 +52,21 @@ void EnableItem(CWnd& dialog, int id, bool enable)
 {
     if (HWND item = ::GetDlgItem(dialog.m_hWnd, id))
         ::EnableWindow(item, enable ? TRUE : FALSE);
+}
+
+RECT ItemBox(CWnd& dialog, int id)
+{
+    RECT box{};
+    if (HWND item = ::GetDlgItem(dialog.m_hWnd, id)) {
+        ::GetWindowRect(item, &box);
+        ::MapWindowPoints(nullptr, dialog.m_hWnd, reinterpret_cast<POINT*>(&box), 2);
+    }
+    return box;
+}
+
+int WindowWidthForClient(CWnd& window, int clientWidth)
+{
+    RECT outer{0, 0, clientWidth, 0};
+    ::AdjustWindowRectEx(&outer, window.GetStyle(), FALSE, window.GetExStyle());
+    return outer.right - outer.left;
 }

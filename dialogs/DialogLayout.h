@@ -7,8 +7,8 @@
 
 #include <cstddef>
 
-// Extra width of the "Upload new setting" button of the station dialogs: French 82; Italian,
-// Russian and Polish 30; German, Spanish and Dutch 20; English and any other id 0.
+// Extra width of the "Upload new setting" button of the station dialogs: French 82; Polish 36;
+// Italian and Russian 30; German, Spanish and Dutch 20; English and any other id 0.
 int UploadButtonExtra(int language);
 
 // Outer size of a window; size, position, or both of one of the dialog's controls (pixels,
@@ -19,6 +19,10 @@ void MoveItem(CWnd& dialog, int id, int x, int y);
 void PlaceItem(CWnd& dialog, int id, int x, int y, int width, int height);
 void ShowItem(CWnd& dialog, int id, bool show);
 void EnableItem(CWnd& dialog, int id, bool enable);
+// A control's rectangle in the dialog's client area (empty for a missing control).
+RECT ItemBox(CWnd& dialog, int id);
+// The outer width of a window whose client area is `clientWidth` pixels wide.
+int WindowWidthForClient(CWnd& window, int clientWidth);
 
 // A caption of a dialog: control `id` (0: the window's title) shows `row` of the dialog's table.
 struct ItemText {

@@ -57,6 +57,7 @@ void CLocationDialogDlg::DoDataExchange(CDataExchange* dx)
         for (int field = 0; field < LOCATION_NUMBER_FIELDS; ++field)
             DDX_Control(dx, ids.numbers[field].spin, m_spins[side][field]);
     }
+    DDX_Control(dx, LOCATION_UPLOAD_BUTTON, m_uploadButton);
 }
 
 BOOL CLocationDialogDlg::OnInitDialog()

@@ -9,6 +9,7 @@
 // stops the upload with a message and the focus on that field.
 // Upload is enabled only by a change the user makes that differs from the current setting.
 #pragma once
+#include "dialogs/CaptionButton.h"
 #include "dialogs/LineComboBoxes.h"
 #include "dialogs/LocationLayout.h"
 #include "dialogs/StationWriters.h"
@@ -54,6 +55,7 @@ private:
     CReadOnlyComboBox m_ruleList[LOCATION_SIDES];
     CReadOnlyComboBox m_signList[LOCATION_SIDES];
     CSpinButtonCtrl m_spins[LOCATION_SIDES][LOCATION_NUMBER_FIELDS];
+    CCaptionButton m_uploadButton;
     bool m_filling = false;  // the dialog itself is filling controls: no user change
 
     // ---- layout and lists (LocationDialog.cpp) ----

@@ -38,6 +38,12 @@ int RecordIntervalDialogWidth(int language)
 
 CRecordIntervalDialogDlg::CRecordIntervalDialogDlg(CWnd* parent) : CDialog(IDD_RECORD_INTERVAL, parent) {}
 
+void CRecordIntervalDialogDlg::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, UPLOAD_BUTTON, m_uploadButton);
+}
+
 BOOL CRecordIntervalDialogDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();

@@ -2,6 +2,7 @@
 // 1 day (eleven radio buttons). "Upload new setting" sends the choice through the main window's
 // WriteRecordInterval; "Close" hands nothing back.
 #pragma once
+#include "dialogs/CaptionButton.h"
 #include "dialogs/StationWriters.h"
 #include "platform/ui/UiDialog.h"
 
@@ -16,10 +17,13 @@ public:
     int m_language = 0;
 
     BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* dx) override;
 
     UI_DECLARE_MESSAGE_MAP()
 
 private:
+    CCaptionButton m_uploadButton;
+
     void OnIntervalClicked(UINT id);
     void OnUploadNewSetting();
     void CheckCurrentInterval();

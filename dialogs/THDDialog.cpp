@@ -16,6 +16,8 @@ constexpr int LAST_COLOUR = FIRST_COLOUR + THD_QUANTITIES * THD_SENSORS - 1;
 constexpr int FIRST_RESET = 1308;
 constexpr int LAST_RESET = FIRST_RESET + THD_QUANTITIES - 1;
 constexpr int FIRST_ROW_LABEL = 1316;
+constexpr int OUTER_FRAME = 1311;
+constexpr int WINDOW_HEIGHT = 346;
 
 constexpr COLORREF BUTTON_CAPTION_COLOUR = 0x010101;
 constexpr COLORREF BUTTON_DISABLED_COLOUR = 0x808080;
@@ -25,11 +27,13 @@ constexpr int THICKNESS_CODES = 3;  // "1/2 pt", "1 pt", "1 1/2 pt"
 
 int Slot(int quantity, int sensor) { return THD_SENSORS * quantity + sensor; }
 
-// Extra width of the Reset buttons: German, Italian, Dutch, Russian, Polish 40; Spanish 20.
+// Extra width of the Reset buttons: German, French, Italian, Dutch, Russian, Polish 40 (the French
+// "Réinitialisation" needs 66 pixels); Spanish 20.
 int ResetExtra(int language)
 {
     switch (language) {
     case LANGUAGE_GERMAN:
+    case LANGUAGE_FRENCH:
     case LANGUAGE_ITALIAN:
     case LANGUAGE_DUTCH:
     case LANGUAGE_RUSSIAN:
@@ -98,13 +102,18 @@ BOOL CTHDDialogDlg::OnInitDialog()
 
 void CTHDDialogDlg::LayOut()
 {
-    SetWindowSize(*this, 824, 346);
+    // The window holds the outer frame with the frame's left margin on its right too (the lists
+    // are wide enough for their whole samples, which makes the frame wider than 824 pixels).
+    const RECT frame = ItemBox(*this, OUTER_FRAME);
+    SetWindowSize(*this, WindowWidthForClient(*this, frame.right + frame.left), WINDOW_HEIGHT);
     for (int s = 0; s < THD_SENSORS; ++s)
         SetItemSize(*this, FIRST_ROW_LABEL + s, 100, 14);
+    // Each Reset button ends where its group's thickness lists end.
     const int extra = ResetExtra(m_language);
-    const int resetX[THD_QUANTITIES] = {318, 520, 728};
-    for (int q = 0; q < THD_QUANTITIES; ++q)
-        PlaceItem(*this, FIRST_RESET + q, resetX[q] - extra, 228, 50 + extra, 22);
+    for (int q = 0; q < THD_QUANTITIES; ++q) {
+        const int right = ItemBox(*this, FIRST_THICKNESS + Slot(q, 0)).right;
+        PlaceItem(*this, FIRST_RESET + q, right - 50 - extra, 228, 50 + extra, 22);
+    }
 
     const ItemText texts[] = {
         {0, 0},     {1311, 1},  {1312, 2},  {1313, 3},  {1143, 4},  {1314, 5},  {1315, 6},

@@ -1,13 +1,16 @@
 // The main window's panels on screen: controls on their elements, the frames' font, the painted
 // labels and the clock in two languages, the control colours, and the all-sensor chart window
-// shown by a click on a small chart and closed by its button.
+// shown by a click on a small chart and closed by its button; the texts of the main window, its
+// menus, the chart window and the About box in every language.
 //
 // The main dialog writes its settings files beside its program, so the checks run in a copy of
 // this program in a folder of its own (PanelWindowChild.*, started by PanelWindow.InAFolderOfItsOwn).
+#include "app/AboutDlg.h"
 #include "app/OrvelleDlg.h"
 #include "display/PanelLabels.h"
 #include "records/RecordMerge.h"
 #include "tests/app/OwnFolderRun.h"
+#include "tests/dialogs/WindowTextCheck.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
@@ -315,6 +318,126 @@ TEST(PanelWindowChild, PaintedLabelsAndTheTickingClockInEnglishAndGerman)
         GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
     CheckPaintedLabelsAndClock(LANGUAGE_ENGLISH);
     CheckPaintedLabelsAndClock(LANGUAGE_GERMAN);
+}
+
+// ---- texts in every language --------------------------------------------------------------------
+
+TEST(PanelWindowChild, TextsOfTheMainWindowItsMenusTheChartWindowAndTheAboutBoxFitInEveryLanguage)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    textcheck::Faults faults;
+    auto add = [&faults](const textcheck::Faults& more) { faults.insert(faults.end(), more.begin(), more.end()); };
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        const std::string in = " in language " + std::to_string(language);
+        auto dialog = OpenMainWindow(language);
+        ASSERT_TRUE(dialog);
+        add(textcheck::WindowTextFaults(dialog->m_hWnd, "main window" + in));
+
+        dialog->m_downloading = 0;
+        const RECT rain = ClientRectOf(dialog->m_hWnd, 1045);
+        ::SendMessageW(dialog->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rain.left + 3, rain.top + 3));
+        Pump(200);
+        EXPECT_TRUE(::IsWindowVisible(dialog->m_pAllChartDlg->m_hWnd));
+        add(textcheck::WindowTextFaults(dialog->m_pAllChartDlg->m_hWnd, "chart window" + in));
+
+        CAboutDlg about;
+        about.m_language = language;
+        ASSERT_TRUE(about.Create(IDD_ABOUTBOX, dialog.get()));
+        about.ShowWindow(SW_SHOW);
+        Pump(100);
+        add(textcheck::WindowTextFaults(about.m_hWnd, "About box" + in));
+        about.DestroyWindow();
+        dialog->DestroyWindow();
+    }
+    EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
+}
+
+namespace {
+
+// A row of the open Help popup as shown: the width of the run of drawn columns that starts at its
+// left (the icon, when it stands apart from the text) and the empty columns after it.
+struct PopupRow {
+    int firstRun;
+    int gap;
+};
+HMENU g_shownPopup = nullptr;
+std::vector<PopupRow> g_popupRows;
+
+std::vector<PopupRow> RowsOfTheOpenPopup(HMENU menu)
+{
+    std::vector<PopupRow> rows;
+    HWND popup = ::FindWindowW(L"#32768", nullptr);
+    if (!popup)
+        return rows;
+    RECT frame{};
+    ::GetWindowRect(popup, &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    HDC dc = ::GetWindowDC(popup);
+    std::vector<COLORREF> pixels(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels[static_cast<size_t>(y) * width + x] = ::GetPixel(dc, x, y);
+    ::ReleaseDC(popup, dc);
+    const COLORREF background = ::GetSysColor(COLOR_MENU);
+    auto drawn = [&](int x, const RECT& item) {
+        for (int y = item.top + 1; y < item.bottom - 1; ++y) {
+            const COLORREF p = pixels[static_cast<size_t>(y) * width + x];
+            if (std::abs(GetRValue(p) - GetRValue(background)) + std::abs(GetGValue(p) - GetGValue(background)) +
+                    std::abs(GetBValue(p) - GetBValue(background)) > 96)
+                return true;
+        }
+        return false;
+    };
+    for (int position = 0; position < ::GetMenuItemCount(menu); ++position) {
+        if (::GetMenuState(menu, position, MF_BYPOSITION) & MF_SEPARATOR)
+            continue;
+        RECT item{};
+        ::GetMenuItemRect(nullptr, menu, position, &item);
+        ::OffsetRect(&item, -frame.left, -frame.top);
+        int x = std::max<int>(item.left, 0);
+        while (x < item.right && !drawn(x, item))
+            ++x;
+        const int start = x;
+        while (x < item.right && drawn(x, item))
+            ++x;
+        const int end = x;
+        while (x < item.right && !drawn(x, item))
+            ++x;
+        rows.push_back({end - start, x - end});
+    }
+    return rows;
+}
+
+void CALLBACK CaptureAndClosePopup(HWND window, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(window, timer);
+    g_popupRows = RowsOfTheOpenPopup(g_shownPopup);
+    ::EndMenu();
+}
+
+}  // namespace
+
+TEST(PanelWindowChild, HelpIconsStandApartFromTheirTexts)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    for (int language : {LANGUAGE_ENGLISH, LANGUAGE_RUSSIAN}) {
+        auto dialog = OpenMainWindow(language);
+        ASSERT_TRUE(dialog);
+        g_shownPopup = ::GetSubMenu(::GetMenu(dialog->m_hWnd), 3);
+        g_popupRows.clear();
+        ::SetTimer(dialog->m_hWnd, 0x7E57, 400, CaptureAndClosePopup);
+        ::SetForegroundWindow(dialog->m_hWnd);
+        ::TrackPopupMenu(g_shownPopup, TPM_LEFTALIGN | TPM_TOPALIGN, 120, 120, 0, dialog->m_hWnd, nullptr);
+        ASSERT_EQ(g_popupRows.size(), 5u) << language;
+        for (size_t row = 0; row < g_popupRows.size(); ++row) {
+            EXPECT_LE(g_popupRows[row].firstRun, 16)
+                << "language " << language << ", row " << row << ": icon and text touch";
+            EXPECT_GE(g_popupRows[row].gap, 2) << "language " << language << ", row " << row;
+        }
+        dialog->DestroyWindow();
+    }
 }
 
 namespace {

@@ -98,7 +98,7 @@ TEST(StartupMenusChild, MenusAfterTheStart)
     measure.CtlType = ODT_MENU;
     measure.itemID = ID_HELP_INDEX;
     ::SendMessageW(dialog->m_hWnd, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-    EXPECT_EQ(measure.itemWidth, 16u);
+    EXPECT_EQ(measure.itemWidth, 16u + 4u);  // the icon and the gap before its text
     EXPECT_EQ(measure.itemHeight, 16u);
 
     // The four help commands and the F1 key open the help file (recorded instead of shown).

@@ -44,6 +44,17 @@ inline CString SelectedText(CWnd& dialog, int id)
     return CString(text);
 }
 
+// Types the text into the edit key by key, as a person does after selecting what the field holds:
+// each character reaches the edit as WM_CHAR, so the edit's own limits apply.
+inline void TypeKeys(CWnd& dialog, int id, const wchar_t* text)
+{
+    HWND edit = ::GetDlgItem(dialog.m_hWnd, id);
+    ::SetFocus(edit);
+    ::SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (const wchar_t* key = text; *key; ++key)
+        ::SendMessageW(edit, WM_CHAR, *key, 1);
+}
+
 // Runs the dialog with the script; the dialog's result.
 inline INT_PTR RunDialog(CDialog& dialog, std::function<void(CDialog&)> script)
 {

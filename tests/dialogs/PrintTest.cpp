@@ -8,6 +8,7 @@
 #include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiPrint.h"
 #include "res/resource.h"
+#include "tests/dialogs/DialogTestSupport.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
@@ -288,6 +289,45 @@ TEST_F(PrintPreview, OrientationMarginsAndTheDelayedRedraw)
         CString text;
         dialog.GetDlgItemText(IDC_PRINT_MARGIN_LEFT, text);
         EXPECT_EQ(text, CString(L"15"));
+        ui::ClickButton(d, IDCANCEL);
+    });
+}
+
+// Typed key by key, a two-digit margin reaches the field whole, moves the spin and the preview's
+// margin line, as the arrows do.
+TEST_F(PrintPreview, ATwoDigitMarginTypedIntoAFieldTakesEffect)
+{
+    Run(LANGUAGE_GERMAN, [](CDialog& d) {
+        auto& dialog = static_cast<CPrintPreviewDialogDlg&>(d);
+        Pump(700);  // the first redraw
+        TypeKeys(d, IDC_PRINT_MARGIN_TOP, L"12");
+        EXPECT_EQ(Text(d, IDC_PRINT_MARGIN_TOP), L"12");
+        EXPECT_EQ(dialog.m_margins.top, 12);
+        EXPECT_EQ(::SendDlgItemMessageW(d.m_hWnd, IDC_PRINT_MARGIN_TOP + 1, UDM_GETPOS32, 0, 0), 12);
+        TypeKeys(d, IDC_PRINT_MARGIN_LEFT, L"27");
+        EXPECT_EQ(dialog.m_margins.left, 27);
+
+        // The dotted top margin line now lies at 12 % of the page, none at the old 14 %.
+        PageMargins margins;
+        margins.top = 12;
+        margins.left = 27;
+        const PreviewPage page = LayoutPreview(dialog.m_previewWidth, dialog.m_previewHeight, dialog.m_pageWidth,
+                                               dialog.m_pageHeight, margins, 965, 735);
+        margins.top = 14;
+        const PreviewPage before = LayoutPreview(dialog.m_previewWidth, dialog.m_previewHeight, dialog.m_pageWidth,
+                                                 dialog.m_pageHeight, margins, 965, 735);
+        ASSERT_NE(page.marginTop, before.marginTop);
+        HWND area = ::GetDlgItem(dialog.m_hWnd, IDC_PRINT_PREVIEW_AREA);
+        HDC dc = ::GetDC(area);
+        auto greyInRow = [&](int y) {
+            int grey = 0;
+            for (int x = page.x + 2; x < page.x + page.marginLeft - 2; ++x)
+                grey += ::GetPixel(dc, x, y) == RGB(192, 192, 192);
+            return grey;
+        };
+        EXPECT_GT(greyInRow(page.y + page.marginTop - 1), 3);
+        EXPECT_EQ(greyInRow(page.y + before.marginTop - 1), 0);
+        ::ReleaseDC(area, dc);
         ui::ClickButton(d, IDCANCEL);
     });
 }

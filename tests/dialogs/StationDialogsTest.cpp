@@ -449,8 +449,8 @@ TEST(AltitudeDialog, PolishLayout)
         EXPECT_EQ(ItemRect(d, 1135).left, 130);
         EXPECT_EQ(ItemRect(d, 1137).left, 190);
         const RECT upload = ItemRect(d, UPLOAD_ALTITUDE);
-        EXPECT_EQ(upload.left, 310 - 30 - 218);
-        EXPECT_EQ(upload.right - upload.left, 150);
+        EXPECT_EQ(upload.left, 310 - 36 - 218);
+        EXPECT_EQ(upload.right - upload.left, 156);
         EXPECT_EQ(Text(d, 1139), TextAt(g_altitudeDialogTexts, 2, LANGUAGE_POLISH));
     });
 }

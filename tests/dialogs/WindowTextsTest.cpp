@@ -1,0 +1,184 @@
+// Every dialog of the dialogs library in each of the eight languages, as it opens on the screen:
+// every caption's text inside its control, measured in the control's own font as the control
+// draws it; no caption on another or under another control; every label showing its text; every
+// control inside its window; and the line dialog's lists showing their whole samples. First, the
+// checks themselves on a window built with each fault.
+#include "dialogs/AlarmDialog.h"
+#include "dialogs/AltitudeDialog.h"
+#include "dialogs/AutoSavingDialog.h"
+#include "dialogs/ConfirmDialogs.h"
+#include "dialogs/DisplayDialog.h"
+#include "dialogs/DisplayingUnitDialog.h"
+#include "dialogs/LanguageDialog.h"
+#include "dialogs/LocationDialog.h"
+#include "dialogs/PrintPreviewDlg.h"
+#include "dialogs/RecordIntervalDialog.h"
+#include "dialogs/THDDialog.h"
+#include "tests/dialogs/DialogTestSupport.h"
+#include "tests/dialogs/WindowTextCheck.h"
+#include "texts/TextTables.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using textcheck::Faults;
+
+bool Names(const Faults& faults, int id)
+{
+    const std::string control = ": control " + std::to_string(id) + " ";
+    return std::any_of(faults.begin(), faults.end(),
+                       [&](const std::string& f) { return f.find(control) != std::string::npos; });
+}
+
+// A window holding one control per fault the checks look for, and one good label.
+class FaultyWindow {
+public:
+    enum { GOOD = 10, FRAME, HIDDEN_LABEL, NARROW_LABEL, LOWER_LABEL, UPPER_LABEL, DISABLED_BUTTON, OUTSIDE };
+
+    FaultyWindow()
+    {
+        m_font = ::CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg");
+        m_window = ::CreateWindowExW(0, L"#32770", L"faults", WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40, 400, 240,
+                                     nullptr, nullptr, nullptr, nullptr);
+        Add(L"Static", L"Shown whole", SS_LEFT, GOOD, 10, 10, 120, 14);
+        Add(L"Button", L"Frame", BS_GROUPBOX, FRAME, 10, 30, 200, 60);
+        // Below the frame in the z-order and clipped by it.
+        HWND hidden = Add(L"Static", L"Under the frame", SS_LEFT | WS_CLIPSIBLINGS, HIDDEN_LABEL, 20, 50, 120, 14);
+        ::SetWindowPos(hidden, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        Add(L"Static", L"Unterschreitung", SS_LEFT, NARROW_LABEL, 220, 10, 40, 14);
+        Add(L"Static", L"One line\nand a second line", SS_LEFT, UPPER_LABEL, 220, 100, 150, 28);
+        Add(L"Static", L"Below", SS_LEFT, LOWER_LABEL, 220, 114, 150, 14);
+        HWND button = Add(L"Button", L"Загрузка новых установок", BS_PUSHBUTTON, DISABLED_BUTTON, 10, 150, 200,
+                          24);
+        ::EnableWindow(button, FALSE);
+        Add(L"Static", L"Out", SS_LEFT, OUTSIDE, 370, 10, 60, 14);
+        ::UpdateWindow(m_window);
+    }
+    ~FaultyWindow()
+    {
+        ::DestroyWindow(m_window);
+        ::DeleteObject(m_font);
+    }
+    FaultyWindow(const FaultyWindow&) = delete;
+    FaultyWindow& operator=(const FaultyWindow&) = delete;
+
+    HWND m_window;
+
+private:
+    HWND Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h)
+    {
+        HWND control = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, m_window,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+        return control;
+    }
+    HFONT m_font;
+};
+
+// Opens the dialog, collects what its texts show, and closes it.
+Faults FaultsOf(CDialog& dialog, const std::string& where)
+{
+    Faults faults;
+    RunDialog(dialog, [&](CDialog& d) {
+        faults = textcheck::WindowTextFaults(d.m_hWnd, where);
+        d.EndDialog(IDCANCEL);
+    });
+    return faults;
+}
+
+template <class Dialog>
+Faults FaultsIn(int language, const char* name, void (*prepare)(Dialog&) = nullptr)
+{
+    Dialog dialog;
+    dialog.m_language = language;
+    if (prepare)
+        prepare(dialog);
+    return FaultsOf(dialog, std::string(name) + " in language " + std::to_string(language));
+}
+
+void Add(Faults& to, const Faults& from) { to.insert(to.end(), from.begin(), from.end()); }
+
+}  // namespace
+
+TEST(WindowTextCheck, FindsTextsThatAreCutHiddenOnOneAnotherOrOutsideTheWindow)
+{
+    FaultyWindow faulty;
+    const HWND window = faulty.m_window;
+    const Faults unfit = textcheck::UnfitCaptions(window, "w");
+    EXPECT_TRUE(Names(unfit, FaultyWindow::NARROW_LABEL)) << textcheck::Lines(unfit);
+    // A disabled caption is drawn through an image as wide as its measured text.
+    EXPECT_TRUE(Names(unfit, FaultyWindow::DISABLED_BUTTON)) << textcheck::Lines(unfit);
+    const Faults overlapping = textcheck::OverlappingCaptions(window, "w");
+    EXPECT_TRUE(Names(overlapping, FaultyWindow::UPPER_LABEL)) << textcheck::Lines(overlapping);
+    const Faults unpainted = textcheck::UnpaintedLabels(window, "w");
+    EXPECT_TRUE(Names(unpainted, FaultyWindow::HIDDEN_LABEL)) << textcheck::Lines(unpainted);
+    const Faults outside = textcheck::ControlsOutsideTheWindow(window, "w");
+    EXPECT_TRUE(Names(outside, FaultyWindow::OUTSIDE)) << textcheck::Lines(outside);
+    for (const Faults& faults : {unfit, overlapping, unpainted, outside})
+        EXPECT_FALSE(Names(faults, FaultyWindow::GOOD)) << textcheck::Lines(faults);
+}
+
+TEST(WindowTexts, StationDialogsInEveryLanguage)
+{
+    Faults faults;
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        Add(faults, FaultsIn<CLocationDialogDlg>(language, "location"));
+        Add(faults, FaultsIn<CAlarmDialogDlg>(language, "alarm (24 hours)"));
+        Add(faults, FaultsIn<CAlarmDialogDlg>(language, "alarm (12 hours)",
+                                              [](CAlarmDialogDlg& d) { d.m_timeFormat = 0; }));
+        Add(faults, FaultsIn<CAltitudeDialogDlg>(language, "altitude (m)"));
+        Add(faults, FaultsIn<CAltitudeDialogDlg>(language, "altitude (ft)",
+                                                 [](CAltitudeDialogDlg& d) { d.m_altitudeUnit = 0; }));
+        Add(faults, FaultsIn<CRecordIntervalDialogDlg>(language, "record interval"));
+        Add(faults, FaultsIn<CClearAllRecordsDialogDlg>(language, "clear all records"));
+        Add(faults, FaultsIn<CClearRainTotalDialogDlg>(language, "clear rain total"));
+    }
+    EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
+}
+
+TEST(WindowTexts, ProgramDialogsInEveryLanguage)
+{
+    Faults faults;
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        Add(faults, FaultsIn<CAutoSavingDialogDlg>(language, "auto saving"));
+        Add(faults, FaultsIn<CDisplayDialogDlg>(language, "chart display"));
+        Add(faults, FaultsIn<CDisplayingUnitDialogDlg>(language, "displaying unit"));
+        Add(faults, FaultsIn<CLanguageDialogDlg>(language, "language"));
+        Add(faults, FaultsIn<CTHDDialogDlg>(language, "lines"));
+        Add(faults, FaultsIn<CPrintPreviewDialogDlg>(language, "print preview", [](CPrintPreviewDialogDlg& d) {
+            d.m_captureWidth = 965;
+            d.m_captureHeight = 735;
+            d.m_printers = std::make_unique<CEnumPrinters>(nullptr, 0);
+        }));
+    }
+    EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
+}
+
+// The width lists draw their label and line up to 85 pixels into the list, the style lists their
+// line up to 48: the last pixel of each sample shows in the field of every list.
+TEST(WindowTexts, TheLineDialogsListsShowTheirWholeSamples)
+{
+    CTHDDialogDlg dialog;
+    RunDialog(dialog, [](CDialog& d) {
+        ::RedrawWindow(d.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        for (int id = 1248; id <= 1283; ++id) {
+            HWND list = ::GetDlgItem(d.m_hWnd, id);
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            ASSERT_TRUE(::GetComboBoxInfo(list, &info)) << id;
+            const int lastColumn = (id >= 1266 ? 85 : 48) - 1;
+            EXPECT_LT(lastColumn, info.rcItem.right) << "list " << id;
+            HDC dc = ::GetDC(list);
+            bool drawn = false;
+            for (int y = info.rcItem.top; y < info.rcItem.bottom; ++y)
+                drawn = drawn || ::GetPixel(dc, lastColumn, y) == ::GetSysColor(COLOR_WINDOWTEXT);
+            ::ReleaseDC(list, dc);
+            EXPECT_TRUE(drawn) << "list " << id;
+        }
+        d.EndDialog(IDCANCEL);
+    });
+}
