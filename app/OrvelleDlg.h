@@ -79,6 +79,9 @@ class COrvelleDlg : public CDialog,
 public:
     explicit COrvelleDlg(CWnd* parent = nullptr);
     ~COrvelleDlg() override;
+    // Called from OnInitDialog with the new window (the application tells later copies of the
+    // program which window to bring to the front).
+    std::function<void(HWND)> m_onWindowCreated;
 
     // ---- controls, in binding order (DoDataExchange) -----------------------------------------
     CxStatic m_forecastPicture;        // 1003

@@ -17,6 +17,7 @@
 #include "dialogs/RecordIntervalDialog.h"
 #include "dialogs/THDDialog.h"
 #include "display/SkyPanel.h"
+#include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiShellDialogs.h"
 #include "records/SaveAs.h"
 #include "station/SystemKV318.h"
@@ -32,6 +33,29 @@ namespace {
 constexpr int THD_LINE_TYPE_FIRST = 0;   // m_thdSettings: line types, then thicknesses, then colours,
 constexpr int THD_THICKNESS_FIRST = 18;  // each by quantity and sensor
 constexpr int SENSOR_FRAME_ID = 1023;
+
+// The row of g_saveAsTexts that says why a save failed.
+int SaveAsFailureRow(SaveResult result)
+{
+    switch (result) {
+    case SaveResult::SourceMissing:
+        return SAVE_AS_NO_RECORDS;
+    case SaveResult::FolderMissing:
+        return SAVE_AS_FOLDER_MISSING;
+    case SaveResult::TargetHeld:
+        return SAVE_AS_TARGET_HELD;
+    default:
+        return SAVE_AS_NOT_SAVED;
+    }
+}
+
+// A Save as text in the language with the file's path for "%s".
+CString SaveAsText(int row, const std::wstring& path, int language)
+{
+    CString text;
+    text.Format(TextAt(g_saveAsTexts, row, language), path.c_str());
+    return text;
+}
 
 }  // namespace
 
@@ -399,13 +423,26 @@ void COrvelleDlg::OnSaveAs()
     CString filter;
     filter.Format(L"%s|*.csv|%s|*.txt|%s|*.jpg; *.jpeg|", TextAt(g_mainAutoSavingTexts, 12, m_language),
                   TextAt(g_mainAutoSavingTexts, 13, m_language), TextAt(g_mainAutoSavingTexts, 14, m_language));
-    CFileDialog dialog(FALSE, nullptr, L"RECORDS", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, this);
+    // The default extension makes the dialog add the chosen type's extension to a bare name before
+    // it asks about overwriting.
+    CFileDialog dialog(FALSE, SaveAsDefaultExtension(), L"RECORDS", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter,
+                       this);
     if (dialog.DoModal() != IDOK)
         return;
     const int kind = static_cast<int>(dialog.m_ofn.nFilterIndex);
-    const std::wstring target = SaveAsTargetPath(dialog.GetPathName().str(), kind);
-    if (kind == SAVE_AS_CSV || kind == SAVE_AS_TEXT)
-        SaveRecordsAs(m_installFolder, kind, target);
-    else
-        SaveBitmapImage(static_cast<HBITMAP>(capture.m_hObject), target);
+    const std::wstring chosen = dialog.GetPathName().str();
+    const std::wstring target = SaveAsTargetPath(chosen, kind);
+    // The extension appended here made a name the dialog did not ask about.
+    if (SaveAsNeedsOverwriteQuestion(chosen, target) &&
+        AfxMessageBox(SaveAsText(SAVE_AS_REPLACE_QUESTION, target, m_language), MB_YESNO | MB_ICONWARNING) != IDYES)
+        return;
+    SaveResult result;
+    if (kind == SAVE_AS_CSV || kind == SAVE_AS_TEXT) {
+        result = SaveRecordsAs(m_installFolder, kind, target);
+    } else {
+        const HBITMAP picture = static_cast<HBITMAP>(capture.m_hObject);
+        result = ReplaceInOneStep(target, [picture](const std::wstring& file) { return SaveBitmapImage(picture, file); });
+    }
+    if (result != SaveResult::Saved)
+        AfxMessageBox(SaveAsText(SaveAsFailureRow(result), target, m_language), MB_OK | MB_ICONWARNING);
 }

@@ -161,9 +161,7 @@ void COrvelleDlg::DoDataExchange(CDataExchange* dx)
 
 void COrvelleDlg::SetUpFolders()
 {
-    wchar_t modulePath[1024] = {};
-    DWORD length = ::GetModuleFileNameW(nullptr, modulePath, 1023);
-    std::wstring folder = (length > 0 && length < 1023) ? InstallFolderOf(std::wstring(modulePath, length)) : L"";
+    const std::wstring folder = ModuleFolder();
     if (!folder.empty()) {
         m_installFolder = folder;
         m_dataFolder = CString(folder) + L"data\\";
@@ -172,7 +170,7 @@ void COrvelleDlg::SetUpFolders()
     }
     // Without a module path: settings and record files go to "c:\", the data and image folders
     // to the product folder under the program files folder.
-    m_installFolder = L"c:\\";
+    m_installFolder = FALLBACK_INSTALL_FOLDER;
     std::wstring product;
     if (IsFolder(L"c:\\Program Files (x86)\\")) {
         product = L"c:\\Program Files (x86)\\Brisvane\\";
@@ -191,6 +189,8 @@ BOOL COrvelleDlg::OnInitDialog()
 {
     // Controls bound (data exchange).
     CDialog::OnInitDialog();
+    if (m_onWindowCreated)
+        m_onWindowCreated(m_hWnd);
     // The custom statics paint the window's own background (the system's button colour differs).
     for (CxStatic* control : {&m_forecastPicture, &m_uvChart, &m_pressureChart, &m_windChart, &m_moonPicture,
                               &m_seaLevelPressureText, &m_temperatureChart, &m_rainChart, &m_uvLevelPicture,

@@ -10,6 +10,13 @@ std::wstring InstallFolderOf(const std::wstring& modulePath)
     return modulePath.substr(0, slash + 1);
 }
 
+std::wstring ModuleFolder()
+{
+    wchar_t modulePath[1024] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, modulePath, 1023);
+    return (length > 0 && length < 1023) ? InstallFolderOf(std::wstring(modulePath, length)) : std::wstring();
+}
+
 bool IsFolder(const std::wstring& path)
 {
     DWORD attributes = GetFileAttributesW(path.c_str());

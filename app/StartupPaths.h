@@ -5,5 +5,10 @@
 // The program's folder from its module path: everything up to and including the last backslash;
 // empty when the path has none.
 std::wstring InstallFolderOf(const std::wstring& modulePath);
+// The folder of this program's module file (as InstallFolderOf); empty when the system gives no
+// module path.
+std::wstring ModuleFolder();
+// The install folder of a program without a module path.
+constexpr const wchar_t* FALLBACK_INSTALL_FOLDER = L"c:\\";
 // True when the path names an existing folder.
 bool IsFolder(const std::wstring& path);

@@ -29,6 +29,8 @@ bool NobodyHolds(const std::wstring& path)
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+}  // namespace
+
 bool FlushToDisk(const std::wstring& path)
 {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -39,8 +41,6 @@ bool FlushToDisk(const std::wstring& path)
     CloseHandle(h);
     return flushed;
 }
-
-}  // namespace
 
 bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& target)
 {

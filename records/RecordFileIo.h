@@ -24,6 +24,9 @@ UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode);
 // The temporary file beside a file that is replaced in one step: path + ".new".
 std::wstring TemporaryPathOf(const std::wstring& path);
 
+// Writes what the system holds of the file to the disk; false when it cannot be opened or flushed.
+bool FlushToDisk(const std::wstring& path);
+
 // Replaces target by temporary in one step (the temporary file is flushed to disk first). A target
 // that another program holds open is left as it is. The temporary file is gone afterwards either way.
 bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& target);

@@ -1,8 +1,16 @@
 #include "records/SaveAs.h"
 
+#include "records/RecordFileIo.h"
 #include "records/RecordMerge.h"
 
+#include <windows.h>
+
+#include <cwchar>
+
 namespace {
+
+// Temporary names tried before giving up (another save of the same name may be under way).
+constexpr int TEMPORARY_NAME_ATTEMPTS = 100;
 
 const wchar_t* ExtensionOf(int filterIndex)
 {
@@ -16,6 +24,74 @@ const wchar_t* ExtensionOf(int filterIndex)
     }
 }
 
+bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool IsHeldError(DWORD error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
+// The target's folder with its separator ("" for a bare name: the current folder).
+std::wstring FolderPartOf(const std::wstring& path)
+{
+    const std::size_t separator = path.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
+}
+
+bool FolderExists(const std::wstring& folder)
+{
+    if (folder.empty())
+        return true;
+    const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// An existing target that cannot be opened for writing with exclusive sharing is not replaced.
+SaveResult CheckExistingTarget(const std::wstring& targetPath)
+{
+    const DWORD attributes = ::GetFileAttributesW(targetPath.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return SaveResult::Saved;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return SaveResult::WriteFailed;
+    HANDLE target = ::CreateFileW(targetPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (target == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? SaveResult::TargetHeld
+                                                                                 : SaveResult::WriteFailed;
+    }
+    ::CloseHandle(target);
+    return SaveResult::Saved;
+}
+
+// Creates a new empty file "<target without extension>.~<process><n><extension>" beside the target.
+SaveResult CreateTemporaryBeside(const std::wstring& targetPath, std::wstring* temporaryPath)
+{
+    const std::size_t dot = targetPath.find_last_of(L'.');
+    const std::size_t separator = targetPath.find_last_of(L"\\/");
+    const bool hasExtension = dot != std::wstring::npos && (separator == std::wstring::npos || dot > separator);
+    const std::wstring stem = hasExtension ? targetPath.substr(0, dot) : targetPath;
+    const std::wstring extension = hasExtension ? targetPath.substr(dot) : std::wstring();
+    for (int attempt = 0; attempt < TEMPORARY_NAME_ATTEMPTS; ++attempt) {
+        wchar_t tag[32];
+        std::swprintf(tag, 32, L".~%lx%d", ::GetCurrentProcessId(), attempt);
+        const std::wstring path = stem + tag + extension;
+        HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(file);
+            *temporaryPath = path;
+            return SaveResult::Saved;
+        }
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_PATH_NOT_FOUND)
+            return SaveResult::FolderMissing;
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            return SaveResult::WriteFailed;
+    }
+    return SaveResult::WriteFailed;
+}
+
 }  // namespace
 
 std::wstring SaveAsTargetPath(const std::wstring& chosenPath, int filterIndex)
@@ -26,10 +102,45 @@ std::wstring SaveAsTargetPath(const std::wstring& chosenPath, int filterIndex)
     return hasExtension ? chosenPath : chosenPath + extension;
 }
 
-bool SaveRecordsAs(const std::wstring& installFolder, int filterIndex, const std::wstring& targetPath)
+const wchar_t* SaveAsDefaultExtension() { return ExtensionOf(SAVE_AS_CSV) + 1; }
+
+bool SaveAsNeedsOverwriteQuestion(const std::wstring& chosenPath, const std::wstring& targetPath)
+{
+    return targetPath != chosenPath && Exists(targetPath);
+}
+
+SaveResult ReplaceInOneStep(const std::wstring& targetPath, const std::function<bool(const std::wstring&)>& write)
+{
+    if (!FolderExists(FolderPartOf(targetPath)))
+        return SaveResult::FolderMissing;
+    SaveResult result = CheckExistingTarget(targetPath);
+    if (result != SaveResult::Saved)
+        return result;
+    std::wstring temporary;
+    result = CreateTemporaryBeside(targetPath, &temporary);
+    if (result != SaveResult::Saved)
+        return result;
+    if (!write(temporary) || !FlushToDisk(temporary)) {
+        ::DeleteFileW(temporary.c_str());
+        return SaveResult::WriteFailed;
+    }
+    if (!::MoveFileExW(temporary.c_str(), targetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = ::GetLastError();
+        ::DeleteFileW(temporary.c_str());
+        return IsHeldError(error) ? SaveResult::TargetHeld : SaveResult::WriteFailed;
+    }
+    return SaveResult::Saved;
+}
+
+SaveResult SaveRecordsAs(const std::wstring& installFolder, int filterIndex, const std::wstring& targetPath)
 {
     if (filterIndex != SAVE_AS_CSV && filterIndex != SAVE_AS_TEXT)
-        return false;
+        return SaveResult::WriteFailed;
     const RecordFileKind kind = filterIndex == SAVE_AS_CSV ? RecordFileKind::CsvCustom : RecordFileKind::TxtCustom;
-    return CopyToUserFile(installFolder + UserCopyName(kind), targetPath);
+    const std::wstring source = installFolder + UserCopyName(kind);
+    if (!Exists(source))
+        return SaveResult::SourceMissing;
+    return ReplaceInOneStep(targetPath, [&source](const std::wstring& temporary) {
+        return ::CopyFileW(source.c_str(), temporary.c_str(), FALSE) != FALSE;
+    });
 }

@@ -1,6 +1,8 @@
 // "Save as" of the records and of a picture of the main window: the kinds the save dialog offers,
-// the extension a chosen name gets, and the copy of the display-unit record file.
+// the extension a chosen name gets, the overwrite question about the file really written, and the
+// writing itself, which replaces the target in one step or leaves it as it was.
 #pragma once
+#include <functional>
 #include <string>
 
 // Filter indexes of the save dialog (1-based, as the dialog reports them).
@@ -12,8 +14,28 @@ constexpr int SAVE_AS_PICTURE = 3;  // any other index saves the picture too
 // last four characters are exactly that extension (lower case).
 std::wstring SaveAsTargetPath(const std::wstring& chosenPath, int filterIndex);
 
+// The save dialog's default extension ("csv"): a name typed without an extension gets the chosen
+// filter's, so the dialog's overwrite question is about the file that will be written.
+const wchar_t* SaveAsDefaultExtension();
+
+// True when the file that will be written is not the one the dialog returned (an extension was
+// appended) and it exists already: the dialog's overwrite question was not about it.
+bool SaveAsNeedsOverwriteQuestion(const std::wstring& chosenPath, const std::wstring& targetPath);
+
+enum class SaveResult {
+    Saved,
+    SourceMissing,  // no display-unit copy of the records yet
+    FolderMissing,  // the target's folder does not exist
+    TargetHeld,     // another program has the target open
+    WriteFailed,    // anything else: the file could not be written or put in place
+};
+
+// Writes a file the user keeps in one step: `write` fills a new temporary file in the target's
+// folder (its name ends in the target's extension), which then replaces the target. When anything
+// fails the target keeps its bytes and the temporary file is removed.
+SaveResult ReplaceInOneStep(const std::wstring& targetPath, const std::function<bool(const std::wstring&)>& write);
+
 // Copies the display-unit record file of the kind ("RECORDS_CUSTOM.csv" or "RECORDS_CUSTOM.txt" in
-// installFolder, which ends in a separator) onto the target. Nothing is written when that file does
-// not exist yet or when the target is held open elsewhere (an existing target keeps its contents);
-// false then, and for the picture kind.
-bool SaveRecordsAs(const std::wstring& installFolder, int filterIndex, const std::wstring& targetPath);
+// installFolder, which ends in a separator) onto the target through ReplaceInOneStep. Nothing is
+// written when that file does not exist yet (SourceMissing); the picture kind is WriteFailed.
+SaveResult SaveRecordsAs(const std::wstring& installFolder, int filterIndex, const std::wstring& targetPath);

@@ -4,7 +4,8 @@
 //
 //   text tables     101   (built before anything that may show or format a text)
 //   decoder object  102   g_dataDecode: allocates and zeroes its tables
-//   application     103   the application object
+//   application     103   the application object: takes the install folder's lock (a later copy
+//                         on the same folder ends there, before the device is opened)
 //   station object  104   g_systemKV318: allocates the memory image and opens the USB device,
 //                         so the device is open before any window exists
 #pragma once

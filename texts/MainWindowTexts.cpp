@@ -457,3 +457,32 @@ constexpr TextTable<PROGRESS_TEXT_COUNT> g_progressTexts = {
     L"Remaining time  ",
     L" ",
 };
+
+constexpr Row kSaveAsTexts[] = {
+    ROW8(L"%s already exists.\nDo you want to replace it?", L"%s ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?",
+         L"%s existe déjà.\nVoulez-vous le remplacer ?", L"%s esiste già.\nVuoi sostituirlo?",
+         L"%s ya existe.\n¿Desea reemplazarlo?", L"%s bestaat al.\nWilt u het bestand vervangen?",
+         L"%s уже существует.\nЗаменить его?", L"%s już istnieje.\nCzy chcesz go zastąpić?"),
+    ROW8(L"%s could not be saved: its folder does not exist.",
+         L"%s konnte nicht gespeichert werden: Der Ordner existiert nicht.",
+         L"Impossible d'enregistrer %s : le dossier n'existe pas.", L"Impossibile salvare %s: la cartella non esiste.",
+         L"No se pudo guardar %s: la carpeta no existe.", L"%s kon niet worden opgeslagen: de map bestaat niet.",
+         L"Не удалось сохранить %s: папка не существует.", L"Nie można zapisać %s: folder nie istnieje."),
+    ROW8(L"%s could not be saved: another program has it open.",
+         L"%s konnte nicht gespeichert werden: Die Datei ist in einem anderen Programm geöffnet.",
+         L"Impossible d'enregistrer %s : le fichier est ouvert dans un autre programme.",
+         L"Impossibile salvare %s: il file è aperto in un altro programma.",
+         L"No se pudo guardar %s: el archivo está abierto en otro programa.",
+         L"%s kon niet worden opgeslagen: het bestand is geopend in een ander programma.",
+         L"Не удалось сохранить %s: файл открыт в другой программе.",
+         L"Nie można zapisać %s: plik jest otwarty w innym programie."),
+    ROW8(L"%s could not be saved.", L"%s konnte nicht gespeichert werden.", L"Impossible d'enregistrer %s.",
+         L"Impossibile salvare %s.", L"No se pudo guardar %s.", L"%s kon niet worden opgeslagen.",
+         L"Не удалось сохранить %s.", L"Nie można zapisać %s."),
+    ROW8(L"There are no records to save yet.", L"Es sind noch keine Messdaten zum Speichern vorhanden.",
+         L"Il n'y a pas encore de relevés à enregistrer.", L"Non ci sono ancora dati da salvare.",
+         L"Todavía no hay registros para guardar.", L"Er zijn nog geen metingen om op te slaan.",
+         L"Пока нет записей для сохранения.", L"Nie ma jeszcze danych do zapisania."),
+};
+
+constexpr TextTable<RowsTimesLanguages(SAVE_AS_TEXT_ROWS)> g_saveAsTexts = BuildTable(kSaveAsTexts);

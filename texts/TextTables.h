@@ -130,6 +130,15 @@ constexpr int DATA_ERROR_TEXT_COUNT = 2;
 constexpr int PROGRESS_TEXT_COUNT = 4;
 extern const TextTable<DATA_ERROR_TEXT_COUNT> g_dataErrorTexts;
 extern const TextTable<PROGRESS_TEXT_COUNT> g_progressTexts;
+// Save as: the question before replacing an existing file whose name got its extension after the
+// save dialog, and the messages of a save that failed ("%s": the file's path).
+constexpr int SAVE_AS_TEXT_ROWS = 5;
+constexpr int SAVE_AS_REPLACE_QUESTION = 0;
+constexpr int SAVE_AS_FOLDER_MISSING = 1;
+constexpr int SAVE_AS_TARGET_HELD = 2;
+constexpr int SAVE_AS_NOT_SAVED = 3;
+constexpr int SAVE_AS_NO_RECORDS = 4;
+extern const TextTable<RowsTimesLanguages(SAVE_AS_TEXT_ROWS)> g_saveAsTexts;
 
 // ---------------------------------------------------------------------------
 // Per-language families of the main window's panels.

@@ -145,6 +145,8 @@ Program::Program(const std::wstring& scenario)
             CopyFileW((bin + L"\\" + name).c_str(), (m_folder + L"\\" + name).c_str(), FALSE);
 }
 
+Program::Program(SameFolderAs same) : m_folder(same.first.Folder()), m_consoleName(L"console-2.txt") {}
+
 bool Program::Start()
 {
     // The environment of this process without the variables the scenario sets, then those.
@@ -169,7 +171,7 @@ bool Program::Start()
     block.push_back(L'\0');
 
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    m_console = CreateFileW(File(L"console.txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    m_console = CreateFileW(File(m_consoleName.c_str()).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

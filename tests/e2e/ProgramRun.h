@@ -34,9 +34,18 @@ std::vector<std::wstring> FilesIn(const std::wstring& folder, const std::wstring
 // Polls the condition every quarter second; its last answer once the time is up.
 bool WaitFor(const std::function<bool()>& condition, int timeoutSeconds);
 
+class Program;
+// A later start of the program in the folder of a first one.
+struct SameFolderAs {
+    const Program& first;
+};
+
 class Program {
 public:
     explicit Program(const std::wstring& scenario);
+    // A second program run in the first one's folder, which is kept as it is (its console output
+    // goes to "console-2.txt").
+    explicit Program(SameFolderAs same);
     ~Program() { Stop(); }
 
     const std::wstring& Folder() const { return m_folder; }
@@ -61,7 +70,7 @@ public:
     // Closes the program as the user would (the window's close box); ends it if it does not go.
     void Stop();
 
-    std::string Console() const { return ReadBytes(File(L"console.txt")); }
+    std::string Console() const { return ReadBytes(File(m_consoleName.c_str())); }
     // The main window's status text (control 1109).
     std::wstring StatusText() const;
     // Waits for the first poll: "RECORDS_CUSTOM.txt" written (false when the program ended first).
@@ -72,6 +81,7 @@ public:
 
 private:
     std::wstring m_folder;
+    std::wstring m_consoleName = L"console.txt";
     std::vector<std::wstring> m_env;
     PROCESS_INFORMATION m_process{};
     bool m_started = false;

@@ -461,27 +461,27 @@ TEST(SaveAsTest, RecordsComeFromTheDisplayUnitCopiesAndNeverDestroyTheTarget)
     WriteBytes(folder + L"RECORDS.csv", "base units\r\n");
     WriteBytes(folder + L"RECORDS_CUSTOM.csv", "display units csv\r\n");
     WriteBytes(folder + L"RECORDS_CUSTOM.txt", "display units txt\r\n");
-    EXPECT_TRUE(SaveRecordsAs(folder, SAVE_AS_CSV, folder + L"mine.csv"));
+    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_CSV, folder + L"mine.csv"), SaveResult::Saved);
     EXPECT_EQ(ReadBytes(folder + L"mine.csv"), "display units csv\r\n");
-    EXPECT_TRUE(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt"));
+    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt"), SaveResult::Saved);
     EXPECT_EQ(ReadBytes(folder + L"mine.txt"), "display units txt\r\n");
-    EXPECT_FALSE(SaveRecordsAs(folder, SAVE_AS_PICTURE, folder + L"mine.jpg"));
+    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_PICTURE, folder + L"mine.jpg"), SaveResult::WriteFailed);
 
     // A target that another program holds open keeps its contents.
     WriteBytes(folder + L"mine.txt", "the user's own\r\n");
     HANDLE held = CreateFileW((folder + L"mine.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt"));
+    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt"), SaveResult::TargetHeld);
     CloseHandle(held);
     EXPECT_EQ(ReadBytes(folder + L"mine.txt"), "the user's own\r\n");
 
     // Before the first copy of the records exists nothing is written: an existing file stays as it
     // was, a new name is not created.
     std::wstring fresh = ScratchFolder(L"saveas_fresh");
-    EXPECT_FALSE(SaveRecordsAs(fresh, SAVE_AS_TEXT, folder + L"mine.txt"));
+    EXPECT_EQ(SaveRecordsAs(fresh, SAVE_AS_TEXT, folder + L"mine.txt"), SaveResult::SourceMissing);
     EXPECT_EQ(ReadBytes(folder + L"mine.txt"), "the user's own\r\n");
-    EXPECT_FALSE(SaveRecordsAs(fresh, SAVE_AS_CSV, folder + L"new.csv"));
+    EXPECT_EQ(SaveRecordsAs(fresh, SAVE_AS_CSV, folder + L"new.csv"), SaveResult::SourceMissing);
     EXPECT_EQ(GetFileAttributesW((folder + L"new.csv").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
