@@ -35,6 +35,7 @@
 #include "varnok/VarnokCal.h"
 
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 // Window timers (all arrive as WM_TIMER).
@@ -167,8 +168,16 @@ public:
     void ApplyElementPositions();
     // The painted labels and the legend line samples.
     void PaintPanels();
+    // The window cleared and its labels painted again, once it is shown.
+    void RepaintPanels();
     // Shows or hides the controls of both panels (the status strip and the clock stay).
     void ShowPanelControls(bool show);
+    // While held, ApplyElementPositions only notes that it was asked for; the release runs it once
+    // (the start-up places every control once, after the language and both panels are settled).
+    void HoldElementPositions();
+    void ReleaseElementPositions();
+    // The handle of the main window's control with the given id, looked up once and kept.
+    HWND ItemHandle(int controlId) const;
     void BuildPressureCaptions(int upperVariant);
     void BuildUvCaptions(int upperVariant);
     void BuildTemperatureCaptions(int lowerVariant);
@@ -368,7 +377,7 @@ protected:
     void OnUpperPanelLaidOut(int variant) override;
     void OnLowerPanelLaidOut(int variant) override;
 
-    // The text of the main window's control with the given id.
+    // The text of the main window's control with the given id (set only when it changes).
     void SetControlText(int controlId, const std::wstring& text);
     // CMainRecords: the summary values of the download in their controls.
     void ShowSummaryValue(SummaryValue value, const std::wstring& text) override;
@@ -431,4 +440,9 @@ private:
     void ShowTableCityTexts(int city);
     // Sky panel (OrvelleDlgSky.cpp): the text of the sunrise or sunset export for the current city.
     std::wstring SunEventText(const char* exportName, int controlId);
+
+    mutable std::unordered_map<int, HWND> m_itemHandles;  // ItemHandle's handles, by control id
+    std::unordered_map<HWND, RECT> m_placedControls;  // where ApplyElementPositions put each control
+    bool m_elementPositionsHeld = false;
+    bool m_elementPositionsPending = false;
 };

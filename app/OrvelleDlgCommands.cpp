@@ -353,7 +353,7 @@ void COrvelleDlg::OnLanguage()
     SelectLanguageLayout(m_language);
     LoadLanguageMenu(m_language);
     if (m_lastLunarPhase >= 0 && m_lastLunarPhase < sky::MOON_PHASE_COUNT && g_currentLunarPhaseNames[m_lastLunarPhase])
-        SetDlgItemText(ID_MOON_PHASE_TEXT, g_currentLunarPhaseNames[m_lastLunarPhase]);
+        SetControlText(ID_MOON_PHASE_TEXT, g_currentLunarPhaseNames[m_lastLunarPhase]);
     m_autoSavePrefix = TextAt(g_mainAutoSavingTexts, AUTO_SAVE_PREFIX_ROW, m_language);
     if (!m_bigChartShown) {
         if (m_pAllChartDlg && m_pAllChartDlg->IsWindow()) {

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -117,6 +118,61 @@ private:
     int m_width = 0, m_height = 0;
     std::vector<DWORD> m_pixels;
 };
+
+// Counts, per window of this thread, the moves or resizes and the text changes it is sent from the
+// dialog's WM_INITDIALOG on (the controls' own sizing at their creation left out).
+class MessageCounter {
+public:
+    MessageCounter()
+    {
+        s_counter = this;
+        m_hook = ::SetWindowsHookExW(WH_CALLWNDPROC, Record, nullptr, ::GetCurrentThreadId());
+    }
+    ~MessageCounter()
+    {
+        ::UnhookWindowsHookEx(m_hook);
+        s_counter = nullptr;
+    }
+    int Placements(HWND window) const { return Count(m_placements, window); }
+    int Texts(HWND window) const { return Count(m_texts, window); }
+    void Clear()
+    {
+        m_placements.clear();
+        m_texts.clear();
+    }
+
+private:
+    static int Count(const std::map<HWND, int>& counts, HWND window)
+    {
+        const auto found = counts.find(window);
+        return found == counts.end() ? 0 : found->second;
+    }
+    static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && s_counter && sent)
+            s_counter->Take(*sent);
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    void Take(const CWPSTRUCT& sent)
+    {
+        m_counting |= sent.message == WM_INITDIALOG;
+        if (m_counting && sent.message == WM_WINDOWPOSCHANGING) {
+            const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(sent.lParam);
+            if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+                ++m_placements[sent.hwnd];
+        }
+        if (m_counting && sent.message == WM_SETTEXT)
+            ++m_texts[sent.hwnd];
+    }
+
+    static MessageCounter* s_counter;
+    HHOOK m_hook = nullptr;
+    bool m_counting = false;
+    std::map<HWND, int> m_placements, m_texts;
+};
+MessageCounter* MessageCounter::s_counter = nullptr;
 
 void CheckPaintedLabelsAndClock(int language)
 {
@@ -293,6 +349,70 @@ TEST(PanelWindowChild, FramesCheckBoxesAndTextsAreDrawnOnTheWindowsOwnColour)
                                                       reinterpret_cast<LPARAM>(dialog->m_hWnd))),
               dialog->m_bkBrush);
     ::ReleaseDC(dialog->m_hWnd, dc);
+    dialog->DestroyWindow();
+}
+
+TEST(PanelWindowChild, TheStartPlacesEachControlOnceAndSetsEachTextAtMostOnce)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    WriteLanguage(LANGUAGE_ENGLISH);
+    MessageCounter counter;
+    auto dialog = std::make_unique<COrvelleDlg>();
+    ASSERT_TRUE(dialog->Create(IDD_ORVELLE_DIALOG));
+    const HWND window = dialog->m_hWnd;
+    // (A combo box sizes itself again to the height of its field whenever it is placed.)
+    auto isComboBox = [](HWND control) {
+        wchar_t name[32] = {};
+        ::GetClassNameW(control, name, 32);
+        return ::lstrcmpiW(name, L"ComboBox") == 0;
+    };
+    int controls = 0;
+    for (HWND control = ::GetWindow(window, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
+        ++controls;
+        EXPECT_LE(counter.Placements(control), isComboBox(control) ? 2 : 1) << "control " << ::GetDlgCtrlID(control);
+        EXPECT_LE(counter.Texts(control), 1) << "control " << ::GetDlgCtrlID(control);
+    }
+    EXPECT_GT(controls, 100);
+    EXPECT_EQ(counter.Placements(::GetDlgItem(window, 1000)), 1) << "the pressure frame was not placed";
+
+    // Placed again where they already are, no control moves and no text is set again.
+    dialog->ShowWindow(SW_SHOW);
+    Pump(100);
+    counter.Clear();
+    dialog->ApplyElementPositions();
+    for (HWND control = ::GetWindow(window, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
+        EXPECT_EQ(counter.Placements(control), 0) << "control " << ::GetDlgCtrlID(control);
+        EXPECT_EQ(counter.Texts(control), 0) << "control " << ::GetDlgCtrlID(control);
+    }
+    dialog->DestroyWindow();
+}
+
+TEST(PanelWindowChild, TheClockRepaintsOnlyTheTextsThatChanged)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    auto dialog = OpenMainWindow(LANGUAGE_ENGLISH);
+    ASSERT_TRUE(dialog);
+    CxStatic* const clock[] = {&dialog->m_dateText, &dialog->m_weekdayText, &dialog->m_timeText,
+                               &dialog->m_panelStatic[4]};
+    // Ticks until the seconds have changed once: every text that stayed keeps its pixels.
+    bool secondsChanged = false;
+    for (int tick = 0; tick < 30 && !secondsChanged; ++tick) {
+        std::vector<std::wstring> before;
+        for (CxStatic* text : clock) {
+            before.push_back(text->m_text.str());
+            ::ValidateRect(text->m_hWnd, nullptr);
+        }
+        dialog->UpdateClock();
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            const bool changed = clock[i]->m_text.str() != before[i];
+            EXPECT_EQ(::GetUpdateRect(clock[i]->m_hWnd, nullptr, FALSE) != FALSE, changed) << "clock text " << i;
+            secondsChanged |= changed && clock[i] == &dialog->m_panelStatic[4];
+        }
+        Pump(100);
+    }
+    EXPECT_TRUE(secondsChanged) << "the seconds did not change in three seconds";
     dialog->DestroyWindow();
 }
 
