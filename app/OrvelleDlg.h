@@ -172,8 +172,9 @@ public:
     void RepaintPanels();
     // Shows or hides the controls of both panels (the status strip and the clock stay).
     void ShowPanelControls(bool show);
-    // While held, ApplyElementPositions only notes that it was asked for; the release runs it once
-    // (the start-up places every control once, after the language and both panels are settled).
+    // While held, ApplyElementPositions only notes that it was asked for; the last release runs it
+    // once (the start-up and a language change place every control once, after the language and
+    // both panels are settled).
     void HoldElementPositions();
     void ReleaseElementPositions();
     // The handle of the main window's control with the given id, looked up once and kept.
@@ -443,6 +444,6 @@ private:
 
     mutable std::unordered_map<int, HWND> m_itemHandles;  // ItemHandle's handles, by control id
     std::unordered_map<HWND, RECT> m_placedControls;  // where ApplyElementPositions put each control
-    bool m_elementPositionsHeld = false;
+    int m_elementPositionHolds = 0;  // HoldElementPositions not yet released
     bool m_elementPositionsPending = false;
 };

@@ -350,6 +350,7 @@ void COrvelleDlg::OnLanguage()
         return;
     m_language = dialog.m_language;
     settings::WriteFileBytes(m_installFolder + settings::LANGUAGE_FILE, settings::EncodeLanguage(m_language));
+    HoldElementPositions();
     SelectLanguageLayout(m_language);
     LoadLanguageMenu(m_language);
     if (m_lastLunarPhase >= 0 && m_lastLunarPhase < sky::MOON_PHASE_COUNT && g_currentLunarPhaseNames[m_lastLunarPhase])
@@ -362,6 +363,7 @@ void COrvelleDlg::OnLanguage()
         }
         ApplyPanelLayout(true);
     }
+    ReleaseElementPositions();
     RefreshAllValues();
 }
 

@@ -49,14 +49,17 @@ void COrvelleDlg::ApplyPanelLayout(bool force)
     if (shown)
         ShowPanelControls(false);
     ShowPanelControls(true);
+    // Both panels laid out, then the controls placed once.
+    HoldElementPositions();
     RelayoutPanels(CurrentPanelSwitches(), m_language, force);
+    ReleaseElementPositions();
     // The rain, status and date frames are drawn again over what the relayout left.
-    for (int id : {1024, 1025, 1026}) {
-        if (!shown)
-            break;
-        HWND frame = ItemHandle(id);
-        ::ShowWindow(frame, SW_HIDE);
-        ::ShowWindow(frame, SW_SHOW);
+    if (shown) {
+        for (int id : {1024, 1025, 1026}) {
+            HWND frame = ItemHandle(id);
+            ::ShowWindow(frame, SW_HIDE);
+            ::ShowWindow(frame, SW_SHOW);
+        }
     }
 }
 
@@ -107,13 +110,14 @@ HWND COrvelleDlg::ItemHandle(int controlId) const
 
 void COrvelleDlg::HoldElementPositions()
 {
-    m_elementPositionsHeld = true;
-    m_elementPositionsPending = false;
+    if (m_elementPositionHolds++ == 0)
+        m_elementPositionsPending = false;
 }
 
 void COrvelleDlg::ReleaseElementPositions()
 {
-    m_elementPositionsHeld = false;
+    if (m_elementPositionHolds == 0 || --m_elementPositionHolds > 0)
+        return;
     if (m_elementPositionsPending)
         ApplyElementPositions();
     m_elementPositionsPending = false;
@@ -200,7 +204,7 @@ void COrvelleDlg::ApplyElementPositions()
 {
     if (!m_hWnd || !HasElements())
         return;
-    if (m_elementPositionsHeld) {
+    if (m_elementPositionHolds > 0) {
         m_elementPositionsPending = true;
         return;
     }
