@@ -36,6 +36,7 @@
 
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 // Window timers (all arrive as WM_TIMER).
@@ -185,8 +186,17 @@ public:
     void ApplyElementPositions();
     // The painted labels and the legend line samples.
     void PaintPanels();
+    // The window cleared and its labels painted again, once it is shown.
+    void RepaintPanels();
     // Shows or hides the controls of both panels (the status strip and the clock stay).
     void ShowPanelControls(bool show);
+    // While held, ApplyElementPositions only notes that it was asked for; the last release runs it
+    // once (the start-up and a language change place every control once, after the language and
+    // both panels are settled).
+    void HoldElementPositions();
+    void ReleaseElementPositions();
+    // The handle of the main window's control with the given id, looked up once and kept.
+    HWND ItemHandle(int controlId) const;
     void BuildPressureCaptions(int upperVariant);
     void BuildUvCaptions(int upperVariant);
     void BuildTemperatureCaptions(int lowerVariant);
@@ -399,7 +409,7 @@ protected:
     void OnUpperPanelLaidOut(int variant) override;
     void OnLowerPanelLaidOut(int variant) override;
 
-    // The text of the main window's control with the given id.
+    // The text of the main window's control with the given id (set only when it changes).
     void SetControlText(int controlId, const std::wstring& text);
     // CMainRecords: the summary values of the download in their controls.
     void ShowSummaryValue(SummaryValue value, const std::wstring& text) override;
@@ -480,4 +490,9 @@ private:
     void ShowTableCityTexts(int city);
     // Sky panel (OrvelleDlgSky.cpp): the text of the sunrise or sunset export for the current city.
     std::wstring SunEventText(const char* exportName, int controlId);
+
+    mutable std::unordered_map<int, HWND> m_itemHandles;  // ItemHandle's handles, by control id
+    std::unordered_map<HWND, RECT> m_placedControls;  // where ApplyElementPositions put each control
+    int m_elementPositionHolds = 0;  // HoldElementPositions not yet released
+    bool m_elementPositionsPending = false;
 };

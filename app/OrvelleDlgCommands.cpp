@@ -356,10 +356,11 @@ void COrvelleDlg::OnLanguage()
         return;
     m_language = dialog.m_language;
     settings::WriteFileBytes(m_installFolder + settings::LANGUAGE_FILE, settings::EncodeLanguage(m_language));
+    HoldElementPositions();
     SelectLanguageLayout(m_language);
     LoadLanguageMenu(m_language);
     if (m_lastLunarPhase >= 0 && m_lastLunarPhase < sky::MOON_PHASE_COUNT && g_currentLunarPhaseNames[m_lastLunarPhase])
-        SetDlgItemText(ID_MOON_PHASE_TEXT, g_currentLunarPhaseNames[m_lastLunarPhase]);
+        SetControlText(ID_MOON_PHASE_TEXT, g_currentLunarPhaseNames[m_lastLunarPhase]);
     // The auto-save prefix is the user's: it stays as it is in any language.
     if (!m_bigChartShown) {
         if (m_pAllChartDlg && m_pAllChartDlg->IsWindow()) {
@@ -368,6 +369,7 @@ void COrvelleDlg::OnLanguage()
         }
         ApplyPanelLayout(true);
     }
+    ReleaseElementPositions();
     RefreshAllValues();
 }
 

@@ -23,7 +23,7 @@ int ControlOfSummaryValue(SummaryValue value)
 void COrvelleDlg::SetControlText(int controlId, const std::wstring& text)
 {
     if (m_hWnd)
-        SetDlgItemText(controlId, text.c_str());
+        AfxSetWindowText(ItemHandle(controlId), text.c_str());
 }
 
 void COrvelleDlg::ShowSummaryValue(SummaryValue value, const std::wstring& text)

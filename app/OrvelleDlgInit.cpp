@@ -188,6 +188,8 @@ void COrvelleDlg::SetUpFolders()
 BOOL COrvelleDlg::OnInitDialog()
 {
     // Controls bound (data exchange).
+    m_itemHandles.clear();
+    m_placedControls.clear();
     CDialog::OnInitDialog();
     if (m_onWindowCreated)
         m_onWindowCreated(m_hWnd);
@@ -288,7 +290,9 @@ BOOL COrvelleDlg::OnInitDialog()
     // Settings files.
     LoadSettings();
 
-    // Text views, panel geometry and elements of the current language.
+    // Text views, panel geometry and elements of the current language. The controls are placed
+    // once, when both panels are laid out.
+    HoldElementPositions();
     SelectLanguageLayout(m_language);
 
     // Nothing laid out yet.
@@ -308,6 +312,7 @@ BOOL COrvelleDlg::OnInitDialog()
     // Every control onto its element, then both panels laid out (nothing applied yet).
     ApplyElementPositions();
     ApplyPanelLayout(false);
+    ReleaseElementPositions();
 
     // The all-sensor chart window, hidden.
     m_pAllChartDlg = new CShowAllChartDlg;

@@ -43,14 +43,23 @@ void COrvelleDlg::SelectLanguageLayout(int language)
 
 void COrvelleDlg::ApplyPanelLayout(bool force)
 {
-    ShowPanelControls(false);
+    // On a shown window the controls are hidden and shown again, so that they are drawn again
+    // over the relayout; a window not shown yet has nothing to draw again.
+    const bool shown = IsWindowVisible() != FALSE;
+    if (shown)
+        ShowPanelControls(false);
     ShowPanelControls(true);
+    // Both panels laid out, then the controls placed once.
+    HoldElementPositions();
     RelayoutPanels(CurrentPanelSwitches(), m_language, force);
+    ReleaseElementPositions();
     // The rain, status and date frames are drawn again over what the relayout left.
-    for (int id : {1024, 1025, 1026}) {
-        HWND frame = ::GetDlgItem(m_hWnd, id);
-        ::ShowWindow(frame, SW_HIDE);
-        ::ShowWindow(frame, SW_SHOW);
+    if (shown) {
+        for (int id : {1024, 1025, 1026}) {
+            HWND frame = ItemHandle(id);
+            ::ShowWindow(frame, SW_HIDE);
+            ::ShowWindow(frame, SW_SHOW);
+        }
     }
 }
 
@@ -59,9 +68,7 @@ void COrvelleDlg::OnUpperPanelLaidOut(int variant)
     BuildPressureCaptions(variant);
     BuildUvCaptions(variant);
     ApplyElementPositions();
-    // Labels of boxes that moved or went away are painted again on a cleared window.
-    Invalidate(TRUE);
-    PaintPanels();
+    RepaintPanels();
 }
 
 void COrvelleDlg::OnLowerPanelLaidOut(int variant)
@@ -70,14 +77,50 @@ void COrvelleDlg::OnLowerPanelLaidOut(int variant)
     BuildRainCaptions();
     BuildWindCaptions();
     ApplyElementPositions();
+    RepaintPanels();
+}
+
+// Labels of boxes that moved or went away are painted again on a cleared window (a window not
+// shown yet is painted when it shows).
+void COrvelleDlg::RepaintPanels()
+{
+    if (!IsWindowVisible())
+        return;
     Invalidate(TRUE);
     PaintPanels();
 }
 
 void COrvelleDlg::ShowPanelControls(bool show)
 {
-    for (int id : kPanelControlIds)
-        ::ShowWindow(::GetDlgItem(m_hWnd, id), show ? SW_SHOWNORMAL : SW_HIDE);
+    for (int id : kPanelControlIds) {
+        HWND control = ItemHandle(id);
+        const bool visible = (::GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (control && visible != show)
+            ::ShowWindow(control, show ? SW_SHOWNORMAL : SW_HIDE);
+    }
+}
+
+HWND COrvelleDlg::ItemHandle(int controlId) const
+{
+    HWND& handle = m_itemHandles[controlId];
+    if (!handle)
+        handle = ::GetDlgItem(m_hWnd, controlId);
+    return handle;
+}
+
+void COrvelleDlg::HoldElementPositions()
+{
+    if (m_elementPositionHolds++ == 0)
+        m_elementPositionsPending = false;
+}
+
+void COrvelleDlg::ReleaseElementPositions()
+{
+    if (m_elementPositionHolds == 0 || --m_elementPositionHolds > 0)
+        return;
+    if (m_elementPositionsPending)
+        ApplyElementPositions();
+    m_elementPositionsPending = false;
 }
 
 // ---- control positions ------------------------------------------------------------------------------
@@ -104,11 +147,56 @@ int SeaLevelFontHeight(HWND window, int fieldWidth)
     return height;
 }
 
-void MoveToElement(HWND dialog, int controlId, const CPanelLayout& layout, int element)
-{
-    ::MoveWindow(::GetDlgItem(dialog, controlId), layout.m_elemX[element], layout.m_elemY[element],
-                 layout.m_elemW[element], layout.m_elemH[element], TRUE);
-}
+// Controls moved together in one deferred batch, without redrawing. Only this class moves the
+// main window's controls: a control still where it was last placed is left alone (a combo box's
+// window is not as high as the place given to it, which includes its list).
+class ControlPlacement {
+public:
+    explicit ControlPlacement(std::unordered_map<HWND, RECT>& placed) : m_placed(placed) {}
+
+    void Move(HWND control, int x, int y, int width, int height)
+    {
+        if (control)
+            m_targets.push_back(Target{control, RECT{x, y, x + width, y + height}});
+    }
+    void MoveToElement(HWND control, const CPanelLayout& layout, int element)
+    {
+        Move(control, layout.m_elemX[element], layout.m_elemY[element], layout.m_elemW[element],
+             layout.m_elemH[element]);
+    }
+
+    // Moves the controls that are not at their places; true when any moved.
+    bool Apply()
+    {
+        std::vector<const Target*> moving;
+        for (const Target& target : m_targets) {
+            const auto placed = m_placed.find(target.control);
+            if (placed == m_placed.end() || !::EqualRect(&placed->second, &target.rect))
+                moving.push_back(&target);
+        }
+        if (moving.empty())
+            return false;
+        HDWP batch = ::BeginDeferWindowPos(static_cast<int>(moving.size()));
+        for (const Target* target : moving) {
+            const RECT& r = target->rect;
+            if (batch)
+                batch = ::DeferWindowPos(batch, target->control, nullptr, r.left, r.top, r.right - r.left,
+                                         r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+            m_placed[target->control] = r;
+        }
+        if (!batch || !::EndDeferWindowPos(batch))
+            m_placed.clear();  // not known where they are: the next placement moves them all
+        return true;
+    }
+
+private:
+    struct Target {
+        HWND control;
+        RECT rect;
+    };
+    std::unordered_map<HWND, RECT>& m_placed;
+    std::vector<Target> m_targets;
+};
 
 }  // namespace
 
@@ -116,43 +204,53 @@ void COrvelleDlg::ApplyElementPositions()
 {
     if (!m_hWnd || !HasElements())
         return;
+    if (m_elementPositionHolds > 0) {
+        m_elementPositionsPending = true;
+        return;
+    }
     if (!m_frameFont.GetSafeHandle())
         m_frameFont.CreateFont(12, 0, 0, 0, BOLD, 0, 0, 0, 0, 0, 0, 0, 32, L"Arial");
     // The forecast animation starts again: the next tick shows frame 1.
     m_forecastFrame = 0;
 
+    ControlPlacement placement(m_placedControls);
     for (const FrameElement& f : kPanelFrames) {
-        MoveToElement(m_hWnd, f.control, *this, f.element);
-        if (f.bold)
-            ::SendDlgItemMessageW(m_hWnd, f.control, WM_SETFONT, reinterpret_cast<WPARAM>(m_frameFont.m_hObject), TRUE);
-        SetDlgItemText(f.control, m_elemCaption[f.element]);
+        const HWND frame = ItemHandle(f.control);
+        placement.MoveToElement(frame, *this, f.element);
+        const WPARAM font = reinterpret_cast<WPARAM>(m_frameFont.m_hObject);
+        if (f.bold && static_cast<WPARAM>(::SendMessageW(frame, WM_GETFONT, 0, 0)) != font)
+            ::SendMessageW(frame, WM_SETFONT, font, TRUE);
+        AfxSetWindowText(frame, m_elemCaption[f.element]);
     }
 
     m_seaLevelPressureText.SetFont(L"Arial", SeaLevelFontHeight(m_hWnd, m_elemW[ELEM_SEA_LEVEL_VALUE]), BOLD);
     m_seaLevelPressureText.SetText(L"");
     for (const ElementControl& v : kValueFields) {
-        MoveToElement(m_hWnd, v.control, *this, v.element);
-        SetDlgItemText(v.control, L"");
+        placement.MoveToElement(ItemHandle(v.control), *this, v.element);
+        SetControlText(v.control, std::wstring());
     }
     for (const ElementControl& v : kOtherValueFields)
-        MoveToElement(m_hWnd, v.control, *this, v.element);
+        placement.MoveToElement(ItemHandle(v.control), *this, v.element);
     for (const ElementControl& p : kPictures)
-        MoveToElement(m_hWnd, p.control, *this, p.element);
+        placement.MoveToElement(ItemHandle(p.control), *this, p.element);
     m_rainChart.SetText(L"");
     m_windChart.SetText(L"");
     for (const ElementControl& c : kChecksAndCombos) {
-        MoveToElement(m_hWnd, c.control, *this, c.element);
+        placement.MoveToElement(ItemHandle(c.control), *this, c.element);
         if (c.control != IDC_UPPER_SENSOR && c.control != IDC_LOWER_SENSOR)
-            SetDlgItemText(c.control, L"");
+            SetControlText(c.control, std::wstring());
     }
 
     // Status strip: the status text starts from its caption; the progress text lies one pixel
     // inside the progress bar.
-    MoveToElement(m_hWnd, STATUS_TEXT_ID, *this, ELEM_STATUS_TEXT);
-    SetDlgItemText(STATUS_TEXT_ID, m_elemCaption[ELEM_STATUS_TEXT]);
-    MoveToElement(m_hWnd, IDC_PROGRESS, *this, ELEM_PROGRESS);
-    ::MoveWindow(::GetDlgItem(m_hWnd, PROGRESS_TEXT_ID), m_elemX[ELEM_PROGRESS] + 1, m_elemY[ELEM_PROGRESS] + 1, 0,
-                 m_elemH[ELEM_PROGRESS] - 2, TRUE);
+    placement.MoveToElement(ItemHandle(STATUS_TEXT_ID), *this, ELEM_STATUS_TEXT);
+    SetControlText(STATUS_TEXT_ID, m_elemCaption[ELEM_STATUS_TEXT].str());
+    placement.MoveToElement(ItemHandle(IDC_PROGRESS), *this, ELEM_PROGRESS);
+    placement.Move(ItemHandle(PROGRESS_TEXT_ID), m_elemX[ELEM_PROGRESS] + 1, m_elemY[ELEM_PROGRESS] + 1, 0,
+                   m_elemH[ELEM_PROGRESS] - 2);
+    // Each control is moved once; a shown window is drawn again where anything moved.
+    if (placement.Apply() && IsWindowVisible())
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 
     m_uvLevelPicture.LoadBitmapResource(IDB_UV_LEVEL_FIRST + 4);  // the highest level until a reading comes
     for (int i = 0; i < 4; ++i)

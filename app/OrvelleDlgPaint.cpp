@@ -58,7 +58,7 @@ bool COrvelleDlg::IsOnSmallChart(CPoint point) const
 {
     for (int id : kSmallChartControls) {
         CRect chart;
-        ::GetWindowRect(::GetDlgItem(m_hWnd, id), &chart);
+        ::GetWindowRect(ItemHandle(id), &chart);
         ScreenToClient(&chart);
         if (point.x >= chart.left && point.x < chart.right && point.y >= chart.top && point.y < chart.bottom)
             return true;

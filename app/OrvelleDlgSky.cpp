@@ -31,7 +31,7 @@ void COrvelleDlg::UpdateLunarPhase()
         return;  // a date before the library's reference moon gives no phase
     m_lastLunarPhase = phase;
     const wchar_t* name = g_currentLunarPhaseNames[phase];
-    SetDlgItemText(ID_MOON_PHASE, name ? name : L"");
+    SetControlText(ID_MOON_PHASE, name ? name : L"");
     if (m_moonPicture.IsWindow())
         m_moonPicture.LoadBitmapResource(bitmap);
 }

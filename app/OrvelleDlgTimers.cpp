@@ -266,8 +266,8 @@ void COrvelleDlg::RedrawWindChart() { DrawWindChartByView(*this, ChartViewsOf(*t
 
 void COrvelleDlg::ShowSunTexts()
 {
-    SetDlgItemText(SUNRISE_TEXT_ID, CString(UpdateSunriseText()));
-    SetDlgItemText(SUNSET_TEXT_ID, CString(UpdateSunsetText()));
+    SetControlText(SUNRISE_TEXT_ID, UpdateSunriseText());
+    SetControlText(SUNSET_TEXT_ID, UpdateSunsetText());
 }
 
 void COrvelleDlg::ShowCountdown()

@@ -176,7 +176,7 @@ void COrvelleDlg::RescaleTemperature(double ratio)
 // The painted captions of a box are painted again (with the new unit, at the new place).
 void COrvelleDlg::RedrawBoxCaptions(int frameId)
 {
-    HWND frame = ::GetDlgItem(m_hWnd, frameId);
+    HWND frame = ItemHandle(frameId);
     if (!m_hWnd || !frame)
         return;
     CRect box;

@@ -85,9 +85,9 @@ void COrvelleDlg::UpdateSensorPanel(const CComboBox& combo, const int (&controlI
     if (int bitmap = TrendBitmapId(panel.humidityTrend))
         humidityTrend.LoadBitmapResource(bitmap);
     for (int row = 0; row < 3; ++row) {
-        SetDlgItemText(controlIds[row], panel.current[row].c_str());
-        SetDlgItemText(controlIds[3 + row], panel.maximum[row].c_str());
-        SetDlgItemText(controlIds[6 + row], panel.minimum[row].c_str());
+        SetControlText(controlIds[row], panel.current[row]);
+        SetControlText(controlIds[3 + row], panel.maximum[row]);
+        SetControlText(controlIds[6 + row], panel.minimum[row]);
     }
 }
 

@@ -6,19 +6,53 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-# orvelle_add_test(<name> SOURCES ... [LIBS ...] [WINDOWED])
-# One test program is one ctest entry (each Wine start costs seconds).
+# orvelle_add_test(<name> SOURCES ... [LIBS ...] [WINDOWED [GROUPS <group> <gtest filter> ...]])
+# A test program is one ctest entry (each Wine start costs seconds). A windowed program runs
+# through wine-windowed, with a virtual display and a Wine prefix of its own, so that windowed
+# entries run side by side; its GROUPS split it into entries <name>.<group> by gtest filter, and
+# the entry <name>.others runs every test that no group names.
 function(orvelle_add_test name)
-  cmake_parse_arguments(T "WINDOWED" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "WINDOWED" "" "SOURCES;LIBS;GROUPS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
   target_link_options(${name} PRIVATE -mconsole)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  set_tests_properties(${name} PROPERTIES TIMEOUT 600
-    ENVIRONMENT "ORVELLE_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVELLE_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
-  if(T_WINDOWED)
-    # Programs that open windows share one virtual display: run them one at a time.
-    set_tests_properties(${name} PROPERTIES LABELS windowed RUN_SERIAL TRUE)
+  if(NOT T_WINDOWED)
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    orvelle_test_properties(${name})
+    return()
   endif()
+  set(entries)
+  set(filters)
+  set(named)
+  while(T_GROUPS)
+    list(POP_FRONT T_GROUPS group filter)
+    list(APPEND entries ${name}.${group})
+    list(APPEND filters ${filter})
+    list(APPEND named ${filter})
+  endwhile()
+  if(entries)
+    list(JOIN named ":" named)
+    list(APPEND entries ${name}.others)
+    list(APPEND filters "-${named}")
+  else()
+    set(entries ${name})
+    set(filters "*")
+  endif()
+  foreach(entry filter IN ZIP_LISTS entries filters)
+    # Each entry works in a folder of its own: entries of one program may use the same file names.
+    set(folder ${CMAKE_BINARY_DIR}/tests/${entry})
+    file(MAKE_DIRECTORY ${folder})
+    add_test(NAME ${entry}
+             COMMAND ${CMAKE_BINARY_DIR}/wine-windowed ${entry} $<TARGET_FILE:${name}> --gtest_filter=${filter}
+             WORKING_DIRECTORY ${folder})
+    orvelle_test_properties(${entry})
+    set_tests_properties(${entry} PROPERTIES LABELS windowed)
+  endforeach()
+endfunction()
+
+# The environment and time limit of a test entry.
+function(orvelle_test_properties entry)
+  set_tests_properties(${entry} PROPERTIES TIMEOUT 600
+    ENVIRONMENT "ORVELLE_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVELLE_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
 endfunction()

@@ -4,6 +4,8 @@
 #include "dialogs/StaticTextLayout.h"
 #include "platform/ui/UiApp.h"
 
+#include <cstddef>
+#include <cstring>
 #include <cwchar>
 
 const ui::MsgMapEntry CxStatic::kMessageEntries[] = {
@@ -53,7 +55,10 @@ void CxStatic::CopyFont(HFONT font)
 
 void CxStatic::SetText(const wchar_t* text)
 {
-    m_text = text ? text : L"";
+    const wchar_t* wanted = text ? text : L"";
+    if (m_text == wanted)
+        return;
+    m_text = wanted;
     if (m_hWnd)
         InvalidateRect(nullptr, TRUE);
 }
@@ -65,6 +70,12 @@ void CxStatic::SetFont(const wchar_t* face, int height, int weight)
     logFont.lfWeight = weight;
     if (face)
         std::wcsncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
+    // The same font again changes nothing.
+    LOGFONTW current = {};
+    if (m_font.GetSafeHandle() && ::GetObjectW(m_font.GetSafeHandle(), sizeof current, &current) == sizeof current &&
+        std::memcmp(&current, &logFont, offsetof(LOGFONTW, lfFaceName)) == 0 &&
+        std::wcscmp(current.lfFaceName, logFont.lfFaceName) == 0)
+        return;
     m_font.DeleteObject();
     m_font.CreateFontIndirect(&logFont);
     if (m_hWnd)

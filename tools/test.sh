@@ -1,10 +1,13 @@
 #!/bin/sh
-# Runs every test program under Wine, with one virtual display and one Wine server for the whole run.
+# Runs every test entry under Wine, side by side. The windowless programs share one virtual display
+# and one Wine server for the whole run; each windowed entry brings its own display and Wine prefix
+# (build/wine-windowed).
 set -e
 BUILD=$(cd "$1" && pwd)
 export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 WINESERVER=/usr/lib/wine/wineserver
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
+. "$(dirname "$0")/wine-prefix.sh"
 # The print test prints to cups-pdf's printer "PDF" (into ~/PDF) and reads the page back with
 # pdftoppm. Without a service manager the CUPS scheduler is started here, and the printer added,
 # when they are missing; both need root. The scheduler stays up for later runs.
@@ -40,18 +43,14 @@ prepare_pdf_printer() {
 }
 run_tests() {
   prepare_pdf_printer
-  # A new prefix takes a while to create: do it once before the tests start.
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    "$BUILD/wine-run" wineboot -i >/dev/null 2>&1 || true
-  fi
+  # A new prefix takes a while to create: do it once before the tests start (the windowed entries
+  # copy it). The first Windows program of a Wine session starts Wine's service processes, which
+  # keep its output handles open until the session ends: they start here, away from ctest's pipes,
+  # or ctest would wait for the end of the first test's output for ever.
+  prepare_prefix "$WINEPREFIX" "$BUILD/wine-run"
+  "$WINESERVER" -k 2>/dev/null || true
   "$WINESERVER" -p 60 || true
-  # The first Windows program of a Wine session starts Wine's service processes, which keep its
-  # output handles open until the session ends: start them here, away from ctest's pipes, or ctest
-  # waits for the end of the first test's output for ever.
   "$BUILD/wine-run" cmd /c exit </dev/null >/dev/null 2>&1 || true
-  # The virtual display has no window manager: Wine then waits two seconds for every window it
-  # hides to be withdrawn. Unmanaged windows are hidden at once.
-  "$BUILD/wine-run" reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
   rc=0
   ctest --test-dir "$BUILD" --output-on-failure -j "$(nproc)" || rc=$?
   "$WINESERVER" -k 2>/dev/null || true

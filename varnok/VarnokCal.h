@@ -4,8 +4,9 @@
 // and steps / 2 is about full moon. The class holds no data; any object gives the same answers.
 #pragma once
 
+// The DLL's exports are listed in Varnok.def; users of the DLL import the class.
 #ifdef VARNOK_BUILDING_DLL
-#define VARNOK_API __declspec(dllexport)
+#define VARNOK_API
 #else
 #define VARNOK_API __declspec(dllimport)
 #endif

@@ -5,13 +5,48 @@
 
 #include <shellapi.h>
 
+#include <cwchar>
 #include <memory>
 #include <unordered_map>
 
 namespace {
 
-// The window property that points at the permanent CWnd of a window.
-const wchar_t kWndProperty[] = L"Orvelle.Ui.CWnd";
+// The permanent CWnd of each bound window of this process. Kept here rather than in a window
+// property: every message looks its window up, and a property costs a call to the Wine server.
+class PermanentWindows {
+public:
+    CWnd* Find(HWND window)
+    {
+        ::AcquireSRWLockShared(&m_lock);
+        const auto found = m_objects.find(window);
+        CWnd* object = found == m_objects.end() ? nullptr : found->second;
+        ::ReleaseSRWLockShared(&m_lock);
+        return object;
+    }
+    void Bind(HWND window, CWnd* object)
+    {
+        ::AcquireSRWLockExclusive(&m_lock);
+        m_objects[window] = object;
+        ::ReleaseSRWLockExclusive(&m_lock);
+    }
+    void Unbind(HWND window)
+    {
+        ::AcquireSRWLockExclusive(&m_lock);
+        m_objects.erase(window);
+        ::ReleaseSRWLockExclusive(&m_lock);
+    }
+
+private:
+    SRWLOCK m_lock = SRWLOCK_INIT;
+    std::unordered_map<HWND, CWnd*> m_objects;
+};
+
+// Never destroyed: windows of global objects may be unbound while the program ends.
+PermanentWindows& Permanents()
+{
+    static PermanentWindows* windows = new PermanentWindows;
+    return *windows;
+}
 
 CWnd* TemporaryWnd(HWND window)
 {
@@ -91,9 +126,10 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND window)
 {
-    if (!window || !::IsWindow(window))
+    if (!window)
         return nullptr;
-    return static_cast<CWnd*>(::GetPropW(window, kWndProperty));
+    CWnd* object = Permanents().Find(window);
+    return object && ::IsWindow(window) ? object : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND window)
@@ -126,7 +162,7 @@ BOOL CWnd::SubclassWindow(HWND window)
         return FALSE;
     m_hWnd = window;
     PreSubclassWindow();
-    ::SetPropW(window, kWndProperty, this);
+    Permanents().Bind(window, this);
     m_permanent = true;
     m_superProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UiWindowProc)));
@@ -145,7 +181,7 @@ HWND CWnd::UnsubclassWindow()
         return window;
     if (m_superProc && reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC)) == &UiWindowProc)
         ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
-    ::RemovePropW(window, kWndProperty);
+    Permanents().Unbind(window);
     m_permanent = false;
     m_superProc = nullptr;
     m_hWnd = nullptr;
@@ -383,4 +419,16 @@ LRESULT CALLBACK UiWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     wnd->m_currentMessage = saved;
     return result;
+}
+
+void AfxSetWindowText(HWND window, const wchar_t* text)
+{
+    if (!window)
+        return;
+    const wchar_t* wanted = text ? text : L"";
+    const int length = ::lstrlenW(wanted);
+    wchar_t current[256];
+    if (length < 256 && ::GetWindowTextW(window, current, 256) == length && std::wcscmp(current, wanted) == 0)
+        return;
+    ::SetWindowTextW(window, wanted);
 }

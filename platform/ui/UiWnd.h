@@ -182,3 +182,7 @@ private:
 };
 
 LRESULT CALLBACK UiWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Sets the window's text only when it differs from the text it has: an unchanged text costs no
+// WM_SETTEXT and no repaint.
+void AfxSetWindowText(HWND window, const wchar_t* text);

@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,16 +44,27 @@ void WriteLanguage(int language)
     std::fclose(file);
 }
 
-void Pump(int milliseconds)
+// Handles the messages waiting for this thread.
+void PumpWaiting()
+{
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+// Handles this thread's messages until the condition holds, at most `milliseconds`; whether it held.
+bool PumpUntil(const std::function<bool()>& condition, int milliseconds)
 {
     const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
-    while (static_cast<int>(end - ::GetTickCount()) > 0) {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-        ::Sleep(10);
+    for (;;) {
+        PumpWaiting();
+        if (condition())
+            return true;
+        if (static_cast<int>(end - ::GetTickCount()) <= 0)
+            return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }
 
@@ -66,7 +79,7 @@ std::unique_ptr<COrvelleDlg> OpenMainWindow(int language)
     for (UINT_PTR timer : {TIMER_CONNECTION, TIMER_FORECAST_ICON, TIMER_POLL, TIMER_AUTO_SAVE})
         dialog->KillTimer(timer);
     dialog->ShowWindow(SW_SHOW);
-    Pump(300);
+    PumpWaiting();
     return dialog;
 }
 
@@ -117,18 +130,89 @@ public:
         return dark;
     }
     DWORD At(int x, int y) const { return m_pixels[static_cast<std::size_t>(y) * m_width + x] & 0xFFFFFF; }
+    bool operator==(const Capture& other) const { return m_pixels == other.m_pixels; }
 
 private:
     int m_width = 0, m_height = 0;
     std::vector<DWORD> m_pixels;
 };
 
+// Counts, per window of this thread, the moves or resizes and the text changes it is sent from the
+// dialog's WM_INITDIALOG on (the controls' own sizing at their creation left out).
+class MessageCounter {
+public:
+    MessageCounter()
+    {
+        s_counter = this;
+        m_hook = ::SetWindowsHookExW(WH_CALLWNDPROC, Record, nullptr, ::GetCurrentThreadId());
+    }
+    ~MessageCounter()
+    {
+        ::UnhookWindowsHookEx(m_hook);
+        s_counter = nullptr;
+    }
+    int Placements(HWND window) const { return Count(m_placements, window); }
+    int Texts(HWND window) const { return Count(m_texts, window); }
+    void Clear()
+    {
+        m_placements.clear();
+        m_texts.clear();
+    }
+
+private:
+    static int Count(const std::map<HWND, int>& counts, HWND window)
+    {
+        const auto found = counts.find(window);
+        return found == counts.end() ? 0 : found->second;
+    }
+    static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && s_counter && sent)
+            s_counter->Take(*sent);
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    void Take(const CWPSTRUCT& sent)
+    {
+        m_counting |= sent.message == WM_INITDIALOG;
+        if (m_counting && sent.message == WM_WINDOWPOSCHANGING) {
+            const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(sent.lParam);
+            if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+                ++m_placements[sent.hwnd];
+        }
+        if (m_counting && sent.message == WM_SETTEXT)
+            ++m_texts[sent.hwnd];
+    }
+
+    static MessageCounter* s_counter;
+    HHOOK m_hook = nullptr;
+    bool m_counting = false;
+    std::map<HWND, int> m_placements, m_texts;
+};
+MessageCounter* MessageCounter::s_counter = nullptr;
+
+// The dialog as the screen shows it once everything waiting is painted: two captures in a row alike.
+Capture SettledCapture(HWND dialog)
+{
+    std::unique_ptr<Capture> last;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        PumpWaiting();
+        ::RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        auto now = std::make_unique<Capture>(dialog);
+        if (last && *now == *last)
+            break;
+        last = std::move(now);
+        ::Sleep(20);
+    }
+    return *last;
+}
+
 void CheckPaintedLabelsAndClock(int language)
 {
     auto dialog = OpenMainWindow(language);
     ASSERT_TRUE(dialog);
-    Pump(300);
-    const Capture shown(dialog->m_hWnd);
+    const Capture shown = SettledCapture(dialog->m_hWnd);
     // The window's own colour behind the panels.
     EXPECT_EQ(shown.At(dialog->m_elemX[52] + 200, dialog->m_elemY[52] + 60), 0xECE9D8u);
     // Every painted label of a shown box left its text at its place.
@@ -153,8 +237,8 @@ void CheckPaintedLabelsAndClock(int language)
     const std::wstring firstSeconds = dialog->m_panelStatic[4].m_text.str();
     EXPECT_EQ(firstSeconds.size(), 2u);
     EXPECT_GT(shown.DarkPixels(757, 635, 860, 672), 50);  // the time's digits
-    Pump(2100);
-    EXPECT_NE(dialog->m_panelStatic[4].m_text.str(), firstSeconds) << "the clock does not tick";
+    EXPECT_TRUE(PumpUntil([&] { return dialog->m_panelStatic[4].m_text.str() != firstSeconds; }, 3000))
+        << "the clock does not tick";
     dialog->DestroyWindow();
 }
 
@@ -207,20 +291,18 @@ TEST(PanelWindowChild, ControlsSitOnTheirElementsAndTheFramesShareOneBoldFont)
 
     // Switching off the rain box moves its controls away, relays only the lower panel, and leaves
     // none of its painted labels behind.
-    Pump(300);
     const RECT rainTotalLabel{dialog->m_elemX[118], dialog->m_elemY[118] + 4, dialog->m_elemX[118] + 60,
                               dialog->m_elemY[118] + 12};
-    EXPECT_GT(Capture(window).DarkPixels(rainTotalLabel.left, rainTotalLabel.top, rainTotalLabel.right,
+    EXPECT_GT(SettledCapture(window).DarkPixels(rainTotalLabel.left, rainTotalLabel.top, rainTotalLabel.right,
                                          rainTotalLabel.bottom), 3);
     dialog->m_showRain = 0;
     const int upperBefore = dialog->m_appliedUpperVariant;
     dialog->ApplyPanelLayout(false);
-    Pump(300);
     EXPECT_EQ(dialog->m_appliedUpperVariant, upperBefore);
     EXPECT_EQ(dialog->m_appliedLowerVariant, 6);
     EXPECT_GE(ClientRectOf(window, 1098).left, dialog->m_clientWidth + 100);
     EXPECT_EQ(ClientRectOf(window, 1011).top, dialog->m_elemY[128]);
-    EXPECT_EQ(Capture(window).DarkPixels(rainTotalLabel.left, rainTotalLabel.top, rainTotalLabel.right,
+    EXPECT_EQ(SettledCapture(window).DarkPixels(rainTotalLabel.left, rainTotalLabel.top, rainTotalLabel.right,
                                          rainTotalLabel.bottom), 0);
 
     // Every layout starts the forecast animation again: the tick after it shows frame 1.
@@ -309,6 +391,76 @@ TEST(PanelWindowChild, FramesCheckBoxesAndTextsAreDrawnOnTheWindowsOwnColour)
                                                       reinterpret_cast<LPARAM>(dialog->m_hWnd))),
               dialog->m_bkBrush);
     ::ReleaseDC(dialog->m_hWnd, dc);
+    dialog->DestroyWindow();
+}
+
+TEST(PanelWindowChild, TheStartPlacesEachControlOnceAndSetsEachTextAtMostOnce)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    WriteLanguage(LANGUAGE_ENGLISH);
+    MessageCounter counter;
+    auto dialog = std::make_unique<COrvelleDlg>();
+    ASSERT_TRUE(dialog->Create(IDD_ORVELLE_DIALOG));
+    const HWND window = dialog->m_hWnd;
+    // (A combo box sizes itself again to the height of its field whenever it is placed.)
+    auto isComboBox = [](HWND control) {
+        wchar_t name[32] = {};
+        ::GetClassNameW(control, name, 32);
+        return ::lstrcmpiW(name, L"ComboBox") == 0;
+    };
+    int controls = 0;
+    for (HWND control = ::GetWindow(window, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
+        ++controls;
+        EXPECT_LE(counter.Placements(control), isComboBox(control) ? 2 : 1) << "control " << ::GetDlgCtrlID(control);
+        EXPECT_LE(counter.Texts(control), 1) << "control " << ::GetDlgCtrlID(control);
+    }
+    EXPECT_GT(controls, 100);
+    EXPECT_EQ(counter.Placements(::GetDlgItem(window, 1000)), 1) << "the pressure frame was not placed";
+
+    // Placed again where they already are, no control moves and no text is set again.
+    dialog->ShowWindow(SW_SHOW);
+    PumpWaiting();
+    counter.Clear();
+    dialog->ApplyElementPositions();
+    for (HWND control = ::GetWindow(window, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
+        EXPECT_EQ(counter.Placements(control), 0) << "control " << ::GetDlgCtrlID(control);
+        EXPECT_EQ(counter.Texts(control), 0) << "control " << ::GetDlgCtrlID(control);
+    }
+    dialog->DestroyWindow();
+}
+
+TEST(PanelWindowChild, TheClockRepaintsOnlyTheTextsThatChanged)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    auto dialog = OpenMainWindow(LANGUAGE_ENGLISH);
+    ASSERT_TRUE(dialog);
+    CxStatic* const clock[] = {&dialog->m_dateText, &dialog->m_weekdayText, &dialog->m_timeText,
+                               &dialog->m_panelStatic[4]};
+    // Ticks until the seconds have changed once: every text that stayed keeps its pixels.
+    bool secondsChanged = false;
+    for (int tick = 0; tick < 4 && !secondsChanged; ++tick) {
+        SYSTEMTIME start;
+        ::GetLocalTime(&start);
+        std::vector<std::wstring> before;
+        for (CxStatic* text : clock) {
+            before.push_back(text->m_text.str());
+            ::ValidateRect(text->m_hWnd, nullptr);
+        }
+        dialog->UpdateClock();
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            const bool changed = clock[i]->m_text.str() != before[i];
+            EXPECT_EQ(::GetUpdateRect(clock[i]->m_hWnd, nullptr, FALSE) != FALSE, changed) << "clock text " << i;
+            secondsChanged |= changed && clock[i] == &dialog->m_panelStatic[4];
+        }
+        PumpUntil([&] {
+            SYSTEMTIME now;
+            ::GetLocalTime(&now);
+            return now.wSecond != start.wSecond;
+        }, 1100);
+    }
+    EXPECT_TRUE(secondsChanged) << "the seconds did not change in three seconds";
     dialog->DestroyWindow();
 }
 

@@ -95,17 +95,16 @@ protected:
         ASSERT_TRUE(::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, temp, &startup,
                                      &m_process));
         FoundWindow window = {m_process.dwProcessId, nullptr};
-        for (int i = 0; i < 600 && !window.window; ++i) {
+        for (int i = 0; i < 3000 && !window.window; ++i) {
             ::EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&window));
             if (!window.window)
-                ::Sleep(100);
+                ::Sleep(20);
         }
         m_window = window.window;
         ASSERT_NE(m_window, nullptr) << "the main window did not appear";
-        // The sensor settings file is the last one the start writes.
-        for (int i = 0; i < 100 && !Exists(m_folder + L"rInOutdoorSetting.dat"); ++i)
-            ::Sleep(100);
-        ::Sleep(300);
+        // The window shows once the start is done; the sensor settings file is the last one it writes.
+        for (int i = 0; i < 500 && !Exists(m_folder + L"rInOutdoorSetting.dat"); ++i)
+            ::Sleep(20);
     }
 
     void TearDown() override

@@ -14,19 +14,25 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <functional>
 #include <string>
 
 namespace {
 
-void Pump(int milliseconds)
+// Handles this thread's messages until the condition holds, at most `milliseconds`; whether it held.
+bool PumpUntil(const std::function<bool()>& condition, int milliseconds)
 {
     const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
-    while (static_cast<int>(end - ::GetTickCount()) > 0) {
+    for (;;) {
         MSG message;
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
         }
+        if (condition())
+            return true;
+        if (static_cast<int>(end - ::GetTickCount()) <= 0)
+            return false;
         ::Sleep(10);
     }
 }
@@ -261,10 +267,11 @@ TEST_F(PrintPreview, OrientationMarginsAndTheDelayedRedraw)
     Run(LANGUAGE_ENGLISH, [](CDialog& d) {
         auto& dialog = static_cast<CPrintPreviewDialogDlg&>(d);
         EXPECT_EQ(dialog.m_previewReady, 1);
-        Pump(700);  // the redraw half a second after the paint
-        EXPECT_EQ(dialog.m_redrawPending, 0);
+        // The redraw comes half a second after the paint.
         HWND area = ::GetDlgItem(dialog.m_hWnd, IDC_PRINT_PREVIEW_AREA);
         HDC dc = ::GetDC(area);
+        PumpUntil([&] { return dialog.m_redrawPending == 0 && ::GetPixel(dc, 2, 2) == RGB(192, 192, 192); }, 3000);
+        EXPECT_EQ(dialog.m_redrawPending, 0);
         EXPECT_EQ(::GetPixel(dc, 2, 2), RGB(192, 192, 192));
         const PreviewPage page = LayoutPreview(dialog.m_previewWidth, dialog.m_previewHeight, 29700, 21000,
                                                PageMargins(), 965, 735);
@@ -366,5 +373,6 @@ TEST_F(PrintPreview, ClosedRightAfterAPaintAgainAndAgain)
         });
         EXPECT_EQ(result, IDCANCEL) << run;
     }
-    Pump(600);  // a redraw that outlived its dialog would draw now
+    // A redraw that outlived its dialog would draw within this time.
+    PumpUntil([] { return false; }, 600);
 }

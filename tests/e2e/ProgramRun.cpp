@@ -132,6 +132,25 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutSeconds)
     return condition();
 }
 
+bool HoldsFor(const std::function<bool()>& condition, int milliseconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < end) {
+        if (!condition())
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    return condition();
+}
+
+ULONGLONG LastWriteTime(const std::wstring& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
 Program::Program(const std::wstring& scenario)
 {
     wchar_t current[MAX_PATH];

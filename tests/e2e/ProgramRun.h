@@ -33,6 +33,11 @@ void RemoveFolder(const std::wstring& folder);
 std::vector<std::wstring> FilesIn(const std::wstring& folder, const std::wstring& pattern);
 // Polls the condition every quarter second; its last answer once the time is up.
 bool WaitFor(const std::function<bool()>& condition, int timeoutSeconds);
+// Polls the condition every quarter second for the whole time (what must not happen gets the
+// program's timer ticks of that time to happen); false as soon as it fails.
+bool HoldsFor(const std::function<bool()>& condition, int milliseconds);
+// The time of the file's last change (0 when there is none).
+ULONGLONG LastWriteTime(const std::wstring& path);
 
 class Program;
 // A later start of the program in the folder of a first one.

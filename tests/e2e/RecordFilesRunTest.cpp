@@ -67,7 +67,15 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
         120);
     ASSERT_TRUE(firstPoll) << "the first poll did not write the record files";
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
-    std::this_thread::sleep_for(std::chrono::seconds(1));
+    // The four record files end up with the same lines.
+    auto sameLineCounts = [&] {
+        const int lines = LineCount(program.File(L"csv.dat"));
+        for (const wchar_t* name : {L"txt.dat", L"csv_custom.dat", L"txt_custom.dat"})
+            if (LineCount(program.File(name)) != lines)
+                return false;
+        return true;
+    };
+    WaitFor(sameLineCounts, 10);
     const int downloadedLines = LineCount(program.File(L"csv.dat"));
     EXPECT_GT(downloadedLines, 1000);
     for (const wchar_t* name : {L"txt.dat", L"csv_custom.dat", L"txt_custom.dat"})
@@ -84,15 +92,18 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
     const bool appended =
         WaitFor([&] { return LineCount(program.File(L"csv.dat")) > downloadedLines; }, 30);
     ASSERT_TRUE(appended) << "no new record was appended";
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
+    EXPECT_TRUE(HoldsFor([&] { return LineCount(program.File(L"csv.dat")) == downloadedLines + 1; }, 2000));
+    WaitFor([&] { return LineCount(program.File(L"RECORDS_CUSTOM.txt")) == downloadedLines + 1; }, 10);
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), ReadBytes(program.File(L"csv.dat")));
     EXPECT_EQ(LineCount(program.File(L"RECORDS_CUSTOM.txt")), downloadedLines + 1);
     // A minute on, no record due: the live reading has a new minute, the record line is the same,
     // nothing more is appended.
+    const std::wstring live = program.File(L"data\\record_2min.csv");
+    const ULONGLONG liveBefore = LastWriteTime(live);
     ASSERT_TRUE(program.Steer("advance 1"));
-    std::this_thread::sleep_for(std::chrono::milliseconds(4500));  // two live reads and a tick
-    EXPECT_EQ(LineCount(program.File(L"csv.dat")), downloadedLines + 1);
+    EXPECT_TRUE(WaitFor([&] { return LastWriteTime(live) != liveBefore; }, 20)) << "no live reading";
+    // A poll tick takes the new reading in, and the next live reading comes.
+    EXPECT_TRUE(HoldsFor([&] { return LineCount(program.File(L"csv.dat")) == downloadedLines + 1; }, 2500));
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
 
     // Automatic saving: "RECORD" and the stamp of the local time, in all three formats.
@@ -155,8 +166,7 @@ TEST(EndToEnd, InstallFolderOutsideTheCodePageWorksAndEnterAndEscKeepTheProgram)
     }
     PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    EXPECT_TRUE(program.Running()) << "Enter or Esc ended the program";
+    EXPECT_TRUE(HoldsFor([&] { return program.Running(); }, 2000)) << "Enter or Esc ended the program";
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(20));
@@ -173,10 +183,9 @@ TEST(EndToEnd, LiveFileThatCannotBeWrittenIsSaidOnce)
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(program.WaitForMessageBox(60), kCantReceive);
     program.PressOk();
+    EXPECT_TRUE(WaitFor([&] { return program.MessageBoxCount() == 0; }, 10));
     // Every tick tries again; nothing more is said.
-    std::this_thread::sleep_for(std::chrono::seconds(3));
-    EXPECT_TRUE(program.Running());
-    EXPECT_EQ(program.MessageBoxCount(), 0);
+    EXPECT_TRUE(HoldsFor([&] { return program.Running() && program.MessageBoxCount() == 0; }, 3000));
     EXPECT_FALSE(Exists(program.File(L"csv.dat")));
 }
 
@@ -242,7 +251,7 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
     UseDemoStation(program, 290);
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.WaitForFirstPoll(120));
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    WaitFor([&] { return program.StatusText() == L"Can't write record file!"; }, 10);
     EXPECT_EQ(program.StatusText(), L"Can't write record file!");
     EXPECT_TRUE(Exists(program.File(L"tmpLastRec.txt"))) << "the lines must stay staged";
     const int history = LineCount(program.File(L"csv.dat")) - 3;
@@ -260,8 +269,9 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
     // Let go, and the station's next record: every file has the history and the record once.
     ASSERT_TRUE(program.Steer("advance 5"));
     EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"txt.dat")) == 2 + history + 1; }, 30));
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    EXPECT_EQ(LineCount(program.File(L"txt.dat")), 2 + history + 1);
+    // The record is taken once, and the staged lines are gone once every file has them.
+    EXPECT_TRUE(HoldsFor([&] { return LineCount(program.File(L"txt.dat")) == 2 + history + 1; }, 2000));
+    WaitFor([&] { return !Exists(program.File(L"tmpLastRec.txt")); }, 10);
     EXPECT_EQ(LineCount(program.File(L"csv.dat")), 3 + history + 1);
     EXPECT_EQ(LineCount(program.File(L"csv_custom.dat")), 3 + history + 1);
     EXPECT_EQ(LineCount(program.File(L"txt_custom.dat")), 1 + history + 1);

@@ -6,9 +6,7 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -36,8 +34,7 @@ TEST(EndToEnd, StationUnpluggedDuringTheDownloadGivesTheMessageAndEnds)
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(program.WaitForMessageBox(120), kConnectPrompt);
     // Only one prompt, however long it stays open.
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    EXPECT_EQ(program.MessageBoxCount(), 1);
+    EXPECT_TRUE(HoldsFor([&] { return program.MessageBoxCount() == 1; }, 2000));
     program.PressOk();
     EXPECT_TRUE(program.WaitForExit(20));
 }
@@ -50,12 +47,13 @@ TEST(EndToEnd, StationUnpluggedWhilePollingGivesTheMessageAndEnds)
     program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"500");
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.WaitForFirstPoll(120)) << "the first poll should come before the unplugging";
-    // Gone while the live reads go on.
-    std::this_thread::sleep_for(std::chrono::seconds(1));
+    // Gone while the live reads go on: after one more live reading.
+    const std::wstring live = program.File(L"data\\record_2min.csv");
+    const ULONGLONG firstLive = LastWriteTime(live);
+    ASSERT_TRUE(WaitFor([&] { return LastWriteTime(live) != firstLive; }, 20)) << "no live reading after the first poll";
     ASSERT_TRUE(program.Steer("unplug"));
     EXPECT_EQ(program.WaitForMessageBox(120), kConnectPrompt);
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    EXPECT_EQ(program.MessageBoxCount(), 1);
+    EXPECT_TRUE(HoldsFor([&] { return program.MessageBoxCount() == 1; }, 2000));
     wchar_t status[128] = {};
     GetDlgItemTextW(program.MainWindow(), 1109, status, 128);
     EXPECT_STREQ(status, L"USB Disconnected");

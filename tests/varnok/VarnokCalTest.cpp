@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -40,6 +43,36 @@ bool IsDaysInMonthValid(int year, int month, int day)
     bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     int last = kDays[month - 1] + (month == 2 && leap ? 1 : 0);
     return day >= 1 && day <= last;
+}
+
+// The export directory of a loaded module: its name, ordinal base, number of exported addresses
+// and the named exports as (ordinal, name), by ordinal.
+struct ExportTable {
+    std::string moduleName;
+    DWORD ordinalBase = 0;
+    DWORD functionCount = 0;
+    std::vector<std::pair<unsigned, std::string>> named;
+};
+
+ExportTable ExportTableOf(HMODULE module)
+{
+    ExportTable table;
+    const auto* base = reinterpret_cast<const unsigned char*>(module);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& entry = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    if (entry.VirtualAddress == 0)
+        return table;
+    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + entry.VirtualAddress);
+    table.moduleName = reinterpret_cast<const char*>(base + exports->Name);
+    table.ordinalBase = exports->Base;
+    table.functionCount = exports->NumberOfFunctions;
+    const auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+    const auto* indexes = reinterpret_cast<const WORD*>(base + exports->AddressOfNameOrdinals);
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i)
+        table.named.emplace_back(exports->Base + indexes[i], reinterpret_cast<const char*>(base + names[i]));
+    std::sort(table.named.begin(), table.named.end());
+    return table;
 }
 
 } // namespace
@@ -128,15 +161,30 @@ TEST(Varnok, ObjectsKeepNoState)
     delete[] array;
 }
 
-TEST(VarnokModule, ExportsTheDecoratedMembers)
+TEST(VarnokModule, ExportsTheSixMembersByNameAtOrdinalsOneToSix)
 {
     HMODULE module = GetModuleHandleW(L"Varnok.dll");
     ASSERT_NE(module, nullptr);
-    for (const char* name : {"_ZN10CVarnokCal6VarnokEiiii", "_ZN10CVarnokCalC1Ev", "_ZN10CVarnokCalC1ERKS_",
-                             "_ZN10CVarnokCalD1Ev", "_ZN10CVarnokCalD0Ev", "_ZN10CVarnokCalaSERKS_",
-                             "_ZTV10CVarnokCal"}) {
-        EXPECT_NE(GetProcAddress(module, name), nullptr) << name;
-    }
+    const ExportTable table = ExportTableOf(module);
+    EXPECT_EQ(table.moduleName, "Varnok.dll");
+    EXPECT_EQ(table.ordinalBase, 1u);
+    EXPECT_EQ(table.functionCount, 6u);
+    const std::vector<std::pair<unsigned, std::string>> expected = {
+        {1, "_ZN10CVarnokCalC1ERKS_"}, {2, "_ZN10CVarnokCalC1Ev"}, {3, "_ZN10CVarnokCalD1Ev"},
+        {4, "_ZN10CVarnokCalaSERKS_"}, {5, "_ZTV10CVarnokCal"},    {6, "_ZN10CVarnokCal6VarnokEiiii"}};
+    EXPECT_EQ(table.named, expected);
+    for (const auto& entry : expected)
+        EXPECT_EQ(GetProcAddress(module, MAKEINTRESOURCEA(entry.first)), GetProcAddress(module, entry.second.c_str()))
+            << entry.second;
+
+    // The data export is the class's virtual table: an object points just past its two header
+    // words (offset to top, type information).
+    CVarnokCal cal;
+    const char* table5 = reinterpret_cast<const char*>(GetProcAddress(module, MAKEINTRESOURCEA(5)));
+    ASSERT_NE(table5, nullptr);
+    const char* pointer = nullptr;
+    std::memcpy(&pointer, &cal, sizeof pointer);
+    EXPECT_EQ(pointer, table5 + 2 * sizeof(void*));
 }
 
 TEST(VarnokModule, VersionResource)
