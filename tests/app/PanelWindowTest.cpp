@@ -489,15 +489,14 @@ TEST(PanelWindowChild, TextsOfTheMainWindowItsMenusTheChartWindowAndTheAboutBoxF
         dialog->m_downloading = 0;
         const RECT rain = ClientRectOf(dialog->m_hWnd, 1045);
         ::SendMessageW(dialog->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rain.left + 3, rain.top + 3));
-        Pump(200);
-        EXPECT_TRUE(::IsWindowVisible(dialog->m_pAllChartDlg->m_hWnd));
+        EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(dialog->m_pAllChartDlg->m_hWnd) != FALSE; }, 2000));
         add(textcheck::WindowTextFaults(dialog->m_pAllChartDlg->m_hWnd, "chart window" + in));
 
         CAboutDlg about;
         about.m_language = language;
         ASSERT_TRUE(about.Create(IDD_ABOUTBOX, dialog.get()));
         about.ShowWindow(SW_SHOW);
-        Pump(100);
+        PumpWaiting();  // the check paints the window itself before it looks
         add(textcheck::WindowTextFaults(about.m_hWnd, "About box" + in));
         about.DestroyWindow();
         dialog->DestroyWindow();
@@ -652,7 +651,7 @@ TEST(PanelWindowChild, TheWindowGoesOnAndShowsTheProgressWhileTheCustomFilesAreR
     EXPECT_TRUE(dialog->CustomRebuildRunning());
     bool progressShown = false;
     while (dialog->CustomRebuildRunning() && ::GetTickCount() - start < 60000) {
-        Pump(50);
+        PumpUntil([] { return false; }, 50);
         const int position = dialog->m_progress.GetPos();
         const std::wstring status = dialog->m_statusStatic.GetWindowText().str();
         progressShown |= position > 0 && position < 1500 && status.size() > 6 &&

@@ -306,7 +306,12 @@ TEST_F(PrintPreview, ATwoDigitMarginTypedIntoAFieldTakesEffect)
 {
     Run(LANGUAGE_GERMAN, [](CDialog& d) {
         auto& dialog = static_cast<CPrintPreviewDialogDlg&>(d);
-        Pump(700);  // the first redraw
+        {  // the first redraw, half a second after the opening
+            HWND area = ::GetDlgItem(dialog.m_hWnd, IDC_PRINT_PREVIEW_AREA);
+            HDC dc = ::GetDC(area);
+            PumpUntil([&] { return dialog.m_redrawPending == 0 && ::GetPixel(dc, 2, 2) == RGB(192, 192, 192); }, 3000);
+            ::ReleaseDC(area, dc);
+        }
         TypeKeys(d, IDC_PRINT_MARGIN_TOP, L"12");
         EXPECT_EQ(Text(d, IDC_PRINT_MARGIN_TOP), L"12");
         EXPECT_EQ(dialog.m_margins.top, 12);

@@ -314,7 +314,8 @@ TEST(EndToEnd, RecordsThatFellDueWhileTheComputerSleptAllReachEveryFile)
     // Half an hour passes at once for the program, as over a sleep: the station wrote six records.
     ASSERT_TRUE(program.Steer("advance 30"));
     EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"txt_custom.dat")) >= downloaded + 6; }, 30));
-    std::this_thread::sleep_for(std::chrono::milliseconds(2500));  // a live read more: nothing further
+    // A live read more adds nothing further.
+    EXPECT_TRUE(HoldsFor([&] { return LineCount(program.File(L"csv.dat")) == downloaded + 6; }, 2500));
     for (const wchar_t* name : {L"csv.dat", L"txt.dat", L"csv_custom.dat", L"txt_custom.dat"}) {
         const std::vector<std::string> times = RecordTimes(program.File(name));
         ASSERT_EQ(static_cast<int>(times.size()), downloaded - 1 + 6) << Narrow(name);
@@ -362,9 +363,15 @@ TEST(EndToEnd, AStationWithAnEmptyHistoryGetsNoMadeUpRecord)
     for (int start = 0; start < 2; ++start) {
         ASSERT_TRUE(program.Start());
         EXPECT_TRUE(WaitFor([&] { return program.StatusText().rfind(L"Remaining time", 0) == 0; }, 120));
-        std::this_thread::sleep_for(std::chrono::seconds(2));
-        for (const wchar_t* name : kRecordFiles)
-            EXPECT_EQ(RecordTimes(program.File(name)).size(), 0u) << Narrow(name);
+        // Neither the first pass nor the live reads after it make up a record.
+        EXPECT_TRUE(HoldsFor(
+            [&] {
+                for (const wchar_t* name : kRecordFiles)
+                    if (!RecordTimes(program.File(name)).empty())
+                        return false;
+                return true;
+            },
+            2000));
         EXPECT_EQ(program.MessageBoxWindow(), nullptr);
         program.Stop();
     }
