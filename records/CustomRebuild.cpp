@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <thread>
 #include <utility>
 
 namespace {
@@ -100,20 +101,24 @@ CustomRebuildResult RebuildCustomRecords(const std::wstring& installFolder, cons
             total += std::max(0LL, StateOfFile(installFolder + RecordFileName(BaseKindOf(custom))).size);
         control->bytesTotal = total;
     }
-    for (int i = 0; i < 2; ++i) {
+    // The two files are rebuilt side by side; each one's copy follows its rebuild.
+    auto rebuildOne = [&](int i) {
         const RecordFileKind custom = kCustoms[i];
         const std::wstring customPath = installFolder + RecordFileName(custom);
         result.rebuilt[i] = RebuildCustomFile(custom, installFolder + RecordFileName(BaseKindOf(custom)), customPath,
                                               units, &result.index[i], control);
         if (control != nullptr && control->stop)
-            return result;
+            return;
         const std::wstring copyPath = installFolder + UserCopyName(custom);
         result.copied[i] = CopyToUserFile(customPath, copyPath);
         if (result.copied[i]) {
             result.copy[i].written = StateOfFile(copyPath);
             result.copy[i].source = StateOfFile(customPath);
         }
-    }
+    };
+    std::thread second(rebuildOne, 1);
+    rebuildOne(0);
+    second.join();
     return result;
 }
 
