@@ -3,7 +3,6 @@
 #include "platform/ui/UiApp.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"
-#include "platform/ui/UiDialogAnswer.h"
 #include "platform/ui/UiFile.h"
 #include "platform/ui/UiGdi.h"
 #include "platform/ui/UiGeometry.h"

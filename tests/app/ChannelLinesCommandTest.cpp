@@ -6,7 +6,7 @@
 #include "app/SettingsFiles.h"
 #include "dialogs/THDDialog.h"
 #include "platform/ui/UiColorDialog.h"
-#include "platform/ui/UiDialogAnswer.h"
+#include "tests/support/DialogAnswer.h"
 #include "tests/app/OwnFolderRun.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #pragma once
 #include "app/OrvelleDlg.h"
 #include "app/SettingsFiles.h"
-#include "platform/ui/UiDialogAnswer.h"
+#include "tests/support/DialogAnswer.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/usb/StationImage.h"
 #include "station/SystemKV318.h"

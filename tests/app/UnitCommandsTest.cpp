@@ -4,7 +4,7 @@
 #include "app/OrvelleDlg.h"
 #include "app/SettingsFiles.h"
 #include "dialogs/DisplayingUnitDialog.h"
-#include "platform/ui/UiDialogAnswer.h"
+#include "tests/support/DialogAnswer.h"
 #include "records/RecordMerge.h"
 #include "tests/app/OwnFolderRun.h"
 #include "texts/TextTables.h"

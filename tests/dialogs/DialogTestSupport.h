@@ -1,7 +1,7 @@
 // Helpers of the dialog tests: a dialog run with a script acting as the user, and what the user
 // sees of its controls.
 #pragma once
-#include "platform/ui/UiDialogAnswer.h"
+#include "tests/support/DialogAnswer.h"
 
 #include <gtest/gtest.h>
 

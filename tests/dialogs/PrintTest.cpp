@@ -4,7 +4,7 @@
 #include "dialogs/PrintLayout.h"
 #include "dialogs/PrintPreviewDlg.h"
 #include "dialogs/PrinterDevice.h"
-#include "platform/ui/UiDialogAnswer.h"
+#include "tests/support/DialogAnswer.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiPrint.h"
 #include "res/resource.h"

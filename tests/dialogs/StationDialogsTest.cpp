@@ -6,7 +6,7 @@
 #include "dialogs/ConfirmDialogs.h"
 #include "dialogs/RecordIntervalDialog.h"
 #include "dialogs/TypedNumbers.h"
-#include "platform/ui/UiDialogAnswer.h"
+#include "tests/support/DialogAnswer.h"
 #include "platform/ui/UiMessageBox.h"
 #include "res/resource.h"
 #include "tests/dialogs/DialogTestSupport.h"

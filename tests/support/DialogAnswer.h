@@ -1,5 +1,5 @@
-// Tests answer modal dialogs without a person, the way ScopedMessageBoxAnswer answers message
-// boxes: while a ScopedDialogAnswer lives, every modal dialog that opens on any thread runs the
+// The test kit that answers modal dialogs without a person, the way ScopedMessageBoxAnswer
+// (SystemDialogAnswers.h) answers message boxes: while a ScopedDialogAnswer lives, every modal dialog that opens on any thread runs the
 // next script added for its template once it is up: shown and idle in its modal loop.
 // A script acts as the user with the helpers below and usually ends the dialog (a click on OK,
 // Cancel or Close); a dialog that is still open once the messages its script posted have been
@@ -14,8 +14,12 @@
 //     });
 //     mainDialog.OnAltitude();
 //     EXPECT_EQ(answer.Opened(), std::vector<UINT>{IDD_ALTITUDE});
+//
+// Only test programs link the kit (library ui_testkit); the program itself keeps just the hook
+// that CDialog consults (ui::SetModalDialogHook).
 #pragma once
 #include "platform/ui/UiDialog.h"
+#include "tests/support/SystemDialogAnswers.h"
 
 #include <deque>
 #include <functional>
@@ -41,7 +45,7 @@ public:
     // Scripts that no dialog has taken yet.
     std::size_t Unused() const;
 
-    // Called from CDialog (any thread).
+    // Called from the modal dialog hook and the script timers (any thread).
     void DialogOpened(UINT templateId);
     bool TakeScript(UINT templateId, DialogScript* script);
 
@@ -54,6 +58,7 @@ private:
     std::deque<Entry> m_scripts;
     std::vector<UINT> m_opened;
     ScopedDialogAnswer* m_previous = nullptr;
+    ModalDialogHook m_previousHook;
 };
 
 // ---- acting as the user (each does what the control does when a person uses it) ------------
@@ -69,14 +74,5 @@ bool SelectComboItem(CWnd& dialog, int id, int index);
 // A click on the up or down arrow of the up-down control (UDN_DELTAPOS, then its own step);
 // false when it is missing or disabled.
 bool ClickSpinArrow(CWnd& dialog, int spinId, bool up);
-
-namespace detail {
-// Used by CDialog: a modal dialog has run OnInitDialog. Timers of the dialog's window (they tick
-// only when its queue is empty): the first runs the script, the second ends a dialog left open.
-constexpr UINT_PTR DIALOG_SCRIPT_TIMER = 0x5C21A;
-constexpr UINT_PTR DIALOG_CLOSE_TIMER = 0x5C21B;
-void ModalDialogInitialised(CDialog& dialog);
-void OnDialogScriptTimer(CDialog& dialog, UINT_PTR timer);
-}  // namespace detail
 
 }  // namespace ui

@@ -1,4 +1,4 @@
-#include "platform/ui/UiDialogAnswer.h"
+#include "tests/support/DialogAnswer.h"
 
 #include <commctrl.h>
 
@@ -15,6 +15,8 @@ ScopedDialogAnswer* ActiveAnswer()
     std::lock_guard<std::mutex> lock(g_answerMutex);
     return g_answer;
 }
+
+void ModalDialogInitialised(CDialog& dialog);
 
 // Checks the radio button and clears the others of its group (up to the next WS_GROUP).
 void CheckInItsGroup(HWND button)
@@ -48,13 +50,17 @@ HWND UsableControl(CWnd& dialog, int id)
 
 ScopedDialogAnswer::ScopedDialogAnswer()
 {
-    std::lock_guard<std::mutex> lock(g_answerMutex);
-    m_previous = g_answer;
-    g_answer = this;
+    {
+        std::lock_guard<std::mutex> lock(g_answerMutex);
+        m_previous = g_answer;
+        g_answer = this;
+    }
+    m_previousHook = SetModalDialogHook(&ModalDialogInitialised);
 }
 
 ScopedDialogAnswer::~ScopedDialogAnswer()
 {
+    SetModalDialogHook(std::move(m_previousHook));
     std::lock_guard<std::mutex> lock(g_answerMutex);
     g_answer = m_previous;
 }
@@ -164,15 +170,25 @@ bool ClickSpinArrow(CWnd& dialog, int spinId, bool up)
     return true;
 }
 
-// ---- the link with CDialog ---------------------------------------------------------------------------
-
-namespace detail {
+// ---- the modal dialog hook and the script timers -------------------------------------------------
 
 namespace {
+
+// Timers of the dialog's window (they tick only when its queue is empty): the first runs the
+// script, the second ends a dialog left open. Their procedure is the kit's own, so the dialog's
+// window procedure never sees them.
+constexpr UINT_PTR DIALOG_SCRIPT_TIMER = 0x5C21A;
+constexpr UINT_PTR DIALOG_CLOSE_TIMER = 0x5C21B;
 const wchar_t kWaitProperty[] = L"Orvelle.Ui.ScriptWait";
 constexpr UINT ACTIVATION_WAIT_MS = 20;
 constexpr UINT_PTR ACTIVATION_WAIT_TICKS = 150;
-}  // namespace
+
+void CALLBACK OnDialogScriptTimer(HWND window, UINT, UINT_PTR timer, DWORD);
+
+void StartTimer(CDialog& dialog, UINT_PTR timer, UINT milliseconds)
+{
+    ::SetTimer(dialog.m_hWnd, timer, milliseconds, &OnDialogScriptTimer);
+}
 
 void ModalDialogInitialised(CDialog& dialog)
 {
@@ -181,37 +197,40 @@ void ModalDialogInitialised(CDialog& dialog)
         return;
     answer->DialogOpened(dialog.GetTemplateId());
     // A timer ticks only when the queue is empty: by then the modal loop has shown the dialog.
-    dialog.SetTimer(DIALOG_SCRIPT_TIMER, 1);
+    StartTimer(dialog, DIALOG_SCRIPT_TIMER, 1);
 }
 
-void OnDialogScriptTimer(CDialog& dialog, UINT_PTR timer)
+void CALLBACK OnDialogScriptTimer(HWND window, UINT, UINT_PTR timer, DWORD)
 {
-    dialog.KillTimer(timer);
+    ::KillTimer(window, timer);
+    auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(window));
+    if (!dialog)
+        return;
     // A timer can tick before the modal loop has shown the dialog, and the display activates a new
     // window a little after it is shown. Wait for both (at most a few seconds).
-    const bool up = ::IsWindowVisible(dialog.m_hWnd) && ::GetForegroundWindow() == dialog.m_hWnd;
+    const bool up = ::IsWindowVisible(window) && ::GetForegroundWindow() == window;
     if (timer == DIALOG_SCRIPT_TIMER && !up) {
-        const UINT_PTR waited = reinterpret_cast<UINT_PTR>(::GetPropW(dialog.m_hWnd, kWaitProperty)) + 1;
+        const UINT_PTR waited = reinterpret_cast<UINT_PTR>(::GetPropW(window, kWaitProperty)) + 1;
         if (waited < ACTIVATION_WAIT_TICKS) {
-            ::SetPropW(dialog.m_hWnd, kWaitProperty, reinterpret_cast<HANDLE>(waited));
-            dialog.SetTimer(DIALOG_SCRIPT_TIMER, ACTIVATION_WAIT_MS);
+            ::SetPropW(window, kWaitProperty, reinterpret_cast<HANDLE>(waited));
+            StartTimer(*dialog, DIALOG_SCRIPT_TIMER, ACTIVATION_WAIT_MS);
             return;
         }
     }
-    ::RemovePropW(dialog.m_hWnd, kWaitProperty);
+    ::RemovePropW(window, kWaitProperty);
     if (timer == DIALOG_SCRIPT_TIMER) {
         ScopedDialogAnswer* answer = ActiveAnswer();
         DialogScript script;
-        if (answer && answer->TakeScript(dialog.GetTemplateId(), &script) && script)
-            script(dialog);
-        if (dialog.m_hWnd && !dialog.HasEnded())
-            dialog.SetTimer(DIALOG_CLOSE_TIMER, 1);
+        if (answer && answer->TakeScript(dialog->GetTemplateId(), &script) && script)
+            script(*dialog);
+        if (dialog->m_hWnd && !dialog->HasEnded())
+            StartTimer(*dialog, DIALOG_CLOSE_TIMER, 1);
         return;
     }
-    if (dialog.m_hWnd && dialog.IsModal() && !dialog.HasEnded())
-        dialog.EndDialog(IDCANCEL);
+    if (dialog->m_hWnd && dialog->IsModal() && !dialog->HasEnded())
+        dialog->EndDialog(IDCANCEL);
 }
 
-}  // namespace detail
+}  // namespace
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 // The file dialog's filter form and the real folder browser, which opens on the folder it is given
 // and hands back the chosen one.
 #include "platform/ui/UiShellDialogs.h"
+#include "tests/support/SystemDialogAnswers.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>

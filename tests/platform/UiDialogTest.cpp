@@ -1,5 +1,6 @@
 // The class layer: dialogs, data exchange, message maps, reflection and the message-box seam.
 #include "platform/ui/Ui.h"
+#include "tests/support/SystemDialogAnswers.h"
 
 #include <gtest/gtest.h>
 

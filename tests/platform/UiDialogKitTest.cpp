@@ -2,6 +2,7 @@
 // notification reflection, early measuring of owner-drawn controls, the keys of modeless dialogs
 // and the seam that answers modal dialogs.
 #include "platform/ui/Ui.h"
+#include "tests/support/DialogAnswer.h"
 
 #include <gtest/gtest.h>
 
