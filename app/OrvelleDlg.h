@@ -20,8 +20,8 @@
 #pragma once
 #include "app/AboutTexts.h"
 #include "app/DisplayUnits.h"
+#include "controls/XStatic.h"
 #include "dialogs/StationWriters.h"
-#include "dialogs/XStatic.h"
 #include "display/MainCharts.h"
 #include "display/PanelLayout.h"
 #include "display/ShowAllChartDlg.h"

@@ -11,7 +11,7 @@
 // Every handler runs on the main window's thread, the history download's period setting too (the
 // download ends there).
 #pragma once
-#include "dialogs/XStatic.h"
+#include "controls/XStatic.h"
 #include "display/AllChartSettings.h"
 #include "display/AllSensorCharts.h"
 #include "platform/ui/UiControls.h"

@@ -1,4 +1,4 @@
-#include "dialogs/ColorButton.h"
+#include "controls/ColorButton.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // The owner-drawn combo boxes in a real parent window: data exchange of line styles, item data freed
 // through the parent's reflection, and the drawn samples read back from pixels.
-#include "dialogs/LineComboBoxes.h"
-#include "tests/dialogs/DrawTestSupport.h"
+#include "controls/LineComboBoxes.h"
+#include "tests/controls/DrawTestSupport.h"
 
 #include <gtest/gtest.h>
 

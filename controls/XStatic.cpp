@@ -1,7 +1,7 @@
-#include "dialogs/XStatic.h"
+#include "controls/XStatic.h"
 
-#include "dialogs/MemDC.h"
-#include "dialogs/StaticTextLayout.h"
+#include "controls/MemDC.h"
+#include "controls/StaticTextLayout.h"
 #include "platform/ui/UiApp.h"
 
 #include <cstddef>

@@ -1,8 +1,8 @@
 // The custom static control: bitmaps from the program's resources and from files and what a failed
 // load leaves in place; subclassing, its own font, painting and dropped files.
-#include "dialogs/XStatic.h"
+#include "controls/XStatic.h"
 #include "res/resource.h"
-#include "tests/dialogs/DrawTestSupport.h"
+#include "tests/controls/DrawTestSupport.h"
 
 #include <gtest/gtest.h>
 

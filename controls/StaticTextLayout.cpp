@@ -1,4 +1,4 @@
-#include "dialogs/StaticTextLayout.h"
+#include "controls/StaticTextLayout.h"
 
 namespace {
 

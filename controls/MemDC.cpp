@@ -1,4 +1,4 @@
-#include "dialogs/MemDC.h"
+#include "controls/MemDC.h"
 
 CMemDC::CMemDC(CDC* dc, const RECT* rect, bool copyFirst) : m_pDC(dc), m_bMemDC(!dc->IsPrinting())
 {

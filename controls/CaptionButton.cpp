@@ -1,4 +1,4 @@
-#include "dialogs/CaptionButton.h"
+#include "controls/CaptionButton.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The colour button's face, bevel rings, pressed look and disabled caption, read back from pixels.
-#include "dialogs/ColorButton.h"
-#include "tests/dialogs/DrawTestSupport.h"
+#include "controls/ColorButton.h"
+#include "tests/controls/DrawTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Line breaking, format and vertical position of the custom static control's text, with a font
 // of ten pixels per character.
-#include "dialogs/StaticTextLayout.h"
+#include "controls/StaticTextLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/LineComboBoxes.h"
+#include "controls/LineComboBoxes.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The off-screen device context: what reaches the real DC, and when.
-#include "dialogs/MemDC.h"
-#include "tests/dialogs/DrawTestSupport.h"
+#include "controls/MemDC.h"
+#include "tests/controls/DrawTestSupport.h"
 
 #include <gtest/gtest.h>
 
