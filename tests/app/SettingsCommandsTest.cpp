@@ -3,10 +3,10 @@
 // are checked byte for byte. Save as also with the system's own save dialog, and its failures.
 #include "app/OrvelleDlg.h"
 #include "app/SettingsFiles.h"
-#include "tests/support/DialogAnswer.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiShellDialogs.h"
 #include "records/SaveAs.h"
+#include "tests/support/DialogAnswer.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>

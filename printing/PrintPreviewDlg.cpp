@@ -1,8 +1,8 @@
-#include "dialogs/PrintPreviewDlg.h"
+#include "printing/PrintPreviewDlg.h"
 
-#include "dialogs/PrinterDevice.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiPrint.h"
+#include "printing/PrinterDevice.h"
 #include "res/resource.h"
 #include "texts/TextTables.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/EnumPrinters.h"
+#include "printing/EnumPrinters.h"
 
 #include <string>
 

@@ -6,10 +6,10 @@
 // The preview is drawn 500 ms after the dialog is painted (a burst of paints gives one drawing),
 // by a one-shot timer on the dialog's own thread, and at once after every change.
 #pragma once
-#include "dialogs/EnumPrinters.h"
-#include "dialogs/PrintLayout.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"
+#include "printing/EnumPrinters.h"
+#include "printing/PrintLayout.h"
 
 #include <memory>
 

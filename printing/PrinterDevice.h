@@ -2,7 +2,7 @@
 // settings written into a device mode, and the page itself on any device context (a printer's, or
 // a metafile's in the tests).
 #pragma once
-#include "dialogs/PrintLayout.h"
+#include "printing/PrintLayout.h"
 
 #include <windows.h>
 

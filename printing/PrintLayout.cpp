@@ -1,4 +1,4 @@
-#include "dialogs/PrintLayout.h"
+#include "printing/PrintLayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,14 @@
 // Printing: the page arithmetic of the preview and the printout, the paper sizes, the printer list,
 // the page drawn into a metafile in place of a printer, and the print preview dialog itself.
-#include "dialogs/EnumPrinters.h"
-#include "dialogs/PrintLayout.h"
-#include "dialogs/PrintPreviewDlg.h"
-#include "dialogs/PrinterDevice.h"
-#include "tests/support/DialogAnswer.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiPrint.h"
+#include "printing/EnumPrinters.h"
+#include "printing/PrinterDevice.h"
+#include "printing/PrintLayout.h"
+#include "printing/PrintPreviewDlg.h"
 #include "res/resource.h"
-#include "tests/dialogs/DialogTestSupport.h"
+#include "tests/support/DialogAnswer.h"
+#include "tests/support/DialogTestSupport.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>

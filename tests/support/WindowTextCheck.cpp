@@ -1,4 +1,4 @@
-#include "tests/dialogs/WindowTextCheck.h"
+#include "tests/support/WindowTextCheck.h"
 
 #include <algorithm>
 #include <cstdlib>

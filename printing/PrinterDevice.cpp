@@ -1,4 +1,4 @@
-#include "dialogs/PrinterDevice.h"
+#include "printing/PrinterDevice.h"
 
 #include <cstring>
 #include <cwchar>
