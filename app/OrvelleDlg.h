@@ -19,6 +19,7 @@
 // station), OrvelleDlgUnits.cpp (display units and rescaling).
 #pragma once
 #include "app/AboutTexts.h"
+#include "app/DisplayOps.h"
 #include "app/DisplayUnits.h"
 #include "controls/XStatic.h"
 #include "dialogs/StationWriters.h"
@@ -27,7 +28,6 @@
 #include "display/ShowAllChartDlg.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"
-#include "records/DisplayOps.h"
 #include "records/HistoryDownload.h"
 #include "records/MainRecords.h"
 #include "records/RecordMerge.h"

@@ -1,6 +1,7 @@
 // The window timers and the polling loop: connection watch and download progress (timer 1),
 // forecast picture (2), clock (3), first and later polls of the current record (4) and automatic
 // saving (5). Everything runs on the window's thread; the computations are in PollLoop.h.
+#include "app/DownloadCompletion.h"
 #include "app/OrvelleDlg.h"
 
 #include "app/PollLoop.h"

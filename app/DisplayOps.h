@@ -1,5 +1,6 @@
-// The main window's display operations that the history download calls: the location panel's
-// texts, the small charts of the main window and the all-sensor chart window's period.
+// The main window's display operations that the end of the history download and the polling loop
+// call: the location panel's texts, the small charts of the main window and the all-sensor chart
+// window's period, and the choice of each chart by its view.
 //
 // The main dialog derives from CDisplayOps; each operation draws nothing here and is overridden
 // by the display code. All of them run on the window's thread.
