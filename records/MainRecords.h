@@ -150,7 +150,7 @@ public:
     double m_pressureHourly[25] = {};      // oldest first, [24] the latest hour
 
     // ---- chart time ----------------------------------------------------------------------
-    // Chart time of a date and time (seconds, Chart::chartTime).
+    // Chart time of a date and time (SecondsSinceYearOne).
     static double ChartTimeOf(int year, int month, int day, int hour, int minute, int second = 0);
     // Chart time of m_recordTime (seconds 0).
     double RecordChartTime() const;

@@ -1,4 +1,7 @@
+// The charting library's chart time, and the same seconds counted by the records, which keep
+// their histories' times themselves and hand them to the library.
 #include "platform/chart/Chart.h"
+#include "records/RecordTime.h"
 
 #include <gtest/gtest.h>
 
@@ -59,4 +62,30 @@ TEST(ChartTime, ZeroDateIsDefinedAndEarliest)
     EXPECT_EQ(Chart::chartTime(0, 0, 0, 0, 0, 0), -34387200.0);
     EXPECT_LT(Chart::chartTime(0, 0, 0), Chart::chartTime(1, 1, 1));
     EXPECT_LT(Chart::chartTime(0, 0, 0), Chart::chartTime(2000, 1, 1) - 1296000);
+}
+
+TEST(ChartTime, RecordsCountTheSameSecondsAsTheChartLibrary)
+{
+    // Every day of 1899..2101 (the century rules and every year a station can hold), with days 29
+    // to 31 of the shorter months carried into the next, each at its own time of day.
+    for (int year = 1899; year <= 2101; ++year)
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= 31; ++day) {
+                const int hour = (day * 7) % 24, minute = (day * 13 + month) % 60, second = (day * 17) % 60;
+                ASSERT_EQ(SecondsSinceYearOne(year, month, day, hour, minute, second),
+                          Chart::chartTime(year, month, day, hour, minute, second))
+                    << year << "-" << month << "-" << day;
+            }
+    // Fields outside their range, the all-zero date and dates before the year 1.
+    const int cases[][6] = {
+        {0, 0, 0, 0, 0, 0},      {2013, 13, 1, 0, 0, 0},         {2014, 0, 1, 0, 0, 0},
+        {2014, 3, 0, 0, 0, 0},   {2014, 1, 1, 24, 0, 0},         {2014, 1, 1, 0, -1, 0},
+        {2014, -25, 10, 5, 6, 7}, {2014, 40, 10, 5, 6, 7},       {2014, 1, -400, 0, 0, 0},
+        {2014, 1, 18, -30, -90, -4000}, {-1, 1, 1, 0, 0, 0},     {-401, 2, 29, 12, 0, 0},
+        {9999, 12, 31, 23, 59, 59}, {1, 1, 1, 0, 0, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SecondsSinceYearOne(c[0], c[1], c[2], c[3], c[4], c[5]),
+                  Chart::chartTime(c[0], c[1], c[2], c[3], c[4], c[5]))
+            << c[0] << "-" << c[1] << "-" << c[2] << " " << c[3] << ":" << c[4] << ":" << c[5];
 }
