@@ -3,6 +3,7 @@
 #include "display/AllChartLayout.h"
 #include "display/PanelDrawing.h"
 #include "res/resource.h"
+#include "texts/TextEncoding.h"
 
 namespace {
 

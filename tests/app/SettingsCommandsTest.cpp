@@ -7,6 +7,7 @@
 #include "platform/ui/UiShellDialogs.h"
 #include "records/SaveAs.h"
 #include "tests/support/DialogAnswer.h"
+#include "texts/TextEncoding.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>

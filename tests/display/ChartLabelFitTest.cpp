@@ -10,6 +10,7 @@
 #include "tests/display/LayoutTestSupport.h"
 #include "tests/display/RecordedCalls.h"
 #include "tests/platform/ChartTestSupport.h"
+#include "texts/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

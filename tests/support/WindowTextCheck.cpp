@@ -1,5 +1,7 @@
 #include "tests/support/WindowTextCheck.h"
 
+#include "texts/TextEncoding.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -13,15 +15,6 @@ namespace {
 constexpr int INK_MARGIN = 24;
 // A pixel counts as ink when it carries at least this share of the text colour.
 constexpr double INK_COVERAGE = 0.3;
-
-std::string Narrow(const std::wstring& text)
-{
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(size > 0 ? size - 1 : 0, '\0');
-    if (size > 1)
-        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], size, nullptr, nullptr);
-    return out;
-}
 
 std::string Describe(const RECT& r)
 {
@@ -282,7 +275,7 @@ bool MeasureButton(Caption& c, LONG style, const RECT& client, HDC dc)
 std::string Name(const std::string& where, const Caption& c)
 {
     std::ostringstream out;
-    out << where << ": control " << c.id << " \"" << Narrow(c.text) << "\"";
+    out << where << ": control " << c.id << " \"" << Utf8(c.text) << "\"";
     return out.str();
 }
 
@@ -544,7 +537,7 @@ Faults CutMenuTitles(HWND window, const std::string& where)
         const RECT shown = InkBox([&](int x, int y) { return screen.At(x, y); }, place,
                                   ::GetSysColor(COLOR_MENU) & 0xFFFFFF, contrast);
         if (shown.right - shown.left < expected.right - expected.left)
-            faults.push_back(where + ": menu title \"" + Narrow(title) + "\" shows " +
+            faults.push_back(where + ": menu title \"" + Utf8(title) + "\" shows " +
                              std::to_string(shown.right - shown.left) + " of its " +
                              std::to_string(expected.right - expected.left) + " pixels of width");
     }
