@@ -64,8 +64,6 @@ public:
     int m_pieView = 0;               // 1 pie view, 0 line view
     double m_timeStart = 0;
     double m_timeEnd = 0;
-    // The points of every series in the period, oldest first.
-    const Series& SeriesPoints(int series) const { return m_series[series]; }
     int SeriesCount(int series) const { return static_cast<int>(m_series[series].values.size()); }
 
     // ---- controls -------------------------------------------------------------------------------

@@ -25,7 +25,6 @@ public:
     INT_PTR DoModal();
     // The chosen full path; after OK, m_ofn.nFilterIndex is the chosen filter (from 1).
     CString GetPathName() const { return CString(m_fileBuffer.data()); }
-    bool IsOpenDialog() const { return m_open; }
 
     OPENFILENAMEW m_ofn = {};
 
