@@ -1,43 +1,30 @@
 #include "app/DisplayOps.h"
 
-#include "records/SettingsRecord.h"
-
-ChartViews ChartViewsOf(const CSettingsRecord& settings)
+void DrawPressureChartByView(CDisplayOps& display, const DisplaySwitches& views)
 {
-    ChartViews views;
-    views.pressure = settings.m_pressureView;
-    views.uv = settings.m_uvView;
-    views.rain = settings.m_rainView;
-    views.windSpeed = settings.m_windSpeedView;
-    views.windDirection = settings.m_windDirectionView;
-    return views;
-}
-
-void DrawPressureChartByView(CDisplayOps& display, const ChartViews& views)
-{
-    if (views.pressure == 1)
+    if (views.m_pressureView == 1)
         display.DrawPressureBarChart();
     else
         display.DrawPressureLineChart();
 }
 
-void DrawUvChartByView(CDisplayOps& display, const ChartViews& views)
+void DrawUvChartByView(CDisplayOps& display, const DisplaySwitches& views)
 {
-    if (views.uv == 1)
+    if (views.m_uvView == 1)
         display.DrawUvBarChart();
     else
         display.DrawUvLineChart();
 }
 
-void DrawRainChartByView(CDisplayOps& display, const ChartViews& views)
+void DrawRainChartByView(CDisplayOps& display, const DisplaySwitches& views)
 {
-    if (views.rain == 1)
+    if (views.m_rainView == 1)
         display.DrawRainBarChart();
     else
         display.DrawRainLineChart();
 }
 
-void DrawAllCharts(CDisplayOps& display, const ChartViews& views)
+void DrawAllCharts(CDisplayOps& display, const DisplaySwitches& views)
 {
     DrawPressureChartByView(display, views);
     DrawUvChartByView(display, views);
@@ -46,15 +33,15 @@ void DrawAllCharts(CDisplayOps& display, const ChartViews& views)
     DrawWindChartByView(display, views);
 }
 
-void DrawWindChartByView(CDisplayOps& display, const ChartViews& views)
+void DrawWindChartByView(CDisplayOps& display, const DisplaySwitches& views)
 {
-    if (views.windSpeed == 3 && views.windDirection == 3)
+    if (views.m_windSpeedView == 3 && views.m_windDirectionView == 3)
         display.DrawWindRoseChart();
-    else if (views.windSpeed == 1)
+    else if (views.m_windSpeedView == 1)
         display.DrawWindSpeedBarChart();
-    else if (views.windSpeed == 2)
+    else if (views.m_windSpeedView == 2)
         display.DrawWindSpeedLineChart();
-    else if (views.windDirection == 1)
+    else if (views.m_windDirectionView == 1)
         display.DrawWindDirectionBarChart();
     else
         display.DrawWindDirectionChart();

@@ -5,6 +5,8 @@
 // The main dialog derives from CDisplayOps; each operation draws nothing here and is overridden
 // by the display code. All of them run on the window's thread.
 #pragma once
+#include "records/DisplaySwitches.h"
+
 #include <string>
 
 class CDisplayOps {
@@ -52,27 +54,13 @@ public:
     int m_clock24h = 1;
 };
 
-// Chart views (settings "rDisplaySetting.dat"): 1 bar chart, 2 line chart, 3 rose / direction.
-struct CSettingsRecord;
-
-struct ChartViews {
-    int pressure = 1;
-    int uv = 2;
-    int rain = 1;
-    int windSpeed = 3;
-    int windDirection = 3;
-};
-
 // Redraws every chart of the main window, each by its view: pressure, UV, temperature, rain, then
 // one wind chart (the rose when both wind views are 3, else speed bar 1, speed line 2, direction
 // bar 1, else the direction chart).
-void DrawAllCharts(CDisplayOps& display, const ChartViews& views);
-
-// The five view switches of the settings.
-ChartViews ChartViewsOf(const CSettingsRecord& settings);
+void DrawAllCharts(CDisplayOps& display, const DisplaySwitches& views);
 
 // One chart kind, drawn by its view (the same choice DrawAllCharts makes).
-void DrawPressureChartByView(CDisplayOps& display, const ChartViews& views);
-void DrawUvChartByView(CDisplayOps& display, const ChartViews& views);
-void DrawRainChartByView(CDisplayOps& display, const ChartViews& views);
-void DrawWindChartByView(CDisplayOps& display, const ChartViews& views);
+void DrawPressureChartByView(CDisplayOps& display, const DisplaySwitches& views);
+void DrawUvChartByView(CDisplayOps& display, const DisplaySwitches& views);
+void DrawRainChartByView(CDisplayOps& display, const DisplaySwitches& views);
+void DrawWindChartByView(CDisplayOps& display, const DisplaySwitches& views);

@@ -22,7 +22,7 @@ void TakeLoadedHistory(CMainRecords& dlg, CDisplayOps& display, IDownloadWindow&
     dlg.ShowRainTotals();
     dlg.CopyDownloadedMinMax();
     display.UpdateLocationTexts();
-    DrawAllCharts(display, ChartViewsOf(dlg));
+    DrawAllCharts(display, dlg);
     window.SetStatusText(poll::DownloadProgressText(100));
 }
 

@@ -211,7 +211,6 @@ public:
     double CurrentReadingChartTime() const override { return RecordChartTime(); }
     // After the history download: its period and series (on the window's thread).
     void SetAllChartTimeWindowFromLastRecord() override;
-    PanelSwitches CurrentPanelSwitches() const;
     // The point (client coordinates) lies on one of the five small charts (their right and bottom
     // edges excluded).
     bool IsOnSmallChart(CPoint point) const;

@@ -154,12 +154,12 @@ TEST_F(DownloadCompletion, AFailureWithTheStationThereIsSaidOnceAndStartedAgain)
 TEST(DrawAllCharts, EachViewPicksItsChart)
 {
     RecordingDisplay display;
-    ChartViews views;
-    views.pressure = 2;
-    views.uv = 1;
-    views.rain = 2;
-    views.windSpeed = 3;
-    views.windDirection = 2;
+    DisplaySwitches views;
+    views.m_pressureView = 2;
+    views.m_uvView = 1;
+    views.m_rainView = 2;
+    views.m_windSpeedView = 3;
+    views.m_windDirectionView = 2;
     DrawAllCharts(display, views);
     EXPECT_EQ(display.calls, (std::vector<std::string>{"pressureLine", "uvBar", "temperature", "rainLine",
                                                         "windDirection"}));
@@ -169,8 +169,8 @@ TEST(DrawAllCharts, EachViewPicksItsChart)
     } wind[] = {{3, 3, "windRose"}, {1, 3, "windSpeedBar"}, {2, 1, "windSpeedLine"}, {3, 1, "windDirectionBar"}};
     for (const auto& w : wind) {
         display.calls.clear();
-        views.windSpeed = w.speed;
-        views.windDirection = w.direction;
+        views.m_windSpeedView = w.speed;
+        views.m_windDirectionView = w.direction;
         DrawAllCharts(display, views);
         EXPECT_EQ(display.calls.back(), w.chart);
     }
