@@ -17,8 +17,11 @@ Viewer g_viewer = SystemViewer;
 
 HWND Open(HWND owner, UINT command, DWORD_PTR data) { return g_viewer(owner, HELP_FILE, command, data); }
 
-ScopedHelpViewer::ScopedHelpViewer(Viewer viewer) : m_previous(g_viewer) { g_viewer = viewer ? viewer : SystemViewer; }
-
-ScopedHelpViewer::~ScopedHelpViewer() { g_viewer = m_previous; }
+Viewer SetViewer(Viewer viewer)
+{
+    const Viewer previous = g_viewer;
+    g_viewer = viewer ? viewer : SystemViewer;
+    return previous;
+}
 
 }  // namespace help

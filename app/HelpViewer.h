@@ -1,8 +1,8 @@
 // The help file and the viewer that shows it.
 //
 // The program opens ".\hlp\Help.chm" (relative to the current folder, the install folder) through
-// the system's HTML Help. Tests put a recording viewer in its place (ScopedHelpViewer), so that the
-// help commands can be checked where no HTML Help viewer runs; nothing offers this to users.
+// the system's HTML Help. Tests put a recording viewer in its place (SetViewer), so that the help
+// commands can be checked where no HTML Help viewer runs; nothing offers this to users.
 #pragma once
 #include <windows.h>
 
@@ -17,16 +17,7 @@ using Viewer = HWND (*)(HWND owner, const wchar_t* file, UINT command, DWORD_PTR
 // replaced it).
 HWND Open(HWND owner, UINT command, DWORD_PTR data);
 
-// Puts a viewer in place for the life of the object (tests).
-class ScopedHelpViewer {
-public:
-    explicit ScopedHelpViewer(Viewer viewer);
-    ~ScopedHelpViewer();
-    ScopedHelpViewer(const ScopedHelpViewer&) = delete;
-    ScopedHelpViewer& operator=(const ScopedHelpViewer&) = delete;
-
-private:
-    Viewer m_previous;
-};
+// Puts a viewer in place of HtmlHelpW (null: HtmlHelpW again); returns the previous one.
+Viewer SetViewer(Viewer viewer);
 
 }  // namespace help

@@ -19,15 +19,15 @@
 // station), OrvelleDlgUnits.cpp (display units and rescaling).
 #pragma once
 #include "app/AboutTexts.h"
+#include "app/DisplayOps.h"
 #include "app/DisplayUnits.h"
+#include "controls/XStatic.h"
 #include "dialogs/StationWriters.h"
-#include "dialogs/XStatic.h"
 #include "display/MainCharts.h"
 #include "display/PanelLayout.h"
 #include "display/ShowAllChartDlg.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"
-#include "records/DisplayOps.h"
 #include "records/HistoryDownload.h"
 #include "records/MainRecords.h"
 #include "records/RecordMerge.h"
@@ -211,7 +211,6 @@ public:
     double CurrentReadingChartTime() const override { return RecordChartTime(); }
     // After the history download: its period and series (on the window's thread).
     void SetAllChartTimeWindowFromLastRecord() override;
-    PanelSwitches CurrentPanelSwitches() const;
     // The point (client coordinates) lies on one of the five small charts (their right and bottom
     // edges excluded).
     bool IsOnSmallChart(CPoint point) const;

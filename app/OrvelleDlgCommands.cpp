@@ -13,12 +13,12 @@
 #include "dialogs/DisplayingUnitDialog.h"
 #include "dialogs/LanguageDialog.h"
 #include "dialogs/LocationDialog.h"
-#include "dialogs/PrintPreviewDlg.h"
 #include "dialogs/RecordIntervalDialog.h"
 #include "dialogs/THDDialog.h"
 #include "display/SkyPanel.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiShellDialogs.h"
+#include "printing/PrintPreviewDlg.h"
 #include "records/SaveAs.h"
 #include "station/SystemKV318.h"
 #include "texts/TextTables.h"
@@ -323,25 +323,12 @@ void COrvelleDlg::OnAutoSaving()
 void COrvelleDlg::OnChartDisplay()
 {
     CDisplayDialogDlg dialog(this);
-    int* const switches[] = {&m_showForecast, &m_showPressure,  &m_showUv,          &m_showRain,
-                             &m_showWindSpeed, &m_showWindDirection, &m_pressureView, &m_uvView,
-                             &m_rainView,      &m_windSpeedView,  &m_windDirectionView};
-    int* const chosen[] = {&dialog.m_showForecast, &dialog.m_showPressure,  &dialog.m_showUv,
-                           &dialog.m_showRain,     &dialog.m_showWindSpeed, &dialog.m_showWindDirection,
-                           &dialog.m_pressureView, &dialog.m_uvView,        &dialog.m_rainView,
-                           &dialog.m_windSpeedView, &dialog.m_windDirectionView};
-    for (std::size_t i = 0; i < std::size(switches); ++i)
-        *chosen[i] = *switches[i];
+    DisplaySwitches& switches = *this;
+    static_cast<DisplaySwitches&>(dialog) = switches;
     dialog.m_language = m_language;
-    if (dialog.DoModal() != IDOK)
+    if (dialog.DoModal() != IDOK || dialog == switches)
         return;
-    bool changed = false;
-    for (std::size_t i = 0; i < std::size(switches); ++i)
-        changed = changed || *chosen[i] != *switches[i];
-    if (!changed)
-        return;
-    for (std::size_t i = 0; i < std::size(switches); ++i)
-        *switches[i] = *chosen[i];
+    switches = dialog;
     settings::WriteFileBytes(m_installFolder + settings::DISPLAY_FILE, settings::EncodeDisplay(*this));
     if (!m_bigChartShown)
         ApplyPanelLayout(false);

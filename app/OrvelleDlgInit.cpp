@@ -2,9 +2,9 @@
 #include "app/OrvelleDlg.h"
 
 #include "app/StartupPaths.h"
-#include "display/ChartBuckets.h"
 #include "platform/ui/UiApp.h"
 #include "station/UsbLink.h"
+#include "texts/TextEncoding.h"
 #include "texts/TextTables.h"
 
 #include <cstring>

@@ -18,23 +18,6 @@ constexpr int kTrendBitmaps[4] = {IDB_TREND_2, IDB_TREND_3, IDB_TREND_3, IDB_TRE
 
 }  // namespace
 
-PanelSwitches COrvelleDlg::CurrentPanelSwitches() const
-{
-    PanelSwitches s;
-    s.showForecast = m_showForecast;
-    s.showPressure = m_showPressure;
-    s.showUv = m_showUv;
-    s.showRain = m_showRain;
-    s.showWindSpeed = m_showWindSpeed;
-    s.showWindDirection = m_showWindDirection;
-    s.pressureView = m_pressureView;
-    s.uvView = m_uvView;
-    s.rainView = m_rainView;
-    s.windSpeedView = m_windSpeedView;
-    s.windDirectionView = m_windDirectionView;
-    return s;
-}
-
 void COrvelleDlg::SelectLanguageLayout(int language)
 {
     LoadLanguageElements(language, m_channelName);
@@ -51,7 +34,7 @@ void COrvelleDlg::ApplyPanelLayout(bool force)
     ShowPanelControls(true);
     // Both panels laid out, then the controls placed once.
     HoldElementPositions();
-    RelayoutPanels(CurrentPanelSwitches(), m_language, force);
+    RelayoutPanels(*this, m_language, force);
     ReleaseElementPositions();
     // The rain, status and date frames are drawn again over what the relayout left.
     if (shown) {
@@ -260,7 +243,7 @@ void COrvelleDlg::ApplyElementPositions()
     for (HWND control : {m_timeText.m_hWnd, m_panelStatic[4].m_hWnd})
         ::SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    DrawAllCharts(*this, ChartViewsOf(*this));
+    DrawAllCharts(*this, *this);
     UpdateClock();
 }
 

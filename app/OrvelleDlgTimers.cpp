@@ -1,6 +1,7 @@
 // The window timers and the polling loop: connection watch and download progress (timer 1),
 // forecast picture (2), clock (3), first and later polls of the current record (4) and automatic
 // saving (5). Everything runs on the window's thread; the computations are in PollLoop.h.
+#include "app/DownloadCompletion.h"
 #include "app/OrvelleDlg.h"
 
 #include "app/PollLoop.h"
@@ -256,13 +257,13 @@ void COrvelleDlg::OnPollTimer()
         RunLaterPoll();
 }
 
-void COrvelleDlg::RedrawRainChart() { DrawRainChartByView(*this, ChartViewsOf(*this)); }
+void COrvelleDlg::RedrawRainChart() { DrawRainChartByView(*this, *this); }
 
-void COrvelleDlg::RedrawPressureChart() { DrawPressureChartByView(*this, ChartViewsOf(*this)); }
+void COrvelleDlg::RedrawPressureChart() { DrawPressureChartByView(*this, *this); }
 
-void COrvelleDlg::RedrawUvChart() { DrawUvChartByView(*this, ChartViewsOf(*this)); }
+void COrvelleDlg::RedrawUvChart() { DrawUvChartByView(*this, *this); }
 
-void COrvelleDlg::RedrawWindChart() { DrawWindChartByView(*this, ChartViewsOf(*this)); }
+void COrvelleDlg::RedrawWindChart() { DrawWindChartByView(*this, *this); }
 
 void COrvelleDlg::ShowSunTexts()
 {
@@ -333,7 +334,7 @@ bool COrvelleDlg::RunFirstPoll()
     const poll::FirstPollLimits limits =
         poll::FirstPollLimitsOf(m_recordTime[RECORD_YEAR], m_recordTime[RECORD_MONTH], m_recordTime[RECORD_DAY],
                                 m_recordTime[RECORD_HOUR], m_recordTime[RECORD_MINUTE]);
-    const poll::HistoryColumns columns = poll::PublishedHistoryColumns();
+    const HistoryColumns columns = poll::FirstPollColumns();
     if (poll::ConvertDownloadedRain(columns, limits.now, m_rainResetLoaded == 1, m_rainResetTimeChart,
                                     m_readings.RainValue(), &m_lastRainCounter, &m_rainCounterAtReset)) {
         m_rainResetTime[0] = m_recordTime[RECORD_YEAR];
@@ -499,12 +500,7 @@ void COrvelleDlg::OnAutoSaveTimer()
         snapshot.recordTime[i] = m_recordTime[i];
     snapshot.location.cityIndex = m_cityIndex;
     snapshot.location.userCityName = m_userCityName;
-    snapshot.location.latitudeDegrees = m_latitudeDegrees;
-    snapshot.location.latitudeMinutes = m_latitudeMinutes;
-    snapshot.location.latitudeHemisphere = m_latitudeHemisphere;
-    snapshot.location.longitudeDegrees = m_longitudeDegrees;
-    snapshot.location.longitudeMinutes = m_longitudeMinutes;
-    snapshot.location.longitudeHemisphere = m_longitudeHemisphere;
+    snapshot.location.position = m_position;
     for (int i = 0; i < AUTO_SAVE_SENSOR_COUNT; ++i) {
         const std::size_t element = static_cast<std::size_t>(ELEM_FIRST_SENSOR_NAME + i);
         snapshot.sensorNames[i] = element < m_elemCaption.size() ? m_elemCaption[element].str() : m_channelName[i];

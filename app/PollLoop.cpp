@@ -156,39 +156,21 @@ FirstPollLimits FirstPollLimitsOf(int year, int month, int day, int hour, int mi
     return l;
 }
 
-bool HistoryColumns::Complete() const
+bool HasFirstPollColumns(const HistoryColumns& c)
 {
-    if (!year || !month || !day || !hour || !minute || !rain || !uv || !windSpeed || !windDirection)
+    if (!c.HasDates() || !c.rain || !c.uv || !c.windSpeed || !c.windDirection)
         return false;
     for (int s = 0; s < SENSOR_COUNT; ++s)
         for (int k = 0; k < 3; ++k)
-            if (!sensor[s][k])
+            if (!c.sensor[s][k])
                 return false;
     return true;
 }
 
-double HistoryColumns::RowTime(int row) const
+HistoryColumns FirstPollColumns()
 {
-    return CMainRecords::ChartTimeOf(year[row], month[row], day[row], hour[row], minute[row], 0);
-}
-
-HistoryColumns PublishedHistoryColumns()
-{
-    HistoryColumns c;
-    c.rows = std::clamp(g_historyRowCount.load(), 0, HISTORY_ROWS);
-    c.year = g_historyYear;
-    c.month = g_historyMonth;
-    c.day = g_historyDay;
-    c.hour = g_historyHour;
-    c.minute = g_historyMinute;
-    c.rain = g_historyRain;
-    c.uv = g_historyUv;
-    c.windSpeed = g_historyWindSpeed;
-    c.windDirection = g_historyWindDirection;
-    for (int s = 0; s < SENSOR_COUNT; ++s)
-        for (int k = 0; k < 3; ++k)
-            c.sensor[s][k] = g_historySensorColumns[s][k];
-    if (!c.Complete())
+    HistoryColumns c = PublishedHistoryColumns();
+    if (!HasFirstPollColumns(c))
         c.rows = 0;
     return c;
 }
@@ -219,12 +201,7 @@ void TakeDownloadedLocation(const int header[11], CityLocation& city, CMainRecor
     city.latitudeDegrees = header[8];
     city.latitudeMinutes = header[9];
     city.dstRule = header[10];
-    records.m_latitudeDegrees = city.latitudeDegrees;
-    records.m_latitudeMinutes = city.latitudeMinutes;
-    records.m_latitudeHemisphere = city.latitudeHemisphere;
-    records.m_longitudeDegrees = city.longitudeDegrees;
-    records.m_longitudeMinutes = city.longitudeMinutes;
-    records.m_longitudeHemisphere = city.longitudeHemisphere;
+    records.m_position = city;
     records.m_userCityName = city.name;
 }
 
@@ -271,7 +248,7 @@ int SeedHistoriesFromDownload(CMainRecords& r, const HistoryColumns& c, const Fi
                               bool rainResetLoaded, double* rainSampleValues, double* rainSampleTimes)
 {
     int taken = 0;
-    if (!c.Complete())
+    if (!HasFirstPollColumns(c))
         return 0;
     for (int j = 0; j < c.rows; ++j) {
         const int row = c.rows - 1 - j;

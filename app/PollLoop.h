@@ -3,8 +3,9 @@
 // file names, and the walks that seed the rolling histories from the downloaded history at the
 // first poll.
 #pragma once
-#include "records/SettingsRecord.h"
+#include "records/HistoryColumns.h"
 #include "records/MainRecords.h"
+#include "records/SettingsRecord.h"
 
 #include <string>
 
@@ -66,26 +67,11 @@ struct FirstPollLimits {
 };
 FirstPollLimits FirstPollLimitsOf(int year, int month, int day, int hour, int minute);
 
-// The downloaded history columns that the walks read (the rain column is rewritten in place).
-struct HistoryColumns {
-    int rows = 0;
-    const int* year = nullptr;
-    const int* month = nullptr;
-    const int* day = nullptr;
-    const int* hour = nullptr;
-    const int* minute = nullptr;
-    double* rain = nullptr;
-    const double* uv = nullptr;
-    const double* windSpeed = nullptr;
-    const double* windDirection = nullptr;
-    const double* sensor[SENSOR_COUNT][3] = {};  // temperature, humidity, dewpoint by sensor
-    // True when every column is there.
-    bool Complete() const;
-    // Chart time of a row (0 s).
-    double RowTime(int row) const;
-};
-// The published columns (g_history*), rows clamped to 0..HISTORY_ROWS.
-HistoryColumns PublishedHistoryColumns();
+// The downloaded history columns that the walks read: the published columns, without rows unless
+// the date, rain, UV, wind and sensor columns are all there.
+HistoryColumns FirstPollColumns();
+// True when every column that the walks read is there.
+bool HasFirstPollColumns(const HistoryColumns& columns);
 
 // The pressure history from the download: the 25 hourly pressures of the downloaded header (entry k
 // k hours before the record) go into the pressure history, newest at the highest index, each

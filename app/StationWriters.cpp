@@ -113,12 +113,8 @@ CityLocation CityFromUpload(const StationCity& city)
         return location;
     }
     location.name = city.name;
-    location.latitudeDegrees = city.latDegrees;
-    location.latitudeMinutes = city.latMinutes;
-    location.latitudeHemisphere = city.south;
-    location.longitudeDegrees = city.lonDegrees;
-    location.longitudeMinutes = city.lonMinutes;
-    location.longitudeHemisphere = city.west;
+    static_cast<GeoPosition&>(location) =
+        GeoPosition{city.latDegrees, city.latMinutes, city.south, city.lonDegrees, city.lonMinutes, city.west};
     location.dstRule = city.dstRule;
     location.zoneEast = city.zonePlus;
     location.zoneHours = city.zoneHours;

@@ -139,12 +139,17 @@ AllSensorTimes AllSensorWindowChart()
         for (int s = 0; s < SERIES_COUNT; ++s)
             columns[s][r] = 10 * (s % 7) + 8 * std::sin(r / (50.0 + s)) + (r % 13) * 0.1;
     }
-    SeriesHistory history;
+    HistoryColumns history;
     history.rows = ROWS;
     history.year = year.data(), history.month = month.data(), history.day = day.data();
     history.hour = hour.data(), history.minute = minute.data();
+    history.windGust = columns[3].data(), history.pressure = columns[4].data();
+    history.windSpeed = columns[8].data(), history.uv = columns[9].data();
+    history.windDirection = columns[13].data(), history.rain = columns[14].data();
+    history.windChill = columns[18].data();
     for (int s = 0; s < SERIES_COUNT; ++s)
-        history.values[s] = columns[s].data();
+        if (SeriesKindOf(s).sensor >= 0)
+            history.sensor[SeriesKindOf(s).sensor][SeriesKindOf(s).quantity] = columns[s].data();
     int lines[54] = {};
     for (int i = 0; i < 18; ++i)
         lines[36 + i] = 0x203040 * (i + 1);

@@ -3,7 +3,7 @@
 // duration), each with an on/off check box. "Upload new setting" hands the edited values as one
 // record to the main window's WriteAlarms; "Close" hands nothing back.
 #pragma once
-#include "dialogs/CaptionButton.h"
+#include "controls/CaptionButton.h"
 #include "dialogs/StationWriters.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"

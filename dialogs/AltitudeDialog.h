@@ -2,7 +2,7 @@
 // chosen for display (metres or feet) with an edit box and an up-down control. "Upload new
 // setting" sends it through the main window's WriteAltitude; "Close" hands nothing back.
 #pragma once
-#include "dialogs/CaptionButton.h"
+#include "controls/CaptionButton.h"
 #include "dialogs/StationWriters.h"
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"

@@ -9,8 +9,8 @@
 // stops the upload with a message and the focus on that field.
 // Upload is enabled only by a change the user makes that differs from the current setting.
 #pragma once
-#include "dialogs/CaptionButton.h"
-#include "dialogs/LineComboBoxes.h"
+#include "controls/CaptionButton.h"
+#include "controls/LineComboBoxes.h"
 #include "dialogs/LocationLayout.h"
 #include "dialogs/StationWriters.h"
 #include "platform/ui/UiControls.h"

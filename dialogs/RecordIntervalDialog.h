@@ -2,7 +2,7 @@
 // 1 day (eleven radio buttons). "Upload new setting" sends the choice through the main window's
 // WriteRecordInterval; "Close" hands nothing back.
 #pragma once
-#include "dialogs/CaptionButton.h"
+#include "controls/CaptionButton.h"
 #include "dialogs/StationWriters.h"
 #include "platform/ui/UiDialog.h"
 

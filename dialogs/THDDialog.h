@@ -5,8 +5,8 @@
 // Reset button per group. The main window copies its names and line settings in and takes them
 // back after OK.
 #pragma once
-#include "dialogs/ColorButton.h"
-#include "dialogs/LineComboBoxes.h"
+#include "controls/ColorButton.h"
+#include "controls/LineComboBoxes.h"
 #include "platform/ui/UiDialog.h"
 
 constexpr int THD_SENSORS = 6;     // 0 indoor, 1..5 channels

@@ -1,8 +1,5 @@
 #include "display/AllSensorSeries.h"
 
-#include "platform/chart/Chart.h"
-#include "records/ReadingsRecord.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -49,23 +46,18 @@ constexpr double kRangeSeconds[TIME_RANGE_ALL_DATA] = {3900, 43200, 86400, 60480
 constexpr double DOWNLOAD_PERIOD_S = 3600;
 
 // The column of one of the seven series without a sensor.
-const double* OtherColumn(int series)
+const double* OtherColumn(const HistoryColumns& history, int series)
 {
     switch (series) {
-    case 3: return g_historyWindGust;
-    case 4: return g_historyPressure;
-    case 8: return g_historyWindSpeed;
-    case 9: return g_historyUv;
-    case 13: return g_historyWindDirection;
-    case 14: return g_historyRain;
-    case 18: return g_historyWindChill;
+    case 3: return history.windGust;
+    case 4: return history.pressure;
+    case 8: return history.windSpeed;
+    case 9: return history.uv;
+    case 13: return history.windDirection;
+    case 14: return history.rain;
+    case 18: return history.windChill;
     default: return nullptr;
     }
-}
-
-bool HasDates(const SeriesHistory& history)
-{
-    return history.year && history.month && history.day && history.hour && history.minute;
 }
 
 std::string RangeLabel(double lower, double upper, double count)
@@ -84,40 +76,26 @@ const wchar_t* SeriesTitle(int series)
     return EntryAt(g_chartSeriesTitles, CHART_SERIES_TITLE_FIRST + std::clamp(series, 0, SERIES_COUNT - 1));
 }
 
-SeriesHistory PublishedHistory()
+const double* SeriesColumn(const HistoryColumns& history, int series)
 {
-    SeriesHistory history;
-    history.year = g_historyYear;
-    history.month = g_historyMonth;
-    history.day = g_historyDay;
-    history.hour = g_historyHour;
-    history.minute = g_historyMinute;
-    history.rows = HasDates(history) ? std::clamp(g_historyRowCount.load(), 0, HISTORY_ROWS) : 0;
-    for (int i = 0; i < SERIES_COUNT; ++i) {
-        const SeriesKind& kind = kSeries[i];
-        history.values[i] = kind.sensor == NO_SENSOR ? OtherColumn(i) : g_historySensorColumns[kind.sensor][kind.quantity];
-    }
-    return history;
+    if (series < 0 || series >= SERIES_COUNT)
+        return nullptr;
+    const SeriesKind& kind = kSeries[series];
+    return kind.sensor == NO_SENSOR ? OtherColumn(history, series) : history.sensor[kind.sensor][kind.quantity];
 }
 
-double RowChartTime(const SeriesHistory& history, int row)
-{
-    return Chart::chartTime(history.year[row], history.month[row], history.day[row], history.hour[row],
-                            history.minute[row], 0);
-}
-
-std::array<Series, SERIES_COUNT> SeriesPointsFrom(const SeriesHistory& history, double timeStart)
+std::array<Series, SERIES_COUNT> SeriesPointsFrom(const HistoryColumns& history, double timeStart)
 {
     std::array<Series, SERIES_COUNT> series;
-    if (history.rows <= 0 || !HasDates(history))
+    if (history.rows <= 0 || !history.HasDates())
         return series;
     // The row times once for every series; the rows in the period are a run at the end only when
     // the history is in time order, so each row is tested.
     std::vector<double> times(static_cast<size_t>(history.rows));
     for (int r = 0; r < history.rows; ++r)
-        times[r] = RowChartTime(history, r);
+        times[r] = history.RowTime(r);
     for (int i = 0; i < SERIES_COUNT; ++i) {
-        const double* column = history.values[i];
+        const double* column = SeriesColumn(history, i);
         if (!column)
             continue;
         Series& points = series[i];
@@ -131,24 +109,24 @@ std::array<Series, SERIES_COUNT> SeriesPointsFrom(const SeriesHistory& history, 
     return series;
 }
 
-ChartPeriod PeriodOfRange(const SeriesHistory& history, int entry, double readingTime, const ChartPeriod& previous)
+ChartPeriod PeriodOfRange(const HistoryColumns& history, int entry, double readingTime, const ChartPeriod& previous)
 {
-    if (history.rows < 1 || !HasDates(history))
+    if (history.rows < 1 || !history.HasDates())
         return ChartPeriod{readingTime, readingTime};
     if (entry < 0 || entry >= TIME_RANGE_COUNT)
         return previous;
     ChartPeriod period;
-    period.end = RowChartTime(history, history.rows - 1);
-    period.start = entry == TIME_RANGE_ALL_DATA ? RowChartTime(history, 0) : period.end - kRangeSeconds[entry];
+    period.end = history.RowTime(history.rows - 1);
+    period.start = entry == TIME_RANGE_ALL_DATA ? history.RowTime(0) : period.end - kRangeSeconds[entry];
     return period;
 }
 
-ChartPeriod PeriodAfterDownload(const SeriesHistory& history, const ChartPeriod& previous)
+ChartPeriod PeriodAfterDownload(const HistoryColumns& history, const ChartPeriod& previous)
 {
-    if (history.rows < 1 || !HasDates(history))
+    if (history.rows < 1 || !history.HasDates())
         return previous;
     ChartPeriod period;
-    period.end = RowChartTime(history, history.rows - 1);
+    period.end = history.RowTime(history.rows - 1);
     period.start = period.end - DOWNLOAD_PERIOD_S;
     return period;
 }

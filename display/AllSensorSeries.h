@@ -1,8 +1,10 @@
 // What the all-sensor chart window shows, computed without a window or the charting library: its
 // 25 series and the history column each is taken from, the points of a period, the period a
-// range entry chooses, and the five value ranges of a series' pie.
+// range entry chooses, and the five value ranges of a series' pie. The history is the published
+// one (PublishedHistoryColumns, records/HistoryColumns.h).
 #pragma once
 #include "display/ChartBuckets.h"
+#include "records/HistoryColumns.h"
 #include "texts/TextTables.h"
 
 #include <array>
@@ -29,28 +31,13 @@ const SeriesKind& SeriesKindOf(int series);
 // The series' English title ("In Temperature" .. "Ch5 Dewpoint").
 const wchar_t* SeriesTitle(int series);
 
-// The history columns the window reads: `rows` rows of date columns and, per series, the column
-// its values come from (null: the series has no points).
-struct SeriesHistory {
-    int rows = 0;
-    const int* year = nullptr;
-    const int* month = nullptr;
-    const int* day = nullptr;
-    const int* hour = nullptr;
-    const int* minute = nullptr;
-    const double* values[SERIES_COUNT] = {};
-};
-
-// The published history (g_historyRowCount rows, at most HISTORY_ROWS, of the g_history* columns);
-// no rows while the date columns are not published.
-SeriesHistory PublishedHistory();
-// Chart time of a row (second 0).
-double RowChartTime(const SeriesHistory& history, int row);
+// The column a series' values come from in the history (null: the series has no points).
+const double* SeriesColumn(const HistoryColumns& history, int series);
 
 // Every series' points from timeStart to the end of the history, oldest first: the rows whose time
 // is not before timeStart and whose value is a number that is not missing. The end of the period
 // is no bound.
-std::array<Series, SERIES_COUNT> SeriesPointsFrom(const SeriesHistory& history, double timeStart);
+std::array<Series, SERIES_COUNT> SeriesPointsFrom(const HistoryColumns& history, double timeStart);
 
 struct ChartPeriod {
     double start = 0;
@@ -61,9 +48,9 @@ struct ChartPeriod {
 // entry's length before (65 minutes for "Last hour", 365 days for "Last year") or, for "All data
 // available", at the first row; an entry outside 0..7 (nothing selected) keeps `previous`. Without
 // rows it is empty at readingTime.
-ChartPeriod PeriodOfRange(const SeriesHistory& history, int entry, double readingTime, const ChartPeriod& previous);
+ChartPeriod PeriodOfRange(const HistoryColumns& history, int entry, double readingTime, const ChartPeriod& previous);
 // The period after the history download: the hour before the last row (`previous` without rows).
-ChartPeriod PeriodAfterDownload(const SeriesHistory& history, const ChartPeriod& previous);
+ChartPeriod PeriodAfterDownload(const HistoryColumns& history, const ChartPeriod& previous);
 
 // ---- pies ----------------------------------------------------------------------------------------
 

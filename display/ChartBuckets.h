@@ -67,10 +67,6 @@ struct SensorLineStyle {
 };
 SensorLineStyle SensorLineStyleOf(const int* lineSettings, int quantity, int sensor);
 
-// UTF-8 of a wide text.
-std::string Utf8(const std::wstring& text);
-std::string Utf8(const wchar_t* text);
-
 // ---- temperature chart ------------------------------------------------------------------------
 
 constexpr int CHART_SENSORS = 6;  // 0 indoor, 1..5 channels

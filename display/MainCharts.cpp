@@ -1,6 +1,7 @@
 #include "display/MainCharts.h"
 
 #include "platform/chart/Chart.h"
+#include "texts/TextEncoding.h"
 #include "texts/TextTables.h"
 
 #include <memory>

@@ -109,20 +109,3 @@ constexpr int kPanelControlIds[] = {
     1081, 1082, 1083, 1084, 1085, 1086, 1087, 1088, 1089, 1090, 1091, 1092, 1093, 1098,
     1099, 1100, 1101, 1102, 1103, 1104, 1105, 1106, 1107, 1140,
 };
-
-// Statics painted on the window's own background: the frames, the check boxes, the status text
-// and the rain reset text.
-constexpr int kWindowBackgroundStatics[] = {
-    1000, 1007, 1011, 1013, 1016, 1017, 1020, 1023, 1024, 1025, 1026,
-    1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043, 1109, 1140,
-};
-
-template <class T, int N>
-constexpr bool ContainsId(const T (&ids)[N], int id)
-{
-    for (int i = 0; i < N; ++i) {
-        if (ids[i] == id)
-            return true;
-    }
-    return false;
-}

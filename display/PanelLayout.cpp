@@ -18,9 +18,9 @@ bool InRange(int index) { return index >= 0 && index < DISPLAY_ELEMENT_COUNT; }
 
 }  // namespace
 
-int UpperVariantOf(const PanelSwitches& s) { return VariantOf(s.showForecast, s.showPressure, s.showUv); }
+int UpperVariantOf(const DisplaySwitches& s) { return VariantOf(s.m_showForecast, s.m_showPressure, s.m_showUv); }
 
-int LowerVariantOf(const PanelSwitches& s) { return VariantOf(s.showRain, s.showWindSpeed, s.showWindDirection); }
+int LowerVariantOf(const DisplaySwitches& s) { return VariantOf(s.m_showRain, s.m_showWindSpeed, s.m_showWindDirection); }
 
 bool CPanelLayout::IsHidden(int element) const
 {
@@ -61,34 +61,34 @@ void CPanelLayout::CopyLabels(int first, int last)
         m_elemCaption[k] = g_currentPanelLabels[k];
 }
 
-void CPanelLayout::RelayoutPanels(const PanelSwitches& s, int language, bool force)
+void CPanelLayout::RelayoutPanels(const DisplaySwitches& s, int language, bool force)
 {
     if (!HasElements())
         return;
     const int upper = UpperVariantOf(s);
-    if (force || upper != m_appliedUpperVariant || s.pressureView != m_appliedChartType[APPLIED_PRESSURE] ||
-        s.uvView != m_appliedChartType[APPLIED_UV]) {
+    if (force || upper != m_appliedUpperVariant || s.m_pressureView != m_appliedChartType[APPLIED_PRESSURE] ||
+        s.m_uvView != m_appliedChartType[APPLIED_UV]) {
         PointCurrentLanguageViews(language);
         CopyLabels(0, UPPER_PANEL_LAST);
         RunUpperVariant(upper);
         OnUpperPanelLaidOut(upper);
         m_appliedUpperVariant = upper;
-        m_appliedChartType[APPLIED_PRESSURE] = s.pressureView;
-        m_appliedChartType[APPLIED_UV] = s.uvView;
+        m_appliedChartType[APPLIED_PRESSURE] = s.m_pressureView;
+        m_appliedChartType[APPLIED_UV] = s.m_uvView;
     }
     const int lower = LowerVariantOf(s);
-    if (force || lower != m_appliedLowerVariant || s.rainView != m_appliedChartType[APPLIED_RAIN] ||
-        s.windSpeedView != m_appliedChartType[APPLIED_WIND_SPEED] ||
-        s.windDirectionView != m_appliedChartType[APPLIED_WIND_DIRECTION]) {
+    if (force || lower != m_appliedLowerVariant || s.m_rainView != m_appliedChartType[APPLIED_RAIN] ||
+        s.m_windSpeedView != m_appliedChartType[APPLIED_WIND_SPEED] ||
+        s.m_windDirectionView != m_appliedChartType[APPLIED_WIND_DIRECTION]) {
         PointCurrentLanguageViews(language);
         CopyLabels(47, ELEM_FIRST_SENSOR_NAME - 1);  // the channel names 84..89 stay
         CopyLabels(ELEM_FIRST_SENSOR_NAME + 6, DISPLAY_ELEMENT_COUNT - 1);
         RunLowerVariant(lower);
         OnLowerPanelLaidOut(lower);
         m_appliedLowerVariant = lower;
-        m_appliedChartType[APPLIED_RAIN] = s.rainView;
-        m_appliedChartType[APPLIED_WIND_SPEED] = s.windSpeedView;
-        m_appliedChartType[APPLIED_WIND_DIRECTION] = s.windDirectionView;
+        m_appliedChartType[APPLIED_RAIN] = s.m_rainView;
+        m_appliedChartType[APPLIED_WIND_SPEED] = s.m_windSpeedView;
+        m_appliedChartType[APPLIED_WIND_DIRECTION] = s.m_windDirectionView;
     }
 }
 

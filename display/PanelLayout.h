@@ -10,31 +10,17 @@
 #pragma once
 #include "display/PanelElements.h"
 #include "platform/ui/UiString.h"
+#include "records/DisplaySwitches.h"
 
 #include <string>
 #include <vector>
-
-// The display switches and chart views of "rDisplaySetting.dat" (here every box shown).
-struct PanelSwitches {
-    int showForecast = 1;
-    int showPressure = 1;
-    int showUv = 1;
-    int showRain = 1;
-    int showWindSpeed = 1;
-    int showWindDirection = 1;
-    int pressureView = 1;
-    int uvView = 2;
-    int rainView = 1;
-    int windSpeedView = 3;
-    int windDirectionView = 3;
-};
 
 constexpr int ALL_SHOWN_VARIANT = 7;
 
 // Variant of each panel. A switch that is neither 0 nor 1 (a damaged settings file) gives the
 // variant with every box shown.
-int UpperVariantOf(const PanelSwitches& switches);
-int LowerVariantOf(const PanelSwitches& switches);
+int UpperVariantOf(const DisplaySwitches& switches);
+int LowerVariantOf(const DisplaySwitches& switches);
 
 // Indexes of m_appliedChartType.
 enum AppliedChart { APPLIED_PRESSURE, APPLIED_UV, APPLIED_RAIN, APPLIED_WIND_SPEED, APPLIED_WIND_DIRECTION };
@@ -67,7 +53,7 @@ public:
     // forced): its labels are copied again from the current language, its variant runs, then
     // OnUpperPanelLaidOut / OnLowerPanelLaidOut; the applied state is remembered. The channel
     // names (84..89) are never overwritten. Does nothing before the arrays exist.
-    void RelayoutPanels(const PanelSwitches& switches, int language, bool force);
+    void RelayoutPanels(const DisplaySwitches& switches, int language, bool force);
 
     // ---- the sixteen variants -------------------------------------------------------------------
     void LayoutUpperNone();

@@ -3,6 +3,7 @@
 #include "display/AllChartLayout.h"
 #include "display/PanelDrawing.h"
 #include "res/resource.h"
+#include "texts/TextEncoding.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ void CShowAllChartDlg::OnTimeRangeChange()
 {
     const double readingTime = m_pMainDlg ? m_pMainDlg->CurrentReadingChartTime() : 0;
     const ChartPeriod period =
-        PeriodOfRange(PublishedHistory(), m_timeRangeCombo.GetCurSel(), readingTime, ChartPeriod{m_timeStart, m_timeEnd});
+        PeriodOfRange(PublishedHistoryColumns(), m_timeRangeCombo.GetCurSel(), readingTime, ChartPeriod{m_timeStart, m_timeEnd});
     m_timeStart = period.start;
     m_timeEnd = period.end;
     CopySeriesFromHistory();
@@ -194,7 +195,7 @@ void CShowAllChartDlg::OnTimeRangeChange()
 
 void CShowAllChartDlg::SetTimeWindowFromLastRecord()
 {
-    const ChartPeriod period = PeriodAfterDownload(PublishedHistory(), ChartPeriod{m_timeStart, m_timeEnd});
+    const ChartPeriod period = PeriodAfterDownload(PublishedHistoryColumns(), ChartPeriod{m_timeStart, m_timeEnd});
     m_timeStart = period.start;
     m_timeEnd = period.end;
     CopySeriesFromHistory();
@@ -202,7 +203,7 @@ void CShowAllChartDlg::SetTimeWindowFromLastRecord()
 
 // ---- series and drawing -------------------------------------------------------------------------
 
-void CShowAllChartDlg::CopySeriesFromHistory() { m_series = SeriesPointsFrom(PublishedHistory(), m_timeStart); }
+void CShowAllChartDlg::CopySeriesFromHistory() { m_series = SeriesPointsFrom(PublishedHistoryColumns(), m_timeStart); }
 
 void CShowAllChartDlg::RedrawView()
 {

@@ -11,7 +11,7 @@
 // Every handler runs on the main window's thread, the history download's period setting too (the
 // download ends there).
 #pragma once
-#include "dialogs/XStatic.h"
+#include "controls/XStatic.h"
 #include "display/AllChartSettings.h"
 #include "display/AllSensorCharts.h"
 #include "platform/ui/UiControls.h"
@@ -64,8 +64,6 @@ public:
     int m_pieView = 0;               // 1 pie view, 0 line view
     double m_timeStart = 0;
     double m_timeEnd = 0;
-    // The points of every series in the period, oldest first.
-    const Series& SeriesPoints(int series) const { return m_series[series]; }
     int SeriesCount(int series) const { return static_cast<int>(m_series[series].values.size()); }
 
     // ---- controls -------------------------------------------------------------------------------

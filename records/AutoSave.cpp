@@ -76,10 +76,10 @@ LocationTexts LocationTextsOf(const AutoSaveLocation& location)
     const int c = location.cityIndex;
     if (c == USER_DEFINED_CITY) {
         texts.name = location.userCityName;
-        texts.latitude = Format(L"%d,%d,%ls", location.latitudeDegrees, location.latitudeMinutes,
-                                HemisphereWord(0, location.latitudeHemisphere));
-        texts.longitude = Format(L"%d,%d,%ls", location.longitudeDegrees, location.longitudeMinutes,
-                                 HemisphereWord(2, location.longitudeHemisphere));
+        texts.latitude = Format(L"%d,%d,%ls", location.position.latitudeDegrees, location.position.latitudeMinutes,
+                                HemisphereWord(0, location.position.latitudeHemisphere));
+        texts.longitude = Format(L"%d,%d,%ls", location.position.longitudeDegrees, location.position.longitudeMinutes,
+                                 HemisphereWord(2, location.position.longitudeHemisphere));
     } else if (IsValidCityIndex(c)) {
         texts.name = CityNameAt(c);
         texts.latitude = Format(L"%d,%d,%ls", g_cityLatitudes[c][POSITION_DEGREES], g_cityLatitudes[c][POSITION_MINUTES],

@@ -7,6 +7,7 @@
 //
 // The writers take every value they need in an AutoSaveSnapshot, so they run without a window.
 #pragma once
+#include "records/GeoPosition.h"
 #include "records/MissingValue.h"
 
 #include <windows.h>
@@ -49,8 +50,7 @@ struct AutoSaveUnits {
 struct AutoSaveLocation {
     int cityIndex = 0;
     std::wstring userCityName;
-    int latitudeDegrees = 0, latitudeMinutes = 0, latitudeHemisphere = 0;     // 0 north, 1 south
-    int longitudeDegrees = 0, longitudeMinutes = 0, longitudeHemisphere = 0;  // 0 east, 1 west
+    GeoPosition position;  // of the user-defined city
 };
 
 struct AutoSaveSnapshot {

@@ -1,19 +1,15 @@
 // The history download: once per run (again after an attempt that failed while the station was
 // present) a worker thread reads the station's whole memory, has it
-// written as "all_weather.csv" and parses that back into the readings record; then the window's
-// thread publishes the history, takes the dump's header values and redraws the charts.
+// written as "all_weather.csv" and parses that back into the readings record, and returns the
+// outcome; then the window's thread publishes the history, takes the dump's header values and
+// redraws the charts (app/DownloadCompletion.h).
 //
 // Worker side (RunHistoryDownload, on the worker thread): the memory size with its retries, the
 // whole-memory read (progress in g_readAddress), the dump file and its parse. It touches only
 // m_stationMemoryBytes, m_downloading (set) and the readings record, which the window's thread
-// leaves alone while m_downloading is set.
-//
-// Window side (CompleteHistoryDownload, on the window's thread, once the outcome has reached it):
-// every control text, message box, chart and published global; it clears m_downloading last, so
-// the polling loop starts only after all of it.
+// leaves alone while m_downloading is set. The window side clears m_downloading last, so the
+// polling loop starts only after all of it.
 #pragma once
-#include "records/DisplayOps.h"
-
 #include <windows.h>
 
 #include <string>
@@ -23,7 +19,6 @@ class ReadingsRecord;
 
 constexpr int MEMORY_SIZE_RETRIES = 10;        // further requests after the first, 1 s apart
 constexpr int DOWNLOAD_WAIT_MS = 1000;
-constexpr int DOWNLOAD_PROGRESS_END = 1500;    // end of the progress bar's range
 
 // The wait between memory-size requests and before the whole-memory read. Tests shorten it; the
 // program never changes it. Returns the previous value.
@@ -49,18 +44,6 @@ public:
     virtual bool WriteMemoryDump(const std::wstring& path) = 0; // "all_weather.csv"; false when not written
 };
 
-// The window's services that the end of a download uses besides the display operations.
-class IDownloadWindow {
-public:
-    virtual ~IDownloadWindow() = default;
-    virtual void SetProgressPosition(int position) = 0;        // the progress bar (0..1500)
-    virtual void SetStatusText(const std::wstring& text) = 0;  // the status text beside it
-    virtual void ShowErrorMessage(const std::wstring& text) = 0; // a message box with OK
-    virtual bool StationPresent() = 0;                         // the station still answers USBCheck
-    // Starts the download again at a later tick of the connection watch.
-    virtual void RestartDownloadLater() = 0;
-};
-
 // Where the worker hands the outcome of an attempt: the main dialog passes it on to its window's
 // thread. Called on the worker thread; false when the outcome cannot reach the window (it is gone).
 class IDownloadListener {
@@ -77,23 +60,6 @@ public:
 // `into`, when given, receives the parsed history instead of m_readings (the history read again to
 // fill a gap, which leaves the window's history as it is).
 DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link, ReadingsRecord* into = nullptr);
-
-// Window side, for the outcome the worker handed over:
-//   Loaded: progress bar to its end; the history columns published (g_historyRowCount and the column
-//     pointers; the chart window's period only when there is a row); the clock's 24-hour copy; the
-//     header values (altitude, UV maxima, wind maxima, rain totals, extremes and trends); the location
-//     texts; every chart; the status text "Receiving data... 100% done". m_downloading is cleared.
-//   DumpUnreadable: the message "Can't read data file!"; m_downloading is cleared.
-//   NoMemorySize, ReadFailed, DumpNotWritten with the station still present: the message "Can't
-//     receive data!" (the first time only, m_downloadFailureShown) and the download is started again
-//     later; m_downloading stays set, so the polling loop keeps waiting for the history.
-//   NoMemorySize, ReadFailed, DumpNotWritten with the station gone, and Stopped: nothing shown (the
-//     connection watch reports a lost device); m_downloading is cleared.
-void CompleteHistoryDownload(CMainRecords& dlg, CDisplayOps& display, IDownloadWindow& window,
-                             DownloadOutcome outcome);
-
-// The status text at the end of the download: "Receiving data... " + "100" + "% done".
-std::wstring DownloadDoneStatusText();
 
 // ---- the thread ----------------------------------------------------------------------------------
 

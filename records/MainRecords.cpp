@@ -1,6 +1,6 @@
 #include "records/MainRecords.h"
 
-#include "platform/chart/Chart.h"
+#include "records/RecordTime.h"
 
 #include <algorithm>
 #include <cmath>
@@ -95,7 +95,7 @@ bool CMainRecords::StationMinMaxTextsNow(StationMinMaxTexts*) { return false; }
 
 double CMainRecords::ChartTimeOf(int year, int month, int day, int hour, int minute, int second)
 {
-    return Chart::chartTime(year, month, day, hour, minute, second);
+    return SecondsSinceYearOne(year, month, day, hour, minute, second);
 }
 
 double CMainRecords::RecordChartTime() const

@@ -84,8 +84,7 @@ public:
     ReadingsRecord m_readings;
     int& m_cityIndex = m_readings.m_headerLocation[0]; // current city index (storage in the record)
     std::wstring m_userCityName;
-    int m_latitudeDegrees = 0, m_latitudeMinutes = 0, m_latitudeHemisphere = 0;    // 0 N, 1 S
-    int m_longitudeDegrees = 0, m_longitudeMinutes = 0, m_longitudeHemisphere = 0; // 0 E, 1 W
+    GeoPosition m_position;                // of the current location (the downloaded one)
     int m_recordTime[5] = {};              // hour, minute, year, month, day of the last reading
     double m_temperatureFactor = 1.0;      // 1.0 or 1.8 (then + 32)
     double m_uvFactor = 1.0;
@@ -150,7 +149,7 @@ public:
     double m_pressureHourly[25] = {};      // oldest first, [24] the latest hour
 
     // ---- chart time ----------------------------------------------------------------------
-    // Chart time of a date and time (seconds, Chart::chartTime).
+    // Chart time of a date and time (SecondsSinceYearOne).
     static double ChartTimeOf(int year, int month, int day, int hour, int minute, int second = 0);
     // Chart time of m_recordTime (seconds 0).
     double RecordChartTime() const;

@@ -12,8 +12,8 @@ int DaysInMonth(int year, int month)
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-// Days from 1970-01-01 to the date (proleptic Gregorian calendar).
-long long DaysFromCivil(int year, int month, int day)
+// Days from 1970-01-01 to the date (proleptic Gregorian calendar; month 1..12, any day).
+long long DaysFromCivil(long long year, int month, long long day)
 {
     const long long y = month <= 2 ? year - 1 : year;
     const long long era = (y >= 0 ? y : y - 399) / 400;
@@ -34,6 +34,16 @@ bool IsRealRecordTime(const RecordTime& t)
 long long MinutesOf(const RecordTime& t)
 {
     return (DaysFromCivil(t.year, t.month, t.day) * 24 + t.hour) * 60 + t.minute;
+}
+
+double SecondsSinceYearOne(int year, int month, int day, int hour, int minute, int second)
+{
+    // The month carried into the year (rounding down), so that it lies in 1..12.
+    const long long monthIndex = month - 1LL;
+    const long long yearCarry = (monthIndex >= 0 ? monthIndex : monthIndex - 11) / 12;
+    const int monthOfYear = static_cast<int>(monthIndex - yearCarry * 12 + 1);
+    const long long days = DaysFromCivil(year + yearCarry, monthOfYear, day) - DaysFromCivil(1, 1, 1);
+    return static_cast<double>(((days * 24 + hour) * 60 + minute) * 60 + second);
 }
 
 RecordTime ComputerClockNow()

@@ -2,6 +2,8 @@
 // in the install folder at every start. The main dialog derives from it, so the members keep
 // their names there.
 #pragma once
+#include "records/DisplaySwitches.h"
+#include "records/GeoPosition.h"
 #include "texts/Cities.h"
 
 #include <string>
@@ -13,24 +15,20 @@ constexpr int ABOUT_TEXT_COUNT = 17;
 constexpr int USER_DEFINED_REGION = REGION_USER_DEFINED;  // USER_DEFINED_CITY: texts/Cities.h
 
 // One city of the location settings: what "rLocation.dat" stores, and the fields derived from
-// the city tables (or, for the user-defined city, from the station).
-struct CityLocation {
+// the city tables (or, for the user-defined city, from the station): its position (the
+// GeoPosition base) and these.
+struct CityLocation : GeoPosition {
     int region = USER_DEFINED_REGION;
     int cityIndex = USER_DEFINED_CITY;
     std::wstring name;
-    int latitudeDegrees = 0;
-    int latitudeMinutes = 0;
-    int latitudeHemisphere = 0;   // 0 north, 1 south
-    int longitudeDegrees = 0;
-    int longitudeMinutes = 0;
-    int longitudeHemisphere = 0;  // 0 east, 1 west
     int dstRule = 0;              // index into the daylight-saving rules
     int zoneEast = 1;             // 1 when the zone is zero or east of UTC
     int zoneHours = 0;            // whole hours, absolute
     int zoneHalfHour = 0;         // nonzero when the zone has a further half hour
 };
 
-struct CSettingsRecord {
+// "rDisplaySetting.dat" is the DisplaySwitches base.
+struct CSettingsRecord : DisplaySwitches {
     // "rAutoSavingSetting.dat"
     int m_autoSaveInterval = 0;   // 0 none, 1..8 interval choices
     int m_autoSaveCount = 1;
@@ -52,19 +50,6 @@ struct CSettingsRecord {
     // "rTHDSetting.dat": channel names, 6 x 6 line styles (row = kind, column = sensor), 18 colours
     std::wstring m_channelName[CHANNEL_COUNT];
     int m_thdSettings[THD_SETTING_COUNT] = {};
-
-    // "rDisplaySetting.dat"
-    int m_showForecast = 1;
-    int m_showPressure = 1;
-    int m_showUv = 0;
-    int m_showRain = 1;
-    int m_showWindSpeed = 1;
-    int m_showWindDirection = 1;
-    int m_pressureView = 1;
-    int m_uvView = 2;
-    int m_rainView = 1;
-    int m_windSpeedView = 3;
-    int m_windDirectionView = 3;
 
     int m_alarmRecord[ALARM_RECORD_COUNT] = {};
 

@@ -29,11 +29,6 @@ CWinApp::~CWinApp()
         g_application = nullptr;
 }
 
-HICON CWinApp::LoadIcon(UINT resourceId) const
-{
-    return ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId));
-}
-
 int CWinApp::Run()
 {
     MSG message;
@@ -49,11 +44,9 @@ int CWinApp::Run()
     return ExitInstance();
 }
 
-int CWinApp::WinMainBody(HINSTANCE instance, const wchar_t* commandLine, int show)
+int CWinApp::WinMainBody(HINSTANCE instance)
 {
     m_hInstance = instance;
-    m_lpCmdLine = commandLine ? commandLine : L"";
-    m_nCmdShow = show;
     if (!InitInstance())
         return ExitInstance();
     return Run();

@@ -1,7 +1,7 @@
 // CWinApp: the application object. One global object of a class derived from CWinApp; its
 // constructor registers it. The framework's entry point (wWinMain in UiAppMain.cpp, compiled into
-// the program through target platform_ui_entry) fills m_hInstance and m_lpCmdLine, calls InitInstance and, when
-// that returns TRUE, runs the message loop (Run) until WM_QUIT; the exit code is ExitInstance's.
+// the program through target platform_ui_entry) fills m_hInstance, calls InitInstance and, when that
+// returns TRUE, runs the message loop (Run) until WM_QUIT; the exit code is ExitInstance's.
 //
 // Commands that the main window does not handle itself go to the application's message map
 // (for instance ID_HELP, which the main window sends itself on WM_HELP, the F1 key).
@@ -17,21 +17,19 @@ public:
     ~CWinApp() override;
 
     HINSTANCE m_hInstance = nullptr;
-    const wchar_t* m_lpCmdLine = L"";
-    int m_nCmdShow = SW_SHOWNORMAL;
     CWnd* m_pMainWnd = nullptr;
     CString m_pszAppName;             // caption of AfxMessageBox
-    CString m_pszRegistryKey;         // set by SetRegistryKey
 
     virtual BOOL InitInstance() { return TRUE; }
     virtual int ExitInstance() { return m_exitCode; }
     virtual int Run();
 
-    void SetRegistryKey(const wchar_t* key) { m_pszRegistryKey = key; }
-    HICON LoadIcon(UINT resourceId) const;
+    // Kept for the start-up sequence; this layer keeps no settings in the registry, so it does
+    // nothing.
+    void SetRegistryKey(const wchar_t*) {}
 
     // Called by the entry point.
-    int WinMainBody(HINSTANCE instance, const wchar_t* commandLine, int show);
+    int WinMainBody(HINSTANCE instance);
 
 protected:
     int m_exitCode = 0;

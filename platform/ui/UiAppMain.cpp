@@ -2,10 +2,10 @@
 // Compiled into each windowed program through the target platform_ui_entry (-municode).
 #include "platform/ui/UiApp.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int show)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;
-    return app->WinMainBody(instance, commandLine, show);
+    return app->WinMainBody(instance);
 }

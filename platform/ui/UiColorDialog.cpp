@@ -15,37 +15,6 @@ HookSlot<ColorDialogHook> g_hook;
 
 ColorDialogHook SetColorDialogHook(ColorDialogHook hook) { return g_hook.Set(std::move(hook)); }
 
-ScopedColorDialogAnswer::ScopedColorDialogAnswer()
-{
-    m_previous = SetColorDialogHook([this](const CHOOSECOLORW& request) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_opened.push_back((request.Flags & CC_RGBINIT) ? request.rgbResult : 0);
-        if (m_next < m_answers.size())
-            return m_answers[m_next++];
-        return ColorDialogResult{false, 0};
-    });
-}
-
-ScopedColorDialogAnswer::~ScopedColorDialogAnswer() { SetColorDialogHook(std::move(m_previous)); }
-
-void ScopedColorDialogAnswer::Confirm(COLORREF colour)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_answers.push_back({true, colour});
-}
-
-void ScopedColorDialogAnswer::Cancel()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_answers.push_back({false, 0});
-}
-
-std::vector<COLORREF> ScopedColorDialogAnswer::OpenedWith() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_opened;
-}
-
 }  // namespace ui
 
 CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent) : m_parent(parent)

@@ -1,14 +1,12 @@
 // The colour dialog: a thin wrapper of the common dialog ChooseColorW. Tests answer it without a
-// person, as they answer message boxes: while a ui::ScopedColorDialogAnswer lives, DoModal asks it
-// instead of showing the dialog.
+// person, as they answer message boxes: while a hook is installed, DoModal asks it instead of
+// showing the dialog.
 #pragma once
 #include "platform/ui/UiWnd.h"
 
 #include <commdlg.h>
 
 #include <functional>
-#include <mutex>
-#include <vector>
 
 class CColorDialog {
 public:
@@ -37,27 +35,5 @@ struct ColorDialogResult {
 using ColorDialogHook = std::function<ColorDialogResult(const CHOOSECOLORW& request)>;
 // Installs the hook (an empty one restores the real dialog); returns the previous hook.
 ColorDialogHook SetColorDialogHook(ColorDialogHook hook);
-
-// For tests: while it lives, every colour dialog is answered with the next of the answers added
-// (Cancel once they are used up), and the colour each was opened with is recorded.
-class ScopedColorDialogAnswer {
-public:
-    ScopedColorDialogAnswer();
-    ~ScopedColorDialogAnswer();
-    ScopedColorDialogAnswer(const ScopedColorDialogAnswer&) = delete;
-    ScopedColorDialogAnswer& operator=(const ScopedColorDialogAnswer&) = delete;
-
-    void Confirm(COLORREF colour);
-    void Cancel();
-    // The colour that each dialog opened with (0 when nothing was preselected), in order.
-    std::vector<COLORREF> OpenedWith() const;
-
-private:
-    mutable std::mutex m_mutex;
-    std::vector<ColorDialogResult> m_answers;
-    std::size_t m_next = 0;
-    std::vector<COLORREF> m_opened;
-    ColorDialogHook m_previous;
-};
 
 }  // namespace ui

@@ -8,12 +8,10 @@
 class CStatic : public CWnd {
 public:
     HICON SetIcon(HICON icon) { return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon))); }
-    HICON GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_GETICON)); }
     HBITMAP SetBitmap(HBITMAP bitmap)
     {
         return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
     }
-    HBITMAP GetBitmap() const { return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP)); }
 
     virtual void DrawItem(LPDRAWITEMSTRUCT) {}
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
@@ -23,9 +21,6 @@ class CButton : public CWnd {
 public:
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
-    UINT GetState() const { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }
-    void SetState(BOOL highlight) { SendMessage(BM_SETSTATE, highlight); }
-    UINT GetButtonStyle() const { return GetStyle() & 0xFFFF; }
     void SetButtonStyle(UINT style, BOOL redraw = TRUE) { SendMessage(BM_SETSTYLE, style, redraw); }
 
     virtual void DrawItem(LPDRAWITEMSTRUCT) {}
@@ -35,10 +30,6 @@ public:
 class CComboBox : public CWnd {
 public:
     int AddString(const wchar_t* text) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
-    int InsertString(int index, const wchar_t* text)
-    {
-        return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
-    }
     int DeleteString(UINT index) { return static_cast<int>(SendMessage(CB_DELETESTRING, index)); }
     void ResetContent() { SendMessage(CB_RESETCONTENT); }
     int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
@@ -57,10 +48,6 @@ public:
     {
         return static_cast<int>(SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
     }
-    int FindStringExact(int startAfter, const wchar_t* text) const
-    {
-        return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(startAfter), reinterpret_cast<LPARAM>(text)));
-    }
     int SelectString(int startAfter, const wchar_t* text)
     {
         return static_cast<int>(SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(startAfter), reinterpret_cast<LPARAM>(text)));
@@ -70,7 +57,6 @@ public:
         return static_cast<int>(SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(index), static_cast<LPARAM>(height)));
     }
     int SetDroppedWidth(UINT width) { return static_cast<int>(SendMessage(CB_SETDROPPEDWIDTH, width)); }
-    BOOL GetDroppedState() const { return static_cast<BOOL>(SendMessage(CB_GETDROPPEDSTATE)); }
 
     virtual void DrawItem(LPDRAWITEMSTRUCT) {}
     virtual void MeasureItem(LPMEASUREITEMSTRUCT) {}
@@ -88,12 +74,11 @@ public:
     void GetRange(int& lower, int& upper) const;
     int SetPos(int position) { return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(position))); }
     int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
-    int OffsetPos(int delta) { return static_cast<int>(SendMessage(PBM_DELTAPOS, static_cast<WPARAM>(delta))); }
     int SetStep(int step) { return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(step))); }
     int StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }
 };
 
-// Up-down control. Its buddy is the edit beside it (UDS_AUTOBUDDY or SetBuddy); with
+// Up-down control. Its buddy is the edit beside it (UDS_AUTOBUDDY); with
 // UDS_SETBUDDYINT it writes its position into the buddy's text.
 class CSpinButtonCtrl : public CWnd {
 public:
@@ -104,7 +89,6 @@ public:
     // The position after the buddy's text has been taken in; *error is TRUE when that text is no
     // number in the range (the position is then the previous one).
     int GetPos32(BOOL* error = nullptr) const;
-    HWND SetBuddy(HWND buddy) { return reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy))); }
     HWND GetBuddy() const { return reinterpret_cast<HWND>(SendMessage(UDM_GETBUDDY)); }
     // The buddy's text as an integer (text that is no number reads as 0), moved into the range,
     // made the position and returned: what a user typed counts even outside the range.

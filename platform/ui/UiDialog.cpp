@@ -1,7 +1,7 @@
 #include "platform/ui/UiDialog.h"
 
 #include "platform/ui/UiApp.h"
-#include "platform/ui/UiDialogAnswer.h"
+#include "platform/ui/UiHook.h"
 #include "platform/ui/UiMessageBox.h"
 
 #include <algorithm>
@@ -45,6 +45,8 @@ void UnregisterModeless(CDialog* dialog)
     }
 }
 
+ui::HookSlot<ui::ModalDialogHook> g_modalDialogHook;
+
 bool IsEditControl(HWND window)
 {
     wchar_t className[16] = {};
@@ -55,6 +57,8 @@ bool IsEditControl(HWND window)
 }  // namespace
 
 namespace ui {
+
+ModalDialogHook SetModalDialogHook(ModalDialogHook hook) { return g_modalDialogHook.Set(std::move(hook)); }
 
 bool PreTranslateDialogMessage(MSG* message)
 {
@@ -175,10 +179,6 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (measure->CtlType != ODT_MENU)
             BindEarlyControl(static_cast<int>(measure->CtlID));
     }
-    if (message == WM_TIMER && (wParam == ui::detail::DIALOG_SCRIPT_TIMER || wParam == ui::detail::DIALOG_CLOSE_TIMER)) {
-        ui::detail::OnDialogScriptTimer(*this, wParam);
-        return 0;
-    }
     if (message == WM_NCDESTROY)
         UnregisterModeless(this);
     return CWnd::WindowProc(message, wParam, lParam);
@@ -189,8 +189,11 @@ BOOL CDialog::RunInitDialog()
     for (const EarlyControl& early : m_earlyControls)
         BindEarlyControl(early.id);
     BOOL result = OnInitDialog();
-    if (m_modal && m_hWnd)
-        ui::detail::ModalDialogInitialised(*this);
+    if (m_modal && m_hWnd) {
+        const ui::ModalDialogHook hook = g_modalDialogHook.Get();
+        if (hook)
+            hook(*this);
+    }
     return result;
 }
 

@@ -13,10 +13,12 @@
 // dialog such as a panel of the main window), hand keyboard messages for them to IsDialogMessage
 // of the modeless dialog (ui::PreTranslateDialogMessage) before the outer dialog sees them.
 //
-// Tests answer modal dialogs through ui::ScopedDialogAnswer (UiDialogAnswer.h).
+// A test answers modal dialogs without a person through a hook (ui::SetModalDialogHook): it is
+// told of each modal dialog once its OnInitDialog has run.
 #pragma once
 #include "platform/ui/UiWnd.h"
 
+#include <functional>
 #include <vector>
 
 // One pass of data exchange. A routine that finds an invalid value calls Fail: the message is
@@ -111,6 +113,12 @@ private:
 };
 
 namespace ui {
+// Called on the dialog's thread when a modal dialog has run OnInitDialog (before the modal loop
+// shows it).
+using ModalDialogHook = std::function<void(CDialog& dialog)>;
+// Installs the hook (an empty one removes it); returns the previous hook.
+ModalDialogHook SetModalDialogHook(ModalDialogHook hook);
+
 // The dialog keys of the thread's modeless dialogs: true when the message was one for such a
 // dialog (or a control in it) and IsDialogMessage has handled it.
 bool PreTranslateDialogMessage(MSG* message);

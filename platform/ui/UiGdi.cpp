@@ -1,6 +1,5 @@
 #include "platform/ui/UiGdi.h"
 
-#include "platform/ui/UiApp.h"
 #include "platform/ui/UiWnd.h"
 
 #include <memory>
@@ -27,11 +26,6 @@ BOOL CGdiObject::DeleteObject()
     BOOL ok = ::DeleteObject(m_hObject);
     m_hObject = nullptr;
     return ok;
-}
-
-BOOL CBitmap::LoadBitmap(UINT resourceId)
-{
-    return Attach(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId)));
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height)
@@ -122,16 +116,6 @@ CClientDC::CClientDC(CWnd* window) : m_hWnd(window ? window->m_hWnd : nullptr)
 }
 
 CClientDC::~CClientDC()
-{
-    ::ReleaseDC(m_hWnd, Detach());
-}
-
-CWindowDC::CWindowDC(CWnd* window) : m_hWnd(window ? window->m_hWnd : nullptr)
-{
-    Attach(::GetWindowDC(m_hWnd));
-}
-
-CWindowDC::~CWindowDC()
 {
     ::ReleaseDC(m_hWnd, Detach());
 }

@@ -57,10 +57,7 @@ public:
 
 class CBitmap : public CGdiObject {
 public:
-    // Bitmap resource of the program's module.
-    BOOL LoadBitmap(UINT resourceId);
     BOOL CreateCompatibleBitmap(class CDC* dc, int width, int height);
-    int GetBitmap(BITMAP* info) const { return GetObject(sizeof(BITMAP), info); }
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 };
 
@@ -88,18 +85,13 @@ public:
 
     HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
     HGDIOBJ SelectObject(CGdiObject* object) { return ::SelectObject(m_hDC, object->m_hObject); }
-    HGDIOBJ SelectStockObject(int index) { return ::SelectObject(m_hDC, ::GetStockObject(index)); }
 
     COLORREF SetBkColor(COLORREF colour) { return ::SetBkColor(m_hDC, colour); }
     COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
     UINT SetTextAlign(UINT flags) { return ::SetTextAlign(m_hDC, flags); }
     COLORREF SetTextColor(COLORREF colour) { return ::SetTextColor(m_hDC, colour); }
-    COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
     int SetStretchBltMode(int mode) { return ::SetStretchBltMode(m_hDC, mode); }
-    int SaveDC() { return ::SaveDC(m_hDC); }
-    BOOL RestoreDC(int saved) { return ::RestoreDC(m_hDC, saved); }
-    int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
     BOOL IsPrinting() const { return m_bPrinting; }
     int GetClipBox(LPRECT rect) const { return ::GetClipBox(m_hDC, rect); }
     int GetMapMode() const { return ::GetMapMode(m_hDC); }
@@ -122,18 +114,9 @@ public:
     void FillRect(LPCRECT rect, CBrush* brush) { ::FillRect(m_hDC, rect, *brush); }
     void FillRect(LPCRECT rect, HBRUSH brush) { ::FillRect(m_hDC, rect, brush); }
     void FillSolidRect(LPCRECT rect, COLORREF colour);
-    void FrameRect(LPCRECT rect, CBrush* brush) { ::FrameRect(m_hDC, rect, *brush); }
-    BOOL Rectangle(int l, int t, int r, int b) { return ::Rectangle(m_hDC, l, t, r, b); }
-    BOOL Rectangle(LPCRECT rect) { return Rectangle(rect->left, rect->top, rect->right, rect->bottom); }
-    BOOL Ellipse(int l, int t, int r, int b) { return ::Ellipse(m_hDC, l, t, r, b); }
     CPoint MoveTo(int x, int y);
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
-    BOOL Polyline(const POINT* points, int count) { return ::Polyline(m_hDC, points, count); }
     BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
-    BOOL DrawIconEx(int x, int y, HICON icon, int w, int h, UINT flags)
-    {
-        return ::DrawIconEx(m_hDC, x, y, icon, w, h, 0, nullptr, flags);
-    }
     BOOL BitBlt(int x, int y, int w, int h, CDC* source, int sx, int sy, DWORD rop)
     {
         return ::BitBlt(m_hDC, x, y, w, h, source ? source->m_hDC : nullptr, sx, sy, rop);
@@ -163,16 +146,6 @@ class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* window);
     ~CClientDC() override;
-
-private:
-    HWND m_hWnd;
-};
-
-// GetWindowDC / ReleaseDC for the lifetime of the object.
-class CWindowDC : public CDC {
-public:
-    explicit CWindowDC(CWnd* window);
-    ~CWindowDC() override;
 
 private:
     HWND m_hWnd;

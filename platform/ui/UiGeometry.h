@@ -13,7 +13,6 @@ public:
         x = static_cast<short>(LOWORD(lParam));
         y = static_cast<short>(HIWORD(lParam));
     }
-    void Offset(int dx, int dy) { x += dx; y += dy; }
     bool operator==(POINT p) const { return x == p.x && y == p.y; }
     bool operator!=(POINT p) const { return !(*this == p); }
 };
@@ -32,34 +31,15 @@ public:
     CRect() { SetRectEmpty(); }
     CRect(int l, int t, int r, int b) { SetRect(l, t, r, b); }
     CRect(const RECT& r) { left = r.left; top = r.top; right = r.right; bottom = r.bottom; }
-    CRect(POINT topLeft, SIZE size) { SetRect(topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy); }
 
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    CSize Size() const { return CSize(Width(), Height()); }
-    CPoint TopLeft() const { return CPoint(left, top); }
-    CPoint BottomRight() const { return CPoint(right, bottom); }
-    CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
-    bool IsRectEmpty() const { return ::IsRectEmpty(this) != FALSE; }
-    bool IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
-    bool PtInRect(POINT p) const { return ::PtInRect(this, p) != FALSE; }
 
     void SetRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
     void SetRectEmpty() { SetRect(0, 0, 0, 0); }
-    void OffsetRect(int dx, int dy) { left += dx; right += dx; top += dy; bottom += dy; }
-    void InflateRect(int dx, int dy) { left -= dx; right += dx; top -= dy; bottom += dy; }
-    void DeflateRect(int dx, int dy) { InflateRect(-dx, -dy); }
-    void MoveToXY(int x, int y) { OffsetRect(x - left, y - top); }
-    void NormalizeRect()
-    {
-        if (left > right) { LONG t = left; left = right; right = t; }
-        if (top > bottom) { LONG t = top; top = bottom; bottom = t; }
-    }
-    bool IntersectRect(LPCRECT a, LPCRECT b) { return ::IntersectRect(this, a, b) != FALSE; }
-    bool UnionRect(LPCRECT a, LPCRECT b) { return ::UnionRect(this, a, b) != FALSE; }
 
     bool operator==(const RECT& r) const
     {

@@ -1,5 +1,7 @@
-// A replaceable hook that tests install in place of a system dialog (message boxes, the colour
-// dialog): set and read from any thread.
+// A replaceable hook that tests install in place of a person at a dialog (message boxes, modal
+// dialogs, the colour, file, folder and print setup dialogs): set and read from any thread. The
+// program holds only the hooks; the test kit that answers through them (tests/support) is linked
+// by the tests alone.
 #pragma once
 #include <mutex>
 #include <utility>

@@ -59,16 +59,3 @@ BOOL CMenu::LoadMenu(UINT resourceId)
 {
     return Attach(::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId)));
 }
-
-int CMenu::GetMenuString(UINT item, CString& text, UINT flags) const
-{
-    wchar_t buffer[512] = {};
-    int length = ::GetMenuStringW(m_hMenu, item, buffer, 512, flags);
-    text = CString(buffer, length > 0 ? length : 0);
-    return length;
-}
-
-CMenu* CMenu::GetSubMenu(int position) const
-{
-    return FromHandle(::GetSubMenu(m_hMenu, position));
-}

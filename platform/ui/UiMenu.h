@@ -22,8 +22,6 @@ public:
     BOOL DestroyMenu();
     // Menu resource of the program's module.
     BOOL LoadMenu(UINT resourceId);
-    BOOL CreateMenu() { return Attach(::CreateMenu()); }
-    BOOL CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
 
     BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const wchar_t* text = nullptr)
     {
@@ -31,14 +29,8 @@ public:
     }
     // Previous state (MF_ENABLED / MF_GRAYED / MF_DISABLED), or -1 when the item does not exist.
     UINT EnableMenuItem(UINT item, UINT flags) { return ::EnableMenuItem(m_hMenu, item, flags); }
-    UINT CheckMenuItem(UINT item, UINT flags) { return static_cast<UINT>(::CheckMenuItem(m_hMenu, item, flags)); }
     UINT GetMenuState(UINT item, UINT flags) const { return ::GetMenuState(m_hMenu, item, flags); }
-    int GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
     UINT GetMenuItemID(int position) const { return ::GetMenuItemID(m_hMenu, position); }
-    int GetMenuString(UINT item, CString& text, UINT flags) const;
-    CMenu* GetSubMenu(int position) const;
-    BOOL RemoveMenu(UINT item, UINT flags) { return ::RemoveMenu(m_hMenu, item, flags); }
-    BOOL DeleteMenu(UINT item, UINT flags) { return ::DeleteMenu(m_hMenu, item, flags); }
 
 private:
     bool m_owned = true;

@@ -19,38 +19,6 @@ int ShowMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT
     return ::MessageBoxW(owner, text ? text : L"", caption ? caption : L"", type);
 }
 
-ScopedMessageBoxAnswer::ScopedMessageBoxAnswer(int answer) : m_answer(answer)
-{
-    m_previous = SetMessageBoxHook([this](HWND owner, const CString& text, const CString& caption, UINT type) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_boxes.push_back(Shown{text, caption, type, owner});
-        return m_answer;
-    });
-}
-
-ScopedMessageBoxAnswer::~ScopedMessageBoxAnswer()
-{
-    SetMessageBoxHook(std::move(m_previous));
-}
-
-void ScopedMessageBoxAnswer::SetAnswer(int answer)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_answer = answer;
-}
-
-std::vector<ScopedMessageBoxAnswer::Shown> ScopedMessageBoxAnswer::Boxes() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_boxes;
-}
-
-std::size_t ScopedMessageBoxAnswer::Count() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_boxes.size();
-}
-
 }  // namespace ui
 
 int AfxMessageBox(const wchar_t* text, UINT type, UINT)

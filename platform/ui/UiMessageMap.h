@@ -121,7 +121,6 @@ template <UINT Msg> struct Cracker;
 
 UI_CRACKER(WM_PAINT, (self->*Fn)(); *result = 0)
 UI_CRACKER(WM_DESTROY, (self->*Fn)(); *result = 0)
-UI_CRACKER(WM_NCDESTROY, (self->*Fn)(); *result = 0)
 UI_CRACKER(WM_CLOSE, (self->*Fn)(); *result = 0)
 UI_CRACKER(WM_TIMER, (self->*Fn)(static_cast<UINT_PTR>(wParam)); *result = 0)
 UI_CRACKER(WM_SYSCOMMAND, (self->*Fn)(static_cast<UINT>(wParam), lParam); *result = 0)
@@ -131,17 +130,9 @@ UI_CRACKER(WM_MEASUREITEM, (self->*Fn)(static_cast<int>(wParam), reinterpret_cas
 UI_CRACKER(WM_INITMENUPOPUP, (self->*Fn)(MenuFromHandle(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam), static_cast<BOOL>(HIWORD(lParam))); *result = 0)
 UI_CRACKER(WM_MOUSEMOVE, (self->*Fn)(static_cast<UINT>(wParam), CPoint(lParam)); *result = 0)
 UI_CRACKER(WM_LBUTTONDOWN, (self->*Fn)(static_cast<UINT>(wParam), CPoint(lParam)); *result = 0)
-UI_CRACKER(WM_LBUTTONUP, (self->*Fn)(static_cast<UINT>(wParam), CPoint(lParam)); *result = 0)
-UI_CRACKER(WM_LBUTTONDBLCLK, (self->*Fn)(static_cast<UINT>(wParam), CPoint(lParam)); *result = 0)
-UI_CRACKER(WM_RBUTTONDOWN, (self->*Fn)(static_cast<UINT>(wParam), CPoint(lParam)); *result = 0)
-UI_CRACKER(WM_RBUTTONUP, (self->*Fn)(static_cast<UINT>(wParam), CPoint(lParam)); *result = 0)
 UI_CRACKER(WM_ERASEBKGND, *result = (self->*Fn)(DCFromHandle(reinterpret_cast<HDC>(wParam))))
 UI_CRACKER(WM_SIZE, (self->*Fn)(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))); *result = 0)
-UI_CRACKER(WM_SHOWWINDOW, (self->*Fn)(static_cast<BOOL>(wParam), static_cast<UINT>(lParam)); *result = 0)
 UI_CRACKER(WM_DROPFILES, (self->*Fn)(reinterpret_cast<HDROP>(wParam)); *result = 0)
-UI_CRACKER(WM_HSCROLL, (self->*Fn)(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), WndFromHandle(reinterpret_cast<HWND>(lParam))); *result = 0)
-UI_CRACKER(WM_VSCROLL, (self->*Fn)(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), WndFromHandle(reinterpret_cast<HWND>(lParam))); *result = 0)
-UI_CRACKER(WM_SETCURSOR, *result = (self->*Fn)(WndFromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam)))
 
 #undef UI_CRACKER
 

@@ -1,12 +1,14 @@
 #include "platform/ui/UiPrint.h"
 
-#include <commdlg.h>
+#include "platform/ui/UiHook.h"
 
 #include <vector>
 
 namespace {
-ui::ScopedPrintSetupAnswer* g_printSetupAnswer = nullptr;
+ui::HookSlot<ui::PrintSetupHook> g_printSetupHook;
 }  // namespace
+
+ui::PrintSetupHook ui::SetPrintSetupHook(PrintSetupHook hook) { return g_printSetupHook.Set(std::move(hook)); }
 
 CString GetDefaultPrinterName()
 {
@@ -22,15 +24,14 @@ CString GetDefaultPrinterName()
 
 INT_PTR CPrintSetupDialog::DoModal()
 {
-    if (g_printSetupAnswer)
-        return g_printSetupAnswer->Answer(m_devMode);
     PRINTDLGW setup = {};
     setup.lStructSize = sizeof setup;
     setup.hwndOwner = m_owner;
     setup.hDevMode = m_devMode;
     setup.hDevNames = m_devNames;
     setup.Flags = PD_PRINTSETUP;
-    const BOOL confirmed = ::PrintDlgW(&setup);
+    const ui::PrintSetupHook hook = g_printSetupHook.Get();
+    const BOOL confirmed = hook ? hook(setup) : ::PrintDlgW(&setup);
     m_devMode = setup.hDevMode;
     m_devNames = setup.hDevNames;
     return confirmed ? IDOK : IDCANCEL;
@@ -49,24 +50,3 @@ HDC CreatePrinterDC(HGLOBAL devNames, HGLOBAL devMode)
     ::GlobalUnlock(devNames);
     return dc;
 }
-
-namespace ui {
-
-ScopedPrintSetupAnswer::ScopedPrintSetupAnswer(Script script) : m_script(std::move(script)), m_previous(g_printSetupAnswer)
-{
-    g_printSetupAnswer = this;
-}
-
-ScopedPrintSetupAnswer::~ScopedPrintSetupAnswer() { g_printSetupAnswer = m_previous; }
-
-INT_PTR ScopedPrintSetupAnswer::Answer(HGLOBAL devMode)
-{
-    ++m_count;
-    auto* mode = devMode ? static_cast<DEVMODEW*>(::GlobalLock(devMode)) : nullptr;
-    const INT_PTR answer = m_script ? m_script(mode) : IDCANCEL;
-    if (mode)
-        ::GlobalUnlock(devMode);
-    return answer;
-}
-
-}  // namespace ui

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include <windows.h>
+#include <commdlg.h>
 
 // Name of the system's default printer; empty when there is none.
 CString GetDefaultPrinterName();
@@ -32,23 +33,10 @@ HDC CreatePrinterDC(HGLOBAL devNames, HGLOBAL devMode);
 
 namespace ui {
 
-// For tests: while it lives, the print setup dialog does not open; the script gets the device mode
-// (null when there is none) and returns the dialog's answer (IDOK or IDCANCEL).
-class ScopedPrintSetupAnswer {
-public:
-    using Script = std::function<INT_PTR(DEVMODEW* devMode)>;
-    explicit ScopedPrintSetupAnswer(Script script);
-    ~ScopedPrintSetupAnswer();
-    ScopedPrintSetupAnswer(const ScopedPrintSetupAnswer&) = delete;
-    ScopedPrintSetupAnswer& operator=(const ScopedPrintSetupAnswer&) = delete;
-    int Count() const { return m_count; }
-
-    INT_PTR Answer(HGLOBAL devMode);
-
-private:
-    Script m_script;
-    int m_count = 0;
-    ScopedPrintSetupAnswer* m_previous;
-};
+// Stands in for PrintDlgW with PD_PRINTSETUP: reads the request from `setup` (its device mode and
+// names may be replaced, as the dialog does) and returns TRUE when confirmed, FALSE when cancelled.
+using PrintSetupHook = std::function<BOOL(PRINTDLGW& setup)>;
+// Installs the hook (an empty one restores the real dialog); returns the previous hook.
+PrintSetupHook SetPrintSetupHook(PrintSetupHook hook);
 
 }  // namespace ui

@@ -1,5 +1,7 @@
 #include "platform/ui/UiShellDialogs.h"
 
+#include "platform/ui/UiHook.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -11,9 +13,8 @@ namespace ui {
 
 namespace {
 
-std::mutex g_seamMutex;
-ScopedFileDialogAnswer* g_fileAnswer = nullptr;
-ScopedFolderBrowserAnswer* g_folderAnswer = nullptr;
+HookSlot<FileDialogHook> g_fileHook;
+HookSlot<FolderBrowserHook> g_folderHook;
 
 int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data)
 {
@@ -47,11 +48,9 @@ std::wstring FileDialogFilter(const wchar_t* barSeparated)
 
 bool BrowseForFolder(HWND owner, const wchar_t* title, UINT flags, const wchar_t* initialFolder, CString* chosen)
 {
-    {
-        std::lock_guard<std::mutex> lock(g_seamMutex);
-        if (g_folderAnswer)
-            return g_folderAnswer->Answer(title, flags, initialFolder, chosen);
-    }
+    const FolderBrowserHook hook = g_folderHook.Get();
+    if (hook)
+        return hook(title, flags, initialFolder, chosen);
     const std::wstring initial = initialFolder ? initialFolder : L"";
     BROWSEINFOW info = {};
     info.hwndOwner = owner;
@@ -70,106 +69,9 @@ bool BrowseForFolder(HWND owner, const wchar_t* title, UINT flags, const wchar_t
     return gotPath;
 }
 
-// ---- test seams --------------------------------------------------------------------------------
+FileDialogHook SetFileDialogHook(FileDialogHook hook) { return g_fileHook.Set(std::move(hook)); }
 
-ScopedFileDialogAnswer::ScopedFileDialogAnswer()
-{
-    std::lock_guard<std::mutex> lock(g_seamMutex);
-    m_previous = g_fileAnswer;
-    g_fileAnswer = this;
-}
-
-ScopedFileDialogAnswer::~ScopedFileDialogAnswer()
-{
-    std::lock_guard<std::mutex> lock(g_seamMutex);
-    g_fileAnswer = m_previous;
-}
-
-void ScopedFileDialogAnswer::Choose(const wchar_t* path, DWORD filterIndex)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_choose = true;
-    m_path = path;
-    m_filterIndex = filterIndex;
-}
-
-void ScopedFileDialogAnswer::Cancel()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_choose = false;
-}
-
-std::vector<ScopedFileDialogAnswer::Request> ScopedFileDialogAnswer::Requests() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_requests;
-}
-
-INT_PTR ScopedFileDialogAnswer::Answer(CFileDialog& dialog, std::vector<wchar_t>& fileBuffer)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    const OPENFILENAMEW& ofn = dialog.m_ofn;
-    std::wstring filter;
-    if (ofn.lpstrFilter) {
-        const wchar_t* end = ofn.lpstrFilter;
-        while (end[0] || end[1])
-            ++end;
-        filter.assign(ofn.lpstrFilter, end + 2);
-    }
-    m_requests.push_back(Request{dialog.IsOpenDialog(), filter, CString(fileBuffer.data()), ofn.Flags,
-                                 ofn.nFilterIndex});
-    if (!m_choose)
-        return IDCANCEL;
-    fileBuffer.assign(m_path.GetString(), m_path.GetString() + m_path.GetLength());
-    fileBuffer.resize(FILE_BUFFER_LENGTH, L'\0');
-    dialog.m_ofn.lpstrFile = fileBuffer.data();
-    dialog.m_ofn.nFilterIndex = m_filterIndex;
-    return IDOK;
-}
-
-ScopedFolderBrowserAnswer::ScopedFolderBrowserAnswer()
-{
-    std::lock_guard<std::mutex> lock(g_seamMutex);
-    m_previous = g_folderAnswer;
-    g_folderAnswer = this;
-}
-
-ScopedFolderBrowserAnswer::~ScopedFolderBrowserAnswer()
-{
-    std::lock_guard<std::mutex> lock(g_seamMutex);
-    g_folderAnswer = m_previous;
-}
-
-void ScopedFolderBrowserAnswer::Choose(const wchar_t* folder)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_choose = true;
-    m_folder = folder;
-}
-
-void ScopedFolderBrowserAnswer::Cancel()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_choose = false;
-}
-
-std::vector<ScopedFolderBrowserAnswer::Request> ScopedFolderBrowserAnswer::Requests() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_requests;
-}
-
-bool ScopedFolderBrowserAnswer::Answer(const wchar_t* title, UINT flags, const wchar_t* initialFolder,
-                                       CString* chosen)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_requests.push_back(Request{CString(title), flags, CString(initialFolder)});
-    if (!m_choose)
-        return false;
-    if (chosen)
-        *chosen = m_folder;
-    return true;
-}
+FolderBrowserHook SetFolderBrowserHook(FolderBrowserHook hook) { return g_folderHook.Set(std::move(hook)); }
 
 }  // namespace ui
 
@@ -197,11 +99,9 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension, c
 
 INT_PTR CFileDialog::DoModal()
 {
-    {
-        std::lock_guard<std::mutex> lock(ui::g_seamMutex);
-        if (ui::g_fileAnswer)
-            return ui::g_fileAnswer->Answer(*this, m_fileBuffer);
-    }
+    const ui::FileDialogHook hook = ui::g_fileHook.Get();
+    if (hook)
+        return hook(m_ofn, m_open) ? IDOK : IDCANCEL;
     const BOOL chosen = m_open ? ::GetOpenFileNameW(&m_ofn) : ::GetSaveFileNameW(&m_ofn);
     return chosen ? IDOK : IDCANCEL;
 }

@@ -1,15 +1,14 @@
 // The system's file and folder choosers: the save/open file dialog (CFileDialog) and the shell's
 // folder browser (ui::BrowseForFolder).
 //
-// Tests answer them without a person: while a ScopedFileDialogAnswer or ScopedFolderBrowserAnswer
-// lives, the chooser is not shown; the request is recorded and the scripted answer returned as if
-// the user had chosen it.
+// Tests answer them without a person: while a hook is installed, the chooser is not shown and
+// the hook answers in its place, as if the user had chosen.
 #pragma once
 #include "platform/ui/UiWnd.h"
 
 #include <commdlg.h>
 
-#include <mutex>
+#include <functional>
 #include <vector>
 
 // A file dialog. The filter is given as "text|pattern|text|pattern|" and handed to the system in
@@ -26,7 +25,6 @@ public:
     INT_PTR DoModal();
     // The chosen full path; after OK, m_ofn.nFilterIndex is the chosen filter (from 1).
     CString GetPathName() const { return CString(m_fileBuffer.data()); }
-    bool IsOpenDialog() const { return m_open; }
 
     OPENFILENAMEW m_ofn = {};
 
@@ -47,63 +45,17 @@ std::wstring FileDialogFilter(const wchar_t* barSeparated);
 // True and the file-system path of the chosen folder when the user picks one.
 bool BrowseForFolder(HWND owner, const wchar_t* title, UINT flags, const wchar_t* initialFolder, CString* chosen);
 
-// ---- test seams ------------------------------------------------------------------------------
-class ScopedFileDialogAnswer {
-public:
-    struct Request {
-        bool open;
-        std::wstring filter;  // in the system's form
-        CString fileName;     // the name the dialog opened with
-        DWORD flags;
-        DWORD filterIndex;
-    };
-    // Answers every file dialog with IDCANCEL until Choose is called.
-    ScopedFileDialogAnswer();
-    ~ScopedFileDialogAnswer();
-    ScopedFileDialogAnswer(const ScopedFileDialogAnswer&) = delete;
-    ScopedFileDialogAnswer& operator=(const ScopedFileDialogAnswer&) = delete;
+// ---- hooks that tests install in place of the choosers ---------------------------------------
+// Stands in for GetOpenFileNameW (open) or GetSaveFileNameW: reads the request from `ofn`, writes
+// the chosen path into ofn.lpstrFile (at most ofn.nMaxFile characters with its end) and the chosen
+// filter into ofn.nFilterIndex, and returns true; false for a cancelled dialog.
+using FileDialogHook = std::function<bool(OPENFILENAMEW& ofn, bool open)>;
+// Installs the hook (an empty one restores the real dialog); returns the previous hook.
+FileDialogHook SetFileDialogHook(FileDialogHook hook);
 
-    // The next dialogs answer OK with this path and filter index.
-    void Choose(const wchar_t* path, DWORD filterIndex);
-    void Cancel();
-    std::vector<Request> Requests() const;
-
-    INT_PTR Answer(CFileDialog& dialog, std::vector<wchar_t>& fileBuffer);
-
-private:
-    mutable std::mutex m_mutex;
-    bool m_choose = false;
-    CString m_path;
-    DWORD m_filterIndex = 1;
-    std::vector<Request> m_requests;
-    ScopedFileDialogAnswer* m_previous;
-};
-
-class ScopedFolderBrowserAnswer {
-public:
-    struct Request {
-        CString title;
-        UINT flags;
-        CString initialFolder;
-    };
-    // Answers every browser as cancelled until Choose is called.
-    ScopedFolderBrowserAnswer();
-    ~ScopedFolderBrowserAnswer();
-    ScopedFolderBrowserAnswer(const ScopedFolderBrowserAnswer&) = delete;
-    ScopedFolderBrowserAnswer& operator=(const ScopedFolderBrowserAnswer&) = delete;
-
-    void Choose(const wchar_t* folder);
-    void Cancel();
-    std::vector<Request> Requests() const;
-
-    bool Answer(const wchar_t* title, UINT flags, const wchar_t* initialFolder, CString* chosen);
-
-private:
-    mutable std::mutex m_mutex;
-    bool m_choose = false;
-    CString m_folder;
-    std::vector<Request> m_requests;
-    ScopedFolderBrowserAnswer* m_previous;
-};
+// Stands in for the folder browser: what BrowseForFolder returns.
+using FolderBrowserHook =
+    std::function<bool(const wchar_t* title, UINT flags, const wchar_t* initialFolder, CString* chosen)>;
+FolderBrowserHook SetFolderBrowserHook(FolderBrowserHook hook);
 
 }  // namespace ui

@@ -154,12 +154,6 @@ int CString::ReverseFind(wchar_t ch) const
     return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
 
-int CString::FindOneOf(const wchar_t* chars) const
-{
-    size_t at = m_str.find_first_of(chars ? chars : L"");
-    return at == std::wstring::npos ? -1 : static_cast<int>(at);
-}
-
 int CString::Replace(const wchar_t* oldText, const wchar_t* newText)
 {
     if (!oldText || !*oldText)
@@ -226,13 +220,6 @@ CString& CString::MakeUpper()
 {
     if (!m_str.empty())
         CharUpperBuffW(&m_str[0], static_cast<DWORD>(m_str.size()));
-    return *this;
-}
-
-CString& CString::MakeLower()
-{
-    if (!m_str.empty())
-        CharLowerBuffW(&m_str[0], static_cast<DWORD>(m_str.size()));
     return *this;
 }
 

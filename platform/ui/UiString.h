@@ -31,7 +31,6 @@ public:
     void Empty() { m_str.clear(); }
     wchar_t GetAt(int index) const { return m_str.at(static_cast<size_t>(index)); }
     wchar_t operator[](int index) const { return GetAt(index); }
-    void SetAt(int index, wchar_t ch) { m_str.at(static_cast<size_t>(index)) = ch; }
 
     // ---- assignment and concatenation ----------------------------------------------------
     CString& operator=(const wchar_t* text) { m_str = text ? text : L""; return *this; }
@@ -66,7 +65,6 @@ public:
     int Find(wchar_t ch, int start = 0) const;
     int Find(const wchar_t* text, int start = 0) const;
     int ReverseFind(wchar_t ch) const;
-    int FindOneOf(const wchar_t* chars) const;
 
     // ---- changes -------------------------------------------------------------------------
     int Replace(const wchar_t* oldText, const wchar_t* newText);  // number of replacements
@@ -76,7 +74,6 @@ public:
     int Insert(int index, wchar_t ch);
     int Delete(int index, int count = 1);
     CString& MakeUpper();
-    CString& MakeLower();
     CString& Trim();
     CString& TrimLeft();
     CString& TrimRight();

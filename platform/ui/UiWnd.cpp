@@ -197,11 +197,6 @@ BOOL CWnd::DestroyWindow()
 
 // ---- small operations -------------------------------------------------------------------------
 
-void CWnd::ClientToScreen(LPRECT rect) const
-{
-    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(rect), 2);
-}
-
 void CWnd::ScreenToClient(LPRECT rect) const
 {
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(rect), 2);
@@ -411,10 +406,9 @@ LRESULT CALLBACK UiWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     wnd->m_currentMessage.lParam = lParam;
     LRESULT result = wnd->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        // The window is gone: give the window procedure back, then let the object clean up.
+        // The window is gone: give the window procedure back.
         wnd->UnsubclassWindow();
         wnd->m_currentMessage = MSG();
-        wnd->PostNcDestroy();
         return result;
     }
     wnd->m_currentMessage = saved;

@@ -4,7 +4,7 @@
 // SubclassWindow (dialog controls through DDX_Control, dialogs at creation) routes the window's
 // messages through WindowProc and the class's message maps, and remembers the window procedure it
 // replaced; Default() hands the message being handled to that procedure. The binding ends with
-// WM_NCDESTROY, after which PostNcDestroy runs (an object may delete itself there).
+// WM_NCDESTROY.
 //
 // Thread rule: a window is driven on the thread that created it. Other threads post messages
 // (PostMessage) to it.
@@ -30,7 +30,6 @@ public:
     static CWnd* FromHandlePermanent(HWND window);
 
     operator HWND() const { return m_hWnd; }
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // ---- binding -------------------------------------------------------------------------
     BOOL Attach(HWND window);          // wraps, without subclassing
@@ -51,7 +50,6 @@ public:
     }
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsWindow() const { return m_hWnd && ::IsWindow(m_hWnd); }
@@ -69,8 +67,6 @@ public:
     }
     void GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
     void GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
-    void ClientToScreen(LPPOINT point) const { ::ClientToScreen(m_hWnd, point); }
-    void ClientToScreen(LPRECT rect) const;
     void ScreenToClient(LPPOINT point) const { ::ScreenToClient(m_hWnd, point); }
     void ScreenToClient(LPRECT rect) const;
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
@@ -84,12 +80,10 @@ public:
     void SetWindowText(const wchar_t* text) { ::SetWindowTextW(m_hWnd, text ? text : L""); }
     void GetWindowText(CString& text) const;
     CString GetWindowText() const;
-    int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
     DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
     // Removes then adds style bits; with flags, also SetWindowPos(flags | SWP_NOSIZE | ...).
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
     void SetDlgItemText(int id, const wchar_t* text) { ::SetDlgItemTextW(m_hWnd, id, text ? text : L""); }
     void GetDlgItemText(int id, CString& text) const;
@@ -102,8 +96,6 @@ public:
     // The control's text as a (signed) integer; translated is FALSE for a text that is no number.
     void SetDlgItemInt(int id, UINT value, BOOL isSigned = TRUE);
     UINT GetDlgItemInt(int id, BOOL* translated = nullptr, BOOL isSigned = TRUE) const;
-    CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-    CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC callback = nullptr)
     {
         return ::SetTimer(m_hWnd, id, elapse, callback);
@@ -111,7 +103,6 @@ public:
     BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
     // The window's system menu (a non-owning wrapper); revert = TRUE restores the default one.
     CMenu* GetSystemMenu(BOOL revert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert)); }
-    CMenu* GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
     BOOL SetMenu(CMenu* menu) { return ::SetMenu(m_hWnd, menu ? menu->m_hMenu : nullptr); }
     void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
     HICON SetIcon(HICON icon, BOOL bigIcon)
@@ -146,21 +137,15 @@ public:
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // Called before the window is bound by SubclassWindow (window handle already set).
     virtual void PreSubclassWindow() {}
-    // Called after WM_NCDESTROY, when the object no longer has a window.
-    virtual void PostNcDestroy() {}
 
     // Default handlers: each gives the message to the default processing; derived classes call
     // them as their "base" handler.
     void OnPaint() { Default(); }
-    void OnDestroy() { Default(); }
-    void OnClose() { Default(); }
     void OnTimer(UINT_PTR) { Default(); }
     void OnSysCommand(UINT, LPARAM) { Default(); }
     void OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
     void OnMouseMove(UINT, CPoint) { Default(); }
     void OnLButtonDown(UINT, CPoint) { Default(); }
-    void OnSize(UINT, int, int) { Default(); }
-    BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
     // Reflects an owner-draw message to the control it concerns, else Default().
     void OnDrawItem(int controlId, LPDRAWITEMSTRUCT draw);
     void OnMeasureItem(int controlId, LPMEASUREITEMSTRUCT measure);

@@ -54,7 +54,6 @@ public:
     Block LiveStamp() const;
     Block LiveReadings() const;
     int64_t LastRecordMinutes() const { return lastRecord_; }
-    double ClockMinutes() const { return clock_; }
 
 private:
     void WriteRecord(int slot, int64_t minutes, bool widenExtremes);

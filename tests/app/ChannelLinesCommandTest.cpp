@@ -6,8 +6,8 @@
 #include "app/SettingsFiles.h"
 #include "dialogs/THDDialog.h"
 #include "platform/ui/UiColorDialog.h"
-#include "platform/ui/UiDialogAnswer.h"
 #include "tests/app/OwnFolderRun.h"
+#include "tests/support/DialogAnswer.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "display/PanelLabels.h"
 #include "records/RecordMerge.h"
 #include "tests/app/OwnFolderRun.h"
-#include "tests/dialogs/WindowTextCheck.h"
+#include "tests/support/WindowTextCheck.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>

@@ -276,12 +276,7 @@ TEST(PollFirstPoll, DownloadedLocationReachesTheAutomaticSaving)
     AutoSaveSnapshot snapshot;
     snapshot.location.cityIndex = r->m_cityIndex = USER_DEFINED_CITY;
     snapshot.location.userCityName = r->m_userCityName;
-    snapshot.location.latitudeDegrees = r->m_latitudeDegrees;
-    snapshot.location.latitudeMinutes = r->m_latitudeMinutes;
-    snapshot.location.latitudeHemisphere = r->m_latitudeHemisphere;
-    snapshot.location.longitudeDegrees = r->m_longitudeDegrees;
-    snapshot.location.longitudeMinutes = r->m_longitudeMinutes;
-    snapshot.location.longitudeHemisphere = r->m_longitudeHemisphere;
+    snapshot.location.position = r->m_position;
     const std::wstring lines = BuildAutoSaveCsvLines(snapshot, LANGUAGE_ENGLISH, 0);
     EXPECT_NE(lines.find(L"City name,Greenwich\n"), std::wstring::npos);
     EXPECT_NE(lines.find(L"Latitude,51,30,north\n"), std::wstring::npos);

@@ -3,10 +3,11 @@
 // are checked byte for byte. Save as also with the system's own save dialog, and its failures.
 #include "app/OrvelleDlg.h"
 #include "app/SettingsFiles.h"
-#include "platform/ui/UiDialogAnswer.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiShellDialogs.h"
 #include "records/SaveAs.h"
+#include "tests/support/DialogAnswer.h"
+#include "texts/TextEncoding.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>

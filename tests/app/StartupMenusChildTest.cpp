@@ -31,6 +31,12 @@ HWND RecordHelpCall(HWND owner, const wchar_t* file, UINT command, DWORD_PTR dat
     return nullptr;
 }
 
+// While it lives, the help file is recorded instead of shown.
+struct HelpRecorder {
+    help::Viewer previous = help::SetViewer(RecordHelpCall);
+    ~HelpRecorder() { help::SetViewer(previous); }
+};
+
 // The bitmap of each item of a popup after the window prepared it for opening.
 std::vector<HBITMAP> ItemBitmaps(HWND window, HMENU popup, int index)
 {
@@ -103,7 +109,7 @@ TEST(StartupMenusChild, MenusAfterTheStart)
 
     // The four help commands and the F1 key open the help file (recorded instead of shown).
     {
-        help::ScopedHelpViewer recorder(RecordHelpCall);
+        HelpRecorder recorder;
         g_helpCalls.clear();
         for (UINT id : {ID_HELP_CONTENTS_PAGE, ID_HELP_CONTENTS, ID_HELP_INDEX, ID_HELP_SEARCH})
             ::SendMessageW(dialog->m_hWnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);

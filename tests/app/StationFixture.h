@@ -4,12 +4,12 @@
 #pragma once
 #include "app/OrvelleDlg.h"
 #include "app/SettingsFiles.h"
-#include "platform/ui/UiDialogAnswer.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/usb/StationImage.h"
 #include "station/SystemKV318.h"
 #include "station/UsbApi.h"
 #include "station/UsbLink.h"
+#include "tests/support/DialogAnswer.h"
 
 #include <gtest/gtest.h>
 

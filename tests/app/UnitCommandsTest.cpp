@@ -4,9 +4,9 @@
 #include "app/OrvelleDlg.h"
 #include "app/SettingsFiles.h"
 #include "dialogs/DisplayingUnitDialog.h"
-#include "platform/ui/UiDialogAnswer.h"
 #include "records/RecordMerge.h"
 #include "tests/app/OwnFolderRun.h"
+#include "tests/support/DialogAnswer.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The location dialog driven as a user drives it, against a writer that records the upload.
 #include "dialogs/LocationDialog.h"
 #include "platform/ui/UiMessageBox.h"
-#include "tests/dialogs/DialogTestSupport.h"
+#include "tests/support/DialogTestSupport.h"
 
 #include <functional>
 #include <optional>

@@ -3,7 +3,7 @@
 #include "dialogs/DisplayDialog.h"
 #include "dialogs/LanguageDialog.h"
 #include "platform/ui/UiShellDialogs.h"
-#include "tests/dialogs/DialogTestSupport.h"
+#include "tests/support/DialogTestSupport.h"
 #include "texts/TextTables.h"
 
 #include <shlobj.h>

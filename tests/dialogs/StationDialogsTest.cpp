@@ -6,10 +6,10 @@
 #include "dialogs/ConfirmDialogs.h"
 #include "dialogs/RecordIntervalDialog.h"
 #include "dialogs/TypedNumbers.h"
-#include "platform/ui/UiDialogAnswer.h"
 #include "platform/ui/UiMessageBox.h"
 #include "res/resource.h"
-#include "tests/dialogs/DialogTestSupport.h"
+#include "tests/support/DialogAnswer.h"
+#include "tests/support/DialogTestSupport.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>

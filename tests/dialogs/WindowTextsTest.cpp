@@ -11,11 +11,11 @@
 #include "dialogs/DisplayingUnitDialog.h"
 #include "dialogs/LanguageDialog.h"
 #include "dialogs/LocationDialog.h"
-#include "dialogs/PrintPreviewDlg.h"
 #include "dialogs/RecordIntervalDialog.h"
 #include "dialogs/THDDialog.h"
-#include "tests/dialogs/DialogTestSupport.h"
-#include "tests/dialogs/WindowTextCheck.h"
+#include "printing/PrintPreviewDlg.h"
+#include "tests/support/DialogTestSupport.h"
+#include "tests/support/WindowTextCheck.h"
 #include "texts/TextTables.h"
 
 #include <algorithm>

@@ -31,17 +31,28 @@ struct TestHistory {
                 columns[i][r] = 10 * i + r;
         }
     }
-    SeriesHistory View() const
+    // Each series' column of the history, where the window takes it from.
+    HistoryColumns View()
     {
-        SeriesHistory h;
+        HistoryColumns h;
         h.rows = static_cast<int>(year.size());
         h.year = year.data();
         h.month = month.data();
         h.day = day.data();
         h.hour = hour.data();
         h.minute = minute.data();
-        for (int i = 0; i < SERIES_COUNT; ++i)
-            h.values[i] = columns[i].data();
+        h.windGust = columns[3].data();
+        h.pressure = columns[4].data();
+        h.windSpeed = columns[8].data();
+        h.uv = columns[9].data();
+        h.windDirection = columns[13].data();
+        h.rain = columns[14].data();
+        h.windChill = columns[18].data();
+        for (int i = 0; i < SERIES_COUNT; ++i) {
+            const SeriesKind& kind = SeriesKindOf(i);
+            if (kind.sensor >= 0)
+                h.sensor[kind.sensor][kind.quantity] = columns[i].data();
+        }
         return h;
     }
 };
@@ -79,8 +90,8 @@ TEST(AllSensorSeries, APeriodTakesEveryValidRowFromItsStartOnAndSkipsMissingValu
     EXPECT_EQ(series[0].values.size(), 6u);
     EXPECT_EQ(series[0].times.back(), NOON + 9 * 60);  // oldest first, the end of the history included
 
-    SeriesHistory noRain = history.View();
-    noRain.values[14] = nullptr;
+    HistoryColumns noRain = history.View();
+    noRain.rain = nullptr;
     EXPECT_TRUE(SeriesPointsFrom(noRain, 0)[14].values.empty());
     EXPECT_EQ(SeriesPointsFrom(noRain, 0)[13].values.size(), 10u);
 }

@@ -113,7 +113,6 @@ TEST(ChartBuckets, LabelSetsColoursAndStyles)
     EXPECT_EQ(DashPatternOfStyle(0), 0);
     EXPECT_EQ(DashPatternOfStyle(3), 0x05050205);
     EXPECT_EQ(DashPatternOfStyle(5), -1);
-    EXPECT_EQ(Utf8(L"\u00B0C \u0414"), "\xC2\xB0" "C \xD0\x94");
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "tests/display/LayoutTestSupport.h"
 #include "tests/display/RecordedCalls.h"
 #include "tests/platform/ChartTestSupport.h"
+#include "texts/TextEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -41,13 +42,13 @@ std::map<int, std::set<Size>> PictureSizes()
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
         TestLayout layout(language);
         for (int variants = 0; variants < 64; ++variants) {
-            PanelSwitches s;
-            s.showForecast = variants & 1;
-            s.showPressure = (variants >> 1) & 1;
-            s.showUv = (variants >> 2) & 1;
-            s.showRain = (variants >> 3) & 1;
-            s.showWindSpeed = (variants >> 4) & 1;
-            s.showWindDirection = (variants >> 5) & 1;
+            DisplaySwitches s;
+            s.m_showForecast = variants & 1;
+            s.m_showPressure = (variants >> 1) & 1;
+            s.m_showUv = (variants >> 2) & 1;
+            s.m_showRain = (variants >> 3) & 1;
+            s.m_showWindSpeed = (variants >> 4) & 1;
+            s.m_showWindDirection = (variants >> 5) & 1;
             layout.RelayoutPanels(s, language, true);
             for (int picture : {PRESSURE_PICTURE, UV_PICTURE, RAIN_PICTURE, WIND_PICTURE})
                 if (!layout.Hidden(picture))

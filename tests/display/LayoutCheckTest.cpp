@@ -244,13 +244,13 @@ TEST(LayoutCheck, EveryLanguageEveryVariantPairAndEveryUnitFitsWithoutOverlaps)
             layout.units = Units{unitSet % 3, unitSet % 2, unitSet % 2, unitSet % 2, unitSet};
             for (int upper = 0; upper < 8; ++upper) {
                 for (int lower = 0; lower < 8; ++lower) {
-                    PanelSwitches s;
-                    s.showForecast = upper & 1;
-                    s.showPressure = (upper >> 1) & 1;
-                    s.showUv = (upper >> 2) & 1;
-                    s.showRain = lower & 1;
-                    s.showWindSpeed = (lower >> 1) & 1;
-                    s.showWindDirection = (lower >> 2) & 1;
+                    DisplaySwitches s;
+                    s.m_showForecast = upper & 1;
+                    s.m_showPressure = (upper >> 1) & 1;
+                    s.m_showUv = (upper >> 2) & 1;
+                    s.m_showRain = lower & 1;
+                    s.m_showWindSpeed = (lower >> 1) & 1;
+                    s.m_showWindDirection = (lower >> 2) & 1;
                     layout.RelayoutPanels(s, language, true);
                     std::ostringstream where;
                     where << "language " << language << " units " << unitSet << " variants " << upper << "/" << lower;

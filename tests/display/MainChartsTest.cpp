@@ -1,10 +1,11 @@
 // What the main window's chart makers ask of the charting library (through its recording) and
 // the files they write.
 #include "display/MainCharts.h"
+#include "platform/chart/Chart.h"
 #include "tests/display/HistoryFixture.h"
 #include "tests/display/RecordedCalls.h"
-#include "platform/chart/Chart.h"
 #include "tests/platform/ChartTestSupport.h"
+#include "texts/TextEncoding.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>

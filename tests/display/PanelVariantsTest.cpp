@@ -184,18 +184,18 @@ TEST(PanelVariants, AVariantGivesTheSameShownBoxesWhateverVariantRanBefore)
 
 TEST(PanelVariants, SwitchesFromADamagedFileShowEveryBox)
 {
-    PanelSwitches s;
-    s.showForecast = 1;
-    s.showPressure = 0;
-    s.showUv = 1;
+    DisplaySwitches s;
+    s.m_showForecast = 1;
+    s.m_showPressure = 0;
+    s.m_showUv = 1;
     EXPECT_EQ(UpperVariantOf(s), 5);
-    s.showPressure = 2;
+    s.m_showPressure = 2;
     EXPECT_EQ(UpperVariantOf(s), ALL_SHOWN_VARIANT);
-    s.showRain = -1;
+    s.m_showRain = -1;
     EXPECT_EQ(LowerVariantOf(s), ALL_SHOWN_VARIANT);
-    s.showRain = 0;
-    s.showWindSpeed = 0;
-    s.showWindDirection = 1;
+    s.m_showRain = 0;
+    s.m_showWindSpeed = 0;
+    s.m_showWindDirection = 1;
     EXPECT_EQ(LowerVariantOf(s), 4);
 
     TestLayout layout;
@@ -207,7 +207,8 @@ TEST(PanelVariants, SwitchesFromADamagedFileShowEveryBox)
 TEST(PanelRelayout, OnlyThePanelWhoseSwitchesOrChartViewsChangedIsLaidOutAgain)
 {
     TestLayout layout;
-    PanelSwitches s;
+    DisplaySwitches s;
+    s.m_showUv = 1;  // every box shown
     layout.RelayoutPanels(s, LANGUAGE_ENGLISH, false);  // nothing applied yet: both panels
     EXPECT_EQ(layout.upperRuns, std::vector<int>{7});
     EXPECT_EQ(layout.lowerRuns, std::vector<int>{7});
@@ -216,18 +217,18 @@ TEST(PanelRelayout, OnlyThePanelWhoseSwitchesOrChartViewsChangedIsLaidOutAgain)
     EXPECT_EQ(layout.upperRuns.size(), 1u);
     EXPECT_EQ(layout.lowerRuns.size(), 1u);
 
-    s.pressureView = 2;  // bar to line: the upper panel only
+    s.m_pressureView = 2;  // bar to line: the upper panel only
     layout.RelayoutPanels(s, LANGUAGE_ENGLISH, false);
     EXPECT_EQ(layout.upperRuns.size(), 2u);
     EXPECT_EQ(layout.lowerRuns.size(), 1u);
 
-    s.windDirectionView = 1;  // the lower panel only
+    s.m_windDirectionView = 1;  // the lower panel only
     layout.RelayoutPanels(s, LANGUAGE_ENGLISH, false);
     EXPECT_EQ(layout.upperRuns.size(), 2u);
     EXPECT_EQ(layout.lowerRuns.size(), 2u);
 
-    s.showUv = 0;
-    s.showRain = 0;
+    s.m_showUv = 0;
+    s.m_showRain = 0;
     layout.RelayoutPanels(s, LANGUAGE_ENGLISH, false);
     EXPECT_EQ(layout.upperRuns.back(), 3);
     EXPECT_EQ(layout.lowerRuns.back(), 6);
@@ -242,7 +243,8 @@ TEST(PanelRelayout, OnlyThePanelWhoseSwitchesOrChartViewsChangedIsLaidOutAgain)
 TEST(PanelRelayout, ChannelNamesStayThroughALanguageChangeAndEveryRelayout)
 {
     TestLayout layout(LANGUAGE_ENGLISH);
-    PanelSwitches s;
+    DisplaySwitches s;
+    s.m_showUv = 1;  // every box shown
     layout.RelayoutPanels(s, LANGUAGE_ENGLISH, false);
     layout.Select(LANGUAGE_GERMAN);
     layout.RelayoutPanels(s, LANGUAGE_GERMAN, true);
@@ -250,7 +252,7 @@ TEST(PanelRelayout, ChannelNamesStayThroughALanguageChangeAndEveryRelayout)
     EXPECT_EQ(layout.Caption(89), L"Pond");
     EXPECT_EQ(layout.Caption(0), L"Luftdruck");       // the German labels
     EXPECT_EQ(layout.Caption(95), L"Max");
-    s.showWindSpeed = 0;
+    s.m_showWindSpeed = 0;
     layout.RelayoutPanels(s, LANGUAGE_GERMAN, false);
     EXPECT_EQ(layout.Caption(85), L"Garden");
     EXPECT_EQ(GeometryFor(LANGUAGE_GERMAN).width[ELEM_SEA_LEVEL_VALUE], layout.At(4).w);

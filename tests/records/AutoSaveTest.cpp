@@ -148,12 +148,12 @@ TEST_F(AutoSaveTest, UserDefinedCityTakesItsOwnNameAndPosition)
     AutoSaveSnapshot s = EnglishSnapshot();
     s.location.cityIndex = 123;
     s.location.userCityName = L"Greenwich";
-    s.location.latitudeDegrees = 51;
-    s.location.latitudeMinutes = 30;
-    s.location.latitudeHemisphere = 0;
-    s.location.longitudeDegrees = 0;
-    s.location.longitudeMinutes = 7;
-    s.location.longitudeHemisphere = 1;
+    s.location.position.latitudeDegrees = 51;
+    s.location.position.latitudeMinutes = 30;
+    s.location.position.latitudeHemisphere = 0;
+    s.location.position.longitudeDegrees = 0;
+    s.location.position.longitudeMinutes = 7;
+    s.location.position.longitudeHemisphere = 1;
     const std::vector<std::wstring> lines = Lines(BuildAutoSaveCsvLines(s, LANGUAGE_ENGLISH, saveTime));
     EXPECT_EQ(lines[4], L"City name,Greenwich");
     EXPECT_EQ(lines[5], L"Latitude,51,30,north");
@@ -172,8 +172,8 @@ TEST_F(AutoSaveTest, DamagedIndexesNeverLeaveTheirTables)
     s.location.cityIndex = -1;
     EXPECT_EQ(Lines(BuildAutoSaveCsvLines(s, -5, saveTime))[4], L"City name,");
     s.location.cityIndex = 123;
-    s.location.latitudeHemisphere = 7;  // no compass word for it
-    s.location.longitudeHemisphere = -2;
+    s.location.position.latitudeHemisphere = 7;  // no compass word for it
+    s.location.position.longitudeHemisphere = -2;
     lines = Lines(BuildAutoSaveCsvLines(s, 0, saveTime));
     EXPECT_EQ(lines[5], L"Latitude,0,0,");
     EXPECT_EQ(lines[6], L"Longitude,0,0,");

@@ -59,6 +59,18 @@ inline std::string BuildDumpText(const std::vector<std::string>& header, const s
     return text;
 }
 
+// A dump of four records of 2014-01-18, 10:20 down to 10:05 five minutes apart, that the parse
+// takes as three history rows.
+inline std::string SmallDump()
+{
+    std::vector<DumpRecordText> records;
+    for (int i = 0; i < 4; ++i)
+        records.push_back({"2014,1,18,6,10," + std::to_string(20 - 5 * i) + "," + std::to_string(300 * i) + "sec",
+                           "20.00,50,0.00,100", "10.00,60,OUT,45,UU,UU", "5.00,70,1.20,1013.25,1,3,9.00,4.50",
+                           "2.30,SSW,DEFAULT,100"});
+    return BuildDumpText(StandardDumpHeader(), records);
+}
+
 inline std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
 // A fresh scratch folder below the test's working folder, with a trailing backslash.

@@ -1,7 +1,6 @@
 #include "records/MainRecords.h"
 
 #include "RecordTestUtil.h"
-#include "platform/chart/Chart.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +29,7 @@ protected:
 
 double T(int year, int month, int day, int hour, int minute, int second = 0)
 {
-    return Chart::chartTime(year, month, day, hour, minute, second);
+    return CMainRecords::ChartTimeOf(year, month, day, hour, minute, second);
 }
 
 std::unique_ptr<TestRecords> NewRecords(const char* folder)
