@@ -412,8 +412,9 @@ TEST(RecordNumbers, ReadAndWrittenAsTheGeneralRoutinesDo)
         const bool a = ParseRecordNumber(text, &fast);
         const bool b = TryParseReading(text, &general);
         EXPECT_EQ(a, b) << text;
-        if (a && b)
+        if (a && b) {
             EXPECT_EQ(std::memcmp(&fast, &general, sizeof fast), 0) << text;
+        }
     }
     for (int i = 0; i < 200000; ++i) {
         std::string text = pick(5) == 0 ? " " : "";
