@@ -6,7 +6,59 @@
 namespace ui {
 
 namespace {
+
 HookSlot<MessageBoxHook> g_hook;
+
+constexpr int MESSAGE_TEXT_ID = 0xFFFF;  // the text of a system message box
+thread_local HWND t_widenedBox = nullptr;
+
+void MoveBy(HWND window, HWND parent, int dx, int dw)
+{
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    if (parent != nullptr)
+        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    ::SetWindowPos(window, nullptr, r.left + dx, r.top, r.right - r.left + dw, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The system sizes a message box's text to the text's advance width, so a last glyph whose ink
+// runs past its advance (many Cyrillic and Polish texts end in one) loses its last pixels, or its
+// last word to a line that does not fit. The text, and the box around it, get one character more.
+void GiveTheTextRoom(HWND box)
+{
+    HWND text = ::GetDlgItem(box, MESSAGE_TEXT_ID);
+    if (text == nullptr)
+        return;
+    HDC dc = ::GetDC(text);
+    const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(text, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(text, dc);
+    const int extra = metrics.tmAveCharWidth > 0 ? metrics.tmAveCharWidth : 8;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (child == text)
+            MoveBy(child, box, 0, extra);
+        else if (::GetDlgCtrlID(child) != MESSAGE_TEXT_ID && ::GetDlgCtrlID(child) >= IDOK &&
+                 ::GetDlgCtrlID(child) <= IDCONTINUE)
+            MoveBy(child, box, extra / 2, 0);  // the buttons stay in the middle
+    }
+    MoveBy(box, nullptr, -extra / 2, extra);
+}
+
+LRESULT CALLBACK FitMessageBox(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        if (window != t_widenedBox && ::GetDlgItem(window, MESSAGE_TEXT_ID) != nullptr) {
+            t_widenedBox = window;
+            GiveTheTextRoom(window);
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 MessageBoxHook SetMessageBoxHook(MessageBoxHook hook) { return g_hook.Set(std::move(hook)); }
@@ -16,7 +68,12 @@ int ShowMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT
     const MessageBoxHook hook = g_hook.Get();
     if (hook)
         return hook(owner, CString(text), CString(caption), type);
-    return ::MessageBoxW(owner, text ? text : L"", caption ? caption : L"", type);
+    HHOOK fit = ::SetWindowsHookExW(WH_CBT, FitMessageBox, nullptr, ::GetCurrentThreadId());
+    const int answer = ::MessageBoxW(owner, text ? text : L"", caption ? caption : L"", type);
+    if (fit != nullptr)
+        ::UnhookWindowsHookEx(fit);
+    t_widenedBox = nullptr;
+    return answer;
 }
 
 }  // namespace ui
