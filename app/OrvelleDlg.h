@@ -60,6 +60,18 @@ constexpr UINT WM_HISTORY_DOWNLOAD_DONE = WM_APP + 0x170;
 // serial number; lParam: 0.
 constexpr UINT WM_CUSTOM_REBUILD_DONE = WM_APP + 0x171;
 
+// Posted to the main dialog when the history slots of a gap have been read. wParam, lParam: 0.
+constexpr UINT WM_GAP_SLOTS_READ = WM_APP + 0x172;
+
+// The newest history slots, read on a worker to find the records a gap left (the computer slept).
+struct GapSlotsJob {
+    int count = 0;                     // slots to read, the latest one included
+    int referenceYear = 0;             // years are searched back from it
+    RecordTime after, before;          // the records wanted lie strictly between these times
+    std::vector<std::wstring> records; // the station's record lines, oldest first
+    HWND window = nullptr;             // receives WM_GAP_SLOTS_READ
+};
+
 // The rebuild of the custom record files after a change of display unit, handed to its worker thread.
 struct CustomRebuildJob {
     std::wstring installFolder;
@@ -263,6 +275,8 @@ public:
     void StartCustomRebuild();
     bool CustomRebuildRunning() const;
     LRESULT OnCustomRebuildDone(WPARAM, LPARAM);
+    // The history slots a gap left, read on a worker, reach the window's thread.
+    LRESULT OnGapSlotsRead(WPARAM, LPARAM);
     // IDownloadListener: posts the outcome to the window's thread (false once the window is gone).
     bool DownloadEnded(DownloadOutcome outcome) override;
 
@@ -444,8 +458,13 @@ private:
     void MergeRecordLineAfterAGap(const std::wstring& newLine);
     // How many records the station wrote between the last line taken in and newLine (0: none).
     int RecordsMissedBefore(const std::wstring& newLine) const;
-    // The lines of those records, read back from the station's history, oldest first.
-    std::vector<std::string> MissedRecordLines(const std::wstring& newLine, int missed);
+    // While the records missed are read, the polling loop waits.
+    bool GapReadRunning() const;
+    void StartGapSlotsRead(const std::wstring& newLine, int missed);
+    static DWORD WINAPI GapSlotsThreadProc(LPVOID parameter);
+    void EndGapSlotsRead();
+    std::unique_ptr<GapSlotsJob> m_gapSlotsJob;
+    HANDLE m_gapSlotsThread = nullptr;
     void StartGapHistoryRead();
     void OnGapHistoryRead(DownloadOutcome outcome);
     std::unique_ptr<ReadingsRecord> m_gapHistory;  // the history read again to fill a gap

@@ -47,6 +47,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnCommand<&COrvelleDlg::OnTHDSettings>(ID_SETTING_THD),
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
     ui::OnRawMessage<WM_CUSTOM_REBUILD_DONE, &COrvelleDlg::OnCustomRebuildDone>(),
+    ui::OnRawMessage<WM_GAP_SLOTS_READ, &COrvelleDlg::OnGapSlotsRead>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
     ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),
 };
@@ -65,6 +66,10 @@ COrvelleDlg::COrvelleDlg(CWnd* parent) : CDialog(IDD_ORVELLE_DIALOG, parent)
 COrvelleDlg::~COrvelleDlg()
 {
     StopCustomRebuild();
+    if (m_gapSlotsThread != nullptr) {
+        g_stopMemoryRead = true;
+        EndGapSlotsRead();
+    }
     if (m_downloadThread != nullptr) {
         g_stopMemoryRead = true;
         ::WaitForSingleObject(m_downloadThread, INFINITE);

@@ -15,9 +15,9 @@
 namespace {
 
 constexpr UINT REBUILD_PROGRESS_MS = 250;
-// Records missed in a gap that are read back here, on the window's thread (two block reads each);
-// a longer gap has the whole history read again on a worker.
-constexpr int MAX_GAP_READ_HERE = 24;
+// Records missed in a gap that are read slot by slot (two block reads each); a longer gap has the
+// whole history read again.
+constexpr int MAX_GAP_SLOTS_READ = 48;
 
 DWORD WINAPI CustomRebuildThreadProc(LPVOID parameter)
 {
@@ -56,19 +56,20 @@ void COrvelleDlg::MergeRecordLineAfterAGap(const std::wstring& newLine)
 {
     const std::string line = NarrowAnsiText(newLine);
     const int missed = RecordsMissedBefore(newLine);
-    if (missed > MAX_GAP_READ_HERE) {
-        // Many records: the station's history is read again on the download's worker while the
-        // window goes on; the new line waits in the staging file to be merged with them.
+    // The records missed are read from the station on a worker while the window goes on: a few of
+    // them slot by slot, many by reading the whole history again. The new line waits in the
+    // staging file to be merged with them, in time order.
+    if (missed > 0 && !GapReadRunning()) {
         SetCurrentDirectoryW(m_installFolder.c_str());
         if (AppendStagedLine(m_installFolder + STAGING_FILE_NAME, line)) {
-            StartGapHistoryRead();
+            if (missed > MAX_GAP_SLOTS_READ)
+                StartGapHistoryRead();
+            else
+                StartGapSlotsRead(newLine, missed);
             return;
         }
     }
-    std::vector<std::string> lines;
-    if (missed > 0)
-        lines = MissedRecordLines(newLine, missed);
-    lines.push_back(line);
+    const std::vector<std::string> lines{line};
     MergeRecordLines(false, &lines);
 }
 
@@ -84,25 +85,63 @@ int COrvelleDlg::RecordsMissedBefore(const std::wstring& newLine) const
     return static_cast<int>(std::min<long long>(gap / interval, HistorySlotCount(STATION_IMAGE_SIZE)));
 }
 
-std::vector<std::string> COrvelleDlg::MissedRecordLines(const std::wstring& newLine, int missed)
+// ---- records missed: a few slots --------------------------------------------------------------------
+
+bool COrvelleDlg::GapReadRunning() const { return m_gapSlotsThread != nullptr || m_gapHistory != nullptr; }
+
+void COrvelleDlg::StartGapSlotsRead(const std::wstring& newLine, int missed)
 {
-    // The records between the last one taken in and the latest, read back from the station's
-    // history (the latest one is read again and left out).
+    auto job = std::make_unique<GapSlotsJob>();
+    LineHasRealTime(m_lastRecordLine, &job->after);
+    LineHasRealTime(newLine, &job->before);
+    job->count = missed + 2;  // the latest one and one more are read again and left out
+    job->referenceYear = m_recordTime[RECORD_YEAR] + 1;
+    job->window = m_hWnd;
+    m_gapSlotsThread = ::CreateThread(nullptr, 0, GapSlotsThreadProc, job.get(), 0, nullptr);
+    if (m_gapSlotsThread == nullptr)
+        return;  // the staged line is merged with the next record
+    m_gapSlotsJob = std::move(job);
+}
+
+DWORD WINAPI COrvelleDlg::GapSlotsThreadProc(LPVOID parameter)
+{
+    auto* job = static_cast<GapSlotsJob*>(parameter);
+    g_systemKV318.ReadRecentHistoryRecords(job->count, job->referenceYear, &job->records);
+    if (job->window != nullptr)
+        ::PostMessageW(job->window, WM_GAP_SLOTS_READ, 0, 0);
+    return 0;
+}
+
+void COrvelleDlg::EndGapSlotsRead()
+{
+    if (m_gapSlotsThread == nullptr)
+        return;
+    ::WaitForSingleObject(m_gapSlotsThread, INFINITE);
+    ::CloseHandle(m_gapSlotsThread);
+    m_gapSlotsThread = nullptr;
+}
+
+LRESULT COrvelleDlg::OnGapSlotsRead(WPARAM, LPARAM)
+{
+    if (m_gapSlotsThread == nullptr || m_gapSlotsJob == nullptr)
+        return 0;
+    EndGapSlotsRead();
+    // The records between the last one taken in and the new one (what the read got of them).
     std::vector<std::string> lines;
-    RecordTime last, latest;
-    if (!LineHasRealTime(m_lastRecordLine, &last) || !LineHasRealTime(newLine, &latest))
-        return lines;
-    std::vector<std::wstring> records;
-    g_systemKV318.ReadRecentHistoryRecords(missed + 2, m_recordTime[RECORD_YEAR] + 1, &records);
-    for (const std::wstring& record : records) {
+    const long long after = MinutesOf(m_gapSlotsJob->after), before = MinutesOf(m_gapSlotsJob->before);
+    for (const std::wstring& record : m_gapSlotsJob->records) {
         const std::wstring line = BuildHistoryRecordLine(record, m_rainCounterAtReset);
         RecordTime time;
-        if (!LineHasRealTime(line, &time) || MinutesOf(time) <= MinutesOf(last) || MinutesOf(time) >= MinutesOf(latest))
-            continue;
-        lines.push_back(NarrowAnsiText(line));
+        if (LineHasRealTime(line, &time) && MinutesOf(time) > after && MinutesOf(time) < before)
+            lines.push_back(NarrowAnsiText(line));
     }
-    return lines;
+    m_gapSlotsJob.reset();
+    MergeRecordLines(false, &lines);
+    ShowCountdown();
+    return 0;
 }
+
+// ---- records missed: the whole history --------------------------------------------------------------
 
 void COrvelleDlg::StartGapHistoryRead()
 {

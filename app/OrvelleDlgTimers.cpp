@@ -247,7 +247,7 @@ void COrvelleDlg::OnPollTimer()
         return;
     }
     // While the history is read (at start, or again to fill a gap) the worker has the readings.
-    if (m_downloading)
+    if (m_downloading || GapReadRunning())
         return;
     if (!m_firstPollDone) {
         if (!RunFirstPoll())

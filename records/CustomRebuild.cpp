@@ -126,10 +126,10 @@ void TakeCustomRebuild(CustomRebuildResult&& result, CRecordFiles& files)
 {
     static const RecordFileKind kCustoms[2] = {RecordFileKind::CsvCustom, RecordFileKind::TxtCustom};
     for (int i = 0; i < 2; ++i) {
+        // A file that was not replaced is the one its index describes already (a file that changed
+        // anyway is read again when next needed).
         if (result.rebuilt[i])
             files.IndexOf(kCustoms[i]).TakeFrom(std::move(result.index[i]));
-        else
-            files.IndexOf(kCustoms[i]).Forget();
         if (result.copied[i])
             files.CopyOf(kCustoms[i]) = result.copy[i];
     }

@@ -102,9 +102,10 @@ void DrawRadialLabels(Canvas& canvas, const AxisData& axis, const Polar& polar)
         const std::string text = FormatLabel(axis.labelFormat, tick, polar.scale);
         const SizeF size = canvas.Measure(text, style);
         const PointF at = polar.At(0, tick);
-        const float left = at.X + 2;
-        // The label's box (its frame) keeps clear of the texts drawn before it.
-        RectF box(left - 1, at.Y - size.Height / 2, size.Width + 2, size.Height);
+        const float left = at.X + 3;
+        // The label's box (its frame, two pixels clear of the ink on either side, where the
+        // smoothing of a glyph's edge reaches) keeps clear of the texts drawn before it.
+        RectF box(left - 2, at.Y - size.Height / 2, size.Width + 4, size.Height);
         if (!ClearOfTaken(canvas, box, 1))
             box.Y = at.Y + 1;
         if (axis.labelStyle)
