@@ -62,14 +62,6 @@ void CComboBox::GetLBText(int index, CString& text) const
     text.ReleaseBuffer(copied > 0 ? copied : 0);
 }
 
-void CProgressCtrl::GetRange(int& lower, int& upper) const
-{
-    PBRANGE range = {};
-    SendMessage(PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
-    lower = range.iLow;
-    upper = range.iHigh;
-}
-
 void CSpinButtonCtrl::GetRange32(int& lower, int& upper) const
 {
     SendMessage(UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));

@@ -22,7 +22,6 @@ public:
     BOOL Attach(HGDIOBJ object);
     HGDIOBJ Detach();
     BOOL DeleteObject();
-    int GetObject(int size, void* buffer) const { return ::GetObjectW(m_hObject, size, buffer); }
 };
 
 class CPen : public CGdiObject {
@@ -51,7 +50,6 @@ public:
         return Attach(::CreateFontW(height, width, escapement, orientation, weight, italic, underline, strikeOut,
                                     charSet, outPrecision, clipPrecision, quality, pitchAndFamily, faceName));
     }
-    int GetLogFont(LOGFONTW* logFont) const { return GetObject(sizeof(LOGFONTW), logFont); }
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 };
 

@@ -29,8 +29,6 @@ public:
     }
     // Previous state (MF_ENABLED / MF_GRAYED / MF_DISABLED), or -1 when the item does not exist.
     UINT EnableMenuItem(UINT item, UINT flags) { return ::EnableMenuItem(m_hMenu, item, flags); }
-    UINT GetMenuState(UINT item, UINT flags) const { return ::GetMenuState(m_hMenu, item, flags); }
-    UINT GetMenuItemID(int position) const { return ::GetMenuItemID(m_hMenu, position); }
 
 private:
     bool m_owned = true;

@@ -96,12 +96,6 @@ std::wstring TranslateWideFormat(const wchar_t* format)
 
 CString::CString(const char* text) : m_str(ui::WidenAcp(text)) {}
 
-int CString::CompareNoCase(const wchar_t* text) const
-{
-    int r = CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, m_str.c_str(), -1, text ? text : L"", -1);
-    return r - CSTR_EQUAL;
-}
-
 CString CString::Left(int count) const
 {
     if (count <= 0)
@@ -180,17 +174,6 @@ int CString::Replace(wchar_t oldChar, wchar_t newChar)
     return count;
 }
 
-int CString::Remove(wchar_t ch)
-{
-    size_t before = m_str.size();
-    std::wstring kept;
-    for (wchar_t c : m_str)
-        if (c != ch)
-            kept += c;
-    m_str.swap(kept);
-    return static_cast<int>(before - m_str.size());
-}
-
 int CString::Insert(int index, const wchar_t* text)
 {
     if (index < 0)
@@ -205,22 +188,6 @@ int CString::Insert(int index, wchar_t ch)
 {
     wchar_t text[2] = {ch, 0};
     return Insert(index, text);
-}
-
-int CString::Delete(int index, int count)
-{
-    if (index < 0)
-        index = 0;
-    if (count > 0 && index < GetLength())
-        m_str.erase(static_cast<size_t>(index), static_cast<size_t>(count));
-    return GetLength();
-}
-
-CString& CString::MakeUpper()
-{
-    if (!m_str.empty())
-        CharUpperBuffW(&m_str[0], static_cast<DWORD>(m_str.size()));
-    return *this;
 }
 
 static const wchar_t kWhiteSpace[] = L" \t\r\n\v\f";
@@ -273,16 +240,6 @@ void CString::Format(const wchar_t* format, ...)
     va_end(args);
 }
 
-void CString::AppendFormat(const wchar_t* format, ...)
-{
-    CString piece;
-    va_list args;
-    va_start(args, format);
-    piece.FormatV(format, args);
-    va_end(args);
-    m_str += piece.m_str;
-}
-
 BOOL CString::LoadString(UINT id)
 {
     const wchar_t* resource = nullptr;
@@ -294,13 +251,6 @@ BOOL CString::LoadString(UINT id)
     }
     m_str.assign(resource, static_cast<size_t>(length));
     return TRUE;
-}
-
-wchar_t* CString::GetBuffer(int minLength)
-{
-    if (minLength > GetLength())
-        m_str.resize(static_cast<size_t>(minLength));
-    return &m_str[0];
 }
 
 wchar_t* CString::GetBufferSetLength(int length)

@@ -48,7 +48,6 @@ public:
 
     // ---- comparison ------------------------------------------------------------------------
     int Compare(const wchar_t* text) const { return m_str.compare(text ? text : L""); }
-    int CompareNoCase(const wchar_t* text) const;
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
     friend bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }
     friend bool operator==(const wchar_t* a, const CString& b) { return b.Compare(a) == 0; }
@@ -69,11 +68,8 @@ public:
     // ---- changes -------------------------------------------------------------------------
     int Replace(const wchar_t* oldText, const wchar_t* newText);  // number of replacements
     int Replace(wchar_t oldChar, wchar_t newChar);
-    int Remove(wchar_t ch);
     int Insert(int index, const wchar_t* text);
     int Insert(int index, wchar_t ch);
-    int Delete(int index, int count = 1);
-    CString& MakeUpper();
     CString& Trim();
     CString& TrimLeft();
     CString& TrimRight();
@@ -84,14 +80,12 @@ public:
     // ---- formatting ------------------------------------------------------------------------
     void Format(const wchar_t* format, ...);
     void FormatV(const wchar_t* format, va_list args);
-    void AppendFormat(const wchar_t* format, ...);
     // String resource of the program's module; false (text emptied) when it does not exist.
     BOOL LoadString(UINT id);
 
     // ---- direct buffer -------------------------------------------------------------------
-    // A writable buffer of at least minLength characters (plus the terminator); call
+    // A writable buffer of `length` characters (plus the terminator); call
     // ReleaseBuffer afterwards, with the new length or -1 to take the text up to its first zero.
-    wchar_t* GetBuffer(int minLength = 0);
     wchar_t* GetBufferSetLength(int length);
     void ReleaseBuffer(int newLength = -1);
 

@@ -7,7 +7,7 @@
 // WM_NCDESTROY.
 //
 // Thread rule: a window is driven on the thread that created it. Other threads post messages
-// (PostMessage) to it.
+// (PostMessageW) to it.
 #pragma once
 #include "platform/ui/UiGdi.h"
 #include "platform/ui/UiMenu.h"
@@ -43,10 +43,6 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
-    }
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return ::PostMessageW(m_hWnd, message, wParam, lParam);
     }
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }

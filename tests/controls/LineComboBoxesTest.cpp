@@ -94,7 +94,7 @@ TEST(LineComboBoxes, ItemCodesAreFreedWhenDeletedAndWhenTheBoxIsDestroyed)
     {
         BoxHost host;
         host.box.deletedCodes = &deleted;
-        host.box.DeleteString(1);
+        host.box.SendMessage(CB_DELETESTRING, 1);
         EXPECT_EQ(deleted, std::vector<int>{LINE_ITEM_DOTTED});
         EXPECT_EQ(host.box.CodeAt(1), LINE_ITEM_DASHED);
     }

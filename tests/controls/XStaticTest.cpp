@@ -185,7 +185,7 @@ TEST(XStatic, OwnFontReplacesThePreviousOneFromSetFontAndWmSetFont)
     HGDIOBJ first = live.control.m_font.m_hObject;
     live.control.SetFont(L"Arial", 28, 700);
     LOGFONTW logFont = {};
-    ASSERT_TRUE(live.control.m_font.GetLogFont(&logFont));
+    ASSERT_TRUE(::GetObjectW(live.control.m_font.m_hObject, sizeof logFont, &logFont));
     EXPECT_EQ(logFont.lfHeight, 28);
     EXPECT_EQ(logFont.lfWeight, 700);
     EXPECT_STREQ(logFont.lfFaceName, L"Arial");
@@ -194,7 +194,7 @@ TEST(XStatic, OwnFontReplacesThePreviousOneFromSetFontAndWmSetFont)
     HFONT given = ::CreateFontW(17, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
     HGDIOBJ second = live.control.m_font.m_hObject;
     ::SendMessageW(live.child, WM_SETFONT, reinterpret_cast<WPARAM>(given), FALSE);
-    ASSERT_TRUE(live.control.m_font.GetLogFont(&logFont));
+    ASSERT_TRUE(::GetObjectW(live.control.m_font.m_hObject, sizeof logFont, &logFont));
     EXPECT_EQ(logFont.lfHeight, 17);
     EXPECT_STREQ(logFont.lfFaceName, L"Tahoma");
     EXPECT_NE(live.control.m_font.m_hObject, given);  // a copy: the caller keeps its font

