@@ -474,6 +474,50 @@ TEST(PanelWindowChild, PaintedLabelsAndTheTickingClockInEnglishAndGerman)
 
 // ---- texts in every language --------------------------------------------------------------------
 
+namespace {
+
+// The widest texts the custom-drawn statics of the main window show (they draw them themselves, so
+// the window text check leaves them out): every weekday name, a date, a time of day, the seconds or
+// AM/PM beside it, and a sea-level pressure in each unit.
+textcheck::Faults CustomTextFaults(const COrvelleDlg& dialog, int language, const std::string& where)
+{
+    struct Shown {
+        const CxStatic* control;
+        std::vector<std::wstring> texts;
+    };
+    std::vector<std::wstring> weekdays;
+    for (int day = 0; day < 7; ++day)
+        weekdays.push_back(WeekdayNamesFor(language)[day]);
+    const Shown shown[] = {
+        {&dialog.m_weekdayText, weekdays},
+        {&dialog.m_dateText, {L"2026/12/28", L"2026/10/10"}},
+        {&dialog.m_timeText, {L"23:58", L"12:58"}},
+        {&dialog.m_panelStatic[4], {L"58", L"AM", L"PM"}},
+        {&dialog.m_seaLevelPressureText, {L"1088.8", L"816.9", L"32.15"}},
+    };
+    textcheck::Faults faults;
+    for (const Shown& s : shown) {
+        RECT client{};
+        ::GetClientRect(s.control->m_hWnd, &client);
+        HDC dc = ::GetDC(s.control->m_hWnd);
+        const HGDIOBJ old = ::SelectObject(dc, s.control->m_font.m_hObject);
+        for (const std::wstring& text : s.texts) {
+            SIZE size{};
+            ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            if (size.cx > client.right || size.cy > client.bottom)
+                faults.push_back(where + ": control " + std::to_string(::GetDlgCtrlID(s.control->m_hWnd)) + " \"" +
+                                 ui::NarrowAcp(text.c_str()) + "\" needs " + std::to_string(size.cx) + " x " +
+                                 std::to_string(size.cy) + " in " + std::to_string(client.right) + " x " +
+                                 std::to_string(client.bottom));
+        }
+        ::SelectObject(dc, old);
+        ::ReleaseDC(s.control->m_hWnd, dc);
+    }
+    return faults;
+}
+
+}  // namespace
+
 TEST(PanelWindowChild, TextsOfTheMainWindowItsMenusTheChartWindowAndTheAboutBoxFitInEveryLanguage)
 {
     if (!InChild())
@@ -485,6 +529,7 @@ TEST(PanelWindowChild, TextsOfTheMainWindowItsMenusTheChartWindowAndTheAboutBoxF
         auto dialog = OpenMainWindow(language);
         ASSERT_TRUE(dialog);
         add(textcheck::WindowTextFaults(dialog->m_hWnd, "main window" + in));
+        add(CustomTextFaults(*dialog, language, "main window" + in));
 
         dialog->m_downloading = 0;
         const RECT rain = ClientRectOf(dialog->m_hWnd, 1045);
