@@ -63,11 +63,18 @@ constexpr UINT WM_CUSTOM_REBUILD_DONE = WM_APP + 0x171;
 // Posted to the main dialog when the history slots of a gap have been read. wParam, lParam: 0.
 constexpr UINT WM_GAP_SLOTS_READ = WM_APP + 0x172;
 
-// The newest history slots, read on a worker to find the records a gap left (the computer slept).
+// The records the station wrote between the last record taken in and a new one (the computer
+// slept, say): they lie strictly between the two times.
+struct RecordGap {
+    RecordTime after, before;
+    int missed = 0;                    // records that fell due in between (0: no gap)
+};
+
+// The newest history slots, read on a worker to find the records a gap left.
 struct GapSlotsJob {
     int count = 0;                     // slots to read, the latest one included
     int referenceYear = 0;             // years are searched back from it
-    RecordTime after, before;          // the records wanted lie strictly between these times
+    RecordGap gap;
     std::vector<std::wstring> records; // the station's record lines, oldest first
     HWND window = nullptr;             // receives WM_GAP_SLOTS_READ
 };
@@ -456,11 +463,11 @@ private:
     // when more than one record interval lies between them (the computer slept, say): a few are
     // read back here, many by reading the whole history again on the download's worker.
     void MergeRecordLineAfterAGap(const std::wstring& newLine);
-    // How many records the station wrote between the last line taken in and newLine (0: none).
-    int RecordsMissedBefore(const std::wstring& newLine) const;
+    // The gap between the last line taken in and newLine.
+    RecordGap GapBefore(const std::wstring& newLine) const;
     // While the records missed are read, the polling loop waits.
     bool GapReadRunning() const;
-    void StartGapSlotsRead(const std::wstring& newLine, int missed);
+    void StartGapSlotsRead(const RecordGap& gap);
     static DWORD WINAPI GapSlotsThreadProc(LPVOID parameter);
     void EndGapSlotsRead();
     std::unique_ptr<GapSlotsJob> m_gapSlotsJob;

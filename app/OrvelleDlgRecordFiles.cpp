@@ -55,17 +55,17 @@ void COrvelleDlg::MergeRecordLines(bool firstPass, const std::vector<std::string
 void COrvelleDlg::MergeRecordLineAfterAGap(const std::wstring& newLine)
 {
     const std::string line = NarrowAnsiText(newLine);
-    const int missed = RecordsMissedBefore(newLine);
+    const RecordGap gap = GapBefore(newLine);
     // The records missed are read from the station on a worker while the window goes on: a few of
     // them slot by slot, many by reading the whole history again. The new line waits in the
     // staging file to be merged with them, in time order.
-    if (missed > 0 && !GapReadRunning()) {
+    if (gap.missed > 0 && !GapReadRunning()) {
         SetCurrentDirectoryW(m_installFolder.c_str());
         if (AppendStagedLine(m_installFolder + STAGING_FILE_NAME, line)) {
-            if (missed > MAX_GAP_SLOTS_READ)
+            if (gap.missed > MAX_GAP_SLOTS_READ)
                 StartGapHistoryRead();
             else
-                StartGapSlotsRead(newLine, missed);
+                StartGapSlotsRead(gap);
             return;
         }
     }
@@ -73,28 +73,27 @@ void COrvelleDlg::MergeRecordLineAfterAGap(const std::wstring& newLine)
     MergeRecordLines(false, &lines);
 }
 
-int COrvelleDlg::RecordsMissedBefore(const std::wstring& newLine) const
+RecordGap COrvelleDlg::GapBefore(const std::wstring& newLine) const
 {
-    RecordTime last, latest;
-    if (!LineHasRealTime(m_lastRecordLine, &last) || !LineHasRealTime(newLine, &latest))
-        return 0;
+    RecordGap gap;
+    if (!LineHasRealTime(m_lastRecordLine, &gap.after) || !LineHasRealTime(newLine, &gap.before))
+        return gap;
     const int interval = RecordIntervalMinutes(stationsettings::RecordIntervalSelection(g_systemKV318.m_memoryImage));
-    const long long gap = MinutesOf(latest) - MinutesOf(last);
-    if (interval <= 0 || gap <= interval)
-        return 0;
-    return static_cast<int>(std::min<long long>(gap / interval, HistorySlotCount(STATION_IMAGE_SIZE)));
+    const long long minutes = MinutesOf(gap.before) - MinutesOf(gap.after);
+    if (interval > 0 && minutes > interval)
+        gap.missed = static_cast<int>(std::min<long long>(minutes / interval, HistorySlotCount(STATION_IMAGE_SIZE)));
+    return gap;
 }
 
 // ---- records missed: a few slots --------------------------------------------------------------------
 
 bool COrvelleDlg::GapReadRunning() const { return m_gapSlotsThread != nullptr || m_gapHistory != nullptr; }
 
-void COrvelleDlg::StartGapSlotsRead(const std::wstring& newLine, int missed)
+void COrvelleDlg::StartGapSlotsRead(const RecordGap& gap)
 {
     auto job = std::make_unique<GapSlotsJob>();
-    LineHasRealTime(m_lastRecordLine, &job->after);
-    LineHasRealTime(newLine, &job->before);
-    job->count = missed + 2;  // the latest one and one more are read again and left out
+    job->gap = gap;
+    job->count = gap.missed + 2;  // the latest one and one more are read again and left out
     job->referenceYear = m_recordTime[RECORD_YEAR] + 1;
     job->window = m_hWnd;
     m_gapSlotsThread = ::CreateThread(nullptr, 0, GapSlotsThreadProc, job.get(), 0, nullptr);
@@ -128,7 +127,7 @@ LRESULT COrvelleDlg::OnGapSlotsRead(WPARAM, LPARAM)
     EndGapSlotsRead();
     // The records between the last one taken in and the new one (what the read got of them).
     std::vector<std::string> lines;
-    const long long after = MinutesOf(m_gapSlotsJob->after), before = MinutesOf(m_gapSlotsJob->before);
+    const long long after = MinutesOf(m_gapSlotsJob->gap.after), before = MinutesOf(m_gapSlotsJob->gap.before);
     for (const std::wstring& record : m_gapSlotsJob->records) {
         const std::wstring line = BuildHistoryRecordLine(record, m_rainCounterAtReset);
         RecordTime time;

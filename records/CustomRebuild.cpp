@@ -12,6 +12,8 @@
 namespace {
 
 constexpr int PROGRESS_EVERY_LINES = 4096;
+// The custom files in the order of a rebuild's result.
+const RecordFileKind kCustoms[2] = {RecordFileKind::CsvCustom, RecordFileKind::TxtCustom};
 
 RecordFileKind BaseKindOf(RecordFileKind customKind)
 {
@@ -93,7 +95,6 @@ bool RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath
 CustomRebuildResult RebuildCustomRecords(const std::wstring& installFolder, const DisplayUnitSelection& units,
                                          RebuildControl* control)
 {
-    static const RecordFileKind kCustoms[2] = {RecordFileKind::CsvCustom, RecordFileKind::TxtCustom};
     CustomRebuildResult result;
     if (control != nullptr) {
         long long total = 0;
@@ -124,7 +125,6 @@ CustomRebuildResult RebuildCustomRecords(const std::wstring& installFolder, cons
 
 void TakeCustomRebuild(CustomRebuildResult&& result, CRecordFiles& files)
 {
-    static const RecordFileKind kCustoms[2] = {RecordFileKind::CsvCustom, RecordFileKind::TxtCustom};
     for (int i = 0; i < 2; ++i) {
         // A file that was not replaced is the one its index describes already (a file that changed
         // anyway is read again when next needed).

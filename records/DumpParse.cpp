@@ -107,17 +107,16 @@ int LeadingInt(std::string_view text)
     return static_cast<int>(negative ? -v : v);
 }
 
-bool HasRealDate(const ReadingsRecord& record, int r)
-{
-    return IsRealRecordTime(RecordTime{record.m_yearColumn[r], record.m_monthColumn[r], record.m_dayColumn[r],
-                                       record.m_hourColumn[r], record.m_minuteColumn[r]});
-}
-
 bool StartsWith(std::string_view text, char c) { return !text.empty() && text.front() == c; }
 
 double Reading(std::string_view field) { return ReadingOrMissing(field); }
 
 } // namespace
+
+bool ReadingsRecord::RowHasRealDate(int r) const
+{
+    return IsRealRecordTime(RecordTime{m_yearColumn[r], m_monthColumn[r], m_dayColumn[r], m_hourColumn[r], m_minuteColumn[r]});
+}
 
 void ReadingsRecord::DropRowsWithoutRealDate()
 {
@@ -136,7 +135,7 @@ void ReadingsRecord::DropRowsWithoutRealDate()
     const int rows = m_rowCount < HISTORY_ROWS ? m_rowCount : HISTORY_ROWS;
     int kept = 0;
     for (int r = 0; r < rows; ++r) {
-        if (!HasRealDate(*this, r))
+        if (!RowHasRealDate(r))
             continue;
         if (kept != r) {
             for (double* column : doubles)
@@ -234,28 +233,11 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
         record.m_rainColumn[r] = rainMissing ? DISPLAY_MISSING : RainCountsToMm(counts);
     }
 
-    // Dewpoints and their extremes.
-    for (int r = 0; r < rows; ++r)
-        for (int s = 0; s < SENSOR_COUNT; ++s) {
-            if (!HasRealDate(record, r)) {
-                record.m_dewpointColumns[s][r] = MISSING_VALUE;
-                continue;
-            }
-            double dewpoint = DewpointCelsius(record.m_temperatureColumns[s][r], record.m_humidityColumns[s][r]);
-            record.m_dewpointColumns[s][r] = dewpoint;
-            if (IsMissing(dewpoint))
-                continue;
-            if (dewpoint > record.m_dewpointMax[s])
-                record.m_dewpointMax[s] = dewpoint;
-            if (dewpoint < record.m_dewpointMin[s])
-                record.m_dewpointMin[s] = dewpoint;
-        }
-
     // The rain reset: only the newest "CLEAR" row of the dump counts.
     for (int o = 0; o < rows; ++o) {
         const auto& f4 = tokens.Fields(lineOf(o, 4));
         const int r = rows - 1 - o;
-        if (FieldAt(f4, 2) != "CLEAR" || !HasRealDate(record, r))
+        if (FieldAt(f4, 2) != "CLEAR" || !record.RowHasRealDate(r))
             continue;
         record.m_rainResetDate[0] = record.m_yearColumn[r];
         record.m_rainResetDate[1] = record.m_monthColumn[r];
@@ -269,6 +251,19 @@ void ParseDumpText(ReadingsRecord& record, std::string_view text)
     // Rows of no real date (the empty slots of a station whose memory was just cleared) are no
     // records: they are neither shown nor staged.
     record.DropRowsWithoutRealDate();
+
+    // Dewpoints and their extremes.
+    for (int r = 0; r < record.m_rowCount; ++r)
+        for (int s = 0; s < SENSOR_COUNT; ++s) {
+            double dewpoint = DewpointCelsius(record.m_temperatureColumns[s][r], record.m_humidityColumns[s][r]);
+            record.m_dewpointColumns[s][r] = dewpoint;
+            if (IsMissing(dewpoint))
+                continue;
+            if (dewpoint > record.m_dewpointMax[s])
+                record.m_dewpointMax[s] = dewpoint;
+            if (dewpoint < record.m_dewpointMin[s])
+                record.m_dewpointMin[s] = dewpoint;
+        }
 
     // Hourly pressures, latest hour first, from lines 18 to 21.
     int k = 0;

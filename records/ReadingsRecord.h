@@ -156,6 +156,8 @@ public:
     // The staged line of history row `row` (26 comma-terminated fields, no line end).
     std::string BuildStagedLine(int row, double rainBase) const;
 
+    // The row's year, month, day, hour and minute make a real date and time.
+    bool RowHasRealDate(int row) const;
     // Removes the rows whose date and time are not a real date (month 0, day 0 and the like); the
     // rows after them move up, in order.
     void DropRowsWithoutRealDate();

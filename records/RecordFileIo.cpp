@@ -14,22 +14,25 @@ UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode)
 
 std::wstring TemporaryPathOf(const std::wstring& path) { return path + L".new"; }
 
-namespace {
-
-// True unless another program holds the file open (a missing file is held by nobody).
-bool NobodyHolds(const std::wstring& path)
+FileHold HoldOf(const std::wstring& path)
 {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Opened without sharing, the file refuses this open while any other handle to it is open.
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
         CloseHandle(h);
-        return true;
+        return FileHold::Free;
     }
-    const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return FileHold::Free;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return FileHold::Held;
+    default:
+        return FileHold::Refused;
+    }
 }
-
-}  // namespace
 
 bool FlushToDisk(const std::wstring& path)
 {
@@ -44,7 +47,7 @@ bool FlushToDisk(const std::wstring& path)
 
 bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& target)
 {
-    const bool replaced = FlushToDisk(temporary) && NobodyHolds(target) &&
+    const bool replaced = FlushToDisk(temporary) && HoldOf(target) == FileHold::Free &&
                           MoveFileExW(temporary.c_str(), target.c_str(),
                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
     if (!replaced)
@@ -54,7 +57,7 @@ bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& tar
 
 bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target)
 {
-    if (!NobodyHolds(target))
+    if (HoldOf(target) != FileHold::Free)
         return false;
     const std::wstring temporary = TemporaryPathOf(target);
     if (!CopyFileW(source.c_str(), temporary.c_str(), FALSE)) {

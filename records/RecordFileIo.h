@@ -27,6 +27,11 @@ std::wstring TemporaryPathOf(const std::wstring& path);
 // Writes what the system holds of the file to the disk; false when it cannot be opened or flushed.
 bool FlushToDisk(const std::wstring& path);
 
+// Whether a file can be replaced: Free (also when it does not exist), Held (another program has it
+// open), or Refused (any other reason it cannot be opened for writing).
+enum class FileHold { Free, Held, Refused };
+FileHold HoldOf(const std::wstring& path);
+
 // Replaces target by temporary in one step (the temporary file is flushed to disk first). A target
 // that another program holds open is left as it is. The temporary file is gone afterwards either way.
 bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& target);

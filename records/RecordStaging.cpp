@@ -3,7 +3,6 @@
 #include "records/ReadingsRecord.h"
 #include "records/RecordFileIo.h"
 #include "records/RecordMerge.h"
-#include "records/RecordTime.h"
 
 #include <cstdio>
 
@@ -81,11 +80,7 @@ bool ReadingsRecord::AppendLastRecords(double rainBase, const std::wstring& stag
         return false;
     return AppendLines(stagingPath, [this, rainBase](CBufferedWriter& out) {
         const int rows = m_rowCount < HISTORY_ROWS ? m_rowCount : HISTORY_ROWS;
-        for (int r = 0; r < rows; ++r) {
-            // A row of no real date is never staged.
-            const RecordTime time{m_yearColumn[r], m_monthColumn[r], m_dayColumn[r], m_hourColumn[r], m_minuteColumn[r]};
-            if (IsRealRecordTime(time))
-                out.WriteLine(BuildStagedLine(r, rainBase));
-        }
+        for (int r = 0; r < rows; ++r)
+            out.WriteLine(BuildStagedLine(r, rainBase));
     });
 }

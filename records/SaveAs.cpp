@@ -54,15 +54,14 @@ SaveResult CheckExistingTarget(const std::wstring& targetPath)
         return SaveResult::Saved;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
         return SaveResult::WriteFailed;
-    HANDLE target = ::CreateFileW(targetPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (target == INVALID_HANDLE_VALUE) {
-        const DWORD error = ::GetLastError();
-        return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? SaveResult::TargetHeld
-                                                                                 : SaveResult::WriteFailed;
+    switch (HoldOf(targetPath)) {
+    case FileHold::Free:
+        return SaveResult::Saved;
+    case FileHold::Held:
+        return SaveResult::TargetHeld;
+    default:
+        return SaveResult::WriteFailed;
     }
-    ::CloseHandle(target);
-    return SaveResult::Saved;
 }
 
 // Creates a new empty file "<target without extension>.~<process><n><extension>" beside the target.

@@ -87,6 +87,15 @@ void ExpectEveryFileHolds(const std::wstring& folder, int records)
     }
 }
 
+// A fresh folder whose record files hold the records of 10:00 to 10:20, merged in the units.
+std::wstring FolderOfFiveRecords(const wchar_t* name, const DisplayUnitSelection& units, CRecordFiles& files)
+{
+    const std::wstring folder = ScratchFolder(name);
+    WriteBytes(folder + STAGING_FILE_NAME, StagingText(600, 5));
+    EXPECT_TRUE(MergeStagedRecords(folder, true, units, files));
+    return folder;
+}
+
 // ---- kills, repeated stagings, clocks ----------------------------------------------------------------
 
 TEST(RecordFileSafety, AKillBetweenTwoRecordFilesLeavesNoFileARecordShortOrTwice)
@@ -170,10 +179,8 @@ TEST(RecordFileSafety, RecordsOutOfTimeOrderAreAllKnown)
 
 TEST(RecordFileSafety, AFileChangedBehindTheProgramsBackIsReadAgain)
 {
-    const std::wstring folder = ScratchFolder(L"behind");
     CRecordFiles files;
-    WriteBytes(folder + STAGING_FILE_NAME, StagingText(600, 5));
-    ASSERT_TRUE(MergeStagedRecords(folder, true, Fahrenheit(), files));
+    const std::wstring folder = FolderOfFiveRecords(L"behind", Fahrenheit(), files);
     // Another record reaches "csv.dat" without this program's knowledge (say, restored from a
     // backup that held it), and the next pass stages it.
     const std::string csv = ReadBytes(folder + L"csv.dat");
@@ -188,10 +195,8 @@ TEST(RecordFileSafety, AFileChangedBehindTheProgramsBackIsReadAgain)
 
 TEST(RecordFileSafety, CopiesFollowTheirFilesWhateverWasDoneToThem)
 {
-    const std::wstring folder = ScratchFolder(L"copies");
     CRecordFiles files;
-    WriteBytes(folder + STAGING_FILE_NAME, StagingText(600, 5));
-    ASSERT_TRUE(MergeStagedRecords(folder, true, Fahrenheit(), files));
+    const std::wstring folder = FolderOfFiveRecords(L"copies", Fahrenheit(), files);
 
     // The user edits one copy and deletes another; a third is held open by a spreadsheet.
     WriteBytes(folder + L"RECORDS.csv", "my own notes\r\n");
@@ -296,10 +301,8 @@ TEST(RecordFileSafety, ACustomFileInOtherUnitsTakesNothingUntilItIsRebuilt)
 {
     // The rebuild after a change to degF could not replace "csv_custom.dat" (held open elsewhere):
     // it still names degC, and lines in degF must not go under that header.
-    const std::wstring folder = ScratchFolder(L"other_units");
     CRecordFiles files;
-    WriteBytes(folder + STAGING_FILE_NAME, StagingText(600, 5));
-    ASSERT_TRUE(MergeStagedRecords(folder, true, DisplayUnitSelection(), files));
+    const std::wstring folder = FolderOfFiveRecords(L"other_units", DisplayUnitSelection(), files);
     const std::string celsius = ReadBytes(folder + L"csv_custom.dat");
     WriteBytes(folder + STAGING_FILE_NAME, Staged(700) + "\r\n");
     EXPECT_FALSE(MergeStagedRecords(folder, false, Fahrenheit(), files));
