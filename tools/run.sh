@@ -27,6 +27,8 @@ Xvfb ":$n" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 XVFB=$!
 export DISPLAY=":$n"
 sleep 1
+# The virtual display has no window manager: Wine then draws the windows' frames itself.
+"$WINE" reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
 "$WINE" Orvelle.exe &
 APP=$!
 trap 'kill $APP 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null; kill $XVFB 2>/dev/null' EXIT INT TERM
