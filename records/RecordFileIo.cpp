@@ -69,7 +69,9 @@ bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target
 
 bool AppendToExistingFile(const std::wstring& path, std::string_view bytes)
 {
-    HANDLE h = CreateFileW(path.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Readers may go on reading; no other writer comes in while the bytes go in.
+    HANDLE h = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     bool ok = true;

@@ -40,7 +40,8 @@ bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& tar
 // was) when the source cannot be read or the target is held open elsewhere.
 bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target);
 
-// Appends bytes to an existing file that nobody else holds open. False when it cannot be opened that
+// Appends bytes to an existing file that nobody else writes or holds against writing; readers that
+// let others write (a viewer, a copy in progress) do not stop it. False when it cannot be opened that
 // way or not every byte was written (the file may then end in part of them).
 bool AppendToExistingFile(const std::wstring& path, std::string_view bytes);
 

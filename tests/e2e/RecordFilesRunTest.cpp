@@ -20,6 +20,8 @@ namespace {
 
 using namespace e2e;
 
+std::string Narrow(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
+
 TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
 {
     Program program(L"demo");
@@ -268,7 +270,11 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
 
     // Let go, and the station's next record: every file has the history and the record once.
     ASSERT_TRUE(program.Steer("advance 5"));
-    EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"txt.dat")) == 2 + history + 1; }, 30));
+    EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"txt.dat")) == 2 + history + 1; }, 30))
+        << "history " << history << ", lines now: csv.dat " << LineCount(program.File(L"csv.dat")) << ", txt.dat "
+        << LineCount(program.File(L"txt.dat")) << ", csv_custom.dat " << LineCount(program.File(L"csv_custom.dat"))
+        << ", txt_custom.dat " << LineCount(program.File(L"txt_custom.dat")) << ", staged "
+        << LineCount(program.File(L"tmpLastRec.txt")) << "; status \"" << Narrow(program.StatusText().c_str()) << '"';
     // The record is taken once, and the staged lines are gone once every file has them.
     EXPECT_TRUE(HoldsFor([&] { return LineCount(program.File(L"txt.dat")) == 2 + history + 1; }, 2000));
     WaitFor([&] { return !Exists(program.File(L"tmpLastRec.txt")); }, 10);
@@ -277,11 +283,10 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
     EXPECT_EQ(LineCount(program.File(L"txt_custom.dat")), 1 + history + 1);
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.txt")), ReadBytes(program.File(L"txt.dat")));
     EXPECT_FALSE(Exists(program.File(L"tmpLastRec.txt")));
-    EXPECT_EQ(program.StatusText().rfind(L"Remaining time", 0), 0u) << std::string(program.StatusText().begin(), program.StatusText().end());
+    const std::wstring status = program.StatusText();
+    EXPECT_EQ(status.rfind(L"Remaining time", 0), 0u) << Narrow(status.c_str());
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
 }
-
-std::string Narrow(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
 
 // The times of a record file's records, in the order of its lines.
 std::vector<std::string> RecordTimes(const std::wstring& path)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -379,6 +380,18 @@ TEST_F(HeldRecordFileTest, FilesHeldWithoutWriteSharingTakeTheirLinesLater)
               Tabs(File(kBaseHeader, {kBaseCustom[0], kBaseCustom[1], kBaseCustom[2]})) +
                   Tabs("2014,6,1,18,10,25,21.10,52.00,6.00,82.00,,,1.70,92.00,-2.80,72.00,,,2.50,1013.50,2,20.00,5.00,"
                        "3.00,8,67.60,\r\n"));
+}
+
+TEST_F(HeldRecordFileTest, ReadersThatLetOthersWriteKeepNoLineOut)
+{
+    // A viewer reading a record file and its copy, as the C runtime opens files for reading.
+    std::ifstream csvReader((folder + L"csv.dat").c_str(), std::ios::binary);
+    std::ifstream copyReader((folder + L"RECORDS.csv").c_str(), std::ios::binary);
+    ASSERT_TRUE(csvReader.is_open() && copyReader.is_open());
+    EXPECT_TRUE(MergeNewRecordLine(*dlg, kLater));
+    EXPECT_FALSE(dlg->m_recordLinesWaiting);
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), ReadBytes(folder + L"csv.dat"));
+    ExpectEveryLineOnce();
 }
 
 TEST_F(HeldRecordFileTest, LineThatCannotBeStagedWaitsInMemory)
