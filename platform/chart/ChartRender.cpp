@@ -54,6 +54,8 @@ void DrawBoxFrame(Canvas& canvas, const BoxData& box, float x, float y, float w,
 
 namespace {
 
+constexpr float LEGEND_PAD = 3;  // inside the legend's edge, and between a swatch and its text
+
 struct LegendShape {
     TextStyle style;
     float line, swatch, w, h;
@@ -61,15 +63,27 @@ struct LegendShape {
 
 LegendShape ShapeOf(Canvas& canvas, const BoxData& legend, const LegendEntries& entries, const TextStyle& style)
 {
-    constexpr float PAD = 3;
     LegendShape shape{style, std::max(canvas.LineHeight(style), 8.0f), 0, 0, 0};
     shape.swatch = std::round(shape.line * 0.7f);
     float width = 0;
     for (const auto& entry : entries)
         width = legend.vertical ? std::max(width, canvas.Measure(entry.first, style).Width)
-                                : width + canvas.Measure(entry.first, style).Width + shape.swatch + 3 * PAD;
-    shape.w = legend.vertical ? shape.swatch + 3 * PAD + width : width + PAD;
-    shape.h = legend.vertical ? shape.line * entries.size() + 2 * PAD : shape.line + 2 * PAD;
+                                : width + canvas.Measure(entry.first, style).Width + shape.swatch + 3 * LEGEND_PAD;
+    shape.w = legend.vertical ? shape.swatch + 3 * LEGEND_PAD + width : width + LEGEND_PAD;
+    shape.h = legend.vertical ? shape.line * entries.size() + 2 * LEGEND_PAD : shape.line + 2 * LEGEND_PAD;
+    return shape;
+}
+
+// The legend's shape at its own text size, else at the largest smaller one that fits the image
+// (the smallest when none does).
+LegendShape FittingShape(Canvas& canvas, const BoxData& legend, const LegendEntries& entries)
+{
+    LegendShape shape{};
+    for (const TextStyle& style : Shrinking(legend.style)) {
+        shape = ShapeOf(canvas, legend, entries, style);
+        if (legend.x + shape.w <= canvas.Width() && legend.y + shape.h <= canvas.Height())
+            break;
+    }
     return shape;
 }
 
@@ -79,25 +93,19 @@ void DrawLegend(Canvas& canvas, const BoxData& legend, const LegendEntries& entr
 {
     if (entries.empty())
         return;
-    const float pad = 3;
     const float x0 = static_cast<float>(legend.x), y0 = static_cast<float>(legend.y);
-    LegendShape shape = ShapeOf(canvas, legend, entries, legend.style);
-    for (const TextStyle& style : Shrinking(legend.style)) {
-        shape = ShapeOf(canvas, legend, entries, style);
-        if (x0 + shape.w <= canvas.Width() && y0 + shape.h <= canvas.Height())
-            break;
-    }
+    const LegendShape shape = FittingShape(canvas, legend, entries);
     DrawBoxFrame(canvas, legend, x0, y0, shape.w, shape.h);
-    float x = x0 + pad, y = y0 + pad;
+    float x = x0 + LEGEND_PAD, y = y0 + LEGEND_PAD;
     for (const auto& entry : entries) {
         const float top = y + (shape.line - shape.swatch) / 2;
         canvas.FillRect(x, top, shape.swatch, shape.swatch, entry.second);
         canvas.DrawRect(x, top, shape.swatch, shape.swatch, Chart::LineColor, 1);
-        canvas.DrawText(entry.first, shape.style, x + shape.swatch + pad, y);
+        canvas.DrawText(entry.first, shape.style, x + shape.swatch + LEGEND_PAD, y);
         if (legend.vertical)
             y += shape.line;
         else
-            x += shape.swatch + 2 * pad + canvas.Measure(entry.first, shape.style).Width + pad;
+            x += shape.swatch + 2 * LEGEND_PAD + canvas.Measure(entry.first, shape.style).Width + LEGEND_PAD;
     }
 }
 

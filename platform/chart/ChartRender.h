@@ -22,6 +22,8 @@ std::vector<TextStyle> Shrinking(const TextStyle& requested);
 // Text style of a box with an axis colour or a default colour applied where the box keeps the
 // default text colour.
 TextStyle StyleWith(const BoxData* box, int colourOverride, const TextStyle& fallback);
+// The style of axis labels and titles without a style of their own.
+inline const TextStyle kDefaultLabel{"", 8, Chart::TextColor, 0};
 
 // Draws a box's background and edge around a rectangle (nothing for transparent colours; -1
 // edge is the line colour); a box with something to see is logged as "drawBox(left,top,right,

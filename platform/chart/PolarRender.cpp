@@ -11,7 +11,6 @@ using namespace Gdiplus;
 namespace {
 
 constexpr double PI = 3.14159265358979323846;
-const TextStyle kDefaultLabel{"", 8, Chart::TextColor, 0};
 
 struct Polar {
     float cx, cy, radius;

@@ -14,8 +14,6 @@ constexpr float ALONG_Y = 1;            // between neighbouring y labels
 constexpr float AWAY = 1;               // between a label and any other text
 constexpr int TITLE_MOVES = 24;         // pixels a title may move away from the plot to stay clear
 
-const TextStyle kDefaultLabel{"", 8, Chart::TextColor, 0};
-
 bool InsideImage(const Canvas& canvas, const RectF& box)
 {
     return box.X >= 0 && box.Y >= 0 && box.GetRight() <= canvas.Width() && box.GetBottom() <= canvas.Height();
@@ -44,9 +42,7 @@ std::vector<Spot> Spots(const AxisView& view, const Plot& plot)
     for (size_t k = 0; k < view.scale.ticks.size(); ++k) {
         const double tick = view.scale.ticks[k];
         const float at = view.vertical ? MapY(view, plot, tick) : MapX(view, plot, tick);
-        const bool within = view.vertical ? at >= plot.y - 0.5f && at <= plot.y + plot.h + 0.5f
-                                          : at >= plot.x - 0.5f && at <= plot.x + plot.w + 0.5f;
-        const std::string text = within ? LabelText(view, k) : std::string();
+        const std::string text = OnPlot(view, plot, at) ? LabelText(view, k) : std::string();
         if (text.find_first_not_of(' ') != std::string::npos)
             spots.push_back(Spot{text, at});
     }
@@ -155,10 +151,16 @@ void FitFixed(Canvas& canvas, FittedAxis& fitted, const Plot& plot, const TextSt
 }
 
 // A scale the library chooses: fewer ticks (and, on a y axis, smaller labels) until every label
-// fits, then leaving out the labels that cannot lie inside, then whatever fits.
-void FitChosen(Canvas& canvas, FittedAxis& fitted, const AxisData& axis, const Plot& plot, const ScaleMaker& make,
-               const TextStyle& requested, bool ticksFixed)
+// fits, then leaving out the labels that cannot lie inside, then whatever fits. fitted.view comes
+// made for madeFor ticks; a scale is made again only for another number of ticks.
+void FitChosen(Canvas& canvas, FittedAxis& fitted, int madeFor, const AxisData& axis, const Plot& plot,
+               const ScaleMaker& make, const TextStyle& requested, bool ticksFixed)
 {
+    const auto scaleFor = [&](int ticks) {
+        if (ticks != madeFor)
+            fitted.view = make(ticks);
+        madeFor = ticks;
+    };
     const bool vertical = fitted.view.vertical;
     const std::vector<TextStyle> styles = vertical ? Shrinking(requested) : std::vector<TextStyle>{requested};
     for (bool dropOutside : {false, true}) {
@@ -167,7 +169,7 @@ void FitChosen(Canvas& canvas, FittedAxis& fitted, const AxisData& axis, const P
         for (const TextStyle& style : styles) {
             const int wanted = ticksFixed ? 1 : TicksWanted(canvas, axis, plot, style, vertical);
             for (int ticks = wanted; ticks >= 1; --ticks) {
-                fitted.view = make(ticks);
+                scaleFor(ticks);
                 if (Place(canvas, fitted.view, plot, style, rule, fitted.labels))
                     return;
             }
@@ -175,7 +177,7 @@ void FitChosen(Canvas& canvas, FittedAxis& fitted, const AxisData& axis, const P
     }
     Rule greedy;
     greedy.greedy = true;
-    fitted.view = make(TicksWanted(canvas, axis, plot, requested, vertical));
+    scaleFor(TicksWanted(canvas, axis, plot, requested, vertical));
     Place(canvas, fitted.view, plot, requested, greedy, fitted.labels);
 }
 
@@ -207,7 +209,7 @@ struct TitleSpot {
 };
 
 void FitTitle(Canvas& canvas, FittedAxis& fitted, TextStyle requested,
-              const std::function<TitleSpot(const SizeF&, const TextStyle&)>& spotOf)
+              const std::function<TitleSpot(const SizeF&)>& spotOf)
 {
     const AxisData& axis = *fitted.view.data;
     if (!axis.title || axis.title->text.empty())
@@ -215,7 +217,7 @@ void FitTitle(Canvas& canvas, FittedAxis& fitted, TextStyle requested,
     const std::string& text = axis.title->text;
     for (const TextStyle& style : Shrinking(requested)) {
         const SizeF size = canvas.Measure(text, style);
-        const TitleSpot spot = spotOf(size, style);
+        const TitleSpot spot = spotOf(size);
         PlacedText title{text, style, spot.x, spot.y, canvas.Ink(text, style)};
         if (title.ink.Width <= 0)
             return;
@@ -230,7 +232,7 @@ void FitTitle(Canvas& canvas, FittedAxis& fitted, TextStyle requested,
         }
     }
     const SizeF size = canvas.Measure(text, requested);
-    const TitleSpot spot = spotOf(size, requested);
+    const TitleSpot spot = spotOf(size);
     RectF ink = canvas.Ink(text, requested);
     ink.Offset(spot.x, spot.y);
     fitted.title.assign(1, PlacedText{text, requested, spot.x, spot.y, ink});
@@ -266,11 +268,12 @@ FittedAxis FitLabels(Canvas& canvas, const AxisData& axis, const Plot& plot, con
 {
     FittedAxis fitted;
     const TextStyle requested = LabelStyle(axis);
-    fitted.view = make(TicksWanted(canvas, axis, plot, requested, vertical));
+    const int wanted = TicksWanted(canvas, axis, plot, requested, vertical);
+    fitted.view = make(wanted);
     if (fitted.view.category)
         FitFixed(canvas, fitted, plot, requested);
     else
-        FitChosen(canvas, fitted, axis, plot, make, requested, ticksFixed);
+        FitChosen(canvas, fitted, wanted, axis, plot, make, requested, ticksFixed);
     return fitted;
 }
 
@@ -290,7 +293,7 @@ void FitYTitle(Canvas& canvas, FittedAxis& fitted, const Plot& plot)
     if (onTop) {
         const bool leftward = alignment == Chart::TopLeft2 || alignment == Chart::TopLeft;
         const float gap = static_cast<float>(axis.titleGap);
-        FitTitle(canvas, fitted, titleStyle, [=, &plot](const SizeF& size, const TextStyle&) {
+        FitTitle(canvas, fitted, titleStyle, [=, &plot](const SizeF& size) {
             const float left = alignment == Chart::Top ? at - size.Width / 2 : leftward ? at - size.Width : at;
             return TitleSpot{left, plot.y - gap - size.Height, 0, -1};
         });
@@ -298,7 +301,7 @@ void FitYTitle(Canvas& canvas, FittedAxis& fitted, const Plot& plot)
     }
     titleStyle.angle = side < 0 ? 90 : 270;
     const float gap = TICK + LABEL_GAP + LabelsReach(fitted, true) + 3;
-    FitTitle(canvas, fitted, titleStyle, [=, &plot](const SizeF& size, const TextStyle&) {
+    FitTitle(canvas, fitted, titleStyle, [=, &plot](const SizeF& size) {
         return TitleSpot{side < 0 ? at - gap - size.Width : at + gap, plot.y + (plot.h - size.Height) / 2,
                          static_cast<float>(side), 0};
     });
@@ -320,13 +323,20 @@ float MapY(const AxisView& y, const Plot& plot, double v)
     return static_cast<float>(plot.y + plot.h - (v - y.scale.lower) / (span > 0 ? span : 1) * plot.h);
 }
 
+bool OnPlot(const AxisView& view, const Plot& plot, float at)
+{
+    const float start = view.vertical ? plot.y : plot.x;
+    const float length = view.vertical ? plot.h : plot.w;
+    return at >= start - 0.5f && at <= start + length + 0.5f;
+}
+
 FittedAxis FitXAxis(Canvas& canvas, const AxisData& axis, const Plot& plot, const ScaleMaker& make)
 {
     FittedAxis fitted = FitLabels(canvas, axis, plot, make, false, false);
     // The title is centred under the plot, below the labels.
     const float below = fitted.view.position + TICK + std::max(LabelsReach(fitted, false), 0.0f) + 2;
     FitTitle(canvas, fitted, StyleWith(axis.title, axis.titleColour, kDefaultLabel),
-             [&plot, below](const SizeF& size, const TextStyle&) {
+             [&plot, below](const SizeF& size) {
                  return TitleSpot{plot.x + (plot.w - size.Width) / 2, below, 0, 1};
              });
     ReserveAll(canvas, fitted);
@@ -350,7 +360,7 @@ void DrawXAxis(Canvas& canvas, const FittedAxis& x, const Plot& plot)
     const int tickColour = axis.tickColour == -1 ? colour : axis.tickColour;
     for (double tick : x.view.scale.ticks) {
         const float px = MapX(x.view, plot, tick);
-        if (px >= plot.x - 0.5f && px <= plot.x + plot.w + 0.5f)
+        if (OnPlot(x.view, plot, px))
             canvas.DrawLine(px, x.view.position, px, x.view.position + TICK, tickColour, 1);
     }
     DrawPlaced(canvas, x);
@@ -365,7 +375,7 @@ void DrawYAxis(Canvas& canvas, const FittedAxis& y, const Plot& plot)
     const int tickColour = axis.tickColour == -1 ? colour : axis.tickColour;
     for (double tick : y.view.scale.ticks) {
         const float py = MapY(y.view, plot, tick);
-        if (py >= plot.y - 0.5f && py <= plot.y + plot.h + 0.5f)
+        if (OnPlot(y.view, plot, py))
             canvas.DrawLine(at, py, at + y.view.side * TICK, py, tickColour, 1);
     }
     DrawPlaced(canvas, y);

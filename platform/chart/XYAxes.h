@@ -25,6 +25,8 @@ struct AxisView {
 
 float MapX(const AxisView& x, const Plot& plot, double v);
 float MapY(const AxisView& y, const Plot& plot, double v);
+// Does a tick the view maps to `at` lie along the plot (half a pixel beyond either end allowed)?
+bool OnPlot(const AxisView& view, const Plot& plot, float at);
 
 // A text as it will be drawn: DrawText's position, and the box its glyphs cover there.
 struct PlacedText {

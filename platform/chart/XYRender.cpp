@@ -46,31 +46,44 @@ bool HasBars(const ChartData& chart)
                        [](const LayerData* l) { return l->kind == LayerKind::Bar || l->kind == LayerKind::Bar3; });
 }
 
-AxisView XScale(const ChartData& chart, const Plot& plot, int maxTicks)
-{
-    AxisView view;
-    view.data = chart.xAxis;
-    view.vertical = false;
-    const AxisData& axis = *chart.xAxis;
-    // Ticks no closer than the labels' format tells apart.
-    const double dateStep = DateFormatStep(axis.labelFormat);
+// What the layers hold for the x axis, looked at once for every number of ticks tried.
+struct XValues {
+    Range range;         // of the layers' x values
+    bool anyX = false;   // some layer has x values
+    int categories = 0;  // slots of a category axis
+    bool bars = false;
+};
 
-    Range xs;
-    bool anyX = false;
+XValues XValuesOf(const ChartData& chart)
+{
+    XValues values;
     for (const LayerData* layer : chart.layers)
         if (layer->hasX) {
-            anyX = true;
+            values.anyX = true;
             for (double v : layer->xValues)
-                xs.Add(v);
+                values.range.Add(v);
         }
+    values.categories = CategoryCount(chart);
+    values.bars = HasBars(chart);
+    return values;
+}
+
+AxisView XScale(const AxisData& axis, const XValues& values, const Plot& plot, int maxTicks)
+{
+    AxisView view;
+    view.data = &axis;
+    view.vertical = false;
+    // Ticks no closer than the labels' format tells apart.
+    const double dateStep = DateFormatStep(axis.labelFormat);
+    const Range& xs = values.range;
     if (axis.dateScale) {
         view.scale = DateScale(axis.lower, axis.upper, axis.majorStep, maxTicks, dateStep);
     } else if (axis.linearScale) {
         view.scale = FixedLinearScale(axis.lower, axis.upper, axis.majorStep, maxTicks);
-    } else if (!anyX || axis.hasLabels) {
-        const int count = std::max(CategoryCount(chart), 1);
+    } else if (!values.anyX || axis.hasLabels) {
+        const int count = std::max(values.categories, 1);
         view.category = true;
-        const bool slots = HasBars(chart) || axis.hasLabels;
+        const bool slots = values.bars || axis.hasLabels;
         view.scale.lower = slots ? -0.5 : 0;
         view.scale.upper = slots ? count - 0.5 : std::max(count - 1, 1);
         for (int k = 0; k < count; ++k)
@@ -87,20 +100,31 @@ AxisView XScale(const ChartData& chart, const Plot& plot, int maxTicks)
     return view;
 }
 
-AxisView YScale(const ChartData& chart, const AxisData* axis, int maxTicks)
+// What the layers of one y axis hold, looked at once for every number of ticks tried.
+struct YValues {
+    Range range;
+    bool bars = false;  // some of them are bars or areas
+};
+
+YValues YValuesOf(const ChartData& chart, const AxisData* axis)
 {
-    AxisView view;
-    view.data = axis;
-    Range values;
-    bool bars = false;
+    YValues values;
     for (const LayerData* layer : chart.layers) {
         if (LayerAxis(chart, *layer) != axis)
             continue;
         for (double v : layer->values)
-            values.Add(v);
-        bars = bars || layer->kind != LayerKind::Line;
+            values.range.Add(v);
+        values.bars = values.bars || layer->kind != LayerKind::Line;
     }
-    view.hasData = values.any;
+    return values;
+}
+
+AxisView YScale(const AxisData* axis, const YValues& values, int maxTicks)
+{
+    AxisView view;
+    view.data = axis;
+    const Range& range = values.range;
+    view.hasData = range.any;
     if (axis->hasLabels && !axis->labels.empty()) {
         view.category = true;
         view.scale.lower = 0;
@@ -111,11 +135,11 @@ AxisView YScale(const ChartData& chart, const AxisData* axis, int maxTicks)
         view.scale = FixedLinearScale(axis->lower, axis->upper, axis->majorStep, maxTicks);
     } else if (axis->dateScale) {
         view.scale = DateScale(axis->lower, axis->upper, axis->majorStep, maxTicks);
-    } else if (values.any) {
+    } else if (range.any) {
         // Bars stand on zero when zero is near their values (within a fifth of their reach).
-        const bool nearZero = (values.lo <= 0 && values.hi >= 0) || (values.lo > 0 && values.lo <= 0.8 * values.hi) ||
-                              (values.hi < 0 && values.hi >= 0.8 * values.lo);
-        view.scale = NiceLinearScale(values.lo, values.hi, maxTicks, bars && nearZero);
+        const bool nearZero = (range.lo <= 0 && range.hi >= 0) || (range.lo > 0 && range.lo <= 0.8 * range.hi) ||
+                              (range.hi < 0 && range.hi >= 0.8 * range.lo);
+        view.scale = NiceLinearScale(range.lo, range.hi, maxTicks, values.bars && nearZero);
     } else {
         view.scale = NiceLinearScale(0, 10, std::min(maxTicks, 5), true);
     }
@@ -358,17 +382,20 @@ void RenderXY(Canvas& canvas, const ChartData& chart)
 {
     const Plot plot = PlotOf(chart);
     // Scales and labels first (every label keeps clear of those placed before it), then the plot.
+    const XValues xValues = XValuesOf(chart);
     const FittedAxis x = FitXAxis(canvas, *chart.xAxis, plot,
-                                  [&](int ticks) { return XScale(chart, plot, ticks); });
+                                  [&](int ticks) { return XScale(*chart.xAxis, xValues, plot, ticks); });
     std::map<const AxisData*, FittedAxis> ys;
+    const YValues primaryValues = YValuesOf(chart, chart.yAxis);
     const FittedAxis& primary = ys[chart.yAxis] = FitYAxis(canvas, *chart.yAxis, plot, [&](int ticks) {
-        return Beside(YScale(chart, chart.yAxis, ticks), plot.x, -1);
+        return Beside(YScale(chart.yAxis, primaryValues, ticks), plot.x, -1);
     }, false);
 
-    const AxisView own = YScale(chart, chart.yAxis2, 1);
+    const YValues secondValues = YValuesOf(chart, chart.yAxis2);
+    const AxisView own = YScale(chart.yAxis2, secondValues, 1);
     const bool mirror = !own.hasData && !chart.yAxis2->hasLabels;
     const ScaleMaker second = [&](int ticks) {
-        AxisView view = mirror ? own : YScale(chart, chart.yAxis2, ticks);
+        AxisView view = mirror ? own : YScale(chart.yAxis2, secondValues, ticks);
         if (mirror) {
             view.scale = primary.view.scale;  // mirrors the primary axis
             view.category = primary.view.category;
@@ -382,8 +409,9 @@ void RenderXY(Canvas& canvas, const ChartData& chart)
     for (const AxisData* extra : chart.extraAxes) {
         const int side = extra->alignment == Chart::Right ? 1 : -1;
         const float position = side > 0 ? plot.x + plot.w + extra->offset : plot.x - extra->offset;
+        const YValues values = YValuesOf(chart, extra);
         ys[extra] = FitYAxis(canvas, *extra, plot,
-                             [&](int ticks) { return Beside(YScale(chart, extra, ticks), position, side); }, false);
+                             [&](int ticks) { return Beside(YScale(extra, values, ticks), position, side); }, false);
     }
 
     DrawPlotBackground(canvas, chart.plot, plot, &primary.view);
