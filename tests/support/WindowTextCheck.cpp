@@ -36,6 +36,20 @@ bool Inside(const RECT& inner, const RECT& outer)
 
 bool Empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
+enum class Kind { Label, PushButton, CheckBox, GroupBox };
+
+// One caption as its control draws it (rectangles in the parent's client area).
+struct Caption {
+    HWND control;
+    int id;
+    Kind kind;
+    std::wstring text;
+    RECT box;   // the control
+    RECT room;  // where the control lets its text go
+    RECT ink;   // where the text's pixels go
+    UINT format;
+};
+
 RECT Offset(RECT r, int dx, int dy)
 {
     ::OffsetRect(&r, dx, dy);
@@ -138,6 +152,42 @@ RECT InkBox(const Pixels& at, const RECT& area, DWORD background, int contrast)
                 ink.bottom = std::max<LONG>(ink.bottom, y + 1);
             }
     return Empty(ink) ? RECT{0, 0, 0, 0} : ink;
+}
+
+// The text drawn black on white in the font, with INK_MARGIN around the room for ink past it.
+std::unique_ptr<Canvas> DrawnText(HFONT font, const std::wstring& text, UINT format, SIZE room, bool mono)
+{
+    auto canvas = std::make_unique<Canvas>(room.cx + 2 * INK_MARGIN, room.cy + 2 * INK_MARGIN, mono);
+    HGDIOBJ old = ::SelectObject(canvas->dc(), font ? font : ::GetStockObject(SYSTEM_FONT));
+    ::SetBkMode(canvas->dc(), TRANSPARENT);
+    ::SetTextColor(canvas->dc(), RGB(0, 0, 0));
+    RECT r{INK_MARGIN, INK_MARGIN, INK_MARGIN + room.cx, INK_MARGIN + room.cy};
+    ::DrawTextW(canvas->dc(), text.c_str(), static_cast<int>(text.size()), &r, format | DT_NOCLIP);
+    ::SelectObject(canvas->dc(), old);
+    ::GdiFlush();
+    return canvas;
+}
+
+// Pixels of the text's ink, as many as a screen shows of it.
+int InkPixelCount(HFONT font, const std::wstring& text, UINT format, SIZE room)
+{
+    const auto canvas = DrawnText(font, text, format, room, false);
+    int count = 0;
+    for (int y = 0; y < canvas->height(); ++y)
+        for (int x = 0; x < canvas->width(); ++x)
+            count += Distance(canvas->At(x, y), 0xFFFFFF) > 765 * INK_COVERAGE;
+    return count;
+}
+
+// Ink of a text drawn with DrawText in `font` and `format` into a `room`-sized rectangle at the
+// origin, anti-aliased or, for `mono`, into a one-bit bitmap (how the system draws a disabled
+// caption). An empty rectangle when nothing is drawn.
+RECT InkOf(HFONT font, const std::wstring& text, UINT format, SIZE room, bool mono)
+{
+    const auto canvas = DrawnText(font, text, format, room, mono);
+    const RECT all{0, 0, canvas->width(), canvas->height()};
+    const RECT ink = InkBox([&](int x, int y) { return canvas->At(x, y); }, all, 0xFFFFFF, 765);
+    return Empty(ink) ? ink : Offset(ink, -INK_MARGIN, -INK_MARGIN);
 }
 
 SIZE TextSize(HDC dc, HFONT font, const std::wstring& text, UINT format, int width)
@@ -354,41 +404,8 @@ private:
     std::vector<DWORD> m_pixels;
 };
 
-// The text drawn black on white in the font, with INK_MARGIN around the room for ink past it.
-std::unique_ptr<Canvas> DrawnText(HFONT font, const std::wstring& text, UINT format, SIZE room, bool mono)
-{
-    auto canvas = std::make_unique<Canvas>(room.cx + 2 * INK_MARGIN, room.cy + 2 * INK_MARGIN, mono);
-    HGDIOBJ old = ::SelectObject(canvas->dc(), font ? font : ::GetStockObject(SYSTEM_FONT));
-    ::SetBkMode(canvas->dc(), TRANSPARENT);
-    ::SetTextColor(canvas->dc(), RGB(0, 0, 0));
-    RECT r{INK_MARGIN, INK_MARGIN, INK_MARGIN + room.cx, INK_MARGIN + room.cy};
-    ::DrawTextW(canvas->dc(), text.c_str(), static_cast<int>(text.size()), &r, format | DT_NOCLIP);
-    ::SelectObject(canvas->dc(), old);
-    ::GdiFlush();
-    return canvas;
-}
-
-// Pixels of the text's ink, as many as a screen shows of it.
-int InkPixelCount(HFONT font, const std::wstring& text, UINT format, SIZE room)
-{
-    const auto canvas = DrawnText(font, text, format, room, false);
-    int count = 0;
-    for (int y = 0; y < canvas->height(); ++y)
-        for (int x = 0; x < canvas->width(); ++x)
-            count += Distance(canvas->At(x, y), 0xFFFFFF) > 765 * INK_COVERAGE;
-    return count;
-}
-
-}  // namespace
-
-RECT InkOf(HFONT font, const std::wstring& text, UINT format, SIZE room, bool mono)
-{
-    const auto canvas = DrawnText(font, text, format, room, mono);
-    const RECT all{0, 0, canvas->width(), canvas->height()};
-    const RECT ink = InkBox([&](int x, int y) { return canvas->At(x, y); }, all, 0xFFFFFF, 765);
-    return Empty(ink) ? ink : Offset(ink, -INK_MARGIN, -INK_MARGIN);
-}
-
+// The shown, captioned controls of a window inside its client area (a layout parks the controls
+// of a hidden box beyond it).
 std::vector<Caption> Captions(HWND window)
 {
     std::vector<Caption> captions;
@@ -430,10 +447,10 @@ std::vector<Caption> Captions(HWND window)
     return captions;
 }
 
-Faults UnfitCaptions(HWND window, const std::string& where)
+Faults UnfitCaptions(const std::vector<Caption>& captions, const std::string& where)
 {
     Faults faults;
-    for (const Caption& c : Captions(window)) {
+    for (const Caption& c : captions) {
         RECT ink = c.ink;
         if (c.kind == Kind::GroupBox)
             ink.bottom = std::min(ink.bottom, c.room.bottom);
@@ -444,10 +461,9 @@ Faults UnfitCaptions(HWND window, const std::string& where)
     return faults;
 }
 
-Faults OverlappingCaptions(HWND window, const std::string& where)
+Faults OverlappingCaptions(HWND window, const std::vector<Caption>& captions, const std::string& where)
 {
     Faults faults;
-    const std::vector<Caption> captions = Captions(window);
     RECT client{};
     ::GetClientRect(window, &client);
     for (size_t a = 0; a < captions.size(); ++a) {
@@ -475,11 +491,11 @@ Faults OverlappingCaptions(HWND window, const std::string& where)
     return faults;
 }
 
-Faults UnpaintedLabels(HWND window, const std::string& where)
+Faults UnpaintedLabels(HWND window, const std::vector<Caption>& captions, const std::string& where)
 {
     Faults faults;
     const Screen screen(window, false);
-    for (const Caption& c : Captions(window)) {
+    for (const Caption& c : captions) {
         if (c.kind != Kind::Label)
             continue;
         RECT ink{};
@@ -496,6 +512,20 @@ Faults UnpaintedLabels(HWND window, const std::string& where)
                              std::to_string(expected) + " text pixels at " + Describe(ink));
     }
     return faults;
+}
+
+}  // namespace
+
+Faults UnfitCaptions(HWND window, const std::string& where) { return UnfitCaptions(Captions(window), where); }
+
+Faults OverlappingCaptions(HWND window, const std::string& where)
+{
+    return OverlappingCaptions(window, Captions(window), where);
+}
+
+Faults UnpaintedLabels(HWND window, const std::string& where)
+{
+    return UnpaintedLabels(window, Captions(window), where);
 }
 
 Faults ControlsOutsideTheWindow(HWND window, const std::string& where)
@@ -547,8 +577,9 @@ Faults CutMenuTitles(HWND window, const std::string& where)
 
 Faults WindowTextFaults(HWND window, const std::string& where)
 {
-    Faults faults = UnfitCaptions(window, where);
-    for (const Faults& more : {OverlappingCaptions(window, where), UnpaintedLabels(window, where),
+    const std::vector<Caption> captions = Captions(window);
+    Faults faults = UnfitCaptions(captions, where);
+    for (const Faults& more : {OverlappingCaptions(window, captions, where), UnpaintedLabels(window, captions, where),
                                ControlsOutsideTheWindow(window, where), CutMenuTitles(window, where)})
         faults.insert(faults.end(), more.begin(), more.end());
     return faults;

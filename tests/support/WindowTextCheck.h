@@ -14,29 +14,6 @@ namespace textcheck {
 
 using Faults = std::vector<std::string>;
 
-enum class Kind { Label, PushButton, CheckBox, GroupBox };
-
-// One caption as its control draws it (rectangles in the parent's client area).
-struct Caption {
-    HWND control;
-    int id;
-    Kind kind;
-    std::wstring text;
-    RECT box;   // the control
-    RECT room;  // where the control lets its text go
-    RECT ink;   // where the text's pixels go
-    UINT format;
-};
-
-// The shown, captioned controls of a window inside its client area (a layout parks the controls
-// of a hidden box beyond it).
-std::vector<Caption> Captions(HWND window);
-
-// Ink of a text drawn with DrawText in `font` and `format` into a `room`-sized rectangle at the
-// origin, anti-aliased or, for `mono`, into a one-bit bitmap (how the system draws a disabled
-// caption). An empty rectangle when nothing is drawn.
-RECT InkOf(HFONT font, const std::wstring& text, UINT format, SIZE room, bool mono);
-
 Faults UnfitCaptions(HWND window, const std::string& where);
 Faults OverlappingCaptions(HWND window, const std::string& where);
 Faults UnpaintedLabels(HWND window, const std::string& where);
