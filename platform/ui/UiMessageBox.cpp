@@ -38,10 +38,10 @@ void GiveTheTextRoom(HWND box)
     ::ReleaseDC(text, dc);
     const int extra = metrics.tmAveCharWidth > 0 ? metrics.tmAveCharWidth : 8;
     for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const int id = ::GetDlgCtrlID(child);
         if (child == text)
             MoveBy(child, box, 0, extra);
-        else if (::GetDlgCtrlID(child) != MESSAGE_TEXT_ID && ::GetDlgCtrlID(child) >= IDOK &&
-                 ::GetDlgCtrlID(child) <= IDCONTINUE)
+        else if (id >= IDOK && id <= IDCONTINUE)
             MoveBy(child, box, extra / 2, 0);  // the buttons stay in the middle
     }
     MoveBy(box, nullptr, -extra / 2, extra);
