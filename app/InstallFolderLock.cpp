@@ -81,6 +81,14 @@ uint64_t HashOf(const std::wstring& text)
     return hash;
 }
 
+// The name of a kernel object of the folder whose normalised path is given.
+std::wstring ObjectNameOfPath(const std::wstring& normalisedPath, const wchar_t* purpose)
+{
+    wchar_t hash[17];
+    std::swprintf(hash, 17, L"%016llX", static_cast<unsigned long long>(HashOf(normalisedPath)));
+    return std::wstring(L"Local\\Orvelle.") + purpose + L"." + hash;
+}
+
 }  // namespace
 
 std::wstring NormalisedFolderPath(const std::wstring& folder)
@@ -96,17 +104,16 @@ std::wstring NormalisedFolderPath(const std::wstring& folder)
 
 std::wstring InstallFolderObjectName(const std::wstring& folder, const wchar_t* purpose)
 {
-    wchar_t hash[17];
-    std::swprintf(hash, 17, L"%016llX", static_cast<unsigned long long>(HashOf(NormalisedFolderPath(folder))));
-    return std::wstring(L"Local\\Orvelle.") + purpose + L"." + hash;
+    return ObjectNameOfPath(NormalisedFolderPath(folder), purpose);
 }
 
 CInstallFolderLock::CInstallFolderLock(const std::wstring& installFolder)
-    : m_mappingName(InstallFolderObjectName(installFolder, L"MainWindow"))
 {
+    const std::wstring folder = NormalisedFolderPath(installFolder);
+    m_mappingName = ObjectNameOfPath(folder, L"MainWindow");
     // The mutex exists while a copy holds a handle to it: the first copy keeps its handle for the
     // whole run, a later copy lets go at once.
-    m_mutex = ::CreateMutexW(nullptr, FALSE, InstallFolderObjectName(installFolder, L"InstallFolder").c_str());
+    m_mutex = ::CreateMutexW(nullptr, FALSE, ObjectNameOfPath(folder, L"InstallFolder").c_str());
     const DWORD error = ::GetLastError();
     if (m_mutex == nullptr) {
         // A mutex of the name that this user may not open: another copy runs. Any other failure

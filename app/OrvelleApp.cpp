@@ -14,12 +14,6 @@ namespace {
 // How long a later copy waits for the first copy's window (the first may still be starting).
 constexpr DWORD FIRST_WINDOW_WAIT_MS = 10000;
 
-std::wstring ProgramInstallFolder()
-{
-    const std::wstring folder = ModuleFolder();
-    return folder.empty() ? FALLBACK_INSTALL_FOLDER : folder;
-}
-
 }  // namespace
 
 COrvelleApp::COrvelleApp() : CWinApp(L"Orvelle"), m_folderLock(ProgramInstallFolder())

@@ -359,6 +359,13 @@ public:
     bool WriteAltitude(int altitude, HeldSetting<int>* held) override;
     bool WriteAlarms(const stationsettings::AlarmRecord& alarms, HeldSetting<stationsettings::AlarmRecord>* held) override;
     bool WriteLocation(const stationsettings::StationCity (&cities)[2], HeldSetting<StationCities>* held) override;
+    // Reads the station's memory from address into the memory image (two blocks, as the commands
+    // that open the dialogs read it).
+    static bool ReadStationAt(int address);
+    // The alarms the station holds (times, then limits, read into the memory image), with the main
+    // window's temperature flag, which the station does not hold; false, and *alarms untouched,
+    // when a read fails.
+    bool ReadStationAlarms(stationsettings::AlarmRecord* alarms) const;
     // A city as the station holds it in its 8 bytes, with its region and name (`userName` for the
     // user-defined city); a record the station cannot mean (a city outside the tables, or a
     // user-defined city with values out of range) becomes the user-defined city at zero.

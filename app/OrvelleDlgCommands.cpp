@@ -154,7 +154,7 @@ void COrvelleDlg::ClearSensorHistory()
 
 void COrvelleDlg::OnRecordInterval()
 {
-    if (!g_systemKV318.ReadMemoryRange(RECORD_INTERVAL_ADDRESS, RECORD_INTERVAL_ADDRESS + 32))
+    if (!ReadStationAt(RECORD_INTERVAL_ADDRESS))
         return;
     CRecordIntervalDialogDlg dialog(this);
     dialog.m_language = m_language;
@@ -170,7 +170,7 @@ void COrvelleDlg::OnAltitude()
     dialog.m_language = m_language;
     dialog.m_pMainDlg = this;
     dialog.m_editTouched = 0;
-    if (!g_systemKV318.ReadMemoryRange(ALTITUDE_ADDRESS, ALTITUDE_ADDRESS + 32))
+    if (!ReadStationAt(ALTITUDE_ADDRESS))
         return;
     dialog.m_altitude = DecodeAltitude(g_systemKV318.m_memoryImage);
     dialog.DoModal();
@@ -180,17 +180,12 @@ void COrvelleDlg::OnAlarm()
 {
     CAlarmDialogDlg dialog(this);
     AlarmRecord alarms{};
-    alarms[ALARM_TEMPERATURE_ON] = m_alarmRecord[ALARM_TEMPERATURE_ON];  // kept here, not in the station
     dialog.m_language = m_language;
     dialog.m_timeFormat = m_timeFormat;
     dialog.m_pMainDlg = this;
     dialog.m_editTouched = 0;
-    if (!g_systemKV318.ReadMemoryRange(ALARM_TIMES_ADDRESS, ALARM_TIMES_ADDRESS + 32))
+    if (!ReadStationAlarms(&alarms))
         return;
-    DecodeAlarmTimes(g_systemKV318.m_memoryImage, alarms);
-    if (!g_systemKV318.ReadMemoryRange(ALARM_LIMITS_ADDRESS, ALARM_LIMITS_ADDRESS + 32))
-        return;
-    DecodeAlarmLimits(g_systemKV318.m_memoryImage, alarms);
     dialog.SetRecord(alarms);
     dialog.DoModal();
 }
@@ -200,8 +195,6 @@ void COrvelleDlg::OnAlarm()
 namespace {
 
 constexpr int ID_MOON_PHASE_TEXT = 1063;
-constexpr int LOCATION_READ_FIRST = LOCAL_CITY_ADDRESS;
-constexpr int LOCATION_READ_END = LOCAL_CITY_ADDRESS + 32;
 
 }  // namespace
 
@@ -211,11 +204,10 @@ void COrvelleDlg::OnLocation()
     dialog.m_language = m_language;
     dialog.m_pMainDlg = this;
     dialog.m_editing = 0;
-    if (!g_systemKV318.ReadMemoryRange(LOCATION_READ_FIRST, LOCATION_READ_END))
+    if (!ReadStationAt(CITY_RECORDS_READ_ADDRESS))
         return;
-    const int addresses[2] = {LOCAL_CITY_ADDRESS, SECOND_CITY_ADDRESS};
     for (int side = 0; side < 2; ++side) {
-        dialog.SetCurrentCity(side, StationCityAt(&g_systemKV318.m_memoryImage[addresses[side]],
+        dialog.SetCurrentCity(side, StationCityAt(&g_systemKV318.m_memoryImage[CITY_RECORD_ADDRESSES[side]],
                                                   m_locationSettings[side].name));
     }
     dialog.DoModal();

@@ -167,15 +167,14 @@ void COrvelleDlg::DoDataExchange(CDataExchange* dx)
 void COrvelleDlg::SetUpFolders()
 {
     const std::wstring folder = ModuleFolder();
+    m_installFolder = ProgramInstallFolder(folder);
     if (!folder.empty()) {
-        m_installFolder = folder;
         m_dataFolder = CString(folder) + L"data\\";
         m_imgFolder = CString(folder) + L"Img\\";
         return;
     }
     // Without a module path: settings and record files go to "c:\", the data and image folders
     // to the product folder under the program files folder.
-    m_installFolder = FALLBACK_INSTALL_FOLDER;
     std::wstring product;
     if (IsFolder(L"c:\\Program Files (x86)\\")) {
         product = L"c:\\Program Files (x86)\\Brisvane\\";

@@ -60,6 +60,8 @@ void COrvelleDlg::MergeRecordLineAfterAGap(const std::wstring& newLine)
     // them slot by slot, many by reading the whole history again. The new line waits in the
     // staging file to be merged with them, in time order.
     if (gap.missed > 0 && !GapReadRunning()) {
+        // The install folder is the current folder again until the merge after the read (files
+        // opened by bare name, such as "rRainReset.dat", are looked for there).
         SetCurrentDirectoryW(m_installFolder.c_str());
         if (AppendStagedLine(m_installFolder + STAGING_FILE_NAME, line)) {
             if (gap.missed > MAX_GAP_SLOTS_READ)
@@ -157,7 +159,6 @@ void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
     switch (outcome) {
     case DownloadOutcome::Loaded:
         // Every record of the station's history that the files lack, merged in time order.
-        SetCurrentDirectoryW(m_installFolder.c_str());
         m_gapHistory->AppendLastRecords(m_rainCounterAtReset, m_installFolder + STAGING_FILE_NAME);
         MergeRecordLines(false, nullptr);
         break;
@@ -209,25 +210,22 @@ void COrvelleDlg::StopCustomRebuild()
 void COrvelleDlg::StartCustomRebuild()
 {
     StopCustomRebuild();
-    if (m_hWnd == nullptr) {
-        // No window to keep painting (and none to hear of the end): the rebuild runs here.
-        TakeCustomRebuild(RebuildCustomRecords(m_installFolder, UnitsOf(*this)), m_recordFiles);
-        return;
-    }
-    m_rebuildJob = std::make_unique<CustomRebuildJob>();
-    m_rebuildJob->installFolder = m_installFolder;
-    m_rebuildJob->units = UnitsOf(*this);
-    m_rebuildJob->window = m_hWnd;
-    m_rebuildJob->serial = ++m_rebuildSerial;
-    m_rebuildThread = ::CreateThread(nullptr, 0, CustomRebuildThreadProc, m_rebuildJob.get(), 0, nullptr);
-    if (m_rebuildThread == nullptr) {
-        // No thread: the rebuild runs here.
+    if (m_hWnd != nullptr) {
+        m_rebuildJob = std::make_unique<CustomRebuildJob>();
+        m_rebuildJob->installFolder = m_installFolder;
+        m_rebuildJob->units = UnitsOf(*this);
+        m_rebuildJob->window = m_hWnd;
+        m_rebuildJob->serial = ++m_rebuildSerial;
+        m_rebuildThread = ::CreateThread(nullptr, 0, CustomRebuildThreadProc, m_rebuildJob.get(), 0, nullptr);
+        if (m_rebuildThread != nullptr) {
+            SetTimer(TIMER_REBUILD_PROGRESS, REBUILD_PROGRESS_MS);
+            ShowCustomRebuildProgress();
+            return;
+        }
         m_rebuildJob.reset();
-        TakeCustomRebuild(RebuildCustomRecords(m_installFolder, UnitsOf(*this)), m_recordFiles);
-        return;
     }
-    SetTimer(TIMER_REBUILD_PROGRESS, REBUILD_PROGRESS_MS);
-    ShowCustomRebuildProgress();
+    // No window to keep painting (and none to hear of the end), or no thread: the rebuild runs here.
+    TakeCustomRebuild(RebuildCustomRecords(m_installFolder, UnitsOf(*this)), m_recordFiles);
 }
 
 LRESULT COrvelleDlg::OnCustomRebuildDone(WPARAM serial, LPARAM)

@@ -106,8 +106,7 @@ std::wstring FromUtf16(const std::u16string& units)
     std::wstring text;
     for (std::size_t i = 0; i < units.size(); ++i) {
         std::uint32_t c = units[i];
-        if (sizeof(wchar_t) > 2 && c >= 0xD800 && c < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-            units[i + 1] < 0xE000) {
+        if (sizeof(wchar_t) > 2 && IsHighSurrogate(c) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
             c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
             ++i;
         }
@@ -136,7 +135,7 @@ std::wstring FitTextField(const std::wstring& text, int units)
         return text;
     encoded.resize(room);
     // A character of two code units is left out whole.
-    if (!encoded.empty() && encoded.back() >= 0xD800 && encoded.back() <= 0xDBFF)
+    if (!encoded.empty() && IsHighSurrogate(encoded.back()))
         encoded.pop_back();
     return FromUtf16(encoded);
 }

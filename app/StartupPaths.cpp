@@ -17,6 +17,11 @@ std::wstring ModuleFolder()
     return (length > 0 && length < 1023) ? InstallFolderOf(std::wstring(modulePath, length)) : std::wstring();
 }
 
+std::wstring ProgramInstallFolder(const std::wstring& moduleFolder)
+{
+    return moduleFolder.empty() ? FALLBACK_INSTALL_FOLDER : moduleFolder;
+}
+
 bool IsFolder(const std::wstring& path)
 {
     DWORD attributes = GetFileAttributesW(path.c_str());

@@ -10,5 +10,7 @@ std::wstring InstallFolderOf(const std::wstring& modulePath);
 std::wstring ModuleFolder();
 // The install folder of a program without a module path.
 constexpr const wchar_t* FALLBACK_INSTALL_FOLDER = L"c:\\";
+// The program's install folder: its module folder, else FALLBACK_INSTALL_FOLDER.
+std::wstring ProgramInstallFolder(const std::wstring& moduleFolder = ModuleFolder());
 // True when the path names an existing folder.
 bool IsFolder(const std::wstring& path);

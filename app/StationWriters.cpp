@@ -24,14 +24,10 @@ namespace {
 constexpr int UPLOAD_SUCCESS_ROW = 0;
 constexpr int UPLOAD_FAILURE_ROW = 1;
 
-// Reads the station's memory from address into the memory image (two blocks, as the commands that
-// open the dialogs read it).
-bool ReadStationAt(int address) { return g_systemKV318.ReadMemoryRange(address, address + 32); }
-
 // The 32 image bytes from address, after the station has been read there.
 bool ReadStationBlock(int address, Block* block)
 {
-    if (!ReadStationAt(address))
+    if (!COrvelleDlg::ReadStationAt(address))
         return false;
     std::copy_n(g_systemKV318.m_memoryImage + address, block->size(), block->begin());
     return true;
@@ -65,7 +61,7 @@ BlockSent<T> SendAndJudge(const Block& block, int address, const T& value, Decod
 {
     BlockSent<T> sent{SendBlock(block, 32, address), false, value};
     sent.known = sent.written;
-    if (!sent.written && ReadStationAt(address)) {
+    if (!sent.written && COrvelleDlg::ReadStationAt(address)) {
         sent.known = true;
         sent.holds = decode(g_systemKV318.m_memoryImage);
         sent.written = sent.holds == value;
@@ -129,6 +125,18 @@ bool KnownCity(const StationCity& city)
 
 }  // namespace
 
+bool COrvelleDlg::ReadStationAt(int address) { return g_systemKV318.ReadMemoryRange(address, address + 32); }
+
+bool COrvelleDlg::ReadStationAlarms(AlarmRecord* alarms) const
+{
+    if (!ReadStationAt(ALARM_TIMES_ADDRESS) || !ReadStationAt(ALARM_LIMITS_ADDRESS))
+        return false;
+    (*alarms)[ALARM_TEMPERATURE_ON] = m_alarmRecord[ALARM_TEMPERATURE_ON];
+    DecodeAlarmTimes(g_systemKV318.m_memoryImage, *alarms);
+    DecodeAlarmLimits(g_systemKV318.m_memoryImage, *alarms);
+    return true;
+}
+
 StationCity COrvelleDlg::StationCityAt(const uint8_t* record, const std::wstring& userName)
 {
     StationCity city = DecodeCityRecord(record);
@@ -185,11 +193,8 @@ bool COrvelleDlg::WriteAlarms(const AlarmRecord& alarms, HeldSetting<AlarmRecord
     bool written = SendBlock(times, 32, ALARM_TIMES_ADDRESS) && SendBlock(limits, 32, ALARM_LIMITS_ADDRESS);
     bool known = written;
     AlarmRecord holds = alarms;
-    if (!written && ReadStationAt(ALARM_TIMES_ADDRESS) && ReadStationAt(ALARM_LIMITS_ADDRESS)) {
+    if (!written && ReadStationAlarms(&holds)) {
         known = true;
-        holds[ALARM_TEMPERATURE_ON] = m_alarmRecord[ALARM_TEMPERATURE_ON];  // not in the station
-        DecodeAlarmTimes(g_systemKV318.m_memoryImage, holds);
-        DecodeAlarmLimits(g_systemKV318.m_memoryImage, holds);
         written = SameAlarmBytes(holds, alarms);
         if (written)
             holds = alarms;
@@ -215,11 +220,10 @@ bool COrvelleDlg::WriteLocation(const StationCity (&cities)[2], HeldSetting<Stat
     StationCities holds = {cities[0], cities[1]};
     if (!written) {
         // Both records, as the Location command reads them.
-        if (!ReadStationAt(LOCAL_CITY_ADDRESS))
+        if (!ReadStationAt(CITY_RECORDS_READ_ADDRESS))
             return ReportUpload(false, m_language);
-        const int addresses[2] = {LOCAL_CITY_ADDRESS, SECOND_CITY_ADDRESS};
         for (int k = 0; k < 2; ++k) {
-            const uint8_t* record = g_systemKV318.m_memoryImage + addresses[k];
+            const uint8_t* record = g_systemKV318.m_memoryImage + CITY_RECORD_ADDRESSES[k];
             // The name of a user-defined city is the one sent when the station took that city.
             const bool took = SameCityBytes(DecodeCityRecord(record), cities[k]);
             holds[k] = took ? cities[k] : StationCityAt(record, m_locationSettings[k].name);

@@ -1,16 +1,6 @@
 #include "controls/CaptionButton.h"
 
-namespace {
-
-constexpr UINT CAPTION_FORMAT = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-
-void DrawCaption(HDC dc, const CString& caption, RECT box, COLORREF colour)
-{
-    ::SetTextColor(dc, colour);
-    ::DrawTextW(dc, caption, caption.GetLength(), &box, CAPTION_FORMAT);
-}
-
-}  // namespace
+#include "controls/ButtonCaption.h"
 
 void CCaptionButton::PreSubclassWindow()
 {
@@ -30,21 +20,17 @@ void CCaptionButton::DrawItem(LPDRAWITEMSTRUCT draw)
     RECT text = draw->rcItem;
     if (pressed)
         ::OffsetRect(&text, 1, 1);
-    const int oldMode = ::SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour = ::GetTextColor(dc);
     HGDIOBJ oldFont = ::SelectObject(dc, GetFont() ? GetFont() : ::GetStockObject(DEFAULT_GUI_FONT));
     if (disabled) {
         // Embossed as the system shows a disabled caption: a light copy one pixel down and right.
         RECT light = text;
         ::OffsetRect(&light, 1, 1);
-        DrawCaption(dc, caption, light, ::GetSysColor(COLOR_3DHILIGHT));
-        DrawCaption(dc, caption, text, ::GetSysColor(COLOR_3DSHADOW));
+        DrawButtonCaption(dc, caption, light, ::GetSysColor(COLOR_3DHILIGHT));
+        DrawButtonCaption(dc, caption, text, ::GetSysColor(COLOR_3DSHADOW));
     } else {
-        DrawCaption(dc, caption, text, ::GetSysColor(COLOR_BTNTEXT));
+        DrawButtonCaption(dc, caption, text, ::GetSysColor(COLOR_BTNTEXT));
     }
     ::SelectObject(dc, oldFont);
-    ::SetTextColor(dc, oldColour);
-    ::SetBkMode(dc, oldMode);
 
     if ((draw->itemState & ODS_FOCUS) && !disabled) {
         RECT focus = draw->rcItem;

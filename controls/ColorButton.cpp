@@ -1,5 +1,7 @@
 #include "controls/ColorButton.h"
 
+#include "controls/ButtonCaption.h"
+
 #include <cstdlib>
 
 namespace {
@@ -60,15 +62,6 @@ void DrawBevel(HDC dc, RECT rect, int depth)
     }
 }
 
-void CColorButton::DrawCaption(HDC dc, RECT box, const CString& caption, COLORREF colour) const
-{
-    const COLORREF oldColour = ::SetTextColor(dc, colour);
-    const int oldMode = ::SetBkMode(dc, TRANSPARENT);
-    ::DrawTextW(dc, caption, caption.GetLength(), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    ::SetBkMode(dc, oldMode);
-    ::SetTextColor(dc, oldColour);
-}
-
 void CColorButton::DrawItem(LPDRAWITEMSTRUCT draw)
 {
     HDC dc = draw->hDC;
@@ -79,7 +72,7 @@ void CColorButton::DrawItem(LPDRAWITEMSTRUCT draw)
 
     FillFace(dc, box, m_faceColour);
     DrawBevel(dc, box, m_bevel);
-    DrawCaption(dc, box, caption, m_textColour);
+    DrawButtonCaption(dc, caption, box, m_textColour);
 
     if (draw->itemState & ODS_FOCUS) {
         ::DrawFocusRect(dc, &focus);
@@ -90,10 +83,10 @@ void CColorButton::DrawItem(LPDRAWITEMSTRUCT draw)
             DrawBevel(dc, box, -1);
             RECT pressed = box;
             ::OffsetRect(&pressed, 1, 1);
-            DrawCaption(dc, pressed, caption, m_textColour);
+            DrawButtonCaption(dc, caption, pressed, m_textColour);
             ::DrawFocusRect(dc, &focus);
         }
     } else if (draw->itemState & ODS_DISABLED) {
-        DrawCaption(dc, box, caption, m_disabledColour);
+        DrawButtonCaption(dc, caption, box, m_disabledColour);
     }
 }

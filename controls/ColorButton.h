@@ -24,7 +24,4 @@ public:
     int m_bevel = 2;
 
     void DrawItem(LPDRAWITEMSTRUCT draw) override;
-
-private:
-    void DrawCaption(HDC dc, RECT box, const CString& caption, COLORREF colour) const;
 };

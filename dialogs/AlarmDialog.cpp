@@ -71,12 +71,8 @@ int TypedTenthsOrZero(CWnd& dialog, int editId)
 
 bool HoldsNumber(CWnd& dialog, int editId)
 {
-    int value = 0;
-    if (IsTemperatureEdit(editId))
-        return TypedTenths(dialog, editId, &value);
-    CString text;
-    dialog.GetDlgItemText(editId, text);
-    return WholeNumberOfText(text.GetString(), &value);
+    int tenths = 0;
+    return IsTemperatureEdit(editId) ? TypedTenths(dialog, editId, &tenths) : FieldHoldsWholeNumber(dialog, editId);
 }
 
 // The number in a spin's field, in the spin's range and shown (the fields were checked first).

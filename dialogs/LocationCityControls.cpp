@@ -106,10 +106,7 @@ int CLocationDialogDlg::NumberFieldWithoutNumber() const
 {
     for (const LocationSideIds& ids : kLocationSideIds) {
         for (const LocationNumberIds& number : ids.numbers) {
-            CString text;
-            GetDlgItemText(number.edit, text);
-            int value = 0;
-            if (!WholeNumberOfText(text.GetString(), &value))
+            if (!FieldHoldsWholeNumber(*this, number.edit))
                 return number.edit;
         }
     }

@@ -63,6 +63,14 @@ bool TenthsOfText(const wchar_t* text, int* tenths)
     return true;
 }
 
+bool FieldHoldsWholeNumber(const CWnd& dialog, int editId)
+{
+    CString text;
+    dialog.GetDlgItemText(editId, text);
+    int value = 0;
+    return WholeNumberOfText(text.GetString(), &value);
+}
+
 bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value)
 {
     const HWND buddy = spin.GetBuddy();
@@ -74,12 +82,7 @@ bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value)
     int typed = 0;
     if (!WholeNumberOfText(text.c_str(), &typed))
         return false;
-    int lower = 0, upper = 0;
-    spin.GetRange32(lower, upper);
-    if (lower > upper)
-        std::swap(lower, upper);
-    *value = std::clamp(typed, lower, upper);
-    spin.SetPos32(*value);
+    *value = spin.SetPosInRange(typed);
     const std::wstring shown = std::to_wstring(*value);
     if (text.c_str() != shown)
         ::SetWindowTextW(buddy, shown.c_str());

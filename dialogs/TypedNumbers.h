@@ -10,6 +10,9 @@ bool WholeNumberOfText(const wchar_t* text, int* value);
 // A temperature in tenths of a degree, rounded half away from zero; kept within +-1e9 tenths.
 bool TenthsOfText(const wchar_t* text, int* tenths);
 
+// True when the dialog's field holds a whole number.
+bool FieldHoldsWholeNumber(const CWnd& dialog, int editId);
+
 // The whole number in the up-down control's buddy field, brought into the control's range, shown
 // in the field and made its position. False, and nothing changes, when the field holds no number.
 bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value);

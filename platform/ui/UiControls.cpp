@@ -82,11 +82,17 @@ int CSpinButtonCtrl::TakeBuddyValue()
         wchar_t* end = nullptr;
         value = std::wcstol(text, &end, 10);
     }
+    static_assert(sizeof(long) == sizeof(int), "wcstol's result is an int here");
+    return SetPosInRange(static_cast<int>(value));
+}
+
+int CSpinButtonCtrl::SetPosInRange(int value)
+{
     int lower = 0, upper = 0;
     GetRange32(lower, upper);
     if (lower > upper)
         std::swap(lower, upper);
-    const int position = static_cast<int>(std::clamp<long>(value, lower, upper));
+    const int position = std::clamp(value, lower, upper);
     SetPos32(position);
     return position;
 }

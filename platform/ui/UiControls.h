@@ -91,4 +91,6 @@ public:
     // The buddy's text as an integer (text that is no number reads as 0), moved into the range,
     // made the position and returned: what a user typed counts even outside the range.
     int TakeBuddyValue();
+    // The value moved into the range (its ends in either order), made the position and returned.
+    int SetPosInRange(int value);
 };

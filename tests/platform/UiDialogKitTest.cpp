@@ -192,6 +192,20 @@ TEST(UiSpinButton, RangePositionBuddyTextAndTypedValues)
     EXPECT_TRUE(translated);
 }
 
+TEST(UiSpinButton, ValueMovedIntoARangeGivenInEitherOrder)
+{
+    CKitDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_UI_KIT));
+    CSpinButtonCtrl& spin = dialog.m_spin;
+    spin.SetRange32(100, -5);  // ends reversed
+    EXPECT_EQ(spin.SetPosInRange(500), 100);
+    EXPECT_EQ(spin.SetPosInRange(-50), -5);
+    EXPECT_EQ(spin.SetPosInRange(7), 7);
+    EXPECT_EQ(spin.GetPos32(), 7);
+    dialog.SetDlgItemText(EDIT_NUMBER, L"-9");
+    EXPECT_EQ(spin.TakeBuddyValue(), -5);
+}
+
 TEST(UiReflection, ControlSeesItsOwnNotificationsFirst)
 {
     CKitDialog dialog;
