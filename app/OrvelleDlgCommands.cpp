@@ -405,9 +405,10 @@ void COrvelleDlg::OnSaveAs()
     filter.Format(L"%s|*.csv|%s|*.txt|%s|*.jpg; *.jpeg|", TextAt(g_mainAutoSavingTexts, 12, m_language),
                   TextAt(g_mainAutoSavingTexts, 13, m_language), TextAt(g_mainAutoSavingTexts, 14, m_language));
     // The default extension makes the dialog add the chosen type's extension to a bare name before
-    // it asks about overwriting.
-    CFileDialog dialog(FALSE, SaveAsDefaultExtension(), L"RECORDS", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter,
-                       this);
+    // it asks about overwriting. The current folder stays the install folder, where the files
+    // opened by bare name are.
+    CFileDialog dialog(FALSE, SaveAsDefaultExtension(), L"RECORDS",
+                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR, filter, this);
     if (dialog.DoModal() != IDOK)
         return;
     const int kind = static_cast<int>(dialog.m_ofn.nFilterIndex);

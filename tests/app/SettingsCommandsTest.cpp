@@ -272,6 +272,8 @@ TEST_F(SettingsCommands, SaveAsTheSystemDialogAsksAboutTheNameWithTheTypesExtens
     ::DeleteFileW(File(L"precious").c_str());
     ui::ScopedMessageBoxAnswer ours(IDNO);
     const DWORD thread = ::GetCurrentThreadId();
+    wchar_t before[MAX_PATH] = {}, after[MAX_PATH] = {};
+    ::GetCurrentDirectoryW(MAX_PATH, before);
     // "precious" does not exist: a question can only be about "precious.csv".
     std::wstring question;
     std::thread user([&] { question = TypeInSaveDialog(thread, File(L"precious"), IDNO); });
@@ -288,6 +290,9 @@ TEST_F(SettingsCommands, SaveAsTheSystemDialogAsksAboutTheNameWithTheTypesExtens
     EXPECT_EQ(ours.Count(), 0u);
     EXPECT_EQ(FileBytes(File(L"precious.csv")), Bytes("records\r\n"));
     EXPECT_FALSE(Exists(File(L"precious")));
+    // The files the program opens by bare name stay in its own folder, wherever the user saved.
+    ::GetCurrentDirectoryW(MAX_PATH, after);
+    EXPECT_STREQ(after, before);
 }
 
 TEST_F(SettingsCommands, SaveAsAsksAgainWhenTheExtensionIsAddedAfterTheDialog)
