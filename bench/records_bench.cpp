@@ -49,6 +49,8 @@ std::string FullDump()
     return text;
 }
 
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
 // Record i of a station that records every five minutes from 2016-01-01: 1.05M records are ten
 // years. The values change from line to line as real ones do.
 std::string RecordLine(int i)
@@ -59,16 +61,14 @@ std::string RecordLine(int i)
     const int hour = static_cast<int>(minutes / 60 % 24), minute = static_cast<int>(minutes % 60);
     int year = 2016, month = 1;
     for (;;) {
-        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-        const int inYear = leap ? 366 : 365;
+        const int inYear = IsLeapYear(year) ? 366 : 365;
         if (day < inYear)
             break;
         day -= inYear;
         ++year;
     }
     for (;; ++month) {
-        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-        const int inMonth = kDaysInMonth[month - 1] + (month == 2 && leap ? 1 : 0);
+        const int inMonth = kDaysInMonth[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
         if (day < inMonth)
             break;
         day -= inMonth;
@@ -99,10 +99,7 @@ void FillRecordFiles(const std::wstring& folder, int lines)
 
 double FileMegabytes(const std::wstring& path)
 {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
-        return 0;
-    return (static_cast<double>(data.nFileSizeHigh) * 4294967296.0 + data.nFileSizeLow) / 1048576.0;
+    return static_cast<double>(std::max(0LL, StateOfFile(path).size)) / 1048576.0;
 }
 
 DisplayUnitSelection DisplayUnits()

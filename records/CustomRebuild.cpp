@@ -15,11 +15,6 @@ constexpr int PROGRESS_EVERY_LINES = 4096;
 // The custom files in the order of a rebuild's result.
 const RecordFileKind kCustoms[2] = {RecordFileKind::CsvCustom, RecordFileKind::TxtCustom};
 
-RecordFileKind BaseKindOf(RecordFileKind customKind)
-{
-    return customKind == RecordFileKind::TxtCustom ? RecordFileKind::Txt : RecordFileKind::Csv;
-}
-
 // Writes the converted lines of the open base file into the open temporary file and indexes them.
 bool WriteConvertedLines(std::FILE* source, std::FILE* target, char separator, const DisplayUnitSelection& units,
                          CRecordFileIndex& index, RebuildControl* control)
@@ -88,7 +83,7 @@ bool RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath
     const FileState state = StateOfFile(targetPath);
     rebuilt.NoteWritten(state, state.size);
     if (index != nullptr)
-        index->TakeFrom(std::move(rebuilt));
+        *index = std::move(rebuilt);
     return true;
 }
 
@@ -110,12 +105,8 @@ CustomRebuildResult RebuildCustomRecords(const std::wstring& installFolder, cons
                                               units, &result.index[i], control);
         if (control != nullptr && control->stop)
             return;
-        const std::wstring copyPath = installFolder + UserCopyName(custom);
-        result.copied[i] = CopyToUserFile(customPath, copyPath);
-        if (result.copied[i]) {
-            result.copy[i].written = StateOfFile(copyPath);
-            result.copy[i].source = StateOfFile(customPath);
-        }
+        result.copied[i] = UpdateUserCopy(customPath, installFolder + UserCopyName(custom), FileState(),
+                                          std::string(), result.copy[i]);
     };
     std::thread second(rebuildOne, 1);
     rebuildOne(0);
@@ -129,7 +120,7 @@ void TakeCustomRebuild(CustomRebuildResult&& result, CRecordFiles& files)
         // A file that was not replaced is the one its index describes already (a file that changed
         // anyway is read again when next needed).
         if (result.rebuilt[i])
-            files.IndexOf(kCustoms[i]).TakeFrom(std::move(result.index[i]));
+            files.IndexOf(kCustoms[i]) = std::move(result.index[i]);
         if (result.copied[i])
             files.CopyOf(kCustoms[i]) = result.copy[i];
     }

@@ -1,7 +1,5 @@
 #include "records/DumpParse.h"
 
-#include "records/RecordTime.h"
-
 #include "records/MainRecords.h"
 #include "records/MissingValue.h"
 #include "records/ReadingsRecord.h"
@@ -112,47 +110,6 @@ bool StartsWith(std::string_view text, char c) { return !text.empty() && text.fr
 double Reading(std::string_view field) { return ReadingOrMissing(field); }
 
 } // namespace
-
-bool ReadingsRecord::RowHasRealDate(int r) const
-{
-    return IsRealRecordTime(RecordTime{m_yearColumn[r], m_monthColumn[r], m_dayColumn[r], m_hourColumn[r], m_minuteColumn[r]});
-}
-
-void ReadingsRecord::DropRowsWithoutRealDate()
-{
-    double* doubles[DOUBLE_COLUMN_COUNT];
-    int* ints[INT_COLUMN_COUNT] = {m_forecastColumn, m_yearColumn,    m_monthColumn, m_dayColumn,
-                                   m_secondsColumn,  m_weekdayColumn, m_hourColumn,  m_minuteColumn};
-    int d = 0;
-    for (int sensor = 0; sensor < SENSOR_COUNT; ++sensor) {
-        doubles[d++] = m_temperatureColumns[sensor];
-        doubles[d++] = m_humidityColumns[sensor];
-        doubles[d++] = m_dewpointColumns[sensor];
-    }
-    for (double* column : {m_windSpeedColumn, m_windDirectionColumn, m_windChillColumn, m_windGustColumn, m_rainColumn,
-                           m_uvColumn, m_pressureColumn})
-        doubles[d++] = column;
-    const int rows = m_rowCount < HISTORY_ROWS ? m_rowCount : HISTORY_ROWS;
-    int kept = 0;
-    for (int r = 0; r < rows; ++r) {
-        if (!RowHasRealDate(r))
-            continue;
-        if (kept != r) {
-            for (double* column : doubles)
-                column[kept] = column[r];
-            for (int* column : ints)
-                column[kept] = column[r];
-        }
-        ++kept;
-    }
-    for (int r = kept; r < rows; ++r) {
-        for (double* column : doubles)
-            column[r] = 0;
-        for (int* column : ints)
-            column[r] = 0;
-    }
-    m_rowCount = kept;
-}
 
 int DumpAgeSeconds(std::string_view field)
 {

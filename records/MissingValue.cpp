@@ -7,7 +7,7 @@
 
 namespace {
 
-const char* const kMarkers[] = {"UU", "MISS", "HH", "LL", "OUT", "ChkErr", "65535"};
+constexpr std::string_view kMarkers[] = {"UU", "MISS", "HH", "LL", "OUT", "ChkErr", "65535"};
 
 std::string_view Trim(std::string_view s)
 {
@@ -25,7 +25,7 @@ bool IsMarkerText(std::string_view text)
     std::string_view t = Trim(text);
     if (t.empty())
         return true;
-    for (const char* m : kMarkers)
+    for (std::string_view m : kMarkers)
         if (t == m)
             return true;
     return false;

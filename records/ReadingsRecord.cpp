@@ -1,5 +1,7 @@
 #include "records/ReadingsRecord.h"
 
+#include "records/RecordTime.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -134,6 +136,35 @@ void ReadingsRecord::ClearColumns()
     std::fill_n(m_intStorage.get(), static_cast<size_t>(INT_COLUMN_COUNT) * HISTORY_ROWS, 0);
 }
 
+bool ReadingsRecord::RowHasRealDate(int r) const
+{
+    return IsRealRecordTime(RecordTime{m_yearColumn[r], m_monthColumn[r], m_dayColumn[r], m_hourColumn[r], m_minuteColumn[r]});
+}
+
+void ReadingsRecord::DropRowsWithoutRealDate()
+{
+    const int rows = std::min(m_rowCount, HISTORY_ROWS);
+    int kept = 0;
+    for (int r = 0; r < rows; ++r) {
+        if (!RowHasRealDate(r))
+            continue;
+        if (kept != r) {
+            for (int c = 0; c < DOUBLE_COLUMN_COUNT; ++c)
+                DoubleColumn(c)[kept] = DoubleColumn(c)[r];
+            for (int c = 0; c < INT_COLUMN_COUNT; ++c)
+                IntColumn(c)[kept] = IntColumn(c)[r];
+        }
+        ++kept;
+    }
+    for (int r = kept; r < rows; ++r) {
+        for (int c = 0; c < DOUBLE_COLUMN_COUNT; ++c)
+            DoubleColumn(c)[r] = 0;
+        for (int c = 0; c < INT_COLUMN_COUNT; ++c)
+            IntColumn(c)[r] = 0;
+    }
+    m_rowCount = kept;
+}
+
 void ReadingsRecord::PublishDateColumns() const
 {
     g_historyYear = m_yearColumn;
@@ -183,14 +214,10 @@ void ReadingsRecord::AppendPublishedRow(const HistoryRow& row)
     int index = count;
     if (count >= HISTORY_ROWS) {
         // Full: every column drops its oldest row.
-        for (int c = 0; c < DOUBLE_COLUMN_COUNT; ++c) {
-            double* column = m_doubleStorage.get() + static_cast<size_t>(c) * HISTORY_ROWS;
-            std::memmove(column, column + 1, sizeof(double) * (HISTORY_ROWS - 1));
-        }
-        for (int c = 0; c < INT_COLUMN_COUNT; ++c) {
-            int* column = m_intStorage.get() + static_cast<size_t>(c) * HISTORY_ROWS;
-            std::memmove(column, column + 1, sizeof(int) * (HISTORY_ROWS - 1));
-        }
+        for (int c = 0; c < DOUBLE_COLUMN_COUNT; ++c)
+            std::memmove(DoubleColumn(c), DoubleColumn(c) + 1, sizeof(double) * (HISTORY_ROWS - 1));
+        for (int c = 0; c < INT_COLUMN_COUNT; ++c)
+            std::memmove(IntColumn(c), IntColumn(c) + 1, sizeof(int) * (HISTORY_ROWS - 1));
         index = HISTORY_ROWS - 1;
     }
     m_yearColumn[index] = row.year;

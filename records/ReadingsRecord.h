@@ -102,6 +102,11 @@ public:
     void FreeReadingsTexts();
     // Zeroes every history column (all HISTORY_ROWS rows); the dump parse starts with it.
     void ClearColumns();
+    // The row's year, month, day, hour and minute make a real date and time.
+    bool RowHasRealDate(int row) const;
+    // Removes the rows whose date and time are not a real date (month 0, day 0 and the like); the
+    // rows after them move up, in order.
+    void DropRowsWithoutRealDate();
 
     // Publishing the columns to the g_history* pointers.
     void PublishDateColumns() const;
@@ -156,12 +161,6 @@ public:
     // The staged line of history row `row` (26 comma-terminated fields, no line end).
     std::string BuildStagedLine(int row, double rainBase) const;
 
-    // The row's year, month, day, hour and minute make a real date and time.
-    bool RowHasRealDate(int row) const;
-    // Removes the rows whose date and time are not a real date (month 0, day 0 and the like); the
-    // rows after them move up, in order.
-    void DropRowsWithoutRealDate();
-
     // ---- end of record files and dump parsing ---------------------------------------------
 
     // Data, in the order of the record's description.
@@ -212,6 +211,9 @@ public:
 private:
     double TextToDouble(int slot) const;
     int TextToInt(int slot) const;
+    // History column c of the storage below (the order in which the constructor hands them out).
+    double* DoubleColumn(int c) const { return m_doubleStorage.get() + static_cast<size_t>(c) * HISTORY_ROWS; }
+    int* IntColumn(int c) const { return m_intStorage.get() + static_cast<size_t>(c) * HISTORY_ROWS; }
 
     std::unique_ptr<double[]> m_doubleStorage; // DOUBLE_COLUMN_COUNT x HISTORY_ROWS
     std::unique_ptr<int[]> m_intStorage;       // INT_COLUMN_COUNT x HISTORY_ROWS

@@ -27,28 +27,27 @@ bool PlainNumber(std::string_view field, int* value)
     return true;
 }
 
-constexpr int COLUMN_WEEKDAY_FIELD = 1;
-
 }  // namespace
 
 bool RecordTimeOfLine(std::string_view line, char separator, RecordTime* time)
 {
-    int fields[6] = {};
+    int fields[COLUMN_MINUTE + 1] = {};
     size_t start = 0;
-    for (int f = 0; f < 6; ++f) {
+    for (int f = 0; f <= COLUMN_MINUTE; ++f) {
         const size_t end = line.find(separator, start);
         if (end == std::string_view::npos || !PlainNumber(line.substr(start, end - start), &fields[f]))
             return false;
         start = end + 1;
     }
-    for (int f = 6; f < RECORD_LINE_MIN_FIELDS; ++f) {
+    for (int f = COLUMN_MINUTE + 1; f < RECORD_LINE_MIN_FIELDS; ++f) {
         const size_t end = line.find(separator, start);
         if (end == std::string_view::npos)
             return false;
         start = end + 1;
     }
-    const RecordTime t{fields[0], fields[2], fields[3], fields[4], fields[5]};
-    if (fields[COLUMN_WEEKDAY_FIELD] > 7 || !IsRealRecordTime(t))
+    const RecordTime t{fields[COLUMN_YEAR], fields[COLUMN_MONTH], fields[COLUMN_DAY], fields[COLUMN_HOUR],
+                       fields[COLUMN_MINUTE]};
+    if (fields[COLUMN_WEEKDAY] > 7 || !IsRealRecordTime(t))
         return false;
     *time = t;
     return true;
@@ -103,8 +102,6 @@ void CRecordFileIndex::NoteWritten(const FileState& state, long long completeByt
     m_valid = state.size >= 0;
 }
 
-void CRecordFileIndex::TakeFrom(CRecordFileIndex&& other) { *this = std::move(other); }
-
 void CRecordFileIndex::TakeLine(std::string_view line, char separator)
 {
     // The first line is the header row; a file that lost its header still has its record known.
@@ -124,8 +121,7 @@ bool CRecordFileIndex::Build(const std::wstring& path, char separator)
     const FileState before = StateOfFile(path);
     if (before.size < 0) {
         // No such file (or nothing that can be asked about it): only a missing one is described.
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
+        if (!IsMissingFileError(GetLastError()))
             return false;
         NoteWritten(before, 0);
         m_valid = true;

@@ -13,6 +13,14 @@
 // A record line has at least the fields from "Year" to "RainCount", each followed by its separator.
 constexpr int RECORD_LINE_MIN_FIELDS = 26;
 
+// Column indexes of a record line.
+constexpr int COLUMN_YEAR = 0;
+constexpr int COLUMN_WEEKDAY = 1;
+constexpr int COLUMN_MONTH = 2;
+constexpr int COLUMN_DAY = 3;
+constexpr int COLUMN_HOUR = 4;
+constexpr int COLUMN_MINUTE = 5;
+
 // The time of a record line: six plain numbers (blanks around them allowed) forming a real date and
 // time (weekday 0..7), and at least RECORD_LINE_MIN_FIELDS separator-terminated fields. False for a
 // header row, damaged bytes, a line cut short and the like.
@@ -51,8 +59,6 @@ public:
 
     // After this program changed the file: its new state, and where its complete lines end.
     void NoteWritten(const FileState& state, long long completeBytes);
-    // Takes the whole content of another index (a rebuilt file's).
-    void TakeFrom(CRecordFileIndex&& other);
     // Starts an index of a file being written: header row, no records yet.
     void Start(const std::string& headerRow);
 

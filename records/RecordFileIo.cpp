@@ -12,6 +12,11 @@ UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode)
     return UniqueFile(_wfopen(path.c_str(), mode));
 }
 
+bool IsMissingFileError(unsigned long error)
+{
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 std::wstring TemporaryPathOf(const std::wstring& path) { return path + L".new"; }
 
 FileHold HoldOf(const std::wstring& path)

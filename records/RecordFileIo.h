@@ -21,6 +21,9 @@ using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 // _wfopen with the given mode ("rb", "wb", "ab"); null when the file cannot be opened.
 UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode);
 
+// True for the system's errors that say a file or its folder does not exist.
+bool IsMissingFileError(unsigned long error);
+
 // The temporary file beside a file that is replaced in one step: path + ".new".
 std::wstring TemporaryPathOf(const std::wstring& path);
 

@@ -16,8 +16,6 @@ namespace {
 const RecordFileKind kAllKinds[] = {RecordFileKind::Csv, RecordFileKind::Txt, RecordFileKind::CsvCustom,
                                     RecordFileKind::TxtCustom};
 
-bool IsMissingFileError(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
-
 // The index of the record file as it is now, read again when the file is not the one it describes.
 bool IndexUpToDate(CRecordFileIndex& index, const std::wstring& path, char separator)
 {
@@ -79,7 +77,7 @@ MergeResult CreateRecordFile(RecordFileKind kind, const std::vector<StagedRecord
         created.Add(key);
     const FileState state = StateOfFile(targetPath);
     created.NoteWritten(state, state.size);
-    index.TakeFrom(std::move(created));
+    index = std::move(created);
     return MergeResult::Merged;
 }
 
@@ -287,12 +285,12 @@ bool MergeNewRecordLine(CMainRecords& dlg, const std::string& line)
 
 namespace {
 
-bool CustomFileNeedsRebuild(RecordFileKind custom, RecordFileKind base, const std::wstring& installFolder,
+bool CustomFileNeedsRebuild(RecordFileKind custom, const std::wstring& installFolder,
                             const DisplayUnitSelection& units, CRecordFiles& files)
 {
     const std::wstring customPath = installFolder + RecordFileName(custom);
     const CRecordFileIndex& customIndex = files.IndexOf(custom);
-    const CRecordFileIndex& baseIndex = files.IndexOf(base);
+    const CRecordFileIndex& baseIndex = files.IndexOf(BaseKindOf(custom));
     if (baseIndex.State().size <= 0)
         return false;  // nothing to rebuild from
     return StateOfFile(TemporaryPathOf(customPath)).size >= 0 ||
@@ -312,27 +310,22 @@ void PrepareRecordFiles(const std::wstring& installFolder, const DisplayUnitSele
             MendLastLine(index, path);
     }
     // Custom files that a kill left in other units, or short of records.
-    const std::pair<RecordFileKind, RecordFileKind> customs[] = {{RecordFileKind::CsvCustom, RecordFileKind::Csv},
-                                                                {RecordFileKind::TxtCustom, RecordFileKind::Txt}};
-    for (const auto& [custom, base] : customs) {
-        if (!CustomFileNeedsRebuild(custom, base, installFolder, units, files))
-            continue;
-        CRecordFileIndex rebuilt;
-        if (RebuildCustomFile(custom, installFolder + RecordFileName(base), installFolder + RecordFileName(custom),
-                              units, &rebuilt))
-            files.IndexOf(custom).TakeFrom(std::move(rebuilt));
+    for (RecordFileKind custom : kAllKinds) {
+        if (IsCustom(custom) && CustomFileNeedsRebuild(custom, installFolder, units, files))
+            RebuildCustomFile(custom, installFolder + RecordFileName(BaseKindOf(custom)),
+                              installFolder + RecordFileName(custom), units, &files.IndexOf(custom));
     }
     // Left-over temporary files, and the copies in line with their files.
     for (RecordFileKind kind : kAllKinds) {
-        DeleteFileW(TemporaryPathOf(installFolder + RecordFileName(kind)).c_str());
-        DeleteFileW(TemporaryPathOf(installFolder + UserCopyName(kind)).c_str());
         const std::wstring recordPath = installFolder + RecordFileName(kind);
         const std::wstring copyPath = installFolder + UserCopyName(kind);
+        DeleteFileW(TemporaryPathOf(recordPath).c_str());
+        DeleteFileW(TemporaryPathOf(copyPath).c_str());
         CRecordFiles::CopyState& copy = files.CopyOf(kind);
         if (SameSizeAndEnds(recordPath, copyPath)) {
             copy.written = StateOfFile(copyPath);
             copy.source = StateOfFile(recordPath);
-        } else if (StateOfFile(recordPath).size >= 0) {
+        } else {
             UpdateUserCopy(recordPath, copyPath, FileState(), std::string(), copy);
         }
     }

@@ -23,14 +23,6 @@ class CMainRecords;
 
 constexpr int RECORD_COLUMN_COUNT = 33;
 
-// Column indexes of a record line.
-constexpr int COLUMN_YEAR = 0;
-constexpr int COLUMN_WEEKDAY = 1;
-constexpr int COLUMN_MONTH = 2;
-constexpr int COLUMN_DAY = 3;
-constexpr int COLUMN_HOUR = 4;
-constexpr int COLUMN_MINUTE = 5;
-
 // The five display-unit selectors that the custom files follow. The defaults are the base units
 // (degrees Celsius, UV index, hPa, mph, mm), the units of "csv.dat" and "txt.dat".
 struct DisplayUnitSelection {
@@ -60,6 +52,12 @@ inline char SeparatorOf(RecordFileKind kind)
 inline bool IsCustom(RecordFileKind kind)
 {
     return kind == RecordFileKind::CsvCustom || kind == RecordFileKind::TxtCustom;
+}
+// The base file a file's records come from: "csv.dat" for the comma files, "txt.dat" for the tab files.
+inline RecordFileKind BaseKindOf(RecordFileKind kind)
+{
+    return (kind == RecordFileKind::Txt || kind == RecordFileKind::TxtCustom) ? RecordFileKind::Txt
+                                                                              : RecordFileKind::Csv;
 }
 
 // Names of the files in the install folder.

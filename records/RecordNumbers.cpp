@@ -64,7 +64,7 @@ bool ParseRecordNumber(std::string_view field, double* value)
         field.remove_prefix(1);
     while (!field.empty() && IsTrimmed(field.back()))
         field.remove_suffix(1);
-    if (field.empty() || field == "65535")  // the station's marker texts are missing
+    if (IsMarkerText(field))
         return false;
     if (ParseShortDecimal(field, value))
         return true;

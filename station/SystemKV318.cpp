@@ -210,7 +210,7 @@ bool CSystemKV318::ReadRecentHistoryRecords(int count, int referenceYear, std::v
     // Oldest first, so that the decoder's newest-record line is the latest record's at the end.
     for (int back = count - 1; back >= 0; --back) {
         const int slot = ((latestSlot - back) % slots + slots) % slots;
-        if (!ReadHistorySlot(HISTORY_BASE + slot * HISTORY_RECORD_SIZE, memorySize, referenceYear))
+        if (!ReadHistorySlot(HistorySlotAddress(slot), memorySize, referenceYear))
             return false;
         lines->push_back(g_dataDecode.GetLatestRecordLine());
     }
