@@ -78,8 +78,8 @@ void HandBack(HeldSetting<T>* held, const T& value)
     }
 }
 
-// Both records give the station the same alarm bytes (the temperature flag and limits are not
-// written, so they do not count).
+// Both records give the station the same alarm bytes (the temperature flag is not written, so it
+// does not count).
 bool SameAlarmBytes(const AlarmRecord& a, const AlarmRecord& b)
 {
     Block timesA{}, timesB{}, limitsA{}, limitsB{};
@@ -184,9 +184,11 @@ bool COrvelleDlg::WriteAltitude(int altitude, HeldSetting<int>* held)
 
 bool COrvelleDlg::WriteAlarms(const AlarmRecord& alarms, HeldSetting<AlarmRecord>* held)
 {
-    // Both blocks are read before either is written: a failed read leaves the station as it was.
+    // A value the station cannot hold is never sent; both blocks are read before either is
+    // written: a failed read leaves the station as it was.
     Block times{}, limits{};
-    if (!ReadStationBlock(ALARM_TIMES_ADDRESS, &times) || !ReadStationBlock(ALARM_LIMITS_ADDRESS, &limits))
+    if (!AlarmRecordSendable(alarms) || !ReadStationBlock(ALARM_TIMES_ADDRESS, &times) ||
+        !ReadStationBlock(ALARM_LIMITS_ADDRESS, &limits))
         return ReportUpload(false, m_language);
     PatchAlarmTimes(times, alarms);
     PatchAlarmLimits(limits, alarms);

@@ -1,10 +1,12 @@
 // The alarm dialog's arithmetic, without a window: temperature texts in tenths of a degree, the
 // 12-hour clock, the limits kept apart by the temperature spins, and the values an upload sends.
 #pragma once
+#include "station/SettingsBlocks.h"
+
 #include <string>
 
-constexpr int TEMPERATURE_LIMIT_LOWEST = -500;   // tenths of a degree Celsius
-constexpr int TEMPERATURE_LIMIT_HIGHEST = 700;
+constexpr int TEMPERATURE_LIMIT_LOWEST = stationsettings::ALARM_TEMPERATURE_LOWEST;   // tenths of a degree Celsius
+constexpr int TEMPERATURE_LIMIT_HIGHEST = stationsettings::ALARM_TEMPERATURE_HIGHEST;
 
 // "5.3", "-5.3", "0.0" for 53, -53, 0 tenths.
 std::wstring TemperatureText(int tenths);

@@ -33,13 +33,23 @@ void PutWindDigits(uint8_t* bytes, int v)
 }
 int WindDigits(const uint8_t* bytes) { return High(bytes[0]) + 10 * Low(bytes[1]) + 100 * High(bytes[1]); }
 
-// A temperature limit: least digit, next digit, third digit; positive when bit 7 of the second
-// byte is set.
+// A temperature limit in tenths: least digit, next digit, third digit; positive when bit 7 of the
+// second byte is set.
 int TemperatureDigits(const uint8_t* bytes)
 {
     const int value = Low(bytes[0]) + 10 * High(bytes[0]) + 100 * Low(bytes[1]);
     return (bytes[1] & 0x80) ? value : -value;
 }
+
+// The inverse: the three digits of |tenths|, bit 7 of the second byte set for zero and above;
+// bits 4-6 of the second byte are not part of the limit and stay as they are.
+void PutTemperatureDigits(uint8_t* bytes, int tenths)
+{
+    bytes[0] = Nibbles(Tens(tenths), Units(tenths));
+    bytes[1] = static_cast<uint8_t>((bytes[1] & 0x70) | (tenths >= 0 ? 0x80 : 0) | Hundreds(tenths));
+}
+
+bool Within(int v, int low, int high) { return v >= low && v <= high; }
 
 }  // namespace
 
@@ -86,6 +96,8 @@ void PatchAlarmTimes(Block& block, const AlarmRecord& a)
     block[2] = HourByte(a[ALARM_SINGLE_HOUR], Flag(a[ALARM_PRE_ON]) * 8);
     block[3] = SwappedDigitsByte(a[ALARM_SINGLE_MINUTE]);
     block[4] = Nibbles(a[ALARM_PERIOD], a[ALARM_DURATION]);
+    PutTemperatureDigits(&block[TEMPERATURE_UPPER_ADDRESS - ALARM_TIMES_ADDRESS], a[ALARM_TEMPERATURE_UPPER]);
+    PutTemperatureDigits(&block[TEMPERATURE_LOWER_ADDRESS - ALARM_TIMES_ADDRESS], a[ALARM_TEMPERATURE_LOWER]);
 }
 
 void PatchAlarmLimits(Block& block, const AlarmRecord& a)
@@ -110,8 +122,8 @@ void DecodeAlarmTimes(const uint8_t* image, AlarmRecord& a)
     a[ALARM_SINGLE_MINUTE] = SwappedDigitsValue(b[3]);
     a[ALARM_PERIOD] = High(b[4]);
     a[ALARM_DURATION] = Low(b[4]);
-    a[ALARM_TEMPERATURE_UPPER] = TemperatureDigits(image + 31);
-    a[ALARM_TEMPERATURE_LOWER] = TemperatureDigits(image + 33);
+    a[ALARM_TEMPERATURE_UPPER] = TemperatureDigits(image + TEMPERATURE_UPPER_ADDRESS);
+    a[ALARM_TEMPERATURE_LOWER] = TemperatureDigits(image + TEMPERATURE_LOWER_ADDRESS);
 }
 
 void DecodeAlarmLimits(const uint8_t* image, AlarmRecord& a)
@@ -123,6 +135,17 @@ void DecodeAlarmLimits(const uint8_t* image, AlarmRecord& a)
     a[ALARM_RAIN_UPPER] = Low(b[1]) + 10 * High(b[1]) + 100 * Low(b[2]) + 1000 * High(b[2]);
     a[ALARM_WIND_UPPER] = WindDigits(&b[4]);
     a[ALARM_GUST_UPPER] = WindDigits(&b[7]);
+}
+
+bool AlarmRecordSendable(const AlarmRecord& a)
+{
+    return Within(a[ALARM_TEMPERATURE_LOWER], ALARM_TEMPERATURE_LOWEST, ALARM_TEMPERATURE_HIGHEST - 1) &&
+           Within(a[ALARM_TEMPERATURE_UPPER], a[ALARM_TEMPERATURE_LOWER] + 1, ALARM_TEMPERATURE_HIGHEST) &&
+           Within(a[ALARM_RAIN_UPPER], 2, 1999) && Within(a[ALARM_WIND_UPPER], 1, 199) &&
+           Within(a[ALARM_GUST_UPPER], 1, 199) && Within(a[ALARM_WEEKDAY_HOUR], 0, 23) &&
+           Within(a[ALARM_SINGLE_HOUR], 0, 23) && Within(a[ALARM_WEEKDAY_MINUTE], 0, 59) &&
+           Within(a[ALARM_SINGLE_MINUTE], 0, 59) && Within(a[ALARM_PERIOD], 1, 6) && a[ALARM_PERIOD] != 5 &&
+           Within(a[ALARM_DURATION], 1, 15);
 }
 
 void EncodeCityRecord(const StationCity& city, uint8_t* r, bool keepCityLowNibble)
@@ -174,10 +197,9 @@ bool CityRecordValid(const StationCity& c)
         return false;
     if (c.cityCode != USER_DEFINED_CITY)
         return true;
-    auto within = [](int v, int low, int high) { return v >= low && v <= high; };
-    return within(c.latDegrees, 0, 89) && within(c.latMinutes, 0, 59) && within(c.south, 0, 1) &&
-           within(c.lonDegrees, 0, 179) && within(c.lonMinutes, 0, 59) && within(c.west, 0, 1) &&
-           within(c.dstRule, 0, DST_RULE_COUNT - 1) && within(c.zonePlus, 0, 1) &&
+    return Within(c.latDegrees, 0, 89) && Within(c.latMinutes, 0, 59) && Within(c.south, 0, 1) &&
+           Within(c.lonDegrees, 0, 179) && Within(c.lonMinutes, 0, 59) && Within(c.west, 0, 1) &&
+           Within(c.dstRule, 0, DST_RULE_COUNT - 1) && Within(c.zonePlus, 0, 1) &&
            c.zoneHours <= (c.zonePlus ? 15 : 13) && c.zoneHours >= 0 && (c.zoneMinutes == 0 || c.zoneMinutes == 30);
 }
 

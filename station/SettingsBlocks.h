@@ -18,6 +18,8 @@ using Block = std::array<uint8_t, 32>;
 constexpr int RECORD_INTERVAL_ADDRESS = 254;
 constexpr int ALTITUDE_ADDRESS = 90;
 constexpr int ALARM_TIMES_ADDRESS = 16;     // alarm times, flags and the temperature limits (31..34)
+constexpr int TEMPERATURE_UPPER_ADDRESS = 31;
+constexpr int TEMPERATURE_LOWER_ADDRESS = 33;
 constexpr int ALARM_LIMITS_ADDRESS = 160;   // rain, wind and gust alarms
 constexpr int LOCATION_BLOCK_ADDRESS = 0;   // the local city's record starts at 6
 constexpr int LOCAL_CITY_ADDRESS = 6;
@@ -67,8 +69,13 @@ enum AlarmField {
 };
 using AlarmRecord = std::array<int32_t, ALARM_FIELD_COUNT>;
 
-// Writes the times, the weekday, single and pre-alarm flags, the period and the duration into
-// the block read from address 16 (bytes 16..20); every other byte stays as read.
+// The temperature limits the alarm dialog offers, in tenths of a degree Celsius.
+constexpr int ALARM_TEMPERATURE_LOWEST = -500;
+constexpr int ALARM_TEMPERATURE_HIGHEST = 700;
+
+// Writes the times, the weekday, single and pre-alarm flags, the period and the duration (bytes
+// 16..20) and the temperature limits (31..34, as DecodeAlarmTimes reads them) into the block read
+// from address 16; every other byte stays as read.
 void PatchAlarmTimes(Block& block, const AlarmRecord& alarms);
 // Writes the rain, wind and gust flags and limits into the block read from address 160 (bytes
 // 160..162, 164, 165, 167, 168; the other bits of 160 become 0); every other byte stays as read.
@@ -78,6 +85,9 @@ void PatchAlarmLimits(Block& block, const AlarmRecord& alarms);
 // The temperature flag is not in the station and is left as it is.
 void DecodeAlarmTimes(const uint8_t* image, AlarmRecord& alarms);
 void DecodeAlarmLimits(const uint8_t* image, AlarmRecord& alarms);
+// True when every value lies in the range the alarm dialog offers (the temperature limits with
+// upper above lower, the period 1..6 without 5), so that the station holds each as it was sent.
+bool AlarmRecordSendable(const AlarmRecord& alarms);
 
 // ---- location -----------------------------------------------------------------------------------
 // One city as the location dialog edits it and the station keeps it (8 bytes).

@@ -568,9 +568,11 @@ bool ApplySettingsWrite(Image& image, uint32_t address, const uint8_t d[32]) {
             AddTo(image, 92, static_cast<uint8_t>((PeekByte(image, 92) & ~0x08) | (d[2] & 0x08)));
             FixGroupOf(image, 93);
             return true;
-        case 16:    // weekday and single alarm, pre-alarm, period and duration
+        case 16:    // weekday and single alarm, pre-alarm, period and duration; temperature limits
             for (uint32_t i = 0; i < 5; ++i) AddTo(image, 16 + i, d[i]);
+            for (uint32_t a = 31; a <= 34; ++a) AddTo(image, a, d[a - 16]);
             FixGroupOf(image, 21);
+            FixGroupOf(image, 35);
             return true;
         case 160:   // rain, wind and gust alarms
             AddTo(image, 160, static_cast<uint8_t>((PeekByte(image, 160) & ~0x07) | (d[0] & 0x07)));

@@ -252,10 +252,11 @@ std::vector<uint32_t> BadChecksumGroups(const Image& image);
 
 // ---- What the station does with a write frame ------------------------------------------------------
 // Applies the 32 data bytes of a write frame at `address` as the station does: only the bytes of the
-// setting that the address holds change (record interval at 254, altitude at 90, alarms at 16 and 160,
-// the local city at 0 and the second city at 22), and the checksums of the touched groups are
-// recomputed. The zero padding of a frame never reaches other bytes. Returns false (and changes
-// nothing) for any other address or an interval code outside 1..11.
+// setting that the address holds change (record interval at 254, altitude at 90, alarms at 16 (bytes
+// 16..20 and the temperature limits 31..34) and 160, the local city at 0 and the second city at 22),
+// and the checksums of the touched groups are recomputed. The zero padding of a frame never reaches
+// other bytes. Returns false (and changes nothing) for any other address or an interval code outside
+// 1..11.
 bool ApplySettingsWrite(Image& image, uint32_t address, const uint8_t data[32]);
 
 // ---- Live blocks ---------------------------------------------------------------------------------

@@ -30,8 +30,9 @@
 //     runs past the end of the memory continues at address 0.
 //   - USB_EMULATOR unset: the real device through the Windows HID driver.
 //   In both emulated stations a write changes only the bytes of the setting its address holds
-//   (record interval 254, altitude 90, alarms 16 and 160, local city 0, second city 22) and the
-//   checksums of the groups it touched; writes to other addresses are acknowledged and change nothing.
+//   (record interval 254, altitude 90, alarms 16 (times 16..20, temperature limits 31..34) and 160,
+//   local city 0, second city 22) and the checksums of the groups it touched; writes to other
+//   addresses are acknowledged and change nothing.
 //   USB_EMULATOR_LOG=<path>: every frame the emulator receives is written to that file (created anew at
 //   USBOpen) as one line of upper-case hex bytes separated by blanks.
 //   USB_EMULATOR_FAULTS=<commands>: control commands (below) separated by ';', applied at USBOpen.

@@ -187,16 +187,19 @@ TEST_F(UsbFileStation, LocationWritesChangeOnlyTheCityBytes) {
 }
 
 TEST_F(UsbFileStation, AlarmWritesChangeOnlyTheAlarmBytes) {
-    // First block at 16 as the writer sends it back: read bytes with 16..20 patched; the temperature
-    // limits (31..34) and the checksum bytes ride along unchanged but are changed here on purpose.
+    // First block at 16 as the writer sends it: read bytes with 16..20 and the temperature limits
+    // (31..34) patched; the checksum bytes and the bytes between are changed here on purpose.
     std::vector<unsigned char> block(image_.begin() + 16, image_.begin() + 48);
     block[0] = 0x7C; block[1] = 0x54; block[2] = 0x28; block[3] = 0x03; block[4] = 0x35;
-    block[31 - 16] = 0x99; block[21 - 16] = 0x00; block[35 - 16] = 0x00;
+    block[31 - 16] = 0x52; block[32 - 16] = 0x82; block[33 - 16] = 0x00; block[34 - 16] = 0x01;
+    block[21 - 16] = 0x00; block[35 - 16] = 0x00; block[25 - 16] = 0x66; block[40 - 16] = 0x66;
     ASSERT_EQ(1u, Send(handle_, WriteFrame(16, block), 1).size());
     Image after = FileImage();
     EXPECT_EQ((std::vector<unsigned char>{0x7C, 0x54, 0x28, 0x03, 0x35}),
               std::vector<unsigned char>(after.begin() + 16, after.begin() + 21));
-    for (uint32_t a : Changed(image_, after)) EXPECT_TRUE(a >= 16 && a <= 21) << a;
+    EXPECT_EQ((std::vector<unsigned char>{0x52, 0x82, 0x00, 0x01}),
+              std::vector<unsigned char>(after.begin() + 31, after.begin() + 35));
+    for (uint32_t a : Changed(image_, after)) EXPECT_TRUE((a >= 16 && a <= 21) || (a >= 31 && a <= 35)) << a;
     EXPECT_TRUE(BadChecksumGroups(after).empty());
 
     const Image before = after;

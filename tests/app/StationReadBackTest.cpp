@@ -1,0 +1,102 @@
+// Settings uploaded through their dialogs as a user uploads them, then read back: the emulated
+// station's memory after the upload and the dialog opened again from the station.
+#include "tests/app/StationFixture.h"
+
+using namespace station_fixture;
+using namespace stationsettings;
+
+namespace {
+
+void SetCheck(CDialog& dialog, int id, bool on)
+{
+    if ((dialog.IsDlgButtonChecked(id) == BST_CHECKED) != on)
+        ui::ClickButton(dialog, id);
+}
+
+// One set of alarms as typed into the dialog (24-hour times), as the station then holds the
+// temperature limits (tenths of a degree), and as the dialog shows them when it opens again.
+struct TypedAlarms {
+    const wchar_t* upper;
+    const wchar_t* lower;
+    int upperTenths, lowerTenths;
+    int rain, wind, gust;
+    int weekdayHour, weekdayMinute, singleHour, singleMinute, period, duration;
+    const char* checks;  // temperature, rain, wind, gust, weekday, single, pre-alarm: "1" on
+    const wchar_t* shown;
+};
+
+void TypeAlarms(CDialog& d, const TypedAlarms& a)
+{
+    // The time alarms first: the pre-alarm and its fields are usable only with one of them on.
+    for (int k : {4, 5, 0, 1, 2, 3, 6})
+        SetCheck(d, 1172 + k, a.checks[k] == '1');
+    ui::TypeText(d, 1179, a.upper);
+    ui::TypeText(d, 1182, a.lower);
+    const int numbers[][2] = {{1184, a.rain},        {1186, a.wind},          {1188, a.gust},
+                              {1191, a.weekdayHour}, {1193, a.weekdayMinute}, {1195, a.singleHour},
+                              {1197, a.singleMinute}, {1201, a.period},       {1203, a.duration}};
+    for (const auto& number : numbers)
+        ui::TypeText(d, number[0], std::to_wstring(number[1]).c_str());
+}
+
+// What the dialog shows of the alarms: the "Current setting" texts, period, duration, check boxes.
+CString ShownAlarms(CDialog& d)
+{
+    CString shown;
+    for (int id : {1181, 1199, 1200, 1205, 1206, 1207, 1208, 1201, 1203})
+        shown += Text(d, id) + L"|";
+    for (int id = 1172; id <= 1178; ++id)
+        shown += d.IsDlgButtonChecked(id) == BST_CHECKED ? L"1" : L"0";
+    return shown;
+}
+
+}  // namespace
+
+// Every alarm the dialog offers reaches the station: the temperature limits over their whole range,
+// negative and with tenths, as the dialog reads them; the dialog opened again shows what was typed.
+TEST_F(StationCommands, TypedAlarmsReachTheStationAndOpenAgainAsTyped)
+{
+    Serve(Fixture());
+    m_dialog->m_timeFormat = 1;
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    const TypedAlarms typed[] = {
+        {L"25", L"-10", 250, -100, 1999, 199, 1, 23, 59, 0, 0, 6, 15, "1111111",
+         L"25.0|-10.0|1999|199|1|23:59|00:00|6|15|1111111"},
+        {L"70", L"-50", 700, -500, 2, 1, 199, 7, 5, 12, 30, 1, 1, "0010100",
+         L"70.0|-50.0|2|1|199|07:05|12:30|1|1|0010100"},
+        {L"-0.5", L"-12.3", -5, -123, 1234, 123, 45, 0, 0, 23, 59, 4, 7, "1001011",
+         L"-0.5|-12.3|1234|123|45|00:00|23:59|4|7|1001011"},
+        {L"0", L"-0.1", 0, -1, 50, 20, 40, 6, 0, 18, 0, 2, 3, "0000000",  // period and duration disabled
+         L"0.0|-0.1|50|20|40|06:00|18:00|4|7|0000000"},
+    };
+    std::vector<CString> shownAtOpening;
+    for (const TypedAlarms& alarms : typed) {
+        answer.Add(IDD_ALARM, [&](CDialog& d) {
+            shownAtOpening.push_back(ShownAlarms(d));
+            TypeAlarms(d, alarms);
+            EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+            ui::ClickButton(d, IDOK);
+        });
+        m_dialog->OnAlarm();
+        EXPECT_EQ(boxes.Boxes().back().text, L"Upload success") << alarms.upper;
+
+        const si::Image image = ImageNow();
+        AlarmRecord held{};
+        DecodeAlarmTimes(image.data(), held);
+        EXPECT_EQ(held[ALARM_TEMPERATURE_UPPER], alarms.upperTenths);
+        EXPECT_EQ(held[ALARM_TEMPERATURE_LOWER], alarms.lowerTenths);
+        EXPECT_TRUE(si::BadChecksumGroups(image).empty()) << alarms.upper;
+    }
+    // 25.0 and -10.0: the digits with the sign bit, the other bits of 32 and 34 as the station had them.
+    const std::vector<std::string> writes = Frames("AE");
+    ASSERT_EQ(writes.size(), 8u);
+    EXPECT_EQ(writes[0].substr(12 + 15 * 3, 11), "50 82 00 01");
+    EXPECT_EQ(writes[2].substr(12 + 15 * 3, 11), "00 87 00 05");
+
+    answer.Add(IDD_ALARM, [&](CDialog& d) { shownAtOpening.push_back(ShownAlarms(d)); });
+    m_dialog->OnAlarm();
+    ASSERT_EQ(shownAtOpening.size(), 5u);
+    for (std::size_t k = 0; k < 4; ++k)
+        EXPECT_EQ(shownAtOpening[k + 1].str(), typed[k].shown) << k;
+}
