@@ -300,7 +300,6 @@ void CLocationDialogDlg::OnZoneMinutesSpin(NMHDR* header, LRESULT* result)
 
 stationsettings::StationCity CLocationDialogDlg::ReadSide(int side)
 {
-    const LocationSideIds& ids = kLocationSideIds[side];
     stationsettings::StationCity city;
     city.region = SelectedRegion(side);
     city.cityCode = SelectedCity(side);
@@ -315,14 +314,26 @@ stationsettings::StationCity CLocationDialogDlg::ReadSide(int side)
     city.zoneHours = ReadNumber(side, FIELD_ZONE_HOURS);
     city.zoneMinutes = ReadNumber(side, FIELD_ZONE_MINUTES) != 0 ? 30 : 0;
     SetNumber(side, FIELD_ZONE_MINUTES, city.zoneMinutes);
-    if (city.cityCode == USER_DEFINED_CITY) {
-        CString name;
-        GetDlgItemText(ids.name, name);
-        city.name = name.str();
-    } else {
-        city.name = CityNameAt(city.cityCode);
-    }
+    city.name = city.cityCode == USER_DEFINED_CITY ? NameToSend(side).str() : CityNameAt(city.cityCode);
     return city;
+}
+
+// The user-defined city's name as its field holds it; a field left empty (or holding only spaces)
+// keeps the city's previous name, the table's name for a side that held another city, and shows it.
+CString CLocationDialogDlg::NameToSend(int side)
+{
+    const int nameField = kLocationSideIds[side].name;
+    CString name;
+    GetDlgItemText(nameField, name);
+    if (!CString(name).Trim().IsEmpty())
+        return name;
+    const bool ownName = m_cityCode[side] == USER_DEFINED_CITY && !CString(m_cityName[side]).Trim().IsEmpty();
+    name = ownName ? m_cityName[side] : CString(CityNameAt(USER_DEFINED_CITY));
+    const bool wasFilling = m_filling;
+    m_filling = true;
+    SetDlgItemText(nameField, name);
+    m_filling = wasFilling;
+    return name;
 }
 
 void CLocationDialogDlg::OnUploadNewSetting()

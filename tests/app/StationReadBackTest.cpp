@@ -1,11 +1,15 @@
 // Settings uploaded through their dialogs as a user uploads them, then read back: the emulated
-// station's memory after the upload and the dialog opened again from the station.
+// station's memory after the upload, the dialog opened again from the station, and what the main
+// window shows.
 #include "tests/app/StationFixture.h"
+#include "texts/TextTables.h"
 
 using namespace station_fixture;
 using namespace stationsettings;
 
 namespace {
+
+constexpr int UPLOAD_LOCATION = 1382;
 
 void SetCheck(CDialog& dialog, int id, bool on)
 {
@@ -99,4 +103,44 @@ TEST_F(StationCommands, TypedAlarmsReachTheStationAndOpenAgainAsTyped)
     ASSERT_EQ(shownAtOpening.size(), 5u);
     for (std::size_t k = 0; k < 4; ++k)
         EXPECT_EQ(shownAtOpening[k + 1].str(), typed[k].shown) << k;
+}
+
+// A user-defined city whose name field was emptied (or holds only spaces) keeps its previous name:
+// the station's city its own, a city newly made the user-defined one the table's name.
+TEST_F(StationCommands, AnEmptiedCityNameKeepsThePreviousName)
+{
+    si::Image image = Fixture();
+    si::LocationSetting hut;  // the user-defined city
+    hut.latDegrees = 47;
+    si::SetLocation(image, 0, hut);
+    si::FixAllChecksums(image);
+    Serve(image);
+    m_dialog->m_locationSettings[0].name = L"Hut";
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    answer.Add(IDD_LOCATION, [](CDialog& d) {
+        EXPECT_EQ(Text(d, 1333), L"Hut");
+        ui::TypeText(d, 1333, L"");
+        ui::SelectComboItem(d, 1385, REGION_USER_DEFINED);  // English: position = region
+        ui::TypeText(d, 1359, L"   ");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_LOCATION));
+        EXPECT_EQ(Text(d, 1333), L"Hut");
+        EXPECT_EQ(Text(d, 1359), L"User defined city");
+        ui::ClickButton(d, IDOK);
+    });
+    Command(*m_dialog, ID_SETTING_LOCATION);
+    EXPECT_EQ(boxes.Boxes().back().text, L"Upload success");
+    EXPECT_EQ(m_dialog->m_locationSettings[0].name, L"Hut");
+    EXPECT_EQ(m_dialog->m_locationText[0], L"Hut");  // the city the main window shows
+    EXPECT_EQ(m_dialog->m_locationSettings[1].name, L"User defined city");
+    settings::Bytes file;
+    ASSERT_TRUE(settings::ReadFileBytes(m_dialog->m_installFolder + settings::LOCATION_FILE, &file));
+    EXPECT_EQ(settings::ReadTextField(file, 8, 1024), L"Hut");
+
+    answer.Add(IDD_LOCATION, [](CDialog& d) {
+        EXPECT_EQ(Text(d, 1333), L"Hut");
+        EXPECT_EQ(Text(d, 1359), L"User defined city");
+    });
+    Command(*m_dialog, ID_SETTING_LOCATION);
+    EXPECT_EQ(answer.Opened().size(), 2u);
 }
