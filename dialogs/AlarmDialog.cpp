@@ -31,6 +31,7 @@ constexpr int UPLOAD_BUTTON = 1209, CLOSE_BUTTON = IDOK;
 constexpr int TIME_CURRENT_CAPTION = 1216;
 constexpr int AM_ROW = 21, PM_ROW = 22;
 constexpr int NUMBER_NEEDED_ROW = 23;
+constexpr int WHOLE_NUMBER_NEEDED_ROW = 24;
 
 constexpr int VALUE_EDITS[] = {TEMPERATURE_UPPER_EDIT, TEMPERATURE_LOWER_EDIT, RAIN_EDIT, WIND_EDIT, GUST_EDIT,
                                WEEKDAY_HOUR_EDIT, WEEKDAY_MINUTE_EDIT, SINGLE_HOUR_EDIT, SINGLE_MINUTE_EDIT,
@@ -431,7 +432,8 @@ void CAlarmDialogDlg::OnUploadNewSetting()
     if (!m_pMainDlg)
         return;
     if (const int field = FieldWithoutNumber()) {
-        AskForNumber(*this, field, TextAt(g_alarmDialogTexts, NUMBER_NEEDED_ROW, m_language));
+        AskForNumber(*this, field, TextAt(g_alarmDialogTexts, NUMBER_NEEDED_ROW, m_language),
+                     TextAt(g_alarmDialogTexts, WHOLE_NUMBER_NEEDED_ROW, m_language));
         return;
     }
     const AlarmRecord record = TypedRecord();

@@ -18,6 +18,7 @@ constexpr int CURRENT_LABEL = 1141;
 constexpr int CLOSE_BUTTON = IDOK;
 constexpr int BUTTON_TOP = 96;
 constexpr int NUMBER_NEEDED_ROW = 7;
+constexpr int WHOLE_NUMBER_NEEDED_ROW = 8;
 
 }  // namespace
 
@@ -105,7 +106,8 @@ void CAltitudeDialogDlg::OnUploadNewSetting()
         return;
     int value = 0;
     if (!TakeTypedNumber(m_spin, &value)) {
-        AskForNumber(*this, NEW_VALUE_EDIT, TextAt(g_altitudeDialogTexts, NUMBER_NEEDED_ROW, m_language));
+        AskForNumber(*this, NEW_VALUE_EDIT, TextAt(g_altitudeDialogTexts, NUMBER_NEEDED_ROW, m_language),
+                     TextAt(g_altitudeDialogTexts, WHOLE_NUMBER_NEEDED_ROW, m_language));
         return;
     }
     HeldSetting<int> held;

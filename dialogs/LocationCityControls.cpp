@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int NUMBER_NEEDED_ROW = 28;
+constexpr int WHOLE_NUMBER_NEEDED_ROW = 29;
 
 CString PositionText(int degrees, int minutes, const CString& hemisphere)
 {
@@ -339,7 +340,8 @@ CString CLocationDialogDlg::NameToSend(int side)
 void CLocationDialogDlg::OnUploadNewSetting()
 {
     if (const int field = NumberFieldWithoutNumber()) {
-        AskForNumber(*this, field, TextAt(g_locationDialogTexts, NUMBER_NEEDED_ROW, m_language));
+        AskForNumber(*this, field, TextAt(g_locationDialogTexts, NUMBER_NEEDED_ROW, m_language),
+                     TextAt(g_locationDialogTexts, WHOLE_NUMBER_NEEDED_ROW, m_language));
         return;
     }
     stationsettings::StationCity cities[LOCATION_SIDES] = {ReadSide(0), ReadSide(1)};

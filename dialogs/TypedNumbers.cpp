@@ -14,7 +14,10 @@ constexpr double TENTHS_LIMIT = 1e9;
 
 bool IsDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
 
-// The number of the text, when it is one: sign, digits, and with `fraction` a decimal point with
+// The decimal mark: a point, or the comma with which most of the program's languages write it.
+bool IsDecimalMark(wchar_t ch) { return ch == L'.' || ch == L','; }
+
+// The number of the text, when it is one: sign, digits, and with `fraction` a decimal mark with
 // more digits; at least one digit, spaces only around it.
 bool NumberOfText(const wchar_t* text, bool fraction, double* value)
 {
@@ -30,7 +33,7 @@ bool NumberOfText(const wchar_t* text, bool fraction, double* value)
     int digits = 0;
     for (; IsDigit(*p); ++p, ++digits)
         number = number * 10 + (*p - L'0');
-    if (fraction && *p == L'.') {
+    if (fraction && IsDecimalMark(*p)) {
         double scale = 0.1;
         for (++p; IsDigit(*p); ++p, ++digits, scale /= 10)
             number += (*p - L'0') * scale;
@@ -89,7 +92,16 @@ bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value)
     return true;
 }
 
-void AskForNumber(CWnd& dialog, int editId, const wchar_t* message)
+void AskForNumber(CWnd& dialog, int editId, const wchar_t* numberNeeded, const wchar_t* wholeNumberNeeded)
+{
+    CString text;
+    dialog.GetDlgItemText(editId, text);
+    double number = 0;
+    const bool decimal = NumberOfText(text.GetString(), true, &number);
+    PointAtField(dialog, editId, decimal ? wholeNumberNeeded : numberNeeded);
+}
+
+void PointAtField(CWnd& dialog, int editId, const wchar_t* message)
 {
     AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
     if (HWND edit = ::GetDlgItem(dialog.m_hWnd, editId))

@@ -1,7 +1,8 @@
 // Numbers typed into the station settings dialogs' fields. A field holds a number when its text,
-// spaces around it aside, is an optional sign and digits; a temperature may add a decimal point
-// and more digits ("-5.3", ".5", "12."). Anything else (an empty field, letters, "5a", "1e2",
-// "5,3") holds no number: such a field is never uploaded.
+// spaces around it aside, is an optional sign and digits; a temperature may add a decimal mark,
+// a point or a comma in every language, and more digits ("-5.3", "12,5", ".5", "12."). Anything
+// else (an empty field, letters, "5a", "1e2", "5.3.1") holds no number: such a field is never
+// uploaded.
 #pragma once
 #include "platform/ui/UiControls.h"
 
@@ -17,6 +18,10 @@ bool FieldHoldsWholeNumber(const CWnd& dialog, int editId);
 // in the field and made its position. False, and nothing changes, when the field holds no number.
 bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value);
 
-// Tells the user that the field holds no number (a message box with the dialog's own text) and
-// puts the focus back on the field with its text selected.
-void AskForNumber(CWnd& dialog, int editId, const wchar_t* message);
+// Tells the user that the field of a whole number holds none (a message box with the dialog's own
+// text: `wholeNumberNeeded` when the field holds a number with a fraction such as "12,5", else
+// `numberNeeded`) and puts the focus back on the field with its text selected.
+void AskForNumber(CWnd& dialog, int editId, const wchar_t* numberNeeded, const wchar_t* wholeNumberNeeded);
+
+// Shows the message (a message box) and puts the focus back on the field with its text selected.
+void PointAtField(CWnd& dialog, int editId, const wchar_t* message);

@@ -15,6 +15,12 @@ constexpr Row kNumberNeeded = ROW8(L"Please enter a number in this field.", L"Bi
                                    L"Veuillez saisir un nombre dans ce champ.", L"Inserire un numero in questo campo.",
                                    L"Introduzca un número en este campo.", L"Voer in dit veld een getal in.",
                                    L"Введите в это поле число.", L"Wpisz liczbę w tym polu.");
+// The row after it in the same tables: a field of a whole number holds a number with a fraction.
+constexpr Row kWholeNumberNeeded =
+    ROW8(L"Please enter a whole number in this field.", L"Bitte geben Sie in dieses Feld eine ganze Zahl ein.",
+         L"Veuillez saisir un nombre entier dans ce champ.", L"Inserire un numero intero in questo campo.",
+         L"Introduzca un número entero en este campo.", L"Voer in dit veld een geheel getal in.",
+         L"Введите в это поле целое число.", L"Wpisz liczbę całkowitą w tym polu.");
 
 constexpr Row kAlarmDialog[] = {
     /*  0 */ SAME8(L"Alarm setting"),
@@ -50,6 +56,7 @@ constexpr Row kAlarmDialog[] = {
     /* 21 */ SAME8(L"AM"),
     /* 22 */ SAME8(L"PM"),
     /* 23 */ kNumberNeeded,
+    /* 24 */ kWholeNumberNeeded,
 };
 
 constexpr Row kAltitudeDialog[] = {
@@ -68,6 +75,7 @@ constexpr Row kAltitudeDialog[] = {
                  L"Загрузка новых установок", L"Załaduj nowe ustawienia"),
     /* 6 */ ROW8(L"Close", L"Ende", L"Fermer", L"Fine", L"Cierre", L"Sluit", L"Закрыть", L"Zamknij"),
     /* 7 */ kNumberNeeded,
+    /* 8 */ kWholeNumberNeeded,
 };
 
 // Rows 2..12 are the interval choices; list position k is interval code k + 1.
@@ -138,6 +146,7 @@ constexpr Row kLocationDialog[] = {
                   L"Загрузка новых установок", L"Załaduj nowe ustawienia"),
     /* 27 */ EN_ONLY(L"Close"),
     /* 28 */ kNumberNeeded,
+    /* 29 */ kWholeNumberNeeded,
 };
 
 }  // namespace

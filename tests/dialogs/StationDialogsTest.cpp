@@ -114,10 +114,14 @@ TEST(TypedNumbers, OnlySignDigitsAndATemperaturePointCount)
     EXPECT_EQ(value, INT_MAX);
 
     int tenths = 0;
-    for (const wchar_t* text : {L"", L".", L"-", L"abc", L"5a", L"1e2", L"5,3", L"5.3.1"})
+    for (const wchar_t* text : {L"", L".", L",", L"-", L"abc", L"5a", L"1e2", L"5.3.1", L"5,3,1", L"5.3,1", L"1 000,5"})
         EXPECT_FALSE(TenthsOfText(text, &tenths)) << text;
     EXPECT_TRUE(TenthsOfText(L"-5.3", &tenths));
     EXPECT_EQ(tenths, -53);
+    EXPECT_TRUE(TenthsOfText(L"-5,3", &tenths));  // the decimal comma
+    EXPECT_EQ(tenths, -53);
+    EXPECT_TRUE(TenthsOfText(L" 12,55 ", &tenths));
+    EXPECT_EQ(tenths, 126);
     EXPECT_TRUE(TenthsOfText(L"5.35", &tenths));  // half away from zero
     EXPECT_EQ(tenths, 54);
     EXPECT_TRUE(TenthsOfText(L"-5.35", &tenths));
@@ -350,6 +354,47 @@ TEST_F(AlarmFixture, FailedUploadShowsWhatTheStationHolds)
     });
 }
 
+// "12,5" typed in any of the eight languages: the temperature limits, the only fields of a number
+// with a fraction, take the comma as the decimal mark (also for a spin click); a field of a whole
+// number asks for a whole number in the dialog's language.
+TEST(AlarmDialog, CommaIsTheDecimalMarkInEveryLanguage)
+{
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    CRecordingWriters writers;
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        CAlarmDialogDlg dialog;
+        dialog.m_pMainDlg = &writers;
+        dialog.m_language = language;
+        dialog.m_rainUpper = 50;
+        const std::size_t boxesBefore = boxes.Count();
+        RunDialog(dialog, [&](CDialog& d) {
+            TypeKeys(d, 1179, L"12,5");
+            TypeKeys(d, 1182, L"-3,7");
+            PressUpload(d, UPLOAD_ALARMS);
+            EXPECT_EQ(Text(d, 1181), L"12.5") << language;
+            EXPECT_EQ(Text(d, 1199), L"-3.7") << language;
+            TypeKeys(d, 1179, L"20,4");
+            ui::ClickSpinArrow(d, 1180, true);
+            EXPECT_EQ(Text(d, 1179), L"20.5") << language;
+
+            TypeKeys(d, 1184, L"12,5");
+            PressUpload(d, UPLOAD_ALARMS);
+            EXPECT_TRUE(HasFocus(d, 1184)) << language;
+            TypeKeys(d, 1184, L"12");
+            PressUpload(d, UPLOAD_ALARMS);
+        });
+        ASSERT_EQ(boxes.Count(), boxesBefore + 1) << language;
+        EXPECT_EQ(boxes.Boxes().back().text, TextAt(g_alarmDialogTexts, 24, language));
+        ASSERT_EQ(writers.m_alarms.size(), 2u * (language + 1)) << language;
+        const AlarmRecord& first = writers.m_alarms[2 * language];
+        EXPECT_EQ(first[ALARM_TEMPERATURE_UPPER], 125) << language;
+        EXPECT_EQ(first[ALARM_TEMPERATURE_LOWER], -37) << language;
+        EXPECT_EQ(writers.m_alarms[2 * language + 1][ALARM_TEMPERATURE_UPPER], 205) << language;
+        EXPECT_EQ(writers.m_alarms[2 * language + 1][ALARM_RAIN_UPPER], 12) << language;
+    }
+    EXPECT_NE(TextAt(g_alarmDialogTexts, 24, LANGUAGE_DUTCH), TextAt(g_alarmDialogTexts, 24, LANGUAGE_ENGLISH));
+}
+
 TEST_F(AlarmFixture, FrenchLayout)
 {
     dialog.m_language = LANGUAGE_FRENCH;
@@ -425,7 +470,7 @@ TEST(AltitudeDialog, LettersAreRefusedAndATooHighValueIsShownInRangeWhileUploadi
     writers.m_whileWriting = [&] { shownWhileWriting = Text(*open, 1135); };
     RunDialog(dialog, [&](CDialog& d) {
         open = &d;
-        for (const wchar_t* typed : {L"abc", L"", L"32l"}) {
+        for (const wchar_t* typed : {L"abc", L"", L"32l", L"12,5"}) {
             ui::TypeText(d, 1135, typed);
             PressUpload(d, UPLOAD_ALTITUDE);
             EXPECT_TRUE(HasFocus(d, 1135)) << typed;
@@ -434,8 +479,9 @@ TEST(AltitudeDialog, LettersAreRefusedAndATooHighValueIsShownInRangeWhileUploadi
         ui::TypeText(d, 1135, L"9000");
         PressUpload(d, UPLOAD_ALTITUDE);
     });
-    ASSERT_EQ(boxes.Count(), 3u);
+    ASSERT_EQ(boxes.Count(), 4u);
     EXPECT_EQ(boxes.Boxes()[2].text, TextAt(g_altitudeDialogTexts, 7, LANGUAGE_POLISH));
+    EXPECT_EQ(boxes.Boxes()[3].text, TextAt(g_altitudeDialogTexts, 8, LANGUAGE_POLISH));  // a whole number
     EXPECT_EQ(writers.m_altitudes, std::vector<int>{5000});
     EXPECT_EQ(shownWhileWriting, L"5000");
 }

@@ -17,10 +17,10 @@ TEST(TextLookup, ElementIsRowTimesEightPlusLanguage)
 
 TEST(TextLookup, TableSizesAreRowsTimesEight)
 {
-    EXPECT_EQ(24u * 8, g_alarmDialogTexts.size());
-    EXPECT_EQ(8u * 8, g_altitudeDialogTexts.size());
+    EXPECT_EQ(25u * 8, g_alarmDialogTexts.size());
+    EXPECT_EQ(9u * 8, g_altitudeDialogTexts.size());
     EXPECT_EQ(15u * 8, g_recordIntervalDialogTexts.size());
-    EXPECT_EQ(29u * 8, g_locationDialogTexts.size());
+    EXPECT_EQ(30u * 8, g_locationDialogTexts.size());
     EXPECT_EQ(35u * 8, g_autoSavingDialogTexts.size());
     EXPECT_EQ(35u * 8, g_mainAutoSavingTexts.size());
     EXPECT_EQ(12u * 8, g_displayDialogTexts.size());
@@ -54,7 +54,7 @@ TEST(TextLookup, LanguageOutsideTheTableReadsEnglish)
 
 TEST(TextLookup, RowOutsideTheTableReadsEmpty)
 {
-    EXPECT_STREQ(L"", TextAt(g_alarmDialogTexts, 24, LANGUAGE_ENGLISH));
+    EXPECT_STREQ(L"", TextAt(g_alarmDialogTexts, 25, LANGUAGE_ENGLISH));
     EXPECT_STREQ(L"", TextAt(g_alarmDialogTexts, -1, LANGUAGE_GERMAN));
     EXPECT_STREQ(L"", TextAt(g_closeTexts, 1, LANGUAGE_ENGLISH));
     EXPECT_STREQ(L"", EntryAt(g_progressTexts, 4));
