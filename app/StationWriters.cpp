@@ -118,9 +118,14 @@ CityLocation CityFromUpload(const StationCity& city)
     return location;
 }
 
-bool KnownCity(const StationCity& city)
+// A city of the tables, or the user-defined city at a position and time offset the station and
+// the sunrise and sunset computation take.
+bool SendableCity(const StationCity& city)
 {
-    return city.cityCode >= 0 && city.cityCode < CITY_COUNT && city.region >= 0 && city.region < REGION_COUNT;
+    if (city.cityCode < 0 || city.cityCode >= CITY_COUNT || city.region < 0 || city.region >= REGION_COUNT)
+        return false;
+    return city.cityCode != USER_DEFINED_CITY ||
+           (CityRecordValid(city) && ZoneOffsetSendable(city.zonePlus, city.zoneHours, city.zoneMinutes));
 }
 
 }  // namespace
@@ -210,9 +215,9 @@ bool COrvelleDlg::WriteAlarms(const AlarmRecord& alarms, HeldSetting<AlarmRecord
 
 bool COrvelleDlg::WriteLocation(const StationCity (&cities)[2], HeldSetting<StationCities>* held)
 {
-    // A city the tables do not know is never sent; both blocks are read before either is written.
+    // A city the station cannot hold is never sent; both blocks are read before either is written.
     Block local{}, second{};
-    if (!KnownCity(cities[0]) || !KnownCity(cities[1]) || !ReadStationBlock(LOCATION_BLOCK_ADDRESS, &local) ||
+    if (!SendableCity(cities[0]) || !SendableCity(cities[1]) || !ReadStationBlock(LOCATION_BLOCK_ADDRESS, &local) ||
         !ReadStationBlock(SECOND_CITY_ADDRESS, &second))
         return ReportUpload(false, m_language);
     EncodeCityRecord(cities[0], &local[LOCAL_CITY_ADDRESS], true);

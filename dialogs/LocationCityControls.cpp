@@ -14,6 +14,7 @@ namespace {
 
 constexpr int NUMBER_NEEDED_ROW = 28;
 constexpr int WHOLE_NUMBER_NEEDED_ROW = 29;
+constexpr int ZONE_OUT_OF_RANGE_ROW = 30;
 
 CString PositionText(int degrees, int minutes, const CString& hemisphere)
 {
@@ -110,6 +111,26 @@ int CLocationDialogDlg::NumberFieldWithoutNumber() const
             if (!FieldHoldsWholeNumber(*this, number.edit))
                 return number.edit;
         }
+    }
+    return 0;
+}
+
+// The hours field of the first side whose time offset, as typed (before the field's range takes
+// it in), lies beyond the offsets in use; 0 when both lie within them. The minutes count as 30
+// when they are above 0, as the upload reads them.
+int CLocationDialogDlg::ZoneFieldOutOfRange() const
+{
+    for (int side = 0; side < LOCATION_SIDES; ++side) {
+        const LocationNumberIds* numbers = kLocationSideIds[side].numbers;
+        CString hoursText, minutesText;
+        GetDlgItemText(numbers[FIELD_ZONE_HOURS].edit, hoursText);
+        GetDlgItemText(numbers[FIELD_ZONE_MINUTES].edit, minutesText);
+        int hours = 0, minutes = 0;
+        WholeNumberOfText(hoursText.GetString(), &hours);
+        WholeNumberOfText(minutesText.GetString(), &minutes);
+        const int plus = m_signList[side].GetCurSel() == 1 ? 1 : 0;
+        if (!stationsettings::ZoneOffsetSendable(plus, hours, minutes > 0 ? 30 : 0))
+            return numbers[FIELD_ZONE_HOURS].edit;
     }
     return 0;
 }
@@ -342,6 +363,10 @@ void CLocationDialogDlg::OnUploadNewSetting()
     if (const int field = NumberFieldWithoutNumber()) {
         AskForNumber(*this, field, TextAt(g_locationDialogTexts, NUMBER_NEEDED_ROW, m_language),
                      TextAt(g_locationDialogTexts, WHOLE_NUMBER_NEEDED_ROW, m_language));
+        return;
+    }
+    if (const int field = ZoneFieldOutOfRange()) {
+        PointAtField(*this, field, TextAt(g_locationDialogTexts, ZONE_OUT_OF_RANGE_ROW, m_language));
         return;
     }
     stationsettings::StationCity cities[LOCATION_SIDES] = {ReadSide(0), ReadSide(1)};

@@ -5,9 +5,10 @@
 //
 // "Upload new setting" hands both cities to the main window's WriteLocation; after a success they
 // become the current setting, after a failure every control shows the current setting again: what
-// the station holds then, when the writer could read it again. A number field that holds no number
-// stops the upload with a message and the focus on that field. A user-defined city's name field
-// left empty keeps the city's previous name.
+// the station holds then, when the writer could read it again. A number field that holds no number,
+// or a time offset beyond those in use on the earth (which the sunrise and sunset computation
+// takes), stops the upload with a message and the focus on that field. A user-defined city's name
+// field left empty keeps the city's previous name.
 // Upload is enabled only by a change the user makes that differs from the current setting.
 #pragma once
 #include "controls/CaptionButton.h"
@@ -74,6 +75,7 @@ private:
     void SetNumber(int side, int field, int value);
     int ReadNumber(int side, int field);
     int NumberFieldWithoutNumber() const;
+    int ZoneFieldOutOfRange() const;
     CString NameToSend(int side);
     int CurrentNumber(int side, int field) const;
     stationsettings::StationCity ReadSide(int side);

@@ -1,5 +1,6 @@
 #include "dialogs/LocationLayout.h"
 
+#include "station/SettingsBlocks.h"
 #include "texts/TextTables.h"
 
 // clang-format off
@@ -16,7 +17,7 @@ const LocationSideIds kLocationSideIds[LOCATION_SIDES] = {
      {{1361, 1362}, {1363, 1364}, {1367, 1368}, {1369, 1355}, {1378, 1379}, {1380, 1381}}},
 };
 
-const int kLocationNumberMaxima[LOCATION_NUMBER_FIELDS] = {89, 59, 179, 59, 15, 30};
+const int kLocationNumberMaxima[LOCATION_NUMBER_FIELDS] = {89, 59, 179, 59, stationsettings::ZONE_HOURS_EAST_MOST, 30};
 
 LocationOffsets LocationOffsetsFor(int language)
 {

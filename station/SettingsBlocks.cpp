@@ -203,4 +203,10 @@ bool CityRecordValid(const StationCity& c)
            c.zoneHours <= (c.zonePlus ? 15 : 13) && c.zoneHours >= 0 && (c.zoneMinutes == 0 || c.zoneMinutes == 30);
 }
 
+bool ZoneOffsetSendable(int zonePlus, int hours, int minutes)
+{
+    const int mostHours = zonePlus ? ZONE_HOURS_EAST_MOST : ZONE_HOURS_WEST_MOST;
+    return hours >= 0 && (minutes == 0 || minutes == 30) && hours * 60 + minutes <= mostHours * 60;
+}
+
 }  // namespace stationsettings

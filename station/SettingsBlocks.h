@@ -112,4 +112,11 @@ StationCity DecodeCityRecord(const uint8_t* record);
 // rule or zone outside what the station can hold.
 bool CityRecordValid(const StationCity& city);
 
+// The time offsets in use on the earth, which the sunrise and sunset computation takes: from 12:00
+// west of UTC to 14:00 east of it, in whole and half hours.
+constexpr int ZONE_HOURS_WEST_MOST = 12;
+constexpr int ZONE_HOURS_EAST_MOST = 14;
+// True for such an offset: zonePlus 1 east (or zero), 0 west; hours without a sign; minutes 0 or 30.
+bool ZoneOffsetSendable(int zonePlus, int hours, int minutes);
+
 }  // namespace stationsettings

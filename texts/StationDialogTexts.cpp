@@ -147,6 +147,22 @@ constexpr Row kLocationDialog[] = {
     /* 27 */ EN_ONLY(L"Close"),
     /* 28 */ kNumberNeeded,
     /* 29 */ kWholeNumberNeeded,
+    /* 30 */ ROW8(L"Please enter a time offset from -12:00 to +14:00: the hours from 0 to 14 without a sign, "
+                  L"which you choose in the list beside them.",
+                  L"Bitte geben Sie einen Zeitversatz von -12:00 bis +14:00 ein: die Stunden von 0 bis 14 ohne "
+                  L"Vorzeichen, das Sie in der Liste daneben wählen.",
+                  L"Veuillez saisir un décalage horaire de -12:00 à +14:00 : les heures de 0 à 14 sans signe, "
+                  L"que vous choisissez dans la liste à côté.",
+                  L"Inserire una differenza oraria da -12:00 a +14:00: le ore da 0 a 14 senza segno, che si "
+                  L"sceglie nell'elenco accanto.",
+                  L"Introduzca una diferencia horaria de -12:00 a +14:00: las horas de 0 a 14 sin signo, que se "
+                  L"elige en la lista de al lado.",
+                  L"Voer een tijdsverschil van -12:00 tot +14:00 in: de uren van 0 tot 14 zonder teken, dat u in "
+                  L"de lijst ernaast kiest.",
+                  L"Введите смещение времени от -12:00 до +14:00: часы от 0 до 14 без знака, а знак выберите в "
+                  L"списке рядом.",
+                  L"Wpisz różnicę czasu od -12:00 do +14:00: godziny od 0 do 14 bez znaku, który wybierz z listy "
+                  L"obok."),
 };
 
 }  // namespace

@@ -60,7 +60,7 @@ inline const wchar_t* EntryAt(const TextTable<N>& table, int index)
 constexpr int ALARM_DIALOG_ROWS = 25;
 constexpr int ALTITUDE_DIALOG_ROWS = 9;
 constexpr int RECORD_INTERVAL_DIALOG_ROWS = 15;
-constexpr int LOCATION_DIALOG_ROWS = 30;
+constexpr int LOCATION_DIALOG_ROWS = 31;
 constexpr int AUTO_SAVING_ROWS = 35;
 constexpr int DISPLAY_DIALOG_ROWS = 12;
 constexpr int DISPLAYING_UNIT_DIALOG_ROWS = 33;

@@ -64,7 +64,8 @@ TEST(MessageBoxTexts, EveryMessageIsShownWholeInEveryLanguage)
             TextAt(g_connectPromptTexts, 0, language), TextAt(g_reconnectPromptTexts, 0, language),
             TextAt(g_alarmDialogTexts, 23, language),  TextAt(g_altitudeDialogTexts, 7, language),
             TextAt(g_locationDialogTexts, 28, language), TextAt(g_alarmDialogTexts, 24, language),
-            TextAt(g_altitudeDialogTexts, 8, language),  TextAt(g_locationDialogTexts, 29, language)};
+            TextAt(g_altitudeDialogTexts, 8, language),  TextAt(g_locationDialogTexts, 29, language),
+            TextAt(g_locationDialogTexts, 30, language)};
         for (int row = 0; row < SAVE_AS_TEXT_ROWS; ++row) {
             CString text;
             text.Format(TextAt(g_saveAsTexts, row, language), L"C:\\users\\records\\week.csv");

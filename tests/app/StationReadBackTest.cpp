@@ -4,6 +4,9 @@
 #include "tests/app/StationFixture.h"
 #include "texts/TextTables.h"
 
+#include <cstdlib>
+#include <cwctype>
+
 using namespace station_fixture;
 using namespace stationsettings;
 
@@ -52,6 +55,24 @@ CString ShownAlarms(CDialog& d)
     for (int id = 1172; id <= 1178; ++id)
         shown += d.IsDlgButtonChecked(id) == BST_CHECKED ? L"1" : L"0";
     return shown;
+}
+
+// Lumidor.dll of the build, loaded as the program loads it.
+HINSTANCE LoadLumidor()
+{
+    const char* bin = std::getenv("ORVELLE_BIN_DIR");
+    if (!bin)
+        return nullptr;
+    std::wstring path = L"Z:";
+    for (const char* p = bin; *p; ++p)
+        path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
+    return ::LoadLibraryW((path + L"\\Lumidor.dll").c_str());
+}
+
+bool IsClockTime(const std::wstring& text)
+{
+    return text.size() == 5 && text[2] == L':' && iswdigit(text[0]) && iswdigit(text[1]) && iswdigit(text[3]) &&
+           iswdigit(text[4]);
 }
 
 }  // namespace
@@ -143,4 +164,54 @@ TEST_F(StationCommands, AnEmptiedCityNameKeepsThePreviousName)
     });
     Command(*m_dialog, ID_SETTING_LOCATION);
     EXPECT_EQ(answer.Opened().size(), 2u);
+}
+
+// A time offset beyond those in use (-12:00 .. +14:00) is refused with a message and never sent;
+// every offset the dialog takes shows sunrise and sunset in the main window.
+TEST_F(StationCommands, TimeOffsetsBeyondThoseInUseAreRefusedAndTakenOnesShowTheSun)
+{
+    Serve(Fixture());
+    m_dialog->m_hLumidor = LoadLumidor();
+    ASSERT_NE(m_dialog->m_hLumidor, nullptr);
+    m_dialog->m_recordTime[RECORD_YEAR] = 2024, m_dialog->m_recordTime[RECORD_MONTH] = 6;
+    m_dialog->m_recordTime[RECORD_DAY] = 21;
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    ui::ScopedDialogAnswer answer;
+    struct Offset {
+        int sign;  // position in the sign list: 0 minus, 1 plus
+        const wchar_t* hours;
+        const wchar_t* minutes;
+        bool taken;
+    };
+    const Offset offsets[] = {{1, L"40", L"0", false}, {1, L"15", L"0", false}, {1, L"14", L"30", false},
+                              {0, L"13", L"0", false}, {0, L"12", L"30", false}, {1, L"-3", L"0", false},
+                              {1, L"14", L"0", true},  {0, L"12", L"0", true},   {0, L"9", L"30", true}};
+    answer.Add(IDD_LOCATION, [&](CDialog& d) {
+        ui::SelectComboItem(d, 1370, REGION_USER_DEFINED);
+        ui::TypeText(d, 1333, L"Hut");
+        ui::TypeText(d, 1335, L"51");
+        for (const Offset& offset : offsets) {
+            ui::SelectComboItem(d, 1350, offset.sign);
+            ui::TypeText(d, 1352, offset.hours);
+            ui::TypeText(d, 1354, offset.minutes);
+            const std::size_t writes = Frames("AE").size();
+            EXPECT_TRUE(ui::ClickButton(d, UPLOAD_LOCATION)) << offset.hours;
+            if (!offset.taken) {
+                EXPECT_EQ(boxes.Boxes().back().text, TextAt(g_locationDialogTexts, 30, LANGUAGE_ENGLISH));
+                EXPECT_EQ(Frames("AE").size(), writes) << offset.hours;
+                EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, 1352));
+                continue;
+            }
+            EXPECT_EQ(boxes.Boxes().back().text, L"Upload success") << offset.hours;
+            EXPECT_TRUE(IsClockTime(m_dialog->UpdateSunriseText())) << offset.hours << offset.minutes;
+            EXPECT_TRUE(IsClockTime(m_dialog->UpdateSunsetText())) << offset.hours << offset.minutes;
+        }
+        ui::ClickButton(d, IDOK);
+    });
+    Command(*m_dialog, ID_SETTING_LOCATION);
+    EXPECT_EQ(m_dialog->m_locationSettings[0].zoneHours, 9);
+    EXPECT_EQ(m_dialog->m_locationSettings[0].zoneEast, 0);
+    EXPECT_EQ(Frames("AE").size(), 6u);
+    ::FreeLibrary(m_dialog->m_hLumidor);
+    m_dialog->m_hLumidor = nullptr;
 }

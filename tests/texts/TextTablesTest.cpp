@@ -20,7 +20,7 @@ TEST(TextLookup, TableSizesAreRowsTimesEight)
     EXPECT_EQ(25u * 8, g_alarmDialogTexts.size());
     EXPECT_EQ(9u * 8, g_altitudeDialogTexts.size());
     EXPECT_EQ(15u * 8, g_recordIntervalDialogTexts.size());
-    EXPECT_EQ(30u * 8, g_locationDialogTexts.size());
+    EXPECT_EQ(31u * 8, g_locationDialogTexts.size());
     EXPECT_EQ(35u * 8, g_autoSavingDialogTexts.size());
     EXPECT_EQ(35u * 8, g_mainAutoSavingTexts.size());
     EXPECT_EQ(12u * 8, g_displayDialogTexts.size());
