@@ -821,3 +821,78 @@ TEST(PanelWindowChild, NoValueCaptionOrChartCoversAFrameLineInAnyLayoutOrLanguag
     }
     EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
 }
+
+// ---- long channel names ---------------------------------------------------------------------------
+
+namespace {
+
+// The main window as shown once its painted texts were drawn again.
+Capture RepaintedCapture(HWND dialog)
+{
+    ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return SettledCapture(dialog);
+}
+
+}  // namespace
+
+// A channel name of 34 characters once ran across the row heads of the legend and was cut in the
+// sensor lists. In every language the legend ends it with an ellipsis before the texts beside it,
+// each sensor list shows it ended with an ellipsis inside its field, and the name itself stays
+// whole (the settings file and the saved records take it).
+TEST(PanelWindowChild, ALongChannelNameEndsWithAnEllipsisInTheLegendAndInTheSensorLists)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    const std::wstring name = L"Greenhouse behind the old garage 1";
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        auto dialog = OpenMainWindow(language);
+        ASSERT_TRUE(dialog);
+        const HWND window = dialog->m_hWnd;
+        for (std::wstring& channel : dialog->m_channelName)
+            channel.clear();
+        dialog->FillSensorCombos();
+        const Capture unnamed = RepaintedCapture(window);
+        for (std::wstring& channel : dialog->m_channelName)
+            channel = name;
+        dialog->FillSensorCombos();
+        const Capture named = RepaintedCapture(window);
+
+        // Each name's ink ends two blanks before the row heads (beside the lower four names) or
+        // the sensor lists (beside the upper two).
+        const int rowHeads = std::min({dialog->m_elemX[90], dialog->m_elemX[91], dialog->m_elemX[92]});
+        for (int sensor = 0; sensor < CHANNEL_COUNT; ++sensor) {
+            const int k = ELEM_FIRST_SENSOR_NAME + sensor;
+            EXPECT_EQ(dialog->m_elemCaption[k].str(), name);
+            const int next = sensor < 2 ? dialog->m_elemX[93] : rowHeads;
+            int inkRight = 0;
+            for (int y = dialog->m_elemY[k]; y < dialog->m_elemY[k] + 16; ++y)
+                for (int x = dialog->m_elemX[k]; x < next; ++x)
+                    if (named.At(x, y) != unnamed.At(x, y))
+                        inkRight = std::max(inkRight, x + 1);
+            EXPECT_GT(inkRight, dialog->m_elemX[k] + 20) << "language " << language << ": no name " << sensor;
+            EXPECT_LE(inkRight + 6, next) << "language " << language << ": name " << sensor << " reaches " << inkRight;
+        }
+
+        // The sensor lists: the name's start and an ellipsis, inside the selection field.
+        for (CComboBox* list : {&dialog->m_upperSensorCombo, &dialog->m_lowerSensorCombo}) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            ASSERT_TRUE(::GetComboBoxInfo(list->m_hWnd, &info));
+            CString item;
+            list->GetLBText(CHANNEL_COUNT - 1, item);
+            const std::wstring shown = item.str();
+            ASSERT_GT(shown.size(), 2u);
+            EXPECT_EQ(shown.back(), L'\u2026') << language;
+            EXPECT_EQ(name.compare(0, shown.size() - 1, shown, 0, shown.size() - 1), 0) << language;
+            HDC dc = ::GetDC(list->m_hWnd);
+            HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(list->SendMessage(WM_GETFONT)));
+            SIZE size{};
+            ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+            ::SelectObject(dc, old);
+            ::ReleaseDC(list->m_hWnd, dc);
+            EXPECT_LE(size.cx + 2, info.rcItem.right - info.rcItem.left) << language;
+        }
+        EXPECT_EQ(dialog->m_channelName[0], name);
+        dialog->DestroyWindow();
+    }
+}

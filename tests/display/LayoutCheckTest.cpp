@@ -3,6 +3,7 @@
 // (painted captions as measured, value fields, pictures, charts, check boxes) on top of each other,
 // no caption's ink or value on its frame's lines, and each value clear of its caption.
 #include "display/PanelCaptions.h"
+#include "display/PanelDrawing.h"
 #include "display/PanelLabels.h"
 #include "tests/display/LayoutTestSupport.h"
 
@@ -120,12 +121,12 @@ public:
         m_inks[key] = ink;
         return ink;
     }
-    // Width of a blank, as it stands between two words.
-    int Blank(int height, int weight)
+    // How far a text advances the pen, as the painter measures it (a blank: its width between words).
+    int Advance(const std::wstring& text, int height, int weight)
     {
         HGDIOBJ old = ::SelectObject(m_dc, Font(height, weight));
         SIZE size{};
-        ::GetTextExtentPoint32W(m_dc, L" ", 1, &size);
+        ::GetTextExtentPoint32W(m_dc, text.c_str(), static_cast<int>(text.size()), &size);
         ::SelectObject(m_dc, old);
         return size.cx;
     }
@@ -352,7 +353,7 @@ void CheckFrameLinesAndGaps(const CheckedLayout& layout, int language, Measure& 
             continue;
         const RECT ink = PixelsOf(layout, label, language, measure);
         const LabelFont font = PanelLabelFont(label, language);
-        const int blank = measure.Blank(font.height, font.weight);
+        const int blank = measure.Advance(L" ", font.height, font.weight);
         for (int value : shown) {
             const TestLayout::Box b = layout.At(value);
             const bool sameLine = b.y < ink.bottom && ink.top < b.y + b.h;
@@ -367,7 +368,7 @@ void CheckFrameLinesAndGaps(const CheckedLayout& layout, int language, Measure& 
 
 // Every layout of every language with each unit: `check` gets each laid-out pair of variants.
 template <class Check>
-void ForEveryLayout(Check&& check)
+void ForEveryLayout(Check&& check)  // check(CheckedLayout&, language, where)
 {
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
         CheckedLayout layout(language);
@@ -415,7 +416,7 @@ TEST(LayoutCheck, EveryLanguageEveryVariantPairAndEveryUnitFitsWithoutOverlaps)
     ASSERT_GT(client.bottom, 650);
     Measure measure;
     std::vector<std::string> faults;
-    ForEveryLayout([&](const CheckedLayout& layout, int language, const std::string& where) {
+    ForEveryLayout([&](CheckedLayout& layout, int language, const std::string& where) {
         CheckLayout(layout, language, client, measure, where, faults);
     });
     EXPECT_TRUE(faults.empty()) << Report(faults);
@@ -428,8 +429,40 @@ TEST(LayoutCheck, CaptionsAndValuesKeepOffTheFrameLinesAndClearOfTheValueBesideT
 {
     Measure measure;
     std::vector<std::string> faults;
-    ForEveryLayout([&](const CheckedLayout& layout, int language, const std::string& where) {
+    ForEveryLayout([&](CheckedLayout& layout, int language, const std::string& where) {
         CheckFrameLinesAndGaps(layout, language, measure, where, faults);
+    });
+    EXPECT_TRUE(faults.empty()) << Report(faults);
+}
+
+// A sensor's name of 34 characters once ran across the row heads of the temperature box. The
+// language's own names show whole; a long name, drawn as it fits its room, lies on nothing and
+// keeps clear of the texts beside it.
+TEST(LayoutCheck, LegendNamesShowWholeOrEndWithAnEllipsisBeforeTheTextsBesideThem)
+{
+    const RECT client = MainClientArea();
+    Measure measure;
+    std::vector<std::string> faults;
+    ForEveryLayout([&](CheckedLayout& layout, int language, const std::string& where) {
+        for (int k = ELEM_FIRST_SENSOR_NAME; k < ELEM_FIRST_SENSOR_NAME + 6; ++k) {
+            const int room = layout.LegendNameRoom(k, language);
+            const int own = measure.Advance(layout.Caption(k), 14, 400);
+            if (own > room)
+                faults.push_back(where + " element " + std::to_string(k) + " \"" +
+                                 ui::NarrowAcp(layout.Caption(k).c_str()) + "\" needs " + std::to_string(own) +
+                                 " pixels, its room is " + std::to_string(room));
+        }
+        const std::vector<CString> names(layout.m_elemCaption.begin() + ELEM_FIRST_SENSOR_NAME,
+                                         layout.m_elemCaption.begin() + ELEM_FIRST_SENSOR_NAME + 6);
+        for (int k = ELEM_FIRST_SENSOR_NAME; k < ELEM_FIRST_SENSOR_NAME + 6; ++k)
+            layout.m_elemCaption[k] =
+                FitWithEllipsis(L"Greenhouse behind the old garage " + std::to_wstring(k - ELEM_FIRST_SENSOR_NAME),
+                                layout.LegendNameRoom(k, language),
+                                [&](const std::wstring& run) { return measure.Advance(run, 14, 400); })
+                    .c_str();
+        CheckLayout(layout, language, client, measure, where, faults);
+        CheckFrameLinesAndGaps(layout, language, measure, where, faults);
+        std::copy(names.begin(), names.end(), layout.m_elemCaption.begin() + ELEM_FIRST_SENSOR_NAME);
     });
     EXPECT_TRUE(faults.empty()) << Report(faults);
 }
