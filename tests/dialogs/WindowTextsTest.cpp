@@ -337,6 +337,13 @@ TEST(WindowTexts, TheLocationDialogShowsEveryItemSettingAndFieldWholeInEveryLang
                 Add(faults, CutLabelLines(d.m_hWnd, where));
                 Add(faults, CutFieldTexts(d.m_hWnd, where));
                 Add(faults, textcheck::WindowTextFaults(d.m_hWnd, where));
+                // The city list holds the cities of the chosen region: every region's.
+                if (hemisphere == 0) {
+                    for (int position = 0; position < REGION_COUNT; ++position) {
+                        ui::SelectComboItem(d, kLocationSideIds[0].region, position);
+                        Add(faults, CutListItems(d.m_hWnd, where + " region entry " + std::to_string(position)));
+                    }
+                }
                 d.EndDialog(IDCANCEL);
             });
         }
