@@ -57,7 +57,12 @@ const ui::MsgMapEntry CDisplayingUnitDialogDlg::kMessageEntries[] = {
 };
 UI_IMPLEMENT_MESSAGE_MAP(CDisplayingUnitDialogDlg, CDialog)
 
-CDisplayingUnitDialogDlg::CDisplayingUnitDialogDlg(CWnd* parent) : CDialog(IDD_DISPLAYING_UNIT, parent) {}
+// The unit change follows OK at once: the window goes in one step, without a hide that could hold
+// the thread (CDialog::CloseInOneStep).
+CDisplayingUnitDialogDlg::CDisplayingUnitDialogDlg(CWnd* parent) : CDialog(IDD_DISPLAYING_UNIT, parent)
+{
+    CloseInOneStep();
+}
 
 BOOL CDisplayingUnitDialogDlg::OnInitDialog()
 {

@@ -223,6 +223,10 @@ INT_PTR CDialog::DoModal()
                                        &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     t_dialogInCreation = outer;
     m_modal = false;
+    if (!::IsRectEmpty(&m_closedRect)) {
+        ::RedrawWindow(nullptr, &m_closedRect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        m_closedRect = RECT{};
+    }
     return result;
 }
 
@@ -244,8 +248,15 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
 void CDialog::EndDialog(int result)
 {
     m_ended = true;
-    if (m_hWnd)
-        ::EndDialog(m_hWnd, result);
+    if (!m_hWnd)
+        return;
+    // A window that no longer counts as shown is left alone by the dialog manager's hide; the
+    // destroy that ends the modal loop takes it off the screen.
+    if (m_modal && m_closeInOneStep && ::IsWindowVisible(m_hWnd)) {
+        ::GetWindowRect(m_hWnd, &m_closedRect);
+        ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, ::GetWindowLongPtrW(m_hWnd, GWL_STYLE) & ~WS_VISIBLE);
+    }
+    ::EndDialog(m_hWnd, result);
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate)

@@ -184,6 +184,40 @@ TEST(UnitDialog, CustomKeepsTheSystemsUnitsEditableAndUvAndHoursStayFree)
     EXPECT_EQ(run.dialog.m_timeFormat, 1);
 }
 
+// Hiding a window can hold its thread (Wine's X11 driver waits up to 2 s for a window manager to
+// confirm each hidden window): OK and Cancel take the dialog's window away in one step, destroyed
+// without a hide before, so that the command goes on at once.
+TEST(UnitDialog, OkAndCancelDestroyTheWindowWithoutHidingItFirst)
+{
+    struct WatchedDialog : CDisplayingUnitDialogDlg {
+        int hides = 0;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            // (A hide asked of a window that no longer counts as shown is told as changing, and
+            // then does not happen.)
+            if ((message == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW)) ||
+                (message == WM_SHOWWINDOW && wParam == FALSE))
+                ++hides;
+            return CDisplayingUnitDialogDlg::WindowProc(message, wParam, lParam);
+        }
+    };
+    for (int button : {IDOK, IDCANCEL}) {
+        WatchedDialog dialog;
+        HWND window = nullptr;
+        bool shown = false;
+        ui::ScopedDialogAnswer answer;
+        answer.Add(IDD_DISPLAYING_UNIT, [&](CDialog& d) {
+            window = d.m_hWnd;
+            shown = ::IsWindowVisible(window) != FALSE;
+            ui::ClickButton(d, button);
+        });
+        EXPECT_EQ(dialog.DoModal(), button);
+        EXPECT_TRUE(shown) << button;
+        EXPECT_EQ(dialog.hides, 0) << button;
+        EXPECT_FALSE(::IsWindow(window)) << button;
+    }
+}
+
 // ---- the command -------------------------------------------------------------------------------------
 
 TEST_F(UnitCommand, GermanEnglishSystemWritesTheUnitFile)

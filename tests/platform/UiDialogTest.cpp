@@ -13,7 +13,7 @@ constexpr UINT WM_TEST_RAW = WM_APP + 7;
 
 class CTestDialog : public CDialog {
 public:
-    CTestDialog() : CDialog(IDD_UI_TEST) {}
+    explicit CTestDialog(CWnd* parent = nullptr) : CDialog(IDD_UI_TEST, parent) {}
 
     CStatic m_label;
     CButton m_check;
@@ -26,6 +26,7 @@ public:
     std::vector<UINT> m_rangeIds;
     LPARAM m_rawParam = 0;
     bool m_closeFromInit = false;
+    bool m_closeWhenShown = false;
 
     BOOL OnInitDialog() override
     {
@@ -35,6 +36,8 @@ public:
         m_combo.AddString(L"beta");
         if (m_closeFromInit)
             ::PostMessageW(m_hWnd, WM_COMMAND, IDCANCEL, 0);
+        if (m_closeWhenShown)
+            SetTimer(CLOSE_TIMER, 1);
         return TRUE;
     }
     void DoDataExchange(CDataExchange* dx) override
@@ -45,7 +48,14 @@ public:
         DDX_Control(dx, 504, m_progress);
     }
     void OnGo() { ++m_goClicks; }
-    void OnTimer(UINT_PTR id) { m_timers.push_back(static_cast<UINT>(id)); }
+    void OnTimer(UINT_PTR id)
+    {
+        if (id != CLOSE_TIMER)
+            m_timers.push_back(static_cast<UINT>(id));
+        else if (IsWindowVisible())
+            EndDialog(IDCANCEL);
+    }
+    static constexpr UINT_PTR CLOSE_TIMER = 77;
     void OnRange(UINT id) { m_rangeIds.push_back(id); }
     LRESULT OnRaw(WPARAM wParam, LPARAM lParam)
     {
@@ -158,6 +168,26 @@ TEST(UiDialog, ModalDialogEndsWithTheValueOfEndDialog)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.m_initCount, 1);
     EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
+// Closed in one step, a modal dialog is destroyed without a hide before; what it covered of its
+// owner is painted again all the same.
+TEST(UiDialog, ADialogClosedInOneStepHasWhatItCoveredPaintedAgain)
+{
+    CTestDialog owner;
+    ASSERT_TRUE(owner.Create(IDD_UI_TEST));
+    owner.SetWindowPos(nullptr, 0, 0, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    owner.ShowWindow(SW_SHOW);
+    owner.UpdateWindow();
+
+    CTestDialog dialog(&owner);
+    dialog.m_closeWhenShown = true;
+    dialog.CloseInOneStep();
+    ::ValidateRect(owner.m_hWnd, nullptr);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    RECT update{};
+    EXPECT_TRUE(::GetUpdateRect(owner.m_hWnd, &update, FALSE));
+    owner.DestroyWindow();
 }
 
 TEST(UiDialog, OwnerDrawIsReflectedToTheBoundControl)
