@@ -17,8 +17,8 @@
 
 namespace {
 
-// Record i of a station that records every five minutes from 1 March 2014, values changing from line
-// to line; `warmer` is added to the indoor temperature.
+// Record i (below 8928: March) of a station that records every five minutes from 1 March 2014, values
+// changing from line to line; `warmer` is added to the indoor temperature.
 std::string Record(int i, double warmer = 0)
 {
     const int day = i / 288, hour = i / 12 % 24, minute = i % 12 * 5;
