@@ -63,6 +63,9 @@ constexpr UINT WM_CUSTOM_REBUILD_DONE = WM_APP + 0x171;
 // Posted to the main dialog when the history slots of a gap have been read. wParam, lParam: 0.
 constexpr UINT WM_GAP_SLOTS_READ = WM_APP + 0x172;
 
+// Posted to the main dialog when notices of the record files wait to be told. wParam, lParam: 0.
+constexpr UINT WM_RECORD_FILE_NOTICES = WM_APP + 0x173;
+
 // The records the station wrote between the last record taken in and a new one (the computer
 // slept, say): they lie strictly between the two times.
 struct RecordGap {
@@ -286,6 +289,12 @@ public:
     LRESULT OnGapSlotsRead(WPARAM, LPARAM);
     // IDownloadListener: posts the outcome to the window's thread (false once the window is gone).
     bool DownloadEnded(DownloadOutcome outcome) override;
+
+    // ---- notices of the record files (OrvelleDlgRecordNotices.cpp) -----------------------------
+    // What was brought back, and the station's clock going back: posted to the window's thread and
+    // told there in one message box, once, when no other box of the timers is open.
+    void RecordFileNoticesWaiting() override;
+    LRESULT OnRecordFileNotices(WPARAM, LPARAM);
 
     // ---- current values and the record line (OrvelleDlgValues.cpp, OrvelleDlgRecordLine.cpp) --
     int m_forecastCode = 0;            // the current reading's forecast code (-999 when missing)

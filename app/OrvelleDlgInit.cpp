@@ -48,6 +48,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnRawMessage<WM_HISTORY_DOWNLOAD_DONE, &COrvelleDlg::OnHistoryDownloadDone>(),
     ui::OnRawMessage<WM_CUSTOM_REBUILD_DONE, &COrvelleDlg::OnCustomRebuildDone>(),
     ui::OnRawMessage<WM_GAP_SLOTS_READ, &COrvelleDlg::OnGapSlotsRead>(),
+    ui::OnRawMessage<WM_RECORD_FILE_NOTICES, &COrvelleDlg::OnRecordFileNotices>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
     ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),
 };

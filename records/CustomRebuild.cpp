@@ -31,17 +31,18 @@ bool WriteConvertedLines(std::FILE* source, std::FILE* target, char separator, c
     int sinceProgress = 0;
     RecordTime time;
     bool first = true;
-    while (reader.Next(line, &complete) && complete) {
+    while (reader.Next(line, &complete) && (complete || TakeLastLine(line, separator))) {
         bytes += static_cast<long long>(line.size()) + 2;
         // The first line is the base file's header row, unless the file lost it.
         const bool record = RecordTimeOfLine(line, separator, &time);
         if (std::exchange(first, false) && !record)
             continue;
         converted.clear();
-        AppendLineForDisplay(converted, line, separator, separator, units);
+        CRecordValuesDigest values;  // the custom file's records hold the converted values
+        AppendLineForDisplay(converted, line, separator, separator, units, &values);
         out.WriteLine(converted);
         if (record)
-            index.Add(RecordKey(time));
+            index.Add(RecordKey(time), values.Value());
         if (control != nullptr && ++sinceProgress == PROGRESS_EVERY_LINES) {
             sinceProgress = 0;
             control->bytesDone += bytes;

@@ -187,6 +187,12 @@ public:
     void UpdateAltitudePressureOffset();
     void UpdateDewpointMinMax();
 
+    // ---- notices of the record files ----------------------------------------------------
+    // Called on the window's thread after a merge while notices wait in m_recordFiles.notices (what
+    // was brought back, the station's clock going back): the main dialog tells them to the user once,
+    // as soon as it can, and empties the list. The default leaves them waiting.
+    virtual void RecordFileNoticesWaiting() {}
+
     // ---- rain history file "PassRainData.dat" in m_installFolder ---------------------------
     bool SavePassRainData();
     bool LoadPassRainData(int count, double sinceTime);

@@ -1,10 +1,14 @@
 #include "records/RecordFileIndex.h"
 
+#include "records/MissingValue.h"
 #include "records/RecordFileIo.h"
+#include "records/RecordNumbers.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -27,9 +31,57 @@ bool PlainNumber(std::string_view field, int* value)
     return true;
 }
 
-}  // namespace
+// The fields of the two shapes of record line: a downloaded (or read back) line closes its 26 fields;
+// a polled line closes 32 and leaves its 33rd, the last, without a separator after it.
+constexpr size_t DOWNLOADED_LINE_FIELDS = RECORD_LINE_MIN_FIELDS;
+constexpr size_t POLLED_LINE_CLOSED_FIELDS = 32;
 
-bool RecordTimeOfLine(std::string_view line, char separator, RecordTime* time)
+constexpr std::uint64_t kDigestPrime = 0x100000001b3ULL;
+constexpr std::int64_t MISSING_HUNDREDTHS = INT64_MIN;
+
+// A reading as hundredths of its number; MISSING_HUNDREDTHS when it is missing (IsMarkerText, or no
+// number for ParseRecordNumber). The plain decimals that nearly every field holds ("-3.20", "48",
+// "1013.25") are read in integers, a third decimal rounding; other shapes through ParseRecordNumber.
+// (Of the marker texts only whole numbers of five digits read as plain decimals: only those plain
+// decimals are asked whether they are one, which keeps ten years of records quick to read.)
+std::int64_t HundredthsOf(std::string_view field)
+{
+    while (!field.empty() && field.front() == ' ')
+        field.remove_prefix(1);
+    while (!field.empty() && field.back() == ' ')
+        field.remove_suffix(1);
+    if (field.empty())
+        return MISSING_HUNDREDTHS;
+    size_t i = 0;
+    const bool negative = field[0] == '-';
+    if (negative || field[0] == '+')
+        ++i;
+    std::int64_t whole = 0;
+    size_t digits = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9' && digits < 15; ++i, ++digits)
+        whole = whole * 10 + (field[i] - '0');
+    std::int64_t hundredths = whole * 100;
+    const bool markerShaped = digits == 5 && i == field.size();
+    if (i < field.size() && field[i] == '.') {
+        ++i;
+        for (int scale = 10; i < field.size() && field[i] >= '0' && field[i] <= '9' && scale > 0; ++i, scale /= 10)
+            hundredths += (field[i] - '0') * scale;
+        if (i < field.size() && field[i] >= '5' && field[i] <= '9')
+            ++hundredths;
+        while (i < field.size() && field[i] >= '0' && field[i] <= '9')
+            ++i;
+    }
+    if (i == field.size() && (digits > 0 || field.size() > (negative ? 2u : 1u)) &&
+        !(markerShaped && IsMarkerText(field)))
+        return negative ? -hundredths : hundredths;
+    double value = 0;
+    if (!ParseRecordNumber(field, &value) || !(std::fabs(value) < 1e15))
+        return MISSING_HUNDREDTHS;
+    return std::llround(value * 100.0);
+}
+
+// The time of a record line, and the digest of its readings when asked.
+bool ReadRecordLine(std::string_view line, char separator, RecordTime* time, CRecordValuesDigest* digest)
 {
     int fields[COLUMN_MINUTE + 1] = {};
     size_t start = 0;
@@ -43,6 +95,8 @@ bool RecordTimeOfLine(std::string_view line, char separator, RecordTime* time)
         const size_t end = line.find(separator, start);
         if (end == std::string_view::npos)
             return false;
+        if (digest != nullptr && CRecordValuesDigest::Counts(f))
+            digest->AddField(line.substr(start, end - start));
         start = end + 1;
     }
     const RecordTime t{fields[COLUMN_YEAR], fields[COLUMN_MONTH], fields[COLUMN_DAY], fields[COLUMN_HOUR],
@@ -51,6 +105,51 @@ bool RecordTimeOfLine(std::string_view line, char separator, RecordTime* time)
         return false;
     *time = t;
     return true;
+}
+
+}  // namespace
+
+void CRecordValuesDigest::AddField(std::string_view field)
+{
+    m_digest = (m_digest ^ static_cast<std::uint64_t>(HundredthsOf(field))) * kDigestPrime;
+}
+
+std::uint32_t CRecordValuesDigest::Value() const
+{
+    // Every bit of the digest spread over the high half that is kept.
+    std::uint64_t x = m_digest;
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ULL;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebULL;
+    x ^= x >> 31;
+    return static_cast<std::uint32_t>(x >> 32);
+}
+
+bool RecordTimeOfLine(std::string_view line, char separator, RecordTime* time)
+{
+    return ReadRecordLine(line, separator, time, nullptr);
+}
+
+bool RecordOfLine(std::string_view line, char separator, RecordTime* time, std::uint32_t* values)
+{
+    CRecordValuesDigest digest;
+    if (!ReadRecordLine(line, separator, time, &digest))
+        return false;
+    *values = digest.Value();
+    return true;
+}
+
+bool IsWholeRecordLine(std::string_view line, char separator)
+{
+    RecordTime time;
+    if (!RecordTimeOfLine(line, separator, &time))
+        return false;
+    const size_t closed = static_cast<size_t>(std::count(line.begin(), line.end(), separator));
+    const bool endsClosed = line.back() == separator;
+    return (endsClosed && (closed == DOWNLOADED_LINE_FIELDS || closed == POLLED_LINE_CLOSED_FIELDS ||
+                           closed == POLLED_LINE_CLOSED_FIELDS + 1)) ||
+           (!endsClosed && closed == POLLED_LINE_CLOSED_FIELDS);
 }
 
 FileState StateOfFile(const std::wstring& path)
@@ -65,27 +164,76 @@ FileState StateOfFile(const std::wstring& path)
     return state;
 }
 
-bool CRecordFileIndex::Holds(long long key) const
+namespace {
+
+long long KeyOfEntry(std::uint64_t entry) { return static_cast<long long>(entry >> 32); }
+
+}  // namespace
+
+const std::vector<std::uint64_t>& CRecordFileIndex::Sorted() const
 {
     if (m_unsorted) {
-        std::sort(m_keys.begin(), m_keys.end());
-        m_keys.erase(std::unique(m_keys.begin(), m_keys.end()), m_keys.end());
+        std::sort(m_records.begin(), m_records.end());
+        m_records.erase(std::unique(m_records.begin(), m_records.end()), m_records.end());
         m_unsorted = false;
     }
-    return std::binary_search(m_keys.begin(), m_keys.end(), key);
+    return m_records;
 }
 
-void CRecordFileIndex::Add(long long key)
+bool CRecordFileIndex::Holds(long long key, std::uint32_t values) const
+{
+    const std::vector<std::uint64_t>& records = Sorted();
+    return std::binary_search(records.begin(), records.end(), RecordId(key, values));
+}
+
+bool CRecordFileIndex::HoldsTime(long long key) const
+{
+    const std::vector<std::uint64_t>& records = Sorted();
+    const auto at = std::lower_bound(records.begin(), records.end(), RecordId(key, 0));
+    return at != records.end() && KeyOfEntry(*at) == key;
+}
+
+void CRecordFileIndex::Add(long long key, std::uint32_t values)
 {
     ++m_recordCount;
-    if (!m_keys.empty() && key <= m_keys.back())
+    const std::uint64_t entry = RecordId(key, values);
+    if (!m_records.empty() && entry <= m_records.back())
         m_unsorted = true;
-    m_keys.push_back(key);
+    m_records.push_back(entry);
+}
+
+bool CRecordFileIndex::HoldsTimesMissingFrom(const CRecordFileIndex& other) const
+{
+    const std::vector<std::uint64_t>& mine = Sorted();
+    const std::vector<std::uint64_t>& theirs = other.Sorted();
+    auto at = theirs.begin();
+    for (std::uint64_t entry : mine) {
+        const long long key = KeyOfEntry(entry);
+        while (at != theirs.end() && KeyOfEntry(*at) < key)
+            ++at;
+        if (at == theirs.end() || KeyOfEntry(*at) != key)
+            return true;
+    }
+    return false;
+}
+
+long long CRecordFileIndex::RecordsMissingFrom(const CRecordFileIndex& other) const
+{
+    const std::vector<std::uint64_t>& mine = Sorted();
+    const std::vector<std::uint64_t>& theirs = other.Sorted();
+    long long missing = 0;
+    auto at = theirs.begin();
+    for (std::uint64_t entry : mine) {
+        at = std::lower_bound(at, theirs.end(), entry);
+        if (at == theirs.end() || *at != entry)
+            ++missing;
+    }
+    return missing;
 }
 
 void CRecordFileIndex::Start(const std::string& headerRow)
 {
-    m_keys.clear();
+    m_records.clear();
     m_unsorted = false;
     m_recordCount = 0;
     m_headerRow = headerRow;
@@ -110,8 +258,9 @@ void CRecordFileIndex::TakeLine(std::string_view line, char separator)
         m_headerRow.assign(line.data(), line.size());
     }
     RecordTime time;
-    if (RecordTimeOfLine(line, separator, &time))
-        Add(RecordKey(time));
+    std::uint32_t values = 0;
+    if (RecordOfLine(line, separator, &time, &values))
+        Add(RecordKey(time), values);
 }
 
 bool CRecordFileIndex::Build(const std::wstring& path, char separator)
@@ -163,6 +312,10 @@ bool CRecordFileIndex::Build(const std::wstring& path, char separator)
     }
     if (std::ferror(file.get()))
         return false;
+    // A whole record line that only lacks its line end is one of the file's records (the mending
+    // of the last line gives it its line end); anything else after the last line end is not.
+    if (!carry.empty() && IsWholeRecordLine(carry, separator))
+        TakeLine(carry, separator);
     // A CR LF split between two reads leaves a lone LF at the start of the next one: an empty line,
     // which no record line is, so nothing is lost by taking it as one.
     NoteWritten(StateOfFile(path), lineEnd);

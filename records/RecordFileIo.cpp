@@ -1,5 +1,7 @@
 #include "records/RecordFileIo.h"
 
+#include "records/RecordFileIndex.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -98,38 +100,63 @@ bool ReadAt(std::FILE* f, long long offset, std::vector<char>& out)
     return _fseeki64(f, offset, SEEK_SET) == 0 && std::fread(out.data(), 1, out.size(), f) == out.size();
 }
 
+// Whether `file` holds the first and the last 64 KB of `prefix`'s `size` bytes at their places.
+bool HoldsEndsOf(std::FILE* file, std::FILE* prefix, long long size)
+{
+    const long long piece = std::min<long long>(size, 1 << 16);
+    std::vector<char> x(static_cast<size_t>(piece)), y(static_cast<size_t>(piece));
+    for (long long offset : {0LL, size - piece})
+        if (!ReadAt(file, offset, x) || !ReadAt(prefix, offset, y) || x != y)
+            return false;
+    return true;
+}
+
+// The size of an open file (-1 when it cannot be asked).
+long long SizeOf(std::FILE* f)
+{
+    return _fseeki64(f, 0, SEEK_END) == 0 ? _ftelli64(f) : -1;
+}
+
 }  // namespace
 
 bool SameSizeAndEnds(const std::wstring& a, const std::wstring& b)
 {
     UniqueFile fa = OpenFile(a, L"rb");
     UniqueFile fb = OpenFile(b, L"rb");
-    if (!fa || !fb || _fseeki64(fa.get(), 0, SEEK_END) != 0 || _fseeki64(fb.get(), 0, SEEK_END) != 0)
+    if (!fa || !fb)
         return false;
-    const long long size = _ftelli64(fa.get());
-    if (size < 0 || size != _ftelli64(fb.get()))
-        return false;
-    const long long piece = std::min<long long>(size, 1 << 16);
-    std::vector<char> x(static_cast<size_t>(piece)), y(static_cast<size_t>(piece));
-    for (long long offset : {0LL, size - piece})
-        if (!ReadAt(fa.get(), offset, x) || !ReadAt(fb.get(), offset, y) || x != y)
-            return false;
-    return true;
+    const long long size = SizeOf(fa.get());
+    return size >= 0 && size == SizeOf(fb.get()) && HoldsEndsOf(fa.get(), fb.get(), size);
 }
 
-long long MendBrokenLastLine(const std::wstring& path, long long completeBytes, long long size)
+bool BeginsWithFile(const std::wstring& path, const std::wstring& prefix)
+{
+    UniqueFile file = OpenFile(path, L"rb");
+    UniqueFile start = OpenFile(prefix, L"rb");
+    if (!file || !start)
+        return false;
+    const long long size = SizeOf(start.get());
+    return size >= 0 && SizeOf(file.get()) >= size && HoldsEndsOf(file.get(), start.get(), size);
+}
+
+long long MendBrokenLastLine(const std::wstring& path, long long completeBytes, long long size, char separator)
 {
     if (size <= completeBytes)
         return size;
-    char last = 0;
+    // No record line is anywhere near this long: a longer tail is cut without being read.
+    constexpr long long LONGEST_LAST_LINE = 4096;
+    std::string tail(static_cast<size_t>(std::min(size - completeBytes, LONGEST_LAST_LINE)), '\0');
     if (UniqueFile file = OpenFile(path, L"rb")) {
-        if (_fseeki64(file.get(), size - 1, SEEK_SET) != 0 || std::fread(&last, 1, 1, file.get()) != 1)
+        if (_fseeki64(file.get(), size - static_cast<long long>(tail.size()), SEEK_SET) != 0 ||
+            std::fread(&tail[0], 1, tail.size(), file.get()) != tail.size())
             return -1;
     } else {
         return -1;
     }
-    if (last == '\r')
+    if (tail.back() == '\r')
         return AppendToExistingFile(path, "\n") ? size + 1 : -1;
+    if (size - completeBytes < LONGEST_LAST_LINE && IsWholeRecordLine(tail, separator))
+        return AppendToExistingFile(path, "\r\n") ? size + 2 : -1;
     return TruncateFileTo(path, completeBytes) ? completeBytes : -1;
 }
 
@@ -189,6 +216,15 @@ bool CLineReader::Next(std::string& line, bool* complete)
         line.append(start, m_len - m_pos);
         m_pos = m_len;
     }
+}
+
+bool TakeLastLine(std::string& line, char separator)
+{
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+        return true;
+    }
+    return IsWholeRecordLine(line, separator);
 }
 
 bool CBufferedWriter::Flush()

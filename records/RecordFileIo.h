@@ -51,6 +51,9 @@ bool AppendToExistingFile(const std::wstring& path, std::string_view bytes);
 // True when both files exist, are of one size and begin and end with the same 64 KB: what a copy
 // that only ever had lines appended, like its record file, looks like (not a whole comparison).
 bool SameSizeAndEnds(const std::wstring& a, const std::wstring& b);
+// True when `path` is at least as long as `prefix` and holds prefix's first and last 64 KB at their
+// places: what a file looks like that only had lines appended since `prefix` was copied from it.
+bool BeginsWithFile(const std::wstring& path, const std::wstring& prefix);
 
 // Cuts a file to its first `size` bytes.
 bool TruncateFileTo(const std::wstring& path, long long size);
@@ -77,6 +80,11 @@ private:
     bool m_eof = false;
     bool m_failed = false;
 };
+
+// Whether a last line that CLineReader gave without its line end is taken as a line of record lines
+// closed by `separator`: when it ends with a CR alone (its LF was broken off; the CR is removed) or
+// reads as a whole record line (IsWholeRecordLine). Anything else is part of a line broken off.
+bool TakeLastLine(std::string& line, char separator);
 
 // Collects output and writes it in large pieces. Write errors are remembered.
 class CBufferedWriter {
@@ -108,24 +116,26 @@ private:
 // cut short. -1 when the file cannot be read.
 long long CompleteLinesEnd(std::FILE* file);
 
-// Mends the end of a file that an append broken off left, given where its complete lines end and
-// its size: a last line that ends in CR alone gets its LF; anything else after the last LF is part
-// of a line and is cut away, so that a line is never glued onto part of another. The file's new
-// size, or -1 when it could not be mended.
-long long MendBrokenLastLine(const std::wstring& path, long long completeBytes, long long size);
+// Mends the end of a file of record lines (fields closed by `separator`) whose last line lacks its
+// line end, given where its complete lines end and its size: a last line that ends in CR alone gets
+// its LF, and one that reads as a whole record line (IsWholeRecordLine: edited by hand, restored)
+// gets CR LF; anything else after the last LF is part of a line that an append broke off and is cut
+// away, so that a line is never glued onto part of another. The file's new size, or -1 when it could
+// not be mended.
+long long MendBrokenLastLine(const std::wstring& path, long long completeBytes, long long size, char separator);
 
-// Appends to a file (made when missing) what writeLines(CBufferedWriter&) writes, after mending a
-// last line that an earlier append broke off. False when the file cannot be opened for appending or
-// a write fails.
+// Appends to a file of record lines (made when missing) what writeLines(CBufferedWriter&) writes,
+// after mending a last line that lacks its line end (MendBrokenLastLine). False when the file cannot
+// be opened for appending or a write fails.
 template <class WriteLines>
-bool AppendLines(const std::wstring& path, WriteLines writeLines)
+bool AppendLines(const std::wstring& path, char separator, WriteLines writeLines)
 {
     if (UniqueFile existing = OpenFile(path, L"rb")) {
         const long long end = CompleteLinesEnd(existing.get());
         _fseeki64(existing.get(), 0, SEEK_END);
         const long long size = _ftelli64(existing.get());
         existing.reset();
-        if (end >= 0 && end < size && MendBrokenLastLine(path, end, size) < 0)
+        if (end >= 0 && end < size && MendBrokenLastLine(path, end, size, separator) < 0)
             return false;
     }
     UniqueFile file = OpenFile(path, L"ab");

@@ -5,6 +5,7 @@
 
 #include "records/MainRecords.h"
 #include "records/RecordFileIo.h"
+#include "records/RecordPairs.h"
 
 #include <windows.h>
 
@@ -22,12 +23,12 @@ bool IndexUpToDate(CRecordFileIndex& index, const std::wstring& path, char separ
     return index.Describes(path) || index.Build(path, separator);
 }
 
-// Mends a last line that an append broke off; the index then describes the mended file.
-bool MendLastLine(CRecordFileIndex& index, const std::wstring& path)
+// Mends a last line that lacks its line end; the index then describes the mended file.
+bool MendLastLine(CRecordFileIndex& index, const std::wstring& path, char separator)
 {
     if (index.State().size <= index.CompleteBytes())
         return true;
-    const long long size = MendBrokenLastLine(path, index.CompleteBytes(), index.State().size);
+    const long long size = MendBrokenLastLine(path, index.CompleteBytes(), index.State().size, separator);
     if (size < 0) {
         index.Forget();
         return false;
@@ -36,18 +37,37 @@ bool MendLastLine(CRecordFileIndex& index, const std::wstring& path)
     return true;
 }
 
-// The lines that the file lacks, converted for it, with their keys.
+// A record that a merge appends: its time and its values as the file holds them.
+struct AppendedRecord {
+    long long key;
+    std::uint32_t values;
+};
+
+// The records that the file lacks (RecordOfLine: the same time and values), converted for it. A
+// custom file holds converted values: its records are told apart by the converted line.
 std::string LinesToAppend(RecordFileKind kind, const std::vector<StagedRecord>& records,
                           const CRecordFileIndex& index, const DisplayUnitSelection& units,
-                          std::vector<long long>* keys)
+                          std::vector<AppendedRecord>* added, MergeCounts* counts)
 {
     std::string text;
+    std::string line;
     for (const StagedRecord& record : records) {
-        if (index.Holds(record.key))
+        std::uint32_t values = record.values;  // a base file holds the staged values
+        if (IsCustom(kind)) {
+            line.clear();
+            CRecordValuesDigest converted;
+            AppendLineForDisplay(line, record.line, ',', SeparatorOf(kind), units, &converted);
+            values = converted.Value();
+        }
+        if (index.Holds(record.key, values))
             continue;
-        text += RecordLineFor(kind, record.line, units);
+        if (!IsCustom(kind))
+            line = RecordLineFor(kind, record.line, units);
+        if (counts != nullptr)
+            ++(index.HoldsTime(record.key) ? counts->atHeldTimes : counts->atNewTimes);
+        text += line;
         text += "\r\n";
-        keys->push_back(record.key);
+        added->push_back(AppendedRecord{record.key, values});
     }
     return text;
 }
@@ -60,8 +80,8 @@ MergeResult CreateRecordFile(RecordFileKind kind, const std::vector<StagedRecord
     const std::string header = BuildHeaderRow(SeparatorOf(kind), IsCustom(kind) ? units : DisplayUnitSelection());
     CRecordFileIndex created;
     created.Start(header);
-    std::vector<long long> keys;
-    const std::string lines = LinesToAppend(kind, records, created, units, &keys);
+    std::vector<AppendedRecord> added;
+    const std::string lines = LinesToAppend(kind, records, created, units, &added, nullptr);
     UniqueFile target = OpenFile(targetPath, L"wb");
     if (!target)
         return MergeResult::TargetUnwritable;
@@ -73,8 +93,8 @@ MergeResult CreateRecordFile(RecordFileKind kind, const std::vector<StagedRecord
     index.Forget();
     if (!written)
         return MergeResult::TargetUnwritable;
-    for (long long key : keys)
-        created.Add(key);
+    for (const AppendedRecord& record : added)
+        created.Add(record.key, record.values);
     const FileState state = StateOfFile(targetPath);
     created.NoteWritten(state, state.size);
     index = std::move(created);
@@ -97,15 +117,16 @@ StagingRead ReadStagedRecords(const std::wstring& stagingPath, std::vector<Stage
     CLineReader reader(source.get());
     std::string line;
     bool complete = false;
-    std::unordered_set<long long> seen;
-    while (reader.Next(line, &complete) && complete) {
+    std::unordered_set<std::uint64_t> seen;
+    while (reader.Next(line, &complete) && (complete || TakeLastLine(line, ','))) {
         RecordTime time;
-        if (!RecordTimeOfLine(line, ',', &time))
+        std::uint32_t values = 0;
+        if (!RecordOfLine(line, ',', &time, &values))
             continue;  // no record of a real date: never merged
         const long long key = RecordKey(time);
-        if (!seen.insert(key).second)
-            continue;  // the first line of a time stands
-        records->push_back(StagedRecord{key, line});
+        if (!seen.insert(RecordId(key, values)).second)
+            continue;  // the same record staged again: the first line stands
+        records->push_back(StagedRecord{key, values, line});
     }
     if (reader.Failed())
         return StagingRead::Unreadable;
@@ -116,7 +137,7 @@ StagingRead ReadStagedRecords(const std::wstring& stagingPath, std::vector<Stage
 
 bool AppendStagedLine(const std::wstring& stagingPath, std::string_view line)
 {
-    return AppendLines(stagingPath, [line](CBufferedWriter& out) { out.WriteLine(line); });
+    return AppendLines(stagingPath, ',', [line](CBufferedWriter& out) { out.WriteLine(line); });
 }
 
 void DeleteStagingFile(const std::wstring& stagingPath)
@@ -130,13 +151,13 @@ void DeleteStagingFile(const std::wstring& stagingPath)
 
 MergeResult MergeIntoRecordFile(RecordFileKind kind, const std::vector<StagedRecord>& records,
                                 const std::wstring& targetPath, const DisplayUnitSelection& units,
-                                CRecordFileIndex& index, std::string* appended)
+                                CRecordFileIndex& index, std::string* appended, MergeCounts* counts)
 {
     if (appended)
         appended->clear();
     if (!IndexUpToDate(index, targetPath, SeparatorOf(kind)))
         return MergeResult::TargetUnreadable;
-    if (!MendLastLine(index, targetPath))
+    if (!MendLastLine(index, targetPath, SeparatorOf(kind)))
         return MergeResult::TargetUnwritable;
     if (index.State().size <= 0)
         return CreateRecordFile(kind, records, targetPath, units, index);
@@ -145,8 +166,9 @@ MergeResult MergeIntoRecordFile(RecordFileKind kind, const std::vector<StagedRec
     if (IsCustom(kind) && index.HeaderRow() != BuildHeaderRow(SeparatorOf(kind), units))
         return MergeResult::TargetInOtherUnits;
 
-    std::vector<long long> keys;
-    std::string lines = LinesToAppend(kind, records, index, units, &keys);
+    std::vector<AppendedRecord> added;
+    MergeCounts found;
+    std::string lines = LinesToAppend(kind, records, index, units, &added, &found);
     if (lines.empty())
         return MergeResult::Merged;
     const long long before = index.State().size;
@@ -156,11 +178,13 @@ MergeResult MergeIntoRecordFile(RecordFileKind kind, const std::vector<StagedRec
         index.Forget();  // read again next time; a part that went in is then known
         return MergeResult::TargetUnwritable;
     }
-    for (long long key : keys)
-        index.Add(key);
+    for (const AppendedRecord& record : added)
+        index.Add(record.key, record.values);
     index.NoteWritten(after, after.size);
     if (appended)
         *appended = std::move(lines);
+    if (counts)
+        *counts = found;
     return MergeResult::Merged;
 }
 
@@ -184,6 +208,8 @@ bool CopyToUserFile(const std::wstring& recordPath, const std::wstring& copyPath
 bool UpdateUserCopy(const std::wstring& recordPath, const std::wstring& copyPath, const FileState& recordBefore,
                     const std::string& appended, CRecordFiles::CopyState& state)
 {
+    if (state.keep)
+        return false;  // the copy holds records that its file lacks
     const FileState record = StateOfFile(recordPath);
     const FileState copy = StateOfFile(copyPath);
     const bool copyAsLeft = copy.size >= 0 && copy == state.written;
@@ -209,6 +235,23 @@ bool UpdateUserCopy(const std::wstring& recordPath, const std::wstring& copyPath
 
 // ---- the polling loop's merges ---------------------------------------------------------------------
 
+namespace {
+
+// Records appended at times that the files held already (with other values): the station's clock was
+// set back. Told once, until records of new times come in again.
+void NoteClockGoingBack(const MergeCounts& counts, CRecordFiles& files)
+{
+    if (counts.atHeldTimes > 0) {
+        if (!files.clockBackTold)
+            files.notices.push_back(RecordFileNotice{RecordFileNotice::Event::ClockWentBack, {}, {}, {}});
+        files.clockBackTold = true;
+    } else if (counts.atNewTimes > 0) {
+        files.clockBackTold = false;
+    }
+}
+
+}  // namespace
+
 bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units,
                         CRecordFiles& files)
 {
@@ -224,16 +267,25 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
 
     bool allMerged = true;
     files.customInOtherUnits = false;
+    MergeCounts counts;
     for (RecordFileKind kind : firstPass ? kAllKinds : kLaterPassOrder) {
         const std::wstring recordPath = installFolder + RecordFileName(kind);
         CRecordFileIndex& index = files.IndexOf(kind);
+        // A file changed behind the program's back (deleted, cut, overwritten) is brought back from
+        // its copy before the copy follows it.
+        if (!index.Describes(recordPath) || files.CopyOf(kind).keep)
+            RestoreFromCopyIfShort(kind, installFolder, files);
         const FileState before = index.Describes(recordPath) ? index.State() : FileState();
         std::string appended;
-        const MergeResult result = MergeIntoRecordFile(kind, records, recordPath, units, index, &appended);
+        MergeCounts found;
+        const MergeResult result = MergeIntoRecordFile(kind, records, recordPath, units, index, &appended, &found);
+        counts.atHeldTimes = std::max(counts.atHeldTimes, found.atHeldTimes);
+        counts.atNewTimes = std::max(counts.atNewTimes, found.atNewTimes);
         allMerged = allMerged && result == MergeResult::Merged;
         files.customInOtherUnits = files.customInOtherUnits || result == MergeResult::TargetInOtherUnits;
         UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), before, appended, files.CopyOf(kind));
     }
+    NoteClockGoingBack(counts, files);
     // Records that a record file could not take stay staged for a later pass.
     if (allMerged)
         DeleteStagingFile(staging);
@@ -267,6 +319,8 @@ bool MergeStagedRecords(CMainRecords& dlg, bool firstPass)
     const bool merged = MergeStagedRecords(dlg.m_installFolder, firstPass, UnitsOf(dlg), dlg.m_recordFiles) &&
                         dlg.m_unstagedRecordLines.empty();
     dlg.m_recordLinesWaiting = !merged;
+    if (!dlg.m_recordFiles.notices.empty())
+        dlg.RecordFileNoticesWaiting();
     return merged;
 }
 
@@ -302,23 +356,36 @@ bool CustomFileNeedsRebuild(RecordFileKind custom, const std::wstring& installFo
 
 void PrepareRecordFiles(const std::wstring& installFolder, const DisplayUnitSelection& units, CRecordFiles& files)
 {
-    // What each record file holds, and no last line cut short.
-    for (RecordFileKind kind : kAllKinds) {
-        const std::wstring path = installFolder + RecordFileName(kind);
-        CRecordFileIndex& index = files.IndexOf(kind);
-        if (index.Build(path, SeparatorOf(kind)))
-            MendLastLine(index, path);
-    }
+    // What each record file holds; a file that lacks records its copy or (for the base files) the
+    // other base file holds is brought back.
+    for (RecordFileKind kind : kAllKinds)
+        files.IndexOf(kind).Build(installFolder + RecordFileName(kind), SeparatorOf(kind));
+    for (RecordFileKind kind : kAllKinds)
+        RestoreFromCopyIfShort(kind, installFolder, files);
+    std::vector<StagedRecord> staged;
+    ReadStagedRecords(installFolder + STAGING_FILE_NAME, &staged);
+    BringInOtherBaseFileRecords(installFolder, staged, files);
     // Custom files that a kill left in other units, or short of records.
     for (RecordFileKind custom : kAllKinds) {
-        if (IsCustom(custom) && CustomFileNeedsRebuild(custom, installFolder, units, files))
-            RebuildCustomFile(custom, installFolder + RecordFileName(BaseKindOf(custom)),
-                              installFolder + RecordFileName(custom), units, &files.IndexOf(custom));
+        if (IsCustom(custom) && CustomFileNeedsRebuild(custom, installFolder, units, files)) {
+            const std::wstring basePath = installFolder + RecordFileName(BaseKindOf(custom));
+            const std::wstring customPath = installFolder + RecordFileName(custom);
+            // A custom file that reads as nothing is kept aside before the rebuild replaces it.
+            std::wstring keptAs;
+            if (KeepUnreadableFileAside(files.IndexOf(custom), customPath, SeparatorOf(custom), &keptAs) &&
+                RebuildCustomFile(custom, basePath, customPath, units, &files.IndexOf(custom)) && !keptAs.empty())
+                files.notices.push_back(RecordFileNotice{RecordFileNotice::Event::RestoredUnreadable,
+                                                         RecordFileName(custom), RecordFileName(BaseKindOf(custom)),
+                                                         keptAs.substr(installFolder.size())});
+        }
     }
-    // Left-over temporary files, and the copies in line with their files.
+    // No last line cut short; left-over temporary files, and the copies in line with their files.
     for (RecordFileKind kind : kAllKinds) {
         const std::wstring recordPath = installFolder + RecordFileName(kind);
         const std::wstring copyPath = installFolder + UserCopyName(kind);
+        CRecordFileIndex& index = files.IndexOf(kind);
+        if (index.Describes(recordPath))
+            MendLastLine(index, recordPath, SeparatorOf(kind));
         DeleteFileW(TemporaryPathOf(recordPath).c_str());
         DeleteFileW(TemporaryPathOf(copyPath).c_str());
         CRecordFiles::CopyState& copy = files.CopyOf(kind);

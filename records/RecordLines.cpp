@@ -135,7 +135,7 @@ std::string BuildHeaderRow(char separator, const DisplayUnitSelection& units)
 }
 
 void AppendLineForDisplay(std::string& out, std::string_view line, char inSeparator, char outSeparator,
-                          const DisplayUnitSelection& units)
+                          const DisplayUnitSelection& units, CRecordValuesDigest* digest)
 {
     size_t start = 0;
     for (int column = 0;; ++column) {
@@ -144,19 +144,27 @@ void AppendLineForDisplay(std::string& out, std::string_view line, char inSepara
             break; // what follows the last separator is not carried over
         std::string_view field = line.substr(start, sep - start);
         start = sep + 1;
+        const bool digested = digest != nullptr && CRecordValuesDigest::Counts(column);
         if (IsEmptyOrBlank(field)) {
+            if (digested)
+                digest->AddField(std::string_view());
             out += outSeparator;
             continue;
         }
         ColumnQuantity quantity = QuantityOfColumn(column);
         if (quantity == ColumnQuantity::Plain) {
             out.append(field.data(), field.size());
+            if (digested)
+                digest->AddField(field);
             out += outSeparator;
             continue;
         }
+        const size_t written = out.size();
         double value = 0;
         if (ParseRecordNumber(field, &value) && !IsMissing(value))
             AppendFixed2(out, ConvertValue(quantity, value, units));
+        if (digested)
+            digest->AddField(std::string_view(out).substr(written));
         out += outSeparator;
     }
 }

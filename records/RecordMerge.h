@@ -14,6 +14,7 @@
 #include "records/UnitFactors.h"
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,9 +75,10 @@ std::string BuildHeaderRow(char separator, const DisplayUnitSelection& units);
 // and written "%0.2f"; the other columns are copied unchanged.
 std::string ConvertLineForDisplay(std::string_view line, char inSeparator, char outSeparator,
                                   const DisplayUnitSelection& units);
-// The same, appended to out.
+// The same, appended to out; `digest`, when given, takes the converted fields (what RecordOfLine
+// reads of the converted line).
 void AppendLineForDisplay(std::string& out, std::string_view line, char inSeparator, char outSeparator,
-                          const DisplayUnitSelection& units);
+                          const DisplayUnitSelection& units, CRecordValuesDigest* digest = nullptr);
 
 // The line as it is written into a record file of the given kind (staged lines use commas).
 std::string RecordLineFor(RecordFileKind kind, std::string_view stagedLine, const DisplayUnitSelection& units);
@@ -92,16 +94,20 @@ enum class MergeResult {
 
 // ---- staged records ------------------------------------------------------------------------------
 
-// One record of the staging file: the time key of its line and the line (commas, no line end).
+// One record of the staging file: the time key and values digest of its line (RecordOfLine) and the
+// line (commas, no line end).
 struct StagedRecord {
     long long key = 0;
+    std::uint32_t values = 0;
     std::string line;
 };
 
 enum class StagingRead { Read, Missing, Unreadable };
 
-// The records of the staging file in time order: its complete lines that are records of a real date
-// (RecordTimeOfLine), the first line of each time (later ones of the same time are dropped).
+// The records of the staging file in time order: its lines that are records of a real date
+// (RecordOfLine; a last line without its line end when it is a whole record line), each record once
+// (a later line of the same time and values is dropped; one of the same time with other values,
+// which a station whose clock was set back writes, is a record of its own).
 StagingRead ReadStagedRecords(const std::wstring& stagingPath, std::vector<StagedRecord>* records);
 
 // Appends one line and CR LF to the staging file; a last line cut short (a write that was broken
@@ -116,30 +122,58 @@ void DeleteStagingFile(const std::wstring& stagingPath);
 // What the program knows of the four record files and of their user-facing copies. A copy that
 // this program last wrote, and that is still as it left it, is kept identical to its record file by
 // appending what the record file got; any other copy is replaced whole.
+// What the program did to the record files that the user is told once (the main window shows them).
+struct RecordFileNotice {
+    enum class Event {
+        RestoredMissing,     // `file` was missing or empty: it was brought back from `source`
+        RestoredShort,       // `file` lacked records that `source` holds: brought back, kept as `keptAs`
+        RestoredUnreadable,  // `file` did not read as record lines: brought back, kept as `keptAs`
+        RecordsAdded,        // `file` lacked records that `source` holds: they were added to it
+        ClockWentBack,       // records of times the files held, with other values, were added
+    };
+    Event event = Event::ClockWentBack;
+    std::wstring file, source, keptAs;  // names in the install folder
+};
+
 struct CRecordFiles {
     struct CopyState {
         FileState written;   // the copy as this program last wrote it
         FileState source;    // the record file it was then identical to
+        // The copy holds records that its file lacks and the file could not be brought back from it:
+        // the copy is not written until its file holds them.
+        bool keep = false;
     };
     CRecordFileIndex index[RECORD_FILE_KIND_COUNT];
     CopyState copy[RECORD_FILE_KIND_COUNT];
     // The last merge found a custom file in other units than the current ones: it needs a rebuild.
     bool customInOtherUnits = false;
+    // What waits to be told to the user, and whether the station's clock going back was told (until
+    // records of new times come in again).
+    std::vector<RecordFileNotice> notices;
+    bool clockBackTold = false;
 
     CRecordFileIndex& IndexOf(RecordFileKind kind) { return index[static_cast<int>(kind)]; }
     CopyState& CopyOf(RecordFileKind kind) { return copy[static_cast<int>(kind)]; }
 };
 
-// Merges the records into one record file: every record whose time the file does not hold yet is
-// appended, converted for the file, in the order given; a record whose time the file holds is never
-// appended again. A file that does not exist or is empty is created with its header row first; a
-// file that exists but cannot be read is never taken for a new one. A last line that a broken-off
-// write left is mended first (MendBrokenLastLine). A custom file whose header row is not in the
-// given units takes nothing (TargetInOtherUnits). `appended` receives the bytes that were appended
-// (when the file was not created).
+// How many records a merge appended at times that the file held already (with other values: the
+// station's clock was set back) and at times it did not hold.
+struct MergeCounts {
+    int atHeldTimes = 0;
+    int atNewTimes = 0;
+};
+
+// Merges the records into one record file: every record that the file does not hold yet (the same
+// time and values, RecordOfLine) is appended, converted for the file, in the order given; a record
+// the file holds is never appended again. A file that does not exist or is empty is created with its
+// header row first; a file that exists but cannot be read is never taken for a new one. A last line
+// without its line end is mended first (MendBrokenLastLine). A custom file whose header row is not in
+// the given units takes nothing (TargetInOtherUnits). `appended` receives the bytes that were
+// appended and `counts` what they were (when the file was not created).
 MergeResult MergeIntoRecordFile(RecordFileKind kind, const std::vector<StagedRecord>& records,
                                 const std::wstring& targetPath, const DisplayUnitSelection& units,
-                                CRecordFileIndex& index, std::string* appended = nullptr);
+                                CRecordFileIndex& index, std::string* appended = nullptr,
+                                MergeCounts* counts = nullptr);
 
 // The same for the records of a staging file, with an index of its own.
 MergeResult MergeRecordFile(RecordFileKind kind, const std::wstring& sourcePath, const std::wstring& targetPath,
@@ -147,7 +181,8 @@ MergeResult MergeRecordFile(RecordFileKind kind, const std::wstring& sourcePath,
 
 // Makes the user-facing copy identical to its record file: by appending `appended` when the copy is
 // still as this program left it after the record file's previous state, else by a whole copy in one
-// step. A copy held open elsewhere is left alone (the next change tries again). True when identical.
+// step. A copy held open elsewhere, or one that holds records its file lacks (state.keep), is left
+// alone (the next change tries again). True when identical.
 bool UpdateUserCopy(const std::wstring& recordPath, const std::wstring& copyPath, const FileState& recordBefore,
                     const std::string& appended, CRecordFiles::CopyState& state);
 
@@ -161,24 +196,31 @@ bool CopyToUserFile(const std::wstring& recordPath, const std::wstring& copyPath
 // txt_custom), keeps each "RECORDS" copy identical to its file unless it is held open elsewhere, then
 // truncates and deletes the staging file - but only when every record file took the staged records:
 // otherwise they stay staged for a later pass. Returns whether they all did. Files live in
-// installFolder (trailing separator).
+// installFolder (trailing separator). A record file changed behind the program's back is first
+// brought back from its copy when it lacks records the copy holds (RestoreFromCopyIfShort); records
+// appended at times the files held already add the notice that the station's clock went back (once,
+// until records of new times come in again).
 bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units,
                         CRecordFiles& files);
 bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units);
 
 // The same over the main dialog's install folder, display units and record-file knowledge. Lines that
 // could not be staged earlier (m_unstagedRecordLines) are staged first; m_recordLinesWaiting tells
-// afterwards whether lines still wait.
+// afterwards whether lines still wait. Notices that wait (m_recordFiles.notices, from this merge or
+// from the start's preparation) are handed to the dialog (RecordFileNoticesWaiting).
 bool MergeStagedRecords(CMainRecords& dlg, bool firstPass);
 // A later pass with new record lines (narrow text, no line end), in the order given.
 bool MergeNewRecordLines(CMainRecords& dlg, const std::vector<std::string>& lines);
 bool MergeNewRecordLine(CMainRecords& dlg, const std::string& line);
 
 // What a start repairs and learns before the first merge (run where it does not hold up the window):
-// reads every record file into `files`; cuts away a last line cut short; rebuilds a custom file whose
-// header row is not in the given units, that holds fewer records than its base file, or beside which
-// a temporary file was left, from its base file; removes left-over temporary files; and brings each
-// user-facing copy in line with its record file.
+// reads every record file into `files`; brings back a file that lacks records its copy holds
+// (RestoreFromCopyIfShort), and a base file that lacks records the other base file holds
+// (BringInOtherBaseFileRecords); cuts away a last line cut short; rebuilds a custom file whose header
+// row is not in the given units, that holds fewer records than its base file, or beside which a
+// temporary file was left, from its base file (keeping one that reads as nothing aside); removes
+// left-over temporary files; and brings each user-facing copy in line with its record file. What it
+// brought back waits in files.notices.
 void PrepareRecordFiles(const std::wstring& installFolder, const DisplayUnitSelection& units, CRecordFiles& files);
 
 // ---- custom rebuild ---------------------------------------------------------------------------------

@@ -78,7 +78,7 @@ bool ReadingsRecord::AppendLastRecords(double rainBase, const std::wstring& stag
 {
     if (m_rowCount < 1)
         return false;
-    return AppendLines(stagingPath, [this, rainBase](CBufferedWriter& out) {
+    return AppendLines(stagingPath, ',', [this, rainBase](CBufferedWriter& out) {
         const int rows = m_rowCount < HISTORY_ROWS ? m_rowCount : HISTORY_ROWS;
         for (int r = 0; r < rows; ++r)
             out.WriteLine(BuildStagedLine(r, rainBase));

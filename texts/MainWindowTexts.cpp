@@ -486,3 +486,68 @@ constexpr Row kSaveAsTexts[] = {
 };
 
 constexpr TextTable<RowsTimesLanguages(SAVE_AS_TEXT_ROWS)> g_saveAsTexts = BuildTable(kSaveAsTexts);
+
+// What was done to the record files, told once ("%s": file names in the install folder, in the order
+// the English text names them).
+constexpr Row kRecordFileNoticeTexts[] = {
+    ROW8(L"%s was missing: it was restored from %s.", L"%s fehlte: Die Datei wurde aus %s wiederhergestellt.",
+         L"%s était absent : il a été restauré à partir de %s.", L"%s mancava: è stato ripristinato da %s.",
+         L"Faltaba %s: se ha restaurado a partir de %s.", L"%s ontbrak: het bestand is hersteld uit %s.",
+         L"Файл %s отсутствовал: он восстановлен из %s.", L"Brakowało pliku %s: został przywrócony z %s."),
+    ROW8(L"%s lacked records that %s holds: it was restored from that file, and the file as it was is kept as %s.",
+         L"%s fehlten Messdaten, die %s enthält: Die Datei wurde daraus wiederhergestellt, die bisherige Datei "
+         L"ist als %s aufbewahrt.",
+         L"Il manquait à %s des relevés que contient %s : il a été restauré à partir de ce fichier, et l'ancien "
+         L"fichier est conservé sous le nom %s.",
+         L"A %s mancavano dati presenti in %s: è stato ripristinato da quel file e il file precedente è conservato "
+         L"come %s.",
+         L"A %s le faltaban registros que contiene %s: se ha restaurado a partir de ese archivo y el archivo "
+         L"anterior se conserva como %s.",
+         L"In %s ontbraken metingen die %s bevat: het bestand is daaruit hersteld en het oude bestand is bewaard "
+         L"als %s.",
+         L"В файле %s не хватало записей, которые есть в %s: он восстановлен из этого файла, а прежний файл "
+         L"сохранён как %s.",
+         L"W pliku %s brakowało danych, które zawiera %s: został przywrócony z tego pliku, a poprzedni plik "
+         L"zachowano jako %s."),
+    ROW8(L"%s could not be read as records: it was restored from %s, and the damaged file is kept as %s.",
+         L"%s ließ sich nicht als Messdaten lesen: Die Datei wurde aus %s wiederhergestellt, die beschädigte Datei "
+         L"ist als %s aufbewahrt.",
+         L"%s ne pouvait pas être lu comme fichier de relevés : il a été restauré à partir de %s, et le fichier "
+         L"endommagé est conservé sous le nom %s.",
+         L"%s non era leggibile come file di dati: è stato ripristinato da %s e il file danneggiato è conservato "
+         L"come %s.",
+         L"%s no se podía leer como archivo de registros: se ha restaurado a partir de %s y el archivo dañado se "
+         L"conserva como %s.",
+         L"%s kon niet als metingen worden gelezen: het bestand is hersteld uit %s en het beschadigde bestand is "
+         L"bewaard als %s.",
+         L"Файл %s не читался как файл записей: он восстановлен из %s, а повреждённый файл сохранён как %s.",
+         L"Pliku %s nie dało się odczytać jako danych: został przywrócony z %s, a uszkodzony plik zachowano "
+         L"jako %s."),
+    ROW8(L"%s lacked records that %s holds: they were added to it.",
+         L"%s fehlten Messdaten, die %s enthält: Sie wurden ergänzt.",
+         L"Il manquait à %s des relevés que contient %s : ils y ont été ajoutés.",
+         L"A %s mancavano dati presenti in %s: sono stati aggiunti.",
+         L"A %s le faltaban registros que contiene %s: se han añadido.",
+         L"In %s ontbraken metingen die %s bevat: ze zijn toegevoegd.",
+         L"В файле %s не хватало записей, которые есть в %s: они добавлены.",
+         L"W pliku %s brakowało danych, które zawiera %s: zostały dodane."),
+    ROW8(L"The station's clock went back: the records it took at times the record files already held, with other "
+         L"values, were added after them.",
+         L"Die Uhr der Wetterstation wurde zurückgestellt: Die Messdaten, die sie zu bereits gespeicherten Zeiten "
+         L"mit anderen Werten aufgezeichnet hat, wurden hinzugefügt.",
+         L"L'horloge de la station a été reculée : les relevés qu'elle a pris à des heures déjà enregistrées, avec "
+         L"d'autres valeurs, ont été ajoutés.",
+         L"L'orologio della stazione è stato spostato indietro: i dati registrati a orari già presenti, con altri "
+         L"valori, sono stati aggiunti.",
+         L"El reloj de la estación se ha atrasado: se han añadido los registros que tomó a horas ya guardadas, con "
+         L"otros valores.",
+         L"De klok van het weerstation is teruggezet: de metingen die het op al opgeslagen tijden met andere "
+         L"waarden heeft gedaan, zijn toegevoegd.",
+         L"Часы метеостанции были переведены назад: записи, сделанные ею в уже сохранённое время с другими "
+         L"значениями, добавлены.",
+         L"Zegar stacji został cofnięty: dane zapisane przez nią w już zapisanych godzinach, z innymi wartościami, "
+         L"zostały dodane."),
+};
+
+constexpr TextTable<RowsTimesLanguages(RECORD_FILE_NOTICE_ROWS)> g_recordFileNoticeTexts =
+    BuildTable(kRecordFileNoticeTexts);

@@ -1,5 +1,6 @@
 // The program's message boxes as the system shows them: every message text in every language leaves
 // its whole text inside the box.
+#include "app/RecordFileNotices.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiString.h"
 #include "tests/support/WindowTextCheck.h"
@@ -73,6 +74,15 @@ TEST(MessageBoxTexts, EveryMessageIsShownWholeInEveryLanguage)
         }
         for (const std::wstring& text : texts)
             ShowAndCheck(text, MB_OK | MB_ICONWARNING, "box" + in);
+        // What was done to the record files, every kind of notice in one box.
+        using Event = RecordFileNotice::Event;
+        const std::vector<RecordFileNotice> notices = {
+            {Event::RestoredMissing, L"csv_custom.dat", L"RECORDS_CUSTOM.csv", L""},
+            {Event::RestoredShort, L"txt_custom.dat", L"RECORDS_CUSTOM.txt", L"txt_custom (damaged 2).dat"},
+            {Event::RestoredUnreadable, L"csv_custom.dat", L"RECORDS_CUSTOM.csv", L"csv_custom (damaged).dat"},
+            {Event::RecordsAdded, L"csv.dat", L"txt.dat", L""},
+            {Event::ClockWentBack, L"", L"", L""}};
+        ShowAndCheck(RecordFileNoticeText(notices, language), MB_OK, "record file notices" + in);
     }
     for (int entry = 0; entry < DATA_ERROR_TEXT_COUNT; ++entry)
         ShowAndCheck(EntryAt(g_dataErrorTexts, entry), MB_OK, "data error box");

@@ -2,6 +2,7 @@
 // at start; the rebuild's one-step replacement; the merge and rebuild bytes against those of the
 // earlier routines (checked-in files), and the short number routines against the general ones.
 #include "DumpFixture.h"
+#include "RecordFilesFixture.h"
 
 #include "records/MainRecords.h"
 #include "records/MissingValue.h"
@@ -19,17 +20,6 @@
 #include <random>
 
 namespace {
-
-const RecordFileKind kKinds[] = {RecordFileKind::Csv, RecordFileKind::Txt, RecordFileKind::CsvCustom,
-                                 RecordFileKind::TxtCustom};
-
-DisplayUnitSelection Fahrenheit()
-{
-    DisplayUnitSelection units;
-    units.temperature = 1;
-    units.pressure = 0;
-    return units;
-}
 
 // A staged record of the given minute of a day of January 2014, values that convert visibly.
 std::string Staged(int minuteOfDay, const char* temperature = "20.00", int day = 18)

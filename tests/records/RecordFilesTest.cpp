@@ -212,25 +212,27 @@ protected:
     std::wstring folder, source, target;
 };
 
-TEST_F(MergeRulesTest, TimesTheFileLacksAreAppendedInTimeOrderAndHeldTimesNever)
+TEST_F(MergeRulesTest, RecordsTheFileLacksAreAppendedInTimeOrderAndHeldRecordsNever)
 {
     WriteBytes(target, header + Lines({Line(2009, 12, 31, 23, 58), Line(2099, 1, 1, 0, 0, "2.00")}));
     EXPECT_EQ(Merge(RecordFileKind::Csv,
-                    Lines({Line(2009, 12, 31, 23, 58, "3.00"),      // held: dropped
-                           Line(2009, 12, 31, 23, 58, "4.00", 5),   // differs only in the weekday: dropped
-                           Line(2099, 1, 1, 0, 0, "5.00"),          // held, however far ahead: dropped
+                    Lines({Line(2009, 12, 31, 23, 58, "1.0"),       // held: dropped
+                           Line(2009, 12, 31, 23, 58, "1.00", 5),   // differs only in the weekday: dropped
+                           Line(2099, 1, 1, 0, 0, "2.00"),          // held, however far ahead: dropped
+                           Line(2009, 12, 31, 23, 58, "3.00"),      // a held time, other values: appended
                            Line(2010, 1, 1, 0, 0, "6.00"),          // lacking: appended
                            Line(2009, 12, 31, 23, 57, "7.00"),      // lacking, although earlier: appended
                            Line(2009, 12, 31, 23, 59, "8.00"),      // lacking: appended
-                           Line(2009, 12, 31, 23, 59, "9.00"),      // the same time again: the first stands
+                           Line(2009, 12, 31, 23, 59, "8"),         // the same record again: the first stands
                            Line(2014, 0, 0, 0, 0, "10.00"),         // no real date: never
                            "2009,4,12,31,23,50,1.00,"}) +           // not a whole record: never
-                        Line(2011, 1, 1, 1, 0)),                    // no line end: not read
+                        Line(2011, 1, 1, 1, 0)),                    // no line end, but whole: appended
               MergeResult::Merged);
     EXPECT_EQ(ReadBytes(target), header + Lines({Line(2009, 12, 31, 23, 58), Line(2099, 1, 1, 0, 0, "2.00"),
                                                  Line(2009, 12, 31, 23, 57, "7.00"),
+                                                 Line(2009, 12, 31, 23, 58, "3.00"),
                                                  Line(2009, 12, 31, 23, 59, "8.00"),
-                                                 Line(2010, 1, 1, 0, 0, "6.00")}));
+                                                 Line(2010, 1, 1, 0, 0, "6.00"), Line(2011, 1, 1, 1, 0)}));
 }
 
 TEST_F(MergeRulesTest, HeaderOnlyAndEmptyTargetsTakeEveryRecord)

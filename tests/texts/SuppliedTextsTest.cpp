@@ -45,6 +45,7 @@ std::vector<NamedTable> WordTables()
         Named("connect", g_connectPromptTexts),
         Named("close", g_closeTexts),
         Named("recordFileError", g_recordFileErrorTexts),
+        Named("recordFileNotice", g_recordFileNoticeTexts),
     };
 }
 

@@ -1,0 +1,24 @@
+// Telling the user what was done to the record files: a file brought back from its copy or from the
+// other base file, and the station's clock going back. The merges leave the notices in
+// m_recordFiles; they are told on the window's thread in one message box, once.
+#include "app/OrvelleDlg.h"
+
+#include "app/RecordFileNotices.h"
+
+void COrvelleDlg::RecordFileNoticesWaiting()
+{
+    // Told after the merge that found them has ended, not in its middle.
+    if (m_hWnd != nullptr)
+        ::PostMessageW(m_hWnd, WM_RECORD_FILE_NOTICES, 0, 0);
+}
+
+LRESULT COrvelleDlg::OnRecordFileNotices(WPARAM, LPARAM)
+{
+    // While another box of the timers is open the notices wait for the next merge to post them again.
+    if (m_timerBoxOpen || m_recordFiles.notices.empty())
+        return 0;
+    const std::wstring text = RecordFileNoticeText(m_recordFiles.notices, m_language);
+    m_recordFiles.notices.clear();
+    ShowTimerMessage(text.c_str());
+    return 0;
+}

@@ -1,0 +1,43 @@
+// A record file and its user-facing copy ("csv.dat" and "RECORDS.csv", ...) are a pair: each holds
+// every record of the other. So are "csv.dat" and "txt.dat", which hold the same records with other
+// separators. When a file lacks records that its partner holds - deleted, cut short, overwritten or
+// re-encoded by another program - it is brought back from its partner, never the partner overwritten
+// by it; a file that is replaced is kept aside under a name that says so, and what was done waits in
+// CRecordFiles::notices for the user.
+#pragma once
+#include "records/RecordMerge.h"
+
+#include <string>
+#include <vector>
+
+// The name under which a damaged file is kept: "csv.dat" -> "csv (damaged).dat", then
+// "csv (damaged 2).dat" and so on, the first that does not exist (empty when none of 99 is free).
+std::wstring KeptAsideName(const std::wstring& path);
+
+// Whether a file holds something that does not read as record lines at all: bytes, but no record and
+// no header row (random bytes, the text re-saved in another encoding).
+bool ReadsAsNothing(const CRecordFileIndex& index, char separator);
+
+// When the copy of a record file holds a record of a time that the file holds no record of, the file
+// is brought back from the copy: the copy's lines, then the file's own records that the copy lacks
+// (for a custom file only when both are in the same units), replace the file in one step, and the file
+// as it was is kept aside (KeptAsideName). While the file cannot be brought back (held, no room for
+// the file kept aside), its copy is kept as it is (CopyState::keep) and the next merge tries again.
+// Reads the file's index anew when it does not describe the file; reads the copy only when the file
+// is not the copy with lines appended (BeginsWithFile).
+void RestoreFromCopyIfShort(RecordFileKind kind, const std::wstring& installFolder, CRecordFiles& files);
+
+// "csv.dat" and "txt.dat" hold the same records (after RestoreFromCopyIfShort, when both files of a
+// pair were damaged). A base file that holds nothing that reads as records, or is missing, while the
+// other holds records, is brought back from it (the separators turned, the damaged file kept aside);
+// one that lacks some of the other's records gets them added after its own lines. Records that are
+// still staged (`staged`, which the next merge brings in anyway, as after a kill between two files)
+// are added without a notice.
+void BringInOtherBaseFileRecords(const std::wstring& installFolder, const std::vector<StagedRecord>& staged,
+                                 CRecordFiles& files);
+
+// Before a file is rebuilt whole (a custom file from its base file): a file that reads as nothing is
+// kept aside first. False when it reads as nothing and could not be kept aside (the rebuild then waits);
+// keptAs receives the path it was kept under, or is emptied when nothing needed keeping.
+bool KeepUnreadableFileAside(const CRecordFileIndex& index, const std::wstring& path, char separator,
+                             std::wstring* keptAs);
