@@ -1,14 +1,16 @@
 // Small drawing operations on a window's client area: a panel caption, and a sample of a chart
-// line style (the legends of the main window and the all-sensor chart window).
+// line style (the legends of the main window and the all-sensor chart window). Both draw on the
+// device context they are given: the window's paint DC keeps them to the area being painted,
+// whose background the window has just cleared (a text drawn again over itself looks bold).
 #pragma once
-#include "platform/ui/UiWnd.h"
+#include "platform/ui/UiGdi.h"
 
 #include <utility>
 #include <vector>
 
 // Draws text at (x, y) in a font of the face, height, weight and escapement (tenths of a degree,
 // truncated), left-top aligned on a transparent background. The caption "null" draws nothing.
-void DrawPanelText(CWnd* window, int x, int y, int height, const wchar_t* face, int weight, const wchar_t* text,
+void DrawPanelText(CDC& dc, int x, int y, int height, const wchar_t* face, int weight, const wchar_t* text,
                    double escapement);
 
 // Pixel runs [first, last] of one row of a line sample from startX to endX in a style: 0 solid,
@@ -18,4 +20,4 @@ std::vector<std::pair<int, int>> LineSampleRuns(int style, int startX, int endX)
 
 // Clears the sample's area to the window background (0xD8E9EC) and draws rows y - thickness .. y
 // of the style in a one-pixel pen of the colour (a COLORREF). bottomY is the area's bottom.
-void DrawLineSample(CWnd* window, int startX, int endX, int y, int bottomY, COLORREF colour, int style, int thickness);
+void DrawLineSample(CDC& dc, int startX, int endX, int y, int bottomY, COLORREF colour, int style, int thickness);

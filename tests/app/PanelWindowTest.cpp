@@ -10,6 +10,7 @@
 #include "display/PanelLabels.h"
 #include "records/RecordMerge.h"
 #include "tests/app/OwnFolderRun.h"
+#include "tests/support/DialogAnswer.h"
 #include "tests/support/WindowTextCheck.h"
 #include "texts/TextTables.h"
 
@@ -131,6 +132,19 @@ public:
     }
     DWORD At(int x, int y) const { return m_pixels[static_cast<std::size_t>(y) * m_width + x] & 0xFFFFFF; }
     bool operator==(const Capture& other) const { return m_pixels == other.m_pixels; }
+    // Pixels that differ from the other capture of the same window, outside the skipped areas.
+    int Differences(const Capture& other, const std::vector<RECT>& skipped) const
+    {
+        int differing = 0;
+        for (int y = 0; y < m_height; ++y)
+            for (int x = 0; x < m_width; ++x) {
+                const POINT p{x, y};
+                differing += At(x, y) != other.At(x, y) &&
+                             std::none_of(skipped.begin(), skipped.end(), [&p](const RECT& r) { return ::PtInRect(&r, p); });
+            }
+        return differing;
+    }
+
 
 private:
     int m_width = 0, m_height = 0;
@@ -470,6 +484,42 @@ TEST(PanelWindowChild, PaintedLabelsAndTheTickingClockInEnglishAndGerman)
         GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
     CheckPaintedLabelsAndClock(LANGUAGE_ENGLISH);
     CheckPaintedLabelsAndClock(LANGUAGE_GERMAN);
+}
+
+// A dialog that closes leaves the window as it was: each painted label is drawn once on a cleared
+// background, wherever the dialog lay (a label drawn again over itself looks bold).
+TEST(PanelWindowChild, TheWindowLooksAsBeforeOnceADialogCloses)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    auto dialog = OpenMainWindow(LANGUAGE_GERMAN);
+    ASSERT_TRUE(dialog);
+    const HWND window = dialog->m_hWnd;
+    // The clock's box changes by itself, the temperature chart is drawn again when the line
+    // settings are taken.
+    std::vector<RECT> changing;
+    for (int element : {146, 56})
+        changing.push_back({dialog->m_elemX[element], dialog->m_elemY[element],
+                            dialog->m_elemX[element] + dialog->m_elemW[element],
+                            dialog->m_elemY[element] + dialog->m_elemH[element]});
+    const Capture before = SettledCapture(window);
+    const struct {
+        UINT command, dialogTemplate;
+        int button;
+    } closings[] = {
+        {ID_SETTING_THD, IDD_THD_LINES, IDOK},           {ID_SETTING_THD, IDD_THD_LINES, IDCANCEL},
+        {ID_FILE_AUTO_SAVING, IDD_AUTO_SAVING, IDCANCEL}, {ID_SETTING_CHART_DISPLAY, IDD_DISPLAY, IDCANCEL},
+        {ID_SETTING_DISPLAYING_UNIT, IDD_DISPLAYING_UNIT, IDCANCEL}, {ID_SETTING_LANGUAGE, IDD_LANGUAGE, IDCANCEL},
+    };
+    for (const auto& closing : closings) {
+        ui::ScopedDialogAnswer answer;
+        answer.Add(closing.dialogTemplate, [&](CDialog& d) { ui::ClickButton(d, closing.button); });
+        ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(closing.command, 0), 0);
+        EXPECT_EQ(answer.Opened(), std::vector<UINT>{closing.dialogTemplate});
+        EXPECT_EQ(SettledCapture(window).Differences(before, changing), 0)
+            << "command " << closing.command << " closed with " << closing.button;
+    }
+    dialog->DestroyWindow();
 }
 
 // ---- texts in every language --------------------------------------------------------------------
