@@ -579,6 +579,7 @@ TEST(PanelWindowChild, TextsOfTheMainWindowItsMenusTheChartWindowAndTheAboutBoxF
         auto dialog = OpenMainWindow(language);
         ASSERT_TRUE(dialog);
         add(textcheck::WindowTextFaults(dialog->m_hWnd, "main window" + in));
+        add(textcheck::CrowdedMenuShortcuts(dialog->m_hWnd, "main window" + in));
         add(CustomTextFaults(*dialog, language, "main window" + in));
 
         dialog->m_downloading = 0;

@@ -19,6 +19,9 @@
 #include "texts/TextTables.h"
 
 #include <algorithm>
+#include <functional>
+#include <cwchar>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,16 +37,33 @@ bool Names(const Faults& faults, int id)
                        [&](const std::string& f) { return f.find(control) != std::string::npos; });
 }
 
-// A window holding one control per fault the checks look for, and one good label.
+// A window holding one control per fault the checks look for, and good controls of each kind. It
+// paints one text itself, and its menu has a command with a shortcut, as the system lays it out.
 class FaultyWindow {
 public:
-    enum { GOOD = 10, FRAME, HIDDEN_LABEL, NARROW_LABEL, LOWER_LABEL, UPPER_LABEL, DISABLED_BUTTON, OUTSIDE };
+    enum {
+        GOOD = 10, FRAME, HIDDEN_LABEL, NARROW_LABEL, LOWER_LABEL, UPPER_LABEL, DISABLED_BUTTON, OUTSIDE,
+        TWO_LINES, NARROW_LIST, GOOD_LIST, SCROLLED_FIELD, GOOD_FIELD, LINED_FRAME, ON_THE_LINE, GOOD_FRAME,
+        IN_THE_FRAME
+    };
+    static constexpr const wchar_t* PAINTED = L"Painted";
+    static constexpr int PAINTED_X = 430, PAINTED_Y = 240;
 
     FaultyWindow()
     {
         m_font = ::CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg");
-        m_window = ::CreateWindowExW(0, L"#32770", L"faults", WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40, 400, 240,
-                                     nullptr, nullptr, nullptr, nullptr);
+        WNDCLASSW type{};
+        type.lpfnWndProc = Paint;
+        type.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
+        type.lpszClassName = L"OrvelleFaultyWindow";
+        ::RegisterClassW(&type);
+        m_menu = ::CreateMenu();
+        HMENU file = ::CreatePopupMenu();
+        ::AppendMenuW(file, MF_STRING, 100, L"Open the station's record file\tCtrl+O");
+        ::AppendMenuW(file, MF_STRING, 101, L"Close");
+        ::AppendMenuW(m_menu, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"File");
+        m_window = ::CreateWindowExW(0, L"OrvelleFaultyWindow", L"faults", WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40,
+                                     620, 300, nullptr, m_menu, nullptr, nullptr);
         Add(L"Static", L"Shown whole", SS_LEFT, GOOD, 10, 10, 120, 14);
         Add(L"Button", L"Frame", BS_GROUPBOX, FRAME, 10, 30, 200, 60);
         // Below the frame in the z-order and clipped by it.
@@ -55,7 +75,18 @@ public:
         HWND button = Add(L"Button", L"Загрузка новых установок", BS_PUSHBUTTON, DISABLED_BUTTON, 10, 150, 200,
                           24);
         ::EnableWindow(button, FALSE);
-        Add(L"Static", L"Out", SS_LEFT, OUTSIDE, 370, 10, 60, 14);
+        Add(L"Static", L"Out", SS_LEFT, OUTSIDE, 590, 10, 60, 14);
+        // A label of two lines that is one line high.
+        Add(L"Static", L"50°7' het noorden", SS_LEFT, TWO_LINES, 420, 10, 84, 14);
+        AddList(NARROW_LIST, 420, 30, 60, {L"Ost", L"het noorden"});
+        AddList(GOOD_LIST, 500, 30, 100, {L"Ost", L"het noorden"});
+        Add(L"Edit", L"1234567890", ES_AUTOHSCROLL | WS_BORDER, SCROLLED_FIELD, 420, 60, 30, 20);
+        Add(L"Edit", L"12", ES_AUTOHSCROLL | WS_BORDER, GOOD_FIELD, 500, 60, 60, 20);
+        // A label on the bottom line of its frame, and one that keeps clear of the lines of another.
+        Add(L"Button", L"Lined", BS_GROUPBOX, LINED_FRAME, 420, 90, 180, 50);
+        Add(L"Static", L"On the line", SS_LEFT, ON_THE_LINE, 430, 130, 100, 14);
+        Add(L"Button", L"Clear", BS_GROUPBOX, GOOD_FRAME, 420, 150, 180, 50);
+        Add(L"Static", L"In the frame", SS_LEFT, IN_THE_FRAME, 430, 170, 100, 14);
         ::UpdateWindow(m_window);
     }
     ~FaultyWindow()
@@ -67,8 +98,22 @@ public:
     FaultyWindow& operator=(const FaultyWindow&) = delete;
 
     HWND m_window;
+    HFONT m_font;
 
 private:
+    static LRESULT CALLBACK Paint(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message != WM_PAINT)
+            return ::DefWindowProcW(window, message, wParam, lParam);
+        PAINTSTRUCT paint;
+        HDC dc = ::BeginPaint(window, &paint);
+        ::SetBkMode(dc, TRANSPARENT);
+        HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+        ::TextOutW(dc, PAINTED_X, PAINTED_Y, PAINTED, static_cast<int>(std::wcslen(PAINTED)));
+        ::SelectObject(dc, old);
+        ::EndPaint(window, &paint);
+        return 0;
+    }
     HWND Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h)
     {
         HWND control = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, m_window,
@@ -76,7 +121,14 @@ private:
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
         return control;
     }
-    HFONT m_font;
+    void AddList(int id, int x, int y, int w, std::initializer_list<const wchar_t*> items)
+    {
+        HWND list = Add(L"ComboBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL, id, x, y, w, 100);
+        for (const wchar_t* item : items)
+            ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        ::SendMessageW(list, CB_SETCURSEL, 0, 0);
+    }
+    HMENU m_menu;
 };
 
 // Opens the dialog, collects what its texts show, and closes it.
@@ -91,7 +143,7 @@ Faults FaultsOf(CDialog& dialog, const std::string& where)
 }
 
 template <class Dialog>
-Faults FaultsIn(int language, const char* name, void (*prepare)(Dialog&) = nullptr)
+Faults FaultsIn(int language, const char* name, const std::function<void(Dialog&)>& prepare = nullptr)
 {
     Dialog dialog;
     dialog.m_language = language;
@@ -120,6 +172,54 @@ TEST(WindowTextCheck, FindsTextsThatAreCutHiddenOnOneAnotherOrOutsideTheWindow)
     EXPECT_TRUE(Names(outside, FaultyWindow::OUTSIDE)) << textcheck::Lines(outside);
     for (const Faults& faults : {unfit, overlapping, unpainted, outside})
         EXPECT_FALSE(Names(faults, FaultyWindow::GOOD)) << textcheck::Lines(faults);
+}
+
+TEST(WindowTextCheck, FindsCutSecondLinesListEntriesAndFieldTexts)
+{
+    FaultyWindow faulty;
+    const HWND window = faulty.m_window;
+    const Faults unfit = textcheck::UnfitCaptions(window, "w");
+    const std::string cutLine = ": control " + std::to_string(FaultyWindow::TWO_LINES) + " ";
+    EXPECT_TRUE(std::any_of(unfit.begin(), unfit.end(), [&](const std::string& f) {
+        return f.find(cutLine) != std::string::npos && f.find("line 2 is cut at the bottom") != std::string::npos;
+    })) << textcheck::Lines(unfit);
+    const Faults lists = textcheck::CutComboItems(window, "w");
+    EXPECT_TRUE(Names(lists, FaultyWindow::NARROW_LIST)) << textcheck::Lines(lists);
+    EXPECT_FALSE(Names(lists, FaultyWindow::GOOD_LIST)) << textcheck::Lines(lists);
+    const Faults fields = textcheck::CutEditTexts(window, "w");
+    EXPECT_TRUE(Names(fields, FaultyWindow::SCROLLED_FIELD)) << textcheck::Lines(fields);
+    EXPECT_FALSE(Names(fields, FaultyWindow::GOOD_FIELD)) << textcheck::Lines(fields);
+}
+
+TEST(WindowTextCheck, FindsTextsOnFrameLinesPaintedTextsInTheWayAndCrowdedShortcuts)
+{
+    FaultyWindow faulty;
+    const HWND window = faulty.m_window;
+    const Faults frames = textcheck::TextsOnFrameLines(window, "w");
+    EXPECT_TRUE(Names(frames, FaultyWindow::LINED_FRAME)) << textcheck::Lines(frames);
+    for (int clear : {FaultyWindow::GOOD_FRAME, FaultyWindow::FRAME})
+        EXPECT_FALSE(Names(frames, clear)) << textcheck::Lines(frames);
+
+    // The text the window paints, the same over a label, and one it does not paint.
+    using Painted = textcheck::PaintedText;
+    const HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    const std::vector<Painted> painted = {{FaultyWindow::PAINTED, font, FaultyWindow::PAINTED_X, FaultyWindow::PAINTED_Y},
+                                          {FaultyWindow::PAINTED, font, 12, 12},
+                                          {L"Never painted", font, 300, 240}};
+    const Faults texts = textcheck::PaintedTextFaults(window, painted, "w");
+    auto about = [&texts](const std::string& text, const std::string& fault) {
+        return std::count_if(texts.begin(), texts.end(), [&](const std::string& f) {
+            return f.find("\"" + text + "\" (") != std::string::npos && f.find(fault) != std::string::npos;
+        });
+    };
+    EXPECT_EQ(about("Painted", "touches control " + std::to_string(FaultyWindow::GOOD)), 1) << textcheck::Lines(texts);
+    EXPECT_EQ(about("Never painted", "is not seen"), 1) << textcheck::Lines(texts);
+    EXPECT_EQ(texts.size(), 2u) << textcheck::Lines(texts);
+
+    // The system starts a shortcut column only a few pixels after the longest command.
+    const Faults shortcuts = textcheck::CrowdedMenuShortcuts(window, "w");
+    ASSERT_EQ(shortcuts.size(), 1u) << textcheck::Lines(shortcuts);
+    EXPECT_NE(shortcuts[0].find("\"Ctrl+O\""), std::string::npos) << shortcuts[0];
 }
 
 TEST(WindowTexts, StationDialogsInEveryLanguage)
