@@ -19,8 +19,10 @@ void COrvelleDlg::PaintPanels(CDC& dc)
         return;
     auto paintLabel = [this, &dc](int element) {
         const LabelFont font = PanelLabelFont(element, m_language);
+        // A sensor's name ends with an ellipsis where it would run into the texts beside it.
+        const bool sensorName = element >= ELEM_FIRST_SENSOR_NAME && element < ELEM_FIRST_SENSOR_NAME + CHANNEL_COUNT;
         DrawPanelText(dc, m_elemX[element], m_elemY[element], font.height, PANEL_TEXT_FACE, font.weight,
-                      m_elemCaption[element], font.escapement);
+                      m_elemCaption[element], font.escapement, sensorName ? LegendNameRoom(element, m_language) : 0);
     };
     const int labelCount = static_cast<int>(sizeof(kPaintedLabels) / sizeof(kPaintedLabels[0]));
     for (int i = 0; i < kLabelsBeforeSamples; ++i)

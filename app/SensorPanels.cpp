@@ -3,12 +3,36 @@
 #include "app/OrvelleDlg.h"
 #include "app/SensorPanelTexts.h"
 #include "app/SettingsFiles.h"
+#include "display/PanelDrawing.h"
 
 namespace {
 
 // Panel controls by row (temperature, humidity, dewpoint): current, maximum, minimum.
 const int kUpperPanelIds[9] = {1070, 1071, 1072, 1076, 1077, 1078, 1082, 1012, 1083};
 const int kLowerPanelIds[9] = {1073, 1074, 1075, 1079, 1080, 1081, 1084, 1085, 1086};
+
+constexpr int LIST_TEXT_INDENT = 3;  // pixels a list draws before its item's text
+
+// A sensor's name as a sensor list shows it: whole, or ended with an ellipsis where it is wider
+// than the list's selection field (the name itself stays as the user typed it).
+std::wstring NameInList(HWND list, const std::wstring& name)
+{
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!list || !::GetComboBoxInfo(list, &info))
+        return name;
+    HDC dc = ::GetDC(list);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0)));
+    const std::wstring shown =
+        FitWithEllipsis(name, info.rcItem.right - info.rcItem.left - LIST_TEXT_INDENT, [dc](const std::wstring& run) {
+            SIZE size{};
+            ::GetTextExtentPoint32W(dc, run.c_str(), static_cast<int>(run.size()), &size);
+            return static_cast<int>(size.cx);
+        });
+    ::SelectObject(dc, old);
+    ::ReleaseDC(list, dc);
+    return shown;
+}
 
 }  // namespace
 
@@ -42,8 +66,8 @@ void COrvelleDlg::FillSensorCombos()
     m_upperSensorCombo.ResetContent();
     m_lowerSensorCombo.ResetContent();
     for (int i = 0; i < CHANNEL_COUNT; ++i) {
-        m_upperSensorCombo.AddString(m_channelName[i].c_str());
-        m_lowerSensorCombo.AddString(m_channelName[i].c_str());
+        m_upperSensorCombo.AddString(NameInList(m_upperSensorCombo.m_hWnd, m_channelName[i]).c_str());
+        m_lowerSensorCombo.AddString(NameInList(m_lowerSensorCombo.m_hWnd, m_channelName[i]).c_str());
         if (HasElements())
             m_elemCaption[ELEM_FIRST_SENSOR_NAME + i] = m_channelName[i];
     }

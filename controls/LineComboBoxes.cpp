@@ -227,7 +227,9 @@ void CReadOnlyComboBox::DrawItem(LPDRAWITEMSTRUCT draw)
         // The same colours whether or not the box is enabled (the system would grey a disabled one).
         const bool selected = (draw->itemState & ODS_SELECTED) != 0;
         ::SetTextColor(draw->hDC, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        ::TextOutW(draw->hDC, draw->rcItem.left + 2, draw->rcItem.top, text, text.GetLength());
+        // Clipped to the item: a text longer than the field never runs into the arrow.
+        ::ExtTextOutW(draw->hDC, draw->rcItem.left + 2, draw->rcItem.top, ETO_CLIPPED, &draw->rcItem, text,
+                      static_cast<UINT>(text.GetLength()), nullptr);
     }
     ::SetBkColor(draw->hDC, ::GetSysColor(COLOR_WINDOW));
 }

@@ -8,10 +8,18 @@
 
 namespace {
 
-constexpr int SECOND_SIDE_SHIFT = 368;  // pixels between a label of the local side and the second's
-// The daylight-saving date fields end at the right of the side's box; they are wider than the
-// Windows fonts need, so a date and "Always add 1 hour" fit in the fonts found here.
-constexpr int DST_FIELD_RIGHT = 360;
+// Each side's box is SIDE_EXTRA pixels wider than the Windows fonts need, so that in the fonts
+// found here the hemisphere lists show "het noorden" and "Południowy" whole, the current-setting
+// column "179°59' het westen" on one line, and the degree fields three digits (the template holds
+// the wider lists, column and fields).
+constexpr int SIDE_EXTRA = 30;
+constexpr int WINDOW_WIDTH = 750 + 2 * SIDE_EXTRA;
+constexpr int SIDE_BOX_WIDTH = 354 + SIDE_EXTRA;
+constexpr int SECOND_SIDE_SHIFT = 368 + SIDE_EXTRA;  // pixels between a label of the local side and the second's
+constexpr int CURRENT_SETTING_X = 291;  // the current-setting column, right of the hemisphere lists
+// The daylight-saving date fields end at the right of the current-setting column; they are wider
+// than the Windows fonts need, so a date and "Always add 1 hour" fit in the fonts found here.
+constexpr int DST_FIELD_RIGHT = 360 + SIDE_EXTRA;
 constexpr int DST_FIELD_EXTRA = 40;
 // The labels of two lines ("City name", "DST mode", "Time offset") reach the lists beside them, so a
 // longer text such as "DST Modus ( Sommerzeit )" keeps to two lines.
@@ -85,14 +93,14 @@ void CLocationDialogDlg::LayOut()
 {
     const LocationOffsets g = LocationOffsetsFor(m_language);
     const bool dutch = m_language == LANGUAGE_DUTCH;
-    SetWindowSize(*this, 750, 354);
+    SetWindowSize(*this, WINDOW_WIDTH, 354);
     for (int side = 0; side < LOCATION_SIDES; ++side) {
         const LocationSideIds& ids = kLocationSideIds[side];
         const int x = side * SECOND_SIDE_SHIFT;
-        SetItemSize(*this, ids.group, 354, 270);
+        SetItemSize(*this, ids.group, SIDE_BOX_WIDTH, 270);
         PlaceItem(*this, ids.regionLabel, 26 + x, 34, 80, 14);
         PlaceItem(*this, ids.cityLabel, 26 + x, 58 + g.cityNameY, TWO_LINE_LABEL_WIDTH, 28);
-        PlaceItem(*this, ids.currentLabel, 276 + x, 58 - g.currentRise, 80, 30);
+        PlaceItem(*this, ids.currentLabel, CURRENT_SETTING_X + x, 58 - g.currentRise, 80, 30);
         PlaceItem(*this, ids.codeLabel, 26 + x, 82, 80, 14);
         PlaceItem(*this, ids.latitudeLabel, 26 + x, 106, 80, 14);
         PlaceItem(*this, ids.longitudeLabel, 26 + x, 130, 80, 14);
@@ -112,9 +120,9 @@ void CLocationDialogDlg::LayOut()
                                   {ids.dstEndLabel, 22},  {ids.zoneLabel, 25}};
         SetItemTexts(*this, g_locationDialogTexts, texts, m_language);
     }
-    PlaceItem(*this, LOCATION_UPLOAD_BUTTON, 518 - g.uploadWidth - UPLOAD_EXTRA, 290, 128 + g.uploadWidth + UPLOAD_EXTRA,
-              24);
-    MoveItem(*this, IDOK, 658, 290);
+    PlaceItem(*this, LOCATION_UPLOAD_BUTTON, 518 + 2 * SIDE_EXTRA - g.uploadWidth - UPLOAD_EXTRA, 290,
+              128 + g.uploadWidth + UPLOAD_EXTRA, 24);
+    MoveItem(*this, IDOK, 658 + 2 * SIDE_EXTRA, 290);
     const ItemText texts[] = {{0, 0}, {LOCATION_UPLOAD_BUTTON, 26}, {IDOK, 27}};
     SetItemTexts(*this, g_locationDialogTexts, texts, m_language);
 }

@@ -11,7 +11,7 @@ constexpr int MAX_SAMPLE_THICKNESS = 10;
 }  // namespace
 
 void DrawPanelText(CDC& dc, int x, int y, int height, const wchar_t* face, int weight, const wchar_t* text,
-                   double escapement)
+                   double escapement, int maxWidth)
 {
     if (!dc.GetSafeHdc() || !text || std::wcscmp(text, L"null") == 0)
         return;
@@ -21,8 +21,35 @@ void DrawPanelText(CDC& dc, int x, int y, int height, const wchar_t* face, int w
     HGDIOBJ old = dc.SelectObject(&font);
     dc.SetTextAlign(TA_LEFT | TA_TOP);
     dc.SetBkMode(TRANSPARENT);
-    dc.TextOut(x, y, text, static_cast<int>(std::wcslen(text)));
+    std::wstring shown = text;
+    if (maxWidth > 0)
+        shown = FitWithEllipsis(shown, maxWidth, [&dc](const std::wstring& run) {
+            return static_cast<int>(dc.GetTextExtent(run.c_str(), static_cast<int>(run.size())).cx);
+        });
+    dc.TextOut(x, y, shown.c_str(), static_cast<int>(shown.size()));
     dc.SelectObject(old);
+}
+
+std::wstring FitWithEllipsis(const std::wstring& text, int width,
+                             const std::function<int(const std::wstring&)>& measure)
+{
+    if (measure(text) <= width)
+        return text;
+    const std::wstring ellipsis = L"\u2026";
+    // The longest start that fits with the ellipsis: `fits` always does, `tooLong` never.
+    std::size_t fits = 0, tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const std::size_t middle = fits + (tooLong - fits) / 2;
+        if (measure(text.substr(0, middle) + ellipsis) <= width)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    if (fits > 0 && text[fits - 1] >= 0xD800 && text[fits - 1] < 0xDC00)
+        --fits;
+    while (fits > 0 && text[fits - 1] == L' ')
+        --fits;
+    return text.substr(0, fits) + ellipsis;
 }
 
 std::vector<std::pair<int, int>> LineSampleRuns(int style, int startX, int endX)

@@ -167,7 +167,7 @@ constexpr Table kEnglish = {{
     /* 142 */ {495, 557, 50, 14},    // wind chill
     /* 143 */ {380, 585, 0, 0},      // "Temperature (°C)" (not shown)
     /* 144 */ {520, 585, 0, 0},      // its value (not shown)
-    /* 145 */ {650, 447, 295, 160},  // wind chart
+    /* 145 */ {650, 447, 295, 156},  // wind chart, ending above the wind frame's bottom line
     // ---- date and time ----------------------------------------------------------------------------
     /* 146 */ {645, 617, 303, 62},   // frame "Date / Time"
     /* 147 */ {655, 634, 100, 18},    // date
@@ -195,56 +195,58 @@ struct ElementRow {
 };
 
 // Rows every other language shares: the rain rows make room for the second lines under
-// "Rainfall total", "Last week" and "Last month".
+// "Rainfall total", "Last week" and "Last month", the last of them a pixel clear of the frame's
+// bottom line.
 constexpr ElementRow kOtherLanguages[] = {
-    {118, {380, 324, 0, 0}},
-    {119, {500, 324, 40, 14}},
-    {157, {380, 338, 0, 0}},
-    {120, {380, 352, 160, 14}},
-    {121, {380, 366, 0, 0}},
-    {122, {500, 366, 40, 14}},
-    {123, {380, 380, 0, 0}},
-    {124, {500, 380, 40, 14}},
-    {158, {380, 394, 0, 0}},
-    {125, {380, 408, 0, 0}},
-    {126, {500, 408, 40, 14}},
-    {159, {380, 422, 0, 0}},
+    {118, {380, 323, 0, 0}},
+    {119, {500, 323, 40, 14}},
+    {157, {380, 337, 0, 0}},
+    {120, {380, 351, 160, 14}},
+    {121, {380, 365, 0, 0}},
+    {122, {500, 365, 40, 14}},
+    {123, {380, 379, 0, 0}},
+    {124, {500, 379, 40, 14}},
+    {158, {380, 393, 0, 0}},
+    {125, {380, 407, 0, 0}},
+    {126, {500, 407, 40, 14}},
+    {159, {380, 421, 0, 0}},
 };
 
-// Where the values stand after each language's labels: the sea-level and local pressure (narrower
-// than in English), the UV value, the two columns of wind values (current and maximum), and the
-// wind direction in degrees (its name follows up to the chart).
+// Where the values stand after each language's labels, two blanks or more after the longest label
+// of their column in any unit: the sea-level and local pressure (narrower than in English), the
+// UV value, the two columns of wind values (current and maximum), and the wind direction in
+// degrees (its name follows up to the chart).
 struct ValueColumns {
     int pressureX;
     int uvValueX;
     int windX, windMaxX;
     int directionX;
 };
-constexpr ValueColumns kGermanColumns = {95, 120, 502, 560, 475};
-constexpr ValueColumns kFrenchColumns = {117, 122, 508, 566, 495};
-constexpr ValueColumns kItalianColumns = {111, 122, 508, 566, 509};
-constexpr ValueColumns kSpanishColumns = {96, 122, 514, 572, 511};
-constexpr ValueColumns kDutchColumns = {95, 75, 526, 584, 471};
-constexpr ValueColumns kRussianColumns = {104, 129, 541, 595, 517};
-constexpr ValueColumns kPolishColumns = {95, 125, 528, 586, 488};
+constexpr ValueColumns kGermanColumns = {96, 120, 505, 560, 475};
+constexpr ValueColumns kFrenchColumns = {119, 122, 510, 566, 495};
+constexpr ValueColumns kItalianColumns = {112, 122, 508, 566, 509};
+constexpr ValueColumns kSpanishColumns = {98, 122, 516, 572, 511};
+constexpr ValueColumns kDutchColumns = {95, 75, 529, 584, 471};
+constexpr ValueColumns kRussianColumns = {107, 131, 541, 595, 517};
+constexpr ValueColumns kPolishColumns = {95, 125, 530, 586, 488};
 
 constexpr ElementRow kGerman[] = {
-    {125, {380, 394, 0, 0}},      // no second lines under "Letzte Woche" and "Letzter Monat"
-    {126, {500, 394, 40, 14}},
-    {158, {380, 408, 0, 0}},
-    {159, {380, 422, 0, 0}},
+    {125, {380, 393, 0, 0}},      // no second lines under "Letzte Woche" and "Letzter Monat"
+    {126, {500, 393, 40, 14}},
+    {158, {380, 407, 0, 0}},
+    {159, {380, 421, 0, 0}},
 };
 constexpr ElementRow kFrench[] = {
     {1, {190, 24, 0, 0}},         // the long forecast caption stays inside the box
 };
 constexpr ElementRow kDutch[] = {
-    {125, {380, 394, 0, 0}},      // no second line under "Vorige week"
-    {126, {500, 394, 40, 14}},
-    {159, {380, 408, 0, 0}},
-    {158, {380, 422, 0, 0}},
+    {125, {380, 393, 0, 0}},      // no second line under "Vorige week"
+    {126, {500, 393, 40, 14}},
+    {159, {380, 407, 0, 0}},
+    {158, {380, 421, 0, 0}},
 };
 constexpr ElementRow kRussian[] = {
-    {119, {500, 324, 40, 25}},    // room under the rain total; the rain-only chart grows with it
+    {119, {500, 323, 40, 25}},    // room under the rain total; the rain-only chart grows with it
 };
 
 template <std::size_t N>

@@ -1,9 +1,27 @@
 #include "display/PanelLayout.h"
 
 #include "display/PanelGeometry.h"
+#include "display/PanelLabels.h"
 #include "texts/TextTables.h"
 
+#include <algorithm>
+
 namespace {
+
+constexpr int TEMPERATURE_FRAME = 52;
+constexpr int FRAME_EDGE = 3;        // a frame's etched line and a pixel clear of it
+constexpr int LEGEND_NAME_GAP = 6;   // two blanks of the painted labels' font
+
+bool IsFrameElement(int element)
+{
+    return std::any_of(std::begin(kPanelFrames), std::end(kPanelFrames),
+                       [element](const FrameElement& f) { return f.element == element; });
+}
+
+bool IsPaintedLabel(int element)
+{
+    return std::find(std::begin(kPaintedLabels), std::end(kPaintedLabels), element) != std::end(kPaintedLabels);
+}
 
 bool IsSwitch(int value) { return value == 0 || value == 1; }
 
@@ -26,6 +44,28 @@ bool CPanelLayout::IsHidden(int element) const
 {
     return HasElements() && InRange(element) && m_elemX[element] == m_clientWidth + 100 &&
            m_elemY[element] == m_clientHeight + 100;
+}
+
+int CPanelLayout::LegendNameRoom(int element, int language) const
+{
+    if (!HasElements() || !InRange(element))
+        return 0;
+    const int left = m_elemX[element], top = m_elemY[element];
+    const int bottom = top + PanelLabelFont(element, language).height;
+    int right = m_elemX[TEMPERATURE_FRAME] + m_elemW[TEMPERATURE_FRAME] - FRAME_EDGE;
+    for (int k = LOWER_PANEL_FIRST; k < DISPLAY_ELEMENT_COUNT; ++k) {
+        if (k == element || IsHidden(k) || IsFrameElement(k) || m_elemX[k] <= left)
+            continue;
+        int kBottom = m_elemY[k] + m_elemH[k];
+        if (IsPaintedLabel(k)) {
+            if (m_elemCaption[k].IsEmpty() || m_elemCaption[k] == HIDDEN_CAPTION)
+                continue;
+            kBottom = m_elemY[k] + PanelLabelFont(k, language).height;
+        }
+        if (m_elemY[k] < bottom && top < kBottom)
+            right = std::min(right, m_elemX[k]);
+    }
+    return std::max(1, right - left - LEGEND_NAME_GAP);
 }
 
 void CPanelLayout::SetElement(int index, int x, int y, int width, int height, const wchar_t* caption)

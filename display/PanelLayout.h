@@ -72,6 +72,10 @@ public:
     void LayoutLowerRainWindDirection();
     void LayoutLowerWindSpeedWindDirection();
     void LayoutLowerRainWindSpeedWindDirection();
+    // The width a sensor name of the legend (84..89) is drawn in: from its x to the nearest shown
+    // element right of it on its line in the lower panel (a row head, a sensor list), less a gap of
+    // two blanks, and never past the temperature box's frame. A longer name ends in an ellipsis.
+    int LegendNameRoom(int element, int language) const;
     // Runs variant 0..7 of a panel (anything else: variant 7).
     void RunUpperVariant(int variant);
     void RunLowerVariant(int variant);

@@ -16,6 +16,12 @@ constexpr int SUNRISE_SPREAD = 44;
 constexpr int SUNSET_SPREAD = 88;
 constexpr int MOON_FRAME_DX = -218;
 constexpr int MOON_CONTENT_DX = -108;
+// With the UV box alone or under the forecast, the exposure and the UV index stand under the UV
+// chart at the bottom of the box: they rise by UV_INDEX_RISE, and the chart is as much shorter,
+// so that the UV index and its value keep off the box's bottom line.
+constexpr int UV_INDEX_RISE = 5;
+constexpr int UV_LEFT_COLUMN_DY_UV_ONLY = -59 - UV_INDEX_RISE;
+constexpr int UV_LEFT_COLUMN_DY_WITH_FORECAST = 54 - UV_INDEX_RISE;
 
 }  // namespace
 
@@ -89,11 +95,11 @@ void CPanelLayout::LayoutUpperUv()
     HideRange(0, 9);
     Place(10, 0, -283, 350, 293);
     Place(11, 0, -113);
-    PlaceRange(12, 14, 0, -59);
+    PlaceRange(12, 14, 0, UV_LEFT_COLUMN_DY_UV_ONLY);
     PlaceRange(15, 17, 150, -113);
-    PlaceRange(18, 19, 0, -59);
+    PlaceRange(18, 19, 0, UV_LEFT_COLUMN_DY_UV_ONLY);
     PlaceRange(20, 22, 150, -113);
-    Place(23, -138, -279, 290, 219);
+    Place(23, -138, -279, 290, 219 - UV_INDEX_RISE);
     Place(24, 0, -113, 350, 310);
     // The sunrise and sunset frame takes the width its spread contents need.
     Place(25, 0, -113, 330, g_layoutHeight[25]);
@@ -108,11 +114,11 @@ void CPanelLayout::LayoutUpperForecastUv()
     HideRange(8, 9);
     Place(10, 0, -150, 350, 273);
     Place(11);
-    PlaceRange(12, 14, 0, 54);
+    PlaceRange(12, 14, 0, UV_LEFT_COLUMN_DY_WITH_FORECAST);
     PlaceRange(15, 17, 150, 0);
-    PlaceRange(18, 19, 0, 54);
+    PlaceRange(18, 19, 0, UV_LEFT_COLUMN_DY_WITH_FORECAST);
     PlaceRange(20, 22, 150, 0);
-    Place(23, -138, -146, 290, 199);
+    Place(23, -138, -146, 290, 199 - UV_INDEX_RISE);
     PlaceRange(24, 46);
 }
 
@@ -145,8 +151,10 @@ void ForTemperatureContents(F&& f)
     f(ELEM_DEWPOINT_LINE2);
 }
 
-// The wind box moved up into the room of the rain box, full width.
+// The wind box moved up into the room of the rain box, full width. Its chart, 126 pixels up,
+// ends a pixel above the box's bottom line.
 constexpr int WIND_BOX_UP = -127;
+constexpr int WIND_UP_CHART_HEIGHT = 288;
 
 }  // namespace
 
@@ -218,7 +226,7 @@ void CPanelLayout::LayoutLowerRain()
 void CPanelLayout::LayoutLowerWindSpeed()
 {
     PlaceTemperatureBox();
-    PlaceWindBoxUp(295);
+    PlaceWindBoxUp(WIND_UP_CHART_HEIGHT);
     PlaceWindSpeedRowsUp();
     HideRange(136, 139);
     PlaceWindChillUp(-10);
@@ -240,7 +248,7 @@ void CPanelLayout::LayoutLowerRainWindSpeed()
 void CPanelLayout::LayoutLowerWindDirection()
 {
     PlaceTemperatureBox();
-    PlaceWindBoxUp(295);
+    PlaceWindBoxUp(WIND_UP_CHART_HEIGHT);
     HideRange(129, 136);
     HideRange(160, 161);
     PlaceRange(137, 139, 0, -23);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -19,7 +20,7 @@ constexpr COLORREF PREVIEW_BACKGROUND = RGB(192, 192, 192);
 enum PrintTextRow {
     ROW_TITLE = 0, ROW_ORIENTATION = 1, ROW_PORTRAIT = 2, ROW_LANDSCAPE = 3, ROW_MARGINS = 4,
     ROW_RESET_MARGINS = 5, ROW_PRINTER = 6, ROW_SETUP = 7, ROW_PRINT = 8, ROW_CLOSE = 9, ROW_ERROR = 10,
-    ROW_DOCUMENT = 11, ROW_NO_PRINTER_DEVICE = 12, ROW_NO_PROPERTIES = 13,
+    ROW_DOCUMENT = 11, ROW_NO_PRINTER_DEVICE = 12, ROW_NO_PROPERTIES = 13, ROW_EMPTY_MARGIN = 14,
 };
 
 // The four margin fields and their spins, in the order top, bottom, left, right.
@@ -42,6 +43,13 @@ ButtonSpread SpreadOf(int language)
     case LANGUAGE_RUSSIAN: return {12, 6, 0};
     default: return {0, 0, 0};
     }
+}
+
+// Index 0..3 of a margin field's id, or -1.
+int MarginFieldOf(UINT id)
+{
+    const auto* field = std::find(std::begin(kMarginFields), std::end(kMarginFields), static_cast<int>(id));
+    return field == std::end(kMarginFields) ? -1 : static_cast<int>(field - kMarginFields);
 }
 
 int& MarginOf(PageMargins& margins, int field)
@@ -87,6 +95,8 @@ const ui::MsgMapEntry CPrintPreviewDialogDlg::kMessageEntries[] = {
     ui::OnCommand<&CPrintPreviewDialogDlg::OnLandscape>(IDC_PRINT_LANDSCAPE),
     ui::OnControlRange<&CPrintPreviewDialogDlg::OnMarginChanged>(EN_UPDATE, IDC_PRINT_MARGIN_TOP,
                                                                  IDC_PRINT_MARGIN_RIGHT + 1),
+    ui::OnControlRange<&CPrintPreviewDialogDlg::OnMarginFieldLeft>(EN_KILLFOCUS, IDC_PRINT_MARGIN_TOP,
+                                                                   IDC_PRINT_MARGIN_RIGHT + 1),
 };
 UI_IMPLEMENT_MESSAGE_MAP(CPrintPreviewDialogDlg, CDialog)
 
@@ -285,15 +295,50 @@ void CPrintPreviewDialogDlg::OnLandscape() { SetOrientation(ORIENTATION_LANDSCAP
 
 void CPrintPreviewDialogDlg::OnMarginChanged(UINT id)
 {
-    if (!m_previewReady)
-        return;
-    const auto* field = std::find(std::begin(kMarginFields), std::end(kMarginFields), static_cast<int>(id));
-    if (field == std::end(kMarginFields))
+    const int field = MarginFieldOf(id);
+    if (!m_previewReady || m_showingMargin || field < 0)
         return;
     CString text;
     GetDlgItemText(static_cast<int>(id), text);
-    MarginOf(m_margins, static_cast<int>(field - kMarginFields)) = MarginFromText(text);
+    // An emptied field leaves the margin in use until a number is typed (said when the field is left).
+    if (text.IsEmpty())
+        return;
+    const int margin = MarginFromText(text);
+    // A number beyond 0..50, or anything but a plain number, gives way to the margin it stands for.
+    if (text != CString(std::to_wstring(margin).c_str()))
+        ShowMargin(field, margin);
+    MarginOf(m_margins, field) = margin;
     DrawPreview();
+}
+
+void CPrintPreviewDialogDlg::ShowMargin(int field, int margin)
+{
+    m_showingMargin = true;
+    m_marginSpins[field].SetPos32(margin);
+    m_showingMargin = false;
+    const HWND edit = ::GetDlgItem(m_hWnd, kMarginFields[field]);
+    const int length = ::GetWindowTextLengthW(edit);
+    ::SendMessageW(edit, EM_SETSEL, length, length);
+}
+
+bool CPrintPreviewDialogDlg::RefillEmptyMargins()
+{
+    bool refilled = false;
+    for (int field = 0; field < 4; ++field) {
+        if (::GetWindowTextLengthW(::GetDlgItem(m_hWnd, kMarginFields[field])) == 0) {
+            ShowMargin(field, MarginOf(m_margins, field));
+            refilled = true;
+        }
+    }
+    return refilled;
+}
+
+void CPrintPreviewDialogDlg::OnMarginFieldLeft(UINT id)
+{
+    // Leaving for Close, or as the dialog ends, needs no word: nothing is printed.
+    const bool closing = HasEnded() || ::GetFocus() == ::GetDlgItem(m_hWnd, IDCANCEL);
+    if (MarginFieldOf(id) >= 0 && RefillEmptyMargins() && !closing)
+        ShowError(ROW_EMPTY_MARGIN);
 }
 
 void CPrintPreviewDialogDlg::OnResetMargins()
@@ -382,6 +427,12 @@ void CPrintPreviewDialogDlg::RestoreSavedSetup(HGLOBAL devMode, HGLOBAL devNames
 
 void CPrintPreviewDialogDlg::OnPrint()
 {
+    // Print pressed (or Enter) in an emptied margin field: the field shows the margin in use again
+    // and the user decides whether to print with it.
+    if (RefillEmptyMargins()) {
+        ShowError(ROW_EMPTY_MARGIN);
+        return;
+    }
     const CString printer = SelectedPrinterName();
     HGLOBAL devNames = nullptr;
     HGLOBAL devMode = nullptr;

@@ -37,6 +37,7 @@ public:
     int m_orientation = ORIENTATION_LANDSCAPE;
     CString m_deviceName;            // printer confirmed in Setup
     unsigned char m_setupDone = 0;
+    bool m_showingMargin = false;    // a margin is being put into its field
     // The device mode and device names confirmed in Setup (null before), applied when printing.
     std::unique_ptr<BYTE[]> m_savedDevMode;
     size_t m_savedDevModeSize = 0;
@@ -66,7 +67,11 @@ protected:
     void OnResetMargins();
     void OnPortrait();
     void OnLandscape();
+    // A margin field's text changed: its margin takes the number, brought into 0..50 (the field
+    // then shows the margin used); an emptied field leaves the margin as it was.
     void OnMarginChanged(UINT id);
+    // A margin field lost the focus: an emptied field shows the margin in use again, and says so.
+    void OnMarginFieldLeft(UINT id);
 
 private:
     void LayOutForLanguage();
@@ -74,6 +79,10 @@ private:
     void SelectPrinterStartingWith(const CString& name);
     CString SelectedPrinterName() const;
     void SetOrientation(int orientation);
+    // Puts a margin into its field through the spin, the caret after it.
+    void ShowMargin(int field, int margin);
+    // Puts the margin in use back into every emptied field; whether there was one.
+    bool RefillEmptyMargins();
     void ShowError(int row);
     // Takes a confirmed setup's device mode (and names): members, radios, printer and page size.
     void TakeSetup(const DEVMODEW& mode, HGLOBAL devNames);

@@ -43,7 +43,8 @@ constexpr Row kClearRainTotalDialog[] = {
     /* 4 */ CANCEL_ROW,
 };
 
-// Row 11 is the print job's document name; 12 and 13 are printer messages.
+// Row 11 is the print job's document name; 12 and 13 are printer messages, 14 the message for an
+// emptied margin field.
 constexpr Row kPrintDialog[] = {
     /*  0 */ EN_ONLY(L"Print"),
     /*  1 */ ROW8(L"Orientation", SUP, L"Orientation", SUP, SUP, SUP, SUP, SUP),
@@ -72,6 +73,18 @@ constexpr Row kPrintDialog[] = {
                   L"No pudo leer características de la impresora.",
                   L"Slaagde er niet in om printereigenschappen te lezen.", L"Свойства текущего Принтера не доступны",
                   L"Brak Informacji o właściwościach drukarki"),
+    /* 14 */ ROW8(L"A margin field is empty: enter a margin from 0 to 50 (%). The margin in use is shown again.",
+                  L"Ein Randfeld ist leer: Geben Sie einen Rand von 0 bis 50 (%) ein. Der verwendete Rand wird wieder "
+                  L"angezeigt.",
+                  L"Un champ de marge est vide : saisissez une marge de 0 à 50 (%). La marge utilisée est de nouveau "
+                  L"affichée.",
+                  L"Un campo del margine è vuoto: inserire un margine da 0 a 50 (%). Viene mostrato di nuovo il "
+                  L"margine in uso.",
+                  L"Un campo de margen está vacío: introduzca un margen de 0 a 50 (%). Se muestra de nuevo el margen "
+                  L"en uso.",
+                  L"Een margeveld is leeg: voer een marge van 0 tot 50 (%) in. De gebruikte marge wordt weer getoond.",
+                  L"Поле страницы не задано: введите значение от 0 до 50 (%). Снова показано используемое значение.",
+                  L"Pole marginesu jest puste: wpisz margines od 0 do 50 (%). Ponownie pokazano używany margines."),
 };
 
 #undef CANCEL_ROW

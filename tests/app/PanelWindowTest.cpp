@@ -1,7 +1,8 @@
 // The main window's panels on screen: controls on their elements, the frames' font, the painted
 // labels and the clock in two languages, the control colours, and the all-sensor chart window
 // shown by a click on a small chart and closed by its button; the texts of the main window, its
-// menus, the chart window and the About box in every language.
+// menus, the chart window and the About box in every language; the frames' lines whole in every
+// layout and language.
 //
 // The main dialog writes its settings files beside its program, so the checks run in a copy of
 // this program in a folder of its own (PanelWindowChild.*, started by PanelWindow.InAFolderOfItsOwn).
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <functional>
 #include <map>
 #include <memory>
@@ -774,5 +776,174 @@ TEST(PanelWindowChild, TheWindowGoesOnAndShowsTheProgressWhileTheCustomFilesAreR
         const std::string custom = FileBytes(ProgramFolder() + name);
         EXPECT_EQ(std::count(custom.begin(), custom.end(), '\n'), 400001);
         EXPECT_FALSE(Exists(ProgramFolder() + name + L".new"));
+    }
+}
+
+// ---- frame lines --------------------------------------------------------------------------------
+
+namespace {
+
+// Typical texts of the value fields: a reading, its maxima, a place and a time.
+std::wstring SampleValue(int element)
+{
+    switch (element) {
+    case 14: return L"Moderate";
+    case 19: return L"6.0";
+    case 42: return L"Amsterdam";
+    case 43: return L"52\u00b022' N";
+    case 44: return L"4\u00b053' E";
+    case 120: return L"since 2026/3/7 10:30";
+    case 138: return L"225\u00b0";
+    case 139: return L"SW";
+    default: return L"-12.3";
+    }
+}
+
+// Where the etched lines of a shown frame show something else: its dark line one pixel inside the
+// bottom, left and right edges, and its top line right of its caption.
+textcheck::Faults WipedFrameLines(const COrvelleDlg& dialog, const Capture& shown, const std::string& where)
+{
+    textcheck::Faults faults;
+    const DWORD line = ::GetSysColor(COLOR_BTNSHADOW) & 0xFFFFFF;
+    for (const FrameElement& f : kPanelFrames) {
+        if (dialog.IsHidden(f.element))
+            continue;
+        const int left = dialog.m_elemX[f.element], top = dialog.m_elemY[f.element];
+        const int right = left + dialog.m_elemW[f.element] - 2, bottom = top + dialog.m_elemH[f.element] - 2;
+        // The top line is the first row below the frame's top whose right end is drawn.
+        int topLine = top;
+        while (topLine < bottom && shown.At(right, topLine) != line)
+            ++topLine;
+        wchar_t caption[128] = {};
+        ::GetWindowTextW(dialog.ItemHandle(f.control), caption, 128);
+        const int captionEnd = left + 12 + 8 * static_cast<int>(std::wcslen(caption));
+        struct Run {
+            const char* side;
+            int x0, y0, dx, dy, length;
+        } const runs[] = {
+            {"bottom", left + 2, bottom, 1, 0, right - left - 2},
+            {"left", left, topLine + 2, 0, 1, bottom - topLine - 2},
+            {"right", right, topLine + 2, 0, 1, bottom - topLine - 2},
+            {"top", captionEnd, topLine, 1, 0, right - captionEnd},
+        };
+        for (const Run& run : runs) {
+            int first = -1, count = 0;
+            for (int i = 0; i < run.length; ++i) {
+                if (shown.At(run.x0 + run.dx * i, run.y0 + run.dy * i) != line) {
+                    first = first < 0 ? i : first;
+                    ++count;
+                }
+            }
+            if (count > 0)
+                faults.push_back(where + ": the " + run.side + " line of frame " + std::to_string(f.element) + " \"" +
+                                 ui::NarrowAcp(caption) + "\" is covered at " + std::to_string(count) +
+                                 " pixels from (" + std::to_string(run.x0 + run.dx * first) + ", " +
+                                 std::to_string(run.y0 + run.dy * first) + ")");
+        }
+    }
+    return faults;
+}
+
+}  // namespace
+
+// The UV index value once wiped 28 pixels of the UV box's bottom line in the forecast and UV
+// layout, and the last second line of the rain rows lay on the rain box's bottom line.
+TEST(PanelWindowChild, NoValueCaptionOrChartCoversAFrameLineInAnyLayoutOrLanguage)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    textcheck::Faults faults;
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        auto dialog = OpenMainWindow(language);
+        ASSERT_TRUE(dialog);
+        for (int variant = 0; variant < 8; ++variant) {
+            dialog->m_showForecast = dialog->m_showRain = variant & 1;
+            dialog->m_showPressure = dialog->m_showWindSpeed = (variant >> 1) & 1;
+            dialog->m_showUv = dialog->m_showWindDirection = (variant >> 2) & 1;
+            dialog->ApplyPanelLayout(false);
+            for (const ElementControl& v : kValueFields)
+                if (v.element < 146)
+                    ::SetDlgItemTextW(dialog->m_hWnd, v.control, SampleValue(v.element).c_str());
+            const std::string where = "language " + std::to_string(language) + " variants " + std::to_string(variant);
+            const textcheck::Faults wiped = WipedFrameLines(*dialog, SettledCapture(dialog->m_hWnd), where);
+            faults.insert(faults.end(), wiped.begin(), wiped.end());
+        }
+        dialog->DestroyWindow();
+    }
+    EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
+}
+
+// ---- long channel names ---------------------------------------------------------------------------
+
+namespace {
+
+// The main window as shown once its painted texts were drawn again.
+Capture RepaintedCapture(HWND dialog)
+{
+    ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return SettledCapture(dialog);
+}
+
+}  // namespace
+
+// A channel name of 34 characters once ran across the row heads of the legend and was cut in the
+// sensor lists. In every language the legend ends it with an ellipsis before the texts beside it,
+// each sensor list shows it ended with an ellipsis inside its field, and the name itself stays
+// whole (the settings file and the saved records take it).
+TEST(PanelWindowChild, ALongChannelNameEndsWithAnEllipsisInTheLegendAndInTheSensorLists)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    const std::wstring name = L"Greenhouse behind the old garage 1";
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        auto dialog = OpenMainWindow(language);
+        ASSERT_TRUE(dialog);
+        const HWND window = dialog->m_hWnd;
+        for (std::wstring& channel : dialog->m_channelName)
+            channel.clear();
+        dialog->FillSensorCombos();
+        const Capture unnamed = RepaintedCapture(window);
+        for (std::wstring& channel : dialog->m_channelName)
+            channel = name;
+        dialog->FillSensorCombos();
+        const Capture named = RepaintedCapture(window);
+
+        // Each name's ink ends two blanks before the row heads (beside the lower four names) or
+        // the sensor lists (beside the upper two).
+        const int rowHeads = std::min({dialog->m_elemX[90], dialog->m_elemX[91], dialog->m_elemX[92]});
+        for (int sensor = 0; sensor < CHANNEL_COUNT; ++sensor) {
+            const int k = ELEM_FIRST_SENSOR_NAME + sensor;
+            EXPECT_EQ(dialog->m_elemCaption[k].str(), name);
+            const int next = sensor < 2 ? dialog->m_elemX[93] : rowHeads;
+            int inkRight = 0;
+            for (int y = dialog->m_elemY[k]; y < dialog->m_elemY[k] + 16; ++y)
+                for (int x = dialog->m_elemX[k]; x < next; ++x)
+                    if (named.At(x, y) != unnamed.At(x, y))
+                        inkRight = std::max(inkRight, x + 1);
+            EXPECT_GT(inkRight, dialog->m_elemX[k] + 20) << "language " << language << ": no name " << sensor;
+            EXPECT_LE(inkRight + 6, next) << "language " << language << ": name " << sensor << " reaches " << inkRight;
+        }
+
+        // The sensor lists: the name's start and an ellipsis, inside the selection field.
+        for (CComboBox* list : {&dialog->m_upperSensorCombo, &dialog->m_lowerSensorCombo}) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            ASSERT_TRUE(::GetComboBoxInfo(list->m_hWnd, &info));
+            CString item;
+            list->GetLBText(CHANNEL_COUNT - 1, item);
+            const std::wstring shown = item.str();
+            ASSERT_GT(shown.size(), 2u);
+            EXPECT_EQ(shown.back(), L'\u2026') << language;
+            EXPECT_EQ(name.compare(0, shown.size() - 1, shown, 0, shown.size() - 1), 0) << language;
+            HDC dc = ::GetDC(list->m_hWnd);
+            HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(list->SendMessage(WM_GETFONT)));
+            SIZE size{};
+            ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+            ::SelectObject(dc, old);
+            ::ReleaseDC(list->m_hWnd, dc);
+            EXPECT_LE(size.cx + 2, info.rcItem.right - info.rcItem.left) << language;
+        }
+        EXPECT_EQ(dialog->m_channelName[0], name);
+        dialog->DestroyWindow();
     }
 }

@@ -167,3 +167,28 @@ TEST(LineComboBoxes, WidthLabelFollowsSelectionAndEnabledState)
     EXPECT_TRUE(contains(labelColours(0), ::GetSysColor(COLOR_WINDOWTEXT)));
     EXPECT_FALSE(contains(labelColours(0), ::GetSysColor(COLOR_GRAYTEXT)));
 }
+
+// A read-only list draws its item's text inside the item: a text longer than the field stops at
+// the field's end and never runs into the arrow beside it.
+TEST(LineComboBoxes, AReadOnlyListsTextStaysInsideItsItem)
+{
+    CWnd parent;
+    parent.SubclassWindow(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr,
+                                            nullptr));
+    CReadOnlyComboBox box;
+    box.SubclassWindow(::CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
+                                         CBS_HASSTRINGS, 0, 0, 100, 120, parent.m_hWnd,
+                                         reinterpret_cast<HMENU>(BOX_ID), nullptr, nullptr));
+    box.AddString(L"het noorden van het land");
+    const COLORREF grey = RGB(200, 200, 200);
+    TestCanvas canvas(100, 14, grey);
+    DRAWITEMSTRUCT draw = {};
+    draw.CtlType = ODT_COMBOBOX;
+    draw.hDC = canvas.dc();
+    draw.rcItem = {0, 0, 30, 14};
+    draw.itemAction = ODA_DRAWENTIRE;
+    box.DrawItem(&draw);
+    EXPECT_GT(canvas.CountOther({0, 0, 30, 14}, RGB(255, 255, 255)), 10);  // the text's start
+    EXPECT_EQ(canvas.CountOther({30, 0, 100, 14}, grey), 0);
+    parent.DestroyWindow();
+}

@@ -1,8 +1,9 @@
 // The layout of every language and every pair of panel variants, with each unit, measured with the
-// window's fonts: every shown box inside the client area and inside its frame, and no two shown
-// boxes (painted captions as measured, value fields, pictures, charts, check boxes) on top of each
-// other.
+// window's fonts: every shown box inside the client area and inside its frame, no two shown boxes
+// (painted captions as measured, value fields, pictures, charts, check boxes) on top of each other,
+// no caption's ink or value on its frame's lines, and each value clear of its caption.
 #include "display/PanelCaptions.h"
+#include "display/PanelDrawing.h"
 #include "display/PanelLabels.h"
 #include "tests/display/LayoutTestSupport.h"
 
@@ -10,6 +11,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <string>
@@ -78,7 +80,68 @@ public:
         return size;
     }
 
+    // The box of the pixels a text leaves, relative to the point it is drawn at (left, top aligned).
+    RECT Ink(const std::wstring& text, int height, int weight)
+    {
+        auto key = std::make_tuple(text, height, weight);
+        auto found = m_inks.find(key);
+        if (found != m_inks.end())
+            return found->second;
+        const SIZE cell = Text(text, height, weight);
+        const int width = cell.cx + 2 * INK_ROOM, rows = cell.cy + 2 * INK_ROOM;
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -rows, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HDC memory = ::CreateCompatibleDC(m_dc);
+        HBITMAP bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ oldBitmap = ::SelectObject(memory, bitmap);
+        HGDIOBJ oldFont = ::SelectObject(memory, Font(height, weight));
+        const RECT all{0, 0, width, rows};
+        ::FillRect(memory, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        ::SetBkMode(memory, TRANSPARENT);
+        ::SetTextColor(memory, RGB(0, 0, 0));
+        ::TextOutW(memory, INK_ROOM, INK_ROOM, text.c_str(), static_cast<int>(text.size()));
+        ::GdiFlush();
+        RECT ink{width, rows, 0, 0};
+        const DWORD* pixel = static_cast<const DWORD*>(bits);
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < width; ++x)
+                if ((pixel[y * width + x] & 0xFF) < 160) {  // at least a third of the text's darkness
+                    ink.left = std::min<LONG>(ink.left, x - INK_ROOM);
+                    ink.right = std::max<LONG>(ink.right, x + 1 - INK_ROOM);
+                    ink.top = std::min<LONG>(ink.top, y - INK_ROOM);
+                    ink.bottom = std::max<LONG>(ink.bottom, y + 1 - INK_ROOM);
+                }
+        ::SelectObject(memory, oldFont);
+        ::SelectObject(memory, oldBitmap);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        if (ink.right <= ink.left)
+            ink = RECT{0, 0, 0, 0};
+        m_inks[key] = ink;
+        return ink;
+    }
+    // How far a text advances the pen, as the painter measures it (a blank: its width between words).
+    int Advance(const std::wstring& text, int height, int weight)
+    {
+        HGDIOBJ old = ::SelectObject(m_dc, Font(height, weight));
+        SIZE size{};
+        ::GetTextExtentPoint32W(m_dc, text.c_str(), static_cast<int>(text.size()), &size);
+        ::SelectObject(m_dc, old);
+        return size.cx;
+    }
+    // Height of a font's character cell.
+    int CellHeight(int height, int weight)
+    {
+        HGDIOBJ old = ::SelectObject(m_dc, Font(height, weight));
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(m_dc, &metrics);
+        ::SelectObject(m_dc, old);
+        return metrics.tmHeight;
+    }
+
 private:
+    static constexpr int INK_ROOM = 8;  // room around the cell for ink that runs past it
     HFONT Font(int height, int weight)
     {
         HFONT& font = m_fonts[{height, weight}];
@@ -90,6 +153,7 @@ private:
     HDC m_dc;
     std::map<std::pair<int, int>, HFONT> m_fonts;
     std::map<std::tuple<std::wstring, int, int>, SIZE> m_sizes;
+    std::map<std::tuple<std::wstring, int, int>, RECT> m_inks;
 };
 
 // The innermost frame of an element (-1: none).
@@ -204,10 +268,6 @@ void CheckLayout(const CheckedLayout& layout, int language, const RECT& client, 
             fault << "outside the client area";
         const int frame = FrameOf(item.element);
         RECT room = frames.count(frame) ? frames[frame] : RECT{};
-        // Moved up into the rain box's room, the wind box and its chart have fixed sizes: the chart
-        // ends 4 pixels below the box.
-        if (item.element == 145)
-            room.bottom += 4;
         if (frame >= 0 && frames.count(frame) && !Inside(item.rect, room))
             fault << "outside frame " << frame << " " << Describe(room);
         if (!fault.str().empty())
@@ -229,15 +289,87 @@ void CheckLayout(const CheckedLayout& layout, int language, const RECT& client, 
     }
 }
 
-}  // namespace
-
-TEST(LayoutCheck, EveryLanguageEveryVariantPairAndEveryUnitFitsWithoutOverlaps)
+bool IsValueField(int k)
 {
-    const RECT client = MainClientArea();
-    ASSERT_GT(client.right, 900);
-    ASSERT_GT(client.bottom, 650);
-    Measure measure;
-    std::vector<std::string> faults;
+    for (const ElementControl& v : kValueFields)
+        if (v.element == k)
+            return true;
+    for (const ElementControl& v : kOtherValueFields)
+        if (v.element == k)
+            return true;
+    return false;
+}
+
+// Where a shown element leaves pixels: a painted label its ink, any other element its box.
+RECT PixelsOf(const CheckedLayout& layout, int k, int language, Measure& measure)
+{
+    const TestLayout::Box b = layout.At(k);
+    if (!IsPainted(k))
+        return RECT{b.x, b.y, b.x + b.w, b.y + b.h};
+    const LabelFont font = PanelLabelFont(k, language);
+    if (font.escapement) {
+        const SIZE size = measure.Text(layout.Caption(k), font.height, font.weight);
+        return RECT{b.x, b.y - size.cx, b.x + size.cy, b.y};
+    }
+    RECT ink = measure.Ink(layout.Caption(k), font.height, font.weight);
+    ::OffsetRect(&ink, b.x, b.y);
+    return ink;
+}
+
+// A frame's etched lines take two pixels on each side; the top one runs through the middle of
+// the caption. What lies inside the frame keeps a pixel off them.
+RECT InsideTheLines(const TestLayout::Box& frame, int captionHeight)
+{
+    return RECT{frame.x + 3, frame.y + captionHeight / 2 + 2, frame.x + frame.w - 3, frame.y + frame.h - 3};
+}
+
+
+// Captions and values that lie on their frame's lines, and labels whose text runs up to the value
+// beside them: a value stands two blanks or more from its label, further than the label's own words
+// from one another.
+void CheckFrameLinesAndGaps(const CheckedLayout& layout, int language, Measure& measure, const std::string& where,
+                            std::vector<std::string>& faults)
+{
+    const int captionHeight = measure.CellHeight(12, 700);
+    std::vector<int> shown;
+    for (int k = 0; k < DISPLAY_ELEMENT_COUNT; ++k) {
+        const std::wstring text = layout.Caption(k);
+        if (!layout.Hidden(k) && !IsUnused(k) && !(IsPainted(k) && (text.empty() || text == L"null")))
+            shown.push_back(k);
+    }
+    for (int k : shown) {
+        const int frame = FrameOf(k);
+        if (IsFrame(k) || frame < 0 || layout.Hidden(frame) || !(IsPainted(k) || IsValueField(k)))
+            continue;
+        const RECT pixels = PixelsOf(layout, k, language, measure);
+        const RECT inside = InsideTheLines(layout.At(frame), captionHeight);
+        if (!Inside(pixels, inside))
+            faults.push_back(where + " element " + std::to_string(k) + " \"" + ui::NarrowAcp(layout.Caption(k).c_str()) +
+                             "\" " + Describe(pixels) + " lies on a line of frame " + std::to_string(frame) + " " +
+                             Describe(inside));
+    }
+    for (int label : shown) {
+        if (!IsPainted(label) || PanelLabelFont(label, language).escapement)
+            continue;
+        const RECT ink = PixelsOf(layout, label, language, measure);
+        const LabelFont font = PanelLabelFont(label, language);
+        const int blank = measure.Advance(L" ", font.height, font.weight);
+        for (int value : shown) {
+            const TestLayout::Box b = layout.At(value);
+            const bool sameLine = b.y < ink.bottom && ink.top < b.y + b.h;
+            if (IsValueField(value) && sameLine && b.x >= layout.At(label).x && b.x < ink.right + 2 * blank)
+                faults.push_back(where + " element " + std::to_string(label) + " \"" +
+                                 ui::NarrowAcp(layout.Caption(label).c_str()) + "\" ends at " +
+                                 std::to_string(ink.right) + ", at the value " + std::to_string(value) + " at " +
+                                 std::to_string(b.x));
+        }
+    }
+}
+
+// Every layout of every language with each unit: `check` gets each laid-out pair of variants.
+template <class Check>
+void ForEveryLayout(Check&& check)  // check(CheckedLayout&, language, where)
+{
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
         CheckedLayout layout(language);
         for (int unitSet = 0; unitSet < 4; ++unitSet) {
@@ -254,21 +386,85 @@ TEST(LayoutCheck, EveryLanguageEveryVariantPairAndEveryUnitFitsWithoutOverlaps)
                     layout.RelayoutPanels(s, language, true);
                     std::ostringstream where;
                     where << "language " << language << " units " << unitSet << " variants " << upper << "/" << lower;
-                    CheckLayout(layout, language, client, measure, where.str(), faults);
+                    check(layout, language, where.str());
                 }
             }
         }
     }
+}
+
+// The faults, one line per distinct fault text after the position prefix.
+std::string Report(const std::vector<std::string>& faults)
+{
     std::ostringstream report;
     std::map<std::string, int> seen;
     int shown = 0;
     for (const std::string& f : faults) {
-        // One line per distinct fault text after the position prefix, to keep the report short.
         const std::string key = f.substr(f.find(" element"));
         if (seen[key]++ == 0 && shown++ < 60)
             report << f << "\n";
     }
-    EXPECT_TRUE(faults.empty()) << faults.size() << " faults, first distinct ones:\n" << report.str();
+    return std::to_string(faults.size()) + " faults, first distinct ones:\n" + report.str();
+}
+
+}  // namespace
+
+TEST(LayoutCheck, EveryLanguageEveryVariantPairAndEveryUnitFitsWithoutOverlaps)
+{
+    const RECT client = MainClientArea();
+    ASSERT_GT(client.right, 900);
+    ASSERT_GT(client.bottom, 650);
+    Measure measure;
+    std::vector<std::string> faults;
+    ForEveryLayout([&](CheckedLayout& layout, int language, const std::string& where) {
+        CheckLayout(layout, language, client, measure, where, faults);
+    });
+    EXPECT_TRUE(faults.empty()) << Report(faults);
+}
+
+// The UV index caption and value once lay on the UV box's bottom line in the forecast and UV
+// layout, a second line of the rain rows on the rain box's bottom line, and the Spanish wind chill
+// caption ran up to its value.
+TEST(LayoutCheck, CaptionsAndValuesKeepOffTheFrameLinesAndClearOfTheValueBesideThem)
+{
+    Measure measure;
+    std::vector<std::string> faults;
+    ForEveryLayout([&](CheckedLayout& layout, int language, const std::string& where) {
+        CheckFrameLinesAndGaps(layout, language, measure, where, faults);
+    });
+    EXPECT_TRUE(faults.empty()) << Report(faults);
+}
+
+// A sensor's name of 34 characters once ran across the row heads of the temperature box. The
+// language's own names show whole; a long name, drawn as it fits its room, lies on nothing and
+// keeps clear of the texts beside it.
+TEST(LayoutCheck, LegendNamesShowWholeOrEndWithAnEllipsisBeforeTheTextsBesideThem)
+{
+    const RECT client = MainClientArea();
+    Measure measure;
+    std::vector<std::string> faults;
+    ForEveryLayout([&](CheckedLayout& layout, int language, const std::string& where) {
+        for (int k = ELEM_FIRST_SENSOR_NAME; k < ELEM_FIRST_SENSOR_NAME + 6; ++k) {
+            const int room = layout.LegendNameRoom(k, language);
+            const int own = measure.Advance(layout.Caption(k), 14, 400);
+            if (own > room)
+                faults.push_back(where + " element " + std::to_string(k) + " \"" +
+                                 ui::NarrowAcp(layout.Caption(k).c_str()) + "\" needs " + std::to_string(own) +
+                                 " pixels, its room is " + std::to_string(room));
+        }
+        const std::vector<CString> names(layout.m_elemCaption.begin() + ELEM_FIRST_SENSOR_NAME,
+                                         layout.m_elemCaption.begin() + ELEM_FIRST_SENSOR_NAME + 6);
+        for (int k = ELEM_FIRST_SENSOR_NAME; k < ELEM_FIRST_SENSOR_NAME + 6; ++k)
+            layout.m_elemCaption[k] =
+                FitWithEllipsis(L"Greenhouse behind the old garage " + std::to_wstring(k - ELEM_FIRST_SENSOR_NAME),
+                                layout.LegendNameRoom(k, language),
+                                [&](const std::wstring& run) { return measure.Advance(run, 14, 400); })
+                    .c_str();
+        CheckLayout(layout, language, client, measure, where, faults);
+        CheckFrameLinesAndGaps(layout, language, measure, where, faults);
+        std::copy(names.begin(), names.end(), layout.m_elemCaption.begin() + ELEM_FIRST_SENSOR_NAME);
+    });
+    EXPECT_TRUE(faults.empty()) << Report(faults);
 }
 
 TEST(LayoutCheck, TheSecondsStandRightOfTheWidestTimeInTheClockFont)

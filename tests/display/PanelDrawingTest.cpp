@@ -1,8 +1,12 @@
-// Line-style samples (their pixel runs and what reaches a window) and panel captions.
+// Line-style samples (their pixel runs and what reaches a window), panel captions and texts fitted
+// with an ellipsis.
 #include "display/PanelDrawing.h"
 #include "platform/ui/UiWnd.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
 
 using Runs = std::vector<std::pair<int, int>>;
 
@@ -51,4 +55,30 @@ TEST(PanelDrawing, SampleAndCaptionOnAWindow)
         EXPECT_GT(ink, 30);
     }
     ::DestroyWindow(window);
+}
+
+// Every character 5 pixels wide, the ellipsis 6.
+int FiveEach(const std::wstring& text)
+{
+    int width = 0;
+    for (wchar_t c : text)
+        width += c == L'\u2026' ? 6 : 5;
+    return width;
+}
+
+TEST(PanelDrawing, ALongTextEndsWithAnEllipsisWithinItsWidth)
+{
+    const std::wstring name = L"Greenhouse behind the old garage 1";  // 34 characters
+    EXPECT_EQ(FitWithEllipsis(name, 170, FiveEach), name);
+    EXPECT_EQ(FitWithEllipsis(name, 169, FiveEach), L"Greenhouse behind the old garage\u2026");
+    EXPECT_EQ(FitWithEllipsis(name, 160, FiveEach), L"Greenhouse behind the old gara\u2026");
+    EXPECT_EQ(FitWithEllipsis(name, 60, FiveEach), L"Greenhouse\u2026");  // no blank before the ellipsis
+    EXPECT_EQ(FitWithEllipsis(name, 3, FiveEach), L"\u2026");
+    // A character of two UTF-16 units is kept whole or left out whole.
+    const std::wstring pond = L"Pond \U0001F41F\U0001F41F fish";
+    EXPECT_EQ(FitWithEllipsis(pond, 41, FiveEach), L"Pond \U0001F41F\u2026");
+    EXPECT_EQ(FitWithEllipsis(pond, 46, FiveEach), L"Pond \U0001F41F\u2026");  // room for half the second one
+    EXPECT_EQ(FitWithEllipsis(pond, 40, FiveEach), L"Pond\u2026");
+    for (int width = 1; width < 200; ++width)
+        EXPECT_LE(FiveEach(FitWithEllipsis(name, width, FiveEach)), std::max(width, 6)) << width;
 }

@@ -45,7 +45,9 @@ void RunVariant(TestLayout& layout, bool upper, int variant)
         layout.RunLowerVariant(variant);
 }
 
-// A move of the variant table: the element's box against its table box.
+// A move of the variant table: the element's box against its table box. (The UV index and its
+// value rise 5 pixels in the UV layouts under the chart, which is as much shorter, and the wind
+// chart moved up is 288 high: each keeps off its box's bottom line.)
 struct Move {
     bool upper;
     int variant;
@@ -62,13 +64,13 @@ const Move kMoves[] = {
     {true, 1, 7, -60, 0, 0, 0},         {true, 1, 24, 0, -277, 350, 474},  {true, 1, 25, 0, -277, 330, 272},
     {true, 1, 29, 88, -201, 0, 0},      {true, 1, 32, -218, 0, 330, 110},  {true, 2, 0, 0, 0, 350, 403},
     {true, 2, 9, 0, 0, 333, 263},       {true, 3, 9, 0, 0, 333, 263},      {true, 4, 10, 0, -283, 350, 293},
-    {true, 4, 11, 0, -113, 0, 0},       {true, 4, 13, 0, -59, 0, 0},       {true, 4, 22, 150, -113, 0, 0},
-    {true, 4, 23, -138, -279, 290, 219}, {true, 4, 24, 0, -113, 350, 310}, {true, 4, 30, 44, -113, 0, 0},
-    {true, 5, 10, 0, -150, 350, 273},   {true, 5, 19, 0, 54, 0, 0},        {true, 5, 20, 150, 0, 0, 0},
-    {true, 5, 23, -138, -146, 290, 199}, {false, 0, 52, 0, 0, 578, 607},   {false, 0, 89, 0, 305, 0, 0},
+    {true, 4, 11, 0, -113, 0, 0},       {true, 4, 13, 0, -64, 0, 0},       {true, 4, 22, 150, -113, 0, 0},
+    {true, 4, 23, -138, -279, 290, 214}, {true, 4, 24, 0, -113, 350, 310}, {true, 4, 30, 44, -113, 0, 0},
+    {true, 5, 10, 0, -150, 350, 273},   {true, 5, 19, 0, 49, 0, 0},        {true, 5, 20, 150, 0, 0, 0},
+    {true, 5, 23, -138, -146, 290, 194}, {false, 0, 52, 0, 0, 578, 607},   {false, 0, 89, 0, 305, 0, 0},
     {false, 0, 156, 0, 305, 0, 0},      {false, 1, 117, 0, 0, 578, 301},   {false, 1, 122, 0, 10, 0, 0},
     {false, 1, 158, 0, 20, 0, 0},       {false, 1, 126, 0, 30, 0, 0},      {false, 2, 128, 0, -127, 578, 301},
-    {false, 2, 160, 0, -90, 0, 0},      {false, 2, 135, 0, -85, 0, 0},     {false, 2, 145, 0, -126, 295, 295},
+    {false, 2, 160, 0, -90, 0, 0},      {false, 2, 135, 0, -85, 0, 0},     {false, 2, 145, 0, -126, 295, 288},
     {false, 3, 161, 0, 5, 0, 0},        {false, 3, 140, 0, -15, 0, 0},     {false, 3, 142, 0, -5, 0, 0},
     {false, 4, 139, 0, -23, 0, 0},      {false, 4, 141, 0, -10, 0, 0},     {false, 5, 137, 0, -45, 0, 0},
     {false, 6, 136, 0, -30, 0, 0},      {false, 6, 145, 0, -126, 295, 275},

@@ -344,6 +344,75 @@ TEST_F(PrintPreview, ATwoDigitMarginTypedIntoAFieldTakesEffect)
     });
 }
 
+// What a margin field shows of the margin it holds: the room of its text beside the arrows, and
+// whether its text starts in sight.
+struct FieldView {
+    int room;
+    int textWidth;
+    bool startShown;
+};
+FieldView ViewOf(CWnd& dialog, int id)
+{
+    HWND field = ::GetDlgItem(dialog.m_hWnd, id);
+    RECT room{};
+    ::SendMessageW(field, EM_SETSEL, 0, 0);  // the caret at the start, as after a click on the text
+    ::SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    wchar_t text[16] = {};
+    ::GetWindowTextW(field, text, 16);
+    HDC dc = ::GetDC(field);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(field, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, L"50", 2, &size);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(field, dc);
+    const int start = static_cast<short>(LOWORD(::SendMessageW(field, EM_POSFROMCHAR, 0, 0)));
+    return {room.right - room.left, static_cast<int>(size.cx), start >= room.left};
+}
+
+// A two-digit margin once showed only its last digit ("12" read "2"), "99" stayed in the field
+// though 50 was used, and an emptied field counted as 0 without a word. In every language: each
+// field shows two digits whole, a margin beyond 50 gives way to the 50 used, and an emptied field
+// keeps the margin in use, shows it again when left and says so, as Print does.
+TEST_F(PrintPreview, EachMarginFieldShowsTheMarginItUsesAndAnEmptiedFieldIsSaid)
+{
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        ui::ScopedMessageBoxAnswer boxes(IDOK);
+        Run(language, [language](CDialog& d) {
+            auto& dialog = static_cast<CPrintPreviewDialogDlg&>(d);
+            PumpUntil([&] { return dialog.m_previewReady != 0; }, 3000);
+            for (int id : {IDC_PRINT_MARGIN_TOP, IDC_PRINT_MARGIN_BOTTOM, IDC_PRINT_MARGIN_LEFT,
+                           IDC_PRINT_MARGIN_RIGHT}) {
+                TypeKeys(d, id, L"12");
+                const FieldView view = ViewOf(d, id);
+                EXPECT_LE(view.textWidth, view.room) << "language " << language << " field " << id;
+                EXPECT_TRUE(view.startShown) << "language " << language << " field " << id;
+            }
+            TypeKeys(d, IDC_PRINT_MARGIN_LEFT, L"99");
+            EXPECT_EQ(Text(d, IDC_PRINT_MARGIN_LEFT), L"50") << language;
+            EXPECT_EQ(dialog.m_margins.left, 50);
+
+            ::SetFocus(::GetDlgItem(d.m_hWnd, IDC_PRINT_MARGIN_TOP));
+            ::SendDlgItemMessageW(d.m_hWnd, IDC_PRINT_MARGIN_TOP, EM_SETSEL, 0, -1);
+            ::SendDlgItemMessageW(d.m_hWnd, IDC_PRINT_MARGIN_TOP, WM_CLEAR, 0, 0);
+            EXPECT_EQ(dialog.m_margins.top, 12) << "an emptied field took a margin";
+            ::SetFocus(::GetDlgItem(d.m_hWnd, IDC_PRINT_MARGIN_BOTTOM));
+            EXPECT_EQ(Text(d, IDC_PRINT_MARGIN_TOP), L"12");
+
+            TypeKeys(d, IDC_PRINT_MARGIN_BOTTOM, L"\b\b");
+            EXPECT_EQ(Text(d, IDC_PRINT_MARGIN_BOTTOM), L"");
+            ui::ClickButton(d, IDOK);  // Print with the field still empty: nothing is printed
+            EXPECT_FALSE(dialog.HasEnded());
+            EXPECT_EQ(Text(d, IDC_PRINT_MARGIN_BOTTOM), L"12");
+            EXPECT_EQ(dialog.m_margins.bottom, 12);
+            ui::ClickButton(d, IDCANCEL);
+        });
+        const auto shown = boxes.Boxes();
+        ASSERT_EQ(shown.size(), 2u) << language;
+        for (const auto& box : shown)
+            EXPECT_EQ(box.text, CString(TextAt(g_printDialogTexts, 14, language)));
+    }
+}
+
 TEST_F(PrintPreview, APrinterThatCannotBeReachedIsReportedAndNothingChanges)
 {
     ui::ScopedMessageBoxAnswer boxes(IDOK);

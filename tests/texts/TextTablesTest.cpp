@@ -30,7 +30,7 @@ TEST(TextLookup, TableSizesAreRowsTimesEight)
     EXPECT_EQ(19u * 8, g_mainThdTexts.size());
     EXPECT_EQ(5u * 8, g_clearAllRecordsDialogTexts.size());
     EXPECT_EQ(5u * 8, g_clearRainTotalDialogTexts.size());
-    EXPECT_EQ(14u * 8, g_printDialogTexts.size());
+    EXPECT_EQ(15u * 8, g_printDialogTexts.size());
     EXPECT_EQ(17u * 8, g_unitTexts.size());
     EXPECT_EQ(33u * 8, g_exportColumnHeaders.size());
     EXPECT_EQ(2u * 8, g_uploadResultTexts.size());
@@ -61,12 +61,13 @@ TEST(TextLookup, RowOutsideTheTableReadsEmpty)
     EXPECT_STREQ(L"", EntryAt(g_languageNames, -1));
 }
 
-TEST(TextLookup, PrintTableHasFourteenRowsAndLaterRowsReadEmpty)
+TEST(TextLookup, PrintTableHasFifteenRowsAndLaterRowsReadEmpty)
 {
     EXPECT_EQ(std::wstring(L"Failed to read printer properties."), TextAt(g_printDialogTexts, 13, LANGUAGE_ENGLISH));
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
-        EXPECT_STREQ(L"", TextAt(g_printDialogTexts, 14, language));
+        EXPECT_STRNE(L"", TextAt(g_printDialogTexts, 14, language));  // the emptied margin's message
         EXPECT_STREQ(L"", TextAt(g_printDialogTexts, 15, language));
+        EXPECT_STREQ(L"", TextAt(g_printDialogTexts, 16, language));
     }
 }
 
