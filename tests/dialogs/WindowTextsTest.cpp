@@ -5,6 +5,7 @@
 // dialog's list items, current settings and fields whole. First, the checks themselves on a window
 // built with each fault.
 #include "dialogs/AlarmDialog.h"
+#include "dialogs/AlarmValues.h"
 #include "dialogs/AltitudeDialog.h"
 #include "dialogs/AutoSavingDialog.h"
 #include "dialogs/ConfirmDialogs.h"
@@ -20,8 +21,8 @@
 #include "texts/TextTables.h"
 
 #include <algorithm>
-#include <functional>
 #include <cwchar>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -155,127 +156,6 @@ Faults FaultsIn(int language, const char* name, const std::function<void(Dialog&
 
 void Add(Faults& to, const Faults& from) { to.insert(to.end(), from.begin(), from.end()); }
 
-// ---- lists, wrapped labels and fields, each measured in its own font -------------------------------
-
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[64] = {};
-    ::GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::wstring TextOf(HWND window)
-{
-    wchar_t text[512] = {};
-    ::GetWindowTextW(window, text, 512);
-    return text;
-}
-
-std::string Named(const std::string& where, HWND control, const std::wstring& text)
-{
-    return where + ": control " + std::to_string(::GetDlgCtrlID(control)) + " \"" + ui::NarrowAcp(text.c_str()) + "\"";
-}
-
-// Size of a text in a control's font: one line, or broken into lines of `width` pixels.
-SIZE TextSizeIn(HWND control, const std::wstring& text, int width = 0)
-{
-    HDC dc = ::GetDC(control);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-    RECT r{0, 0, width, 0};
-    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-                DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
-    ::SelectObject(dc, old);
-    ::ReleaseDC(control, dc);
-    return {r.right - r.left, r.bottom - r.top};
-}
-
-int WidthOf(HWND window)
-{
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    return r.right - r.left;
-}
-
-template <class F>
-void ForEachShownChild(HWND window, const wchar_t* className, F&& f)
-{
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (::IsWindowVisible(child) && _wcsicmp(ClassOf(child).c_str(), className) == 0)
-            f(child);
-}
-
-// Items of the combo boxes wider than the room the box shows them in: its selection field (left
-// of the arrow) and its dropped list (the box's width, less the scroll bar of a list longer than
-// it shows). Both draw an item two pixels in from the left.
-Faults CutListItems(HWND window, const std::string& where)
-{
-    constexpr int TEXT_INDENT = 2;
-    Faults faults;
-    ForEachShownChild(window, L"ComboBox", [&](HWND box) {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        if (!::GetComboBoxInfo(box, &info))
-            return;
-        const int count = static_cast<int>(::SendMessageW(box, CB_GETCOUNT, 0, 0));
-        const int shown = static_cast<int>(::SendMessageW(box, CB_GETMINVISIBLE, 0, 0));
-        const int listWidth = std::max(static_cast<int>(::SendMessageW(box, CB_GETDROPPEDWIDTH, 0, 0)),
-                                       static_cast<int>(WidthOf(box))) -
-                              2 * ::GetSystemMetrics(SM_CXBORDER) -
-                              (count > shown ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
-        const int fieldWidth = info.rcItem.right - info.rcItem.left;
-        for (int item = 0; item < count; ++item) {
-            wchar_t text[256] = {};
-            ::SendMessageW(box, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
-            const int needed = TextSizeIn(box, text).cx + TEXT_INDENT;
-            if (needed > fieldWidth || needed > listWidth)
-                faults.push_back(Named(where, box, text) + " needs " + std::to_string(needed) + " pixels, the field shows " +
-                                 std::to_string(fieldWidth) + " and the list " + std::to_string(listWidth));
-        }
-    });
-    return faults;
-}
-
-// Labels whose text, broken into lines of the label's width, needs more lines than its height
-// shows (the second line of a two-line text cut at the bottom), or a word wider than a line.
-Faults CutLabelLines(HWND window, const std::string& where)
-{
-    Faults faults;
-    ForEachShownChild(window, L"Static", [&](HWND label) {
-        const LONG type = ::GetWindowLongW(label, GWL_STYLE) & SS_TYPEMASK;
-        const std::wstring text = TextOf(label);
-        if (text.empty() || (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT))
-            return;
-        RECT room{};
-        ::GetClientRect(label, &room);
-        const SIZE needed = TextSizeIn(label, text, room.right);
-        if (needed.cy > room.bottom || needed.cx > room.right)
-            faults.push_back(Named(where, label, text) + " needs " + std::to_string(needed.cx) + " x " +
-                             std::to_string(needed.cy) + " pixels in lines of its width, it has " +
-                             std::to_string(room.right) + " x " + std::to_string(room.bottom));
-    });
-    return faults;
-}
-
-// Edit fields whose text is wider than their text room, or shown scrolled (its start out of sight).
-Faults CutFieldTexts(HWND window, const std::string& where)
-{
-    Faults faults;
-    ForEachShownChild(window, L"Edit", [&](HWND field) {
-        const std::wstring text = TextOf(field);
-        if (text.empty())
-            return;
-        RECT room{};
-        ::SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-        const int needed = TextSizeIn(field, text).cx;
-        const int start = static_cast<short>(LOWORD(::SendMessageW(field, EM_POSFROMCHAR, 0, 0)));
-        if (needed > room.right - room.left || start < room.left)
-            faults.push_back(Named(where, field, text) + " needs " + std::to_string(needed) + " pixels, it shows " +
-                             std::to_string(room.right - room.left) + " from its text's pixel " +
-                             std::to_string(room.left - start));
-    });
-    return faults;
-}
-
 }  // namespace
 
 TEST(WindowTextCheck, FindsTextsThatAreCutHiddenOnOneAnotherOrOutsideTheWindow)
@@ -344,17 +224,42 @@ TEST(WindowTextCheck, FindsTextsOnFrameLinesPaintedTextsInTheWayAndCrowdedShortc
     EXPECT_NE(shortcuts[0].find("\"Ctrl+O\""), std::string::npos) << shortcuts[0];
 }
 
+namespace {
+
+void WidestAlarms(CAlarmDialogDlg& d)
+{
+    d.m_temperatureUpper = TEMPERATURE_LIMIT_HIGHEST;
+    d.m_temperatureLower = TEMPERATURE_LIMIT_LOWEST;
+    d.m_rainUpper = d.m_currentRain = 1999;
+    d.m_windUpper = d.m_gustUpper = d.m_currentWind = d.m_currentGust = 199;
+    d.m_weekdayHour = d.m_singleHour = 23;
+    d.m_weekdayMinute = d.m_singleMinute = 59;
+    d.m_period = 6;
+    d.m_duration = 15;
+    d.m_currentTemperatureUpperText = L"70.0";
+    d.m_currentTemperatureLowerText = L"-50.0";
+    d.m_currentWeekdayText = d.m_currentSingleText = d.m_timeFormat ? L"23:59" : L"11:59 PM";
+}
+
+}  // namespace
+
 TEST(WindowTexts, StationDialogsInEveryLanguage)
 {
     Faults faults;
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
         Add(faults, FaultsIn<CLocationDialogDlg>(language, "location"));
-        Add(faults, FaultsIn<CAlarmDialogDlg>(language, "alarm (24 hours)"));
-        Add(faults, FaultsIn<CAlarmDialogDlg>(language, "alarm (12 hours)",
-                                              [](CAlarmDialogDlg& d) { d.m_timeFormat = 0; }));
-        Add(faults, FaultsIn<CAltitudeDialogDlg>(language, "altitude (m)"));
-        Add(faults, FaultsIn<CAltitudeDialogDlg>(language, "altitude (ft)",
-                                                 [](CAltitudeDialogDlg& d) { d.m_altitudeUnit = 0; }));
+        Add(faults, FaultsIn<CAlarmDialogDlg>(language, "alarm (24 hours)", WidestAlarms));
+        Add(faults, FaultsIn<CAlarmDialogDlg>(language, "alarm (12 hours)", [](CAlarmDialogDlg& d) {
+            d.m_timeFormat = 0;
+            WidestAlarms(d);
+        }));
+        Add(faults, FaultsIn<CAltitudeDialogDlg>(language, "altitude (m)", [](CAltitudeDialogDlg& d) {
+            d.m_altitude = 5000;
+        }));
+        Add(faults, FaultsIn<CAltitudeDialogDlg>(language, "altitude (ft)", [](CAltitudeDialogDlg& d) {
+            d.m_altitudeUnit = 0;
+            d.m_altitude = 5000;  // metres: 16404 feet
+        }));
         Add(faults, FaultsIn<CRecordIntervalDialogDlg>(language, "record interval"));
         Add(faults, FaultsIn<CClearAllRecordsDialogDlg>(language, "clear all records"));
         Add(faults, FaultsIn<CClearRainTotalDialogDlg>(language, "clear rain total"));
@@ -364,17 +269,32 @@ TEST(WindowTexts, StationDialogsInEveryLanguage)
 
 TEST(WindowTexts, ProgramDialogsInEveryLanguage)
 {
+    // A printer of a long name, and the widest margins the preview takes.
+    PRINTER_INFO_2W printer{};
+    wchar_t name[] = L"Brother HL-L2350DW series Printer";
+    printer.pPrinterName = name;
     Faults faults;
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
-        Add(faults, FaultsIn<CAutoSavingDialogDlg>(language, "auto saving"));
+        Add(faults, FaultsIn<CAutoSavingDialogDlg>(language, "auto saving", [](CAutoSavingDialogDlg& d) {
+            d.m_interval = 8;
+            d.m_intervalCount = 12;
+        }));
         Add(faults, FaultsIn<CDisplayDialogDlg>(language, "chart display"));
-        Add(faults, FaultsIn<CDisplayingUnitDialogDlg>(language, "displaying unit"));
+        for (int system = 0; system <= UNIT_SYSTEM_CUSTOM; ++system)
+            Add(faults, FaultsIn<CDisplayingUnitDialogDlg>(language, "displaying unit", [system](CDisplayingUnitDialogDlg& d) {
+                d.m_unitSystem = system;
+            }));
         Add(faults, FaultsIn<CLanguageDialogDlg>(language, "language"));
         Add(faults, FaultsIn<CTHDDialogDlg>(language, "lines"));
         Add(faults, FaultsIn<CPrintPreviewDialogDlg>(language, "print preview", [](CPrintPreviewDialogDlg& d) {
             d.m_captureWidth = 965;
             d.m_captureHeight = 735;
             d.m_printers = std::make_unique<CEnumPrinters>(nullptr, 0);
+        }));
+        Add(faults, FaultsIn<CPrintPreviewDialogDlg>(language, "print preview (a printer)", [&](CPrintPreviewDialogDlg& d) {
+            d.m_captureWidth = 965;
+            d.m_captureHeight = 735;
+            d.m_printers = std::make_unique<CEnumPrinters>(&printer, 1);
         }));
     }
     EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
@@ -405,7 +325,6 @@ TEST(WindowTexts, TheLineDialogsListsShowTheirWholeSamples)
     });
 }
 
-
 // The hemisphere lists once cut "het noorden" and "het westen" and ran "het oosten" into their
 // arrow, and the current latitude and longitude lost the second line they broke into ("50°7' het"):
 // every list item, every label and every field of both sides, with the widest setting the station
@@ -433,15 +352,20 @@ TEST(WindowTexts, TheLocationDialogShowsEveryItemSettingAndFieldWholeInEveryLang
             }
             const std::string where = "location in language " + std::to_string(language) + (hemisphere ? " south" : " north");
             RunDialog(dialog, [&](CDialog& d) {
-                Add(faults, CutListItems(d.m_hWnd, where));
-                Add(faults, CutLabelLines(d.m_hWnd, where));
-                Add(faults, CutFieldTexts(d.m_hWnd, where));
                 Add(faults, textcheck::WindowTextFaults(d.m_hWnd, where));
-                // The city list holds the cities of the chosen region: every region's.
+                // The city list holds the cities of the chosen region: every region's; and the code and
+                // name fields show every city's code and name.
                 if (hemisphere == 0) {
+                    const LocationSideIds& ids = kLocationSideIds[0];
                     for (int position = 0; position < REGION_COUNT; ++position) {
-                        ui::SelectComboItem(d, kLocationSideIds[0].region, position);
-                        Add(faults, CutListItems(d.m_hWnd, where + " region entry " + std::to_string(position)));
+                        ui::SelectComboItem(d, ids.region, position);
+                        const std::string region = where + " region entry " + std::to_string(position);
+                        Add(faults, textcheck::CutComboItems(d.m_hWnd, region));
+                        const int cities = static_cast<int>(::SendDlgItemMessageW(d.m_hWnd, ids.city, CB_GETCOUNT, 0, 0));
+                        for (int city = 0; city < cities; ++city) {
+                            ui::SelectComboItem(d, ids.city, city);
+                            Add(faults, textcheck::CutEditTexts(d.m_hWnd, region + " city entry " + std::to_string(city)));
+                        }
                     }
                 }
                 d.EndDialog(IDCANCEL);

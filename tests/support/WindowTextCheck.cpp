@@ -318,8 +318,10 @@ Faults WindowTextFaults(HWND window, const std::string& where)
 {
     const std::vector<Caption> captions = Captions(window);
     Faults faults = UnfitCaptions(captions, where);
-    for (const Faults& more : {OverlappingCaptions(window, captions, where), UnpaintedLabels(window, captions, where),
-                               ControlsOutsideTheWindow(window, where), CutMenuTitles(window, where)})
+    for (const Faults& more :
+         {OverlappingCaptions(window, captions, where), UnpaintedLabels(window, captions, where),
+          ControlsOutsideTheWindow(window, where), CutComboItems(window, where), CutEditTexts(window, where),
+          TextsOnFrameLines(window, where), CutMenuTitles(window, where)})
         faults.insert(faults.end(), more.begin(), more.end());
     return faults;
 }

@@ -40,7 +40,7 @@ struct PaintedText {
 // other painted text and of every control but the group boxes.
 Faults PaintedTextFaults(HWND window, const std::vector<PaintedText>& texts, const std::string& where);
 
-// The captions' checks, the controls outside the window and the menu-bar titles.
+// All of the above but the painted texts and the shortcut column (which opens the menus).
 Faults WindowTextFaults(HWND window, const std::string& where);
 
 // The faults one per line, for a test's message.
