@@ -265,7 +265,7 @@ TEST(PanelWindow, InAFolderOfItsOwn)
     if (InChild())
         GTEST_SKIP() << "the started copy runs the checks";
     const std::wstring folder = FreshTempFolder(L"orvelle_panels_");
-    EXPECT_EQ(RunCopyInFolder(folder, L"PanelWindowChild.*", L"ORVELLE_PANEL_CHILD", 180), 0)
+    EXPECT_EQ(RunCopyInFolder(folder, L"PanelWindowChild.*", L"ORVELLE_PANEL_CHILD", 480), 0)
         << "the panel checks failed in the started copy (its output is above)";
     RemoveTree(folder);
 }
@@ -651,6 +651,11 @@ TEST(PanelWindowChild, TextsOfTheMainWindowInEveryLayoutItsMenusTheChartWindowAn
         ::SendMessageW(dialog->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rain.left + 3, rain.top + 3));
         EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(dialog->m_pAllChartDlg->m_hWnd) != FALSE; }, 2000));
         add(textcheck::WindowTextFaults(dialog->m_pAllChartDlg->m_hWnd, "chart window" + in));
+        // Its second view: the pies.
+        EXPECT_TRUE(ui::ClickButton(*dialog->m_pAllChartDlg, 1111));
+        PumpWaiting();
+        add(textcheck::WindowTextFaults(dialog->m_pAllChartDlg->m_hWnd, "chart window's pies" + in));
+        ui::ClickButton(*dialog->m_pAllChartDlg, 1110);
 
         CAboutDlg about;
         about.m_language = language;
