@@ -206,8 +206,8 @@ public:
     // Every control onto its element: frames with their captions and font, value fields cleared,
     // fixed pictures, the small charts drawn again, the clock.
     void ApplyElementPositions();
-    // The painted labels and the legend line samples.
-    void PaintPanels();
+    // The painted labels and the legend line samples, on the window's paint DC.
+    void PaintPanels(CDC& dc);
     // The window cleared and its labels painted again, once it is shown.
     void RepaintPanels();
     // Shows or hides the controls of both panels (the status strip and the clock stay).

@@ -368,10 +368,11 @@ void COrvelleDlg::OnPaint()
         dc.DrawIcon(x, y, m_hIcon);
         return;
     }
-    CDialog::OnPaint();
+    // Only the area being painted is drawn: its background has just been cleared.
+    CPaintDC dc(this);
     // The painted labels would show through the all-sensor chart window.
     if (!m_bigChartShown)
-        PaintPanels();
+        PaintPanels(dc);
 }
 
 HCURSOR COrvelleDlg::OnQueryDragIcon()

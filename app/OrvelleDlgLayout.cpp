@@ -70,7 +70,7 @@ void COrvelleDlg::RepaintPanels()
     if (!IsWindowVisible())
         return;
     Invalidate(TRUE);
-    PaintPanels();
+    UpdateWindow();
 }
 
 void COrvelleDlg::ShowPanelControls(bool show)

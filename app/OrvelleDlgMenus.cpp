@@ -4,6 +4,8 @@
 
 #include "platform/ui/UiApp.h"
 
+#include <algorithm>
+
 // ---- titles of the menu bar ----------------------------------------------------------------------
 // The system sizes a bar's title exactly to its text and cuts what the last glyph draws past it
 // ("Aufzeichnung" loses the tail of its "g"). The window draws the titles itself, centred in the
@@ -107,14 +109,20 @@ void COrvelleDlg::EnableStationMenus(bool enable)
 }
 
 // ---- icons of the Help commands ------------------------------------------------------------------
-// Every menu item whose command id has an icon resource of that number shows the icon beside its
-// caption: the window measures and draws it (HBMMENU_CALLBACK). A popup with icons leaves out the
-// check-mark column, and its texts start after the icon's column, a gap away from the icons.
+// Every menu command whose id has an icon resource of that number shows the icon beside its
+// caption. The window draws such a command's whole row (owner-drawn): the icon, a gap, the
+// caption, and the shortcut after its tab in a column of its own. The system would start that
+// column only a few pixels after the longest caption (its check-mark column gone with the icons),
+// so the window keeps a gap of its own before it, in every language.
 
 namespace {
 
 constexpr int MENU_ICON_SIZE = 16;
-constexpr int MENU_ICON_GAP = 4;
+constexpr int MENU_ICON_LEFT = 2;     // the icon's distance from the row's left
+constexpr int MENU_ICON_GAP = 4;      // between the icon and the caption
+constexpr int MENU_TEXT_LEFT = MENU_ICON_LEFT + MENU_ICON_SIZE + MENU_ICON_GAP;
+constexpr int MENU_SHORTCUT_GAP = 24; // between the widest caption and the shortcut column
+constexpr int MENU_ROW_MARGIN = 4;    // above and below the caption, and after the last column
 
 // The icon resource with a command's number; null for a popup's handle or an id without an icon.
 HICON CommandIcon(UINT_PTR id)
@@ -125,8 +133,65 @@ HICON CommandIcon(UINT_PTR id)
                                            MENU_ICON_SIZE, MENU_ICON_SIZE, LR_SHARED));
 }
 
-// Gives the popup's commands that have an icon the window-drawn bitmap; how many there are.
-int ShowCommandIcons(HMENU menu)
+// A command's caption and shortcut (the text after its tab, empty without one).
+struct RowTexts {
+    CString caption, shortcut;
+};
+
+RowTexts TextsOf(HMENU menu, int position)
+{
+    wchar_t text[256] = {};
+    ::GetMenuStringW(menu, static_cast<UINT>(position), text, 256, MF_BYPOSITION);
+    const CString whole = text;
+    const int tab = whole.Find(L'\t');
+    if (tab < 0)
+        return {whole, CString()};
+    return {whole.Left(tab), whole.Mid(tab + 1)};
+}
+
+int TextWidth(HDC dc, const CString& text)
+{
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text, text.GetLength(), &size);
+    return size.cx;
+}
+
+// Where a popup's rows put their texts: the widest caption and the widest shortcut of the popup.
+struct RowColumns {
+    int captionWidth = 0, shortcutWidth = 0, textHeight = 0;
+};
+
+RowColumns ColumnsOf(HMENU menu)
+{
+    RowColumns columns;
+    HDC dc = ::GetDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, MenuFont());
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    columns.textHeight = metrics.tmHeight;
+    for (int position = 0; menu && position < ::GetMenuItemCount(menu); ++position) {
+        const RowTexts texts = TextsOf(menu, position);
+        columns.captionWidth = std::max(columns.captionWidth, TextWidth(dc, texts.caption));
+        columns.shortcutWidth = std::max(columns.shortcutWidth, TextWidth(dc, texts.shortcut));
+    }
+    ::SelectObject(dc, old);
+    ::ReleaseDC(nullptr, dc);
+    return columns;
+}
+
+// The popup of the menu bar that holds the command; null when none does.
+HMENU PopupWithCommand(HMENU bar, UINT id)
+{
+    for (int position = 0; bar && position < ::GetMenuItemCount(bar); ++position) {
+        HMENU popup = ::GetSubMenu(bar, position);
+        if (popup && ::GetMenuState(popup, id, MF_BYCOMMAND) != static_cast<UINT>(-1))
+            return popup;
+    }
+    return nullptr;
+}
+
+// Makes the popup's commands that have an icon window-drawn; how many there are.
+int DrawCommandRows(HMENU menu)
 {
     int icons = 0;
     const int count = ::GetMenuItemCount(menu);
@@ -134,17 +199,44 @@ int ShowCommandIcons(HMENU menu)
         MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_ID | MIIM_FTYPE;
-        if (!::GetMenuItemInfoW(menu, position, TRUE, &item))
+        if (!::GetMenuItemInfoW(menu, position, TRUE, &item) || item.wID > 0xFFFF || CommandIcon(item.wID) == nullptr)
             continue;
-        if (item.wID > 0xFFFF || (item.fType & MFT_OWNERDRAW) || CommandIcon(item.wID) == nullptr)
-            continue;
-        item.fMask = MIIM_BITMAP | MIIM_FTYPE;
-        item.hbmpItem = HBMMENU_CALLBACK;
-        item.fType = MFT_STRING;
-        ::SetMenuItemInfoW(menu, position, TRUE, &item);
         ++icons;
+        if (item.fType & MFT_OWNERDRAW)
+            continue;
+        item.fMask = MIIM_FTYPE;
+        item.fType |= MFT_OWNERDRAW;
+        ::SetMenuItemInfoW(menu, position, TRUE, &item);
     }
     return icons;
+}
+
+void DrawCommandRow(const DRAWITEMSTRUCT& draw, HICON icon)
+{
+    HMENU menu = reinterpret_cast<HMENU>(draw.hwndItem);
+    int position = -1;
+    for (int p = 0; p < ::GetMenuItemCount(menu) && position < 0; ++p)
+        if (::GetMenuItemID(menu, p) == draw.itemID)
+            position = p;
+    const RowTexts texts = TextsOf(menu, position);
+    const RowColumns columns = ColumnsOf(menu);
+    HDC dc = draw.hDC;
+    const RECT& row = draw.rcItem;
+    const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+    ::FillRect(dc, &row, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    ::DrawIconEx(dc, row.left + MENU_ICON_LEFT, row.top + (row.bottom - row.top - MENU_ICON_SIZE) / 2, icon,
+                 MENU_ICON_SIZE, MENU_ICON_SIZE, 0, nullptr, DI_NORMAL);
+    const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour = ::SetTextColor(
+        dc, ::GetSysColor((draw.itemState & ODS_GRAYED) ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+    HGDIOBJ oldFont = ::SelectObject(dc, MenuFont());
+    RECT caption{row.left + MENU_TEXT_LEFT, row.top, row.right, row.bottom};
+    ::DrawTextW(dc, texts.caption, texts.caption.GetLength(), &caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    RECT shortcut{caption.left + columns.captionWidth + MENU_SHORTCUT_GAP, row.top, row.right, row.bottom};
+    ::DrawTextW(dc, texts.shortcut, texts.shortcut.GetLength(), &shortcut, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    ::SelectObject(dc, oldFont);
+    ::SetTextColor(dc, oldColour);
+    ::SetBkMode(dc, oldMode);
 }
 
 }  // namespace
@@ -155,7 +247,7 @@ void COrvelleDlg::OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu)
     HMENU menu = systemMenu ? ::GetSystemMenu(m_hWnd, FALSE) : (popup ? popup->GetSafeHmenu() : nullptr);
     if (menu == nullptr)
         return;
-    const int icons = ShowCommandIcons(menu);
+    const int icons = DrawCommandRows(menu);
     MENUINFO style{};
     style.cbSize = sizeof style;
     style.fMask = MIM_STYLE;
@@ -169,7 +261,16 @@ void COrvelleDlg::OnMeasureItem(int controlId, LPMEASUREITEMSTRUCT measure)
         CDialog::OnMeasureItem(controlId, measure);
         return;
     }
-    const CString title = TitleOf(::GetMenu(m_hWnd), reinterpret_cast<HMENU>(measure->itemData));
+    HMENU bar = ::GetMenu(m_hWnd);
+    if (CommandIcon(measure->itemID) != nullptr) {
+        const RowColumns columns = ColumnsOf(PopupWithCommand(bar, measure->itemID));
+        measure->itemWidth = static_cast<UINT>(MENU_TEXT_LEFT + columns.captionWidth +
+                                               (columns.shortcutWidth > 0 ? MENU_SHORTCUT_GAP + columns.shortcutWidth : 0) +
+                                               MENU_ROW_MARGIN);
+        measure->itemHeight = static_cast<UINT>(std::max(MENU_ICON_SIZE, columns.textHeight) + MENU_ROW_MARGIN);
+        return;
+    }
+    const CString title = TitleOf(bar, reinterpret_cast<HMENU>(measure->itemData));
     if (!title.IsEmpty()) {
         HDC dc = ::GetDC(m_hWnd);
         HGDIOBJ old = ::SelectObject(dc, MenuFont());
@@ -179,10 +280,7 @@ void COrvelleDlg::OnMeasureItem(int controlId, LPMEASUREITEMSTRUCT measure)
         ::ReleaseDC(m_hWnd, dc);
         measure->itemWidth = static_cast<UINT>(size.cx);
         measure->itemHeight = static_cast<UINT>(size.cy);
-        return;
     }
-    measure->itemWidth = MENU_ICON_SIZE + MENU_ICON_GAP;
-    measure->itemHeight = MENU_ICON_SIZE;
 }
 
 void COrvelleDlg::OnDrawItem(int controlId, LPDRAWITEMSTRUCT draw)
@@ -191,14 +289,11 @@ void COrvelleDlg::OnDrawItem(int controlId, LPDRAWITEMSTRUCT draw)
         CDialog::OnDrawItem(controlId, draw);
         return;
     }
-    const CString title = TitleOf(reinterpret_cast<HMENU>(draw->hwndItem), reinterpret_cast<HMENU>(draw->itemData));
-    if (!title.IsEmpty()) {
-        DrawTitle(*draw, title);
+    if (HICON icon = CommandIcon(draw->itemID)) {
+        DrawCommandRow(*draw, icon);
         return;
     }
-    HICON icon = CommandIcon(draw->itemID);
-    if (icon == nullptr)
-        return;
-    const int x = draw->rcItem.left + ((draw->itemState & ODS_SELECTED) ? 1 : 0);
-    ::DrawIconEx(draw->hDC, x, draw->rcItem.top, icon, MENU_ICON_SIZE, MENU_ICON_SIZE, 0, nullptr, DI_NORMAL);
+    const CString title = TitleOf(reinterpret_cast<HMENU>(draw->hwndItem), reinterpret_cast<HMENU>(draw->itemData));
+    if (!title.IsEmpty())
+        DrawTitle(*draw, title);
 }

@@ -13,15 +13,15 @@ constexpr int THD_COLOUR_FIRST = 36;
 
 }  // namespace
 
-void COrvelleDlg::PaintPanels()
+void COrvelleDlg::PaintPanels(CDC& dc)
 {
     if (!m_hWnd || !HasElements())
         return;
-    auto paintLabel = [this](int element) {
+    auto paintLabel = [this, &dc](int element) {
         const LabelFont font = PanelLabelFont(element, m_language);
         // A sensor's name ends with an ellipsis where it would run into the texts beside it.
         const bool sensorName = element >= ELEM_FIRST_SENSOR_NAME && element < ELEM_FIRST_SENSOR_NAME + CHANNEL_COUNT;
-        DrawPanelText(this, m_elemX[element], m_elemY[element], font.height, PANEL_TEXT_FACE, font.weight,
+        DrawPanelText(dc, m_elemX[element], m_elemY[element], font.height, PANEL_TEXT_FACE, font.weight,
                       m_elemCaption[element], font.escapement, sensorName ? LegendNameRoom(element, m_language) : 0);
     };
     const int labelCount = static_cast<int>(sizeof(kPaintedLabels) / sizeof(kPaintedLabels[0]));
@@ -31,7 +31,7 @@ void COrvelleDlg::PaintPanels()
         for (int quantity = 0; quantity < QUANTITY_COUNT; ++quantity) {
             const int element = ELEM_FIRST_LEGEND_SAMPLE + QUANTITY_COUNT * sensor + quantity;
             const int setting = CHANNEL_COUNT * quantity + sensor;
-            DrawLineSample(this, m_elemX[element], m_elemX[element] + m_elemW[element], m_elemY[element],
+            DrawLineSample(dc, m_elemX[element], m_elemX[element] + m_elemW[element], m_elemY[element],
                            m_elemY[element], static_cast<COLORREF>(m_thdSettings[THD_COLOUR_FIRST + setting]),
                            m_thdSettings[setting], m_thdSettings[THD_THICKNESS_FIRST + setting]);
         }

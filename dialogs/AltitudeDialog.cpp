@@ -72,7 +72,7 @@ void CAltitudeDialogDlg::LayOut()
     if (m_language == LANGUAGE_POLISH) {
         PlaceItem(*this, CURRENT_LABEL, 190, 32, b - 202, 14);
         MoveItem(*this, NEW_VALUE_EDIT, 130, 50);
-        MoveItem(*this, SPIN, 170, 50);
+        MoveItem(*this, SPIN, 175, 50);
         MoveItem(*this, CURRENT_EDIT, 190, 50);
         // "Wysokość (Metryczna)" is wider than the room before the moved field: two lines.
         SetItemSize(*this, VALUE_LABEL, 106, 28);

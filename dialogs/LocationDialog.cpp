@@ -10,13 +10,14 @@ namespace {
 
 // Each side's box is SIDE_EXTRA pixels wider than the Windows fonts need, so that in the fonts
 // found here the hemisphere lists show "het noorden" and "Południowy" whole, the current-setting
-// column "179°59' het westen" on one line, and the degree fields three digits (the template holds
-// the wider lists, column and fields).
-constexpr int SIDE_EXTRA = 30;
+// column "179°59' het westen" on one line, the degree fields three digits, and the city list, the
+// code field and the name field every city's name and code (the template holds the wider lists,
+// column and fields).
+constexpr int SIDE_EXTRA = 42;
 constexpr int WINDOW_WIDTH = 750 + 2 * SIDE_EXTRA;
 constexpr int SIDE_BOX_WIDTH = 354 + SIDE_EXTRA;
 constexpr int SECOND_SIDE_SHIFT = 368 + SIDE_EXTRA;  // pixels between a label of the local side and the second's
-constexpr int CURRENT_SETTING_X = 291;  // the current-setting column, right of the hemisphere lists
+constexpr int CURRENT_SETTING_X = 303;  // the current-setting column, right of the hemisphere lists
 // The daylight-saving date fields end at the right of the current-setting column; they are wider
 // than the Windows fonts need, so a date and "Always add 1 hour" fit in the fonts found here.
 constexpr int DST_FIELD_RIGHT = 360 + SIDE_EXTRA;

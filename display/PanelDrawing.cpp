@@ -10,12 +10,11 @@ constexpr int MAX_SAMPLE_THICKNESS = 10;
 
 }  // namespace
 
-void DrawPanelText(CWnd* window, int x, int y, int height, const wchar_t* face, int weight, const wchar_t* text,
+void DrawPanelText(CDC& dc, int x, int y, int height, const wchar_t* face, int weight, const wchar_t* text,
                    double escapement, int maxWidth)
 {
-    if (!window || !text || std::wcscmp(text, L"null") == 0)
+    if (!dc.GetSafeHdc() || !text || std::wcscmp(text, L"null") == 0)
         return;
-    CClientDC dc(window);
     CFont font;
     font.CreateFont(height, 0, static_cast<int>(escapement), 0, weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 32, face ? face : L"");
@@ -82,11 +81,10 @@ std::vector<std::pair<int, int>> LineSampleRuns(int style, int startX, int endX)
     return runs;
 }
 
-void DrawLineSample(CWnd* window, int startX, int endX, int y, int bottomY, COLORREF colour, int style, int thickness)
+void DrawLineSample(CDC& dc, int startX, int endX, int y, int bottomY, COLORREF colour, int style, int thickness)
 {
-    if (!window)
+    if (!dc.GetSafeHdc())
         return;
-    CClientDC dc(window);
     const RECT area = {startX - 2, y - 2, endX + 2, bottomY + 2};
     dc.FillSolidRect(&area, WINDOW_BACKGROUND);
     CPen pen(PS_SOLID, 1, colour);

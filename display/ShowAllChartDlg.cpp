@@ -105,11 +105,11 @@ void CShowAllChartDlg::OnPaint()
             thickness = lineSettings[18 + setting];
             colour = static_cast<COLORREF>(lineSettings[36 + setting]);
         }
-        DrawLineSample(this, sample.x, sample.x + sample.width, sample.y, sample.y, colour, style, thickness);
+        DrawLineSample(dc, sample.x, sample.x + sample.width, sample.y, sample.y, colour, style, thickness);
     }
     for (int i = 0; i < SERIES_COUNT; ++i) {
         const ChartWindowElement& title = g_chartWindowLayout[CHART_ELEM_FIRST_TITLE + i];
-        DrawPanelText(this, title.x, title.y, LEGEND_TEXT_HEIGHT, L"Arial", LEGEND_TEXT_WEIGHT, SeriesTitle(i), 0);
+        DrawPanelText(dc, title.x, title.y, LEGEND_TEXT_HEIGHT, L"Arial", LEGEND_TEXT_WEIGHT, SeriesTitle(i), 0);
     }
 }
 

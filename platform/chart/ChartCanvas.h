@@ -65,9 +65,9 @@ public:
     Gdiplus::SizeF Measure(const std::string& text, const TextStyle& style);
     // The box the text's glyphs cover when DrawText puts it at (0, 0); empty for a text without ink.
     Gdiplus::RectF Ink(const std::string& text, const TextStyle& style);
-    // Draws a text with its box's top-left at (x, y) (the rotated text's bounding box). Its ink box
-    // is kept among the taken boxes, and logged as "drawText(text,left,top,right,bottom)" when
-    // recording.
+    // Draws a text with its box's top-left at (x, y) rounded to whole pixels (the rotated text's
+    // bounding box). Its ink box is kept among the taken boxes, and logged as
+    // "drawText(text,left,top,right,bottom)" when recording.
     void DrawText(const std::string& text, const TextStyle& style, float x, float y);
     float LineHeight(const TextStyle& style);
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 using namespace Gdiplus;
@@ -89,6 +90,9 @@ SizeF Canvas::Measure(const std::string& text, const TextStyle& style)
     return Lay(text, style, layout) ? layout.turned : SizeF(0, 0);
 }
 
+// The pixels DrawText covers, found by drawing the text as DrawText does, at a whole pixel, into a
+// scratch image of the same settings: hinting widens glyphs and their advances past the outlines
+// (a label measured by its outlines at the image's edge loses the end of its last glyph).
 RectF Canvas::Ink(const std::string& text, const TextStyle& style)
 {
     const std::string key = InkKey(text, style);
@@ -97,18 +101,39 @@ RectF Canvas::Ink(const std::string& text, const TextStyle& style)
         return known->second;
     RectF ink;
     TextLayout layout;
-    const ResolvedFont resolved = ResolveFont(style.font);
-    if (Lay(text, style, layout) && resolved.family) {
-        // The glyphs' outlines placed and turned as DrawText places them.
-        GraphicsPath path;
-        path.AddString(layout.wide.c_str(), static_cast<int>(layout.wide.size()), resolved.family, resolved.style,
-                       EmPixels(style), PointF(-layout.plain.Width / 2, -layout.plain.Height / 2), &PlainFormat());
-        Matrix place;
-        place.Translate(layout.turned.Width / 2, layout.turned.Height / 2);
-        place.Rotate(static_cast<float>(-style.angle));
-        path.Transform(&place);
-        if (path.GetPointCount() > 0)
-            path.GetBounds(&ink);
+    if (Lay(text, style, layout)) {
+        const int margin = static_cast<int>(EmPixels(style)) + 4;
+        const int width = static_cast<int>(std::ceil(layout.turned.Width)) + 2 * margin;
+        const int height = static_cast<int>(std::ceil(layout.turned.Height)) + 2 * margin;
+        Bitmap scratch(width, height, PixelFormat32bppARGB);
+        Graphics g(&scratch);
+        g.SetSmoothingMode(m_graphics->GetSmoothingMode());
+        g.SetTextRenderingHint(m_graphics->GetTextRenderingHint());
+        g.SetPixelOffsetMode(m_graphics->GetPixelOffsetMode());
+        g.Clear(Color(0, 0, 0, 0));
+        SolidBrush brush(Color(255, 0, 0, 0));
+        g.TranslateTransform(margin + layout.turned.Width / 2, margin + layout.turned.Height / 2);
+        g.RotateTransform(static_cast<float>(-style.angle));
+        g.DrawString(layout.wide.c_str(), static_cast<int>(layout.wide.size()), layout.font,
+                     PointF(-layout.plain.Width / 2, -layout.plain.Height / 2), &PlainFormat(), &brush);
+        g.Flush(FlushIntentionSync);
+        int left = width, top = height, right = -1, bottom = -1;
+        BitmapData bits;
+        Gdiplus::Rect all(0, 0, width, height);
+        if (scratch.LockBits(&all, ImageLockModeRead, PixelFormat32bppARGB, &bits) == Gdiplus::Ok) {
+            for (int y = 0; y < height; ++y) {
+                const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const char*>(bits.Scan0) + y * bits.Stride);
+                for (int x = 0; x < width; ++x)
+                    if (row[x] >> 24) {
+                        left = std::min(left, x), right = std::max(right, x);
+                        top = std::min(top, y), bottom = std::max(bottom, y);
+                    }
+            }
+            scratch.UnlockBits(&bits);
+        }
+        if (right >= left)
+            ink = RectF(static_cast<float>(left - margin), static_cast<float>(top - margin),
+                        static_cast<float>(right - left + 1), static_cast<float>(bottom - top + 1));
     }
     m_inks[key] = ink;
     return ink;
@@ -116,6 +141,10 @@ RectF Canvas::Ink(const std::string& text, const TextStyle& style)
 
 void Canvas::DrawText(const std::string& text, const TextStyle& style, float x, float y)
 {
+    // At a whole pixel the text covers exactly its ink box; a place worked out for the unrounded
+    // position inside the image stays inside.
+    x = std::round(x);
+    y = std::round(y);
     const Color colour = Plain(style.colour);
     TextLayout layout;
     if (colour.GetA() == 0 || !Lay(text, style, layout))

@@ -150,8 +150,8 @@ void FitFixed(Canvas& canvas, FittedAxis& fitted, const Plot& plot, const TextSt
     Place(canvas, fitted.view, plot, requested, rule, fitted.labels);
 }
 
-// A scale the library chooses: fewer ticks (and, on a y axis, smaller labels) until every label
-// fits, then leaving out the labels that cannot lie inside, then whatever fits. fitted.view comes
+// A scale the library chooses: fewer ticks, then labels nearer their ticks (and, on a y axis,
+// smaller labels) until every label fits, then leaving out the labels that cannot lie inside, then whatever fits. fitted.view comes
 // made for madeFor ticks; a scale is made again only for another number of ticks.
 void FitChosen(Canvas& canvas, FittedAxis& fitted, int madeFor, const AxisData& axis, const Plot& plot,
                const ScaleMaker& make, const TextStyle& requested, bool ticksFixed)
@@ -168,10 +168,13 @@ void FitChosen(Canvas& canvas, FittedAxis& fitted, int madeFor, const AxisData& 
         rule.dropOutside = dropOutside;
         for (const TextStyle& style : styles) {
             const int wanted = ticksFixed ? 1 : TicksWanted(canvas, axis, plot, style, vertical);
-            for (int ticks = wanted; ticks >= 1; --ticks) {
-                scaleFor(ticks);
-                if (Place(canvas, fitted.view, plot, style, rule, fitted.labels))
-                    return;
+            for (float tickGap : {LABEL_GAP, 0.0f}) {
+                rule.tickGap = tickGap;
+                for (int ticks = wanted; ticks >= 1; --ticks) {
+                    scaleFor(ticks);
+                    if (Place(canvas, fitted.view, plot, style, rule, fitted.labels))
+                        return;
+                }
             }
         }
     }

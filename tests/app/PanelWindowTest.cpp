@@ -11,6 +11,7 @@
 #include "display/PanelLabels.h"
 #include "records/RecordMerge.h"
 #include "tests/app/OwnFolderRun.h"
+#include "tests/support/DialogAnswer.h"
 #include "tests/support/WindowTextCheck.h"
 #include "texts/TextTables.h"
 
@@ -133,6 +134,19 @@ public:
     }
     DWORD At(int x, int y) const { return m_pixels[static_cast<std::size_t>(y) * m_width + x] & 0xFFFFFF; }
     bool operator==(const Capture& other) const { return m_pixels == other.m_pixels; }
+    // Pixels that differ from the other capture of the same window, outside the skipped areas.
+    int Differences(const Capture& other, const std::vector<RECT>& skipped) const
+    {
+        int differing = 0;
+        for (int y = 0; y < m_height; ++y)
+            for (int x = 0; x < m_width; ++x) {
+                const POINT p{x, y};
+                differing += At(x, y) != other.At(x, y) &&
+                             std::none_of(skipped.begin(), skipped.end(), [&p](const RECT& r) { return ::PtInRect(&r, p); });
+            }
+        return differing;
+    }
+
 
 private:
     int m_width = 0, m_height = 0;
@@ -251,7 +265,7 @@ TEST(PanelWindow, InAFolderOfItsOwn)
     if (InChild())
         GTEST_SKIP() << "the started copy runs the checks";
     const std::wstring folder = FreshTempFolder(L"orvelle_panels_");
-    EXPECT_EQ(RunCopyInFolder(folder, L"PanelWindowChild.*", L"ORVELLE_PANEL_CHILD", 180), 0)
+    EXPECT_EQ(RunCopyInFolder(folder, L"PanelWindowChild.*", L"ORVELLE_PANEL_CHILD", 480), 0)
         << "the panel checks failed in the started copy (its output is above)";
     RemoveTree(folder);
 }
@@ -474,6 +488,42 @@ TEST(PanelWindowChild, PaintedLabelsAndTheTickingClockInEnglishAndGerman)
     CheckPaintedLabelsAndClock(LANGUAGE_GERMAN);
 }
 
+// A dialog that closes leaves the window as it was: each painted label is drawn once on a cleared
+// background, wherever the dialog lay (a label drawn again over itself looks bold).
+TEST(PanelWindowChild, TheWindowLooksAsBeforeOnceADialogCloses)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    auto dialog = OpenMainWindow(LANGUAGE_GERMAN);
+    ASSERT_TRUE(dialog);
+    const HWND window = dialog->m_hWnd;
+    // The clock's box changes by itself, the temperature chart is drawn again when the line
+    // settings are taken.
+    std::vector<RECT> changing;
+    for (int element : {146, 56})
+        changing.push_back({dialog->m_elemX[element], dialog->m_elemY[element],
+                            dialog->m_elemX[element] + dialog->m_elemW[element],
+                            dialog->m_elemY[element] + dialog->m_elemH[element]});
+    const Capture before = SettledCapture(window);
+    const struct {
+        UINT command, dialogTemplate;
+        int button;
+    } closings[] = {
+        {ID_SETTING_THD, IDD_THD_LINES, IDOK},           {ID_SETTING_THD, IDD_THD_LINES, IDCANCEL},
+        {ID_FILE_AUTO_SAVING, IDD_AUTO_SAVING, IDCANCEL}, {ID_SETTING_CHART_DISPLAY, IDD_DISPLAY, IDCANCEL},
+        {ID_SETTING_DISPLAYING_UNIT, IDD_DISPLAYING_UNIT, IDCANCEL}, {ID_SETTING_LANGUAGE, IDD_LANGUAGE, IDCANCEL},
+    };
+    for (const auto& closing : closings) {
+        ui::ScopedDialogAnswer answer;
+        answer.Add(closing.dialogTemplate, [&](CDialog& d) { ui::ClickButton(d, closing.button); });
+        ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(closing.command, 0), 0);
+        EXPECT_EQ(answer.Opened(), std::vector<UINT>{closing.dialogTemplate});
+        EXPECT_EQ(SettledCapture(window).Differences(before, changing), 0)
+            << "command " << closing.command << " closed with " << closing.button;
+    }
+    dialog->DestroyWindow();
+}
+
 // ---- texts in every language --------------------------------------------------------------------
 
 namespace {
@@ -518,26 +568,94 @@ textcheck::Faults CustomTextFaults(const COrvelleDlg& dialog, int language, cons
     return faults;
 }
 
+// The labels the main window paints, each in the font it paints it with.
+class PaintedLabels {
+public:
+    explicit PaintedLabels(const COrvelleDlg& dialog)
+    {
+        for (int element : kPaintedLabels) {
+            const std::wstring caption = dialog.m_elemCaption[element].str();
+            if (caption.empty() || caption == L"null" || dialog.IsHidden(element))
+                continue;
+            const LabelFont font = PanelLabelFont(element, dialog.m_language);
+            m_fonts.push_back(::CreateFontW(font.height, 0, font.escapement, 0, font.weight, FALSE, FALSE, FALSE, 0,
+                                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 32,
+                                            PANEL_TEXT_FACE));
+            m_texts.push_back({caption, m_fonts.back(), dialog.m_elemX[element], dialog.m_elemY[element]});
+        }
+    }
+    ~PaintedLabels()
+    {
+        for (HFONT font : m_fonts)
+            ::DeleteObject(font);
+    }
+    PaintedLabels(const PaintedLabels&) = delete;
+    PaintedLabels& operator=(const PaintedLabels&) = delete;
+    const std::vector<textcheck::PaintedText>& Texts() const { return m_texts; }
+
+private:
+    std::vector<HFONT> m_fonts;
+    std::vector<textcheck::PaintedText> m_texts;
+};
+
+// Both panels in the layout variant: its three switches of each panel are the variant's bits.
+void ShowLayoutVariant(COrvelleDlg& dialog, int variant)
+{
+    dialog.m_showForecast = dialog.m_showRain = variant & 1;
+    dialog.m_showPressure = dialog.m_showWindSpeed = (variant >> 1) & 1;
+    dialog.m_showUv = dialog.m_showWindDirection = (variant >> 2) & 1;
+    dialog.ApplyPanelLayout(false);
+    PumpWaiting();
+}
+
+// Renames a channel through the line dialog, as the user does.
+void RenameChannel(COrvelleDlg& dialog, int channel, const std::wstring& name)
+{
+    ui::ScopedDialogAnswer answer;
+    answer.Add(IDD_THD_LINES, [&](CDialog& d) {
+        ui::TypeText(d, 1284 + channel, name.c_str());
+        ui::ClickButton(d, IDOK);
+    });
+    ::SendMessageW(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(ID_SETTING_THD, 0), 0);
+    PumpWaiting();
+}
+
 }  // namespace
 
-TEST(PanelWindowChild, TextsOfTheMainWindowItsMenusTheChartWindowAndTheAboutBoxFitInEveryLanguage)
+TEST(PanelWindowChild, TextsOfTheMainWindowInEveryLayoutItsMenusTheChartWindowAndTheAboutBoxFitInEveryLanguage)
 {
     if (!InChild())
         GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
     textcheck::Faults faults;
     auto add = [&faults](const textcheck::Faults& more) { faults.insert(faults.end(), more.begin(), more.end()); };
+    // A long channel name (34 characters): the window shows it whole or ends it visibly.
+    const std::wstring longName = L"Greenhouse by the far garden wall.";
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
         const std::string in = " in language " + std::to_string(language);
         auto dialog = OpenMainWindow(language);
         ASSERT_TRUE(dialog);
-        add(textcheck::WindowTextFaults(dialog->m_hWnd, "main window" + in));
-        add(CustomTextFaults(*dialog, language, "main window" + in));
+        const std::wstring oldName = dialog->m_channelName[1];
+        RenameChannel(*dialog, 1, longName);
+        for (int variant = 0; variant < 8; ++variant) {
+            const std::string where = "main window in layout " + std::to_string(variant) + in;
+            ShowLayoutVariant(*dialog, variant);
+            add(textcheck::WindowTextFaults(dialog->m_hWnd, where));
+            add(textcheck::PaintedTextFaults(dialog->m_hWnd, PaintedLabels(*dialog).Texts(), where));
+            add(CustomTextFaults(*dialog, language, where));
+        }
+        add(textcheck::CrowdedMenuShortcuts(dialog->m_hWnd, "main window" + in));
+        RenameChannel(*dialog, 1, oldName);
 
         dialog->m_downloading = 0;
         const RECT rain = ClientRectOf(dialog->m_hWnd, 1045);
         ::SendMessageW(dialog->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rain.left + 3, rain.top + 3));
         EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(dialog->m_pAllChartDlg->m_hWnd) != FALSE; }, 2000));
         add(textcheck::WindowTextFaults(dialog->m_pAllChartDlg->m_hWnd, "chart window" + in));
+        // Its second view: the pies.
+        EXPECT_TRUE(ui::ClickButton(*dialog->m_pAllChartDlg, 1111));
+        PumpWaiting();
+        add(textcheck::WindowTextFaults(dialog->m_pAllChartDlg->m_hWnd, "chart window's pies" + in));
+        ui::ClickButton(*dialog->m_pAllChartDlg, 1110);
 
         CAboutDlg about;
         about.m_language = language;
@@ -748,51 +866,6 @@ std::wstring SampleValue(int element)
     }
 }
 
-// Where the etched lines of a shown frame show something else: its dark line one pixel inside the
-// bottom, left and right edges, and its top line right of its caption.
-textcheck::Faults WipedFrameLines(const COrvelleDlg& dialog, const Capture& shown, const std::string& where)
-{
-    textcheck::Faults faults;
-    const DWORD line = ::GetSysColor(COLOR_BTNSHADOW) & 0xFFFFFF;
-    for (const FrameElement& f : kPanelFrames) {
-        if (dialog.IsHidden(f.element))
-            continue;
-        const int left = dialog.m_elemX[f.element], top = dialog.m_elemY[f.element];
-        const int right = left + dialog.m_elemW[f.element] - 2, bottom = top + dialog.m_elemH[f.element] - 2;
-        // The top line is the first row below the frame's top whose right end is drawn.
-        int topLine = top;
-        while (topLine < bottom && shown.At(right, topLine) != line)
-            ++topLine;
-        wchar_t caption[128] = {};
-        ::GetWindowTextW(dialog.ItemHandle(f.control), caption, 128);
-        const int captionEnd = left + 12 + 8 * static_cast<int>(std::wcslen(caption));
-        struct Run {
-            const char* side;
-            int x0, y0, dx, dy, length;
-        } const runs[] = {
-            {"bottom", left + 2, bottom, 1, 0, right - left - 2},
-            {"left", left, topLine + 2, 0, 1, bottom - topLine - 2},
-            {"right", right, topLine + 2, 0, 1, bottom - topLine - 2},
-            {"top", captionEnd, topLine, 1, 0, right - captionEnd},
-        };
-        for (const Run& run : runs) {
-            int first = -1, count = 0;
-            for (int i = 0; i < run.length; ++i) {
-                if (shown.At(run.x0 + run.dx * i, run.y0 + run.dy * i) != line) {
-                    first = first < 0 ? i : first;
-                    ++count;
-                }
-            }
-            if (count > 0)
-                faults.push_back(where + ": the " + run.side + " line of frame " + std::to_string(f.element) + " \"" +
-                                 ui::NarrowAcp(caption) + "\" is covered at " + std::to_string(count) +
-                                 " pixels from (" + std::to_string(run.x0 + run.dx * first) + ", " +
-                                 std::to_string(run.y0 + run.dy * first) + ")");
-        }
-    }
-    return faults;
-}
-
 }  // namespace
 
 // The UV index value once wiped 28 pixels of the UV box's bottom line in the forecast and UV
@@ -806,15 +879,12 @@ TEST(PanelWindowChild, NoValueCaptionOrChartCoversAFrameLineInAnyLayoutOrLanguag
         auto dialog = OpenMainWindow(language);
         ASSERT_TRUE(dialog);
         for (int variant = 0; variant < 8; ++variant) {
-            dialog->m_showForecast = dialog->m_showRain = variant & 1;
-            dialog->m_showPressure = dialog->m_showWindSpeed = (variant >> 1) & 1;
-            dialog->m_showUv = dialog->m_showWindDirection = (variant >> 2) & 1;
-            dialog->ApplyPanelLayout(false);
+            ShowLayoutVariant(*dialog, variant);
             for (const ElementControl& v : kValueFields)
                 if (v.element < 146)
                     ::SetDlgItemTextW(dialog->m_hWnd, v.control, SampleValue(v.element).c_str());
             const std::string where = "language " + std::to_string(language) + " variants " + std::to_string(variant);
-            const textcheck::Faults wiped = WipedFrameLines(*dialog, SettledCapture(dialog->m_hWnd), where);
+            const textcheck::Faults wiped = textcheck::TextsOnFrameLines(dialog->m_hWnd, where);
             faults.insert(faults.end(), wiped.begin(), wiped.end());
         }
         dialog->DestroyWindow();

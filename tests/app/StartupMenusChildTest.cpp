@@ -37,19 +37,19 @@ struct HelpRecorder {
     ~HelpRecorder() { help::SetViewer(previous); }
 };
 
-// The bitmap of each item of a popup after the window prepared it for opening.
-std::vector<HBITMAP> ItemBitmaps(HWND window, HMENU popup, int index)
+// Whether the window draws each item of a popup, after it prepared the popup for opening.
+std::vector<bool> WindowDrawnItems(HWND window, HMENU popup, int index)
 {
     ::SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(index, FALSE));
-    std::vector<HBITMAP> bitmaps;
+    std::vector<bool> drawn;
     for (int position = 0; position < ::GetMenuItemCount(popup); ++position) {
         MENUITEMINFOW item{};
         item.cbSize = sizeof item;
-        item.fMask = MIIM_BITMAP | MIIM_ID;
+        item.fMask = MIIM_FTYPE | MIIM_ID;
         ::GetMenuItemInfoW(popup, position, TRUE, &item);
-        bitmaps.push_back(item.hbmpItem);
+        drawn.push_back((item.fType & MFT_OWNERDRAW) != 0);
     }
-    return bitmaps;
+    return drawn;
 }
 
 }  // namespace
@@ -88,24 +88,26 @@ TEST(StartupMenusChild, MenusAfterTheStart)
     EXPECT_EQ(dialog->m_downloading.load(), 1);
     EXPECT_EQ(dialog->m_hLumidor, nullptr);  // no Lumidor.dll beside this program
 
-    // The Help popup shows an icon beside each of its five commands, drawn by the window (16 x 16);
-    // the other popups show none.
+    // The window draws the rows of the Help popup's five commands, each with its icon (16 x 16);
+    // the other popups are the system's.
     HMENU helpPopup = ::GetSubMenu(menu, 3);
-    std::vector<HBITMAP> help = ItemBitmaps(dialog->m_hWnd, helpPopup, 3);
+    std::vector<bool> help = WindowDrawnItems(dialog->m_hWnd, helpPopup, 3);
     ASSERT_EQ(help.size(), 7u);
-    for (int position : {0, 2, 3, 4, 6})
-        EXPECT_EQ(help[position], HBMMENU_CALLBACK) << position;
-    EXPECT_EQ(help[1], nullptr);  // separators
-    EXPECT_EQ(help[5], nullptr);
+    EXPECT_EQ(help, (std::vector<bool>{true, false, true, true, true, false, true}));  // separators at 1, 5
     for (int popup = 0; popup < 3; ++popup)
-        for (HBITMAP bitmap : ItemBitmaps(dialog->m_hWnd, ::GetSubMenu(menu, popup), popup))
-            EXPECT_EQ(bitmap, nullptr) << popup;
+        for (bool drawn : WindowDrawnItems(dialog->m_hWnd, ::GetSubMenu(menu, popup), popup))
+            EXPECT_FALSE(drawn) << popup;
+    // Every row of the popup is as wide as the icon, the widest caption and the shortcut column.
     MEASUREITEMSTRUCT measure{};
     measure.CtlType = ODT_MENU;
     measure.itemID = ID_HELP_INDEX;
     ::SendMessageW(dialog->m_hWnd, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-    EXPECT_EQ(measure.itemWidth, 16u + 4u);  // the icon and the gap before its text
-    EXPECT_EQ(measure.itemHeight, 16u);
+    MEASUREITEMSTRUCT withShortcut = measure;
+    withShortcut.itemID = ID_HELP_CONTENTS_PAGE;
+    ::SendMessageW(dialog->m_hWnd, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&withShortcut));
+    EXPECT_EQ(measure.itemWidth, withShortcut.itemWidth);
+    EXPECT_GT(measure.itemWidth, 16u + 4u + 100u);
+    EXPECT_GE(measure.itemHeight, 16u);
 
     // The four help commands and the F1 key open the help file (recorded instead of shown).
     {

@@ -5,6 +5,7 @@
 // dialog's list items, current settings and fields whole. First, the checks themselves on a window
 // built with each fault.
 #include "dialogs/AlarmDialog.h"
+#include "dialogs/AlarmValues.h"
 #include "dialogs/AltitudeDialog.h"
 #include "dialogs/AutoSavingDialog.h"
 #include "dialogs/ConfirmDialogs.h"
@@ -20,6 +21,9 @@
 #include "texts/TextTables.h"
 
 #include <algorithm>
+#include <cwchar>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,16 +39,33 @@ bool Names(const Faults& faults, int id)
                        [&](const std::string& f) { return f.find(control) != std::string::npos; });
 }
 
-// A window holding one control per fault the checks look for, and one good label.
+// A window holding one control per fault the checks look for, and good controls of each kind. It
+// paints one text itself, and its menu has a command with a shortcut, as the system lays it out.
 class FaultyWindow {
 public:
-    enum { GOOD = 10, FRAME, HIDDEN_LABEL, NARROW_LABEL, LOWER_LABEL, UPPER_LABEL, DISABLED_BUTTON, OUTSIDE };
+    enum {
+        GOOD = 10, FRAME, HIDDEN_LABEL, NARROW_LABEL, LOWER_LABEL, UPPER_LABEL, DISABLED_BUTTON, OUTSIDE,
+        TWO_LINES, NARROW_LIST, GOOD_LIST, SCROLLED_FIELD, GOOD_FIELD, LINED_FRAME, ON_THE_LINE, GOOD_FRAME,
+        IN_THE_FRAME
+    };
+    static constexpr const wchar_t* PAINTED = L"Painted";
+    static constexpr int PAINTED_X = 430, PAINTED_Y = 240;
 
     FaultyWindow()
     {
         m_font = ::CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg");
-        m_window = ::CreateWindowExW(0, L"#32770", L"faults", WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40, 400, 240,
-                                     nullptr, nullptr, nullptr, nullptr);
+        WNDCLASSW type{};
+        type.lpfnWndProc = Paint;
+        type.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
+        type.lpszClassName = L"OrvelleFaultyWindow";
+        ::RegisterClassW(&type);
+        m_menu = ::CreateMenu();
+        HMENU file = ::CreatePopupMenu();
+        ::AppendMenuW(file, MF_STRING, 100, L"Open the station's record file\tCtrl+O");
+        ::AppendMenuW(file, MF_STRING, 101, L"Close");
+        ::AppendMenuW(m_menu, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"File");
+        m_window = ::CreateWindowExW(0, L"OrvelleFaultyWindow", L"faults", WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40,
+                                     620, 300, nullptr, m_menu, nullptr, nullptr);
         Add(L"Static", L"Shown whole", SS_LEFT, GOOD, 10, 10, 120, 14);
         Add(L"Button", L"Frame", BS_GROUPBOX, FRAME, 10, 30, 200, 60);
         // Below the frame in the z-order and clipped by it.
@@ -56,7 +77,18 @@ public:
         HWND button = Add(L"Button", L"Загрузка новых установок", BS_PUSHBUTTON, DISABLED_BUTTON, 10, 150, 200,
                           24);
         ::EnableWindow(button, FALSE);
-        Add(L"Static", L"Out", SS_LEFT, OUTSIDE, 370, 10, 60, 14);
+        Add(L"Static", L"Out", SS_LEFT, OUTSIDE, 590, 10, 60, 14);
+        // A label of two lines that is one line high.
+        Add(L"Static", L"50°7' het noorden", SS_LEFT, TWO_LINES, 420, 10, 84, 14);
+        AddList(NARROW_LIST, 420, 30, 60, {L"Ost", L"het noorden"});
+        AddList(GOOD_LIST, 500, 30, 100, {L"Ost", L"het noorden"});
+        Add(L"Edit", L"1234567890", ES_AUTOHSCROLL | WS_BORDER, SCROLLED_FIELD, 420, 60, 30, 20);
+        Add(L"Edit", L"12", ES_AUTOHSCROLL | WS_BORDER, GOOD_FIELD, 500, 60, 60, 20);
+        // A label on the bottom line of its frame, and one that keeps clear of the lines of another.
+        Add(L"Button", L"Lined", BS_GROUPBOX, LINED_FRAME, 420, 90, 180, 50);
+        Add(L"Static", L"On the line", SS_LEFT, ON_THE_LINE, 430, 130, 100, 14);
+        Add(L"Button", L"Clear", BS_GROUPBOX, GOOD_FRAME, 420, 150, 180, 50);
+        Add(L"Static", L"In the frame", SS_LEFT, IN_THE_FRAME, 430, 170, 100, 14);
         ::UpdateWindow(m_window);
     }
     ~FaultyWindow()
@@ -68,8 +100,22 @@ public:
     FaultyWindow& operator=(const FaultyWindow&) = delete;
 
     HWND m_window;
+    HFONT m_font;
 
 private:
+    static LRESULT CALLBACK Paint(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message != WM_PAINT)
+            return ::DefWindowProcW(window, message, wParam, lParam);
+        PAINTSTRUCT paint;
+        HDC dc = ::BeginPaint(window, &paint);
+        ::SetBkMode(dc, TRANSPARENT);
+        HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+        ::TextOutW(dc, PAINTED_X, PAINTED_Y, PAINTED, static_cast<int>(std::wcslen(PAINTED)));
+        ::SelectObject(dc, old);
+        ::EndPaint(window, &paint);
+        return 0;
+    }
     HWND Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h)
     {
         HWND control = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, m_window,
@@ -77,7 +123,14 @@ private:
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
         return control;
     }
-    HFONT m_font;
+    void AddList(int id, int x, int y, int w, std::initializer_list<const wchar_t*> items)
+    {
+        HWND list = Add(L"ComboBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL, id, x, y, w, 100);
+        for (const wchar_t* item : items)
+            ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        ::SendMessageW(list, CB_SETCURSEL, 0, 0);
+    }
+    HMENU m_menu;
 };
 
 // Opens the dialog, collects what its texts show, and closes it.
@@ -92,7 +145,7 @@ Faults FaultsOf(CDialog& dialog, const std::string& where)
 }
 
 template <class Dialog>
-Faults FaultsIn(int language, const char* name, void (*prepare)(Dialog&) = nullptr)
+Faults FaultsIn(int language, const char* name, const std::function<void(Dialog&)>& prepare = nullptr)
 {
     Dialog dialog;
     dialog.m_language = language;
@@ -102,105 +155,6 @@ Faults FaultsIn(int language, const char* name, void (*prepare)(Dialog&) = nullp
 }
 
 void Add(Faults& to, const Faults& from) { to.insert(to.end(), from.begin(), from.end()); }
-
-// ---- lists and fields, each measured in its own font ----------------------------------------------
-
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[64] = {};
-    ::GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::wstring TextOf(HWND window)
-{
-    wchar_t text[512] = {};
-    ::GetWindowTextW(window, text, 512);
-    return text;
-}
-
-std::string Named(const std::string& where, HWND control, const std::wstring& text)
-{
-    return where + ": control " + std::to_string(::GetDlgCtrlID(control)) + " \"" + ui::NarrowAcp(text.c_str()) + "\"";
-}
-
-// Width of a text on one line in a control's font.
-int TextWidthIn(HWND control, const std::wstring& text)
-{
-    HDC dc = ::GetDC(control);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(control, dc);
-    return size.cx;
-}
-
-int WidthOf(HWND window)
-{
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    return r.right - r.left;
-}
-
-template <class F>
-void ForEachShownChild(HWND window, const wchar_t* className, F&& f)
-{
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (::IsWindowVisible(child) && _wcsicmp(ClassOf(child).c_str(), className) == 0)
-            f(child);
-}
-
-// Items of the combo boxes wider than the room the box shows them in: its selection field (left
-// of the arrow) and its dropped list (the box's width, less the scroll bar of a list longer than
-// it shows). Both draw an item two pixels in from the left.
-Faults CutListItems(HWND window, const std::string& where)
-{
-    constexpr int TEXT_INDENT = 2;
-    Faults faults;
-    ForEachShownChild(window, L"ComboBox", [&](HWND box) {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        if (!::GetComboBoxInfo(box, &info))
-            return;
-        const int count = static_cast<int>(::SendMessageW(box, CB_GETCOUNT, 0, 0));
-        const int shown = static_cast<int>(::SendMessageW(box, CB_GETMINVISIBLE, 0, 0));
-        const int listWidth = std::max(static_cast<int>(::SendMessageW(box, CB_GETDROPPEDWIDTH, 0, 0)),
-                                       static_cast<int>(WidthOf(box))) -
-                              2 * ::GetSystemMetrics(SM_CXBORDER) -
-                              (count > shown ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
-        const int fieldWidth = info.rcItem.right - info.rcItem.left;
-        for (int item = 0; item < count; ++item) {
-            wchar_t text[256] = {};
-            ::SendMessageW(box, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
-            const int needed = TextWidthIn(box, text) + TEXT_INDENT;
-            if (needed > fieldWidth || needed > listWidth)
-                faults.push_back(Named(where, box, text) + " needs " + std::to_string(needed) + " pixels, the field shows " +
-                                 std::to_string(fieldWidth) + " and the list " + std::to_string(listWidth));
-        }
-    });
-    return faults;
-}
-
-// Edit fields whose text is wider than their text room, or shown scrolled (its start out of sight).
-Faults CutFieldTexts(HWND window, const std::string& where)
-{
-    Faults faults;
-    ForEachShownChild(window, L"Edit", [&](HWND field) {
-        const std::wstring text = TextOf(field);
-        if (text.empty())
-            return;
-        RECT room{};
-        ::SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-        const int needed = TextWidthIn(field, text);
-        const int start = static_cast<short>(LOWORD(::SendMessageW(field, EM_POSFROMCHAR, 0, 0)));
-        if (needed > room.right - room.left || start < room.left)
-            faults.push_back(Named(where, field, text) + " needs " + std::to_string(needed) + " pixels, it shows " +
-                             std::to_string(room.right - room.left) + " from its text's pixel " +
-                             std::to_string(room.left - start));
-    });
-    return faults;
-}
 
 }  // namespace
 
@@ -222,17 +176,90 @@ TEST(WindowTextCheck, FindsTextsThatAreCutHiddenOnOneAnotherOrOutsideTheWindow)
         EXPECT_FALSE(Names(faults, FaultyWindow::GOOD)) << textcheck::Lines(faults);
 }
 
+TEST(WindowTextCheck, FindsCutSecondLinesListEntriesAndFieldTexts)
+{
+    FaultyWindow faulty;
+    const HWND window = faulty.m_window;
+    const Faults unfit = textcheck::UnfitCaptions(window, "w");
+    const std::string cutLine = ": control " + std::to_string(FaultyWindow::TWO_LINES) + " ";
+    EXPECT_TRUE(std::any_of(unfit.begin(), unfit.end(), [&](const std::string& f) {
+        return f.find(cutLine) != std::string::npos && f.find("line 2 is cut at the bottom") != std::string::npos;
+    })) << textcheck::Lines(unfit);
+    const Faults lists = textcheck::CutComboItems(window, "w");
+    EXPECT_TRUE(Names(lists, FaultyWindow::NARROW_LIST)) << textcheck::Lines(lists);
+    EXPECT_FALSE(Names(lists, FaultyWindow::GOOD_LIST)) << textcheck::Lines(lists);
+    const Faults fields = textcheck::CutEditTexts(window, "w");
+    EXPECT_TRUE(Names(fields, FaultyWindow::SCROLLED_FIELD)) << textcheck::Lines(fields);
+    EXPECT_FALSE(Names(fields, FaultyWindow::GOOD_FIELD)) << textcheck::Lines(fields);
+}
+
+TEST(WindowTextCheck, FindsTextsOnFrameLinesPaintedTextsInTheWayAndCrowdedShortcuts)
+{
+    FaultyWindow faulty;
+    const HWND window = faulty.m_window;
+    const Faults frames = textcheck::TextsOnFrameLines(window, "w");
+    EXPECT_TRUE(Names(frames, FaultyWindow::LINED_FRAME)) << textcheck::Lines(frames);
+    for (int clear : {FaultyWindow::GOOD_FRAME, FaultyWindow::FRAME})
+        EXPECT_FALSE(Names(frames, clear)) << textcheck::Lines(frames);
+
+    // The text the window paints, the same over a label, and one it does not paint.
+    using Painted = textcheck::PaintedText;
+    const HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    const std::vector<Painted> painted = {{FaultyWindow::PAINTED, font, FaultyWindow::PAINTED_X, FaultyWindow::PAINTED_Y},
+                                          {FaultyWindow::PAINTED, font, 12, 12},
+                                          {L"Never painted", font, 300, 240}};
+    const Faults texts = textcheck::PaintedTextFaults(window, painted, "w");
+    auto about = [&texts](const std::string& text, const std::string& fault) {
+        return std::count_if(texts.begin(), texts.end(), [&](const std::string& f) {
+            return f.find("\"" + text + "\" (") != std::string::npos && f.find(fault) != std::string::npos;
+        });
+    };
+    EXPECT_EQ(about("Painted", "touches control " + std::to_string(FaultyWindow::GOOD)), 1) << textcheck::Lines(texts);
+    EXPECT_EQ(about("Never painted", "is not seen"), 1) << textcheck::Lines(texts);
+    EXPECT_EQ(texts.size(), 2u) << textcheck::Lines(texts);
+
+    // The system starts a shortcut column only a few pixels after the longest command.
+    const Faults shortcuts = textcheck::CrowdedMenuShortcuts(window, "w");
+    ASSERT_EQ(shortcuts.size(), 1u) << textcheck::Lines(shortcuts);
+    EXPECT_NE(shortcuts[0].find("\"Ctrl+O\""), std::string::npos) << shortcuts[0];
+}
+
+namespace {
+
+void WidestAlarms(CAlarmDialogDlg& d)
+{
+    d.m_temperatureUpper = TEMPERATURE_LIMIT_HIGHEST;
+    d.m_temperatureLower = TEMPERATURE_LIMIT_LOWEST;
+    d.m_rainUpper = d.m_currentRain = 1999;
+    d.m_windUpper = d.m_gustUpper = d.m_currentWind = d.m_currentGust = 199;
+    d.m_weekdayHour = d.m_singleHour = 23;
+    d.m_weekdayMinute = d.m_singleMinute = 59;
+    d.m_period = 6;
+    d.m_duration = 15;
+    d.m_currentTemperatureUpperText = L"70.0";
+    d.m_currentTemperatureLowerText = L"-50.0";
+    d.m_currentWeekdayText = d.m_currentSingleText = d.m_timeFormat ? L"23:59" : L"11:59 PM";
+}
+
+}  // namespace
+
 TEST(WindowTexts, StationDialogsInEveryLanguage)
 {
     Faults faults;
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
         Add(faults, FaultsIn<CLocationDialogDlg>(language, "location"));
-        Add(faults, FaultsIn<CAlarmDialogDlg>(language, "alarm (24 hours)"));
-        Add(faults, FaultsIn<CAlarmDialogDlg>(language, "alarm (12 hours)",
-                                              [](CAlarmDialogDlg& d) { d.m_timeFormat = 0; }));
-        Add(faults, FaultsIn<CAltitudeDialogDlg>(language, "altitude (m)"));
-        Add(faults, FaultsIn<CAltitudeDialogDlg>(language, "altitude (ft)",
-                                                 [](CAltitudeDialogDlg& d) { d.m_altitudeUnit = 0; }));
+        Add(faults, FaultsIn<CAlarmDialogDlg>(language, "alarm (24 hours)", WidestAlarms));
+        Add(faults, FaultsIn<CAlarmDialogDlg>(language, "alarm (12 hours)", [](CAlarmDialogDlg& d) {
+            d.m_timeFormat = 0;
+            WidestAlarms(d);
+        }));
+        Add(faults, FaultsIn<CAltitudeDialogDlg>(language, "altitude (m)", [](CAltitudeDialogDlg& d) {
+            d.m_altitude = 5000;
+        }));
+        Add(faults, FaultsIn<CAltitudeDialogDlg>(language, "altitude (ft)", [](CAltitudeDialogDlg& d) {
+            d.m_altitudeUnit = 0;
+            d.m_altitude = 5000;  // metres: 16404 feet
+        }));
         Add(faults, FaultsIn<CRecordIntervalDialogDlg>(language, "record interval"));
         Add(faults, FaultsIn<CClearAllRecordsDialogDlg>(language, "clear all records"));
         Add(faults, FaultsIn<CClearRainTotalDialogDlg>(language, "clear rain total"));
@@ -242,17 +269,32 @@ TEST(WindowTexts, StationDialogsInEveryLanguage)
 
 TEST(WindowTexts, ProgramDialogsInEveryLanguage)
 {
+    // A printer of a long name, and the widest margins the preview takes.
+    PRINTER_INFO_2W printer{};
+    wchar_t name[] = L"Brother HL-L2350DW series Printer";
+    printer.pPrinterName = name;
     Faults faults;
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
-        Add(faults, FaultsIn<CAutoSavingDialogDlg>(language, "auto saving"));
+        Add(faults, FaultsIn<CAutoSavingDialogDlg>(language, "auto saving", [](CAutoSavingDialogDlg& d) {
+            d.m_interval = 8;
+            d.m_intervalCount = 12;
+        }));
         Add(faults, FaultsIn<CDisplayDialogDlg>(language, "chart display"));
-        Add(faults, FaultsIn<CDisplayingUnitDialogDlg>(language, "displaying unit"));
+        for (int system = 0; system <= UNIT_SYSTEM_CUSTOM; ++system)
+            Add(faults, FaultsIn<CDisplayingUnitDialogDlg>(language, "displaying unit", [system](CDisplayingUnitDialogDlg& d) {
+                d.m_unitSystem = system;
+            }));
         Add(faults, FaultsIn<CLanguageDialogDlg>(language, "language"));
         Add(faults, FaultsIn<CTHDDialogDlg>(language, "lines"));
         Add(faults, FaultsIn<CPrintPreviewDialogDlg>(language, "print preview", [](CPrintPreviewDialogDlg& d) {
             d.m_captureWidth = 965;
             d.m_captureHeight = 735;
             d.m_printers = std::make_unique<CEnumPrinters>(nullptr, 0);
+        }));
+        Add(faults, FaultsIn<CPrintPreviewDialogDlg>(language, "print preview (a printer)", [&](CPrintPreviewDialogDlg& d) {
+            d.m_captureWidth = 965;
+            d.m_captureHeight = 735;
+            d.m_printers = std::make_unique<CEnumPrinters>(&printer, 1);
         }));
     }
     EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
@@ -283,7 +325,6 @@ TEST(WindowTexts, TheLineDialogsListsShowTheirWholeSamples)
     });
 }
 
-
 // The hemisphere lists once cut "het noorden" and "het westen" and ran "het oosten" into their
 // arrow, and the current latitude and longitude lost the second line they broke into ("50°7' het"):
 // every list item, every label and every field of both sides, with the widest setting the station
@@ -311,14 +352,20 @@ TEST(WindowTexts, TheLocationDialogShowsEveryItemSettingAndFieldWholeInEveryLang
             }
             const std::string where = "location in language " + std::to_string(language) + (hemisphere ? " south" : " north");
             RunDialog(dialog, [&](CDialog& d) {
-                Add(faults, CutListItems(d.m_hWnd, where));
-                Add(faults, CutFieldTexts(d.m_hWnd, where));
                 Add(faults, textcheck::WindowTextFaults(d.m_hWnd, where));
-                // The city list holds the cities of the chosen region: every region's.
+                // The city list holds the cities of the chosen region: every region's; and the code and
+                // name fields show every city's code and name.
                 if (hemisphere == 0) {
+                    const LocationSideIds& ids = kLocationSideIds[0];
                     for (int position = 0; position < REGION_COUNT; ++position) {
-                        ui::SelectComboItem(d, kLocationSideIds[0].region, position);
-                        Add(faults, CutListItems(d.m_hWnd, where + " region entry " + std::to_string(position)));
+                        ui::SelectComboItem(d, ids.region, position);
+                        const std::string region = where + " region entry " + std::to_string(position);
+                        Add(faults, textcheck::CutComboItems(d.m_hWnd, region));
+                        const int cities = static_cast<int>(::SendDlgItemMessageW(d.m_hWnd, ids.city, CB_GETCOUNT, 0, 0));
+                        for (int city = 0; city < cities; ++city) {
+                            ui::SelectComboItem(d, ids.city, city);
+                            Add(faults, textcheck::CutEditTexts(d.m_hWnd, region + " city entry " + std::to_string(city)));
+                        }
                     }
                 }
                 d.EndDialog(IDCANCEL);

@@ -168,7 +168,9 @@ TEST(ChartLabels, EveryMainChartDrawsItsLabelsWholeInsideAndApartInEveryLanguage
         // Each unit set in several languages (labels in inHg or mmHg are as wide in every one).
         const double pressureFactor = std::vector<double>{1.0, FACTOR_HPA_TO_INHG, FACTOR_HPA_TO_MMHG}[language % 3];
         const History pressure = Wave(750, 1001.2 * pressureFactor, 1006.1 * pressureFactor);
-        const History rain = Wave(360, 0, language % 2 ? 4.2 * FACTOR_MM_TO_INCH : 4.2, 14 * 86400.0, 3600);
+        // Rain up to a few, ten or twenty millimetres (two-digit labels by the right edge), or inches.
+        const double rainTop = std::vector<double>{4.2, 9.8, 23.5}[language % 3];
+        const History rain = Wave(360, 0, language % 2 ? rainTop * FACTOR_MM_TO_INCH : rainTop, 14 * 86400.0, 3600);
         const std::vector<std::string> compass = Compass(language);
         const int l = language;
         double bars[HOURLY_BARS];

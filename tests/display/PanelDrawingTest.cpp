@@ -1,6 +1,7 @@
 // Line-style samples (their pixel runs and what reaches a window), panel captions and texts fitted
 // with an ellipsis.
 #include "display/PanelDrawing.h"
+#include "platform/ui/UiWnd.h"
 
 #include <gtest/gtest.h>
 
@@ -25,33 +26,34 @@ TEST(PanelDrawing, SampleAndCaptionOnAWindow)
     HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 120, 60, nullptr, nullptr,
                                     nullptr, nullptr);
     ::UpdateWindow(window);
-    CWnd* wnd = CWnd::FromHandle(window);
-    HDC dc = ::GetDC(window);
-    RECT all = {0, 0, 120, 60};
-    HBRUSH black = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
-    ::FillRect(dc, &all, black);
+    {
+        CClientDC windowDc(CWnd::FromHandle(window));
+        HDC dc = windowDc.GetSafeHdc();
+        RECT all = {0, 0, 120, 60};
+        HBRUSH black = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+        ::FillRect(dc, &all, black);
 
-    DrawLineSample(wnd, 20, 40, 30, 30, RGB(255, 0, 0), 0, 2);
-    EXPECT_EQ(::GetPixel(dc, 20, 30), RGB(255, 0, 0));
-    EXPECT_EQ(::GetPixel(dc, 40, 28), RGB(255, 0, 0));
-    EXPECT_EQ(::GetPixel(dc, 30, 31), RGB(236, 233, 216));  // the area cleared below the rows
-    EXPECT_EQ(::GetPixel(dc, 18, 29), RGB(236, 233, 216));  // and before the start
-    EXPECT_EQ(::GetPixel(dc, 60, 30), RGB(0, 0, 0));        // nothing beyond the area
+        DrawLineSample(windowDc, 20, 40, 30, 30, RGB(255, 0, 0), 0, 2);
+        EXPECT_EQ(::GetPixel(dc, 20, 30), RGB(255, 0, 0));
+        EXPECT_EQ(::GetPixel(dc, 40, 28), RGB(255, 0, 0));
+        EXPECT_EQ(::GetPixel(dc, 30, 31), RGB(236, 233, 216));  // the area cleared below the rows
+        EXPECT_EQ(::GetPixel(dc, 18, 29), RGB(236, 233, 216));  // and before the start
+        EXPECT_EQ(::GetPixel(dc, 60, 30), RGB(0, 0, 0));        // nothing beyond the area
 
-    // "null" draws nothing; another caption leaves ink.
-    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    DrawPanelText(wnd, 2, 2, 30, L"Arial", 700, L"null", 0);
-    int ink = 0;
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 110; ++x)
-            ink += ::GetPixel(dc, x, y) != RGB(255, 255, 255);
-    EXPECT_EQ(ink, 0);
-    DrawPanelText(wnd, 2, 2, 30, L"Arial", 700, L"Wind", 0);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 110; ++x)
-            ink += ::GetPixel(dc, x, y) != RGB(255, 255, 255);
-    EXPECT_GT(ink, 30);
-    ::ReleaseDC(window, dc);
+        // "null" draws nothing; another caption leaves ink.
+        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        DrawPanelText(windowDc, 2, 2, 30, L"Arial", 700, L"null", 0);
+        int ink = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 110; ++x)
+                ink += ::GetPixel(dc, x, y) != RGB(255, 255, 255);
+        EXPECT_EQ(ink, 0);
+        DrawPanelText(windowDc, 2, 2, 30, L"Arial", 700, L"Wind", 0);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 110; ++x)
+                ink += ::GetPixel(dc, x, y) != RGB(255, 255, 255);
+        EXPECT_GT(ink, 30);
+    }
     ::DestroyWindow(window);
 }
 

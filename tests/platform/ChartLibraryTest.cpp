@@ -211,6 +211,60 @@ TEST(ChartLibrary, TheRecordedBoxOfADrawnTextHoldsItsInkTightly)
     }
 }
 
+// Small hinted labels spread past their glyphs' outlines. A rain chart whose axes end at "10",
+// the right one by the image's right edge, and its dated x labels, in black on white: every dark
+// pixel lies in the recorded box of a text, every box in the image, and the right axis's "10"
+// shows as many pixels as the left one's (it is not cut at the edge).
+TEST(ChartLibrary, SmallLabelsAtTheImagesEdgeKeepTheirWholeInkInTheirBoxes)
+{
+    const double rain[] = {0, 2.5, 10, 4, 7.5};
+    const double t0 = Chart::chartTime(2024, 5, 10, 0);
+    const double times[] = {t0, t0 + 86400, t0 + 2 * 86400, t0 + 3 * 86400, t0 + 4 * 86400};
+    for (int width : {270, 333, 578}) {
+        XYChart chart(width, 140, WHITE, Chart::Transparent, 0);
+        chart.setPlotArea(30, 20, width - 45, 100, WHITE, WHITE, WHITE, Chart::Transparent);
+        chart.xAxis()->setDateScale(times[0], times[4]);
+        chart.xAxis()->setLabelFormat("{value|mm/dd hh:nn}");
+        chart.xAxis()->setLabelStyle("arial.ttf", 7);
+        chart.addLineLayer(DoubleArray(rain, 5), WHITE)->setXData(DoubleArray(times, 5));
+        for (Axis* axis : {chart.xAxis(), chart.yAxis(), chart.yAxis2()})
+            axis->setColors(WHITE, 0x000000, 0x000000, WHITE);
+        Chart::startRecording();
+        const BmpImage image = Render(chart, "chart_edge.bmp");
+        const std::vector<DrawnText> texts = DrawnTexts(Chart::recordedCalls());
+        Chart::stopRecording();
+        auto dark = [&image](int x, int y) {
+            const int c = image.At(x, y);
+            return ((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF) < 3 * 0xC0;
+        };
+        auto darkIn = [&](const RECT& b) {
+            int count = 0;
+            for (int y = std::max<int>(b.top, 0); y < std::min<int>(b.bottom, image.height); ++y)
+                for (int x = std::max<int>(b.left, 0); x < std::min<int>(b.right, image.width); ++x)
+                    count += dark(x, y);
+            return count;
+        };
+        int left = -1, right = -1;
+        for (const DrawnText& t : texts) {
+            EXPECT_TRUE(t.box.left >= 0 && t.box.top >= 0 && t.box.right <= width && t.box.bottom <= 140)
+                << t.text << " at width " << width;
+            if (t.text == "10" && t.box.right <= 30)
+                left = darkIn(t.box);
+            if (t.text == "10" && t.box.left >= width - 15)
+                right = darkIn(t.box);
+        }
+        EXPECT_GT(left, 0) << width;
+        EXPECT_EQ(right, left) << "the right axis's \"10\" at width " << width;
+        int outside = 0;
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x)
+                outside += dark(x, y) && std::none_of(texts.begin(), texts.end(), [x, y](const DrawnText& t) {
+                    return x >= t.box.left && x < t.box.right && y >= t.box.top && y < t.box.bottom;
+                });
+        EXPECT_EQ(outside, 0) << "dark pixels outside every text's box at width " << width;
+    }
+}
+
 TEST(ChartLibrary, FontsByFileAlwaysFindAFaceAndUtf8TextsRender)
 {
     // Titles in black on white: every font name, Cyrillic, Polish and the degree sign leave ink.

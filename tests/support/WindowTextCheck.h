@@ -1,9 +1,13 @@
 // What a user sees of a window's texts, measured the way the controls draw them: every caption
 // (label, push button, check box, radio, group box) rendered in its control's own font, in the
 // place and format the control draws it, must leave its ink inside the room the control gives
-// it; no caption's ink lies on another caption or under another control; every label shows its
-// text on the screen; every control lies inside the window; and every menu-bar title shows its
-// whole text. Each check returns one line per fault, naming the window, the control and its text.
+// it, every line of it (a label's second line too); no caption's ink lies on another caption or
+// under another control; every label shows its text on the screen; every control lies inside the
+// window; every entry of a combo box fits its selection field and its dropped list; every edit
+// field shows its whole text; no caption, value or control covers a group box's frame line; every
+// menu-bar title shows its whole text; and every shortcut of a menu stands apart from its
+// command's text. Each check returns one line per fault, naming the window, the control and its
+// text.
 #pragma once
 #include <windows.h>
 
@@ -18,9 +22,25 @@ Faults UnfitCaptions(HWND window, const std::string& where);
 Faults OverlappingCaptions(HWND window, const std::string& where);
 Faults UnpaintedLabels(HWND window, const std::string& where);
 Faults ControlsOutsideTheWindow(HWND window, const std::string& where);
+Faults CutComboItems(HWND window, const std::string& where);
+Faults CutEditTexts(HWND window, const std::string& where);
+Faults TextsOnFrameLines(HWND window, const std::string& where);
 Faults CutMenuTitles(HWND window, const std::string& where);
+// Opens each popup of the window's menu bar that has a shortcut.
+Faults CrowdedMenuShortcuts(HWND window, const std::string& where);
 
-// All of the above.
+// A text the window paints itself, with TextOut at (x, y) of its client area in the font (whose
+// escapement turns it).
+struct PaintedText {
+    std::wstring text;
+    HFONT font;
+    int x, y;
+};
+// Each painted text lies inside the window, shows on the screen, and keeps a pixel clear of every
+// other painted text and of every control but the group boxes.
+Faults PaintedTextFaults(HWND window, const std::vector<PaintedText>& texts, const std::string& where);
+
+// All of the above but the painted texts and the shortcut column (which opens the menus).
 Faults WindowTextFaults(HWND window, const std::string& where);
 
 // The faults one per line, for a test's message.
