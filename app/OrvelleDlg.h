@@ -292,9 +292,10 @@ public:
 
     // ---- files that could not be written (OrvelleDlgWrites.cpp) ---------------------------------
     // Each failure is said once for as long as its cause lasts: its message waits in
-    // m_pendingMessages for the next timer tick, which shows the waiting messages one after the other.
+    // m_pendingMessages for the next timer tick, which shows the waiting messages one after the
+    // other (those whose cause has ended meanwhile are dropped).
     CWriteFailureNotices m_writeNotices;
-    std::vector<std::wstring> m_pendingMessages;
+    std::vector<WriteFailureNotice> m_pendingMessages;
     bool m_writeFailureBoxOpen = false;
     void SayFailedWrites(WriteTask task, const std::vector<FailedWrite>& failures);
     void SayFailedWrite(WriteTask task, const std::wstring& path, unsigned long error);

@@ -411,8 +411,12 @@ bool COrvelleDlg::RunFirstPoll()
 
 void COrvelleDlg::RunLaterPoll()
 {
-    // A live read whose file could not be written left the last one: said, and the poll goes on.
-    ReportLiveFileWrite();
+    // A live read whose file could not be written left none: said, and nothing to read until the
+    // next live read writes one.
+    if (!ReportLiveFileWrite()) {
+        ShowCountdown();
+        return;
+    }
     if (!LoadCurrentRecord(m_record2minPath, m_readings)) {
         ShowPollFailure(1);
         return;

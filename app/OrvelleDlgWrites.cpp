@@ -10,7 +10,7 @@
 void COrvelleDlg::SayFailedWrites(WriteTask task, const std::vector<FailedWrite>& failures)
 {
     for (const std::vector<FailedWrite>& group : m_writeNotices.Failed(task, failures))
-        m_pendingMessages.push_back(WriteFailureMessage(task, group, m_language));
+        m_pendingMessages.push_back({task, group.front().reason, WriteFailureMessage(task, group, m_language)});
 }
 
 void COrvelleDlg::SayFailedWrite(WriteTask task, const std::wstring& path, unsigned long error)
@@ -28,9 +28,10 @@ void COrvelleDlg::ShowPendingMessages()
         return;
     m_writeFailureBoxOpen = true;
     while (!m_pendingMessages.empty() && m_hWnd != nullptr) {
-        const std::wstring text = m_pendingMessages.front();
+        const WriteFailureNotice notice = m_pendingMessages.front();
         m_pendingMessages.erase(m_pendingMessages.begin());
-        AfxMessageBox(text.c_str(), MB_OK | MB_ICONWARNING);
+        if (m_writeNotices.Failing(notice.task, notice.reason))
+            AfxMessageBox(notice.text.c_str(), MB_OK | MB_ICONWARNING);
     }
     m_writeFailureBoxOpen = false;
 }

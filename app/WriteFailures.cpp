@@ -106,9 +106,7 @@ std::vector<std::vector<FailedWrite>> CWriteFailureNotices::Failed(WriteTask tas
     std::vector<std::vector<FailedWrite>> news;
     std::vector<WriteReason> newsReasons;
     for (const FailedWrite& failure : failures) {
-        bool known = false;
-        for (const auto& [path, reason] : failing)
-            known = known || reason == failure.reason;
+        const bool known = Failing(task, failure.reason);
         size_t group = 0;
         while (group < newsReasons.size() && newsReasons[group] != failure.reason)
             ++group;
@@ -121,6 +119,14 @@ std::vector<std::vector<FailedWrite>> CWriteFailureNotices::Failed(WriteTask tas
         failing[failure.path] = failure.reason;
     }
     return news;
+}
+
+bool CWriteFailureNotices::Failing(WriteTask task, WriteReason reason) const
+{
+    for (const auto& [path, failing] : m_failing[static_cast<int>(task)])
+        if (failing == reason)
+            return true;
+    return false;
 }
 
 void CWriteFailureNotices::Written(WriteTask task, const std::wstring& path)

@@ -37,11 +37,20 @@ public:
     std::vector<std::vector<FailedWrite>> Failed(WriteTask task, const std::vector<FailedWrite>& failures);
     // The file was written: it fails no longer.
     void Written(WriteTask task, const std::wstring& path);
-    // Some file of the task is failing.
+    // Some file of the task is failing (for the reason).
     bool Failing(WriteTask task) const { return !m_failing[static_cast<int>(task)].empty(); }
+    bool Failing(WriteTask task, WriteReason reason) const;
 
 private:
     std::map<std::wstring, WriteReason> m_failing[WRITE_TASK_COUNT];
+};
+
+// A message of failed writes that waits to be shown, with its cause: one that has ended by then is
+// not shown.
+struct WriteFailureNotice {
+    WriteTask task;
+    WriteReason reason;
+    std::wstring text;
 };
 
 // The message of a group of failures of one reason in a task, in the language: the files (by

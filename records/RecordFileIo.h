@@ -143,5 +143,6 @@ bool AppendLines(const std::wstring& path, WriteLines writeLines)
         return false;
     CBufferedWriter out(file.get());
     writeLines(out);
-    return out.Flush();
+    // The bytes the C runtime still holds go in here, where a failure (a full disk) is seen.
+    return out.Flush() && FlushFile(file.get());
 }

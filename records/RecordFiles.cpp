@@ -247,11 +247,12 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
     std::vector<StagedRecord> records;
     ClearFileError();
     const StagingRead read = ReadStagedRecords(staging, &records);
-    files.stagingError = read == StagingRead::Unreadable ? ErrorOfLastFailure() : 0;
     if (read == StagingRead::Missing)
         return true;  // nothing staged
-    if (read == StagingRead::Unreadable)
+    if (read == StagingRead::Unreadable) {
+        files.stagingError = ErrorOfLastFailure();
         return false; // lines that could not be read wait for a later pass
+    }
 
     bool allMerged = true;
     files.customInOtherUnits = false;

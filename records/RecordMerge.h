@@ -127,7 +127,8 @@ struct CRecordFiles {
     // The last merge found a custom file in other units than the current ones: it needs a rebuild.
     bool customInOtherUnits = false;
     // The system's error code of each record file's and each copy's last write that failed, 0 when
-    // the last one went in; the same for the staging file.
+    // the last one went in; the same for the staging file (its last append, or its last read when
+    // that failed).
     unsigned long fileError[RECORD_FILE_KIND_COUNT] = {};
     unsigned long copyError[RECORD_FILE_KIND_COUNT] = {};
     unsigned long stagingError = 0;

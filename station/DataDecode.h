@@ -76,8 +76,8 @@ public:
     // ---- live blocks ---------------------------------------------------------------------------
     void DecodeTimeStampBlock();
     void DecodeCurrentBlock();
-    // Writes "record_2min.csv" from the live tables, through a temporary file that replaces it in
-    // one step; false (the file as it was, *error the system's error code) when that fails.
+    // Writes "record_2min.csv" from the live tables; false (the file removed, *error the system's
+    // error code) when it cannot be written whole.
     bool WriteCurrentDump(const std::wstring& path, unsigned long* error = nullptr);
     void WriteCurrentDumpTo(std::FILE* file);
 
@@ -91,8 +91,8 @@ public:
     void DecodeHistoryRecords(int referenceYear);
     // Min/max and extra-value areas (36..88, 170..179).
     void DecodeMinMaxArea();
-    // "all_weather.csv" from the decoded tables, through a temporary file that replaces it in one
-    // step; false (the file as it was, *error the system's error code) when that fails.
+    // "all_weather.csv" from the decoded tables; false (the file removed, *error the system's error
+    // code) when it cannot be written whole.
     bool WriteMemoryDump(const std::wstring& path, unsigned long* error = nullptr);
 
     // Decoded value getters: each returns a copy of a value text ("" for an index out of range).

@@ -40,33 +40,25 @@ unsigned long ErrorOfFailedWrite(std::FILE* file)
     return ErrorOfFailedFileCall();
 }
 
-bool WriteFileThroughTemporary(const std::wstring& path, const wchar_t* mode,
-                               const std::function<void(std::FILE*)>& write, unsigned long* error)
+bool WriteWholeFileOrNone(const std::wstring& path, const wchar_t* mode, const std::function<void(std::FILE*)>& write,
+                          unsigned long* error)
 {
     unsigned long failure = 0;
-    if (path.empty()) {
-        failure = ERROR_INVALID_NAME;
-    } else {
-        const std::wstring temporary = path + L".new";
+    ::SetLastError(0);
+    errno = 0;
+    if (std::FILE* file = path.empty() ? nullptr : _wfopen(path.c_str(), mode)) {
+        write(file);
+        // The reason of a write that failed on the way is learnt while the file is open.
         ::SetLastError(0);
         errno = 0;
-        if (std::FILE* file = _wfopen(temporary.c_str(), mode)) {
-            write(file);
-            // The reason of a write that failed on the way is learnt while the file is open.
-            ::SetLastError(0);
-            errno = 0;
-            if (std::ferror(file) != 0 || std::fflush(file) != 0)
-                failure = ErrorOfFailedWrite(file);
-            if (std::fclose(file) != 0 && failure == 0)
-                failure = ErrorOfFailedFileCall();
-            if (failure == 0 &&
-                !::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-                failure = ErrorOfFailedFileCall();
-            if (failure != 0)
-                ::DeleteFileW(temporary.c_str());
-        } else {
+        if (std::ferror(file) != 0 || std::fflush(file) != 0)
+            failure = ErrorOfFailedWrite(file);
+        if (std::fclose(file) != 0 && failure == 0)
             failure = ErrorOfFailedFileCall();
-        }
+        if (failure != 0)
+            ::DeleteFileW(path.c_str());
+    } else {
+        failure = path.empty() ? ERROR_INVALID_NAME : ErrorOfFailedFileCall();
     }
     if (error != nullptr)
         *error = failure;

@@ -16,9 +16,9 @@ unsigned long ErrorOfFailedFileCall();
 // written to learn it (the stream had failed already; its file is not to be trusted any more).
 unsigned long ErrorOfFailedWrite(std::FILE* file);
 
-// Writes the file through "<path>.new", which then replaces it in one step: a reader finds the old
-// file or the whole new one, never a part. `write` fills the open temporary file (opened with the
-// C runtime's mode, "wt" or "wb"). On any failure the file is as it was, the temporary file is
-// gone, and *error (when given) is the system's error code; false then.
-bool WriteFileThroughTemporary(const std::wstring& path, const wchar_t* mode,
-                               const std::function<void(std::FILE*)>& write, unsigned long* error = nullptr);
+// Writes the file in place (the old one's room is used again: a full disk still takes a file of
+// the same size). `write` fills the open file (opened with the C runtime's mode, "wt" or "wb"). A
+// file that cannot be written whole is removed, so that no part of it is ever read for the whole;
+// *error (when given) is then the system's error code, and the result false.
+bool WriteWholeFileOrNone(const std::wstring& path, const wchar_t* mode, const std::function<void(std::FILE*)>& write,
+                          unsigned long* error = nullptr);

@@ -179,7 +179,7 @@ void CDataDecode::DecodeCurrentBlock()
 
 bool CDataDecode::WriteCurrentDump(const std::wstring& path, unsigned long* error)
 {
-    return WriteFileThroughTemporary(path, L"wt", [this](std::FILE* file) { WriteCurrentDumpTo(file); }, error);
+    return WriteWholeFileOrNone(path, L"wt", [this](std::FILE* file) { WriteCurrentDumpTo(file); }, error);
 }
 
 void CDataDecode::WriteCurrentDumpTo(std::FILE* file)

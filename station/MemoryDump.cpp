@@ -103,7 +103,7 @@ void CDataDecode::WriteMemoryDumpTo(std::FILE* file, const std::tm* now) const
 
 bool CDataDecode::WriteMemoryDump(const std::wstring& path, unsigned long* error)
 {
-    return WriteFileThroughTemporary(
+    return WriteWholeFileOrNone(
         path, L"wt",
         [this](std::FILE* file) {
             const std::time_t now = std::time(nullptr);

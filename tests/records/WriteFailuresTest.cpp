@@ -4,6 +4,7 @@
 // custom files are still in the old units.
 #include "DumpFixture.h"
 
+#include "records/MainRecords.h"
 #include "records/RecordFileIo.h"
 #include "records/RecordMerge.h"
 #include "records/SaveAs.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <set>
 
 namespace {
@@ -127,6 +129,24 @@ TEST_F(AFullDisk, RecordFilesSayWhyAndTakeTheWaitingRecordsOnceThereIsRoomAgain)
         EXPECT_EQ(files.copyError[k], 0u);
     }
     EXPECT_FALSE(FileExists(folder + STAGING_FILE_NAME));
+}
+
+TEST_F(AFullDisk, ANewRecordThatCannotBeStagedWaitsInMemoryAndGoesInLater)
+{
+    WriteBytes(folder + STAGING_FILE_NAME, StagingText(0, 10));
+    ASSERT_TRUE(MergeStagedRecords(folder, true, DisplayUnitSelection()));
+    auto dlg = std::make_unique<CMainRecords>();
+    dlg->m_installFolder = folder;
+    ASSERT_TRUE(disk.LeaveFree(0));
+    EXPECT_FALSE(MergeNewRecordLine(*dlg, Staged(10)));
+    EXPECT_EQ(dlg->m_unstagedRecordLines.size(), 1u) << "the record was lost";
+    EXPECT_TRUE(dlg->m_recordLinesWaiting);
+    EXPECT_EQ(dlg->m_recordFiles.stagingError, static_cast<unsigned long>(ERROR_DISK_FULL));
+    ASSERT_TRUE(disk.RemoveFiller());
+    EXPECT_TRUE(MergeStagedRecords(*dlg, false));
+    EXPECT_EQ(dlg->m_recordFiles.stagingError, 0u);
+    for (RecordFileKind kind : AllKinds())
+        EXPECT_EQ(WholeRecordsOnce(folder + RecordFileName(kind), SeparatorOf(kind)), 11) << Narrow(RecordFileName(kind));
 }
 
 TEST_F(AFullDisk, ARebuildThatFailsKeepsTheOldUnitsSaysWhyAndSucceedsLater)

@@ -53,14 +53,29 @@ public:
     // A tmpfs of `kilobytes` on a new folder.
     explicit SmallDisk(int kilobytes)
     {
-        static int serial = 0;
-        m_unix = "/tmp/orvelle_small_disk_" + std::to_string(::GetCurrentProcessId()) + "_" + std::to_string(++serial);
+        // Wine numbers the processes of each of its sessions alike: the folder's name is made unique
+        // by the shell.
+        const std::string named = "/tmp/orvelle_small_disk_name_" + std::to_string(::GetCurrentProcessId()) + "_" +
+                                  std::to_string(::GetTickCount64());
         if (RunShell("[ $(id -u) = 0 ]") != 0) {
             m_whyNot = "mounting a small disk (tmpfs) needs root";
             return;
         }
-        const int mounted = RunShell("mkdir -p " + m_unix + " && mount -t tmpfs -o size=" + std::to_string(kilobytes) +
-                                     "k tmpfs " + m_unix);
+        if (RunShell("mktemp -d /tmp/orvelle_small_disk_XXXXXX > " + named) != 0) {
+            m_whyNot = "mktemp failed";
+            return;
+        }
+        std::wstring namedPath = L"Z:" + std::wstring(named.begin(), named.end());
+        for (wchar_t& c : namedPath)
+            if (c == L'/')
+                c = L'\\';
+        std::ifstream in(namedPath.c_str());
+        std::getline(in, m_unix);
+        in.close();
+        ::DeleteFileW(namedPath.c_str());
+        const int mounted = m_unix.empty() ? -1
+                                           : RunShell("mount -t tmpfs -o size=" + std::to_string(kilobytes) + "k tmpfs " +
+                                                      m_unix);
         if (mounted != 0) {
             m_whyNot = "mount -t tmpfs failed (exit code " + std::to_string(mounted) + ")";
             return;
