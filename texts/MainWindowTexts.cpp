@@ -492,39 +492,39 @@ constexpr TextTable<RowsTimesLanguages(SAVE_AS_TEXT_ROWS)> g_saveAsTexts = Build
 
 constexpr Row kWriteFailureTexts[] = {
     ROW8(L"Could not write %s: %s. The program tries again.",
-         L"%s konnte nicht geschrieben werden: %s. Das Programm versucht es erneut.",
+         L"Fehler beim Schreiben von %s: %s. Das Programm versucht es erneut.",
          L"Impossible d'écrire %s : %s. Le programme réessaie.", L"Impossibile scrivere %s: %s. Il programma riprova.",
          L"No se pudo escribir %s: %s. El programa lo intenta de nuevo.",
-         L"%s kon niet worden geschreven: %s. Het programma probeert het opnieuw.",
+         L"Fout bij het schrijven van %s: %s. Het programma probeert het opnieuw.",
          L"Не удалось записать %s: %s. Программа повторит попытку.", L"Nie można zapisać %s: %s. Program spróbuje ponownie."),
     ROW8(L"Could not write %s: %s. The new records wait and go in as soon as writing is possible again.",
-         L"%s konnte nicht geschrieben werden: %s. Die neuen Messdaten warten und werden eingetragen, sobald das "
-         L"Schreiben wieder möglich ist.",
+         L"Fehler beim Schreiben von %s: %s. Die neuen Messdaten warten und werden eingetragen, sobald das Schreiben "
+         L"wieder möglich ist.",
          L"Impossible d'écrire %s : %s. Les nouveaux relevés attendent et seront écrits dès que l'écriture sera de "
          L"nouveau possible.",
          L"Impossibile scrivere %s: %s. I nuovi dati attendono e verranno scritti non appena la scrittura sarà di "
          L"nuovo possibile.",
          L"No se pudo escribir %s: %s. Los nuevos registros esperan y se escribirán en cuanto vuelva a ser posible "
          L"escribir.",
-         L"%s kon niet worden geschreven: %s. De nieuwe metingen wachten en worden geschreven zodra schrijven weer "
+         L"Fout bij het schrijven van %s: %s. De nieuwe metingen wachten en worden geschreven zodra schrijven weer "
          L"mogelijk is.",
          L"Не удалось записать %s: %s. Новые записи ждут и будут записаны, как только запись снова станет возможной.",
          L"Nie można zapisać %s: %s. Nowe dane czekają i zostaną zapisane, gdy zapis znów będzie możliwy."),
-    ROW8(L"Could not rebuild %s in the new display units: %s. Until then it keeps the old units; the program tries "
+    ROW8(L"Could not rebuild %s in the new display units: %s. Until then the old units stay; the program tries "
          L"again.",
-         L"%s konnte nicht in die neuen Anzeigeeinheiten umgerechnet werden: %s. Bis dahin behält die Datei die alten "
-         L"Einheiten; das Programm versucht es erneut.",
-         L"Impossible de convertir %s dans les nouvelles unités d'affichage : %s. D'ici là, le fichier garde les "
-         L"anciennes unités ; le programme réessaie.",
-         L"Impossibile convertire %s nelle nuove unità di visualizzazione: %s. Fino ad allora il file mantiene le "
-         L"vecchie unità; il programma riprova.",
-         L"No se pudo convertir %s a las nuevas unidades de visualización: %s. Hasta entonces el archivo conserva las "
+         L"Fehler beim Umrechnen von %s in die neuen Anzeigeeinheiten: %s. Bis dahin bleiben die alten Einheiten; das "
+         L"Programm versucht es erneut.",
+         L"Impossible de convertir %s dans les nouvelles unités d'affichage : %s. D'ici là, les anciennes unités "
+         L"restent ; le programme réessaie.",
+         L"Impossibile convertire %s nelle nuove unità di visualizzazione: %s. Fino ad allora restano le vecchie "
+         L"unità; il programma riprova.",
+         L"No se pudo convertir %s a las nuevas unidades de visualización: %s. Hasta entonces se mantienen las "
          L"unidades anteriores; el programa lo intenta de nuevo.",
-         L"%s kon niet worden omgerekend naar de nieuwe weergave-eenheden: %s. Tot dan houdt het bestand de oude "
-         L"eenheden; het programma probeert het opnieuw.",
-         L"Не удалось пересчитать %s в новые единицы отображения: %s. До тех пор файл остаётся в старых единицах; "
+         L"Fout bij het omrekenen van %s naar de nieuwe weergave-eenheden: %s. Tot dan blijven de oude eenheden; het "
+         L"programma probeert het opnieuw.",
+         L"Не удалось пересчитать %s в новые единицы отображения: %s. До тех пор остаются старые единицы; "
          L"программа повторит попытку.",
-         L"Nie można przeliczyć %s na nowe jednostki wyświetlania: %s. Do tego czasu plik zachowuje stare jednostki; "
+         L"Nie można przeliczyć %s na nowe jednostki wyświetlania: %s. Do tego czasu pozostają stare jednostki; "
          L"program spróbuje ponownie."),
     ROW8(L"Can't write station data!", L"Stationsdaten nicht schreibbar!", L"Données station non écrites !",
          L"Dati stazione non scrivibili!", L"¡Error al escribir datos de estación!", L"Stationsgegevens niet schrijfbaar!",

@@ -73,8 +73,8 @@ TEST(WriteFailures, TheMessageNamesTheFilesAndTheReasonInTheLanguage)
               L"Could not write C:\\w\\csv.dat, C:\\w\\RECORDS.csv: disk full. The new records wait and go in as soon "
               L"as writing is possible again.");
     EXPECT_EQ(WriteFailureMessage(WriteTask::CustomRebuild, {group[0]}, LANGUAGE_GERMAN),
-              L"C:\\w\\csv.dat konnte nicht in die neuen Anzeigeeinheiten umgerechnet werden: Datenträger voll. Bis "
-              L"dahin behält die Datei die alten Einheiten; das Programm versucht es erneut.");
+              L"Fehler beim Umrechnen von C:\\w\\csv.dat in die neuen Anzeigeeinheiten: Datenträger voll. Bis dahin "
+              L"bleiben die alten Einheiten; das Programm versucht es erneut.");
     EXPECT_EQ(WriteFailureMessage(WriteTask::StationData, {{L"a.csv", ERROR_CRC, WriteReason::Other}}, LANGUAGE_POLISH),
               L"Nie można zapisać a.csv: błąd systemu 23. Program spróbuje ponownie.");
 }

@@ -149,7 +149,7 @@ TEST_F(AFullDisk, WhileRecordsComeInAndUnitsChangeIsSaidAndNothingIsLost)
     ASSERT_TRUE(ChangeToEnglishUnits(program));
     EXPECT_EQ(program.WaitForMessageBox(30),
               L"Could not rebuild " + program.File(L"csv_custom.dat") + L", " + program.File(L"txt_custom.dat") +
-                  L" in the new display units: disk full. Until then it keeps the old units; the program tries again.");
+                  L" in the new display units: disk full. Until then the old units stay; the program tries again.");
     program.PressOk();
     EXPECT_EQ(FirstLine(program.File(L"RECORDS_CUSTOM.csv")), BuildHeaderRow(',', DisplayUnitSelection()));
     const DisplayUnitSelection english = EnglishUnits();
@@ -238,7 +238,7 @@ TEST(EndToEnd, ACustomFileHeldByAViewerIsRebuiltOnceWhenLetGo)
     ASSERT_TRUE(ChangeToEnglishUnits(program));
     EXPECT_EQ(program.WaitForMessageBox(30), L"Could not rebuild " + program.File(L"csv_custom.dat") +
                                                  L" in the new display units: open in another program. Until then "
-                                                 L"it keeps the old units; the program tries again.");
+                                                 L"the old units stay; the program tries again.");
     program.PressOk();
     // The other custom file is rebuilt once and from then on only takes the new records.
     const DisplayUnitSelection english = EnglishUnits();
