@@ -176,6 +176,7 @@ void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
 {
     switch (outcome) {
     case DownloadOutcome::Loaded:
+        NoteWritten(WriteTask::StationData, m_allWeatherPath);
         // Every record of the station's history that the files lack, merged in time order.
         m_gapHistory->AppendLastRecords(m_rainCounterAtReset, m_installFolder + STAGING_FILE_NAME);
         MergeRecordLines(false, nullptr);
@@ -183,6 +184,7 @@ void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
     case DownloadOutcome::Stopped:
         return;  // the program is closing
     case DownloadOutcome::DumpUnreadable:
+        NoteWritten(WriteTask::StationData, m_allWeatherPath);
         break;   // the staged line goes in with the next record
     case DownloadOutcome::DumpNotWritten:
         if (DevicePresent()) {
@@ -201,8 +203,6 @@ void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
         }
         break;   // the station has gone: the connection watch says so
     }
-    if (outcome != DownloadOutcome::DumpNotWritten)
-        NoteWritten(WriteTask::StationData, m_allWeatherPath);
     m_gapHistory.reset();
     m_downloading = 0;
     m_connectionPicture.LoadBitmapResource(IDB_CONNECTED);
@@ -252,9 +252,11 @@ CustomFileChoice COrvelleDlg::CustomFilesToRebuild()
     CustomFileChoice which{false, false};
     for (int i = 0; i < 2; ++i) {
         const RecordFileKind custom = kCustomFiles[i];
-        if (m_recordFiles.IndexOf(custom).HeaderRow() == BuildHeaderRow(SeparatorOf(custom), units))
-            continue;
         const std::wstring path = m_installFolder + RecordFileName(custom);
+        if (m_recordFiles.IndexOf(custom).HeaderRow() == BuildHeaderRow(SeparatorOf(custom), units)) {
+            NoteWritten(WriteTask::CustomRebuild, path);  // in these units already (the units went back)
+            continue;
+        }
         if (HoldOf(path) == FileHold::Held)
             SayFailedWrite(WriteTask::CustomRebuild, path, ERROR_SHARING_VIOLATION);
         else

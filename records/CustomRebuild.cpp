@@ -57,10 +57,6 @@ bool WriteConvertedLines(std::FILE* source, std::FILE* target, char separator, c
     return !reader.Failed() && out.Flush();
 }
 
-}  // namespace
-
-namespace {
-
 // Writes the converted lines of the base file into a new file at `path`, indexing them.
 bool WriteConvertedFile(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& path,
                         const DisplayUnitSelection& units, CRecordFileIndex& index, RebuildControl* control)
