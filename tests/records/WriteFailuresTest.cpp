@@ -1,7 +1,7 @@
 // Writes of the record files that fail for what happens around the program, by event: a full disk
-// (a real one: a small tmpfs, which needs root), a copy that cannot be written, a custom file held
-// by a viewer during its rebuild, a system that cannot make one more thread; and Save as while the
-// custom files are still in the old units.
+// (a real one: a small tmpfs, which needs root), a custom file held by a viewer during its rebuild,
+// a system that cannot make one more thread; and Save as while the custom files are still in the
+// old units. (The same events seen from the running program: tests/e2e/WriteFailuresRunTest.cpp.)
 #include "DumpFixture.h"
 
 #include "records/MainRecords.h"
@@ -149,50 +149,6 @@ TEST_F(AFullDisk, ANewRecordThatCannotBeStagedWaitsInMemoryAndGoesInLater)
         EXPECT_EQ(WholeRecordsOnce(folder + RecordFileName(kind), SeparatorOf(kind)), 11) << Narrow(RecordFileName(kind));
 }
 
-TEST_F(AFullDisk, ARebuildThatFailsKeepsTheOldUnitsSaysWhyAndSucceedsLater)
-{
-    WriteBytes(folder + STAGING_FILE_NAME, StagingText(0, 1500));
-    CRecordFiles files;
-    ASSERT_TRUE(MergeStagedRecords(folder, true, DisplayUnitSelection(), files));
-    const std::string before = ReadBytes(folder + L"csv_custom.dat");
-    ASSERT_TRUE(disk.LeaveFree(100));
-    const CustomRebuildResult failed = RebuildCustomRecords(folder, Fahrenheit());
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_FALSE(failed.rebuilt[i]);
-        EXPECT_EQ(failed.error[i], static_cast<unsigned long>(ERROR_DISK_FULL)) << i;
-    }
-    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat"), before) << "a failed rebuild changed the file";
-    EXPECT_FALSE(FileExists(folder + L"csv_custom.dat.new"));
-
-    ASSERT_TRUE(disk.RemoveFiller());
-    const CustomRebuildResult rebuilt = RebuildCustomRecords(folder, Fahrenheit());
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_TRUE(rebuilt.rebuilt[i]);
-        EXPECT_EQ(rebuilt.error[i], 0u);
-    }
-    EXPECT_EQ(ReadBytes(folder + L"csv_custom.dat").substr(0, BuildHeaderRow(',', Fahrenheit()).size()),
-              BuildHeaderRow(',', Fahrenheit()));
-}
-
-TEST_F(AFullDisk, SaveAsSaysTheDiskIsFullAndKeepsTheTarget)
-{
-    const std::wstring records = ScratchFolder(L"full_disk_save");
-    WriteBytes(records + STAGING_FILE_NAME, StagingText(0, 1500));
-    ASSERT_TRUE(MergeStagedRecords(records, true, DisplayUnitSelection()));
-    const std::wstring target = folder + L"week.csv";
-    WriteBytes(target, "the user's own\r\n");
-    ASSERT_TRUE(disk.LeaveFree(20));
-    unsigned long error = 0;
-    EXPECT_EQ(SaveRecordsAs(records, SAVE_AS_CSV, target, DisplayUnitSelection(), &error), SaveResult::WriteFailed);
-    EXPECT_EQ(error, static_cast<unsigned long>(ERROR_DISK_FULL));
-    EXPECT_EQ(ReadBytes(target), "the user's own\r\n");
-    // In other units the records are converted on the way: the same reason.
-    error = 0;
-    EXPECT_EQ(SaveRecordsAs(records, SAVE_AS_TEXT, folder + L"week.txt", Fahrenheit(), &error),
-              SaveResult::WriteFailed);
-    EXPECT_EQ(error, static_cast<unsigned long>(ERROR_DISK_FULL));
-}
-
 // ---- Save as while the custom files are in the old units ----------------------------------------------
 
 TEST(SaveAsAfterAUnitChange, TheRecordsComeInTheNewUnitsBeforeTheCustomFilesAreRebuilt)
@@ -210,36 +166,6 @@ TEST(SaveAsAfterAUnitChange, TheRecordsComeInTheNewUnitsBeforeTheCustomFilesAreR
     RebuildCustomRecords(folder, Fahrenheit());
     ASSERT_EQ(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt", Fahrenheit()), SaveResult::Saved);
     EXPECT_EQ(ReadBytes(folder + L"mine.txt"), ReadBytes(folder + L"RECORDS_CUSTOM.txt"));
-}
-
-// ---- a copy that cannot be written ---------------------------------------------------------------------
-
-TEST(ACopyThatCannotBeWritten, SaysWhichAndIsBroughtUpToDateOnceItCanBe)
-{
-    const std::wstring folder = ScratchFolder(L"copy_folder");
-    CreateDirectoryW((folder + L"RECORDS.csv").c_str(), nullptr);
-    WriteBytes(folder + STAGING_FILE_NAME, StagingText(0, 20));
-    CRecordFiles files;
-    EXPECT_TRUE(MergeStagedRecords(folder, true, DisplayUnitSelection(), files)) << "the record files took all";
-    EXPECT_NE(files.copyError[static_cast<int>(RecordFileKind::Csv)], 0u);
-    EXPECT_EQ(files.copyError[static_cast<int>(RecordFileKind::Txt)], 0u);
-    EXPECT_FALSE(CatchUpUserCopies(folder, files)) << "still a folder";
-
-    // The folder goes: the copy catches up without a new record.
-    RemoveDirectoryW((folder + L"RECORDS.csv").c_str());
-    EXPECT_TRUE(CatchUpUserCopies(folder, files));
-    EXPECT_EQ(files.copyError[static_cast<int>(RecordFileKind::Csv)], 0u);
-    EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), ReadBytes(folder + L"csv.dat"));
-    // A copy that another program holds names that reason.
-    HANDLE held = CreateFileW((folder + L"RECORDS.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    WriteBytes(folder + STAGING_FILE_NAME, StagingText(20, 1));
-    EXPECT_TRUE(MergeStagedRecords(folder, false, DisplayUnitSelection(), files));
-    EXPECT_EQ(files.copyError[static_cast<int>(RecordFileKind::Txt)], static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
-    CloseHandle(held);
-    EXPECT_TRUE(CatchUpUserCopies(folder, files));
-    EXPECT_EQ(ReadBytes(folder + L"RECORDS.txt"), ReadBytes(folder + L"txt.dat"));
 }
 
 // ---- a custom file held during its rebuild ----------------------------------------------------------
