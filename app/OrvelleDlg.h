@@ -305,7 +305,8 @@ public:
     void ReportRecordFileWrites();
     // The live record file's last write, said when it failed; false then.
     bool ReportLiveFileWrite();
-    // Record lines wait, or a record file or copy cannot be written: the status strip says so.
+    // Record lines wait, or a record file, a copy or a custom file's rebuild cannot be written: the
+    // status strip says so.
     bool RecordFilesFailing() const;
     // The status strip while the station's data files cannot be written.
     void ShowStationDataFailure();

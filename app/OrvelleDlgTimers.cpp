@@ -439,10 +439,15 @@ void COrvelleDlg::RunLaterPoll()
         } else if (m_recordLinesWaiting || !m_unstagedRecordLines.empty()) {
             // Lines that a record file could not take are tried again with every new reading.
             MergeRecordLines(false, nullptr);
-        } else if (m_writeNotices.Failing(WriteTask::RecordFiles)) {
-            // So are the copies that could not be written.
-            CatchUpUserCopies(m_installFolder, m_recordFiles);
-            ReportRecordFileWrites();
+        } else {
+            // So are the copies that could not be written, and a rebuild of the custom files that
+            // failed.
+            if (m_writeNotices.Failing(WriteTask::RecordFiles)) {
+                CatchUpUserCopies(m_installFolder, m_recordFiles);
+                ReportRecordFileWrites();
+            }
+            if (m_writeNotices.Failing(WriteTask::CustomRebuild) && !CustomRebuildRunning())
+                StartCustomRebuild();
         }
         ShiftHistoryTimes(minute, hour, year, month, day);
         PruneHistories(minute, hour, month, year, day);

@@ -66,7 +66,8 @@ bool COrvelleDlg::ReportLiveFileWrite()
 
 bool COrvelleDlg::RecordFilesFailing() const
 {
-    return m_recordLinesWaiting || m_writeNotices.Failing(WriteTask::RecordFiles);
+    return m_recordLinesWaiting || m_writeNotices.Failing(WriteTask::RecordFiles) ||
+           m_writeNotices.Failing(WriteTask::CustomRebuild);
 }
 
 void COrvelleDlg::ShowStationDataFailure()

@@ -124,9 +124,13 @@ CustomRebuildResult RebuildCustomRecords(const std::wstring& installFolder, cons
         result.rebuilt[i] = RebuildCustomFile(custom, basePath, customPath, units, &result.index[i], control);
         if (control != nullptr && control->stop)
             return;
-        // Without a base file there is nothing to rebuild from: no failure.
-        if (!result.rebuilt[i] && StateOfFile(basePath).size >= 0)
-            result.error[i] = ErrorOfLastFailure();
+        // Without a base file there is nothing to rebuild from: no failure. A file that was not
+        // rebuilt is as it was, and so is its copy.
+        if (!result.rebuilt[i]) {
+            if (StateOfFile(basePath).size >= 0)
+                result.error[i] = ErrorOfLastFailure();
+            return;
+        }
         ClearFileError();
         result.copied[i] = UpdateUserCopy(customPath, installFolder + UserCopyName(custom), FileState(),
                                           std::string(), result.copy[i]);
