@@ -40,6 +40,23 @@ double COrvelleDlg::RecordDayEnd() const
     return ChartTimeOf(m_recordTime[RECORD_YEAR], m_recordTime[RECORD_MONTH], m_recordTime[RECORD_DAY], 23, 59, 59);
 }
 
+namespace {
+
+// Why a chart picture was not written: the system's error, or, when the chart library's runtime cut
+// the write short without one, a full disk when the folder has less room than the picture needs.
+unsigned long ChartWriteError(const ChartFrame& frame, const std::wstring& folder)
+{
+    const unsigned long error = ErrorOfFailedFileCall();
+    ULARGE_INTEGER room{};
+    const unsigned long long needed = 54ull + 3ull * static_cast<unsigned>(frame.width + 1) * frame.height;
+    if (error == ERROR_WRITE_FAULT && ::GetDiskFreeSpaceExW(folder.c_str(), &room, nullptr, nullptr) &&
+        room.QuadPart < needed)
+        return ERROR_DISK_FULL;
+    return error;
+}
+
+}  // namespace
+
 // A chart whose picture control does not exist (a main dialog without its window) is not drawn. A
 // picture that could not be written is said, with the system's reason.
 void COrvelleDlg::RenderChart(CxStatic& picture, const char* file, const std::function<bool(const ChartFrame&)>& draw)
@@ -50,10 +67,12 @@ void COrvelleDlg::RenderChart(CxStatic& picture, const char* file, const std::fu
     const std::wstring path = ChartFilePath(file);
     ::SetLastError(0);
     errno = 0;
-    if (draw(frame))
+    if (draw(frame)) {
         NoteWritten(WriteTask::ChartPictures, path);
-    else
-        SayFailedWrite(WriteTask::ChartPictures, path, ErrorOfFailedFileCall());
+    } else {
+        SayFailedWrite(WriteTask::ChartPictures, path, ChartWriteError(frame, m_imgFolder.str()));
+        ::DeleteFileW(path.c_str());  // no part of a picture is shown for the whole
+    }
     ShowChartFile(picture, file);
 }
 
