@@ -29,18 +29,29 @@ void TakeLoadedHistory(CMainRecords& dlg, CDisplayOps& display, IDownloadWindow&
 }  // namespace
 
 void CompleteHistoryDownload(CMainRecords& dlg, CDisplayOps& display, IDownloadWindow& window,
-                             DownloadOutcome outcome)
+                             DownloadOutcome outcome, unsigned long dumpError)
 {
     switch (outcome) {
     case DownloadOutcome::Loaded:
+        window.DumpWritten();
         TakeLoadedHistory(dlg, display, window);
         break;
     case DownloadOutcome::DumpUnreadable:
+        window.DumpWritten();
         window.ShowErrorMessage(EntryAt(g_dataErrorTexts, 1));
+        break;
+    case DownloadOutcome::DumpNotWritten:
+        // The station answered: what failed is the file, for a reason of its own (a full disk, say).
+        // The memory read stays, and its dump is written again until it goes in.
+        if (window.StationPresent()) {
+            window.SetProgressPosition(poll::BAR_FULL);
+            window.SayDumpNotWritten(dumpError);
+            window.RestartDownloadLater(true);
+            return;
+        }
         break;
     case DownloadOutcome::NoMemorySize:
     case DownloadOutcome::ReadFailed:
-    case DownloadOutcome::DumpNotWritten:
         // A station that is still there gets asked again: the history is what the polling loop
         // starts from. A station that has gone is the connection watch's to report.
         if (window.StationPresent()) {
@@ -48,7 +59,7 @@ void CompleteHistoryDownload(CMainRecords& dlg, CDisplayOps& display, IDownloadW
                 dlg.m_downloadFailureShown = 1;
                 window.ShowErrorMessage(EntryAt(g_dataErrorTexts, 0));
             }
-            window.RestartDownloadLater();
+            window.RestartDownloadLater(false);
             return;
         }
         break;

@@ -18,8 +18,14 @@ public:
     virtual void SetStatusText(const std::wstring& text) = 0;  // the status text beside it
     virtual void ShowErrorMessage(const std::wstring& text) = 0; // a message box with OK
     virtual bool StationPresent() = 0;                         // the station still answers USBCheck
-    // Starts the download again at a later tick of the connection watch.
-    virtual void RestartDownloadLater() = 0;
+    // Starts the download again at a later tick of the connection watch; dumpOnly: the memory read
+    // is kept and only its dump written again.
+    virtual void RestartDownloadLater(bool dumpOnly) = 0;
+    // The memory dump could not be written (the system's error code): said once for as long as
+    // that lasts, and shown in the status text.
+    virtual void SayDumpNotWritten(unsigned long error) = 0;
+    // The memory dump was written.
+    virtual void DumpWritten() = 0;
 };
 
 // For the outcome the worker handed over:
@@ -28,10 +34,13 @@ public:
 //     header values (altitude, UV maxima, wind maxima, rain totals, extremes and trends); the location
 //     texts; every chart; the status text "Receiving data... 100% done". m_downloading is cleared.
 //   DumpUnreadable: the message "Can't read data file!"; m_downloading is cleared.
-//   NoMemorySize, ReadFailed, DumpNotWritten with the station still present: the message "Can't
-//     receive data!" (the first time only, m_downloadFailureShown) and the download is started again
-//     later; m_downloading stays set, so the polling loop keeps waiting for the history.
+//   NoMemorySize, ReadFailed with the station still present: the message "Can't receive data!" (the
+//     first time only, m_downloadFailureShown) and the download is started again later;
+//     m_downloading stays set, so the polling loop keeps waiting for the history.
+//   DumpNotWritten with the station still present (it answered: the file could not be written, for
+//     the reason dumpError): the progress bar at its end, the failure said with its reason, and the
+//     dump alone written again later; m_downloading stays set.
 //   NoMemorySize, ReadFailed, DumpNotWritten with the station gone, and Stopped: nothing shown (the
 //     connection watch reports a lost device); m_downloading is cleared.
 void CompleteHistoryDownload(CMainRecords& dlg, CDisplayOps& display, IDownloadWindow& window,
-                             DownloadOutcome outcome);
+                             DownloadOutcome outcome, unsigned long dumpError = 0);

@@ -21,6 +21,7 @@
 #include "app/AboutTexts.h"
 #include "app/DisplayOps.h"
 #include "app/DisplayUnits.h"
+#include "app/WriteFailures.h"
 #include "controls/XStatic.h"
 #include "dialogs/StationWriters.h"
 #include "display/MainCharts.h"
@@ -86,6 +87,7 @@ struct GapSlotsJob {
 struct CustomRebuildJob {
     std::wstring installFolder;
     DisplayUnitSelection units;
+    CustomFileChoice which{true, true};  // the custom files it rebuilds
     RebuildControl control;
     CustomRebuildResult result;
     HWND window = nullptr;  // receives WM_CUSTOM_REBUILD_DONE
@@ -274,6 +276,7 @@ public:
     HistoryDownloadJob m_downloadJob;     // handed to the download worker; outlives the thread
     HANDLE m_downloadThread = nullptr;    // the download worker, waited for before the dialog goes
     bool m_restartDownload = false;       // a failed download is started again at the next tick
+    bool m_restartDumpOnly = false;       // ... only its dump written again (the station was read)
     int m_pollFailureShown = -1;          // the data error said since the last good poll, -1 none
     // The station is present: a device handle, and USBCheck answers non-zero.
     static bool DevicePresent();
@@ -295,6 +298,26 @@ public:
     // told there in one message box, once, when no other box of the timers is open.
     void RecordFileNoticesWaiting() override;
     LRESULT OnRecordFileNotices(WPARAM, LPARAM);
+    // ---- files that could not be written (OrvelleDlgWrites.cpp) ---------------------------------
+    // Each failure is said once for as long as its cause lasts: its message waits in
+    // m_pendingMessages for the next timer tick, which shows the waiting messages one after the
+    // other (those whose cause has ended meanwhile are dropped).
+    CWriteFailureNotices m_writeNotices;
+    std::vector<WriteFailureNotice> m_pendingMessages;
+    bool m_writeFailureBoxOpen = false;
+    void SayFailedWrites(WriteTask task, const std::vector<FailedWrite>& failures);
+    void SayFailedWrite(WriteTask task, const std::wstring& path, unsigned long error);
+    void NoteWritten(WriteTask task, const std::wstring& path);
+    // The last writes of the staging file, the record files and their copies (m_recordFiles), said
+    // where they failed.
+    void ReportRecordFileWrites();
+    // The live record file's last write, said when it failed; false then.
+    bool ReportLiveFileWrite();
+    // Record lines wait, or a record file, a copy or a custom file's rebuild cannot be written: the
+    // status strip says so.
+    bool RecordFilesFailing() const;
+    // The status strip while the station's data files cannot be written.
+    void ShowStationDataFailure();
 
     // ---- current values and the record line (OrvelleDlgValues.cpp, OrvelleDlgRecordLine.cpp) --
     int m_forecastCode = 0;            // the current reading's forecast code (-999 when missing)
@@ -468,8 +491,11 @@ private:
     void RunLaterPoll();
     void OnDeviceGone();
     int RunPowerCheck();
-    void StartDownload();
+    // Starts the history download's worker; dumpOnly: the memory read before is only written and
+    // parsed again (its dump could not be written).
+    void StartDownload(bool dumpOnly = false);
     void ShowTimerMessage(const wchar_t* text);
+    void ShowPendingMessages();
     // A data error of the polling loop (entry of g_dataErrorTexts), said once until a poll succeeds.
     void ShowPollFailure(int entry);
     // The staged record lines (and new ones) merged into the record files; while the custom files
@@ -493,6 +519,10 @@ private:
     std::unique_ptr<ReadingsRecord> m_gapHistory;  // the history read again to fill a gap
     void StopCustomRebuild();
     void EndCustomRebuild();
+    void TakeRebuildResult(CustomRebuildResult&& result);
+    CustomFileChoice CustomFilesToRebuild();
+    // The station menus and their mirror m_menusEnabled.
+    void SetStationMenus(bool enable);
     void ShowCustomRebuildProgress();
     std::unique_ptr<CustomRebuildJob> m_rebuildJob;
     HANDLE m_rebuildThread = nullptr;
@@ -511,6 +541,7 @@ private:
 
     // Chart images: the picture's size in the window and the file's narrow path; showing the file.
     ChartFrame ChartFrameFor(const CxStatic& picture, const char* file) const;
+    std::wstring ChartFilePath(const char* file) const;
     void ShowChartFile(CxStatic& picture, const char* file);
     void RenderChart(CxStatic& picture, const char* file, const std::function<bool(const ChartFrame&)>& draw);
     double RecordDayEnd() const;

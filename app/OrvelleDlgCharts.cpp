@@ -4,6 +4,9 @@
 #include "app/OrvelleDlg.h"
 
 #include "display/MainCharts.h"
+#include "station/FileWrites.h"
+
+#include <cerrno>
 
 ChartFrame COrvelleDlg::ChartFrameFor(const CxStatic& picture, const char* file) const
 {
@@ -19,12 +22,17 @@ ChartFrame COrvelleDlg::ChartFrameFor(const CxStatic& picture, const char* file)
     return frame;
 }
 
+std::wstring COrvelleDlg::ChartFilePath(const char* file) const
+{
+    std::wstring path = m_imgFolder.str();
+    for (const char* p = file; *p; ++p)
+        path += static_cast<wchar_t>(static_cast<unsigned char>(*p));
+    return path;
+}
+
 void COrvelleDlg::ShowChartFile(CxStatic& picture, const char* file)
 {
-    std::wstring wide;
-    for (const char* p = file; *p; ++p)
-        wide += static_cast<wchar_t>(static_cast<unsigned char>(*p));
-    picture.LoadBitmapFile((m_imgFolder.str() + wide).c_str());
+    picture.LoadBitmapFile(ChartFilePath(file).c_str());
 }
 
 double COrvelleDlg::RecordDayEnd() const
@@ -32,13 +40,39 @@ double COrvelleDlg::RecordDayEnd() const
     return ChartTimeOf(m_recordTime[RECORD_YEAR], m_recordTime[RECORD_MONTH], m_recordTime[RECORD_DAY], 23, 59, 59);
 }
 
-// A chart whose picture control does not exist (a main dialog without its window) is not drawn.
+namespace {
+
+// Why a chart picture was not written: the system's error, or, when the chart library's runtime cut
+// the write short without one, a full disk when the folder has less room than the picture needs.
+unsigned long ChartWriteError(const ChartFrame& frame, const std::wstring& folder)
+{
+    const unsigned long error = ErrorOfFailedFileCall();
+    ULARGE_INTEGER room{};
+    const unsigned long long needed = 54ull + 3ull * static_cast<unsigned>(frame.width + 1) * frame.height;
+    if (error == ERROR_WRITE_FAULT && ::GetDiskFreeSpaceExW(folder.c_str(), &room, nullptr, nullptr) &&
+        room.QuadPart < needed)
+        return ERROR_DISK_FULL;
+    return error;
+}
+
+}  // namespace
+
+// A chart whose picture control does not exist (a main dialog without its window) is not drawn. A
+// picture that could not be written is said, with the system's reason.
 void COrvelleDlg::RenderChart(CxStatic& picture, const char* file, const std::function<bool(const ChartFrame&)>& draw)
 {
     if (!picture.m_hWnd)
         return;
     const ChartFrame frame = ChartFrameFor(picture, file);
-    draw(frame);
+    const std::wstring path = ChartFilePath(file);
+    ::SetLastError(0);
+    errno = 0;
+    if (draw(frame)) {
+        NoteWritten(WriteTask::ChartPictures, path);
+    } else {
+        SayFailedWrite(WriteTask::ChartPictures, path, ChartWriteError(frame, m_imgFolder.str()));
+        ::DeleteFileW(path.c_str());  // no part of a picture is shown for the whole
+    }
     ShowChartFile(picture, file);
 }
 

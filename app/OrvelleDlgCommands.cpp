@@ -57,6 +57,18 @@ CString SaveAsText(int row, const std::wstring& path, int language)
     return text;
 }
 
+// Why a save failed: with the system's reason when it gave one.
+CString SaveAsFailureText(SaveResult result, unsigned long error, const std::wstring& path, int language)
+{
+    if (result != SaveResult::WriteFailed || error == 0)
+        return SaveAsText(SaveAsFailureRow(result), path, language);
+    const WriteReason reason = WriteReasonOf(path, error);
+    CString text;
+    text.Format(TextAt(g_saveAsTexts, SAVE_AS_NOT_SAVED_BECAUSE, language), path.c_str(),
+                WriteReasonText(reason, error, language).c_str());
+    return text;
+}
+
 }  // namespace
 
 // ---- closing ------------------------------------------------------------------------------------
@@ -419,12 +431,14 @@ void COrvelleDlg::OnSaveAs()
         AfxMessageBox(SaveAsText(SAVE_AS_REPLACE_QUESTION, target, m_language), MB_YESNO | MB_ICONWARNING) != IDYES)
         return;
     SaveResult result;
+    unsigned long error = 0;
     if (kind == SAVE_AS_CSV || kind == SAVE_AS_TEXT) {
-        result = SaveRecordsAs(m_installFolder, kind, target);
+        result = SaveRecordsAs(m_installFolder, kind, target, UnitsOf(*this), &error);
     } else {
         const HBITMAP picture = static_cast<HBITMAP>(capture.m_hObject);
-        result = ReplaceInOneStep(target, [picture](const std::wstring& file) { return SaveBitmapImage(picture, file); });
+        result = ReplaceInOneStep(
+            target, [picture](const std::wstring& file) { return SaveBitmapImage(picture, file); }, &error);
     }
     if (result != SaveResult::Saved)
-        AfxMessageBox(SaveAsText(SaveAsFailureRow(result), target, m_language), MB_OK | MB_ICONWARNING);
+        AfxMessageBox(SaveAsFailureText(result, error, target, m_language), MB_OK | MB_ICONWARNING);
 }

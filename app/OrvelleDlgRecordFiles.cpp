@@ -5,6 +5,7 @@
 
 #include "app/PollLoop.h"
 #include "app/RecordLine.h"
+#include "records/RecordFileIo.h"
 #include "station/DecodeText.h"
 #include "station/SettingsBlocks.h"
 #include "station/SystemKV318.h"
@@ -18,11 +19,13 @@ constexpr UINT REBUILD_PROGRESS_MS = 250;
 // Records missed in a gap that are read slot by slot (two block reads each); a longer gap has the
 // whole history read again.
 constexpr int MAX_GAP_SLOTS_READ = 48;
+// The custom files in the order of a rebuild's choice and result.
+const RecordFileKind kCustomFiles[2] = {RecordFileKind::CsvCustom, RecordFileKind::TxtCustom};
 
 DWORD WINAPI CustomRebuildThreadProc(LPVOID parameter)
 {
     auto* job = static_cast<CustomRebuildJob*>(parameter);
-    job->result = RebuildCustomRecords(job->installFolder, job->units, &job->control);
+    job->result = RebuildCustomRecords(job->installFolder, job->units, &job->control, job->which);
     if (job->window != nullptr)
         ::PostMessageW(job->window, WM_CUSTOM_REBUILD_DONE, job->serial, 0);
     return 0;
@@ -46,8 +49,9 @@ void COrvelleDlg::MergeRecordLines(bool firstPass, const std::vector<std::string
         MergeNewRecordLines(*this, *newLines);
     else
         MergeStagedRecords(*this, firstPass);
-    // A custom file that its rebuild could not replace (held open elsewhere) is tried again; the
-    // lines wait for it meanwhile.
+    ReportRecordFileWrites();
+    // A custom file that its rebuild could not replace (held open elsewhere, a full disk) is tried
+    // again; the lines wait for it meanwhile.
     if (m_recordFiles.customInOtherUnits)
         StartCustomRebuild();
 }
@@ -98,10 +102,20 @@ void COrvelleDlg::StartGapSlotsRead(const RecordGap& gap)
     job->count = gap.missed + 2;  // the latest one and one more are read again and left out
     job->referenceYear = m_recordTime[RECORD_YEAR] + 1;
     job->window = m_hWnd;
+    // The station is the worker's while it reads: no upload beside it.
+    SetStationMenus(false);
     m_gapSlotsThread = ::CreateThread(nullptr, 0, GapSlotsThreadProc, job.get(), 0, nullptr);
-    if (m_gapSlotsThread == nullptr)
+    if (m_gapSlotsThread == nullptr) {
+        SetStationMenus(true);
         return;  // the staged line is merged with the next record
+    }
     m_gapSlotsJob = std::move(job);
+}
+
+void COrvelleDlg::SetStationMenus(bool enable)
+{
+    m_menusEnabled = enable ? 1 : 0;
+    EnableStationMenus(enable);
 }
 
 DWORD WINAPI COrvelleDlg::GapSlotsThreadProc(LPVOID parameter)
@@ -137,6 +151,7 @@ LRESULT COrvelleDlg::OnGapSlotsRead(WPARAM, LPARAM)
             lines.push_back(NarrowAnsiText(line));
     }
     m_gapSlotsJob.reset();
+    SetStationMenus(true);
     MergeRecordLines(false, &lines);
     ShowCountdown();
     return 0;
@@ -149,15 +164,19 @@ void COrvelleDlg::StartGapHistoryRead()
     m_gapHistory = std::make_unique<ReadingsRecord>();
     m_downloading = 1;
     m_progress.SetPos(0);
+    SetStationMenus(false);
     StartDownload();
-    if (m_downloadThread == nullptr)
+    if (m_downloadThread == nullptr) {
         m_gapHistory.reset();  // no worker: the staged line is merged with the next record
+        SetStationMenus(true);
+    }
 }
 
 void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
 {
     switch (outcome) {
     case DownloadOutcome::Loaded:
+        NoteWritten(WriteTask::StationData, m_allWeatherPath);
         // Every record of the station's history that the files lack, merged in time order.
         m_gapHistory->AppendLastRecords(m_rainCounterAtReset, m_installFolder + STAGING_FILE_NAME);
         MergeRecordLines(false, nullptr);
@@ -165,7 +184,18 @@ void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
     case DownloadOutcome::Stopped:
         return;  // the program is closing
     case DownloadOutcome::DumpUnreadable:
+        NoteWritten(WriteTask::StationData, m_allWeatherPath);
         break;   // the staged line goes in with the next record
+    case DownloadOutcome::DumpNotWritten:
+        if (DevicePresent()) {
+            // The station was read: its dump is written again until it goes in.
+            SayFailedWrite(WriteTask::StationData, m_allWeatherPath, m_downloadJob.attempt.dumpError);
+            ShowStationDataFailure();
+            m_restartDownload = true;
+            m_restartDumpOnly = true;
+            return;
+        }
+        break;
     default:
         if (DevicePresent()) {
             m_restartDownload = true;  // read again at a later tick of the connection watch
@@ -176,8 +206,7 @@ void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
     m_gapHistory.reset();
     m_downloading = 0;
     m_connectionPicture.LoadBitmapResource(IDB_CONNECTED);
-    m_menusEnabled = 1;
-    EnableStationMenus(true);
+    SetStationMenus(true);
     ShowCountdown();
 }
 
@@ -193,8 +222,47 @@ void COrvelleDlg::EndCustomRebuild()
     m_rebuildThread = nullptr;
     if (m_hWnd != nullptr)
         KillTimer(TIMER_REBUILD_PROGRESS);
-    TakeCustomRebuild(std::move(m_rebuildJob->result), m_recordFiles);
+    TakeRebuildResult(std::move(m_rebuildJob->result));
     m_rebuildJob.reset();
+}
+
+// A rebuild's result taken into the record-file knowledge; the files that could not be rebuilt (or
+// copied) said.
+void COrvelleDlg::TakeRebuildResult(CustomRebuildResult&& result)
+{
+    std::vector<FailedWrite> failures;
+    for (int i = 0; i < 2; ++i) {
+        const std::wstring path = m_installFolder + RecordFileName(kCustomFiles[i]);
+        if (result.error[i] != 0)
+            failures.push_back(FailedWriteOf(path, result.error[i]));
+        else if (result.rebuilt[i])
+            NoteWritten(WriteTask::CustomRebuild, path);
+    }
+    TakeCustomRebuild(std::move(result), m_recordFiles);
+    SayFailedWrites(WriteTask::CustomRebuild, failures);
+    ReportRecordFileWrites();
+}
+
+// The custom files not in the current units: those a rebuild takes. One that another program holds
+// is left out and said (a rebuild would only find that after writing the whole file again): it is
+// rebuilt when it has been let go.
+CustomFileChoice COrvelleDlg::CustomFilesToRebuild()
+{
+    const DisplayUnitSelection units = UnitsOf(*this);
+    CustomFileChoice which{false, false};
+    for (int i = 0; i < 2; ++i) {
+        const RecordFileKind custom = kCustomFiles[i];
+        const std::wstring path = m_installFolder + RecordFileName(custom);
+        if (m_recordFiles.IndexOf(custom).HeaderRow() == BuildHeaderRow(SeparatorOf(custom), units)) {
+            NoteWritten(WriteTask::CustomRebuild, path);  // in these units already (the units went back)
+            continue;
+        }
+        if (HoldOf(path) == FileHold::Held)
+            SayFailedWrite(WriteTask::CustomRebuild, path, ERROR_SHARING_VIOLATION);
+        else
+            which[i] = true;
+    }
+    return which;
 }
 
 void COrvelleDlg::StopCustomRebuild()
@@ -210,10 +278,14 @@ void COrvelleDlg::StopCustomRebuild()
 void COrvelleDlg::StartCustomRebuild()
 {
     StopCustomRebuild();
+    const CustomFileChoice which = CustomFilesToRebuild();
+    if (!which[0] && !which[1])
+        return;
     if (m_hWnd != nullptr) {
         m_rebuildJob = std::make_unique<CustomRebuildJob>();
         m_rebuildJob->installFolder = m_installFolder;
         m_rebuildJob->units = UnitsOf(*this);
+        m_rebuildJob->which = which;
         m_rebuildJob->window = m_hWnd;
         m_rebuildJob->serial = ++m_rebuildSerial;
         m_rebuildThread = ::CreateThread(nullptr, 0, CustomRebuildThreadProc, m_rebuildJob.get(), 0, nullptr);
@@ -225,7 +297,7 @@ void COrvelleDlg::StartCustomRebuild()
         m_rebuildJob.reset();
     }
     // No window to keep painting (and none to hear of the end), or no thread: the rebuild runs here.
-    TakeCustomRebuild(RebuildCustomRecords(m_installFolder, UnitsOf(*this)), m_recordFiles);
+    TakeRebuildResult(RebuildCustomRecords(m_installFolder, UnitsOf(*this), nullptr, which));
 }
 
 LRESULT COrvelleDlg::OnCustomRebuildDone(WPARAM serial, LPARAM)

@@ -80,7 +80,17 @@ public:
         m_dialog.m_timerBoxOpen = wasOpen;
     }
     bool StationPresent() override { return COrvelleDlg::DevicePresent(); }
-    void RestartDownloadLater() override { m_dialog.m_restartDownload = true; }
+    void RestartDownloadLater(bool dumpOnly) override
+    {
+        m_dialog.m_restartDownload = true;
+        m_dialog.m_restartDumpOnly = dumpOnly;
+    }
+    void SayDumpNotWritten(unsigned long error) override
+    {
+        m_dialog.SayFailedWrite(WriteTask::StationData, m_dialog.m_allWeatherPath, error);
+        m_dialog.ShowStationDataFailure();
+    }
+    void DumpWritten() override { m_dialog.NoteWritten(WriteTask::StationData, m_dialog.m_allWeatherPath); }
 
 private:
     COrvelleDlg& m_dialog;
@@ -102,6 +112,7 @@ void COrvelleDlg::OnTimer(UINT_PTR timerId)
     if (m_timerBoxOpen)
         return;
     ApplyTestPeriods(*this);
+    ShowPendingMessages();
     switch (timerId) {
     case TIMER_CONNECTION:
         OnConnectionTimer();
@@ -181,8 +192,9 @@ void COrvelleDlg::OnConnectionTimer()
             m_connected = 1;
         } else if (m_restartDownload) {
             m_restartDownload = false;
-            m_progress.SetPos(0);
-            StartDownload();
+            if (!m_restartDumpOnly)
+                m_progress.SetPos(0);
+            StartDownload(m_restartDumpOnly);
         }
         if (m_downloading) {
             m_connectionPicture.LoadBitmapResource(IDB_DOWNLOADING);
@@ -204,7 +216,7 @@ void COrvelleDlg::OnConnectionTimer()
 
 // The worker of an earlier attempt has handed over its outcome and ends: it is waited for, so that
 // one worker at a time writes into the dialog.
-void COrvelleDlg::StartDownload()
+void COrvelleDlg::StartDownload(bool dumpOnly)
 {
     if (m_downloadThread != nullptr) {
         ::WaitForSingleObject(m_downloadThread, INFINITE);
@@ -214,6 +226,8 @@ void COrvelleDlg::StartDownload()
     m_downloadJob.listener = this;
     m_downloadJob.link = nullptr;
     m_downloadJob.into = m_gapHistory.get();  // the history read again to fill a gap, or none
+    m_downloadJob.attempt = DownloadAttempt();
+    m_downloadJob.attempt.dumpOnly = dumpOnly;
     m_downloadThread = StartHistoryDownload(&m_downloadJob);
 }
 
@@ -234,7 +248,7 @@ LRESULT COrvelleDlg::OnHistoryDownloadDone(WPARAM outcome, LPARAM)
         return 0;
     }
     DownloadWindow window(*this, m_progress, m_statusStatic);
-    CompleteHistoryDownload(*this, *this, window, result);
+    CompleteHistoryDownload(*this, *this, window, result, m_downloadJob.attempt.dumpError);
     return 0;
 }
 
@@ -280,7 +294,9 @@ void COrvelleDlg::ShowCountdown()
     const long long elapsed = static_cast<long long>(_time64(nullptr)) - m_recordSeenTime;
     const poll::Countdown countdown = poll::CountdownAt(elapsed, LivePeriodSeconds());
     m_progress.SetPos(countdown.barPosition);
-    m_statusStatic.SetWindowText(poll::PollStatusText(countdown, m_recordLinesWaiting, m_language).c_str());
+    m_statusStatic.SetWindowText(poll::PollStatusText(countdown, RecordFilesFailing(),
+                                                      m_writeNotices.Failing(WriteTask::StationData), m_language)
+                                     .c_str());
 }
 
 void COrvelleDlg::ShowPollFailure(int entry)
@@ -296,7 +312,13 @@ bool COrvelleDlg::RunFirstPoll()
 {
     // The live read (arming the two-minute re-read) and the record read back. A live file that this
     // read did not write is never read back.
-    if (!g_systemKV318.StartLiveReading(m_record2minPath)) {
+    // A live file that could not be written is no failure of the station (which answered).
+    const bool liveRead = g_systemKV318.StartLiveReading(m_record2minPath);
+    if (!ReportLiveFileWrite()) {
+        ShowStationDataFailure();
+        return false;
+    }
+    if (!liveRead) {
         ShowPollFailure(0);
         return false;
     }
@@ -376,8 +398,9 @@ bool COrvelleDlg::RunFirstPoll()
     DrawTemperatureChart();
 
     // Countdown from the full period, the connected picture, the menus.
-    m_statusStatic.SetWindowText(
-        poll::PollStatusText(poll::CountdownAt(0, LivePeriodSeconds()), m_recordLinesWaiting, m_language).c_str());
+    m_statusStatic.SetWindowText(poll::PollStatusText(poll::CountdownAt(0, LivePeriodSeconds()), RecordFilesFailing(),
+                                                      false, m_language)
+                                     .c_str());
     m_recordSeenTime = static_cast<long long>(_time64(nullptr));
     m_connectionPicture.LoadBitmapResource(IDB_CONNECTED);
     m_progress.SetPos(0);
@@ -388,6 +411,12 @@ bool COrvelleDlg::RunFirstPoll()
 
 void COrvelleDlg::RunLaterPoll()
 {
+    // A live read whose file could not be written left none: said, and nothing to read until the
+    // next live read writes one.
+    if (!ReportLiveFileWrite()) {
+        ShowCountdown();
+        return;
+    }
     if (!LoadCurrentRecord(m_record2minPath, m_readings)) {
         ShowPollFailure(1);
         return;
@@ -410,6 +439,15 @@ void COrvelleDlg::RunLaterPoll()
         } else if (m_recordLinesWaiting || !m_unstagedRecordLines.empty()) {
             // Lines that a record file could not take are tried again with every new reading.
             MergeRecordLines(false, nullptr);
+        } else {
+            // So are the copies that could not be written, and a rebuild of the custom files that
+            // failed.
+            if (m_writeNotices.Failing(WriteTask::RecordFiles)) {
+                CatchUpUserCopies(m_installFolder, m_recordFiles);
+                ReportRecordFileWrites();
+            }
+            if (m_writeNotices.Failing(WriteTask::CustomRebuild) && !CustomRebuildRunning())
+                StartCustomRebuild();
         }
         ShiftHistoryTimes(minute, hour, year, month, day);
         PruneHistories(minute, hour, month, year, day);

@@ -135,11 +135,14 @@ Countdown CountdownAt(long long elapsedSeconds, int periodSeconds)
     return c;
 }
 
-std::wstring PollStatusText(const Countdown& countdown, bool recordLinesWaiting, int language)
+std::wstring PollStatusText(const Countdown& countdown, bool recordFilesFailing, bool stationDataFailing,
+                            int language)
 {
-    if (!recordLinesWaiting)
-        return countdown.text;
-    return TextAt(g_recordFileErrorTexts, 0, language);
+    if (stationDataFailing)
+        return TextAt(g_writeFailureTexts, WRITE_FAILED_STATION_DATA_STATUS, language);
+    if (recordFilesFailing)
+        return TextAt(g_recordFileErrorTexts, 0, language);
+    return countdown.text;
 }
 
 // ---- first poll ------------------------------------------------------------------------------------

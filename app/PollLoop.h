@@ -48,10 +48,12 @@ struct Countdown {
 };
 // The bar and status text `elapsedSeconds` after the last new record.
 Countdown CountdownAt(long long elapsedSeconds, int periodSeconds = LIVE_PERIOD_SECONDS);
-// The status text between records: the countdown's text, or, while record lines wait for a record
-// file that could not take them, the record-file message in the language (English for an id
-// outside 0..7).
-std::wstring PollStatusText(const Countdown& countdown, bool recordLinesWaiting, int language);
+// The status text between records: the countdown's text; while the station's data files cannot be
+// written, that message; else, while record lines wait for a record file that could not take them
+// or a record file or copy cannot be written, the record-file message; in the language (English for
+// an id outside 0..7).
+std::wstring PollStatusText(const Countdown& countdown, bool recordFilesFailing, bool stationDataFailing,
+                            int language);
 // "m:ss" of a count of seconds (minutes modulo 60).
 std::wstring RemainingTimeText(long long remainingSeconds);
 

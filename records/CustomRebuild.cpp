@@ -3,9 +3,11 @@
 // new one, never a part of either.
 #include "records/RecordFileIo.h"
 #include "records/RecordMerge.h"
+#include "records/WorkerThread.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <thread>
 #include <utility>
 
@@ -56,26 +58,39 @@ bool WriteConvertedLines(std::FILE* source, std::FILE* target, char separator, c
     return !reader.Failed() && out.Flush();
 }
 
-}  // namespace
-
-bool RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& targetPath,
-                       const DisplayUnitSelection& units, CRecordFileIndex* index, RebuildControl* control)
+// Writes the converted lines of the base file into a new file at `path`, indexing them.
+bool WriteConvertedFile(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& path,
+                        const DisplayUnitSelection& units, CRecordFileIndex& index, RebuildControl* control)
 {
     UniqueFile source = OpenFile(sourcePath, L"rb");
     if (!source)
         return false;
+    UniqueFile target = OpenFile(path, L"wb");
+    if (!target)
+        return false;
+    return WriteConvertedLines(source.get(), target.get(), SeparatorOf(customKind), units, index, control) &&
+           FlushFile(target.get());
+}
+
+}  // namespace
+
+bool WriteConvertedRecords(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& path,
+                           const DisplayUnitSelection& units)
+{
+    CRecordFileIndex index;
+    return WriteConvertedFile(customKind, sourcePath, path, units, index, nullptr);
+}
+
+bool RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& targetPath,
+                       const DisplayUnitSelection& units, CRecordFileIndex* index, RebuildControl* control)
+{
+    // A custom file that another program holds, or that cannot be written at all, would only be
+    // found so after the whole file was written again: it is looked at first.
+    if (HoldOf(targetPath) != FileHold::Free)
+        return false;
     const std::wstring temporary = TemporaryPathOf(targetPath);
     CRecordFileIndex rebuilt;
-    bool written = false;
-    {
-        UniqueFile target = OpenFile(temporary, L"wb");
-        if (!target)
-            return false;
-        written = WriteConvertedLines(source.get(), target.get(), SeparatorOf(customKind), units, rebuilt, control) &&
-                  std::fflush(target.get()) == 0;
-    }
-    source.reset();
-    if (!written) {
+    if (!WriteConvertedFile(customKind, sourcePath, temporary, units, rebuilt, control)) {
         DeleteFileW(temporary.c_str());
         return false;
     }
@@ -89,29 +104,46 @@ bool RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath
 }
 
 CustomRebuildResult RebuildCustomRecords(const std::wstring& installFolder, const DisplayUnitSelection& units,
-                                         RebuildControl* control)
+                                         RebuildControl* control, const CustomFileChoice& which)
 {
     CustomRebuildResult result;
     if (control != nullptr) {
         long long total = 0;
-        for (RecordFileKind custom : kCustoms)
-            total += std::max(0LL, StateOfFile(installFolder + RecordFileName(BaseKindOf(custom))).size);
+        for (int i = 0; i < 2; ++i)
+            if (which[i])
+                total += std::max(0LL, StateOfFile(installFolder + RecordFileName(BaseKindOf(kCustoms[i]))).size);
         control->bytesTotal = total;
     }
-    // The two files are rebuilt side by side; each one's copy follows its rebuild.
+    // Each file's copy follows its rebuild.
     auto rebuildOne = [&](int i) {
+        if (!which[i])
+            return;
         const RecordFileKind custom = kCustoms[i];
         const std::wstring customPath = installFolder + RecordFileName(custom);
-        result.rebuilt[i] = RebuildCustomFile(custom, installFolder + RecordFileName(BaseKindOf(custom)), customPath,
-                                              units, &result.index[i], control);
+        const std::wstring basePath = installFolder + RecordFileName(BaseKindOf(custom));
+        ClearFileError();
+        result.rebuilt[i] = RebuildCustomFile(custom, basePath, customPath, units, &result.index[i], control);
         if (control != nullptr && control->stop)
             return;
+        // Without a base file there is nothing to rebuild from: no failure. A file that was not
+        // rebuilt is as it was, and so is its copy.
+        if (!result.rebuilt[i]) {
+            if (StateOfFile(basePath).size >= 0)
+                result.error[i] = ErrorOfLastFailure();
+            return;
+        }
+        ClearFileError();
         result.copied[i] = UpdateUserCopy(customPath, installFolder + UserCopyName(custom), FileState(),
                                           std::string(), result.copy[i]);
+        result.copyError[i] = UserCopyError(result.copied[i], customPath);
     };
-    std::thread second(rebuildOne, 1);
+    // The two files side by side; without a second thread one after the other.
+    std::thread second = ThreadOrNone([&] { rebuildOne(1); });
     rebuildOne(0);
-    second.join();
+    if (second.joinable())
+        second.join();
+    else
+        rebuildOne(1);
     return result;
 }
 
@@ -124,5 +156,7 @@ void TakeCustomRebuild(CustomRebuildResult&& result, CRecordFiles& files)
             files.IndexOf(kCustoms[i]) = std::move(result.index[i]);
         if (result.copied[i])
             files.CopyOf(kCustoms[i]) = result.copy[i];
+        if (result.copied[i] || result.copyError[i] != 0)
+            files.copyError[static_cast<int>(kCustoms[i])] = result.copyError[i];
     }
 }

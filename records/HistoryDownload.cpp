@@ -28,7 +28,8 @@ static bool WaitUnlessStopped()
     return false;
 }
 
-DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link, ReadingsRecord* into)
+// The station's memory read: its size (with the retries) and every block.
+static DownloadOutcome ReadStationMemory(CMainRecords& dlg, IHistoryStationLink& link)
 {
     // The record files are read, and repaired where a kill left them, here rather than on the
     // window's thread (ten years of records take a while to read); nothing else uses them before
@@ -55,7 +56,22 @@ DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link,
         return DownloadOutcome::Stopped;
     if (!link.ReadWholeMemory())
         return g_stopMemoryRead ? DownloadOutcome::Stopped : DownloadOutcome::ReadFailed;
-    if (!link.WriteMemoryDump(dlg.m_allWeatherPath))
+    return DownloadOutcome::Loaded;
+}
+
+DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link, ReadingsRecord* into,
+                                   DownloadAttempt* attempt)
+{
+    if (attempt == nullptr || !attempt->dumpOnly) {
+        const DownloadOutcome read = ReadStationMemory(dlg, link);
+        if (read != DownloadOutcome::Loaded)
+            return read;
+    }
+    unsigned long error = 0;
+    const bool written = link.WriteMemoryDump(dlg.m_allWeatherPath, &error);
+    if (attempt != nullptr)
+        attempt->dumpError = written ? 0 : error;
+    if (!written)
         return DownloadOutcome::DumpNotWritten;
     if (!LoadDumpTokens(into != nullptr ? *into : dlg.m_readings, dlg.m_allWeatherPath))
         return DownloadOutcome::DumpUnreadable;

@@ -41,7 +41,8 @@ public:
     virtual ~IHistoryStationLink() = default;
     virtual int ReadMemorySize() = 0;                           // bytes, -1 when the station does not answer
     virtual bool ReadWholeMemory() = 0;                         // moves g_readAddress as it goes
-    virtual bool WriteMemoryDump(const std::wstring& path) = 0; // "all_weather.csv"; false when not written
+    // "all_weather.csv"; false when not written, *error then the system's error code.
+    virtual bool WriteMemoryDump(const std::wstring& path, unsigned long* error) = 0;
 };
 
 // Where the worker hands the outcome of an attempt: the main dialog passes it on to its window's
@@ -52,14 +53,24 @@ public:
     virtual bool DownloadEnded(DownloadOutcome outcome) = 0;
 };
 
+// How one attempt goes, and what it leaves besides its outcome.
+struct DownloadAttempt {
+    // The station's memory was read by the attempt before, whose dump could not be written: only
+    // the dump is written (again) and parsed; the station is not read again.
+    bool dumpOnly = false;
+    unsigned long dumpError = 0;  // DumpNotWritten: the system's error code
+};
+
 // Worker side. Asks the memory size (up to 1 + MEMORY_SIZE_RETRIES times, DownloadWaitMs() apart),
 // sets m_downloading, waits, reads the whole memory, writes the dump to m_allWeatherPath and parses
 // it into m_readings; a dump that could not be written is never parsed (the file on disk may be an
 // older run's). Never clears m_downloading and does no window work. When the program asks the
 // download to stop (g_stopMemoryRead, as it closes), it ends at once with Stopped.
 // `into`, when given, receives the parsed history instead of m_readings (the history read again to
-// fill a gap, which leaves the window's history as it is).
-DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link, ReadingsRecord* into = nullptr);
+// fill a gap, which leaves the window's history as it is). `attempt`, when given, can ask for the
+// dump alone and receives the dump's error.
+DownloadOutcome RunHistoryDownload(CMainRecords& dlg, IHistoryStationLink& link, ReadingsRecord* into = nullptr,
+                                   DownloadAttempt* attempt = nullptr);
 
 // ---- the thread ----------------------------------------------------------------------------------
 
@@ -70,6 +81,7 @@ struct HistoryDownloadJob {
     IDownloadListener* listener = nullptr;  // receives the outcome
     IHistoryStationLink* link = nullptr;    // null: the station object g_systemKV318
     ReadingsRecord* into = nullptr;         // null: the main dialog's m_readings
+    DownloadAttempt attempt;
 };
 
 // Thread entry point; parameter: HistoryDownloadJob*. Runs RunHistoryDownload and hands the outcome

@@ -10,7 +10,10 @@ class CStationHistoryLink : public IHistoryStationLink {
 public:
     int ReadMemorySize() override { return g_systemKV318.ReadMemorySize(); }
     bool ReadWholeMemory() override { return g_systemKV318.ReadWholeMemory(); }
-    bool WriteMemoryDump(const std::wstring& path) override { return g_systemKV318.WriteMemoryDump(path); }
+    bool WriteMemoryDump(const std::wstring& path, unsigned long* error) override
+    {
+        return g_systemKV318.WriteMemoryDump(path, error);
+    }
 };
 
 } // namespace
@@ -22,7 +25,7 @@ DWORD WINAPI HistoryDownloadThreadProc(LPVOID parameter)
         return 0;
     CStationHistoryLink station;
     IHistoryStationLink& link = job->link ? *job->link : station;
-    const DownloadOutcome outcome = RunHistoryDownload(*job->records, link, job->into);
+    const DownloadOutcome outcome = RunHistoryDownload(*job->records, link, job->into, &job->attempt);
     if (!job->listener || !job->listener->DownloadEnded(outcome))
         job->records->m_downloading = 0;
     return 0;

@@ -1,22 +1,57 @@
 #include "records/RecordFileIo.h"
 
 #include "records/RecordFileIndex.h"
+#include "station/FileWrites.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+namespace {
+
+thread_local unsigned long t_lastFileError = 0;
+
+// Keeps the error of the system call that has just failed (see ErrorOfFailedFileCall); false, for
+// the caller to return.
+bool NoteFileError(unsigned long error = ErrorOfFailedFileCall())
+{
+    t_lastFileError = error != 0 ? error : ERROR_WRITE_FAULT;
+    return false;
+}
+
+}  // namespace
+
+unsigned long ErrorOfLastFailure() { return t_lastFileError != 0 ? t_lastFileError : ERROR_WRITE_FAULT; }
+
+void ClearFileError()
+{
+    t_lastFileError = 0;
+    ::SetLastError(0);
+}
 
 UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode)
 {
     if (path.empty())
         return UniqueFile();
-    return UniqueFile(_wfopen(path.c_str(), mode));
+    ::SetLastError(0);
+    UniqueFile file(_wfopen(path.c_str(), mode));
+    if (!file)
+        NoteFileError();
+    return file;
 }
 
 bool IsMissingFileError(unsigned long error)
 {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool FlushFile(std::FILE* file)
+{
+    ::SetLastError(0);
+    errno = 0;
+    return std::fflush(file) == 0 || NoteFileError(ErrorOfFailedWrite(file));
 }
 
 std::wstring TemporaryPathOf(const std::wstring& path) { return path + L".new"; }
@@ -29,14 +64,17 @@ FileHold HoldOf(const std::wstring& path)
         CloseHandle(h);
         return FileHold::Free;
     }
-    switch (GetLastError()) {
+    const DWORD error = GetLastError();
+    switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
         return FileHold::Free;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
+        NoteFileError(error);
         return FileHold::Held;
     default:
+        NoteFileError(error);
         return FileHold::Refused;
     }
 }
@@ -46,8 +84,8 @@ bool FlushToDisk(const std::wstring& path)
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
-        return false;
-    const bool flushed = FlushFileBuffers(h) != FALSE;
+        return NoteFileError();
+    const bool flushed = FlushFileBuffers(h) != FALSE || NoteFileError();
     CloseHandle(h);
     return flushed;
 }
@@ -55,8 +93,9 @@ bool FlushToDisk(const std::wstring& path)
 bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& target)
 {
     const bool replaced = FlushToDisk(temporary) && HoldOf(target) == FileHold::Free &&
-                          MoveFileExW(temporary.c_str(), target.c_str(),
-                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+                          (MoveFileExW(temporary.c_str(), target.c_str(),
+                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE ||
+                           NoteFileError());
     if (!replaced)
         DeleteFileW(temporary.c_str());
     return replaced;
@@ -68,6 +107,7 @@ bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target
         return false;
     const std::wstring temporary = TemporaryPathOf(target);
     if (!CopyFileW(source.c_str(), temporary.c_str(), FALSE)) {
+        NoteFileError();
         DeleteFileW(temporary.c_str());
         return false;
     }
@@ -80,13 +120,15 @@ bool AppendToExistingFile(const std::wstring& path, std::string_view bytes)
     HANDLE h = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
-        return false;
+        return NoteFileError();
     bool ok = true;
     size_t done = 0;
     while (ok && done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
         DWORD written = 0;
-        ok = WriteFile(h, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+        ::SetLastError(0);
+        ok = (WriteFile(h, bytes.data() + done, chunk, &written, nullptr) && written == chunk) ||
+             NoteFileError(::GetLastError() != 0 ? ::GetLastError() : ERROR_DISK_FULL);
         done += written;
     }
     CloseHandle(h);
@@ -165,10 +207,10 @@ bool TruncateFileTo(const std::wstring& path, long long size)
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
-        return false;
+        return NoteFileError();
     LARGE_INTEGER at;
     at.QuadPart = size;
-    const bool ok = SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h);
+    const bool ok = (SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h)) || NoteFileError();
     CloseHandle(h);
     return ok;
 }
@@ -230,8 +272,10 @@ bool TakeLastLine(std::string& line, char separator)
 bool CBufferedWriter::Flush()
 {
     if (!m_out.empty()) {
+        ::SetLastError(0);
+        errno = 0;
         if (!m_file || std::fwrite(m_out.data(), 1, m_out.size(), m_file) != m_out.size())
-            m_failed = true;
+            m_failed = !NoteFileError(ErrorOfFailedWrite(m_file));
         m_out.clear();
     }
     return !m_failed;

@@ -21,8 +21,18 @@ using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 // _wfopen with the given mode ("rb", "wb", "ab"); null when the file cannot be opened.
 UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode);
 
+// The helpers below keep the system's error code (a Win32 error) of their last failure on this
+// thread: what a caller that saw an operation fail tells the user as the reason. ClearFileError
+// forgets it before an operation; ErrorOfLastFailure afterwards is that error, or the system's
+// general write fault when the failure left none of its own (never 0).
+void ClearFileError();
+unsigned long ErrorOfLastFailure();
+
 // True for the system's errors that say a file or its folder does not exist.
 bool IsMissingFileError(unsigned long error);
+
+// fflush of an open file; false (the error kept for LastFileError) when its bytes did not all go in.
+bool FlushFile(std::FILE* file);
 
 // The temporary file beside a file that is replaced in one step: path + ".new".
 std::wstring TemporaryPathOf(const std::wstring& path);
@@ -143,5 +153,6 @@ bool AppendLines(const std::wstring& path, char separator, WriteLines writeLines
         return false;
     CBufferedWriter out(file.get());
     writeLines(out);
-    return out.Flush();
+    // The bytes the C runtime still holds go in here, where a failure (a full disk) is seen.
+    return out.Flush() && FlushFile(file.get());
 }

@@ -82,16 +82,19 @@ MergeResult CreateRecordFile(RecordFileKind kind, const std::vector<StagedRecord
     created.Start(header);
     std::vector<AppendedRecord> added;
     const std::string lines = LinesToAppend(kind, records, created, units, &added, nullptr);
-    UniqueFile target = OpenFile(targetPath, L"wb");
-    if (!target)
-        return MergeResult::TargetUnwritable;
-    CBufferedWriter out(target.get());
-    out.WriteLine(header);
-    out.Write(lines);
-    const bool written = out.Flush();
-    target.reset();
+    // Through a temporary file: a file that cannot be written whole (a full disk) is not made at all.
+    const std::wstring temporary = TemporaryPathOf(targetPath);
+    bool written = false;
+    if (UniqueFile target = OpenFile(temporary, L"wb")) {
+        CBufferedWriter out(target.get());
+        out.WriteLine(header);
+        out.Write(lines);
+        written = out.Flush() && FlushFile(target.get());
+    }
     index.Forget();
     if (!written)
+        DeleteFileW(temporary.c_str());
+    if (!written || !ReplaceWithTemporary(temporary, targetPath))
         return MergeResult::TargetUnwritable;
     for (const AppendedRecord& record : added)
         created.Add(record.key, record.values);
@@ -175,7 +178,11 @@ MergeResult MergeIntoRecordFile(RecordFileKind kind, const std::vector<StagedRec
     const bool written = AppendToExistingFile(targetPath, lines);
     const FileState after = StateOfFile(targetPath);
     if (!written || after.size != before + static_cast<long long>(lines.size())) {
-        index.Forget();  // read again next time; a part that went in is then known
+        // A part that went in (a disk that filled up on the way) is cut away again, so that the file
+        // never ends in part of a line; read again next time.
+        if (after.size > before)
+            TruncateFileTo(targetPath, before);
+        index.Forget();
         return MergeResult::TargetUnwritable;
     }
     for (const AppendedRecord& record : added)
@@ -233,6 +240,28 @@ bool UpdateUserCopy(const std::wstring& recordPath, const std::wstring& copyPath
     return true;
 }
 
+unsigned long UserCopyError(bool copied, const std::wstring& recordPath)
+{
+    return copied || StateOfFile(recordPath).size < 0 ? 0 : ErrorOfLastFailure();
+}
+
+bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
+{
+    bool allCurrent = true;
+    for (RecordFileKind kind : kAllKinds) {
+        unsigned long& error = files.copyError[static_cast<int>(kind)];
+        if (error == 0)
+            continue;
+        const std::wstring recordPath = installFolder + RecordFileName(kind);
+        ClearFileError();
+        error = UserCopyError(UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), FileState(), std::string(),
+                                             files.CopyOf(kind)),
+                              recordPath);
+        allCurrent = allCurrent && error == 0;
+    }
+    return allCurrent;
+}
+
 // ---- the polling loop's merges ---------------------------------------------------------------------
 
 namespace {
@@ -259,11 +288,14 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
                                                      RecordFileKind::Txt, RecordFileKind::TxtCustom};
     const std::wstring staging = installFolder + STAGING_FILE_NAME;
     std::vector<StagedRecord> records;
+    ClearFileError();
     const StagingRead read = ReadStagedRecords(staging, &records);
     if (read == StagingRead::Missing)
         return true;  // nothing staged
-    if (read == StagingRead::Unreadable)
+    if (read == StagingRead::Unreadable) {
+        files.stagingError = ErrorOfLastFailure();
         return false; // lines that could not be read wait for a later pass
+    }
 
     bool allMerged = true;
     files.customInOtherUnits = false;
@@ -278,12 +310,20 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
         const FileState before = index.Describes(recordPath) ? index.State() : FileState();
         std::string appended;
         MergeCounts found;
+        ClearFileError();
         const MergeResult result = MergeIntoRecordFile(kind, records, recordPath, units, index, &appended, &found);
         counts.atHeldTimes = std::max(counts.atHeldTimes, found.atHeldTimes);
         counts.atNewTimes = std::max(counts.atNewTimes, found.atNewTimes);
         allMerged = allMerged && result == MergeResult::Merged;
         files.customInOtherUnits = files.customInOtherUnits || result == MergeResult::TargetInOtherUnits;
-        UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), before, appended, files.CopyOf(kind));
+        const bool failed = result == MergeResult::TargetUnreadable || result == MergeResult::TargetUnwritable;
+        files.fileError[static_cast<int>(kind)] = failed ? ErrorOfLastFailure() : 0;
+        // A copy whose record file failed follows it once the file takes its records: the file's
+        // failure is the one to tell.
+        ClearFileError();
+        const bool copied =
+            UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), before, appended, files.CopyOf(kind));
+        files.copyError[static_cast<int>(kind)] = failed ? 0 : UserCopyError(copied, recordPath);
     }
     NoteClockGoingBack(counts, files);
     // Records that a record file could not take stay staged for a later pass.
@@ -306,9 +346,11 @@ void StageWaitingLines(CMainRecords& dlg)
     const std::wstring staging = dlg.m_installFolder + STAGING_FILE_NAME;
     std::vector<std::string>& waiting = dlg.m_unstagedRecordLines;
     size_t staged = 0;
+    ClearFileError();
     while (staged < waiting.size() && AppendStagedLine(staging, waiting[staged]))
         ++staged;
     waiting.erase(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(staged));
+    dlg.m_recordFiles.stagingError = waiting.empty() ? 0 : ErrorOfLastFailure();
 }
 
 }  // namespace

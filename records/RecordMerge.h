@@ -13,6 +13,7 @@
 #include "records/RecordTime.h"
 #include "records/UnitFactors.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <string>
@@ -151,6 +152,12 @@ struct CRecordFiles {
     // records of new times come in again).
     std::vector<RecordFileNotice> notices;
     bool clockBackTold = false;
+    // The system's error code of each record file's and each copy's last write that failed, 0 when
+    // the last one went in; the same for the staging file (its last append, or its last read when
+    // that failed).
+    unsigned long fileError[RECORD_FILE_KIND_COUNT] = {};
+    unsigned long copyError[RECORD_FILE_KIND_COUNT] = {};
+    unsigned long stagingError = 0;
 
     CRecordFileIndex& IndexOf(RecordFileKind kind) { return index[static_cast<int>(kind)]; }
     CopyState& CopyOf(RecordFileKind kind) { return copy[static_cast<int>(kind)]; }
@@ -185,6 +192,15 @@ MergeResult MergeRecordFile(RecordFileKind kind, const std::wstring& sourcePath,
 // alone (the next change tries again). True when identical.
 bool UpdateUserCopy(const std::wstring& recordPath, const std::wstring& copyPath, const FileState& recordBefore,
                     const std::string& appended, CRecordFiles::CopyState& state);
+
+// What CRecordFiles keeps as a copy's error after UpdateUserCopy: 0 when it was brought in line, or
+// when its record file does not exist (the copy follows the file once it is written); else
+// ErrorOfLastFailure.
+unsigned long UserCopyError(bool copied, const std::wstring& recordPath);
+
+// Brings every copy that the last attempt could not write (copyError) in line with its record file;
+// the copies still behind keep their error. True when none is behind.
+bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files);
 
 // Copies the record file over its user-facing copy in one step, unless another program holds the
 // copy open. False (copy untouched) when held or the record file cannot be read.
@@ -236,10 +252,17 @@ struct RebuildControl {
 // "txt_custom.dat"): header row in the given units, then every complete record line converted, into
 // a temporary file that then replaces the custom file in one step. Returns true when it was replaced;
 // a base file that cannot be read, a stop request or a custom file held open elsewhere leave the
-// custom file as it was. `index`, when given, receives the rebuilt file's index.
+// custom file as it was (a held or refused custom file is found before anything is written; the
+// reason is kept for ErrorOfLastFailure). `index`, when given, receives the rebuilt file's index.
 bool RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& targetPath,
                        const DisplayUnitSelection& units, CRecordFileIndex* index = nullptr,
                        RebuildControl* control = nullptr);
+
+// The converted lines of a base file with the custom file's header row in the given units, written
+// into a new file at `path` (what a rebuild writes before the replacement). False when the base file
+// cannot be read or the file cannot be written whole (ErrorOfLastFailure tells why).
+bool WriteConvertedRecords(RecordFileKind customKind, const std::wstring& sourcePath, const std::wstring& path,
+                           const DisplayUnitSelection& units);
 
 // What a rebuild of both custom files leaves: their new indexes and the state of their copies.
 struct CustomRebuildResult {
@@ -247,12 +270,22 @@ struct CustomRebuildResult {
     CRecordFileIndex index[2];
     CRecordFiles::CopyState copy[2];
     bool copied[2] = {false, false};
+    // The system's error code of a file that was to be rebuilt and was not (0: rebuilt, left out
+    // or stopped), and of a copy that could not be written.
+    unsigned long error[2] = {0, 0};
+    unsigned long copyError[2] = {0, 0};
 };
 
+// The custom files a rebuild takes (csv_custom, txt_custom).
+using CustomFileChoice = std::array<bool, 2>;
+
 // What the units handler has done after a change of a temperature, pressure, UV, rain or wind unit:
-// rebuilds "csv_custom.dat" and "txt_custom.dat" and copies them onto "RECORDS_CUSTOM.csv" and
-// "RECORDS_CUSTOM.txt". Progress counts the bytes of both base files.
+// rebuilds "csv_custom.dat" and "txt_custom.dat" (those chosen) and copies them onto
+// "RECORDS_CUSTOM.csv" and "RECORDS_CUSTOM.txt". Progress counts the bytes of the base files of the
+// chosen ones. The two files are rebuilt side by side; when the system cannot make the second
+// thread, one after the other.
 CustomRebuildResult RebuildCustomRecords(const std::wstring& installFolder, const DisplayUnitSelection& units,
-                                         RebuildControl* control = nullptr);
+                                         RebuildControl* control = nullptr,
+                                         const CustomFileChoice& which = CustomFileChoice{true, true});
 // Takes a rebuild's result into the record-file knowledge.
 void TakeCustomRebuild(CustomRebuildResult&& result, CRecordFiles& files);

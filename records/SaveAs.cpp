@@ -47,25 +47,29 @@ bool FolderExists(const std::wstring& folder)
 }
 
 // An existing target that cannot be opened for writing with exclusive sharing is not replaced.
-SaveResult CheckExistingTarget(const std::wstring& targetPath)
+SaveResult CheckExistingTarget(const std::wstring& targetPath, unsigned long* error)
 {
     const DWORD attributes = ::GetFileAttributesW(targetPath.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return SaveResult::Saved;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        *error = ERROR_DIRECTORY;
         return SaveResult::WriteFailed;
+    }
+    ClearFileError();
     switch (HoldOf(targetPath)) {
     case FileHold::Free:
         return SaveResult::Saved;
     case FileHold::Held:
         return SaveResult::TargetHeld;
     default:
+        *error = ErrorOfLastFailure();
         return SaveResult::WriteFailed;
     }
 }
 
 // Creates a new empty file "<target without extension>.~<process><n><extension>" beside the target.
-SaveResult CreateTemporaryBeside(const std::wstring& targetPath, std::wstring* temporaryPath)
+SaveResult CreateTemporaryBeside(const std::wstring& targetPath, std::wstring* temporaryPath, unsigned long* error)
 {
     const std::size_t dot = targetPath.find_last_of(L'.');
     const std::size_t separator = targetPath.find_last_of(L"\\/");
@@ -82,13 +86,60 @@ SaveResult CreateTemporaryBeside(const std::wstring& targetPath, std::wstring* t
             *temporaryPath = path;
             return SaveResult::Saved;
         }
-        const DWORD error = ::GetLastError();
-        if (error == ERROR_PATH_NOT_FOUND)
+        *error = ::GetLastError();
+        if (*error == ERROR_PATH_NOT_FOUND)
             return SaveResult::FolderMissing;
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+        if (*error != ERROR_FILE_EXISTS && *error != ERROR_ALREADY_EXISTS)
             return SaveResult::WriteFailed;
     }
     return SaveResult::WriteFailed;
+}
+
+// The first line of a text file without its line end ("" when it cannot be read).
+std::string FirstLineOf(const std::wstring& path)
+{
+    UniqueFile file = OpenFile(path, L"rb");
+    if (!file)
+        return std::string();
+    CLineReader reader(file.get());
+    std::string line;
+    bool complete = false;
+    return reader.Next(line, &complete) && complete ? line : std::string();
+}
+
+// A header row of the custom files in other units than these.
+bool HeaderRowInOtherUnits(const std::string& line, RecordFileKind kind, const DisplayUnitSelection& units)
+{
+    const std::string header = BuildHeaderRow(SeparatorOf(kind), units);
+    const size_t firstColumn = header.find(SeparatorOf(kind)) + 1;
+    return line != header && line.compare(0, firstColumn, header, 0, firstColumn) == 0;
+}
+
+// The steps of ReplaceInOneStep; *error is the system's error code of a WriteFailed.
+SaveResult WriteInOneStep(const std::wstring& targetPath, const std::function<bool(const std::wstring&)>& write,
+                          unsigned long* error)
+{
+    if (!FolderExists(FolderPartOf(targetPath)))
+        return SaveResult::FolderMissing;
+    SaveResult result = CheckExistingTarget(targetPath, error);
+    if (result != SaveResult::Saved)
+        return result;
+    std::wstring temporary;
+    result = CreateTemporaryBeside(targetPath, &temporary, error);
+    if (result != SaveResult::Saved)
+        return result;
+    ::SetLastError(0);
+    if (!write(temporary) || !FlushToDisk(temporary)) {
+        *error = ::GetLastError();
+        ::DeleteFileW(temporary.c_str());
+        return SaveResult::WriteFailed;
+    }
+    if (!::MoveFileExW(temporary.c_str(), targetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        *error = ::GetLastError();
+        ::DeleteFileW(temporary.c_str());
+        return IsHeldError(*error) ? SaveResult::TargetHeld : SaveResult::WriteFailed;
+    }
+    return SaveResult::Saved;
 }
 
 }  // namespace
@@ -108,38 +159,41 @@ bool SaveAsNeedsOverwriteQuestion(const std::wstring& chosenPath, const std::wst
     return targetPath != chosenPath && Exists(targetPath);
 }
 
-SaveResult ReplaceInOneStep(const std::wstring& targetPath, const std::function<bool(const std::wstring&)>& write)
+SaveResult ReplaceInOneStep(const std::wstring& targetPath, const std::function<bool(const std::wstring&)>& write,
+                            unsigned long* systemError)
 {
-    if (!FolderExists(FolderPartOf(targetPath)))
-        return SaveResult::FolderMissing;
-    SaveResult result = CheckExistingTarget(targetPath);
-    if (result != SaveResult::Saved)
-        return result;
-    std::wstring temporary;
-    result = CreateTemporaryBeside(targetPath, &temporary);
-    if (result != SaveResult::Saved)
-        return result;
-    if (!write(temporary) || !FlushToDisk(temporary)) {
-        ::DeleteFileW(temporary.c_str());
-        return SaveResult::WriteFailed;
-    }
-    if (!::MoveFileExW(temporary.c_str(), targetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = ::GetLastError();
-        ::DeleteFileW(temporary.c_str());
-        return IsHeldError(error) ? SaveResult::TargetHeld : SaveResult::WriteFailed;
-    }
-    return SaveResult::Saved;
+    unsigned long error = 0;
+    SaveResult result = WriteInOneStep(targetPath, write, &error);
+    if (systemError != nullptr)
+        *systemError = result == SaveResult::WriteFailed ? error : 0;
+    return result;
 }
 
-SaveResult SaveRecordsAs(const std::wstring& installFolder, int filterIndex, const std::wstring& targetPath)
+SaveResult SaveRecordsAs(const std::wstring& installFolder, int filterIndex, const std::wstring& targetPath,
+                         const DisplayUnitSelection& units, unsigned long* systemError)
 {
     if (filterIndex != SAVE_AS_CSV && filterIndex != SAVE_AS_TEXT)
         return SaveResult::WriteFailed;
     const RecordFileKind kind = filterIndex == SAVE_AS_CSV ? RecordFileKind::CsvCustom : RecordFileKind::TxtCustom;
-    const std::wstring source = installFolder + UserCopyName(kind);
-    if (!Exists(source))
+    const std::wstring copy = installFolder + UserCopyName(kind);
+    if (!Exists(copy))
         return SaveResult::SourceMissing;
-    return ReplaceInOneStep(targetPath, [&source](const std::wstring& temporary) {
-        return ::CopyFileW(source.c_str(), temporary.c_str(), FALSE) != FALSE;
-    });
+    if (!HeaderRowInOtherUnits(FirstLineOf(copy), kind, units)) {
+        return ReplaceInOneStep(
+            targetPath,
+            [&copy](const std::wstring& temporary) { return ::CopyFileW(copy.c_str(), temporary.c_str(), FALSE) != FALSE; },
+            systemError);
+    }
+    // The display-unit files are not in these units (yet): the records come from the base file.
+    const std::wstring base = installFolder + RecordFileName(BaseKindOf(kind));
+    return ReplaceInOneStep(
+        targetPath,
+        [&](const std::wstring& temporary) {
+            ClearFileError();
+            if (WriteConvertedRecords(kind, base, temporary, units))
+                return true;
+            ::SetLastError(ErrorOfLastFailure());
+            return false;
+        },
+        systemError);
 }

@@ -2,6 +2,8 @@
 // the extension a chosen name gets, the overwrite question about the file really written, and the
 // writing itself, which replaces the target in one step or leaves it as it was.
 #pragma once
+#include "records/RecordMerge.h"
+
 #include <functional>
 #include <string>
 
@@ -32,10 +34,16 @@ enum class SaveResult {
 
 // Writes a file the user keeps in one step: `write` fills a new temporary file in the target's
 // folder (its name ends in the target's extension), which then replaces the target. When anything
-// fails the target keeps its bytes and the temporary file is removed.
-SaveResult ReplaceInOneStep(const std::wstring& targetPath, const std::function<bool(const std::wstring&)>& write);
+// fails the target keeps its bytes and the temporary file is removed. For WriteFailed,
+// *systemError (when given) receives the system's error code (0 when the system gave none).
+SaveResult ReplaceInOneStep(const std::wstring& targetPath, const std::function<bool(const std::wstring&)>& write,
+                            unsigned long* systemError = nullptr);
 
-// Copies the display-unit record file of the kind ("RECORDS_CUSTOM.csv" or "RECORDS_CUSTOM.txt" in
-// installFolder, which ends in a separator) onto the target through ReplaceInOneStep. Nothing is
-// written when that file does not exist yet (SourceMissing); the picture kind is WriteFailed.
-SaveResult SaveRecordsAs(const std::wstring& installFolder, int filterIndex, const std::wstring& targetPath);
+// Writes the records in the display units `units` onto the target through ReplaceInOneStep: the
+// display-unit copy of the kind ("RECORDS_CUSTOM.csv" or "RECORDS_CUSTOM.txt" in installFolder,
+// which ends in a separator); when its header row names other units (its rebuild after a unit
+// change has not ended, or failed), the lines of the base-unit record file ("csv.dat", "txt.dat")
+// converted into them. Nothing is written when there are no records yet
+// (SourceMissing); the picture kind is WriteFailed.
+SaveResult SaveRecordsAs(const std::wstring& installFolder, int filterIndex, const std::wstring& targetPath,
+                         const DisplayUnitSelection& units, unsigned long* systemError = nullptr);

@@ -76,9 +76,10 @@ public:
     // ---- live blocks ---------------------------------------------------------------------------
     void DecodeTimeStampBlock();
     void DecodeCurrentBlock();
-    // Writes "record_2min.csv" from the live tables; false when the file can't be created or a
-    // write fails.
-    bool WriteCurrentDump(const std::wstring& path);
+    // Writes "record_2min.csv" from the live tables; false (the file removed, *error the system's
+    // error code) when it cannot be written whole.
+    bool WriteCurrentDump(const std::wstring& path, unsigned long* error = nullptr);
+    void WriteCurrentDumpTo(std::FILE* file);
 
     // ================================================================================================
     // Whole-memory decoders and getters. Implemented in their own files (settings area, history
@@ -90,9 +91,9 @@ public:
     void DecodeHistoryRecords(int referenceYear);
     // Min/max and extra-value areas (36..88, 170..179).
     void DecodeMinMaxArea();
-    // "all_weather.csv" from the decoded tables; false when the file can't be created or a write
-    // fails.
-    bool WriteMemoryDump(const std::wstring& path);
+    // "all_weather.csv" from the decoded tables; false (the file removed, *error the system's error
+    // code) when it cannot be written whole.
+    bool WriteMemoryDump(const std::wstring& path, unsigned long* error = nullptr);
 
     // Decoded value getters: each returns a copy of a value text ("" for an index out of range).
     std::wstring GetIndoorTempAText() const;

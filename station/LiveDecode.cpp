@@ -8,6 +8,7 @@
 #include "station/CheckValidDate.h"
 #include "station/DataDecode.h"
 #include "station/DecodeText.h"
+#include "station/FileWrites.h"
 
 namespace {
 
@@ -176,13 +177,13 @@ void CDataDecode::DecodeCurrentBlock()
         SetFieldText(c[27], 0, speedPattern);
 }
 
-bool CDataDecode::WriteCurrentDump(const std::wstring& path)
+bool CDataDecode::WriteCurrentDump(const std::wstring& path, unsigned long* error)
 {
-    if (path.empty())
-        return false;
-    FILE* file = _wfopen(path.c_str(), L"wt");
-    if (file == nullptr)
-        return false;
+    return WriteWholeFileOrNone(path, L"wt", [this](std::FILE* file) { WriteCurrentDumpTo(file); }, error);
+}
+
+void CDataDecode::WriteCurrentDumpTo(std::FILE* file)
+{
 
     const LiveClockSource source = g_liveClockSource.load();
     const LiveClock now = source ? source() : ComputerLocalTime();
@@ -213,6 +214,4 @@ bool CDataDecode::WriteCurrentDump(const std::wstring& path)
                  Text(c[23], 0).c_str(), Text(c[25], 0).c_str());
     std::fprintf(file, "%s,%s,%s,%s\n", Text(c[27], 0).c_str(), Text(c[29], 0).c_str(), Text(c[29], 1).c_str(),
                  Text(c[30], 0).c_str());
-    const bool failed = std::ferror(file) != 0;
-    return std::fclose(file) == 0 && !failed;
 }

@@ -6,6 +6,7 @@
 
 #include "station/DataDecode.h"
 #include "station/DecodeText.h"
+#include "station/FileWrites.h"
 
 namespace {
 
@@ -100,16 +101,13 @@ void CDataDecode::WriteMemoryDumpTo(std::FILE* file, const std::tm* now) const
     }
 }
 
-bool CDataDecode::WriteMemoryDump(const std::wstring& path)
+bool CDataDecode::WriteMemoryDump(const std::wstring& path, unsigned long* error)
 {
-    if (path.empty())
-        return false;
-    std::FILE* file = _wfopen(path.c_str(), L"wt");
-    if (file == nullptr)
-        return false;
-    const std::time_t now = std::time(nullptr);
-    const std::tm* local = std::localtime(&now);
-    WriteMemoryDumpTo(file, local);
-    const bool failed = std::ferror(file) != 0;
-    return std::fclose(file) == 0 && !failed;
+    return WriteWholeFileOrNone(
+        path, L"wt",
+        [this](std::FILE* file) {
+            const std::time_t now = std::time(nullptr);
+            WriteMemoryDumpTo(file, std::localtime(&now));
+        },
+        error);
 }

@@ -84,6 +84,7 @@ bool CSystemKV318::ReadLiveData()
     bool result = true;
     bool replyFailed = false;
     m_liveFileWritten = false;
+    m_liveFileError = 0;
     const int addresses[2] = {LIVE_STAMP_ADDRESS, LIVE_READINGS_ADDRESS};
     for (int i = 0; i < 2; ++i) {
         uint8_t block[STATION_BLOCK_SIZE];
@@ -113,7 +114,7 @@ bool CSystemKV318::ReadLiveData()
                 g_dataDecode.DecodeCurrentBlock();
                 // A live file that cannot be written is a failed read: the file on disk is not
                 // this reading.
-                m_liveFileWritten = g_dataDecode.WriteCurrentDump(g_liveFilePath);
+                m_liveFileWritten = g_dataDecode.WriteCurrentDump(g_liveFilePath, &m_liveFileError);
                 result = result && m_liveFileWritten;
             }
             break;
@@ -241,7 +242,7 @@ bool CSystemKV318::WriteMemoryBlock(const uint8_t* data, int count, int address)
     return ::WriteMemoryBlock(data, count, address);
 }
 
-bool CSystemKV318::WriteMemoryDump(const std::wstring& path)
+bool CSystemKV318::WriteMemoryDump(const std::wstring& path, unsigned long* error)
 {
-    return g_dataDecode.WriteMemoryDump(path);
+    return g_dataDecode.WriteMemoryDump(path, error);
 }

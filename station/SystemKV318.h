@@ -36,6 +36,9 @@ public:
     bool ReadLiveData();
     // The last ReadLiveData wrote the live record file.
     bool m_liveFileWritten = false;
+    // The system's error code when the last ReadLiveData could not write the live record file (the
+    // station answered); 0 otherwise.
+    unsigned long m_liveFileError = 0;
     // Blocks at start, start + 32, ... while the address is at most end; then the settings decode.
     bool ReadMemoryRange(int start, int end);
     // Memory size, then every block below it; then the settings decode.
@@ -54,8 +57,9 @@ public:
     bool ReadMinMaxAreas();
     // Sends count (0..32) bytes to address in a write frame; true when acknowledged in time.
     bool WriteMemoryBlock(const uint8_t* data, int count, int address);
-    // Writes "all_weather.csv" from the decoded memory (after ReadWholeMemory).
-    bool WriteMemoryDump(const std::wstring& path);
+    // Writes "all_weather.csv" from the decoded memory (after ReadWholeMemory); *error receives the
+    // system's error code when it could not be written.
+    bool WriteMemoryDump(const std::wstring& path, unsigned long* error = nullptr);
 
     // ---- getters: the decoded text in narrow characters, in m_textBuffer (overwritten by the next
     // call of any of them) --------------------------------------------------------------------------

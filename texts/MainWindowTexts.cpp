@@ -483,6 +483,9 @@ constexpr Row kSaveAsTexts[] = {
          L"Il n'y a pas encore de relevés à enregistrer.", L"Non ci sono ancora dati da salvare.",
          L"Todavía no hay registros para guardar.", L"Er zijn nog geen metingen om op te slaan.",
          L"Пока нет записей для сохранения.", L"Nie ma jeszcze danych do zapisania."),
+    ROW8(L"%s could not be saved: %s.", L"%s konnte nicht gespeichert werden: %s.", L"Impossible d'enregistrer %s : %s.",
+         L"Impossibile salvare %s: %s.", L"No se pudo guardar %s: %s.", L"%s kon niet worden opgeslagen: %s.",
+         L"Не удалось сохранить %s: %s.", L"Nie można zapisać %s: %s."),
 };
 
 constexpr TextTable<RowsTimesLanguages(SAVE_AS_TEXT_ROWS)> g_saveAsTexts = BuildTable(kSaveAsTexts);
@@ -551,3 +554,68 @@ constexpr Row kRecordFileNoticeTexts[] = {
 
 constexpr TextTable<RowsTimesLanguages(RECORD_FILE_NOTICE_ROWS)> g_recordFileNoticeTexts =
     BuildTable(kRecordFileNoticeTexts);
+constexpr Row kWriteFailureTexts[] = {
+    ROW8(L"Could not write %s: %s. The program tries again.",
+         L"Fehler beim Schreiben von %s: %s. Das Programm versucht es erneut.",
+         L"Impossible d'écrire %s : %s. Le programme réessaie.", L"Impossibile scrivere %s: %s. Il programma riprova.",
+         L"No se pudo escribir %s: %s. El programa lo intenta de nuevo.",
+         L"Fout bij het schrijven van %s: %s. Het programma probeert het opnieuw.",
+         L"Не удалось записать %s: %s. Программа повторит попытку.", L"Nie można zapisać %s: %s. Program spróbuje ponownie."),
+    ROW8(L"Could not write %s: %s. The new records wait and go in as soon as writing is possible again.",
+         L"Fehler beim Schreiben von %s: %s. Die neuen Messdaten warten und werden eingetragen, sobald das Schreiben "
+         L"wieder möglich ist.",
+         L"Impossible d'écrire %s : %s. Les nouveaux relevés attendent et seront écrits dès que l'écriture sera de "
+         L"nouveau possible.",
+         L"Impossibile scrivere %s: %s. I nuovi dati attendono e verranno scritti non appena la scrittura sarà di "
+         L"nuovo possibile.",
+         L"No se pudo escribir %s: %s. Los nuevos registros esperan y se escribirán en cuanto vuelva a ser posible "
+         L"escribir.",
+         L"Fout bij het schrijven van %s: %s. De nieuwe metingen wachten en worden geschreven zodra schrijven weer "
+         L"mogelijk is.",
+         L"Не удалось записать %s: %s. Новые записи ждут и будут записаны, как только запись снова станет возможной.",
+         L"Nie można zapisać %s: %s. Nowe dane czekają i zostaną zapisane, gdy zapis znów będzie możliwy."),
+    ROW8(L"Could not rebuild %s in the new display units: %s. Until then the old units stay; the program tries "
+         L"again.",
+         L"Fehler beim Umrechnen von %s in die neuen Anzeigeeinheiten: %s. Bis dahin bleiben die alten Einheiten; das "
+         L"Programm versucht es erneut.",
+         L"Impossible de convertir %s dans les nouvelles unités d'affichage : %s. D'ici là, les anciennes unités "
+         L"restent ; le programme réessaie.",
+         L"Impossibile convertire %s nelle nuove unità di visualizzazione: %s. Fino ad allora restano le vecchie "
+         L"unità; il programma riprova.",
+         L"No se pudo convertir %s a las nuevas unidades de visualización: %s. Hasta entonces se mantienen las "
+         L"unidades anteriores; el programa lo intenta de nuevo.",
+         L"Fout bij het omrekenen van %s naar de nieuwe weergave-eenheden: %s. Tot dan blijven de oude eenheden; het "
+         L"programma probeert het opnieuw.",
+         L"Не удалось пересчитать %s в новые единицы отображения: %s. До тех пор остаются старые единицы; "
+         L"программа повторит попытку.",
+         L"Nie można przeliczyć %s na nowe jednostki wyświetlania: %s. Do tego czasu pozostają stare jednostki; "
+         L"program spróbuje ponownie."),
+    ROW8(L"Can't write station data!", L"Stationsdaten nicht schreibbar!", L"Données station non écrites !",
+         L"Dati stazione non scrivibili!", L"¡Error al escribir datos de estación!", L"Stationsgegevens niet schrijfbaar!",
+         L"Данные станции не записаны!", L"Błąd zapisu danych stacji!"),
+};
+
+constexpr TextTable<RowsTimesLanguages(WRITE_FAILURE_TEXT_ROWS)> g_writeFailureTexts = BuildTable(kWriteFailureTexts);
+
+constexpr Row kWriteFailureReasons[] = {
+    ROW8(L"disk full", L"Datenträger voll", L"disque plein", L"disco pieno", L"disco lleno", L"schijf vol",
+         L"диск заполнен", L"dysk pełny"),
+    ROW8(L"write-protected", L"schreibgeschützt", L"protégé en écriture", L"protetto da scrittura",
+         L"protegido contra escritura", L"schrijfbeveiligd", L"защищён от записи", L"chroniony przed zapisem"),
+    ROW8(L"access denied", L"Zugriff verweigert", L"accès refusé", L"accesso negato", L"acceso denegado",
+         L"toegang geweigerd", L"доступ запрещён", L"odmowa dostępu"),
+    ROW8(L"open in another program", L"in einem anderen Programm geöffnet", L"ouvert dans un autre programme",
+         L"aperto in un altro programma", L"abierto en otro programa", L"geopend in een ander programma",
+         L"открыт в другой программе", L"otwarty w innym programie"),
+    ROW8(L"a folder has this name", L"ein Ordner trägt diesen Namen", L"un dossier porte ce nom",
+         L"una cartella ha questo nome", L"una carpeta tiene este nombre", L"een map heeft deze naam",
+         L"папка с таким именем", L"folder o tej nazwie"),
+    ROW8(L"the folder does not exist", L"der Ordner existiert nicht", L"le dossier n'existe pas",
+         L"la cartella non esiste", L"la carpeta no existe", L"de map bestaat niet", L"папка не существует",
+         L"folder nie istnieje"),
+    ROW8(L"system error %lu", L"Systemfehler %lu", L"erreur système %lu", L"errore di sistema %lu",
+         L"error del sistema %lu", L"systeemfout %lu", L"системная ошибка %lu", L"błąd systemu %lu"),
+};
+
+constexpr TextTable<RowsTimesLanguages(WRITE_FAILURE_REASON_ROWS)> g_writeFailureReasons =
+    BuildTable(kWriteFailureReasons);

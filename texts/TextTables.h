@@ -132,12 +132,13 @@ extern const TextTable<DATA_ERROR_TEXT_COUNT> g_dataErrorTexts;
 extern const TextTable<PROGRESS_TEXT_COUNT> g_progressTexts;
 // Save as: the question before replacing an existing file whose name got its extension after the
 // save dialog, and the messages of a save that failed ("%s": the file's path).
-constexpr int SAVE_AS_TEXT_ROWS = 5;
+constexpr int SAVE_AS_TEXT_ROWS = 6;
 constexpr int SAVE_AS_REPLACE_QUESTION = 0;
 constexpr int SAVE_AS_FOLDER_MISSING = 1;
 constexpr int SAVE_AS_TARGET_HELD = 2;
 constexpr int SAVE_AS_NOT_SAVED = 3;
 constexpr int SAVE_AS_NO_RECORDS = 4;
+constexpr int SAVE_AS_NOT_SAVED_BECAUSE = 5;  // "%s": the path, then the reason (g_writeFailureReasons)
 extern const TextTable<RowsTimesLanguages(SAVE_AS_TEXT_ROWS)> g_saveAsTexts;
 // What was done to the record files ("%s": file names): a file missing, short of records or unreadable
 // and restored from another (its name, the other's, and for the last two the name the file as it was is
@@ -149,6 +150,26 @@ constexpr int RECORD_FILE_RESTORED_UNREADABLE = 2;
 constexpr int RECORD_FILE_RECORDS_ADDED = 3;
 constexpr int RECORD_FILE_CLOCK_WENT_BACK = 4;
 extern const TextTable<RowsTimesLanguages(RECORD_FILE_NOTICE_ROWS)> g_recordFileNoticeTexts;
+// Files the program writes by itself that could not be written: the messages ("%s": the files,
+// then the reason) by what the program was doing, and the status text while the station's data
+// files cannot be written.
+constexpr int WRITE_FAILURE_TEXT_ROWS = 4;
+constexpr int WRITE_FAILED_TRIED_AGAIN = 0;      // the station's data files, the chart pictures
+constexpr int WRITE_FAILED_RECORDS_WAIT = 1;     // the record files, their copies, the staging file
+constexpr int WRITE_FAILED_REBUILD = 2;          // a custom record file's rebuild in new units
+constexpr int WRITE_FAILED_STATION_DATA_STATUS = 3;
+extern const TextTable<RowsTimesLanguages(WRITE_FAILURE_TEXT_ROWS)> g_writeFailureTexts;
+// The reasons of a failed write, as the messages above name them; the last one takes the system's
+// error code ("%lu").
+constexpr int WRITE_FAILURE_REASON_ROWS = 7;
+constexpr int WRITE_REASON_DISK_FULL = 0;
+constexpr int WRITE_REASON_WRITE_PROTECTED = 1;
+constexpr int WRITE_REASON_ACCESS_DENIED = 2;
+constexpr int WRITE_REASON_HELD = 3;
+constexpr int WRITE_REASON_FOLDER_IN_THE_WAY = 4;
+constexpr int WRITE_REASON_FOLDER_MISSING = 5;
+constexpr int WRITE_REASON_SYSTEM_ERROR = 6;
+extern const TextTable<RowsTimesLanguages(WRITE_FAILURE_REASON_ROWS)> g_writeFailureReasons;
 
 // ---------------------------------------------------------------------------
 // Per-language families of the main window's panels.

@@ -9,6 +9,7 @@ extern "C" {
 #include <setupapi.h>
 
 #include <algorithm>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -62,7 +63,13 @@ std::unique_ptr<HidDevice> HidDevice::Open(int vendor, int product) {
     if (d->inputReportBytes_ < 2) d->inputReportBytes_ = 9;     // report id + 8 bytes
     if (d->outputReportBytes_ < 2) d->outputReportBytes_ = 9;
     d->stopEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    d->reader_ = std::thread(&HidDevice::ReaderLoop, d.get());
+    // Without a reader thread nothing would ever be read: a system that cannot make one more thread
+    // leaves the device unopened (the caller is told there is none) instead of ending the program.
+    try {
+        d->reader_ = std::thread(&HidDevice::ReaderLoop, d.get());
+    } catch (const std::system_error&) {
+        return nullptr;
+    }
     return d;
 }
 

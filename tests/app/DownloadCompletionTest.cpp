@@ -41,10 +41,19 @@ public:
         ++messages;
     }
     bool StationPresent() override { return stationPresent; }
-    void RestartDownloadLater() override { ++restarts; }
+    void RestartDownloadLater(bool dumpOnly) override
+    {
+        ++restarts;
+        dumpOnlyRestarts += dumpOnly;
+    }
+    void SayDumpNotWritten(unsigned long error) override { dumpErrors.push_back(error); }
+    void DumpWritten() override { ++dumpsWritten; }
     bool stationPresent = false;
     int messages = 0;
     int restarts = 0;
+    int dumpOnlyRestarts = 0;
+    std::vector<unsigned long> dumpErrors;
+    int dumpsWritten = 0;
 
     bool Called(const std::string& name) const { return std::find(calls.begin(), calls.end(), name) != calls.end(); }
 };
@@ -125,16 +134,27 @@ TEST_F(DownloadCompletion, AnUnreadableDumpIsSaid)
 TEST_F(DownloadCompletion, AFailureWithTheStationThereIsSaidOnceAndStartedAgain)
 {
     display.stationPresent = true;
-    for (DownloadOutcome failure :
-         {DownloadOutcome::ReadFailed, DownloadOutcome::NoMemorySize, DownloadOutcome::DumpNotWritten}) {
+    for (DownloadOutcome failure : {DownloadOutcome::ReadFailed, DownloadOutcome::NoMemorySize}) {
         dlg->m_downloading = 1;
         CompleteHistoryDownload(*dlg, display, display, failure);
         EXPECT_EQ(dlg->m_downloading, 1) << "the polling loop keeps waiting for the history";
     }
     EXPECT_EQ(display.messages, 1);
     EXPECT_EQ(display.message, L"Can't receive data!");
-    EXPECT_EQ(display.restarts, 3);
+    EXPECT_EQ(display.restarts, 2);
+    EXPECT_EQ(display.dumpOnlyRestarts, 0);
     EXPECT_TRUE(display.calls.empty());
+
+    // The station answered, but its dump could not be written (a full disk): that is said with its
+    // reason, not as a station that does not answer, and only the dump is written again.
+    dlg->m_downloading = 1;
+    CompleteHistoryDownload(*dlg, display, display, DownloadOutcome::DumpNotWritten, ERROR_DISK_FULL);
+    EXPECT_EQ(dlg->m_downloading, 1);
+    EXPECT_EQ(display.messages, 1);
+    EXPECT_EQ(display.dumpErrors, std::vector<unsigned long>{ERROR_DISK_FULL});
+    EXPECT_EQ(display.progress, 1500) << "the station's memory was read whole";
+    EXPECT_EQ(display.dumpOnlyRestarts, 1);
+    EXPECT_EQ(display.dumpsWritten, 0);
 
     // The station answers at last.
     LoadedByTheWorker(SmallDump());
@@ -142,6 +162,7 @@ TEST_F(DownloadCompletion, AFailureWithTheStationThereIsSaidOnceAndStartedAgain)
     EXPECT_EQ(dlg->m_downloading, 0);
     EXPECT_EQ(g_historyRowCount, 3);
     EXPECT_EQ(display.messages, 1);
+    EXPECT_EQ(display.dumpsWritten, 1);
 
     // A station that has gone is the connection watch's to report: no message, no new attempt.
     display.stationPresent = false;

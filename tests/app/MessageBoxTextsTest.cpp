@@ -1,6 +1,7 @@
 // The program's message boxes as the system shows them: every message text in every language leaves
 // its whole text inside the box.
 #include "app/RecordFileNotices.h"
+#include "app/WriteFailures.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiString.h"
 #include "tests/support/WindowTextCheck.h"
@@ -72,6 +73,12 @@ TEST(MessageBoxTexts, EveryMessageIsShownWholeInEveryLanguage)
             text.Format(TextAt(g_saveAsTexts, row, language), L"C:\\users\\records\\week.csv");
             texts.push_back(text.str());
         }
+        // A file that could not be written, at a long path, for the longest reason.
+        const std::wstring path = L"C:\\Program Files (x86)\\Orvelle\\data\\all_weather.csv";
+        for (WriteTask task : {WriteTask::StationData, WriteTask::RecordFiles, WriteTask::CustomRebuild})
+            texts.push_back(WriteFailureMessage(
+                task, {FailedWriteOf(path, ERROR_SHARING_VIOLATION), FailedWriteOf(path, ERROR_SHARING_VIOLATION)},
+                language));
         for (const std::wstring& text : texts)
             ShowAndCheck(text, MB_OK | MB_ICONWARNING, "box" + in);
         // What was done to the record files, every kind of notice in one box.

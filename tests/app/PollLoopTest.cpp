@@ -134,10 +134,13 @@ TEST(PollCountdown, ShortenedPeriod)
 TEST(PollCountdown, RecordFileMessageStandsInForTheCountdownWhileLinesWait)
 {
     const Countdown c = CountdownAt(55);
-    EXPECT_EQ(PollStatusText(c, false, LANGUAGE_GERMAN), L"Remaining time  1:05");
-    EXPECT_EQ(PollStatusText(c, true, LANGUAGE_ENGLISH), L"Can't write record file!");
-    EXPECT_EQ(PollStatusText(c, true, LANGUAGE_GERMAN), L"Messdatei nicht schreibbar!");
-    EXPECT_EQ(PollStatusText(c, true, 99), L"Can't write record file!");
+    EXPECT_EQ(PollStatusText(c, false, false, LANGUAGE_GERMAN), L"Remaining time  1:05");
+    EXPECT_EQ(PollStatusText(c, true, false, LANGUAGE_ENGLISH), L"Can't write record file!");
+    EXPECT_EQ(PollStatusText(c, true, false, LANGUAGE_GERMAN), L"Messdatei nicht schreibbar!");
+    EXPECT_EQ(PollStatusText(c, true, false, 99), L"Can't write record file!");
+    // A live file that cannot be written comes first: without it no record comes in at all.
+    EXPECT_EQ(PollStatusText(c, true, true, LANGUAGE_ENGLISH), L"Can't write station data!");
+    EXPECT_EQ(PollStatusText(c, false, true, LANGUAGE_DUTCH), L"Stationsgegevens niet schrijfbaar!");
 }
 
 // ---- first poll walks ---------------------------------------------------------------------------------

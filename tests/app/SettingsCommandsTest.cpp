@@ -359,7 +359,7 @@ TEST_F(SettingsCommands, SaveAsFailuresAreSaidAndLeaveTheTargetAsItWas)
         {File(L"held.csv"), SAVE_AS_CSV, SAVE_AS_TARGET_HELD, File(L"held.csv")},
         {File(L"week.txt"), SAVE_AS_TEXT, SAVE_AS_NO_RECORDS, File(L"week.txt")},
         {File(L"held.jpg"), SAVE_AS_PICTURE, SAVE_AS_TARGET_HELD, File(L"held.jpg")},
-        {File(L"shot.jpg"), SAVE_AS_PICTURE, SAVE_AS_NOT_SAVED, File(L"shot.jpg")},
+        {File(L"shot.jpg"), SAVE_AS_PICTURE, SAVE_AS_NOT_SAVED_BECAUSE, File(L"shot.jpg")},
     };
     for (const auto& failure : failures) {
         const std::size_t before = boxes.Count();
@@ -367,7 +367,9 @@ TEST_F(SettingsCommands, SaveAsFailuresAreSaidAndLeaveTheTargetAsItWas)
         Command(d, ID_FILE_SAVE_AS);
         ASSERT_EQ(boxes.Count(), before + 1) << std::string(failure.chosen.begin(), failure.chosen.end());
         const ui::ScopedMessageBoxAnswer::Shown box = boxes.Boxes().back();
-        const std::wstring expected = SaveAsMessage(failure.row, failure.target, LANGUAGE_FRENCH).str();
+        std::wstring expected = SaveAsMessage(failure.row, failure.target, LANGUAGE_FRENCH).str();
+        if (failure.row == SAVE_AS_NOT_SAVED_BECAUSE)  // with the reason: a folder has the name
+            expected = L"Impossible d'enregistrer " + failure.target + L" : un dossier porte ce nom.";
         EXPECT_EQ(box.text.str(), expected) << Utf8(box.text.str());
         EXPECT_EQ(box.type & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
     }

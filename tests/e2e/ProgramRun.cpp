@@ -151,11 +151,24 @@ ULONGLONG LastWriteTime(const std::wstring& path)
     return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
 }
 
-Program::Program(const std::wstring& scenario)
+namespace {
+
+std::wstring CurrentFolder()
 {
     wchar_t current[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, current);
-    m_folder = std::wstring(current) + L"\\e2e_" + scenario;
+    return std::wstring(current) + L"\\";
+}
+
+}  // namespace
+
+Program::Program(const std::wstring& scenario) : Program(scenario, CurrentFolder()) {}
+
+Program::Program(const std::wstring& scenario, const std::wstring& parent)
+{
+    m_folder = parent + L"e2e_" + scenario;
+    m_controlFile = parent == CurrentFolder() ? File(L"emulator-control.txt")
+                                              : CurrentFolder() + L"e2e_" + scenario + L"_emulator-control.txt";
     RemoveFolder(m_folder);
     CreateDirectoryW(m_folder.c_str(), nullptr);
     const std::wstring bin = WindowsPath(Environment(L"ORVELLE_BIN_DIR"));
@@ -164,7 +177,10 @@ Program::Program(const std::wstring& scenario)
             CopyFileW((bin + L"\\" + name).c_str(), (m_folder + L"\\" + name).c_str(), FALSE);
 }
 
-Program::Program(SameFolderAs same) : m_folder(same.first.Folder()), m_consoleName(L"console-2.txt") {}
+Program::Program(SameFolderAs same)
+    : m_folder(same.first.Folder()), m_controlFile(same.first.ControlFile()), m_consoleName(L"console-2.txt")
+{
+}
 
 bool Program::Start()
 {
@@ -264,6 +280,27 @@ void Program::PressOk() const
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
 }
 
+HWND Program::DialogWithControl(int controlId) const
+{
+    struct Search {
+        DWORD processId;
+        int controlId;
+        HWND found = nullptr;
+    } search{m_process.dwProcessId, controlId};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(parameter);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            if (pid != s->processId || !IsWindowVisible(window) || GetDlgItem(window, s->controlId) == nullptr)
+                return TRUE;
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND Program::MainWindow() const
 {
     MainWindowSearch search{m_process.dwProcessId};
@@ -305,7 +342,7 @@ bool Program::WaitForFirstPoll(int seconds) const
 
 bool Program::Steer(const std::string& commands) const
 {
-    const std::wstring staged = File(L"emulator-control.tmp");
+    const std::wstring staged = ControlFile() + L".tmp";
     {
         std::ofstream out(staged.c_str(), std::ios::binary);
         out << commands;

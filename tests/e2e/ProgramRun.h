@@ -48,13 +48,17 @@ struct SameFolderAs {
 class Program {
 public:
     explicit Program(const std::wstring& scenario);
+    // The same in a folder of its own inside `parent` (which ends in a backslash): a small disk, say.
+    Program(const std::wstring& scenario, const std::wstring& parent);
     // A second program run in the first one's folder, which is kept as it is (its console output
     // goes to "console-2.txt").
     explicit Program(SameFolderAs same);
     ~Program() { Stop(); }
 
     const std::wstring& Folder() const { return m_folder; }
-    std::wstring ControlFile() const { return File(L"emulator-control.txt"); }
+    // The emulator's control file: in the program's folder, or, for a program on a disk of its
+    // own (which may be full), in the test's folder.
+    const std::wstring& ControlFile() const { return m_controlFile; }
     std::wstring File(const wchar_t* name) const { return m_folder + L"\\" + name; }
     bool HasBinaries() const { return Exists(File(L"Orvelle.exe")) && Exists(File(L"USB.dll")); }
 
@@ -71,6 +75,8 @@ public:
     int MessageBoxCount() const;
     void PressOk() const;
     HWND MainWindow() const;
+    // A visible dialog of the program that holds a control of the id (null when none).
+    HWND DialogWithControl(int controlId) const;
 
     // Closes the program as the user would (the window's close box); ends it if it does not go.
     void Stop();
@@ -86,6 +92,7 @@ public:
 
 private:
     std::wstring m_folder;
+    std::wstring m_controlFile;
     std::wstring m_consoleName = L"console.txt";
     std::vector<std::wstring> m_env;
     PROCESS_INFORMATION m_process{};

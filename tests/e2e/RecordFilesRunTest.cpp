@@ -68,7 +68,12 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
         },
         120);
     ASSERT_TRUE(firstPoll) << "the first poll did not write the record files";
-    EXPECT_EQ(program.MessageBoxWindow(), nullptr);
+    // The held copy is said, once.
+    EXPECT_EQ(program.WaitForMessageBox(10), L"Could not write " + program.File(L"RECORDS.csv") +
+                                                 L": open in another program. The new records wait and go in as "
+                                                 L"soon as writing is possible again.");
+    program.PressOk();
+    EXPECT_TRUE(WaitFor([&] { return program.MessageBoxCount() == 0; }, 10));
     // The four record files end up with the same lines.
     auto sameLineCounts = [&] {
         const int lines = LineCount(program.File(L"csv.dat"));
@@ -183,12 +188,19 @@ TEST(EndToEnd, LiveFileThatCannotBeWrittenIsSaidOnce)
     CreateDirectoryW(program.File(L"data").c_str(), nullptr);
     CreateDirectoryW(program.File(L"data\\record_2min.csv").c_str(), nullptr);
     ASSERT_TRUE(program.Start());
-    EXPECT_EQ(program.WaitForMessageBox(60), kCantReceive);
+    // The station answered: what failed is the file, and that is what is said.
+    EXPECT_EQ(program.WaitForMessageBox(60), L"Could not write " + program.File(L"data\\record_2min.csv") +
+                                                 L": a folder has this name. The program tries again.");
+    EXPECT_EQ(program.StatusText(), L"Can't write station data!");
     program.PressOk();
     EXPECT_TRUE(WaitFor([&] { return program.MessageBoxCount() == 0; }, 10));
     // Every tick tries again; nothing more is said.
     EXPECT_TRUE(HoldsFor([&] { return program.Running() && program.MessageBoxCount() == 0; }, 3000));
     EXPECT_FALSE(Exists(program.File(L"csv.dat")));
+    // The folder goes: the live reading is written and the records come in.
+    RemoveDirectoryW(program.File(L"data\\record_2min.csv").c_str());
+    EXPECT_TRUE(program.WaitForFirstPoll(30));
+    EXPECT_EQ(program.MessageBoxCount(), 0);
 }
 
 TEST(EndToEnd, DownloadThatFailsWithTheStationThereIsSaidOnceAndTriedAgain)
@@ -255,6 +267,10 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
     ASSERT_TRUE(program.WaitForFirstPoll(120));
     WaitFor([&] { return program.StatusText() == L"Can't write record file!"; }, 10);
     EXPECT_EQ(program.StatusText(), L"Can't write record file!");
+    EXPECT_EQ(program.WaitForMessageBox(10), L"Could not write " + program.File(L"txt.dat") +
+                                                 L": open in another program. The new records wait and go in as "
+                                                 L"soon as writing is possible again.");
+    program.PressOk();
     EXPECT_TRUE(Exists(program.File(L"tmpLastRec.txt"))) << "the lines must stay staged";
     const int history = LineCount(program.File(L"csv.dat")) - 3;
     EXPECT_GT(history, 1000);

@@ -35,8 +35,9 @@ public:
         downloadingAtRead = dlg && dlg->m_downloading != 0;
         return readOk;
     }
-    bool WriteMemoryDump(const std::wstring& path) override
+    bool WriteMemoryDump(const std::wstring& path, unsigned long* error) override
     {
+        *error = dumpWritten ? 0 : ERROR_DISK_FULL;
         if (!dump.empty())
             WriteBytes(path, dump);
         return dumpWritten;

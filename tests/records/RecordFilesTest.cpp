@@ -473,30 +473,33 @@ TEST(SaveAsTest, ChosenNamesGetTheKindsExtensionUnlessTheyEndInIt)
 TEST(SaveAsTest, RecordsComeFromTheDisplayUnitCopiesAndNeverDestroyTheTarget)
 {
     std::wstring folder = ScratchFolder(L"saveas");
+    const DisplayUnitSelection units = DisplayUnits();
+    const std::string csv = BuildHeaderRow(',', units) + "\r\ndisplay units csv\r\n";
+    const std::string txt = BuildHeaderRow('\t', units) + "\r\ndisplay units txt\r\n";
     WriteBytes(folder + L"RECORDS.csv", "base units\r\n");
-    WriteBytes(folder + L"RECORDS_CUSTOM.csv", "display units csv\r\n");
-    WriteBytes(folder + L"RECORDS_CUSTOM.txt", "display units txt\r\n");
-    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_CSV, folder + L"mine.csv"), SaveResult::Saved);
-    EXPECT_EQ(ReadBytes(folder + L"mine.csv"), "display units csv\r\n");
-    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt"), SaveResult::Saved);
-    EXPECT_EQ(ReadBytes(folder + L"mine.txt"), "display units txt\r\n");
-    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_PICTURE, folder + L"mine.jpg"), SaveResult::WriteFailed);
+    WriteBytes(folder + L"RECORDS_CUSTOM.csv", csv);
+    WriteBytes(folder + L"RECORDS_CUSTOM.txt", txt);
+    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_CSV, folder + L"mine.csv", units), SaveResult::Saved);
+    EXPECT_EQ(ReadBytes(folder + L"mine.csv"), csv);
+    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt", units), SaveResult::Saved);
+    EXPECT_EQ(ReadBytes(folder + L"mine.txt"), txt);
+    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_PICTURE, folder + L"mine.jpg", units), SaveResult::WriteFailed);
 
     // A target that another program holds open keeps its contents.
     WriteBytes(folder + L"mine.txt", "the user's own\r\n");
     HANDLE held = CreateFileW((folder + L"mine.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt"), SaveResult::TargetHeld);
+    EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt", units), SaveResult::TargetHeld);
     CloseHandle(held);
     EXPECT_EQ(ReadBytes(folder + L"mine.txt"), "the user's own\r\n");
 
     // Before the first copy of the records exists nothing is written: an existing file stays as it
     // was, a new name is not created.
     std::wstring fresh = ScratchFolder(L"saveas_fresh");
-    EXPECT_EQ(SaveRecordsAs(fresh, SAVE_AS_TEXT, folder + L"mine.txt"), SaveResult::SourceMissing);
+    EXPECT_EQ(SaveRecordsAs(fresh, SAVE_AS_TEXT, folder + L"mine.txt", units), SaveResult::SourceMissing);
     EXPECT_EQ(ReadBytes(folder + L"mine.txt"), "the user's own\r\n");
-    EXPECT_EQ(SaveRecordsAs(fresh, SAVE_AS_CSV, folder + L"new.csv"), SaveResult::SourceMissing);
+    EXPECT_EQ(SaveRecordsAs(fresh, SAVE_AS_CSV, folder + L"new.csv", units), SaveResult::SourceMissing);
     EXPECT_EQ(GetFileAttributesW((folder + L"new.csv").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

@@ -1,0 +1,276 @@
+// What happens around the running program, by event, as a user sees it: a full disk (a real one,
+// a small tmpfs, which needs root) at the start and while records come in, during a unit change
+// and a Save as, freed while the program runs; a record copy that cannot be written; a custom
+// record file that a viewer holds during a unit change.
+#include "tests/e2e/ProgramRun.h"
+#include "records/RecordMerge.h"
+#include "tests/support/SmallDisk.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+using namespace e2e;
+
+constexpr UINT COMMAND_SAVE_AS = 32771, COMMAND_DISPLAYING_UNIT = 32784;
+constexpr int UNIT_OUTER_GROUP = 1244, UNIT_ENGLISH = 1228;
+constexpr int SAVE_TYPE_COMBO = 0x470, SAVE_NAME_EDIT = 0x480, SAVE_NAME_COMBO = 0x47C;
+
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+std::string FirstLine(const std::wstring& path)
+{
+    const std::string bytes = ReadBytes(path);
+    return bytes.substr(0, bytes.find("\r\n"));
+}
+
+// The English unit system (degrees Fahrenheit, inHg, inch, mph) chosen in the Displaying unit
+// dialog, and OK.
+bool ChangeToEnglishUnits(const Program& program)
+{
+    PostMessageW(program.MainWindow(), WM_COMMAND, MAKEWPARAM(COMMAND_DISPLAYING_UNIT, 0), 0);
+    HWND dialog = nullptr;
+    if (!WaitFor([&] { return (dialog = program.DialogWithControl(UNIT_OUTER_GROUP)) != nullptr; }, 20))
+        return false;
+    HWND english = GetDlgItem(dialog, UNIT_ENGLISH);
+    SendMessageW(english, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(UNIT_ENGLISH, BN_CLICKED), reinterpret_cast<LPARAM>(english));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return WaitFor([&] { return program.DialogWithControl(UNIT_OUTER_GROUP) == nullptr; }, 20);
+}
+
+// Save as with the first type (comma-separated records) under the path typed into the save dialog;
+// the message that follows ("" when none came).
+std::wstring SaveRecordsAs(const Program& program, const std::wstring& path)
+{
+    PostMessageW(program.MainWindow(), WM_COMMAND, MAKEWPARAM(COMMAND_SAVE_AS, 0), 0);
+    HWND save = nullptr;
+    if (!WaitFor([&] { return (save = program.DialogWithControl(SAVE_TYPE_COMBO)) != nullptr; }, 20))
+        return L"<no save dialog>";
+    Sleep(300);
+    SetDlgItemTextW(save, GetDlgItem(save, SAVE_NAME_EDIT) ? SAVE_NAME_EDIT : SAVE_NAME_COMBO, path.c_str());
+    PostMessageW(save, WM_COMMAND, IDOK, 0);
+    if (!WaitFor([&] { return program.DialogWithControl(SAVE_TYPE_COMBO) == nullptr; }, 20))
+        return L"<the save dialog stayed>";
+    const std::wstring message = program.WaitForMessageBox(3);
+    program.PressOk();
+    WaitFor([&] { return program.MessageBoxCount() == 0; }, 10);
+    return message;
+}
+
+bool StartsWith(const std::wstring& text, const std::wstring& start) { return text.compare(0, start.size(), start) == 0; }
+
+// The units of the English unit system as the record files name them.
+DisplayUnitSelection EnglishUnits()
+{
+    DisplayUnitSelection units;
+    units.temperature = 1;
+    units.pressure = 0;
+    units.rain = 0;
+    return units;
+}
+
+// Starts the program on the demo station and waits for its first poll to have merged the
+// history; the number of lines of "csv.dat" then (0 when that did not happen).
+int StartedWithTheHistory(Program& program)
+{
+    UseDemoStation(program, 290);
+    if (!program.Start() || !program.WaitForFirstPoll(60) ||
+        !WaitFor([&] { return !Exists(program.File(L"tmpLastRec.txt")); }, 20))
+        return 0;
+    return LineCount(program.File(L"csv.dat"));
+}
+
+// ---- a full disk --------------------------------------------------------------------------------------
+
+class AFullDisk : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!disk.Mounted())
+            GTEST_SKIP() << "a real full disk cannot be had here: " << disk.WhyNot();
+    }
+    // Room for the program's files and what it writes.
+    smalldisk::SmallDisk disk{96 * 1024};
+};
+
+TEST_F(AFullDisk, AtTheStartIsSaidAsSuchAndTheHistoryComesInOnceThereIsRoom)
+{
+    Program program(L"full_disk_start", disk.Folder());
+    ASSERT_TRUE(program.HasBinaries());
+    UseDemoStation(program, 290);
+    // Less room than the memory dump and the chart pictures need.
+    ASSERT_TRUE(disk.LeaveFree(1024));
+    ASSERT_TRUE(program.Start());
+    // The station answered: what is said is the file that could not be written, and why.
+    EXPECT_EQ(program.WaitForMessageBox(60), L"Could not write " + program.File(L"data\\all_weather.csv") +
+                                                 L": disk full. The program tries again.");
+    EXPECT_TRUE(WaitFor([&] { return program.StatusText() == L"Can't write station data!"; }, 10))
+        << Narrow(program.StatusText());
+    // Room again, the message not even answered: the history and the records come in.
+    ASSERT_TRUE(disk.RemoveFiller());
+    ASSERT_TRUE(program.WaitForFirstPoll(60)) << "status: " << Narrow(program.StatusText());
+    EXPECT_TRUE(WaitFor([&] { return !Exists(program.File(L"tmpLastRec.txt")); }, 20));
+    EXPECT_TRUE(WaitFor([&] { return StartsWith(program.StatusText(), L"Remaining time"); }, 10));
+    program.PressOk();
+    EXPECT_TRUE(WaitFor([&] { return program.MessageBoxCount() == 0; }, 10));
+    EXPECT_TRUE(HoldsFor([&] { return program.MessageBoxCount() == 0; }, 2000)) << Narrow(program.WaitForMessageBox(1));
+    const int records = LineCount(program.File(L"csv.dat"));
+    EXPECT_GT(records, 1000);
+    for (int kind = 0; kind < 4; ++kind) {
+        EXPECT_EQ(LineCount(program.File(kRecordFiles[kind])), records) << Narrow(kRecordFiles[kind]);
+        EXPECT_EQ(ReadBytes(program.File(kRecordFiles[kind + 4])), ReadBytes(program.File(kRecordFiles[kind])));
+    }
+}
+
+TEST_F(AFullDisk, WhileRecordsComeInAndUnitsChangeIsSaidAndNothingIsLost)
+{
+    Program program(L"full_disk_running", disk.Folder());
+    ASSERT_TRUE(program.HasBinaries());
+    const int downloaded = StartedWithTheHistory(program);
+    ASSERT_GT(downloaded, 1000);
+
+    // The disk fills up; the station's next record waits, and that is said.
+    ASSERT_TRUE(disk.LeaveFree(0));
+    ASSERT_TRUE(program.Steer("advance 5"));
+    const std::wstring full = program.WaitForMessageBox(30);
+    EXPECT_TRUE(StartsWith(full, L"Could not write " + program.Folder()) &&
+                full.find(L": disk full. The new records wait and go in as soon as writing is possible again.") !=
+                    std::wstring::npos)
+        << Narrow(full);
+    program.PressOk();
+    EXPECT_TRUE(WaitFor([&] { return program.StatusText() == L"Can't write record file!"; }, 10));
+    // Room again: at the next reading the waiting record goes in once, without a restart.
+    ASSERT_TRUE(disk.RemoveFiller());
+    ASSERT_TRUE(program.Steer("advance 1"));
+    EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"RECORDS_CUSTOM.txt")) == downloaded + 1; }, 30))
+        << "status: " << Narrow(program.StatusText());
+    for (int kind = 0; kind < 4; ++kind) {
+        EXPECT_EQ(LineCount(program.File(kRecordFiles[kind])), downloaded + 1) << Narrow(kRecordFiles[kind]);
+        EXPECT_EQ(ReadBytes(program.File(kRecordFiles[kind + 4])), ReadBytes(program.File(kRecordFiles[kind])));
+    }
+    EXPECT_TRUE(WaitFor([&] { return StartsWith(program.StatusText(), L"Remaining time"); }, 10));
+
+    // Full again: a unit change cannot rebuild the custom files: said, and they keep their old units.
+    ASSERT_TRUE(disk.LeaveFree(0));
+    ASSERT_TRUE(ChangeToEnglishUnits(program));
+    EXPECT_EQ(program.WaitForMessageBox(30),
+              L"Could not rebuild " + program.File(L"csv_custom.dat") + L", " + program.File(L"txt_custom.dat") +
+                  L" in the new display units: disk full. Until then the old units stay; the program tries again.");
+    program.PressOk();
+    WaitFor([&] { return program.MessageBoxCount() == 0; }, 10);
+    EXPECT_EQ(FirstLine(program.File(L"RECORDS_CUSTOM.csv")), BuildHeaderRow(',', DisplayUnitSelection()));
+    EXPECT_EQ(program.StatusText(), L"Can't write record file!");
+    const DisplayUnitSelection english = EnglishUnits();
+    // Save as onto the full disk says why it failed; elsewhere it gives the records in the new units.
+    EXPECT_EQ(SaveRecordsAs(program, program.File(L"week.csv")),
+              program.File(L"week.csv") + L" could not be saved: disk full.");
+    wchar_t current[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, current);
+    const std::wstring elsewhere = std::wstring(current) + L"\\full_disk_week.csv";
+    DeleteFileW(elsewhere.c_str());
+    EXPECT_EQ(SaveRecordsAs(program, elsewhere), L"");
+    EXPECT_EQ(FirstLine(elsewhere), BuildHeaderRow(',', english));
+    EXPECT_EQ(LineCount(elsewhere), downloaded + 1);
+    DeleteFileW(elsewhere.c_str());
+
+    // Room again, no record waiting: the rebuild is tried again at the next reading.
+    ASSERT_TRUE(disk.RemoveFiller());
+    ASSERT_TRUE(program.Steer("advance 1"));
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return FirstLine(program.File(L"RECORDS_CUSTOM.txt")) == BuildHeaderRow('\t', english) &&
+                   FirstLine(program.File(L"RECORDS_CUSTOM.csv")) == BuildHeaderRow(',', english);
+        },
+        30))
+        << "status: " << Narrow(program.StatusText());
+    EXPECT_EQ(LineCount(program.File(L"csv_custom.dat")), downloaded + 1);
+    EXPECT_EQ(ReadBytes(program.File(L"RECORDS_CUSTOM.txt")), ReadBytes(program.File(L"txt_custom.dat")));
+    EXPECT_TRUE(WaitFor([&] { return StartsWith(program.StatusText(), L"Remaining time"); }, 10));
+    EXPECT_TRUE(HoldsFor([&] { return program.MessageBoxCount() == 0; }, 1000)) << Narrow(program.WaitForMessageBox(1));
+}
+
+// ---- a copy that cannot be written --------------------------------------------------------------------
+
+TEST(EndToEnd, ACopyThatIsAFolderIsSaidAndCaughtUpOnceItCanBeWritten)
+{
+    Program program(L"copy_folder");
+    ASSERT_TRUE(program.HasBinaries());
+    CreateDirectoryW(program.File(L"RECORDS.csv").c_str(), nullptr);
+    UseDemoStation(program, 290);
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitForFirstPoll(60));
+    EXPECT_EQ(program.WaitForMessageBox(10), L"Could not write " + program.File(L"RECORDS.csv") +
+                                                 L": a folder has this name. The new records wait and go in as soon "
+                                                 L"as writing is possible again.");
+    program.PressOk();
+    EXPECT_TRUE(WaitFor([&] { return program.StatusText() == L"Can't write record file!"; }, 10));
+    // The folder goes: the copy catches up with the next reading, no record needed.
+    RemoveDirectoryW(program.File(L"RECORDS.csv").c_str());
+    ASSERT_TRUE(program.Steer("advance 1"));
+    EXPECT_TRUE(WaitFor(
+        [&] { return ReadBytes(program.File(L"RECORDS.csv")) == ReadBytes(program.File(L"csv.dat")); }, 20));
+    EXPECT_TRUE(WaitFor([&] { return StartsWith(program.StatusText(), L"Remaining time"); }, 10));
+    EXPECT_EQ(program.MessageBoxCount(), 0);
+}
+
+// ---- a custom file held by a viewer during a unit change ------------------------------------------------
+
+// The file's identity (its index on the disk): a file replaced by a rebuild gets a new one.
+ULONGLONG FileIdentity(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool known = file != INVALID_HANDLE_VALUE && GetFileInformationByHandle(file, &information);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    return known ? (ULONGLONG(information.nFileIndexHigh) << 32 | information.nFileIndexLow) : 0;
+}
+
+TEST(EndToEnd, ACustomFileHeldByAViewerIsRebuiltOnceWhenLetGo)
+{
+    Program program(L"held_custom");
+    ASSERT_TRUE(program.HasBinaries());
+    const int downloaded = StartedWithTheHistory(program);
+    ASSERT_GT(downloaded, 1000);
+    // A viewer has "csv_custom.dat" open: it reads and lets others read, not write.
+    HANDLE viewer = CreateFileW(program.File(L"csv_custom.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(viewer, INVALID_HANDLE_VALUE);
+
+    ASSERT_TRUE(ChangeToEnglishUnits(program));
+    EXPECT_EQ(program.WaitForMessageBox(30), L"Could not rebuild " + program.File(L"csv_custom.dat") +
+                                                 L" in the new display units: open in another program. Until then "
+                                                 L"the old units stay; the program tries again.");
+    program.PressOk();
+    // The other custom file is rebuilt once and from then on only takes the new records.
+    const DisplayUnitSelection english = EnglishUnits();
+    ASSERT_TRUE(WaitFor([&] { return FirstLine(program.File(L"txt_custom.dat")) == BuildHeaderRow('\t', english); }, 30));
+    const ULONGLONG rebuilt = FileIdentity(program.File(L"txt_custom.dat"));
+    for (int record = 1; record <= 2; ++record) {
+        ASSERT_TRUE(program.Steer("advance 5"));
+        EXPECT_TRUE(WaitFor([&] { return LineCount(program.File(L"txt_custom.dat")) == downloaded + record; }, 30));
+    }
+    EXPECT_EQ(FileIdentity(program.File(L"txt_custom.dat")), rebuilt) << "rebuilt again at a record";
+    EXPECT_EQ(program.MessageBoxCount(), 0) << "said again: " << Narrow(program.WaitForMessageBox(1));
+
+    // Let go: rebuilt at the next reading, with every record once.
+    CloseHandle(viewer);
+    ASSERT_TRUE(program.Steer("advance 1"));
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return FirstLine(program.File(L"RECORDS_CUSTOM.csv")) == BuildHeaderRow(',', english) &&
+                   LineCount(program.File(L"RECORDS_CUSTOM.csv")) == downloaded + 2;
+        },
+        30));
+    EXPECT_EQ(LineCount(program.File(L"csv_custom.dat")), downloaded + 2);
+    EXPECT_TRUE(WaitFor([&] { return StartsWith(program.StatusText(), L"Remaining time"); }, 10));
+    EXPECT_EQ(program.MessageBoxCount(), 0);
+}
+
+}  // namespace
