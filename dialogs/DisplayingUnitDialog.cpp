@@ -57,12 +57,7 @@ const ui::MsgMapEntry CDisplayingUnitDialogDlg::kMessageEntries[] = {
 };
 UI_IMPLEMENT_MESSAGE_MAP(CDisplayingUnitDialogDlg, CDialog)
 
-// The unit change follows OK at once: the window goes in one step, without a hide that could hold
-// the thread (CDialog::CloseInOneStep).
-CDisplayingUnitDialogDlg::CDisplayingUnitDialogDlg(CWnd* parent) : CDialog(IDD_DISPLAYING_UNIT, parent)
-{
-    CloseInOneStep();
-}
+CDisplayingUnitDialogDlg::CDisplayingUnitDialogDlg(CWnd* parent) : CDialog(IDD_DISPLAYING_UNIT, parent) {}
 
 BOOL CDisplayingUnitDialogDlg::OnInitDialog()
 {

@@ -252,7 +252,7 @@ void CDialog::EndDialog(int result)
         return;
     // A window that no longer counts as shown is left alone by the dialog manager's hide; the
     // destroy that ends the modal loop takes it off the screen.
-    if (m_modal && m_closeInOneStep && ::IsWindowVisible(m_hWnd)) {
+    if (m_modal && ::IsWindowVisible(m_hWnd)) {
         ::GetWindowRect(m_hWnd, &m_closedRect);
         ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, ::GetWindowLongPtrW(m_hWnd, GWL_STYLE) & ~WS_VISIBLE);
     }

@@ -67,13 +67,11 @@ public:
     virtual INT_PTR DoModal();
     // Creates the dialog modeless (visible only when the template says WS_VISIBLE).
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
-    // Ends a modal dialog with the result (a modeless one is hidden).
+    // Ends a modal dialog with the result (a modeless one is hidden). A modal dialog goes in one
+    // step: its window is destroyed without being hidden first, and what lay beneath it is painted
+    // again. Hiding a window can hold its thread: Wine's X11 driver waits up to 2 s for a window
+    // manager to confirm each hidden window, the whole time on a display without one.
     void EndDialog(int result);
-    // A modal dialog that goes in one step when it ends: its window is destroyed without being
-    // hidden first, and what lay beneath it is painted again. Hiding a window can hold its thread:
-    // Wine's X11 driver waits up to 2 s for a window manager to confirm each hidden window, the
-    // whole time on a display without one. Set before DoModal.
-    void CloseInOneStep() { m_closeInOneStep = true; }
     // FALSE when a data-exchange routine failed (saving).
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
@@ -107,7 +105,6 @@ private:
     };
     bool m_modal = false;
     bool m_ended = false;
-    bool m_closeInOneStep = false;
     RECT m_closedRect{};  // where a dialog that went in one step was, until it is painted over
     std::vector<EarlyControl> m_earlyControls;
 
