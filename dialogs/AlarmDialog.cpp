@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
+#include <utility>
 
 using namespace stationsettings;
 
@@ -387,6 +389,51 @@ int CAlarmDialogDlg::FieldWithoutNumber()
     return 0;
 }
 
+// The first field, in the dialog's order, whose number lies beyond what it takes (0: none), with
+// that range as the field shows it. The upper temperature limit takes -49.9..70.0, the lower one
+// -50.0 up to 0.1 below the upper limit typed. A disabled pre-alarm field shows its current setting
+// again instead.
+int CAlarmDialogDlg::FieldOutOfRange(std::wstring* lowest, std::wstring* highest)
+{
+    int upper = 0, lower = 0;
+    TypedTenths(*this, TEMPERATURE_UPPER_EDIT, &upper);
+    TypedTenths(*this, TEMPERATURE_LOWER_EDIT, &lower);
+    const struct {
+        int edit, typed, lowest, highest;
+    } temperatures[] = {
+        {TEMPERATURE_UPPER_EDIT, upper, TEMPERATURE_LIMIT_LOWEST + 1, TEMPERATURE_LIMIT_HIGHEST},
+        {TEMPERATURE_LOWER_EDIT, lower, TEMPERATURE_LIMIT_LOWEST, std::min(upper, TEMPERATURE_LIMIT_HIGHEST) - 1},
+    };
+    for (const auto& t : temperatures) {
+        if (t.typed < t.lowest || t.typed > t.highest) {
+            *lowest = TemperatureText(t.lowest);
+            *highest = TemperatureText(t.highest);
+            return t.edit;
+        }
+    }
+    const std::pair<int, CSpinButtonCtrl*> wholeFields[] = {
+        {RAIN_EDIT, &m_rainSpin},           {WIND_EDIT, &m_windSpin},
+        {GUST_EDIT, &m_gustSpin},           {WEEKDAY_HOUR_EDIT, &m_weekdayHourSpin},
+        {WEEKDAY_MINUTE_EDIT, &m_weekdayMinuteSpin}, {SINGLE_HOUR_EDIT, &m_singleHourSpin},
+        {SINGLE_MINUTE_EDIT, &m_singleMinuteSpin},   {PERIOD_EDIT, &m_periodSpin},
+        {DURATION_EDIT, &m_durationSpin},
+    };
+    for (const auto& [edit, spin] : wholeFields) {
+        if (TypedNumberInRange(*spin))
+            continue;
+        if (!::IsWindowEnabled(::GetDlgItem(m_hWnd, edit))) {
+            spin->SetPos32(edit == PERIOD_EDIT ? m_period : m_duration);
+            continue;
+        }
+        int first = 0, last = 0;
+        spin->GetRange32(first, last);
+        *lowest = std::to_wstring(first);
+        *highest = std::to_wstring(last);
+        return edit;
+    }
+    return 0;
+}
+
 int CAlarmDialogDlg::UploadHour(CSpinButtonCtrl& spin, const CComboBox& amPm)
 {
     const int shown = TakenValue(spin);
@@ -434,6 +481,11 @@ void CAlarmDialogDlg::OnUploadNewSetting()
     if (const int field = FieldWithoutNumber()) {
         AskForNumber(*this, field, TextAt(g_alarmDialogTexts, NUMBER_NEEDED_ROW, m_language),
                      TextAt(g_alarmDialogTexts, WHOLE_NUMBER_NEEDED_ROW, m_language));
+        return;
+    }
+    std::wstring lowest, highest;
+    if (const int field = FieldOutOfRange(&lowest, &highest)) {
+        PointAtField(*this, field, NumberRangeMessage(lowest.c_str(), highest.c_str(), m_language));
         return;
     }
     const AlarmRecord record = TypedRecord();

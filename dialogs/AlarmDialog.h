@@ -8,6 +8,8 @@
 #include "platform/ui/UiControls.h"
 #include "platform/ui/UiDialog.h"
 
+#include <string>
+
 class CAlarmDialogDlg : public CDialog {
 public:
     explicit CAlarmDialogDlg(CWnd* parent = nullptr);
@@ -76,6 +78,7 @@ private:
     void RememberInitialValues();
     void EnableUpload(bool enable);
     int FieldWithoutNumber();
+    int FieldOutOfRange(std::wstring* lowest, std::wstring* highest);
     int UploadHour(CSpinButtonCtrl& spin, const CComboBox& amPm);
     stationsettings::AlarmRecord TypedRecord();
 

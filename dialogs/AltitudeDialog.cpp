@@ -105,11 +105,16 @@ void CAltitudeDialogDlg::OnUploadNewSetting()
     if (!m_pMainDlg)
         return;
     int value = 0;
-    if (!TakeTypedNumber(m_spin, &value)) {
+    if (!FieldHoldsWholeNumber(*this, NEW_VALUE_EDIT)) {
         AskForNumber(*this, NEW_VALUE_EDIT, TextAt(g_altitudeDialogTexts, NUMBER_NEEDED_ROW, m_language),
                      TextAt(g_altitudeDialogTexts, WHOLE_NUMBER_NEEDED_ROW, m_language));
         return;
     }
+    if (!TypedNumberInRange(m_spin)) {
+        AskForNumberInRange(*this, m_spin, m_language);
+        return;
+    }
+    TakeTypedNumber(m_spin, &value);
     HeldSetting<int> held;
     const bool written = m_pMainDlg->WriteAltitude(value, &held);
     EnableItem(*this, UPLOAD_BUTTON, false);

@@ -1,6 +1,7 @@
 #include "dialogs/AutoSavingDialog.h"
 
 #include "dialogs/DialogLayout.h"
+#include "dialogs/TypedNumbers.h"
 #include "platform/ui/UiShellDialogs.h"
 #include "res/resource.h"
 #include "texts/TextTables.h"
@@ -115,8 +116,15 @@ void CAutoSavingDialogDlg::OnOK()
     for (int interval = 0; interval < INTERVAL_COUNT; ++interval)
         if (IsDlgButtonChecked(FIRST_RADIO + interval) == BST_CHECKED)
             m_interval = interval;
-    if (HasCount(m_interval))
-        m_intervalCount = m_countSpins[m_interval - AUTO_SAVE_HOURS].TakeBuddyValue();
+    if (HasCount(m_interval)) {
+        // A count that is no whole number of the interval's range is said, not taken in.
+        CSpinButtonCtrl& count = m_countSpins[m_interval - AUTO_SAVE_HOURS];
+        if (!TypedNumberInRange(count)) {
+            AskForNumberInRange(*this, count, m_language);
+            return;
+        }
+        m_intervalCount = count.TakeBuddyValue();
+    }
     m_saveExcel = IsDlgButtonChecked(EXCEL_CHECK) == BST_CHECKED ? 1 : 0;
     m_saveText = IsDlgButtonChecked(TEXT_CHECK) == BST_CHECKED ? 1 : 0;
     m_saveJpeg = IsDlgButtonChecked(JPEG_CHECK) == BST_CHECKED ? 1 : 0;

@@ -115,9 +115,27 @@ int CLocationDialogDlg::NumberFieldWithoutNumber() const
     return 0;
 }
 
-// The hours field of the first side whose time offset, as typed (before the field's range takes
-// it in), lies beyond the offsets in use; 0 when both lie within them. The minutes count as 30
-// when they are above 0, as the upload reads them.
+// The first position field (degrees and minutes of latitude and longitude, the local side's
+// first) whose number lies beyond what it takes; 0 when every one lies within.
+int CLocationDialogDlg::PositionFieldOutOfRange(int* side, int* field) const
+{
+    for (*side = 0; *side < LOCATION_SIDES; ++*side) {
+        for (*field = FIELD_LAT_DEGREES; *field < FIELD_ZONE_HOURS; ++*field) {
+            const int edit = kLocationSideIds[*side].numbers[*field].edit;
+            CString text;
+            GetDlgItemText(edit, text);
+            int value = 0;
+            WholeNumberOfText(text.GetString(), &value);
+            if (value < 0 || value > kLocationNumberMaxima[*field])
+                return edit;
+        }
+    }
+    return 0;
+}
+
+// The field of the first side whose time offset, as typed (before the field's range takes it in),
+// is not one of those in use: its hours field when the offset lies beyond -12:00..+14:00, its
+// minutes field when they are other than 0 or 30; 0 when both offsets are in use.
 int CLocationDialogDlg::ZoneFieldOutOfRange() const
 {
     for (int side = 0; side < LOCATION_SIDES; ++side) {
@@ -129,7 +147,9 @@ int CLocationDialogDlg::ZoneFieldOutOfRange() const
         WholeNumberOfText(hoursText.GetString(), &hours);
         WholeNumberOfText(minutesText.GetString(), &minutes);
         const int plus = m_signList[side].GetCurSel() == 1 ? 1 : 0;
-        if (!stationsettings::ZoneOffsetSendable(plus, hours, minutes > 0 ? 30 : 0))
+        if (minutes != 0 && minutes != 30)
+            return numbers[FIELD_ZONE_MINUTES].edit;
+        if (!stationsettings::ZoneOffsetSendable(plus, hours, minutes))
             return numbers[FIELD_ZONE_HOURS].edit;
     }
     return 0;
@@ -363,6 +383,11 @@ void CLocationDialogDlg::OnUploadNewSetting()
     if (const int field = NumberFieldWithoutNumber()) {
         AskForNumber(*this, field, TextAt(g_locationDialogTexts, NUMBER_NEEDED_ROW, m_language),
                      TextAt(g_locationDialogTexts, WHOLE_NUMBER_NEEDED_ROW, m_language));
+        return;
+    }
+    int side = 0, position = 0;
+    if (PositionFieldOutOfRange(&side, &position) != 0) {
+        AskForNumberInRange(*this, m_spins[side][position], m_language);
         return;
     }
     if (const int field = ZoneFieldOutOfRange()) {

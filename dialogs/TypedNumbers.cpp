@@ -1,6 +1,7 @@
 #include "dialogs/TypedNumbers.h"
 
 #include "platform/ui/UiMessageBox.h"
+#include "texts/TextTables.h"
 
 #include <algorithm>
 #include <climits>
@@ -74,22 +75,60 @@ bool FieldHoldsWholeNumber(const CWnd& dialog, int editId)
     return WholeNumberOfText(text.GetString(), &value);
 }
 
-bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value)
+namespace {
+
+// The text of the up-down control's buddy field ("" without one).
+std::wstring BuddyText(const CSpinButtonCtrl& spin)
 {
     const HWND buddy = spin.GetBuddy();
     if (!buddy)
-        return false;
+        return std::wstring();
     const int length = ::GetWindowTextLengthW(buddy);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     ::GetWindowTextW(buddy, &text[0], length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+}  // namespace
+
+bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value)
+{
+    const HWND buddy = spin.GetBuddy();
+    const std::wstring text = BuddyText(spin);
     int typed = 0;
-    if (!WholeNumberOfText(text.c_str(), &typed))
+    if (!buddy || !WholeNumberOfText(text.c_str(), &typed))
         return false;
     *value = spin.SetPosInRange(typed);
     const std::wstring shown = std::to_wstring(*value);
-    if (text.c_str() != shown)
+    if (text != shown)
         ::SetWindowTextW(buddy, shown.c_str());
     return true;
+}
+
+bool TypedNumberInRange(CSpinButtonCtrl& spin)
+{
+    int value = 0, lower = 0, upper = 0;
+    spin.GetRange32(lower, upper);
+    return WholeNumberOfText(BuddyText(spin).c_str(), &value) && value >= std::min(lower, upper) &&
+           value <= std::max(lower, upper);
+}
+
+CString NumberRangeMessage(const wchar_t* lowest, const wchar_t* highest, int language)
+{
+    CString message;
+    message.Format(EntryAt(g_numberRangeTexts, language), lowest, highest);
+    return message;
+}
+
+void AskForNumberInRange(CWnd& dialog, CSpinButtonCtrl& spin, int language)
+{
+    int lower = 0, upper = 0;
+    spin.GetRange32(lower, upper);
+    const CString message = NumberRangeMessage(std::to_wstring(std::min(lower, upper)).c_str(),
+                                               std::to_wstring(std::max(lower, upper)).c_str(), language);
+    const HWND buddy = spin.GetBuddy();
+    PointAtField(dialog, buddy ? ::GetDlgCtrlID(buddy) : 0, message);
 }
 
 void AskForNumber(CWnd& dialog, int editId, const wchar_t* numberNeeded, const wchar_t* wholeNumberNeeded)

@@ -22,6 +22,16 @@ constexpr Row kWholeNumberNeeded =
          L"Introduzca un número entero en este campo.", L"Voer in dit veld een geheel getal in.",
          L"Введите в это поле целое число.", L"Wpisz liczbę całkowitą w tym polu.");
 
+// A number field holds a number beyond the range the field takes: "%s" the lowest, then the
+// highest number it takes.
+constexpr Row kNumberRange[] = {
+    ROW8(L"Please enter a number from %s to %s in this field.",
+         L"Bitte geben Sie in dieses Feld eine Zahl von %s bis %s ein.",
+         L"Veuillez saisir un nombre de %s à %s dans ce champ.", L"Inserire un numero da %s a %s in questo campo.",
+         L"Introduzca un número de %s a %s en este campo.", L"Voer in dit veld een getal van %s tot %s in.",
+         L"Введите в это поле число от %s до %s.", L"Wpisz w tym polu liczbę od %s do %s."),
+};
+
 constexpr Row kAlarmDialog[] = {
     /*  0 */ SAME8(L"Alarm setting"),
     /*  1 */ ROW8(L"Weather alarm settings", L"Einstellungen Wetterwarnung", L"Réglage des alarmes",
@@ -148,21 +158,21 @@ constexpr Row kLocationDialog[] = {
     /* 28 */ kNumberNeeded,
     /* 29 */ kWholeNumberNeeded,
     /* 30 */ ROW8(L"Please enter a time offset from -12:00 to +14:00: the hours from 0 to 14 without a sign, "
-                  L"which you choose in the list beside them.",
+                  L"which you choose in the list beside them, and the minutes 0 or 30.",
                   L"Bitte geben Sie einen Zeitversatz von -12:00 bis +14:00 ein: die Stunden von 0 bis 14 ohne "
-                  L"Vorzeichen, das Sie in der Liste daneben wählen.",
+                  L"Vorzeichen, das Sie in der Liste daneben wählen, und die Minuten 0 oder 30.",
                   L"Veuillez saisir un décalage horaire de -12:00 à +14:00 : les heures de 0 à 14 sans signe, "
-                  L"que vous choisissez dans la liste à côté.",
+                  L"que vous choisissez dans la liste à côté, et les minutes 0 ou 30.",
                   L"Inserire una differenza oraria da -12:00 a +14:00: le ore da 0 a 14 senza segno, che si "
-                  L"sceglie nell'elenco accanto.",
+                  L"sceglie nell'elenco accanto, e i minuti 0 o 30.",
                   L"Introduzca una diferencia horaria de -12:00 a +14:00: las horas de 0 a 14 sin signo, que se "
-                  L"elige en la lista de al lado.",
+                  L"elige en la lista de al lado, y los minutos 0 o 30.",
                   L"Voer een tijdsverschil van -12:00 tot +14:00 in: de uren van 0 tot 14 zonder teken, dat u in "
-                  L"de lijst ernaast kiest.",
+                  L"de lijst ernaast kiest, en de minuten 0 of 30.",
                   L"Введите смещение времени от -12:00 до +14:00: часы от 0 до 14 без знака, а знак выберите в "
-                  L"списке рядом.",
+                  L"списке рядом; минуты 0 или 30.",
                   L"Wpisz różnicę czasu od -12:00 do +14:00: godziny od 0 do 14 bez znaku, który wybierz z listy "
-                  L"obok."),
+                  L"obok, oraz minuty 0 lub 30."),
 };
 
 }  // namespace
@@ -174,3 +184,4 @@ constexpr TextTable<RowsTimesLanguages(RECORD_INTERVAL_DIALOG_ROWS)> g_recordInt
     BuildTable(kRecordIntervalDialog, supplied::kRecordIntervalDialog);
 constexpr TextTable<RowsTimesLanguages(LOCATION_DIALOG_ROWS)> g_locationDialogTexts =
     BuildTable(kLocationDialog, supplied::kLocationDialog);
+constexpr TextTable<LANGUAGE_COUNT> g_numberRangeTexts = BuildTable(kNumberRange);

@@ -83,6 +83,9 @@ extern const TextTable<RowsTimesLanguages(ALARM_DIALOG_ROWS)> g_alarmDialogTexts
 extern const TextTable<RowsTimesLanguages(ALTITUDE_DIALOG_ROWS)> g_altitudeDialogTexts;
 extern const TextTable<RowsTimesLanguages(RECORD_INTERVAL_DIALOG_ROWS)> g_recordIntervalDialogTexts;
 extern const TextTable<RowsTimesLanguages(LOCATION_DIALOG_ROWS)> g_locationDialogTexts;
+// Said by every dialog whose number field holds a number beyond the range the field takes; "%s" the
+// lowest and then the highest number it takes.
+extern const TextTable<LANGUAGE_COUNT> g_numberRangeTexts;
 
 // Program settings dialogs (and the main window's copies of two of them).
 extern const TextTable<RowsTimesLanguages(AUTO_SAVING_ROWS)> g_autoSavingDialogTexts;

@@ -1,5 +1,6 @@
 // The location dialog driven as a user drives it, against a writer that records the upload.
 #include "dialogs/LocationDialog.h"
+#include "dialogs/TypedNumbers.h"
 #include "platform/ui/UiMessageBox.h"
 #include "tests/support/DialogTestSupport.h"
 
@@ -151,14 +152,37 @@ TEST_F(LocationFixture, OwnUserCityOpensUnchangedAndItsZoneMinutesStepByHalfHour
     EXPECT_TRUE(writers.m_locations.empty());
 }
 
-TEST_F(LocationFixture, UploadSendsBothCitiesWithValuesInRangeAndMakesThemCurrent)
+// A position beyond what its field takes is refused with the field's range, zone minutes other than
+// 0 or 30 with the time offsets in use, never brought into the range without a word; then the upload
+// sends both cities.
+TEST_F(LocationFixture, UploadRefusesValuesBeyondTheirRangesThenSendsBothCitiesAndMakesThemCurrent)
 {
-    RunDialog(dialog, [](CDialog& d) {
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    RunDialog(dialog, [&](CDialog& d) {
         ui::SelectComboItem(d, REGION, REGION_USER_DEFINED);
         ui::TypeText(d, NAME, L"Greenwich");
-        ui::TypeText(d, LAT_DEGREES, L"95");
         ui::SelectComboItem(d, LAT_HEMISPHERE, 1);
         ui::SelectComboItem(d, RULE, 15);
+        const struct {
+            int field;
+            const wchar_t* typed;
+            CString message;
+        } refused[] = {{LAT_DEGREES, L"95", NumberRangeMessage(L"0", L"89", LANGUAGE_ENGLISH)},
+                       {1361, L"-1", NumberRangeMessage(L"0", L"89", LANGUAGE_ENGLISH)},
+                       {ZONE_MINUTES, L"15", TextAt(g_locationDialogTexts, 30, LANGUAGE_ENGLISH)}};
+        for (const auto& typed : refused) {
+            const CString before = Text(d, typed.field);
+            ui::TypeText(d, typed.field, typed.typed);
+            ::SetFocus(::GetDlgItem(d.m_hWnd, UPLOAD));
+            EXPECT_TRUE(ui::ClickButton(d, UPLOAD));
+            ASSERT_FALSE(boxes.Boxes().empty());
+            EXPECT_EQ(boxes.Boxes().back().text, typed.message) << typed.typed;
+            EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, typed.field)) << typed.typed;
+            EXPECT_EQ(Text(d, typed.field), typed.typed);
+            ui::TypeText(d, typed.field, before);
+        }
+        EXPECT_TRUE(writers.m_locations.empty());
+        ui::TypeText(d, LAT_DEGREES, L"89");
         EXPECT_TRUE(ui::ClickButton(d, UPLOAD));
         EXPECT_FALSE(Enabled(d, UPLOAD));
         EXPECT_EQ(Text(d, CURRENT_LATITUDE), L"89\u00B00' south");
@@ -236,7 +260,7 @@ TEST_F(LocationFixture, FieldsWithoutANumberAreRefusedAndAFailureShowsWhatTheSta
             ::SetFocus(::GetDlgItem(d.m_hWnd, UPLOAD));
             EXPECT_TRUE(ui::ClickButton(d, UPLOAD));
             EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, field)) << field;
-            ui::TypeText(d, field, field == 1361 ? L"50" : L"15");  // minutes of a zone are 0 or 30
+            ui::TypeText(d, field, field == 1361 ? L"50" : L"30");
         }
         EXPECT_TRUE(writers.m_locations.empty());
         EXPECT_TRUE(ui::ClickButton(d, UPLOAD));

@@ -2,6 +2,8 @@
 #include "dialogs/AutoSavingDialog.h"
 #include "dialogs/DisplayDialog.h"
 #include "dialogs/LanguageDialog.h"
+#include "dialogs/TypedNumbers.h"
+#include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiShellDialogs.h"
 #include "tests/support/DialogTestSupport.h"
 #include "texts/TextTables.h"
@@ -47,8 +49,12 @@ TEST(AutoSavingDialog, OpensOnTheIntervalAndHandsBackTheNewOne)
     EXPECT_EQ(dialog.m_fileName, L"RECORD");  // the one prefix the box offers
 }
 
-TEST(AutoSavingDialog, MinuteIntervalsKeepTheCountAndTypedCountsStayInRange)
+// The count of a minute interval is not looked at; the count of the chosen interval must be a
+// whole number of its range: anything else is said with that range, in the dialog's language, and
+// the dialog stays open on the field.
+TEST(AutoSavingDialog, MinuteIntervalsKeepTheCountAndTypedCountsBeyondTheRangeAreRefused)
 {
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
     CAutoSavingDialogDlg dialog;
     dialog.m_interval = 6;
     dialog.m_intervalCount = 12;
@@ -62,13 +68,26 @@ TEST(AutoSavingDialog, MinuteIntervalsKeepTheCountAndTypedCountsStayInRange)
     EXPECT_EQ(dialog.m_interval, 3);
     EXPECT_EQ(dialog.m_intervalCount, 12);
     EXPECT_EQ(dialog.m_fileName, L"Aufzeichnung");
+    EXPECT_EQ(boxes.Count(), 0u);
 
-    RunDialog(dialog, [](CDialog& d) {
+    bool stayedOpen = true;
+    RunDialog(dialog, [&](CDialog& d) {
         ui::ClickButton(d, RADIO_DAY);
-        ui::TypeText(d, DAYS_EDIT, L"45");
+        for (const wchar_t* typed : {L"45", L"0", L"x", L"", L"2,5"}) {
+            ui::TypeText(d, DAYS_EDIT, typed);
+            ui::ClickButton(d, IDOK);
+            stayedOpen = stayedOpen && ::IsWindowVisible(d.m_hWnd);
+            EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, DAYS_EDIT)) << typed;
+        }
+        ui::TypeText(d, DAYS_EDIT, L"31");
         ui::ClickButton(d, IDOK);
     });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(dialog.m_interval, 6);
     EXPECT_EQ(dialog.m_intervalCount, 31);
+    ASSERT_EQ(boxes.Count(), 5u);
+    for (const auto& box : boxes.Boxes())
+        EXPECT_EQ(box.text, NumberRangeMessage(L"1", L"31", LANGUAGE_GERMAN));
 }
 
 TEST(AutoSavingDialog, SetPathOpensTheBrowserOnTheFolderAsItIs)

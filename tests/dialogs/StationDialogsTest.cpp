@@ -156,30 +156,49 @@ TEST(AlarmValues, TemperatureSpinsKeepTheLimitsApart)
     EXPECT_EQ(limits.lower, 699);
 }
 
-TEST_F(AlarmFixture, LimitsTypedOutOfOrderOrTooHigh)
+// A limit beyond what its field takes, or a lower limit not below the upper one, is never brought
+// into the range without a word: the dialog names the range the field takes, in its language, and
+// the field gets the focus back with what was typed.
+TEST_F(AlarmFixture, LimitsTypedOutOfOrderOrBeyondTheirRangesAreRefusedWithTheRange)
 {
-    RunDialog(dialog, [](CDialog& d) {
+    dialog.m_language = LANGUAGE_FRENCH;
+    RunDialog(dialog, [&](CDialog& d) {
         EXPECT_FALSE(Enabled(d, UPLOAD_ALARMS));
+        const struct {
+            int edit;
+            const wchar_t* typed;
+            const wchar_t* lowest;
+            const wchar_t* highest;
+        } refused[] = {{1182, L"8,0", L"-50.0", L"4.9"},  {1179, L"85", L"-49.9", L"70.0"},
+                       {1179, L"-50", L"-49.9", L"70.0"}, {1184, L"5000", L"2", L"1999"},
+                       {1186, L"0", L"1", L"199"},        {1191, L"24", L"0", L"23"},
+                       {1193, L"-1", L"0", L"59"}};
         ui::TypeText(d, 1179, L"5.0");
-        ui::TypeText(d, 1182, L"8.0");
-        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
-        EXPECT_EQ(Text(d, 1181), L"8.1");
-        ui::TypeText(d, 1179, L"85");
-        ui::TypeText(d, 1184, L"5000");
-        ui::TypeText(d, 1186, L"0");
-        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+        for (const auto& field : refused) {
+            ui::TypeText(d, field.edit, field.typed);
+            const size_t before = boxes.Count();
+            PressUpload(d, UPLOAD_ALARMS);
+            ASSERT_EQ(boxes.Count(), before + 1) << field.edit;
+            EXPECT_EQ(boxes.Boxes().back().text, NumberRangeMessage(field.lowest, field.highest, LANGUAGE_FRENCH));
+            EXPECT_TRUE(HasFocus(d, field.edit)) << field.edit;
+            EXPECT_EQ(Text(d, field.edit), field.typed);
+            ui::TypeText(d, field.edit, field.lowest);
+        }
+        EXPECT_TRUE(writers.m_alarms.empty());
+        PressUpload(d, UPLOAD_ALARMS);
     });
-    ASSERT_EQ(writers.m_alarms.size(), 2u);
-    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_UPPER], 81);
-    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_LOWER], 80);
-    EXPECT_EQ(writers.m_alarms[1][ALARM_TEMPERATURE_UPPER], 700);
-    EXPECT_EQ(writers.m_alarms[1][ALARM_RAIN_UPPER], 1999);
-    EXPECT_EQ(writers.m_alarms[1][ALARM_WIND_UPPER], 1);
-    EXPECT_EQ(writers.m_alarms[1][ALARM_GUST_UPPER], 40);
+    ASSERT_EQ(writers.m_alarms.size(), 1u);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_UPPER], -499);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_LOWER], -500);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_RAIN_UPPER], 2);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_WIND_UPPER], 1);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_WEEKDAY_HOUR], 0);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_WEEKDAY_MINUTE], 0);
+    EXPECT_NE(NumberRangeMessage(L"1", L"2", LANGUAGE_FRENCH), NumberRangeMessage(L"1", L"2", LANGUAGE_ENGLISH));
 }
 
 // Letters, an empty field or a lone sign are never uploaded: the dialog says so in its language
-// and the field gets the focus back; numbers outside their ranges are shown in range first.
+// and the field gets the focus back; numbers with spaces around them are taken.
 TEST_F(AlarmFixture, FieldsWithoutANumberAreRefusedAndRangesShownBeforeTheUpload)
 {
     dialog.m_language = LANGUAGE_GERMAN;
@@ -210,11 +229,11 @@ TEST_F(AlarmFixture, FieldsWithoutANumberAreRefusedAndRangesShownBeforeTheUpload
         EXPECT_EQ(boxes.Boxes()[0].text, TextAt(g_alarmDialogTexts, 23, LANGUAGE_GERMAN));
         EXPECT_NE(boxes.Boxes()[0].text, TextAt(g_alarmDialogTexts, 23, LANGUAGE_ENGLISH));
 
-        ui::TypeText(d, 1179, L" 85 ");
-        ui::TypeText(d, 1182, L"-60");
-        ui::TypeText(d, 1184, L"5000");
-        ui::TypeText(d, 1186, L"0");
-        ui::TypeText(d, 1188, L"250");
+        ui::TypeText(d, 1179, L" 70 ");
+        ui::TypeText(d, 1182, L"-50");
+        ui::TypeText(d, 1184, L"1999 ");
+        ui::TypeText(d, 1186, L"1");
+        ui::TypeText(d, 1188, L" 199");
         ui::TypeText(d, 1201, L"5");
         PressUpload(d, UPLOAD_ALARMS);
     });
@@ -298,16 +317,21 @@ TEST_F(AlarmFixture, PreAlarmNeedsATimeAlarm)
 
 TEST_F(AlarmFixture, TemperatureSpinClickMovesTheLimitAndEnablesUpload)
 {
-    RunDialog(dialog, [](CDialog& d) {
+    RunDialog(dialog, [&](CDialog& d) {
         ui::TypeText(d, 1182, L"31.0");
         ui::ClickSpinArrow(d, 1180, true);
         EXPECT_EQ(Text(d, 1179), L"30.6");
+        // The upload takes both typed texts: the lower 31.0 is not below the upper one and is said.
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, NumberRangeMessage(L"-50.0", L"30.5", LANGUAGE_ENGLISH));
+        EXPECT_TRUE(writers.m_alarms.empty());
+        ui::TypeText(d, 1182, L"30.5");
         EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
     });
-    // The upload takes both typed texts: the lower 31.0 stays, the upper goes above it.
     ASSERT_EQ(writers.m_alarms.size(), 1u);
-    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_UPPER], 311);
-    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_LOWER], 310);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_UPPER], 306);
+    EXPECT_EQ(writers.m_alarms[0][ALARM_TEMPERATURE_LOWER], 305);
 
     // A click on a spin before any edit had the focus is a change too.
     CAlarmDialogDlg second;
@@ -412,7 +436,7 @@ TEST_F(AlarmFixture, FrenchLayout)
 
 // ---- altitude dialog ---------------------------------------------------------------------------------
 
-TEST(AltitudeDialog, FeetShownAndTypedBeyondTheRange)
+TEST(AltitudeDialog, FeetShownAndTypedBeyondTheRangeRefusedWithIt)
 {
     CRecordingWriters writers;
     CAltitudeDialogDlg dialog;
@@ -425,7 +449,16 @@ TEST(AltitudeDialog, FeetShownAndTypedBeyondTheRange)
         EXPECT_FALSE(Enabled(d, UPLOAD_ALTITUDE));
         ui::TypeText(d, 1135, L"-328");  // what is shown, in feet: no change
         EXPECT_FALSE(Enabled(d, UPLOAD_ALTITUDE));
-        ui::TypeText(d, 1135, L"20000");
+        {
+            ui::ScopedMessageBoxAnswer boxes(IDOK);
+            ui::TypeText(d, 1135, L"20000");
+            EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALTITUDE));
+            ASSERT_EQ(boxes.Count(), 1u);
+            EXPECT_EQ(boxes.Boxes()[0].text, NumberRangeMessage(L"-656", L"16404", LANGUAGE_ENGLISH));
+            EXPECT_EQ(Text(d, 1135), L"20000");
+            EXPECT_EQ(Text(d, 1137), L"-328");
+        }
+        ui::TypeText(d, 1135, L"16404");
         EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALTITUDE));
         EXPECT_EQ(Text(d, 1137), L"16404");
         EXPECT_FALSE(Enabled(d, UPLOAD_ALTITUDE));
@@ -457,7 +490,7 @@ TEST(AltitudeDialog, NoChangeNoUploadAndAFailureGoesBack)
     EXPECT_EQ(writers.m_altitudes, std::vector<int>{121});
 }
 
-TEST(AltitudeDialog, LettersAreRefusedAndATooHighValueIsShownInRangeWhileUploading)
+TEST(AltitudeDialog, LettersAndValuesBeyondTheRangeAreRefused)
 {
     ui::ScopedMessageBoxAnswer boxes(IDOK);
     CRecordingWriters writers;
@@ -476,14 +509,22 @@ TEST(AltitudeDialog, LettersAreRefusedAndATooHighValueIsShownInRangeWhileUploadi
             EXPECT_TRUE(HasFocus(d, 1135)) << typed;
             EXPECT_TRUE(Enabled(d, UPLOAD_ALTITUDE));
         }
-        ui::TypeText(d, 1135, L"9000");
+        for (const wchar_t* typed : {L"9000", L"-201", L"99999999999"}) {
+            ui::TypeText(d, 1135, typed);
+            PressUpload(d, UPLOAD_ALTITUDE);
+            EXPECT_TRUE(HasFocus(d, 1135)) << typed;
+            EXPECT_EQ(Text(d, 1135), typed);
+        }
+        ui::TypeText(d, 1135, L"-200");
         PressUpload(d, UPLOAD_ALTITUDE);
     });
-    ASSERT_EQ(boxes.Count(), 4u);
+    ASSERT_EQ(boxes.Count(), 7u);
     EXPECT_EQ(boxes.Boxes()[2].text, TextAt(g_altitudeDialogTexts, 7, LANGUAGE_POLISH));
     EXPECT_EQ(boxes.Boxes()[3].text, TextAt(g_altitudeDialogTexts, 8, LANGUAGE_POLISH));  // a whole number
-    EXPECT_EQ(writers.m_altitudes, std::vector<int>{5000});
-    EXPECT_EQ(shownWhileWriting, L"5000");
+    for (size_t k = 4; k < 7; ++k)
+        EXPECT_EQ(boxes.Boxes()[k].text, NumberRangeMessage(L"-200", L"5000", LANGUAGE_POLISH)) << k;
+    EXPECT_EQ(writers.m_altitudes, std::vector<int>{-200});
+    EXPECT_EQ(shownWhileWriting, L"-200");
 }
 
 TEST(AltitudeDialog, PolishLayout)
