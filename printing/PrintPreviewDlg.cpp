@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwctype>
 #include <string>
 
 namespace {
@@ -97,6 +98,8 @@ const ui::MsgMapEntry CPrintPreviewDialogDlg::kMessageEntries[] = {
                                                                  IDC_PRINT_MARGIN_RIGHT + 1),
     ui::OnControlRange<&CPrintPreviewDialogDlg::OnMarginFieldLeft>(EN_KILLFOCUS, IDC_PRINT_MARGIN_TOP,
                                                                    IDC_PRINT_MARGIN_RIGHT + 1),
+    ui::OnControlRange<&CPrintPreviewDialogDlg::OnMarginFieldEntered>(EN_SETFOCUS, IDC_PRINT_MARGIN_TOP,
+                                                                      IDC_PRINT_MARGIN_RIGHT + 1),
 };
 UI_IMPLEMENT_MESSAGE_MAP(CPrintPreviewDialogDlg, CDialog)
 
@@ -132,6 +135,7 @@ BOOL CPrintPreviewDialogDlg::OnInitDialog()
     for (int k = 0; k < 4; ++k) {
         m_marginSpins[k].SetRange32(MARGIN_MIN, MARGIN_MAX);
         m_marginSpins[k].SetPos32(MarginOf(m_margins, k));
+        m_marginBeforeTyping[k] = MarginOf(m_margins, k);
     }
     FillPrinterList();
     return TRUE;
@@ -300,15 +304,33 @@ void CPrintPreviewDialogDlg::OnMarginChanged(UINT id)
         return;
     CString text;
     GetDlgItemText(static_cast<int>(id), text);
-    // An emptied field leaves the margin in use until a number is typed (said when the field is left).
-    if (text.IsEmpty())
+    const HWND edit = ::GetDlgItem(m_hWnd, static_cast<int>(id));
+    const bool typing = ::GetFocus() == edit;
+    // An emptied field uses the margin it held before the typing began (a key on the way, "1" of a
+    // "15" deleted key by key, is not kept) until a number is typed; leaving it says so.
+    if (text.IsEmpty()) {
+        MarginOf(m_margins, field) = m_marginBeforeTyping[field];
+        DrawPreview();
         return;
-    const int margin = MarginFromText(text);
-    // A number beyond 0..50, or anything but a plain number, gives way to the margin it stands for.
+    }
+    // A number beyond 0..50 gives way to the margin it stands for; a text that starts with no digit
+    // (a letter, a sign, a decimal mark) to the margin from before the typing.
+    const bool number = std::iswdigit(text[0]) != 0;
+    const int margin = number ? MarginFromText(text) : m_marginBeforeTyping[field];
     if (text != CString(std::to_wstring(margin).c_str()))
         ShowMargin(field, margin);
     MarginOf(m_margins, field) = margin;
+    // A change by the arrows or by the program is the margin a later typing starts from.
+    if (!typing)
+        m_marginBeforeTyping[field] = margin;
     DrawPreview();
+}
+
+void CPrintPreviewDialogDlg::OnMarginFieldEntered(UINT id)
+{
+    const int field = MarginFieldOf(id);
+    if (field >= 0)
+        m_marginBeforeTyping[field] = MarginOf(m_margins, field);
 }
 
 void CPrintPreviewDialogDlg::ShowMargin(int field, int margin)
@@ -344,8 +366,10 @@ void CPrintPreviewDialogDlg::OnMarginFieldLeft(UINT id)
 void CPrintPreviewDialogDlg::OnResetMargins()
 {
     m_margins = PageMargins();
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 4; ++k) {
         m_marginSpins[k].SetPos32(MarginOf(m_margins, k));
+        m_marginBeforeTyping[k] = MarginOf(m_margins, k);
+    }
     DrawPreview();
 }
 

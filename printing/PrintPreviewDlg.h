@@ -38,6 +38,8 @@ public:
     CString m_deviceName;            // printer confirmed in Setup
     unsigned char m_setupDone = 0;
     bool m_showingMargin = false;    // a margin is being put into its field
+    // Each field's margin as it was when the user began typing into it (top, bottom, left, right).
+    int m_marginBeforeTyping[4] = {};
     // The device mode and device names confirmed in Setup (null before), applied when printing.
     std::unique_ptr<BYTE[]> m_savedDevMode;
     size_t m_savedDevModeSize = 0;
@@ -72,6 +74,7 @@ protected:
     void OnMarginChanged(UINT id);
     // A margin field lost the focus: an emptied field shows the margin in use again, and says so.
     void OnMarginFieldLeft(UINT id);
+    void OnMarginFieldEntered(UINT id);
 
 private:
     void LayOutForLanguage();

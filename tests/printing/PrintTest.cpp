@@ -413,6 +413,40 @@ TEST_F(PrintPreview, EachMarginFieldShowsTheMarginItUsesAndAnEmptiedFieldIsSaid)
     }
 }
 
+// A margin deleted key by key passes through its first digit ("15", "1", ""): the emptied field
+// goes back to the margin it held before the typing, not to the digit on the way; a letter, a sign
+// or a decimal mark typed over a margin gives way to that margin, never to 0.
+TEST_F(PrintPreview, AnEmptiedOrLetteredFieldGoesBackToTheMarginBeforeTheTyping)
+{
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    Run(LANGUAGE_DUTCH, [](CDialog& d) {
+        auto& dialog = static_cast<CPrintPreviewDialogDlg&>(d);
+        PumpUntil([&] { return dialog.m_previewReady != 0; }, 3000);
+        HWND left = ::GetDlgItem(d.m_hWnd, IDC_PRINT_MARGIN_LEFT);
+        ::SetFocus(left);
+        ::SendMessageW(left, EM_SETSEL, 2, 2);
+        ::SendMessageW(left, WM_CHAR, L'\b', 1);
+        EXPECT_EQ(Text(d, IDC_PRINT_MARGIN_LEFT), L"1");
+        ::SendMessageW(left, WM_CHAR, L'\b', 1);
+        EXPECT_EQ(Text(d, IDC_PRINT_MARGIN_LEFT), L"");
+        EXPECT_EQ(dialog.m_margins.left, 15);
+        ::SetFocus(::GetDlgItem(d.m_hWnd, IDC_PRINT_MARGIN_RIGHT));
+        EXPECT_EQ(Text(d, IDC_PRINT_MARGIN_LEFT), L"15");
+        EXPECT_EQ(dialog.m_margins.left, 15);
+
+        for (const wchar_t* typed : {L"a", L"-", L","}) {
+            TypeKeys(d, IDC_PRINT_MARGIN_TOP, typed);
+            EXPECT_EQ(Text(d, IDC_PRINT_MARGIN_TOP), L"14") << typed;
+            EXPECT_EQ(dialog.m_margins.top, 14) << typed;
+        }
+        TypeKeys(d, IDC_PRINT_MARGIN_TOP, L"20");
+        EXPECT_EQ(dialog.m_margins.top, 20);
+        ui::ClickButton(d, IDCANCEL);
+    });
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, CString(TextAt(g_printDialogTexts, 14, LANGUAGE_DUTCH)));
+}
+
 TEST_F(PrintPreview, APrinterThatCannotBeReachedIsReportedAndNothingChanges)
 {
     ui::ScopedMessageBoxAnswer boxes(IDOK);
