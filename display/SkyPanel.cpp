@@ -95,8 +95,24 @@ int ZoneMinuteCode(int minutes)
     }
 }
 
+namespace {
+
+// The most hours the sunrise and sunset library takes as an offset from UTC, either way.
+constexpr double LIBRARY_ZONE_HOURS_MOST = 14;
+
+}  // namespace
+
 SunQuery BuildSunQuery(int day, int month, int year, const SunPlace& place, int daylightSaving)
 {
+    SunPlace asked = place;
+    // The station holds offsets up to 15:30 either way (one written by an older version, or by
+    // another program), the library takes 14 hours at most. The times of the date's solar day read
+    // the same on a clock 24 hours the other way: the query names that clock, so that the times are
+    // those of the station's own clock.
+    if (place.zoneHours > LIBRARY_ZONE_HOURS_MOST && place.zoneHours <= 24)
+        asked.zoneHours -= 24;
+    else if (place.zoneHours < -LIBRARY_ZONE_HOURS_MOST && place.zoneHours >= -24)
+        asked.zoneHours += 24;
     SunQuery q;
     q.day = day;
     q.month = month;
@@ -107,12 +123,12 @@ SunQuery BuildSunQuery(int day, int month, int year, const SunPlace& place, int 
     q.longitudeDegrees = place.longitudeDegrees;
     q.longitudeMinutes = place.longitudeMinutes;
     q.longitudeCode = place.west + 1;
-    const double zone = std::fabs(place.zoneHours);
+    const double zone = std::fabs(asked.zoneHours);
     const double whole = std::trunc(zone);
     q.zoneHours = static_cast<int32_t>(whole);
     // Rounded, so that a half hour stored as a double never reads 29 minutes.
     q.zoneMinuteCode = ZoneMinuteCode(static_cast<int>(std::lround((zone - whole) * 60)));
-    q.zoneSignCode = place.zoneHours >= 0 ? 1 : 2;
+    q.zoneSignCode = asked.zoneHours >= 0 ? 1 : 2;
     q.daylightSaving = daylightSaving;
     return q;
 }

@@ -215,3 +215,56 @@ TEST_F(StationCommands, TimeOffsetsBeyondThoseInUseAreRefusedAndTakenOnesShowThe
     ::FreeLibrary(m_dialog->m_hLumidor);
     m_dialog->m_hLumidor = nullptr;
 }
+
+// A station that holds a time offset beyond those the dialog sends (up to 15:30 either way, written
+// by an older version) shows sunrise and sunset at start all the same: the times of the station's
+// own clock, an hour later at 15:00 east than at 14:00 east, half an hour and an hour and a half
+// earlier at 14:30 and 15:30 west than at 14:00 west.
+TEST_F(StationCommands, OffsetsTheStationHoldsBeyondThoseInUseShowTheSunInTheStationsClock)
+{
+    m_dialog->m_hLumidor = LoadLumidor();
+    ASSERT_NE(m_dialog->m_hLumidor, nullptr);
+    m_dialog->m_recordTime[RECORD_YEAR] = 2024, m_dialog->m_recordTime[RECORD_MONTH] = 1;
+    m_dialog->m_recordTime[RECORD_DAY] = 1;
+    m_dialog->m_chosenCityIndex = -1;
+    m_dialog->m_cityIndex = USER_DEFINED_CITY;
+    // Minutes of the day of sunrise and sunset at a place on the meridian of Greenwich, as the main
+    // window shows them for the offset the station holds; -1 for a text that is no time.
+    auto sunAt = [&](bool east, int hours, int minutes) {
+        si::Image image = Fixture();
+        si::LocationSetting own;
+        own.latDegrees = 51;
+        own.zonePlus = east;
+        own.zoneHours = hours;
+        own.zoneMinutes = minutes;
+        si::SetLocation(image, 0, own);
+        si::FixAllChecksums(image);
+        Serve(image);
+        m_dialog->ShowLocationText(true);
+        std::pair<int, int> times{-1, -1};
+        const std::wstring rise = m_dialog->UpdateSunriseText(), set = m_dialog->UpdateSunsetText();
+        if (IsClockTime(rise))
+            times.first = std::stoi(rise.substr(0, 2)) * 60 + std::stoi(rise.substr(3));
+        if (IsClockTime(set))
+            times.second = std::stoi(set.substr(0, 2)) * 60 + std::stoi(set.substr(3));
+        return times;
+    };
+    const auto later = [](int time, int base) { return ((time - base) % 1440 + 1440) % 1440; };
+    const std::pair<int, int> east14 = sunAt(true, 14, 0), west14 = sunAt(false, 14, 0);
+    ASSERT_GE(east14.first, 0);
+    ASSERT_GE(west14.second, 0);
+    const struct {
+        bool east;
+        int hours, minutes, laterBy;
+    } held[] = {{true, 15, 0, 60}, {true, 15, 30, 90}, {false, 14, 30, 1440 - 30}, {false, 15, 30, 1440 - 90}};
+    for (const auto& offset : held) {
+        const std::pair<int, int> times = sunAt(offset.east, offset.hours, offset.minutes);
+        const std::pair<int, int>& base = offset.east ? east14 : west14;
+        ASSERT_GE(times.first, 0) << offset.hours << ":" << offset.minutes;
+        ASSERT_GE(times.second, 0) << offset.hours << ":" << offset.minutes;
+        EXPECT_EQ(later(times.first, base.first), offset.laterBy) << offset.hours << ":" << offset.minutes;
+        EXPECT_EQ(later(times.second, base.second), offset.laterBy) << offset.hours << ":" << offset.minutes;
+    }
+    ::FreeLibrary(m_dialog->m_hLumidor);
+    m_dialog->m_hLumidor = nullptr;
+}
