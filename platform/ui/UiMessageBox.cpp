@@ -3,6 +3,8 @@
 #include "platform/ui/UiApp.h"
 #include "platform/ui/UiHook.h"
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -47,6 +49,30 @@ void GiveTheTextRoom(HWND box)
     MoveBy(box, nullptr, -extra / 2, extra);
 }
 
+// The system puts a message box in the middle of the screen, which may lie far from the dialog
+// whose field or action it speaks of (on a large screen, beside the whole program). The box stands
+// in the middle of its owner instead, kept inside the work area of the owner's monitor.
+void StandOverTheOwner(HWND box)
+{
+    HWND owner = ::GetWindow(box, GW_OWNER);
+    if (owner == nullptr || !::IsWindowVisible(owner) || ::IsIconic(owner))
+        return;
+    RECT over{}, own{};
+    ::GetWindowRect(owner, &over);
+    ::GetWindowRect(box, &own);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT& work = monitor.rcWork;
+    const int width = own.right - own.left, height = own.bottom - own.top;
+    int left = (over.left + over.right - width) / 2;
+    int top = (over.top + over.bottom - height) / 2;
+    left = std::max<int>(work.left, std::min<int>(left, work.right - width));
+    top = std::max<int>(work.top, std::min<int>(top, work.bottom - height));
+    ::SetWindowPos(box, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT CALLBACK FitMessageBox(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_ACTIVATE) {
@@ -54,6 +80,7 @@ LRESULT CALLBACK FitMessageBox(int code, WPARAM wParam, LPARAM lParam)
         if (window != t_widenedBox && ::GetDlgItem(window, MESSAGE_TEXT_ID) != nullptr) {
             t_widenedBox = window;
             GiveTheTextRoom(window);
+            StandOverTheOwner(window);
         }
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);

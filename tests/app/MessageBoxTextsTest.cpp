@@ -2,6 +2,7 @@
 // its whole text inside the box.
 #include "app/RecordFileNotices.h"
 #include "app/WriteFailures.h"
+#include "dialogs/TypedNumbers.h"
 #include "platform/ui/UiMessageBox.h"
 #include "platform/ui/UiString.h"
 #include "tests/support/WindowTextCheck.h"
@@ -56,6 +57,54 @@ void ShowAndCheck(const std::wstring& text, UINT type, const std::string& where)
     ui::ShowMessageBox(nullptr, text.c_str(), L"Orvelle", type);
 }
 
+RECT g_shownBox{};
+
+VOID CALLBACK MeasureAndClose(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND box = OpenBox();
+    if (box == nullptr)
+        return;
+    ::KillTimer(nullptr, timer);
+    ::GetWindowRect(box, &g_shownBox);
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// Where a box owned by a window at `place` stands on the screen.
+RECT BoxOverOwnerAt(const RECT& place)
+{
+    HWND owner = ::CreateWindowExW(0, L"Static", L"owner", WS_POPUP | WS_BORDER | WS_VISIBLE, place.left, place.top,
+                                   place.right - place.left, place.bottom - place.top, nullptr, nullptr, nullptr,
+                                   nullptr);
+    g_shownBox = RECT{};
+    ::SetTimer(nullptr, 0, 50, MeasureAndClose);
+    ui::ShowMessageBox(owner, L"Please enter a number from 0 to 50 in this field.", L"Orvelle", MB_OK);
+    ::DestroyWindow(owner);
+    return g_shownBox;
+}
+
+}  // namespace
+
+// A message box stands in the middle of the window that owns it (the dialog whose field it speaks
+// of), not in the middle of the screen, and never beyond the screen's edge.
+TEST(MessageBoxTexts, ABoxStandsOverItsOwnerInsideTheScreen)
+{
+    const RECT owner{20, 30, 420, 330};
+    const RECT box = BoxOverOwnerAt(owner);
+    ASSERT_GT(box.right, box.left);
+    EXPECT_NEAR((box.left + box.right) / 2, (owner.left + owner.right) / 2, 2);
+    EXPECT_NEAR((box.top + box.bottom) / 2, (owner.top + owner.bottom) / 2, 2);
+
+    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN), screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    const RECT corner{screenWidth - 120, screenHeight - 80, screenWidth + 200, screenHeight + 150};
+    const RECT edge = BoxOverOwnerAt(corner);
+    ASSERT_GT(edge.right, edge.left);
+    EXPECT_LE(edge.right, screenWidth);
+    EXPECT_LE(edge.bottom, screenHeight);
+    EXPECT_GT(edge.left, screenWidth / 2);
+}
+
+namespace {
+
 TEST(MessageBoxTexts, EveryMessageIsShownWholeInEveryLanguage)
 {
     g_faults.clear();
@@ -67,7 +116,8 @@ TEST(MessageBoxTexts, EveryMessageIsShownWholeInEveryLanguage)
             TextAt(g_alarmDialogTexts, 23, language),  TextAt(g_altitudeDialogTexts, 7, language),
             TextAt(g_locationDialogTexts, 28, language), TextAt(g_alarmDialogTexts, 24, language),
             TextAt(g_altitudeDialogTexts, 8, language),  TextAt(g_locationDialogTexts, 29, language),
-            TextAt(g_locationDialogTexts, 30, language)};
+            TextAt(g_locationDialogTexts, 30, language), TextAt(g_printDialogTexts, 14, language),
+            NumberRangeMessage(L"-50.0", L"70.0", language).str()};
         for (int row = 0; row < SAVE_AS_TEXT_ROWS; ++row) {
             CString text;
             text.Format(TextAt(g_saveAsTexts, row, language), L"C:\\users\\records\\week.csv");
