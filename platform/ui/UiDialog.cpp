@@ -5,6 +5,7 @@
 #include "platform/ui/UiMessageBox.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace {
 
@@ -184,11 +185,54 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
+namespace {
+
+bool IsRadioButton(HWND control)
+{
+    wchar_t name[16] = {};
+    ::GetClassNameW(control, name, 16);
+    const LONG_PTR type = ::GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+    return ::_wcsicmp(name, L"Button") == 0 && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+}
+
+// The checked radio button of the group that holds `radio`; null when none of them is checked.
+HWND CheckedRadioOfGroup(HWND dialog, HWND radio)
+{
+    HWND item = radio;
+    do {
+        if (IsRadioButton(item) && ::SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            return item;
+        item = ::GetNextDlgGroupItem(dialog, item, FALSE);
+    } while (item != nullptr && item != radio);
+    return nullptr;
+}
+
+}  // namespace
+
+// The dialog manager gives the first control with a tab stop the focus. When that is a radio button
+// of a group whose checked button is another one (the language list opened on Italian, the paper
+// on landscape), the focus goes to the checked button instead: a Space or an arrow key then starts
+// from the choice the dialog shows, and never picks the first one unseen.
+bool CDialog::FocusCheckedRadio()
+{
+    HWND first = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
+    if (first == nullptr || !IsRadioButton(first) || ::SendMessageW(first, BM_GETCHECK, 0, 0) == BST_CHECKED)
+        return false;
+    HWND checked = CheckedRadioOfGroup(m_hWnd, first);
+    if (checked == nullptr)
+        return false;
+    ::SetFocus(checked);
+    return true;
+}
+
 BOOL CDialog::RunInitDialog()
 {
     for (const EarlyControl& early : m_earlyControls)
         BindEarlyControl(early.id);
     BOOL result = OnInitDialog();
+    // The focus is set here, so the dialog manager must not set it again.
+    if (result && m_hWnd && FocusCheckedRadio())
+        result = FALSE;
     if (m_modal && m_hWnd) {
         const ui::ModalDialogHook hook = g_modalDialogHook.Get();
         if (hook)

@@ -111,6 +111,7 @@ private:
     void OnOKCommand() { OnOK(); }
     void OnCancelCommand() { OnCancel(); }
     BOOL RunInitDialog();
+    bool FocusCheckedRadio();
     void BindEarlyControl(int id);
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND OwnerWindow() const;

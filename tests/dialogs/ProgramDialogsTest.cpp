@@ -206,6 +206,31 @@ TEST(LanguageDialog, OpensInItsLanguageAndHandsBackTheChoice)
     EXPECT_EQ(dialog.m_language, LANGUAGE_GERMAN);
 }
 
+// A dialog opens with the focus on the choice it shows, not on the first radio button of the list:
+// a Space then keeps that choice, an arrow moves on from it. The auto-saving dialog on "week", the
+// record interval and the language lists alike.
+TEST(LanguageDialog, OpensWithTheFocusOnTheCheckedChoice)
+{
+    CLanguageDialogDlg dialog;
+    dialog.m_language = LANGUAGE_SPANISH;
+    RunDialog(dialog, [](CDialog& d) {
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, 1443));
+        ::SendMessageW(::GetFocus(), WM_KEYDOWN, VK_SPACE, 0);
+        ::SendMessageW(::GetFocus(), WM_KEYUP, VK_SPACE, 0);
+        EXPECT_TRUE(Checked(d, 1443));
+        EXPECT_FALSE(Checked(d, 1439));
+        ui::ClickButton(d, IDOK);
+    });
+    EXPECT_EQ(dialog.m_language, LANGUAGE_SPANISH);
+
+    CAutoSavingDialogDlg saving;
+    saving.m_interval = 7;
+    RunDialog(saving, [](CDialog& d) {
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, RADIO_WEEK));
+        ui::ClickButton(d, IDCANCEL);
+    });
+}
+
 TEST(LanguageDialog, AnIdOutsideTheLanguagesOpensOnEnglish)
 {
     CLanguageDialogDlg dialog;
