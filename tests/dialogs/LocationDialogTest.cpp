@@ -208,6 +208,32 @@ TEST_F(LocationFixture, UploadRefusesValuesBeyondTheirRangesThenSendsBothCitiesA
     EXPECT_EQ(dialog.m_latDegrees[0], 89);
 }
 
+// A station that holds an offset beyond those in use (15 hours, written by an older version) opens
+// with the offset as it is, not with the end of the field's range: an upload then says so and sends
+// nothing until the offset is one in use.
+TEST_F(LocationFixture, AnOffsetBeyondThoseInUseOpensAsHeldAndIsNotSentUnseen)
+{
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    dialog.m_zonePlus[1] = 1;
+    dialog.m_zoneHours[1] = 15;
+    dialog.m_zoneMinutes[1] = 0;
+    RunDialog(dialog, [&](CDialog& d) {
+        EXPECT_EQ(Text(d, 1384), L"+ 15:00");
+        EXPECT_EQ(Text(d, 1378), L"15");
+        ui::TypeText(d, SECOND_NAME, L"Hut");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD));
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, TextAt(g_locationDialogTexts, 30, LANGUAGE_ENGLISH));
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, 1378));
+        EXPECT_TRUE(writers.m_locations.empty());
+        ui::TypeText(d, 1378, L"14");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD));
+    });
+    ASSERT_EQ(writers.m_locations.size(), 1u);
+    EXPECT_EQ(writers.m_locations[0][1].zoneHours, 14);
+    EXPECT_EQ(writers.m_locations[0][1].name, L"Hut");
+}
+
 TEST_F(LocationFixture, FailedUploadPutsTheCurrentSettingBack)
 {
     writers.m_succeed = false;
