@@ -452,11 +452,12 @@ AlarmRecord CAlarmDialogDlg::TypedRecord()
     record[ALARM_SINGLE_ON] = CheckState(*this, SINGLE_CHECK);
     record[ALARM_PRE_ON] = CheckState(*this, PRE_ALARM_CHECK);
 
-    // Typed temperatures go through their spins, which keep them in their ranges.
-    m_temperatureUpperSpin.SetPos32(TypedTenthsOrZero(*this, TEMPERATURE_UPPER_EDIT));
-    m_temperatureLowerSpin.SetPos32(TypedTenthsOrZero(*this, TEMPERATURE_LOWER_EDIT));
-    const TemperatureLimits limits =
-        UploadTemperatureLimits(m_temperatureUpperSpin.GetPos32(), m_temperatureLowerSpin.GetPos32());
+    // The typed temperatures, checked to lie in their ranges, as they are: the spins' ranges, which
+    // a failed upload narrows, do not move them.
+    const TemperatureLimits limits = UploadTemperatureLimits(TypedTenthsOrZero(*this, TEMPERATURE_UPPER_EDIT),
+                                                             TypedTenthsOrZero(*this, TEMPERATURE_LOWER_EDIT));
+    m_temperatureUpperSpin.SetPos32(limits.upper);
+    m_temperatureLowerSpin.SetPos32(limits.lower);
     SetDlgItemText(TEMPERATURE_UPPER_EDIT, TemperatureText(limits.upper).c_str());
     SetDlgItemText(TEMPERATURE_LOWER_EDIT, TemperatureText(limits.lower).c_str());
     record[ALARM_TEMPERATURE_UPPER] = limits.upper;

@@ -345,7 +345,7 @@ TEST_F(AlarmFixture, TemperatureSpinClickMovesTheLimitAndEnablesUpload)
 TEST_F(AlarmFixture, FailedUploadShowsWhatTheStationHolds)
 {
     writers.m_succeed = false;
-    RunDialog(dialog, [](CDialog& d) {
+    RunDialog(dialog, [&](CDialog& d) {
         ui::ClickButton(d, 1173);
         ui::TypeText(d, 1179, L"40.0");
         ui::ClickSpinArrow(d, 1183, true);
@@ -357,8 +357,17 @@ TEST_F(AlarmFixture, FailedUploadShowsWhatTheStationHolds)
         EXPECT_EQ(Text(d, 1184), L"50");
         EXPECT_EQ(d.IsDlgButtonChecked(1173), static_cast<UINT>(BST_UNCHECKED));
         EXPECT_FALSE(Enabled(d, UPLOAD_ALARMS));
+        EXPECT_EQ(dialog.m_temperatureUpper, 305);
+        // The failure narrowed the upper spin to the lower limit held (-5.3 and above); limits typed
+        // below it are sent as typed all the same.
+        writers.m_succeed = true;
+        ui::TypeText(d, 1179, L"-10.0");
+        ui::TypeText(d, 1182, L"-20.0");
+        EXPECT_TRUE(ui::ClickButton(d, UPLOAD_ALARMS));
     });
-    EXPECT_EQ(dialog.m_temperatureUpper, 305);
+    ASSERT_EQ(writers.m_alarms.size(), 2u);
+    EXPECT_EQ(writers.m_alarms[1][ALARM_TEMPERATURE_UPPER], -100);
+    EXPECT_EQ(writers.m_alarms[1][ALARM_TEMPERATURE_LOWER], -200);
 
     // After a success, a later failure goes back to the uploaded values, not those of the opening.
     writers.m_succeed = true;
