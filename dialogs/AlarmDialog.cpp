@@ -251,15 +251,17 @@ void CAlarmDialogDlg::ShowMembers()
     SetDlgItemText(TEMPERATURE_UPPER_EDIT, TemperatureText(m_temperatureUpper).c_str());
     m_temperatureLowerSpin.SetPos32(m_temperatureLower);
     SetDlgItemText(TEMPERATURE_LOWER_EDIT, TemperatureText(m_temperatureLower).c_str());
-    m_rainSpin.SetPos32(m_rainUpper);
-    m_windSpin.SetPos32(m_windUpper);
-    m_gustSpin.SetPos32(m_gustUpper);
-    m_weekdayHourSpin.SetPos32(TwelveHour() ? TwelveHourOf(m_weekdayHour) : m_weekdayHour);
-    m_weekdayMinuteSpin.SetPos32(m_weekdayMinute);
-    m_singleHourSpin.SetPos32(TwelveHour() ? TwelveHourOf(m_singleHour) : m_singleHour);
-    m_singleMinuteSpin.SetPos32(m_singleMinute);
-    m_periodSpin.SetPos32(m_period);
-    m_durationSpin.SetPos32(m_duration);
+    // A value beyond its field's range (one the station holds) is shown as it is: the upload then
+    // says so instead of sending the range's end.
+    ShowNumber(m_rainSpin, m_rainUpper);
+    ShowNumber(m_windSpin, m_windUpper);
+    ShowNumber(m_gustSpin, m_gustUpper);
+    ShowNumber(m_weekdayHourSpin, TwelveHour() ? TwelveHourOf(m_weekdayHour) : m_weekdayHour);
+    ShowNumber(m_weekdayMinuteSpin, m_weekdayMinute);
+    ShowNumber(m_singleHourSpin, TwelveHour() ? TwelveHourOf(m_singleHour) : m_singleHour);
+    ShowNumber(m_singleMinuteSpin, m_singleMinute);
+    ShowNumber(m_periodSpin, m_period);
+    ShowNumber(m_durationSpin, m_duration);
 }
 
 void CAlarmDialogDlg::UpdatePreAlarmControls()

@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <string>
 
 namespace {
 
@@ -91,11 +90,9 @@ void CLocationDialogDlg::SetCurrentCity(int side, const stationsettings::Station
 
 void CLocationDialogDlg::SetNumber(int side, int field, int value)
 {
-    m_spins[side][field].SetPos32(value);  // the field shows the position
     // A value beyond the field's range (an offset of 15 hours that the station holds) is shown as
-    // it is, not as the end of the range: the upload then says so, never sends the end unseen.
-    if (m_spins[side][field].GetPos32() != value)
-        SetDlgItemText(kLocationSideIds[side].numbers[field].edit, std::to_wstring(value).c_str());
+    // it is: the upload then says so.
+    ShowNumber(m_spins[side][field], value);
 }
 
 // The field's value moved into its range and shown (what the user typed counts; the fields were

@@ -106,6 +106,14 @@ bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value)
     return true;
 }
 
+void ShowNumber(CSpinButtonCtrl& spin, int value)
+{
+    spin.SetPos32(value);  // the field shows the position
+    const HWND buddy = spin.GetBuddy();
+    if (buddy && spin.GetPos32() != value)
+        ::SetWindowTextW(buddy, std::to_wstring(value).c_str());
+}
+
 bool TypedNumberInRange(CSpinButtonCtrl& spin)
 {
     int value = 0, lower = 0, upper = 0;

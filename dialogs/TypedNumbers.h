@@ -19,6 +19,11 @@ bool FieldHoldsWholeNumber(const CWnd& dialog, int editId);
 // in the field and made its position. False, and nothing changes, when the field holds no number.
 bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value);
 
+// Makes the value the up-down control's position and shows it in the buddy field as it is, also a
+// value beyond the control's range (one the station holds): the field never shows the range's end
+// in its place, which an upload would then send unseen.
+void ShowNumber(CSpinButtonCtrl& spin, int value);
+
 // True when the up-down control's buddy field holds a whole number inside the control's range.
 bool TypedNumberInRange(CSpinButtonCtrl& spin);
 

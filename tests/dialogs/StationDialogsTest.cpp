@@ -197,6 +197,24 @@ TEST_F(AlarmFixture, LimitsTypedOutOfOrderOrBeyondTheirRangesAreRefusedWithTheRa
     EXPECT_NE(NumberRangeMessage(L"1", L"2", LANGUAGE_FRENCH), NumberRangeMessage(L"1", L"2", LANGUAGE_ENGLISH));
 }
 
+// A limit the station holds beyond what its field takes (a rainfall limit of 0) opens as it is, not
+// as the end of the range: the upload says so and sends nothing until it is one the field takes.
+TEST_F(AlarmFixture, ALimitHeldBeyondItsRangeOpensAsHeldAndIsNotSentUnseen)
+{
+    dialog.m_rainUpper = 0;
+    dialog.m_windUpper = 250;
+    RunDialog(dialog, [&](CDialog& d) {
+        EXPECT_EQ(Text(d, 1184), L"0");
+        EXPECT_EQ(Text(d, 1186), L"250");
+        ui::TypeText(d, 1188, L"45");
+        PressUpload(d, UPLOAD_ALARMS);
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, NumberRangeMessage(L"2", L"1999", LANGUAGE_ENGLISH));
+        EXPECT_TRUE(HasFocus(d, 1184));
+        EXPECT_TRUE(writers.m_alarms.empty());
+    });
+}
+
 // Letters, an empty field or a lone sign are never uploaded: the dialog says so in its language
 // and the field gets the focus back; numbers with spaces around them are taken.
 TEST_F(AlarmFixture, FieldsWithoutANumberAreRefusedAndRangesShownBeforeTheUpload)
