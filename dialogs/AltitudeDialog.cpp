@@ -56,7 +56,7 @@ BOOL CAltitudeDialogDlg::OnInitDialog()
     int lowest = 0, highest = 0;
     AltitudeRange(InFeet(), &lowest, &highest);
     m_spin.SetRange32(lowest, highest);
-    m_spin.SetPos32(m_altitude);
+    ShowNumber(m_spin, m_altitude);  // also an altitude the station holds beyond the range
     return TRUE;
 }
 

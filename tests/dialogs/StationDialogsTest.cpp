@@ -554,6 +554,26 @@ TEST(AltitudeDialog, LettersAndValuesBeyondTheRangeAreRefused)
     EXPECT_EQ(shownWhileWriting, L"-200");
 }
 
+// An altitude the station holds beyond the range the field takes opens as it is, not as the end of
+// the range; sent only once it is one the field takes.
+TEST(AltitudeDialog, AnAltitudeHeldBeyondTheRangeOpensAsHeld)
+{
+    ui::ScopedMessageBoxAnswer boxes(IDOK);
+    CRecordingWriters writers;
+    CAltitudeDialogDlg dialog;
+    dialog.m_pMainDlg = &writers;
+    dialog.m_altitude = 6000;
+    RunDialog(dialog, [&](CDialog& d) {
+        EXPECT_EQ(Text(d, 1135), L"6000");
+        EXPECT_EQ(Text(d, 1137), L"6000");
+        EXPECT_FALSE(Enabled(d, UPLOAD_ALTITUDE));
+        ui::TypeText(d, 1135, L"5000");
+        PressUpload(d, UPLOAD_ALTITUDE);
+    });
+    EXPECT_EQ(boxes.Count(), 0u);
+    EXPECT_EQ(writers.m_altitudes, std::vector<int>{5000});
+}
+
 TEST(AltitudeDialog, PolishLayout)
 {
     CAltitudeDialogDlg dialog;
