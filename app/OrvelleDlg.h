@@ -470,6 +470,8 @@ protected:
 
     // The text of the main window's control with the given id (set only when it changes).
     void SetControlText(int controlId, const std::wstring& text);
+    // The text as the static shows it whole in its room, a longer one ended with an ellipsis.
+    void SetFittedText(int controlId, const std::wstring& text);
     // CMainRecords: the summary values of the download in their controls.
     void ShowSummaryValue(SummaryValue value, const std::wstring& text) override;
     // CMainRecords: the station's min/max texts from the decoder (after ReadMinMaxAreas).

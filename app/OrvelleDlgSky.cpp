@@ -53,7 +53,7 @@ void COrvelleDlg::UpdateLocationTexts()
         return;  // a damaged city code: the texts stay
     m_locationText[0] = CityNameAt(m_readings.m_cityNameIndex);
     m_locationText[1] = CityNameAt(m_cityIndex);
-    SetControlText(ID_CITY, m_locationText[1].str());
+    SetFittedText(ID_CITY, m_locationText[1].str());
     ShowTableCityTexts(m_cityIndex);
 }
 

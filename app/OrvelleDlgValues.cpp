@@ -198,7 +198,7 @@ void COrvelleDlg::ShowLocationText(bool fromStation)
 
     if (city != USER_DEFINED_CITY) {
         m_locationText[0] = m_locationText[1] = CityNameAt(city);
-        SetControlText(ID_CITY, CityNameAt(city));
+        SetFittedText(ID_CITY, CityNameAt(city));
         ShowTableCityTexts(city);
         return;
     }
@@ -206,7 +206,7 @@ void COrvelleDlg::ShowLocationText(bool fromStation)
     // and zone texts stay as they are.
     const CityLocation& own = m_locationSettings[0];
     m_locationText[0] = m_locationText[1] = own.name;
-    SetControlText(ID_CITY, own.name);
+    SetFittedText(ID_CITY, own.name);
     SetControlText(ID_LATITUDE,
                    sky::PositionText(own.latitudeDegrees, own.latitudeMinutes, CompassWord(0, own.latitudeHemisphere)));
     SetControlText(ID_LONGITUDE, sky::PositionText(own.longitudeDegrees, own.longitudeMinutes,

@@ -12,7 +12,9 @@
 #include "records/RecordMerge.h"
 #include "tests/app/OwnFolderRun.h"
 #include "tests/support/DialogAnswer.h"
+#include "tests/support/DialogTestSupport.h"
 #include "tests/support/WindowTextCheck.h"
+#include "texts/Cities.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
@@ -965,4 +967,46 @@ TEST(PanelWindowChild, ALongChannelNameEndsWithAnEllipsisInTheLegendAndInTheSens
         EXPECT_EQ(dialog->m_channelName[0], name);
         dialog->DestroyWindow();
     }
+}
+
+// A user's city name that the location box cannot show in its lines once lost its last line at
+// the box's bottom ("Den Bosch" of a three-line name). In every language and layout the name, and
+// the longest city of the tables, lie whole inside the field, a long one as its longest start that
+// fits with an ellipsis after it; the name itself stays whole.
+TEST(PanelWindowChild, ALongCityNameEndsWithAnEllipsisInsideTheLocationBox)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    constexpr int CITY_FIELD = 1064;
+    const std::wstring own = L"Sint-Michielsgestel aan de Dommel bij Den Bosch";
+    textcheck::Faults faults;
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        auto dialog = OpenMainWindow(language);
+        ASSERT_TRUE(dialog);
+        for (int variant : {0, 7}) {
+            ShowLayoutVariant(*dialog, variant);
+            const std::string where = "language " + std::to_string(language) + " layout " + std::to_string(variant);
+            dialog->m_locationSettings[0].name = own;
+            dialog->m_chosenCityIndex = USER_DEFINED_CITY;
+            dialog->ShowLocationText(false);
+            const CString shown = Text(*dialog, CITY_FIELD);
+            EXPECT_EQ(shown.str().back(), L'\u2026') << where;
+            EXPECT_EQ(own.compare(0, shown.GetLength() - 1, shown.str(), 0, shown.GetLength() - 1), 0) << where;
+            EXPECT_EQ(dialog->m_locationText[1].str(), own);
+            for (const std::string& fault : textcheck::UnfitCaptions(dialog->m_hWnd, where + " own city"))
+                if (fault.find(" " + std::to_string(CITY_FIELD) + " ") != std::string::npos)
+                    faults.push_back(fault);
+            int longest = 0;
+            for (int city = 0; city < CITY_COUNT; ++city)
+                if (std::wcslen(CityNameAt(city)) > std::wcslen(CityNameAt(longest)))
+                    longest = city;
+            dialog->m_chosenCityIndex = longest;
+            dialog->ShowLocationText(false);
+            for (const std::string& fault : textcheck::UnfitCaptions(dialog->m_hWnd, where + " table city"))
+                if (fault.find(" " + std::to_string(CITY_FIELD) + " ") != std::string::npos)
+                    faults.push_back(fault);
+        }
+        dialog->DestroyWindow();
+    }
+    EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
 }
