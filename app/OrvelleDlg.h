@@ -343,6 +343,8 @@ public:
     void UpdateLocationTexts() override;
     std::wstring UpdateSunriseText() override;
     std::wstring UpdateSunsetText() override;
+    // Both sun texts into their fields, each whole or ended with an ellipsis inside its field.
+    void ShowSunTexts();
 
     // ---- About box and help (OrvelleDlgHelp.cpp) --------------------------------------------------
     void BuildAboutStatusText(std::wstring (&status)[about::STATUS_COUNT]);
@@ -534,7 +536,6 @@ private:
     void RedrawPressureChart();
     void RedrawUvChart();
     void RedrawWindChart();
-    void ShowSunTexts();
     void ShowCountdown();
     // Display units (OrvelleDlgUnits.cpp): the captions of a box painted again; the all-sensor
     // chart window redrawn when it is shown.

@@ -281,8 +281,9 @@ void COrvelleDlg::RedrawWindChart() { DrawWindChartByView(*this, *this); }
 
 void COrvelleDlg::ShowSunTexts()
 {
-    SetControlText(SUNRISE_TEXT_ID, UpdateSunriseText());
-    SetControlText(SUNSET_TEXT_ID, UpdateSunsetText());
+    // "Always sunset" and "Always sunrise" are wider than their fields in most languages.
+    SetFittedText(SUNRISE_TEXT_ID, UpdateSunriseText());
+    SetFittedText(SUNSET_TEXT_ID, UpdateSunsetText());
 }
 
 void COrvelleDlg::ShowCountdown()

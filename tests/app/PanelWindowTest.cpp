@@ -1010,3 +1010,52 @@ TEST(PanelWindowChild, ALongCityNameEndsWithAnEllipsisInsideTheLocationBox)
     }
     EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
 }
+
+// On a day without sunrise or sunset (a place near a pole) the sun box says so in the fields of
+// the times. "Always sunset" and "Always sunrise" once lost their second line at the fields' bottom
+// in six languages ("Immer Sonnen-"): in every language and layout they lie inside their fields,
+// a longer one as its start with an ellipsis after it.
+TEST(PanelWindowChild, TheAlwaysSunsetAndSunriseTextsLieInsideTheirFields)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    constexpr int SUNRISE_FIELD = 1061, SUNSET_FIELD = 1062;
+    std::wstring bin;
+    for (const char* p = std::getenv("ORVELLE_BIN_DIR"); p && *p; ++p)
+        bin += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
+    textcheck::Faults faults;
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        auto dialog = OpenMainWindow(language);
+        ASSERT_TRUE(dialog);
+        dialog->m_hLumidor = ::LoadLibraryW((L"Z:" + bin + L"\\Lumidor.dll").c_str());
+        ASSERT_NE(dialog->m_hLumidor, nullptr);
+        dialog->m_recordTime[RECORD_YEAR] = 2024, dialog->m_recordTime[RECORD_MONTH] = 12;
+        dialog->m_recordTime[RECORD_DAY] = 21;
+        dialog->m_chosenCityIndex = USER_DEFINED_CITY;
+        for (int variant : {0, 7}) {
+            ShowLayoutVariant(*dialog, variant);
+            for (int south : {0, 1}) {  // polar night, then midnight sun
+                const std::string where = "language " + std::to_string(language) + " layout " +
+                                          std::to_string(variant) + (south ? " midnight sun" : " polar night");
+                dialog->m_locationSettings[0].latitudeDegrees = 80;
+                dialog->m_locationSettings[0].latitudeHemisphere = south;
+                dialog->ShowSunTexts();
+                const std::wstring always = TextAt(g_smallChartTitles, south ? 6 : 5, language);
+                for (int field : {SUNRISE_FIELD, SUNSET_FIELD}) {
+                    const std::wstring shown = Text(*dialog, field).str();
+                    ASSERT_FALSE(shown.empty()) << where;
+                    const size_t start = shown.back() == L'\u2026' ? shown.size() - 1 : shown.size();
+                    EXPECT_EQ(always.compare(0, start, shown, 0, start), 0) << where;
+                }
+                for (const std::string& fault : textcheck::UnfitCaptions(dialog->m_hWnd, where))
+                    if (fault.find(" " + std::to_string(SUNRISE_FIELD) + " ") != std::string::npos ||
+                        fault.find(" " + std::to_string(SUNSET_FIELD) + " ") != std::string::npos)
+                        faults.push_back(fault);
+            }
+        }
+        ::FreeLibrary(dialog->m_hLumidor);
+        dialog->m_hLumidor = nullptr;
+        dialog->DestroyWindow();
+    }
+    EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
+}
