@@ -1059,3 +1059,37 @@ TEST(PanelWindowChild, TheAlwaysSunsetAndSunriseTextsLieInsideTheirFields)
     }
     EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
 }
+
+// The value fields whose texts come from the language's lists lie whole inside their fields with
+// every text of their list, not only with the one the day shows: the moon phase names, the UV
+// exposure levels, the compass points of the wind direction and the weekday names.
+TEST(PanelWindowChild, EveryTextOfTheListedValueFieldsFitsItsField)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelWindow.InAFolderOfItsOwn";
+    struct Listed {
+        int control;
+        const wchar_t* const* (*texts)(int language);
+        int count;
+    };
+    const Listed listed[] = {{1063, LunarPhaseNamesFor, 28},
+                             {1052, UvLevelTextsFor, 5},
+                             {1092, WindDirectionTextsFor, 16},
+                             {1096, WeekdayNamesFor, 7}};
+    textcheck::Faults faults;
+    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
+        auto dialog = OpenMainWindow(language);
+        ASSERT_TRUE(dialog);
+        for (int k = 0; k < 28; ++k) {
+            for (const Listed& field : listed)
+                ::SetDlgItemTextW(dialog->m_hWnd, field.control, field.texts(language)[k % field.count]);
+            const std::string where = "language " + std::to_string(language) + " text " + std::to_string(k);
+            for (const std::string& fault : textcheck::UnfitCaptions(dialog->m_hWnd, where))
+                for (const Listed& field : listed)
+                    if (fault.find(" " + std::to_string(field.control) + " ") != std::string::npos)
+                        faults.push_back(fault);
+        }
+        dialog->DestroyWindow();
+    }
+    EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
+}
