@@ -21,6 +21,7 @@
 #include "app/AboutTexts.h"
 #include "app/DisplayOps.h"
 #include "app/DisplayUnits.h"
+#include "app/WindowMessages.h"
 #include "app/WriteFailures.h"
 #include "controls/XStatic.h"
 #include "dialogs/StationWriters.h"
@@ -35,7 +36,9 @@
 #include "res/resource.h"
 #include "varnok/VarnokCal.h"
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -249,6 +252,12 @@ public:
 
     // ---- settings files (OrvelleDlgSettings.cpp) -------------------------------------------
     void LoadSettings();
+    // "rRainReset.dat" for a rain reset at the current record's time and rain counter.
+    std::vector<std::uint8_t> RainResetBytes() const;
+    // A settings file read at the start (`read`: its bytes, null when it did not open) written again
+    // when it does not hold the values in use.
+    void WriteBackSettingsFile(const wchar_t* name, const std::vector<std::uint8_t>* read,
+                               const std::vector<std::uint8_t>& values);
     bool SaveRainReset();
     bool LoadRainReset();
 
@@ -272,7 +281,6 @@ public:
     unsigned char m_usbKeyFound = 0;      // the power check found the station's registry key
     unsigned char m_usbPowerValid = 0;    // the power settings needed no change
     unsigned char m_deviceGoneShown = 0;  // the connect prompt has been shown: the program closes
-    unsigned char m_timerBoxOpen = 0;     // a message box of OnTimer is open: ticks return at once
     HistoryDownloadJob m_downloadJob;     // handed to the download worker; outlives the thread
     HANDLE m_downloadThread = nullptr;    // the download worker, waited for before the dialog goes
     bool m_restartDownload = false;       // a failed download is started again at the next tick
@@ -295,22 +303,35 @@ public:
 
     // ---- notices of the record files (OrvelleDlgRecordNotices.cpp) -----------------------------
     // What was brought back, and the station's clock going back: posted to the window's thread and
-    // told there in one message box, once, when no other box of the timers is open.
+    // told there in one message box, once (TellUser).
     void RecordFileNoticesWaiting() override;
     LRESULT OnRecordFileNotices(WPARAM, LPARAM);
+    // ---- the window's own messages (OrvelleDlgWrites.cpp) ----------------------------------------
+    // Every message the window tells by itself waits in m_messages for the next timer tick, which
+    // tells the waiting ones one box after the other; the timers go on meanwhile.
+    CWindowMessages m_messages;
+    // The text, told in a message box at the next timer tick.
+    void TellUser(const std::wstring& text);
     // ---- files that could not be written (OrvelleDlgWrites.cpp) ---------------------------------
-    // Each failure is said once for as long as its cause lasts: its message waits in
-    // m_pendingMessages for the next timer tick, which shows the waiting messages one after the
-    // other (those whose cause has ended meanwhile are dropped).
+    // Each failure is said once for as long as its cause lasts (a message whose cause has ended
+    // before its turn is dropped).
     CWriteFailureNotices m_writeNotices;
-    std::vector<WriteFailureNotice> m_pendingMessages;
-    bool m_writeFailureBoxOpen = false;
     void SayFailedWrites(WriteTask task, const std::vector<FailedWrite>& failures);
     void SayFailedWrite(WriteTask task, const std::wstring& path, unsigned long error);
     void NoteWritten(WriteTask task, const std::wstring& path);
-    // The last writes of the staging file, the record files and their copies (m_recordFiles), said
-    // where they failed.
+    // The last writes of the staging file, the record files and their copies, and the last restores
+    // of the record files (m_recordFiles), said where they failed.
     void ReportRecordFileWrites();
+    // Record files whose restore failed are brought back, and copies that fell behind caught up,
+    // when that is tried again at a reading; what failed is said, what was brought back told.
+    void CatchUpRecordFiles();
+    // The program's own files in the install folder (settings, the rain reset, the rain history),
+    // each replaced in one step; one that cannot be written is said and written again at each
+    // reading until it goes in (a later write of the same file takes the place of the waiting one).
+    bool WriteOwnFile(const std::wstring& path, const std::string& bytes) override;
+    bool WriteSettingsFile(const wchar_t* name, const std::vector<std::uint8_t>& bytes);
+    void RetryOwnFileWrites();
+    std::map<std::wstring, std::string> m_ownFilesWaiting;
     // The live record file's last write, said when it failed; false then.
     bool ReportLiveFileWrite();
     // Record lines wait, or a record file, a copy or a custom file's rebuild cannot be written: the
@@ -381,7 +402,8 @@ public:
     // Empties the published history columns and every rolling history, resets the rain total.
     void ClearAllRecords();
     // Rain history count 0; when "rRainReset.dat" could be written, the reset values (time, counter)
-    // and an emptied rain history. The rain chart is redrawn either way. True when saved.
+    // and an emptied rain history, else the reason said. The rain chart is redrawn either way. True
+    // when saved.
     bool ResetRainTotal();
     void ClearPressureHistory();
     void ClearUvHistory();
@@ -498,8 +520,10 @@ private:
     // Starts the history download's worker; dumpOnly: the memory read before is only written and
     // parsed again (its dump could not be written).
     void StartDownload(bool dumpOnly = false);
-    void ShowTimerMessage(const wchar_t* text);
+    // The waiting messages told, when the window exists (TellWaitingMessages also without it).
     void ShowPendingMessages();
+    void TellWaitingMessages();
+    bool m_closeAfterMessages = false;  // the closing prompt waits for the box open before it
     // A data error of the polling loop (entry of g_dataErrorTexts), said once until a poll succeeds.
     void ShowPollFailure(int entry);
     // The staged record lines (and new ones) merged into the record files; while the custom files

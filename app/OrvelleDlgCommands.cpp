@@ -3,6 +3,8 @@
 // the rolling histories and reset the rain total.
 #include "app/OrvelleDlg.h"
 
+#include "records/RecordFileIo.h"
+
 #include "app/SettingsFiles.h"
 #include "app/WindowCapture.h"
 #include "dialogs/AlarmDialog.h"
@@ -113,8 +115,15 @@ void COrvelleDlg::OnClearRainTotal()
 bool COrvelleDlg::ResetRainTotal()
 {
     m_rainHistoryCount = 0;
-    const bool saved = SaveRainReset();
+    // The reset holds only once its file is written; one that cannot be is said, with its reason, and
+    // the rain total stays as it was.
+    const std::wstring path = m_installFolder + settings::RAIN_RESET_FILE;
+    const settings::Bytes bytes = RainResetBytes();
+    ClearFileError();
+    const bool saved = settings::WriteFileBytes(path, bytes);
     if (saved) {
+        NoteWritten(WriteTask::Settings, path);
+        m_ownFilesWaiting.erase(path);
         m_rainCounterAtReset = m_lastRainCounter;
         std::fill(std::begin(m_rainHistoryValues), std::end(m_rainHistoryValues), 0.0);
         m_rainResetTime[0] = m_recordTime[RECORD_YEAR];
@@ -122,6 +131,13 @@ bool COrvelleDlg::ResetRainTotal()
         m_rainResetTime[2] = m_recordTime[RECORD_DAY];
         m_rainResetTime[3] = m_recordTime[RECORD_HOUR];
         m_rainResetTime[4] = m_recordTime[RECORD_MINUTE];
+    } else {
+        const unsigned long error = ErrorOfLastFailure();
+        CString text;
+        text.Format(TextAt(g_writeFailureTexts, WRITE_FAILED_RAIN_RESET, m_language), path.c_str(),
+                    WriteReasonText(WriteReasonOf(path, error), error, m_language).c_str());
+        TellUser(text.str());
+        ShowPendingMessages();
     }
     RedrawRainChart();
     return saved;
@@ -253,7 +269,7 @@ void COrvelleDlg::OnDisplayingUnit()
     m_temperatureUnit = dialog.m_temperatureUnit;
     m_windUnit = dialog.m_windUnit;
     // A file that cannot be written leaves the new units in force for this run only.
-    settings::WriteFileBytes(m_installFolder + settings::UNIT_FILE, settings::EncodeUnits(*this));
+    WriteSettingsFile(settings::UNIT_FILE, settings::EncodeUnits(*this));
     PutChangedUnitsInForce(old, oldTimeFormat);
 }
 
@@ -288,7 +304,7 @@ void COrvelleDlg::OnTHDSettings()
         }
     }
     // A file that cannot be written leaves the new settings in force for this run only.
-    settings::WriteFileBytes(m_installFolder + settings::THD_FILE, settings::EncodeThd(*this));
+    WriteSettingsFile(settings::THD_FILE, settings::EncodeThd(*this));
     DrawTemperatureChart();
     if (renamed) {
         FillSensorCombos();
@@ -321,7 +337,7 @@ void COrvelleDlg::OnAutoSaving()
     m_autoSaveJpg = dialog.m_saveJpeg;
     m_autoSavePrefix = dialog.m_fileName.str();
     m_autoSaveFolder = dialog.m_folder.str();
-    settings::WriteFileBytes(m_installFolder + settings::AUTO_SAVING_FILE, settings::EncodeAutoSaving(*this));
+    WriteSettingsFile(settings::AUTO_SAVING_FILE, settings::EncodeAutoSaving(*this));
 }
 
 void COrvelleDlg::OnChartDisplay()
@@ -333,7 +349,7 @@ void COrvelleDlg::OnChartDisplay()
     if (dialog.DoModal() != IDOK || dialog == switches)
         return;
     switches = dialog;
-    settings::WriteFileBytes(m_installFolder + settings::DISPLAY_FILE, settings::EncodeDisplay(*this));
+    WriteSettingsFile(settings::DISPLAY_FILE, settings::EncodeDisplay(*this));
     if (!m_bigChartShown)
         ApplyPanelLayout(false);
     RefreshAllValues();
@@ -346,7 +362,7 @@ void COrvelleDlg::OnLanguage()
     if (dialog.DoModal() != IDOK || dialog.m_language == m_language)
         return;
     m_language = dialog.m_language;
-    settings::WriteFileBytes(m_installFolder + settings::LANGUAGE_FILE, settings::EncodeLanguage(m_language));
+    WriteSettingsFile(settings::LANGUAGE_FILE, settings::EncodeLanguage(m_language));
     HoldElementPositions();
     SelectLanguageLayout(m_language);
     LoadLanguageMenu(m_language);

@@ -1,6 +1,7 @@
 // Telling the user what was done to the record files: a file brought back from its copy or from the
 // other base file, and the station's clock going back. The merges leave the notices in
-// m_recordFiles; they are told on the window's thread in one message box, once.
+// m_recordFiles; they are told on the window's thread in one message box, once, in the window's turn
+// of messages (TellUser).
 #include "app/OrvelleDlg.h"
 
 #include "app/RecordFileNotices.h"
@@ -14,11 +15,10 @@ void COrvelleDlg::RecordFileNoticesWaiting()
 
 LRESULT COrvelleDlg::OnRecordFileNotices(WPARAM, LPARAM)
 {
-    // While another box of the timers is open the notices wait for the next merge to post them again.
-    if (m_timerBoxOpen || m_recordFiles.notices.empty())
+    // Told in the window's turn of messages: after a box that is open, never beside it.
+    if (m_recordFiles.notices.empty())
         return 0;
-    const std::wstring text = RecordFileNoticeText(m_recordFiles.notices, m_language);
+    TellUser(RecordFileNoticeText(m_recordFiles.notices, m_language));
     m_recordFiles.notices.clear();
-    ShowTimerMessage(text.c_str());
     return 0;
 }

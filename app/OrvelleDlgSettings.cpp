@@ -1,5 +1,5 @@
-// The main dialog's settings files: read at start, each written back at once with the values in
-// use (so a missing or damaged file is replaced by the defaults); the rain-reset file.
+// The main dialog's settings files: read at start, each written back at once when it does not hold
+// the values in use (so a missing or damaged file is replaced by the defaults); the rain-reset file.
 #include "app/OrvelleDlg.h"
 
 #include "app/SettingsFiles.h"
@@ -15,6 +15,14 @@ const settings::Bytes* ReadSettingsFile(const std::wstring& path, settings::Byte
 
 }  // namespace
 
+void COrvelleDlg::WriteBackSettingsFile(const wchar_t* name, const settings::Bytes* read, const settings::Bytes& values)
+{
+    // A file that holds the values in use already is left as it is (a full disk at the start has
+    // nothing to say about it).
+    if (read == nullptr || *read != values)
+        WriteSettingsFile(name, values);
+}
+
 void COrvelleDlg::LoadSettings()
 {
     using namespace settings;
@@ -24,7 +32,7 @@ void COrvelleDlg::LoadSettings()
     // Language.
     const Bytes* file = ReadSettingsFile(folder + LANGUAGE_FILE, buffer);
     m_language = DecodeLanguage(file);
-    WriteFileBytes(folder + LANGUAGE_FILE, EncodeLanguage(m_language));
+    WriteBackSettingsFile(LANGUAGE_FILE, file, EncodeLanguage(m_language));
 
     // Automatic saving; a folder that has gone becomes the install folder.
     file = ReadSettingsFile(folder + AUTO_SAVING_FILE, buffer);
@@ -32,7 +40,7 @@ void COrvelleDlg::LoadSettings()
     m_autoSaveMinutes = 0;
     if (file && !IsFolder(m_autoSaveFolder))
         m_autoSaveFolder = folder;
-    WriteFileBytes(folder + AUTO_SAVING_FILE, EncodeAutoSaving(*this));
+    WriteBackSettingsFile(AUTO_SAVING_FILE, file, EncodeAutoSaving(*this));
 
     // The client size of the template, before the window is moved.
     CRect client;
@@ -47,12 +55,12 @@ void COrvelleDlg::LoadSettings()
     // Channel names and chart line styles.
     file = ReadSettingsFile(folder + THD_FILE, buffer);
     DecodeThd(file, m_language, *this);
-    WriteFileBytes(folder + THD_FILE, EncodeThd(*this));
+    WriteBackSettingsFile(THD_FILE, file, EncodeThd(*this));
 
     // Display switches.
     file = ReadSettingsFile(folder + DISPLAY_FILE, buffer);
     DecodeDisplay(file, *this);
-    WriteFileBytes(folder + DISPLAY_FILE, EncodeDisplay(*this));
+    WriteBackSettingsFile(DISPLAY_FILE, file, EncodeDisplay(*this));
 
     // Alarm record (the alarm values themselves live in the station).
     SetDefaultAlarmRecord(*this);
@@ -60,15 +68,15 @@ void COrvelleDlg::LoadSettings()
     // Units.
     file = ReadSettingsFile(folder + UNIT_FILE, buffer);
     DecodeUnits(file, *this);
-    WriteFileBytes(folder + UNIT_FILE, EncodeUnits(*this));
+    WriteBackSettingsFile(UNIT_FILE, file, EncodeUnits(*this));
 
     // Location.
     file = ReadSettingsFile(folder + LOCATION_FILE, buffer);
     DecodeLocation(file, *this);
-    WriteFileBytes(folder + LOCATION_FILE, EncodeLocation(*this));
+    WriteBackSettingsFile(LOCATION_FILE, file, EncodeLocation(*this));
 }
 
-bool COrvelleDlg::SaveRainReset()
+settings::Bytes COrvelleDlg::RainResetBytes() const
 {
     settings::RainReset reset;
     reset.year = m_recordTime[RECORD_YEAR];
@@ -77,8 +85,10 @@ bool COrvelleDlg::SaveRainReset()
     reset.hour = m_recordTime[RECORD_HOUR];
     reset.minute = m_recordTime[RECORD_MINUTE];
     reset.counter = m_lastRainCounter;
-    return settings::WriteFileBytes(m_installFolder + settings::RAIN_RESET_FILE, settings::EncodeRainReset(reset));
+    return settings::EncodeRainReset(reset);
 }
+
+bool COrvelleDlg::SaveRainReset() { return WriteSettingsFile(settings::RAIN_RESET_FILE, RainResetBytes()); }
 
 bool COrvelleDlg::LoadRainReset()
 {

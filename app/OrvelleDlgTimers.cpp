@@ -9,6 +9,7 @@
 #include "app/WindowCapture.h"
 #include "platform/ui/UiMessageBox.h"
 #include "records/AutoSave.h"
+#include "records/RecordFileIo.h"
 #include "records/RecordMerge.h"
 #include "station/DecodeText.h"
 #include "station/SystemKV318.h"
@@ -19,6 +20,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -72,13 +74,7 @@ public:
     }
     void SetProgressPosition(int position) override { m_progress.SetPos(position); }
     void SetStatusText(const std::wstring& text) override { m_status.SetWindowText(text.c_str()); }
-    void ShowErrorMessage(const std::wstring& text) override
-    {
-        const unsigned char wasOpen = m_dialog.m_timerBoxOpen;
-        m_dialog.m_timerBoxOpen = 1;
-        AfxMessageBox(text.c_str(), MB_OK);
-        m_dialog.m_timerBoxOpen = wasOpen;
-    }
+    void ShowErrorMessage(const std::wstring& text) override { m_dialog.TellUser(text); }
     bool StationPresent() override { return COrvelleDlg::DevicePresent(); }
     void RestartDownloadLater(bool dumpOnly) override
     {
@@ -108,9 +104,8 @@ bool COrvelleDlg::DevicePresent()
 
 void COrvelleDlg::OnTimer(UINT_PTR timerId)
 {
-    // While one of this handler's message boxes is open the ticks keep coming: they do nothing.
-    if (m_timerBoxOpen)
-        return;
+    // The window's messages wait for a tick: each box opens here, and while it is open the ticks
+    // keep coming and do their work (they open no second box).
     ApplyTestPeriods(*this);
     ShowPendingMessages();
     switch (timerId) {
@@ -141,20 +136,16 @@ void COrvelleDlg::OnTimer(UINT_PTR timerId)
 
 // ---- message boxes and closing ---------------------------------------------------------------------
 
-void COrvelleDlg::ShowTimerMessage(const wchar_t* text)
-{
-    m_timerBoxOpen = 1;
-    AfxMessageBox(text, MB_OK);
-    m_timerBoxOpen = 0;
-}
-
 void COrvelleDlg::StopTimersAndClose(const wchar_t* prompt)
 {
     for (UINT_PTR id : {TIMER_CONNECTION, TIMER_FORECAST_ICON, TIMER_CLOCK, TIMER_POLL, TIMER_AUTO_SAVE})
         KillTimer(id);
+    // The prompt comes after the messages that wait (no tick shows them any more); a box open now
+    // is answered first, and the program closes after that.
     if (prompt != nullptr)
-        ShowTimerMessage(prompt);
-    OnDestroy();
+        TellUser(prompt);
+    m_closeAfterMessages = true;
+    TellWaitingMessages();
 }
 
 // The power-settings check; prints its outcome to the standard output and returns the action.
@@ -306,7 +297,7 @@ void COrvelleDlg::ShowPollFailure(int entry)
     if (m_pollFailureShown == entry)
         return;
     m_pollFailureShown = entry;
-    ShowTimerMessage(EntryAt(g_dataErrorTexts, entry));
+    TellUser(EntryAt(g_dataErrorTexts, entry));
 }
 
 bool COrvelleDlg::RunFirstPoll()
@@ -441,15 +432,16 @@ void COrvelleDlg::RunLaterPoll()
             // Lines that a record file could not take are tried again with every new reading.
             MergeRecordLines(false, nullptr);
         } else {
-            // So are the copies that could not be written, and a rebuild of the custom files that
-            // failed.
-            if (m_writeNotices.Failing(WriteTask::RecordFiles)) {
-                CatchUpUserCopies(m_installFolder, m_recordFiles);
-                ReportRecordFileWrites();
-            }
+            // So are the copies that could not be written, the record files that could not be
+            // brought back, and a rebuild of the custom files that failed.
+            if (m_writeNotices.Failing(WriteTask::RecordFiles) || m_writeNotices.Failing(WriteTask::Restore))
+                CatchUpRecordFiles();
             if (m_writeNotices.Failing(WriteTask::CustomRebuild) && !CustomRebuildRunning())
                 StartCustomRebuild();
         }
+        // The program's own files that could not be written.
+        if (!m_ownFilesWaiting.empty())
+            RetryOwnFileWrites();
         ShiftHistoryTimes(minute, hour, year, month, day);
         PruneHistories(minute, hour, month, year, day);
         if (day != m_recordTime[RECORD_DAY])
@@ -552,14 +544,25 @@ void COrvelleDlg::OnAutoSaveTimer()
         if (!IsFolder(m_autoSaveFolder))
             m_autoSaveFolder = m_installFolder;
     };
+    // A save that fails is said with its reason, once until a save goes in again.
+    std::vector<FailedWrite> failures;
+    auto save = [&](const wchar_t* extension, const std::function<bool(const std::wstring&)>& write) {
+        const std::wstring path = poll::AutoSavePath(m_autoSaveFolder, name, extension);
+        ClearFileError();
+        if (write(path))
+            m_writeNotices.Written(WriteTask::AutoSave);
+        else
+            failures.push_back(FailedWriteOf(path, ErrorOfLastFailure()));
+    };
     if (m_autoSaveCsv) {
         checkFolder();
-        WriteAutoSaveCsv(poll::AutoSavePath(m_autoSaveFolder, name, L"csv"), snapshot, m_language, now);
+        save(L"csv", [&](const std::wstring& path) { return WriteAutoSaveCsv(path, snapshot, m_language, now); });
     }
     if (m_autoSaveTxt) {
         checkFolder();
-        WriteAutoSaveTxt(poll::AutoSavePath(m_autoSaveFolder, name, L"txt"), snapshot, m_language, now);
+        save(L"txt", [&](const std::wstring& path) { return WriteAutoSaveTxt(path, snapshot, m_language, now); });
     }
     if (m_autoSaveJpg)
-        SaveWindowCapture(m_hWnd, poll::AutoSavePath(m_autoSaveFolder, name, L"jpg"));
+        save(L"jpg", [&](const std::wstring& path) { return SaveWindowCapture(m_hWnd, path); });
+    SayFailedWrites(WriteTask::AutoSave, failures);
 }

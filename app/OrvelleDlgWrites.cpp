@@ -1,16 +1,20 @@
-// Files the main window's work could not write: each failure said once, with its reason, in the
-// current language, for as long as its cause lasts; the messages wait for the next timer tick, so
-// that no box opens in the middle of a merge or a chart.
+// The main window's own messages and the files its work could not write: each failure said once,
+// with its reason, in the current language, for as long as its cause lasts; every message waits for
+// the next timer tick, so that no box opens in the middle of a merge or a chart, and the boxes come
+// one at a time while the timers go on.
 #include "app/OrvelleDlg.h"
 
+#include "app/SettingsFiles.h"
 #include "platform/ui/UiMessageBox.h"
+#include "records/RecordFileIo.h"
 #include "station/SystemKV318.h"
 #include "texts/TextTables.h"
 
 void COrvelleDlg::SayFailedWrites(WriteTask task, const std::vector<FailedWrite>& failures)
 {
     for (const std::vector<FailedWrite>& group : m_writeNotices.Failed(task, failures))
-        m_pendingMessages.push_back({task, group.front().reason, WriteFailureMessage(task, group, m_language)});
+        m_messages.Add(WriteFailureMessage(task, group, m_language), MB_OK | MB_ICONWARNING, task,
+                       group.front().reason);
 }
 
 void COrvelleDlg::SayFailedWrite(WriteTask task, const std::wstring& path, unsigned long error)
@@ -20,20 +24,27 @@ void COrvelleDlg::SayFailedWrite(WriteTask task, const std::wstring& path, unsig
 
 void COrvelleDlg::NoteWritten(WriteTask task, const std::wstring& path) { m_writeNotices.Written(task, path); }
 
+void COrvelleDlg::TellUser(const std::wstring& text) { m_messages.Add(text); }
+
 void COrvelleDlg::ShowPendingMessages()
 {
+    if (m_hWnd != nullptr)
+        TellWaitingMessages();
+}
+
+void COrvelleDlg::TellWaitingMessages()
+{
     // One box at a time. The timers go on while it is open: a disk that gets room again, or a file
-    // that is let go, takes the waiting records at once, whether the box was answered or not.
-    if (m_writeFailureBoxOpen)
-        return;
-    m_writeFailureBoxOpen = true;
-    while (!m_pendingMessages.empty() && m_hWnd != nullptr) {
-        const WriteFailureNotice notice = m_pendingMessages.front();
-        m_pendingMessages.erase(m_pendingMessages.begin());
-        if (m_writeNotices.Failing(notice.task, notice.reason))
-            AfxMessageBox(notice.text.c_str(), MB_OK | MB_ICONWARNING);
+    // that is let go, takes the waiting records at once, whether the box was answered or not; what
+    // they say meanwhile comes after it.
+    m_messages.TellWaiting(
+        [this](WriteTask task, WriteReason reason) { return m_writeNotices.Failing(task, reason); },
+        [](const CWindowMessages::Message& message) { AfxMessageBox(message.text.c_str(), message.type); });
+    // The station has gone while a box was open: its prompt has been told, the program closes.
+    if (m_closeAfterMessages && !m_messages.Telling()) {
+        m_closeAfterMessages = false;
+        OnDestroy();
     }
-    m_writeFailureBoxOpen = false;
 }
 
 void COrvelleDlg::ReportRecordFileWrites()
@@ -52,6 +63,50 @@ void COrvelleDlg::ReportRecordFileWrites()
         take(m_installFolder + UserCopyName(kind), m_recordFiles.copyError[k]);
     }
     SayFailedWrites(WriteTask::RecordFiles, failures);
+    // A file that could not be brought back from its copy or the other base file.
+    std::vector<FailedWrite> restores;
+    for (int k = 0; k < RECORD_FILE_KIND_COUNT; ++k) {
+        const std::wstring path = m_installFolder + RecordFileName(static_cast<RecordFileKind>(k));
+        if (m_recordFiles.restoreError[k] != 0)
+            restores.push_back(FailedWriteOf(path, m_recordFiles.restoreError[k]));
+        else
+            NoteWritten(WriteTask::Restore, path);
+    }
+    SayFailedWrites(WriteTask::Restore, restores);
+}
+
+void COrvelleDlg::CatchUpRecordFiles()
+{
+    CatchUpRestores(m_installFolder, m_recordFiles);
+    CatchUpUserCopies(m_installFolder, m_recordFiles);
+    ReportRecordFileWrites();
+    if (!m_recordFiles.notices.empty())
+        RecordFileNoticesWaiting();
+}
+
+bool COrvelleDlg::WriteOwnFile(const std::wstring& path, const std::string& bytes)
+{
+    ClearFileError();
+    if (!ReplaceFileWith(path, bytes)) {
+        m_ownFilesWaiting[path] = bytes;
+        SayFailedWrite(WriteTask::Settings, path, ErrorOfLastFailure());
+        return false;
+    }
+    m_ownFilesWaiting.erase(path);
+    NoteWritten(WriteTask::Settings, path);
+    return true;
+}
+
+bool COrvelleDlg::WriteSettingsFile(const wchar_t* name, const std::vector<std::uint8_t>& bytes)
+{
+    return WriteOwnFile(m_installFolder + name, std::string(bytes.begin(), bytes.end()));
+}
+
+void COrvelleDlg::RetryOwnFileWrites()
+{
+    const std::map<std::wstring, std::string> waiting = m_ownFilesWaiting;
+    for (const auto& [path, bytes] : waiting)
+        WriteOwnFile(path, bytes);
 }
 
 bool COrvelleDlg::ReportLiveFileWrite()
@@ -67,7 +122,7 @@ bool COrvelleDlg::ReportLiveFileWrite()
 bool COrvelleDlg::RecordFilesFailing() const
 {
     return m_recordLinesWaiting || m_writeNotices.Failing(WriteTask::RecordFiles) ||
-           m_writeNotices.Failing(WriteTask::CustomRebuild);
+           m_writeNotices.Failing(WriteTask::CustomRebuild) || m_writeNotices.Failing(WriteTask::Restore);
 }
 
 void COrvelleDlg::ShowStationDataFailure()

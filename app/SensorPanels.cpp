@@ -56,7 +56,7 @@ void COrvelleDlg::SaveInOutdoorSetting()
         setting.checks[i] = m_seriesChecks[i].GetCheck();
     setting.upperSensor = m_upperSensorCombo.GetCurSel();
     setting.lowerSensor = m_lowerSensorCombo.GetCurSel();
-    settings::WriteFileBytes(m_installFolder + settings::IN_OUTDOOR_FILE, settings::EncodeInOutdoor(setting));
+    WriteSettingsFile(settings::IN_OUTDOOR_FILE, settings::EncodeInOutdoor(setting));
 }
 
 void COrvelleDlg::FillSensorCombos()

@@ -1,5 +1,6 @@
 #include "app/SettingsFiles.h"
 
+#include "records/RecordFileIo.h"
 #include "records/RecordTime.h"
 #include "texts/Cities.h"
 #include "texts/TextTables.h"
@@ -444,12 +445,7 @@ bool ReadFileBytes(const std::wstring& path, Bytes* bytes)
 
 bool WriteFileBytes(const std::wstring& path, const Bytes& bytes)
 {
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = (std::fclose(file) == 0) && ok;
-    return ok;
+    return ReplaceFileWith(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace settings

@@ -128,7 +128,8 @@ Bytes EncodeInOutdoor(const InOutdoorSetting& setting);
 // ---- files on disk -----------------------------------------------------------------------------
 // The whole file; false when it cannot be opened.
 bool ReadFileBytes(const std::wstring& path, Bytes* bytes);
-// Replaces the file; false when it cannot be created or written.
+// Replaces the file in one step (ReplaceFileWith): false, and the file as it was, when it cannot be
+// written whole (ErrorOfLastFailure tells why).
 bool WriteFileBytes(const std::wstring& path, const Bytes& bytes);
 
 }  // namespace settings

@@ -252,5 +252,5 @@ void COrvelleDlg::TakeLocation(const StationCities& cities)
     ShowLocationText(false);
     UpdateLunarPhase();
     ShowSunTexts();
-    settings::WriteFileBytes(m_installFolder + settings::LOCATION_FILE, settings::EncodeLocation(*this));
+    WriteSettingsFile(settings::LOCATION_FILE, settings::EncodeLocation(*this));
 }

@@ -1,10 +1,14 @@
 // Window captures saved as image files through GDI+.
 #include "app/WindowCapture.h"
 
+#include "records/RecordFileIo.h"
+
+#include <objidl.h>
 #include <gdiplus.h>
 
 #include <cwchar>
 #include <cwctype>
+#include <string>
 #include <vector>
 
 namespace {
@@ -60,15 +64,28 @@ bool SaveBitmapImage(HBITMAP bitmap, const std::wstring& path)
     ULONG_PTR token = 0;
     if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok)
         return false;
-    bool ok = false;
+    // Encoded in memory, then the file replaced in one step: a full disk leaves no part of a picture.
+    std::string bytes;
     {
         CLSID clsid;
         Gdiplus::Bitmap image(bitmap, nullptr);
-        if (image.GetLastStatus() == Gdiplus::Ok && EncoderOf(mime, &clsid))
-            ok = image.Save(path.c_str(), &clsid, nullptr) == Gdiplus::Ok;
+        IStream* stream = nullptr;
+        if (image.GetLastStatus() == Gdiplus::Ok && EncoderOf(mime, &clsid) &&
+            CreateStreamOnHGlobal(nullptr, TRUE, &stream) == S_OK) {
+            HGLOBAL memory = nullptr;
+            if (image.Save(stream, &clsid, nullptr) == Gdiplus::Ok && GetHGlobalFromStream(stream, &memory) == S_OK) {
+                STATSTG stat{};
+                stream->Stat(&stat, STATFLAG_NONAME);
+                if (const void* data = GlobalLock(memory)) {
+                    bytes.assign(static_cast<const char*>(data), static_cast<size_t>(stat.cbSize.QuadPart));
+                    GlobalUnlock(memory);
+                }
+            }
+            stream->Release();
+        }
     }
     Gdiplus::GdiplusShutdown(token);
-    return ok;
+    return !bytes.empty() && ReplaceFileWith(path, bytes);
 }
 
 bool SaveWindowCapture(HWND window, const std::wstring& path)

@@ -36,6 +36,10 @@ int MessageRow(WriteTask task)
         return WRITE_FAILED_RECORDS_WAIT;
     case WriteTask::CustomRebuild:
         return WRITE_FAILED_REBUILD;
+    case WriteTask::Restore:
+        return WRITE_FAILED_RESTORE;
+    case WriteTask::AutoSave:
+        return WRITE_FAILED_AUTO_SAVE;
     default:
         return WRITE_FAILED_TRIED_AGAIN;
     }
@@ -133,6 +137,8 @@ void CWriteFailureNotices::Written(WriteTask task, const std::wstring& path)
 {
     m_failing[static_cast<int>(task)].erase(path);
 }
+
+void CWriteFailureNotices::Written(WriteTask task) { m_failing[static_cast<int>(task)].clear(); }
 
 std::wstring WriteFailureMessage(WriteTask task, const std::vector<FailedWrite>& group, int language)
 {

@@ -16,9 +16,11 @@ WriteReason WriteReasonOf(const std::wstring& path, unsigned long error);
 // The reason in words in the language (Other: with the system's error code).
 std::wstring WriteReasonText(WriteReason reason, unsigned long error, int language);
 
-// What the program was writing: the failures of each are said apart.
-enum class WriteTask { StationData, ChartPictures, RecordFiles, CustomRebuild };
-constexpr int WRITE_TASK_COUNT = 4;
+// What the program was writing: the failures of each are said apart. Restore: a record file brought
+// back from its copy or the other base file; Settings: the settings files, the rain reset and the
+// rain history; AutoSave: the automatic saving's files.
+enum class WriteTask { StationData, ChartPictures, RecordFiles, CustomRebuild, Restore, Settings, AutoSave };
+constexpr int WRITE_TASK_COUNT = 7;
 
 struct FailedWrite {
     std::wstring path;
@@ -37,20 +39,15 @@ public:
     std::vector<std::vector<FailedWrite>> Failed(WriteTask task, const std::vector<FailedWrite>& failures);
     // The file was written: it fails no longer.
     void Written(WriteTask task, const std::wstring& path);
+    // Every file of the task fails no longer (a task that writes a new file each time, such as the
+    // automatic saving, has its cause ended by the first file written).
+    void Written(WriteTask task);
     // Some file of the task is failing (for the reason).
     bool Failing(WriteTask task) const { return !m_failing[static_cast<int>(task)].empty(); }
     bool Failing(WriteTask task, WriteReason reason) const;
 
 private:
     std::map<std::wstring, WriteReason> m_failing[WRITE_TASK_COUNT];
-};
-
-// A message of failed writes that waits to be shown, with its cause: one that has ended by then is
-// not shown.
-struct WriteFailureNotice {
-    WriteTask task;
-    WriteReason reason;
-    std::wstring text;
 };
 
 // The message of a group of failures of one reason in a task, in the language: the files (by

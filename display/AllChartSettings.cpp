@@ -1,5 +1,7 @@
 #include "display/AllChartSettings.h"
 
+#include "records/RecordFileIo.h"
+
 #include <cstdint>
 #include <cstdio>
 
@@ -52,7 +54,7 @@ bool LoadAllChartSettings(const std::wstring& path, AllChartSettings* settings)
     return true;
 }
 
-bool SaveAllChartSettings(const std::wstring& path, const AllChartSettings& settings)
+std::string AllChartSettingsBytes(const AllChartSettings& settings)
 {
     unsigned char bytes[ALL_CHART_SETTINGS_BYTES];
     for (int i = 0; i < SERIES_COUNT; ++i)
@@ -60,10 +62,10 @@ bool SaveAllChartSettings(const std::wstring& path, const AllChartSettings& sett
     ToLittleEndian(settings.lineView, bytes + 4 * FIELD_LINE_VIEW);
     ToLittleEndian(settings.timeRange, bytes + 4 * FIELD_TIME_RANGE);
     static_assert(FIELD_COUNT == FIELD_TIME_RANGE + 1, "27 integers");
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(bytes, 1, sizeof bytes, file) == sizeof bytes;
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
+    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+bool SaveAllChartSettings(const std::wstring& path, const AllChartSettings& settings)
+{
+    return ReplaceFileWith(path, AllChartSettingsBytes(settings));
 }

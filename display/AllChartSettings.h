@@ -22,5 +22,8 @@ struct AllChartSettings {
 // bytes keeps the integers it holds whole and the defaults for the rest.
 bool LoadAllChartSettings(const std::wstring& path, AllChartSettings* settings);
 
-// Writes the 108 bytes (created or truncated); false when the file cannot be written.
+// The file's 108 bytes.
+std::string AllChartSettingsBytes(const AllChartSettings& settings);
+// Replaces the file by them in one step (ReplaceFileWith); false, and the file as it was, when it
+// cannot be written.
 bool SaveAllChartSettings(const std::wstring& path, const AllChartSettings& settings);

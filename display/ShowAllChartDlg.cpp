@@ -2,6 +2,7 @@
 
 #include "display/AllChartLayout.h"
 #include "display/PanelDrawing.h"
+#include "records/RecordFileIo.h"
 #include "res/resource.h"
 #include "texts/TextEncoding.h"
 
@@ -261,6 +262,11 @@ void CShowAllChartDlg::DrawSeriesPie(int series)
 
 // ---- settings file ------------------------------------------------------------------------------
 
+bool CAllChartOwner::WriteOwnFile(const std::wstring& path, const std::string& bytes)
+{
+    return ReplaceFileWith(path, bytes);
+}
+
 std::wstring CShowAllChartDlg::SettingsPath() const { return m_settingsFolder.str() + ALL_CHART_SETTINGS_FILE; }
 
 void CShowAllChartDlg::LoadChartSettings()
@@ -288,5 +294,8 @@ void CShowAllChartDlg::SaveChartSettings()
         settings.checks[i] = m_seriesCheck[i].GetCheck();
     settings.lineView = static_cast<int>(IsDlgButtonChecked(IDC_ALL_CHART_LINE_VIEW));
     settings.timeRange = m_timeRangeCombo.GetCurSel();
-    SaveAllChartSettings(SettingsPath(), settings);
+    if (m_pMainDlg != nullptr)
+        m_pMainDlg->WriteOwnFile(SettingsPath(), AllChartSettingsBytes(settings));
+    else
+        SaveAllChartSettings(SettingsPath(), settings);
 }

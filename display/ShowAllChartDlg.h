@@ -33,6 +33,9 @@ public:
     virtual ChartUnitFactors ChartUnits() const = 0;
     // Chart time of the current reading (the period when there is no history).
     virtual double CurrentReadingChartTime() const = 0;
+    // Replaces one of the program's own files (the window's settings file) by the bytes in one step
+    // (ReplaceFileWith); the main window also says a failure and writes the file again later.
+    virtual bool WriteOwnFile(const std::wstring& path, const std::string& bytes);
 };
 
 class CShowAllChartDlg : public CDialog {

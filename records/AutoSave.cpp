@@ -1,6 +1,7 @@
 #include "records/AutoSave.h"
 
 #include "records/ReadingsRecord.h"
+#include "records/RecordFileIo.h"
 #include "records/UnitFactors.h"
 #include "texts/Cities.h"
 #include "texts/TextTables.h"
@@ -148,20 +149,8 @@ std::wstring LeadingLines(const AutoSaveSnapshot& s, const DisplayValues& v, int
     return out;
 }
 
-bool WriteAll(std::FILE* file, const void* data, size_t bytes)
-{
-    return bytes == 0 || std::fwrite(data, 1, bytes, file) == bytes;
-}
-
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
-{
-    std::FILE* file = _wfopen(path.c_str(), L"wb");
-    if (file == nullptr)
-        return false;
-    bool ok = WriteAll(file, bytes.data(), bytes.size());
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
-}
+// A save is made whole or not at all: a full disk leaves no part of it.
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) { return ReplaceFileWith(path, bytes); }
 
 }  // namespace
 

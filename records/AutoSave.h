@@ -95,8 +95,9 @@ std::string ToEightBitText(const std::wstring& text, UINT codePage);
 // Every "\n" becomes "\r\n".
 std::wstring WithCrLf(const std::wstring& text);
 
-// Create (or replace) the file and write the snapshot. False, writing nothing, when the file
-// cannot be created; false also when a write fails.
+// Create (or replace) the file with the snapshot, in one step (ReplaceFileWith). False, leaving the
+// file as it was (none when there was none), when it cannot be written whole; ErrorOfLastFailure
+// tells why.
 bool WriteAutoSaveCsv(const std::wstring& path, const AutoSaveSnapshot& snapshot, int language,
                       __time64_t saveTime);
 bool WriteAutoSaveTxt(const std::wstring& path, const AutoSaveSnapshot& snapshot, int language,

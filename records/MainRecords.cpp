@@ -1,5 +1,6 @@
 #include "records/MainRecords.h"
 
+#include "records/RecordFileIo.h"
 #include "records/RecordTime.h"
 
 #include <algorithm>
@@ -542,23 +543,28 @@ void CMainRecords::UpdateDewpointMinMax()
 
 std::wstring CMainRecords::PassRainDataPath() const { return m_installFolder + L"PassRainData.dat"; }
 
-bool CMainRecords::SavePassRainData()
+bool CMainRecords::WriteOwnFile(const std::wstring& path, const std::string& bytes)
 {
-    std::FILE* file = _wfopen(PassRainDataPath().c_str(), L"wb");
-    if (file == nullptr)
-        return false;
+    return ReplaceFileWith(path, bytes);
+}
+
+std::string CMainRecords::PassRainDataBytes() const
+{
+    std::string bytes;
+    auto append = [&bytes](const void* data, size_t size) { bytes.append(static_cast<const char*>(data), size); };
     // Positions 359 - i for i < n: never before position 0.
     const int32_t n = std::clamp(m_rainHistoryCount, 0, RAIN_HISTORY_SIZE);
     const double factor = m_rainFactor != 0 ? m_rainFactor : 1.0;
-    bool ok = std::fwrite(&n, sizeof n, 1, file) == 1;
-    for (int i = 0; i < n && ok; ++i) {
+    append(&n, sizeof n);
+    for (int i = 0; i < n; ++i) {
         const int p = RAIN_HISTORY_SIZE - 1 - i;
         const double sample[2] = {m_rainHistoryTimes[p], m_rainHistoryValues[p] / factor};
-        ok = std::fwrite(sample, sizeof sample, 1, file) == 1;
+        append(sample, sizeof sample);
     }
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
+    return bytes;
 }
+
+bool CMainRecords::SavePassRainData() { return WriteOwnFile(PassRainDataPath(), PassRainDataBytes()); }
 
 bool CMainRecords::LoadPassRainData(int count, double sinceTime)
 {

@@ -193,7 +193,15 @@ public:
     // as soon as it can, and empties the list. The default leaves them waiting.
     virtual void RecordFileNoticesWaiting() {}
 
+    // ---- the program's own files ---------------------------------------------------------
+    // Replaces one of the program's own files (settings, the rain reset, the rain history) by the
+    // bytes in one step (ReplaceFileWith): a file that cannot be written stays as it was. True when
+    // written. The main dialog also says a failure and writes the file again later.
+    virtual bool WriteOwnFile(const std::wstring& path, const std::string& bytes);
+
     // ---- rain history file "PassRainData.dat" in m_installFolder ---------------------------
+    // The count of samples, then each sample's chart time and rain in mm, newest first.
+    std::string PassRainDataBytes() const;
     bool SavePassRainData();
     bool LoadPassRainData(int count, double sinceTime);
     std::wstring PassRainDataPath() const;

@@ -114,6 +114,34 @@ bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target
     return ReplaceWithTemporary(temporary, target);
 }
 
+bool CopyToNewFile(const std::wstring& from, const std::wstring& to)
+{
+    ::SetLastError(0);
+    if (CopyFileW(from.c_str(), to.c_str(), TRUE))
+        return true;
+    NoteFileError();
+    // Only a file this copy made is removed: one that was there already made it fail.
+    if (::GetLastError() != ERROR_FILE_EXISTS && ::GetLastError() != ERROR_ALREADY_EXISTS)
+        DeleteFileW(to.c_str());
+    return false;
+}
+
+bool ReplaceFileWith(const std::wstring& path, std::string_view bytes)
+{
+    const std::wstring temporary = TemporaryPathOf(path);
+    bool written = false;
+    if (UniqueFile file = OpenFile(temporary, L"wb")) {
+        CBufferedWriter out(file.get());
+        out.Write(bytes);
+        written = out.Flush() && FlushFile(file.get());
+    }
+    if (!written) {
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    return ReplaceWithTemporary(temporary, path);
+}
+
 bool AppendToExistingFile(const std::wstring& path, std::string_view bytes)
 {
     // Readers may go on reading; no other writer comes in while the bytes go in.

@@ -53,6 +53,15 @@ bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& tar
 // was) when the source cannot be read or the target is held open elsewhere.
 bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target);
 
+// Copies `from` onto a new file `to` (false when `to` exists). A copy that failed (a full disk) leaves
+// nothing at `to`.
+bool CopyToNewFile(const std::wstring& from, const std::wstring& to);
+
+// Replaces the file at `path` by `bytes` in one step: they are written whole into its temporary
+// file, which then replaces it (ReplaceWithTemporary). A file that cannot be written so (a full disk,
+// held elsewhere) stays as it was. For the program's small files: settings, rain history, saves.
+bool ReplaceFileWith(const std::wstring& path, std::string_view bytes);
+
 // Appends bytes to an existing file that nobody else writes or holds against writing; readers that
 // let others write (a viewer, a copy in progress) do not stop it. False when it cannot be opened that
 // way or not every byte was written (the file may then end in part of them).

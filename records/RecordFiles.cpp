@@ -245,6 +245,16 @@ unsigned long UserCopyError(bool copied, const std::wstring& recordPath)
     return copied || StateOfFile(recordPath).size < 0 ? 0 : ErrorOfLastFailure();
 }
 
+namespace {
+
+// A copy's error after UpdateUserCopy: none while it is kept for its file's restore.
+unsigned long CopyErrorAfter(bool copied, const std::wstring& recordPath, const CRecordFiles::CopyState& copy)
+{
+    return copy.keep ? 0 : UserCopyError(copied, recordPath);
+}
+
+}  // namespace
+
 bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
 {
     bool allCurrent = true;
@@ -254,12 +264,38 @@ bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
             continue;
         const std::wstring recordPath = installFolder + RecordFileName(kind);
         ClearFileError();
-        error = UserCopyError(UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), FileState(), std::string(),
-                                             files.CopyOf(kind)),
-                              recordPath);
+        CRecordFiles::CopyState& copy = files.CopyOf(kind);
+        error = CopyErrorAfter(
+            UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), FileState(), std::string(), copy),
+            recordPath, copy);
         allCurrent = allCurrent && error == 0;
     }
     return allCurrent;
+}
+
+bool CatchUpRestores(const std::wstring& installFolder, CRecordFiles& files)
+{
+    std::vector<StagedRecord> staged;
+    ReadStagedRecords(installFolder + STAGING_FILE_NAME, &staged);
+    bool allDone = true;
+    for (RecordFileKind kind : kAllKinds) {
+        const int k = static_cast<int>(kind);
+        if (files.restoreError[k] == 0)
+            continue;
+        BringBackRecordFile(kind, installFolder, staged, files);
+        if (files.restoreError[k] != 0) {
+            allDone = false;
+            continue;
+        }
+        // Brought back: the copy follows the file.
+        const std::wstring recordPath = installFolder + RecordFileName(kind);
+        CRecordFiles::CopyState& copy = files.CopyOf(kind);
+        ClearFileError();
+        files.copyError[k] = CopyErrorAfter(
+            UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), FileState(), std::string(), copy),
+            recordPath, copy);
+    }
+    return allDone;
 }
 
 // ---- the polling loop's merges ---------------------------------------------------------------------
@@ -304,9 +340,9 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
         const std::wstring recordPath = installFolder + RecordFileName(kind);
         CRecordFileIndex& index = files.IndexOf(kind);
         // A file changed behind the program's back (deleted, cut, overwritten) is brought back from
-        // its copy before the copy follows it.
-        if (!index.Describes(recordPath) || files.CopyOf(kind).keep)
-            RestoreFromCopyIfShort(kind, installFolder, files);
+        // its copy or the other base file before the copy follows it; so is one whose restore failed.
+        if (!index.Describes(recordPath) || files.CopyOf(kind).keep || files.restoreError[static_cast<int>(kind)] != 0)
+            BringBackRecordFile(kind, installFolder, records, files);
         const FileState before = index.Describes(recordPath) ? index.State() : FileState();
         std::string appended;
         MergeCounts found;
@@ -321,9 +357,9 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
         // A copy whose record file failed follows it once the file takes its records: the file's
         // failure is the one to tell.
         ClearFileError();
-        const bool copied =
-            UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), before, appended, files.CopyOf(kind));
-        files.copyError[static_cast<int>(kind)] = failed ? 0 : UserCopyError(copied, recordPath);
+        CRecordFiles::CopyState& copy = files.CopyOf(kind);
+        const bool copied = UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), before, appended, copy);
+        files.copyError[static_cast<int>(kind)] = failed ? 0 : CopyErrorAfter(copied, recordPath, copy);
     }
     NoteClockGoingBack(counts, files);
     // Records that a record file could not take stay staged for a later pass.

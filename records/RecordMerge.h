@@ -158,6 +158,10 @@ struct CRecordFiles {
     unsigned long fileError[RECORD_FILE_KIND_COUNT] = {};
     unsigned long copyError[RECORD_FILE_KIND_COUNT] = {};
     unsigned long stagingError = 0;
+    // The same for each record file's last restore (from its copy or the other base file, see
+    // records/RecordPairs.h) that failed: the file could not be replaced, or the damaged file not kept
+    // aside. Tried again at every merge and reading (CatchUpRestores) until it goes through.
+    unsigned long restoreError[RECORD_FILE_KIND_COUNT] = {};
 
     CRecordFileIndex& IndexOf(RecordFileKind kind) { return index[static_cast<int>(kind)]; }
     CopyState& CopyOf(RecordFileKind kind) { return copy[static_cast<int>(kind)]; }
@@ -199,8 +203,15 @@ bool UpdateUserCopy(const std::wstring& recordPath, const std::wstring& copyPath
 unsigned long UserCopyError(bool copied, const std::wstring& recordPath);
 
 // Brings every copy that the last attempt could not write (copyError) in line with its record file;
-// the copies still behind keep their error. True when none is behind.
+// the copies still behind keep their error. True when none is behind. A copy kept as it is while its
+// file cannot be brought back from it (CopyState::keep) has no error of its own: the restore's is
+// the one to tell.
 bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files);
+
+// Tries again to bring back the record files whose last restore failed (restoreError), and brings
+// their copies in line with those brought back. Notices of what was brought back are added. True
+// when no restore fails any more.
+bool CatchUpRestores(const std::wstring& installFolder, CRecordFiles& files);
 
 // Copies the record file over its user-facing copy in one step, unless another program holds the
 // copy open. False (copy untouched) when held or the record file cannot be read.
@@ -212,8 +223,9 @@ bool CopyToUserFile(const std::wstring& recordPath, const std::wstring& copyPath
 // txt_custom), keeps each "RECORDS" copy identical to its file unless it is held open elsewhere, then
 // truncates and deletes the staging file - but only when every record file took the staged records:
 // otherwise they stay staged for a later pass. Returns whether they all did. Files live in
-// installFolder (trailing separator). A record file changed behind the program's back is first
-// brought back from its copy when it lacks records the copy holds (RestoreFromCopyIfShort); records
+// installFolder (trailing separator). A record file changed behind the program's back, or one whose
+// last restore failed, is first brought back from its copy or the other base file when it lacks
+// records they hold (BringBackRecordFile); records
 // appended at times the files held already add the notice that the station's clock went back (once,
 // until records of new times come in again).
 bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units,

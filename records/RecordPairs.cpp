@@ -69,7 +69,7 @@ bool ReplaceRecordFile(const std::wstring& path, char separator, const LineSourc
     }
     if (keepAside && StateOfFile(path).size > 0) {
         *keptAs = KeptAsideName(path);
-        if (keptAs->empty() || !CopyFileW(path.c_str(), keptAs->c_str(), TRUE)) {
+        if (keptAs->empty() || !CopyToNewFile(path, *keptAs)) {
             keptAs->clear();
             DeleteFileW(temporary.c_str());
             return false;
@@ -163,45 +163,76 @@ void RestoreFromCopyIfShort(RecordFileKind kind, const std::wstring& installFold
     const LineSource all{copyPath, separator, nullptr};
     const LineSource own{path, separator, &copyIndex};
     std::wstring keptAs;
+    ClearFileError();
     if (!ReplaceRecordFile(path, separator, all, keepOwnRecords ? &own : nullptr, true, &keptAs, index)) {
         copy.keep = true;
+        files.restoreError[static_cast<int>(kind)] = ErrorOfLastFailure();
         return;
     }
     files.notices.push_back(RecordFileNotice{event, RecordFileName(kind), UserCopyName(kind), FileNameOf(keptAs)});
 }
 
-void BringInOtherBaseFileRecords(const std::wstring& installFolder, const std::vector<StagedRecord>& staged,
-                                 CRecordFiles& files)
+void BringInOtherBaseFileRecords(RecordFileKind kind, const std::wstring& installFolder,
+                                 const std::vector<StagedRecord>& staged, CRecordFiles& files)
 {
+    if (IsCustom(kind))
+        return;
+    const RecordFileKind other = kind == RecordFileKind::Csv ? RecordFileKind::Txt : RecordFileKind::Csv;
+    const std::wstring path = installFolder + RecordFileName(kind);
+    const std::wstring otherPath = installFolder + RecordFileName(other);
+    CRecordFileIndex& index = files.IndexOf(kind);
+    const CRecordFileIndex& otherIndex = files.IndexOf(other);
+    if (!index.Describes(path) || !otherIndex.Describes(otherPath) || otherIndex.RecordCount() == 0 ||
+        otherIndex.RecordsMissingFrom(index) == 0)
+        return;
     std::unordered_set<std::uint64_t> stagedRecords;
     for (const StagedRecord& record : staged)
         stagedRecords.insert(RecordId(record.key, record.values));
-    for (RecordFileKind kind : kBaseKinds) {
-        const RecordFileKind other = kind == RecordFileKind::Csv ? RecordFileKind::Txt : RecordFileKind::Csv;
-        const std::wstring path = installFolder + RecordFileName(kind);
-        const std::wstring otherPath = installFolder + RecordFileName(other);
-        CRecordFileIndex& index = files.IndexOf(kind);
-        const CRecordFileIndex& otherIndex = files.IndexOf(other);
-        if (!index.Describes(path) || !otherIndex.Describes(otherPath) || otherIndex.RecordCount() == 0 ||
-            otherIndex.RecordsMissingFrom(index) == 0)
-            continue;
-        const RecordFileNotice::Event event = RestoredEvent(index, SeparatorOf(kind));
-        const bool whole = event != RecordFileNotice::Event::RestoredShort;
-        const long long unstaged =
-            whole ? 1 : UnstagedRecordsMissing(otherPath, SeparatorOf(other), index, stagedRecords);
-        // A file that holds nothing is brought back whole (what it held kept aside); one that holds
-        // records keeps every line and gets the other file's records that it lacks after them.
-        CRecordFileIndex before = index;
-        const LineSource all{whole ? otherPath : path, whole ? SeparatorOf(other) : SeparatorOf(kind), nullptr};
-        const LineSource missing{otherPath, SeparatorOf(other), &before};
-        std::wstring keptAs;
-        if (!ReplaceRecordFile(path, SeparatorOf(kind), all, whole ? nullptr : &missing, whole, &keptAs, index))
-            continue;  // tried again at the next start
-        if (unstaged > 0)
-            files.notices.push_back(RecordFileNotice{whole ? event : RecordFileNotice::Event::RecordsAdded,
-                                                     RecordFileName(kind), RecordFileName(other),
-                                                     FileNameOf(keptAs)});
+    const RecordFileNotice::Event event = RestoredEvent(index, SeparatorOf(kind));
+    const bool whole = event != RecordFileNotice::Event::RestoredShort;
+    const long long unstaged = event == RecordFileNotice::Event::RestoredUnreadable
+                                   ? 1
+                                   : UnstagedRecordsMissing(otherPath, SeparatorOf(other), index, stagedRecords);
+    // A missing file that lacks only staged records is the merge's to make (a first start).
+    if (event == RecordFileNotice::Event::RestoredMissing && unstaged == 0)
+        return;
+    // A file that holds nothing is brought back whole (what it held kept aside); one that holds
+    // records keeps every line and gets the other file's records that it lacks after them.
+    CRecordFileIndex before = index;
+    const LineSource all{whole ? otherPath : path, whole ? SeparatorOf(other) : SeparatorOf(kind), nullptr};
+    const LineSource missing{otherPath, SeparatorOf(other), &before};
+    std::wstring keptAs;
+    ClearFileError();
+    if (!ReplaceRecordFile(path, SeparatorOf(kind), all, whole ? nullptr : &missing, whole, &keptAs, index)) {
+        files.restoreError[static_cast<int>(kind)] = ErrorOfLastFailure();  // tried again (BringBackRecordFile)
+        return;
     }
+    if (unstaged > 0)
+        files.notices.push_back(RecordFileNotice{whole ? event : RecordFileNotice::Event::RecordsAdded,
+                                                 RecordFileName(kind), RecordFileName(other), FileNameOf(keptAs)});
+}
+
+void BringInOtherBaseFileRecords(const std::wstring& installFolder, const std::vector<StagedRecord>& staged,
+                                 CRecordFiles& files)
+{
+    for (RecordFileKind kind : kBaseKinds)
+        BringInOtherBaseFileRecords(kind, installFolder, staged, files);
+}
+
+void BringBackRecordFile(RecordFileKind kind, const std::wstring& installFolder,
+                         const std::vector<StagedRecord>& staged, CRecordFiles& files)
+{
+    unsigned long& error = files.restoreError[static_cast<int>(kind)];
+    // A file that could not be brought back because another program held it is looked at first:
+    // while it is held, nothing is read or written again only to find that.
+    ClearFileError();
+    if (error != 0 && HoldOf(installFolder + RecordFileName(kind)) != FileHold::Free) {
+        error = ErrorOfLastFailure();
+        return;
+    }
+    error = 0;
+    RestoreFromCopyIfShort(kind, installFolder, files);
+    BringInOtherBaseFileRecords(kind, installFolder, staged, files);
 }
 
 bool KeepUnreadableFileAside(const CRecordFileIndex& index, const std::wstring& path, char separator,
@@ -211,7 +242,7 @@ bool KeepUnreadableFileAside(const CRecordFileIndex& index, const std::wstring& 
     if (!ReadsAsNothing(index, separator))
         return true;
     *keptAs = KeptAsideName(path);
-    if (!keptAs->empty() && CopyFileW(path.c_str(), keptAs->c_str(), TRUE))
+    if (!keptAs->empty() && CopyToNewFile(path, *keptAs))
         return true;
     keptAs->clear();
     return false;

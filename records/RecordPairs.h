@@ -22,7 +22,8 @@ bool ReadsAsNothing(const CRecordFileIndex& index, char separator);
 // is brought back from the copy: the copy's lines, then the file's own records that the copy lacks
 // (for a custom file only when both are in the same units), replace the file in one step, and the file
 // as it was is kept aside (KeptAsideName). While the file cannot be brought back (held, no room for
-// the file kept aside), its copy is kept as it is (CopyState::keep) and the next merge tries again.
+// the file or the one kept aside), its copy is kept as it is (CopyState::keep), the reason is kept in
+// CRecordFiles::restoreError and the next merge or reading tries again (BringBackRecordFile).
 // Reads the file's index anew when it does not describe the file; reads the copy only when the file
 // is not the copy with lines appended (BeginsWithFile).
 void RestoreFromCopyIfShort(RecordFileKind kind, const std::wstring& installFolder, CRecordFiles& files);
@@ -32,9 +33,19 @@ void RestoreFromCopyIfShort(RecordFileKind kind, const std::wstring& installFold
 // other holds records, is brought back from it (the separators turned, the damaged file kept aside);
 // one that lacks some of the other's records gets them added after its own lines. Records that are
 // still staged (`staged`, which the next merge brings in anyway, as after a kill between two files)
-// are added without a notice.
+// are added without a notice. One that cannot be brought back keeps its reason in
+// CRecordFiles::restoreError. The first form does it for one base file (nothing for a custom file).
+void BringInOtherBaseFileRecords(RecordFileKind kind, const std::wstring& installFolder,
+                                 const std::vector<StagedRecord>& staged, CRecordFiles& files);
 void BringInOtherBaseFileRecords(const std::wstring& installFolder, const std::vector<StagedRecord>& staged,
                                  CRecordFiles& files);
+
+// A record file changed behind the program's back while it runs, or one whose last restore failed:
+// brought back from its copy (RestoreFromCopyIfShort), then, for a base file, with the other base
+// file's records (BringInOtherBaseFileRecords: the pair may have been damaged together). Its
+// restoreError afterwards is the reason of a step that failed, 0 when none did.
+void BringBackRecordFile(RecordFileKind kind, const std::wstring& installFolder,
+                         const std::vector<StagedRecord>& staged, CRecordFiles& files);
 
 // Before a file is rebuilt whole (a custom file from its base file): a file that reads as nothing is
 // kept aside first. False when it reads as nothing and could not be kept aside (the rebuild then waits);

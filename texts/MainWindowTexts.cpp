@@ -593,6 +593,38 @@ constexpr Row kWriteFailureTexts[] = {
     ROW8(L"Can't write station data!", L"Stationsdaten nicht schreibbar!", L"Données station non écrites !",
          L"Dati stazione non scrivibili!", L"¡Error al escribir datos de estación!", L"Stationsgegevens niet schrijfbaar!",
          L"Данные станции не записаны!", L"Błąd zapisu danych stacji!"),
+    ROW8(L"Could not restore %s: %s. The records it lacks stay in its copy or in the other record file; the "
+         L"program tries again.",
+         L"Fehler beim Wiederherstellen von %s: %s. Die fehlenden Messdaten bleiben in der Kopie oder in der "
+         L"anderen Datendatei; das Programm versucht es erneut.",
+         L"Impossible de restaurer %s : %s. Les relevés qui manquent restent dans sa copie ou dans l'autre fichier "
+         L"de relevés ; le programme réessaie.",
+         L"Impossibile ripristinare %s: %s. I dati mancanti restano nella sua copia o nell'altro file di dati; il "
+         L"programma riprova.",
+         L"No se pudo restaurar %s: %s. Los registros que faltan siguen en su copia o en el otro archivo de "
+         L"registros; el programa lo intenta de nuevo.",
+         L"Fout bij het herstellen van %s: %s. De ontbrekende metingen blijven in de kopie of in het andere "
+         L"meetbestand; het programma probeert het opnieuw.",
+         L"Не удалось восстановить %s: %s. Недостающие записи остаются в его копии или в другом файле записей; "
+         L"программа повторит попытку.",
+         L"Nie można przywrócić %s: %s. Brakujące dane pozostają w jego kopii lub w drugim pliku danych; program "
+         L"spróbuje ponownie."),
+    ROW8(L"Could not write %s: %s. The rainfall total stays as it was.",
+         L"Fehler beim Schreiben von %s: %s. Der Niederschlag bleibt, wie er war.",
+         L"Impossible d'écrire %s : %s. Le total des précipitations reste tel quel.",
+         L"Impossibile scrivere %s: %s. Il totale delle precipitazioni resta com'era.",
+         L"No se pudo escribir %s: %s. El total de la lluvia queda como estaba.",
+         L"Fout bij het schrijven van %s: %s. Het totaal van de neerslag blijft zoals het was.",
+         L"Не удалось записать %s: %s. Сумма осадков остаётся прежней.",
+         L"Nie można zapisać %s: %s. Suma opadów pozostaje bez zmian."),
+    ROW8(L"Could not write %s: %s. The next automatic save is made at its time.",
+         L"Fehler beim Schreiben von %s: %s. Die nächste automatische Speicherung erfolgt zu ihrer Zeit.",
+         L"Impossible d'écrire %s : %s. Le prochain enregistrement automatique se fera à son heure.",
+         L"Impossibile scrivere %s: %s. Il prossimo salvataggio automatico avverrà all'ora prevista.",
+         L"No se pudo escribir %s: %s. El próximo guardado automático se hará a su hora.",
+         L"Fout bij het schrijven van %s: %s. De volgende automatische opslag gebeurt op het gewone tijdstip.",
+         L"Не удалось записать %s: %s. Следующее автосохранение будет выполнено в своё время.",
+         L"Nie można zapisać %s: %s. Następny automatyczny zapis nastąpi o swojej porze."),
 };
 
 constexpr TextTable<RowsTimesLanguages(WRITE_FAILURE_TEXT_ROWS)> g_writeFailureTexts = BuildTable(kWriteFailureTexts);

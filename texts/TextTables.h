@@ -156,11 +156,14 @@ extern const TextTable<RowsTimesLanguages(RECORD_FILE_NOTICE_ROWS)> g_recordFile
 // Files the program writes by itself that could not be written: the messages ("%s": the files,
 // then the reason) by what the program was doing, and the status text while the station's data
 // files cannot be written.
-constexpr int WRITE_FAILURE_TEXT_ROWS = 4;
-constexpr int WRITE_FAILED_TRIED_AGAIN = 0;      // the station's data files, the chart pictures
+constexpr int WRITE_FAILURE_TEXT_ROWS = 7;
+constexpr int WRITE_FAILED_TRIED_AGAIN = 0;      // the station's data files, the chart pictures, the settings
 constexpr int WRITE_FAILED_RECORDS_WAIT = 1;     // the record files, their copies, the staging file
 constexpr int WRITE_FAILED_REBUILD = 2;          // a custom record file's rebuild in new units
 constexpr int WRITE_FAILED_STATION_DATA_STATUS = 3;
+constexpr int WRITE_FAILED_RESTORE = 4;          // a record file brought back from its copy or the other one
+constexpr int WRITE_FAILED_RAIN_RESET = 5;       // the rain total cleared by the user
+constexpr int WRITE_FAILED_AUTO_SAVE = 6;        // the automatic saving's files
 extern const TextTable<RowsTimesLanguages(WRITE_FAILURE_TEXT_ROWS)> g_writeFailureTexts;
 // The reasons of a failed write, as the messages above name them; the last one takes the system's
 // error code ("%lu").

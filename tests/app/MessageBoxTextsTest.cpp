@@ -125,10 +125,15 @@ TEST(MessageBoxTexts, EveryMessageIsShownWholeInEveryLanguage)
         }
         // A file that could not be written, at a long path, for the longest reason.
         const std::wstring path = L"C:\\Program Files (x86)\\Orvelle\\data\\all_weather.csv";
-        for (WriteTask task : {WriteTask::StationData, WriteTask::RecordFiles, WriteTask::CustomRebuild})
+        for (WriteTask task : {WriteTask::StationData, WriteTask::RecordFiles, WriteTask::CustomRebuild,
+                               WriteTask::Restore, WriteTask::Settings, WriteTask::AutoSave})
             texts.push_back(WriteFailureMessage(
                 task, {FailedWriteOf(path, ERROR_SHARING_VIOLATION), FailedWriteOf(path, ERROR_SHARING_VIOLATION)},
                 language));
+        CString rainReset;
+        rainReset.Format(TextAt(g_writeFailureTexts, WRITE_FAILED_RAIN_RESET, language), path.c_str(),
+                         WriteReasonText(WriteReason::HeldElsewhere, ERROR_SHARING_VIOLATION, language).c_str());
+        texts.push_back(rainReset.str());
         for (const std::wstring& text : texts)
             ShowAndCheck(text, MB_OK | MB_ICONWARNING, "box" + in);
         // What was done to the record files, every kind of notice in one box.

@@ -387,6 +387,12 @@ TEST_F(StationCommands, RainTotalThatCannotBeSavedKeepsTheOldReset)
     EXPECT_EQ(d.m_rainHistoryValues[RAIN_HISTORY_SIZE - 1], 2.5);
     EXPECT_EQ(d.m_rainCounterAtReset, 10.0);
     EXPECT_EQ(::GetFileAttributesW(d.PassRainDataPath().c_str()), INVALID_FILE_ATTRIBUTES);
+    // Said, with its reason.
+    std::vector<std::wstring> told;
+    d.m_messages.TellWaiting([](WriteTask, WriteReason) { return true; },
+                             [&](const CWindowMessages::Message& message) { told.push_back(message.text); });
+    EXPECT_EQ(told, std::vector<std::wstring>{L"Could not write Z:\\no\\such\\folder\\rRainReset.dat: the folder does "
+                                              L"not exist. The rainfall total stays as it was."});
 }
 
 // Without a station the poll's device-gone steps show the connect prompt and close; the USB

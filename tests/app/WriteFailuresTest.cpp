@@ -1,11 +1,24 @@
 // Files that could not be written, as the user is told: the reason found from the system's error
-// and the path, each cause said once for as long as it lasts, and the message in the language.
+// and the path, each cause said once for as long as it lasts, and the message in the language; the
+// window's messages one box at a time; the program's own files on a full disk.
+#include "app/SettingsFiles.h"
+#include "app/WindowMessages.h"
 #include "app/WriteFailures.h"
+#include "records/MainRecords.h"
+#include "records/RecordFileIo.h"
+#include "tests/support/SmallDisk.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
 
 namespace {
 
@@ -77,6 +90,96 @@ TEST(WriteFailures, TheMessageNamesTheFilesAndTheReasonInTheLanguage)
               L"bleiben die alten Einheiten; das Programm versucht es erneut.");
     EXPECT_EQ(WriteFailureMessage(WriteTask::StationData, {{L"a.csv", ERROR_CRC, WriteReason::Other}}, LANGUAGE_POLISH),
               L"Nie można zapisać a.csv: błąd systemu 23. Program spróbuje ponownie.");
+}
+
+
+// ---- the window's messages -------------------------------------------------------------------------
+
+TEST(WindowMessages, OneBoxAtATimeInTheirOrderAndAFailureWhoseCauseEndedIsDropped)
+{
+    CWindowMessages messages;
+    std::vector<std::wstring> told;
+    int open = 0, mostOpen = 0;
+    bool diskFull = true;
+    auto lasts = [&](WriteTask task, WriteReason reason) {
+        return task == WriteTask::RecordFiles && reason == WriteReason::DiskFull && diskFull;
+    };
+    std::function<void(const CWindowMessages::Message&)> show;
+    show = [&](const CWindowMessages::Message& message) {
+        mostOpen = std::max(mostOpen, ++open);
+        told.push_back(message.text);
+        // While the first box is open the timers go on: a restore is told, the disk gets room, and
+        // the next tick asks for the waiting messages again.
+        if (message.text == L"disk full") {
+            messages.Add(L"restored");
+            diskFull = false;
+            messages.TellWaiting(lasts, show);
+        }
+        --open;
+    };
+    messages.Add(L"disk full", MB_OK | MB_ICONWARNING, WriteTask::RecordFiles, WriteReason::DiskFull);
+    messages.Add(L"clock went back");
+    messages.Add(L"still full", MB_OK | MB_ICONWARNING, WriteTask::RecordFiles, WriteReason::DiskFull);
+    messages.TellWaiting(lasts, show);
+    EXPECT_EQ(mostOpen, 1);
+    EXPECT_EQ(told, (std::vector<std::wstring>{L"disk full", L"clock went back", L"restored"}));
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_FALSE(messages.Telling());
+}
+
+// ---- the program's own files on a full disk ----------------------------------------------------------
+
+class AFullDiskForOwnFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!disk.Mounted())
+            GTEST_SKIP() << "a real full disk cannot be had here: " << disk.WhyNot();
+    }
+    smalldisk::SmallDisk disk{256};
+};
+
+std::string ReadAll(const std::wstring& path)
+{
+    std::ifstream in(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST_F(AFullDiskForOwnFiles, ASettingsFileAndTheRainHistoryThatCannotBeWrittenWholeKeepWhatTheyHeld)
+{
+    const std::wstring settingsPath = disk.Folder() + settings::AUTO_SAVING_FILE;
+    const settings::Bytes old = settings::EncodeLanguage(3);  // an older, shorter file
+    ASSERT_TRUE(settings::WriteFileBytes(settingsPath, old));
+    auto records = std::make_unique<CMainRecords>();
+    records->m_installFolder = disk.Folder();
+    ASSERT_TRUE(records->SavePassRainData());
+    const std::string oldRain = ReadAll(records->PassRainDataPath());
+
+    ASSERT_TRUE(disk.LeaveFree(0));
+    // Not a page left over either: a byte in a file of its own takes one.
+    for (int n = 0; n < 64; ++n) {
+        std::FILE* spare = _wfopen((disk.Folder() + L"spare" + std::to_wstring(n)).c_str(), L"wb");
+        const bool taken = spare != nullptr && std::fputc('x', spare) != EOF;
+        if (spare == nullptr || std::fclose(spare) != 0 || !taken)
+            break;
+    }
+    CSettingsRecord values;
+    settings::DecodeAutoSaving(nullptr, LANGUAGE_ENGLISH, disk.Folder(), values);
+    ClearFileError();
+    EXPECT_FALSE(settings::WriteFileBytes(settingsPath, settings::EncodeAutoSaving(values)));
+    EXPECT_EQ(ErrorOfLastFailure(), static_cast<unsigned long>(ERROR_DISK_FULL));
+    EXPECT_EQ(ReadAll(settingsPath), std::string(old.begin(), old.end()));
+    records->m_rainHistoryCount = 300;
+    EXPECT_FALSE(records->SavePassRainData());
+    EXPECT_EQ(ReadAll(records->PassRainDataPath()), oldRain);
+
+    ASSERT_TRUE(disk.RemoveFiller());
+    for (int n = 0; n < 64; ++n)
+        DeleteFileW((disk.Folder() + L"spare" + std::to_wstring(n)).c_str());
+    EXPECT_TRUE(settings::WriteFileBytes(settingsPath, settings::EncodeAutoSaving(values)));
+    EXPECT_EQ(ReadAll(settingsPath).size(), settings::AUTO_SAVING_FILE_BYTES);
+    EXPECT_TRUE(records->SavePassRainData());
+    EXPECT_EQ(ReadAll(records->PassRainDataPath()).size(), 4u + 300u * 16u);
 }
 
 }  // namespace

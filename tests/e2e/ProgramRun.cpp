@@ -252,6 +252,22 @@ std::wstring Program::WaitForMessageBox(int seconds) const
     return text;
 }
 
+std::wstring Program::WaitForMessageBoxOtherThan(const std::wstring& shown, int seconds) const
+{
+    std::wstring text;
+    WaitFor(
+        [&] {
+            HWND box = MessageBoxWindow();
+            wchar_t buffer[1024] = {};
+            if (box != nullptr)
+                GetDlgItemTextW(box, 0xFFFF, buffer, 1024);
+            text = box != nullptr && shown != buffer ? buffer : L"";
+            return !text.empty();
+        },
+        seconds);
+    return text;
+}
+
 int Program::MessageBoxCount() const
 {
     struct Count {

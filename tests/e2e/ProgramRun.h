@@ -72,6 +72,9 @@ public:
     HWND MessageBoxWindow() const;
     // Waits for a message box and returns its text ("" when none came).
     std::wstring WaitForMessageBox(int seconds) const;
+    // Waits for a message box whose text is not `shown` (the box before it may still be closing) and
+    // returns its text ("" when none came).
+    std::wstring WaitForMessageBoxOtherThan(const std::wstring& shown, int seconds) const;
     int MessageBoxCount() const;
     void PressOk() const;
     HWND MainWindow() const;

@@ -195,6 +195,51 @@ TEST(EndToEnd, StationClockSetBackAddsTheRecordsOfTheRepeatedHourAndSaysSo)
     ExpectWholeFiles(second, after);
 }
 
+TEST(EndToEnd, AMessageLeftOpenStopsNoRecordingAndNoSecondBoxOpensBesideIt)
+{
+    Program first(L"box_left_open");
+    ASSERT_TRUE(RanOnce(first));
+    // RECORDS.csv has become a folder: the first box says that it cannot be written.
+    DeleteFileW(first.File(L"RECORDS.csv").c_str());
+    CreateDirectoryW(first.File(L"RECORDS.csv").c_str(), nullptr);
+    Program second(SameFolderAs{first});
+    UseStation(second, OffsetForNextRecordIn(290));
+    ASSERT_TRUE(second.Start());
+    const std::wstring folderSaid = second.WaitForMessageBox(120);
+    EXPECT_EQ(folderSaid, L"Could not write " + second.File(L"RECORDS.csv") +
+                              L": a folder has this name. The new records wait and go in as soon as writing is "
+                              L"possible again.");
+    ASSERT_TRUE(WaitFor([&] { return !Exists(second.File(L"tmpLastRec.txt")); }, 30));
+    const size_t records = RecordCounts(second)[0];
+
+    // Left open, while another program cuts txt.dat and the station takes a record: the record goes
+    // in, txt.dat is brought back, and what is told of it waits for the box to be answered.
+    const std::string txt = ReadBytes(second.File(L"txt.dat"));
+    WriteBytes(second.File(L"txt.dat"), txt.substr(0, txt.find("\r\n", txt.size() / 3) + 2));
+    ASSERT_TRUE(second.Steer("advance 5"));
+    EXPECT_TRUE(WaitFor([&] { return RecordCounts(second) == std::vector<size_t>(4, records + 1); }, 30))
+        << "csv.dat holds " << RecordCounts(second)[0] << " records, txt.dat " << RecordCounts(second)[1];
+    EXPECT_TRUE(HoldsFor([&] { return second.MessageBoxCount() == 1; }, 2500)) << "a second box beside the first";
+    second.PressOk();
+    const std::wstring restoreSaid = second.WaitForMessageBoxOtherThan(folderSaid, 10);
+    EXPECT_EQ(restoreSaid, L"txt.dat lacked records that RECORDS.txt holds: it was restored from that file, and the "
+                           L"file as it was is kept as txt (damaged).dat.");
+    // That one left open stops no recording either.
+    ASSERT_TRUE(second.Steer("advance 5"));
+    EXPECT_TRUE(WaitFor([&] { return RecordCounts(second) == std::vector<size_t>(4, records + 2); }, 30))
+        << "no record went in while the box was open";
+    EXPECT_EQ(second.MessageBoxCount(), 1);
+    second.PressOk();
+    EXPECT_TRUE(WaitFor([&] { return second.MessageBoxCount() == 0; }, 10)) << Narrow(second.WaitForMessageBox(1));
+
+    // The folder goes: the copy catches up, and every file holds every record once.
+    RemoveDirectoryW(second.File(L"RECORDS.csv").c_str());
+    ASSERT_TRUE(second.Steer("advance 1"));
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(second.File(L"RECORDS.csv")) == ReadBytes(second.File(L"csv.dat")); }, 20));
+    ExpectWholeFiles(second, std::vector<size_t>(4, records + 2));
+    EXPECT_EQ(second.MessageBoxCount(), 0);
+}
+
 TEST(EndToEnd, LastRecordsWithoutTheirLineEndAreKept)
 {
     Program first(L"last_line");

@@ -1,8 +1,10 @@
 // What happens around the running program, by event, as a user sees it: a full disk (a real one,
 // a small tmpfs, which needs root) at the start and while records come in, during a unit change
-// and a Save as, freed while the program runs; a record copy that cannot be written; a custom
-// record file that a viewer holds during a unit change.
+// and a Save as, while a damaged record file is to be brought back, during the automatic saving,
+// freed while the program runs; a record copy that cannot be written; a custom record file that a
+// viewer holds during a unit change.
 #include "tests/e2e/ProgramRun.h"
+#include "app/SettingsFiles.h"
 #include "records/RecordMerge.h"
 #include "tests/support/SmallDisk.h"
 
@@ -10,6 +12,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -155,10 +159,17 @@ TEST_F(AFullDisk, WhileRecordsComeInAndUnitsChangeIsSaidAndNothingIsLost)
     }
     EXPECT_TRUE(WaitFor([&] { return StartsWith(program.StatusText(), L"Remaining time"); }, 10));
 
-    // Full again: a unit change cannot rebuild the custom files: said, and they keep their old units.
+    // Full again: a unit change cannot write the units' settings file nor rebuild the custom files:
+    // each said, one box after the other, and the custom files keep their old units.
     ASSERT_TRUE(disk.LeaveFree(0));
+    const std::string unitsBefore = ReadBytes(program.File(L"rDisplayingUnitSetting.dat"));
     ASSERT_TRUE(ChangeToEnglishUnits(program));
-    EXPECT_EQ(program.WaitForMessageBox(30),
+    const std::wstring unitsFile = program.WaitForMessageBox(30);
+    EXPECT_EQ(unitsFile, L"Could not write " + program.File(L"rDisplayingUnitSetting.dat") +
+                             L": disk full. The program tries again.");
+    EXPECT_EQ(ReadBytes(program.File(L"rDisplayingUnitSetting.dat")), unitsBefore);
+    program.PressOk();
+    EXPECT_EQ(program.WaitForMessageBoxOtherThan(unitsFile, 30),
               L"Could not rebuild " + program.File(L"csv_custom.dat") + L", " + program.File(L"txt_custom.dat") +
                   L" in the new display units: disk full. Until then the old units stay; the program tries again.");
     program.PressOk();
@@ -190,8 +201,110 @@ TEST_F(AFullDisk, WhileRecordsComeInAndUnitsChangeIsSaidAndNothingIsLost)
         << "status: " << Narrow(program.StatusText());
     EXPECT_EQ(LineCount(program.File(L"csv_custom.dat")), downloaded + 1);
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS_CUSTOM.txt")), ReadBytes(program.File(L"txt_custom.dat")));
+    // The units' settings file too: the next start finds the English units.
+    const std::string units = ReadBytes(program.File(L"rDisplayingUnitSetting.dat"));
+    ASSERT_EQ(units.size(), 32u);
+    EXPECT_EQ(units[24], 1) << "degrees Fahrenheit";
     EXPECT_TRUE(WaitFor([&] { return StartsWith(program.StatusText(), L"Remaining time"); }, 10));
     EXPECT_TRUE(HoldsFor([&] { return program.MessageBoxCount() == 0; }, 1000)) << Narrow(program.WaitForMessageBox(1));
+}
+
+// Record i of a station that recorded every five minutes from 1 January 2014, long before the demo
+// station's history: records only the record files hold.
+std::string OlderRecord(int i)
+{
+    const int day = i / 288, hour = i / 12 % 24, minute = i % 12 * 5;
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  "2014,%d,%d,%d,%d,%d,%.2f,48.00,5.00,60.00,, ,1.50,90.00,-3.20,70.00,, ,0.00,1013.25,3,19.50,"
+                  "4.00,2.00,9,60.5,",
+                  1 + day % 7, 1 + day / 31, 1 + day % 31, hour, minute, 20.0 + i % 97 * 0.05);
+    return line;
+}
+
+TEST_F(AFullDisk, ARestoreThatItStopsIsSaidAndGoesThroughAtTheNextReadingOnceThereIsRoom)
+{
+    Program first(L"full_disk_restore", disk.Folder());
+    ASSERT_TRUE(first.HasBinaries());
+    ASSERT_GT(StartedWithTheHistory(first), 1000);
+    first.Stop();
+    // Eight thousand older records in every file and copy; then another program takes them out of
+    // csv.dat (its copy keeps them).
+    std::string stationPart;
+    for (int kind = 0; kind < 4; ++kind) {
+        const std::string text = ReadBytes(first.File(kRecordFiles[kind]));
+        const size_t afterHeader = text.find("\r\n") + 2;
+        std::string older;
+        for (int i = 0; i < 8000; ++i)
+            older += RecordLineFor(static_cast<RecordFileKind>(kind), OlderRecord(i), DisplayUnitSelection()) + "\r\n";
+        const std::string whole = text.substr(0, afterHeader) + older + text.substr(afterHeader);
+        for (const wchar_t* name : {kRecordFiles[kind], kRecordFiles[kind + 4]})
+            std::ofstream(first.File(name).c_str(), std::ios::binary | std::ios::trunc) << whole;
+        if (kind == 0)
+            stationPart = text;
+    }
+    std::ofstream(first.File(L"csv.dat").c_str(), std::ios::binary | std::ios::trunc) << stationPart;
+    const std::string copy = ReadBytes(first.File(L"RECORDS.csv"));
+    // Less room than csv.dat brought back needs.
+    ASSERT_TRUE(disk.LeaveFree(256));
+
+    Program second(SameFolderAs{first});
+    UseDemoStation(second, 290);
+    ASSERT_TRUE(second.Start());
+    const std::wstring said = second.WaitForMessageBox(60);
+    EXPECT_EQ(said, L"Could not restore " + second.File(L"csv.dat") +
+                        L": disk full. The records it lacks stay in its copy or in the other record file; the program "
+                        L"tries again.");
+    second.PressOk();
+    // Nothing else failed: nothing more is said (the copy kept for the file is no failure of its own).
+    EXPECT_TRUE(HoldsFor([&] { return second.WaitForMessageBoxOtherThan(said, 0).empty(); }, 3000))
+        << Narrow(second.WaitForMessageBox(1));
+    EXPECT_TRUE(ReadBytes(second.File(L"RECORDS.csv")) == copy) << "the copy was written over";
+    EXPECT_EQ(second.StatusText(), L"Can't write record file!");
+
+    // Room again: the next reading brings csv.dat back, without a record coming in.
+    ASSERT_TRUE(disk.RemoveFiller());
+    ASSERT_TRUE(second.Steer("advance 1"));
+    EXPECT_EQ(second.WaitForMessageBoxOtherThan(said, 30), L"csv.dat lacked records that RECORDS.csv holds: it was restored from "
+                                             L"that file, and the file as it was is kept as csv (damaged).dat.");
+    second.PressOk();
+    EXPECT_TRUE(ReadBytes(second.File(L"csv.dat")) == copy) << "csv.dat is not what its copy held";
+    EXPECT_TRUE(ReadBytes(second.File(L"csv (damaged).dat")) == stationPart) << "not kept aside as it was";
+    EXPECT_TRUE(WaitFor([&] { return StartsWith(second.StatusText(), L"Remaining time"); }, 10));
+}
+
+TEST_F(AFullDisk, AnAutomaticSaveThatCannotBeWrittenIsSaidOnceAndLeavesNoPartOfAFile)
+{
+    Program program(L"full_disk_auto_save", disk.Folder());
+    ASSERT_TRUE(program.HasBinaries());
+    // Saving every two minutes (of 1.5 s here): the comma and tab files and the window's picture, into
+    // the program's folder.
+    CSettingsRecord saving;
+    settings::DecodeAutoSaving(nullptr, LANGUAGE_ENGLISH, program.Folder() + L"\\", saving);
+    saving.m_autoSaveInterval = 1;
+    saving.m_autoSaveCsv = saving.m_autoSaveTxt = saving.m_autoSaveJpg = 1;
+    ASSERT_TRUE(settings::WriteFileBytes(program.File(settings::AUTO_SAVING_FILE), settings::EncodeAutoSaving(saving)));
+    program.SetEnvironment(L"ORVELLE_TEST_AUTOSAVE_MINUTE_MS", L"1500");
+    ASSERT_GT(StartedWithTheHistory(program), 1000);
+    ASSERT_TRUE(WaitFor([&] { return !FilesIn(program.Folder(), L"RECORD*.jpg").empty(); }, 30));
+
+    ASSERT_TRUE(disk.LeaveFree(0));
+    const std::wstring said = program.WaitForMessageBox(30);
+    EXPECT_TRUE(StartsWith(said, L"Could not write " + program.Folder() + L"\\RECORD") &&
+                said.find(L": disk full. The next automatic save is made at its time.") != std::wstring::npos)
+        << Narrow(said);
+    program.PressOk();
+    // Once while the disk stays full, though every save fails.
+    EXPECT_TRUE(HoldsFor([&] { return program.WaitForMessageBoxOtherThan(said, 0).empty(); }, 7000))
+        << Narrow(program.WaitForMessageBox(1));
+    // No part of a save is left: every picture is whole, no temporary file stays.
+    ASSERT_TRUE(disk.RemoveFiller());
+    for (const std::wstring& name : FilesIn(program.Folder(), L"RECORD*.jpg")) {
+        const std::string picture = ReadBytes(program.File(name.c_str()));
+        EXPECT_TRUE(picture.size() > 2 && picture.compare(picture.size() - 2, 2, "\xFF\xD9") == 0)
+            << Narrow(name) << " is cut short";
+    }
+    EXPECT_TRUE(FilesIn(program.Folder(), L"*.new").empty());
 }
 
 // ---- a copy that cannot be written --------------------------------------------------------------------

@@ -298,6 +298,49 @@ TEST(RecordFileDamagedFromOutside, AFileThatCannotBeBroughtBackLeavesItsCopyAlon
     EXPECT_EQ(next.notices[0].event, RecordFileNotice::Event::RestoredShort);
 }
 
+TEST(RecordFileDamagedFromOutside, AHeldFileKeepsItsReasonAndIsBroughtBackAtTheReadingAfterItIsLetGo)
+{
+    CRecordFiles files;
+    const std::wstring folder = FolderOf(L"held_reading", 2000, files);
+    const std::string copy = ReadBytes(folder + L"RECORDS.txt");
+    WriteBytes(folder + L"txt.dat", FirstLines(copy, 50));
+    HANDLE held = CreateFileW((folder + L"txt.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    CRecordFiles next;
+    PrepareRecordFiles(folder, Fahrenheit(), next);
+    EXPECT_EQ(next.restoreError[1], static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
+    // A reading while it is held: still said, and the copy still kept.
+    EXPECT_FALSE(CatchUpRestores(folder, next));
+    EXPECT_EQ(next.restoreError[1], static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(next.copyError[1], 0u);
+    ExpectSameBytes(ReadBytes(folder + L"RECORDS.txt"), copy, "the copy");
+    CloseHandle(held);
+    // Let go: the next reading brings it back without a record coming in.
+    EXPECT_TRUE(CatchUpRestores(folder, next));
+    EXPECT_EQ(next.restoreError[1], 0u);
+    ExpectEveryFileHolds(folder, 2000);
+    ASSERT_EQ(next.notices.size(), 1u);
+    EXPECT_EQ(next.notices[0].event, RecordFileNotice::Event::RestoredShort);
+}
+
+TEST(RecordFileDamagedFromOutside, APairDamagedTogetherWhileTheProgramRunsGetsTheOtherBaseFilesRecords)
+{
+    // Another program cuts both txt.dat and its copy while this one runs; the next record comes.
+    CRecordFiles files;
+    const std::wstring folder = FolderOf(L"pair_running", 3000, files);
+    const std::string txt = ReadBytes(folder + L"txt.dat");
+    WriteBytes(folder + L"txt.dat", FirstLines(txt, 700));
+    WriteBytes(folder + L"RECORDS.txt", FirstLines(txt, 700));
+    WriteBytes(folder + STAGING_FILE_NAME, Records(3000, 1));
+    ASSERT_TRUE(MergeStagedRecords(folder, false, Fahrenheit(), files));
+    ExpectEveryFileHolds(folder, 3001);
+    ASSERT_EQ(files.notices.size(), 1u);
+    EXPECT_EQ(files.notices[0].event, RecordFileNotice::Event::RecordsAdded);
+    EXPECT_EQ(files.notices[0].file, L"txt.dat");
+    EXPECT_EQ(files.notices[0].source, L"csv.dat");
+}
+
 // ---- the station's clock set back --------------------------------------------------------------------
 
 TEST(StationClockSetBack, RecordsOfHeldTimesWithOtherValuesAreAddedAndTheChangeIsToldOnce)

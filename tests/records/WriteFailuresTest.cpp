@@ -149,6 +149,47 @@ TEST_F(AFullDisk, ANewRecordThatCannotBeStagedWaitsInMemoryAndGoesInLater)
         EXPECT_EQ(WholeRecordsOnce(folder + RecordFileName(kind), SeparatorOf(kind)), 11) << Narrow(RecordFileName(kind));
 }
 
+TEST_F(AFullDisk, ARestoreThatFailsKeepsItsReasonAndGoesThroughOnceThereIsRoom)
+{
+    WriteBytes(folder + STAGING_FILE_NAME, StagingText(0, 1500));
+    CRecordFiles files;
+    ASSERT_TRUE(MergeStagedRecords(folder, true, Fahrenheit(), files));
+    const std::string copy = ReadBytes(folder + L"RECORDS.csv");
+    const std::string cut = copy.substr(0, copy.find(Staged(100)));
+    WriteBytes(folder + L"csv.dat", cut);
+    // Less room than the file brought back needs.
+    ASSERT_TRUE(disk.LeaveFree(40));
+    CRecordFiles next;
+    PrepareRecordFiles(folder, Fahrenheit(), next);
+    EXPECT_EQ(next.restoreError[0], static_cast<unsigned long>(ERROR_DISK_FULL));
+    EXPECT_EQ(ReadBytes(folder + L"csv.dat"), cut);
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), copy);
+    EXPECT_FALSE(FileExists(folder + L"csv.dat.new"));
+    EXPECT_FALSE(FileExists(folder + L"csv (damaged).dat")) << "a file kept aside without its restore";
+    EXPECT_TRUE(next.notices.empty());
+    // A record comes in meanwhile: the copy it cannot follow is kept for the file, and that is no
+    // failure of its own.
+    WriteBytes(folder + STAGING_FILE_NAME, StagingText(1500, 1));
+    EXPECT_TRUE(MergeStagedRecords(folder, false, Fahrenheit(), next));
+    EXPECT_EQ(next.copyError[0], 0u);
+    EXPECT_EQ(next.restoreError[0], static_cast<unsigned long>(ERROR_DISK_FULL));
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), copy);
+
+    // Room again: the next reading brings the file back, nothing staged.
+    ASSERT_TRUE(disk.RemoveFiller());
+    EXPECT_TRUE(CatchUpRestores(folder, next));
+    EXPECT_EQ(next.restoreError[0], 0u);
+    for (RecordFileKind kind : AllKinds()) {
+        EXPECT_EQ(WholeRecordsOnce(folder + RecordFileName(kind), SeparatorOf(kind)), 1501)
+            << Narrow(RecordFileName(kind));
+        EXPECT_EQ(ReadBytes(folder + UserCopyName(kind)), ReadBytes(folder + RecordFileName(kind)));
+    }
+    ASSERT_EQ(next.notices.size(), 1u);
+    EXPECT_EQ(next.notices[0].event, RecordFileNotice::Event::RestoredShort);
+    // Kept aside as it was then: with the record that came in meanwhile.
+    EXPECT_EQ(ReadBytes(folder + next.notices[0].keptAs), cut + Staged(1500) + "\r\n");
+}
+
 // ---- Save as while the custom files are in the old units ----------------------------------------------
 
 TEST(SaveAsAfterAUnitChange, TheRecordsComeInTheNewUnitsBeforeTheCustomFilesAreRebuilt)
