@@ -193,8 +193,10 @@ void BringInOtherBaseFileRecords(RecordFileKind kind, const std::wstring& instal
     const long long unstaged = event == RecordFileNotice::Event::RestoredUnreadable
                                    ? 1
                                    : UnstagedRecordsMissing(otherPath, SeparatorOf(other), index, stagedRecords);
-    // A missing file that lacks only staged records is the merge's to make (a first start).
-    if (event == RecordFileNotice::Event::RestoredMissing && unstaged == 0)
+    // A file that lacks only staged records gets them from the merge: a missing one is the merge's to
+    // make (a first start), one that could not take them (held, write-protected, a full disk) is not
+    // damaged, and trying to replace it would only fail for the same reason.
+    if (unstaged == 0)
         return;
     // A file that holds nothing is brought back whole (what it held kept aside); one that holds
     // records keeps every line and gets the other file's records that it lacks after them.

@@ -31,10 +31,10 @@ void RestoreFromCopyIfShort(RecordFileKind kind, const std::wstring& installFold
 // "csv.dat" and "txt.dat" hold the same records (after RestoreFromCopyIfShort, when both files of a
 // pair were damaged). A base file that holds nothing that reads as records, or is missing, while the
 // other holds records, is brought back from it (the separators turned, the damaged file kept aside);
-// one that lacks some of the other's records gets them added after its own lines. Records that are
-// still staged (`staged`, which the next merge brings in anyway, as after a kill between two files)
-// are added without a notice. One that cannot be brought back keeps its reason in
-// CRecordFiles::restoreError. The first form does it for one base file (nothing for a custom file).
+// one that lacks some of the other's records gets them added after its own lines. A file that lacks
+// only records that are still staged (`staged`, which the next merge brings in anyway: after a kill
+// between two files, or while the file cannot be written) is left to the merge. One that cannot be
+// brought back keeps its reason in CRecordFiles::restoreError. The first form does it for one base file (nothing for a custom file).
 void BringInOtherBaseFileRecords(RecordFileKind kind, const std::wstring& installFolder,
                                  const std::vector<StagedRecord>& staged, CRecordFiles& files);
 void BringInOtherBaseFileRecords(const std::wstring& installFolder, const std::vector<StagedRecord>& staged,

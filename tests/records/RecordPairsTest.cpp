@@ -341,6 +341,30 @@ TEST(RecordFileDamagedFromOutside, APairDamagedTogetherWhileTheProgramRunsGetsTh
     EXPECT_EQ(files.notices[0].source, L"csv.dat");
 }
 
+TEST(RecordFileDamagedFromOutside, AFileThatCannotTakeItsRecordsIsNotTakenForDamaged)
+{
+    // Another program holds csv.dat against writing while records come in: they wait staged, and
+    // csv.dat, which lacks only them, is not something to bring back from txt.dat.
+    CRecordFiles files;
+    const std::wstring folder = FolderOf(L"held_while_recording", 1000, files);
+    HANDLE held = CreateFileW((folder + L"csv.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    for (int record = 1000; record < 1003; ++record) {
+        ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, Record(record)));
+        EXPECT_FALSE(MergeStagedRecords(folder, false, Fahrenheit(), files));
+        EXPECT_EQ(files.fileError[0], static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
+        EXPECT_EQ(files.restoreError[0], 0u) << "record " << record << ": told as a file that could not be restored";
+        EXPECT_EQ(RecordsOf(folder + L"txt.dat", '\t').size(), static_cast<size_t>(record + 1));
+    }
+    CloseHandle(held);
+    // Let go: the waiting records go in at the next pass, and nothing is told of them.
+    ASSERT_TRUE(MergeStagedRecords(folder, false, Fahrenheit(), files));
+    ExpectEveryFileHolds(folder, 1003);
+    EXPECT_TRUE(files.notices.empty());
+    EXPECT_EQ(files.fileError[0], 0u);
+}
+
 // ---- the station's clock set back --------------------------------------------------------------------
 
 TEST(StationClockSetBack, RecordsOfHeldTimesWithOtherValuesAreAddedAndTheChangeIsToldOnce)
