@@ -420,8 +420,10 @@ void COrvelleDlg::RunLaterPoll()
     const int month = m_readings.GetRecordMonth();
     const int day = m_readings.GetRecordDay();
 
-    // A new record is one whose minute differs from the last one taken in.
-    if (minute != m_recordTime[RECORD_MINUTE]) {
+    // A new record is one whose time differs from the last one taken in: its minute alone stays the
+    // same when the station's clock was moved on by whole hours.
+    if (minute != m_recordTime[RECORD_MINUTE] || hour != m_recordTime[RECORD_HOUR] ||
+        day != m_recordTime[RECORD_DAY] || month != m_recordTime[RECORD_MONTH] || year != m_recordTime[RECORD_YEAR]) {
         const CString line = BuildCurrentRecordLine();
         // An empty line means the station's latest record could not be read: nothing to append.
         if (!line.IsEmpty() && CompareRecordLines(CString(m_lastRecordLine), line)) {

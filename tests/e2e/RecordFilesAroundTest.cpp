@@ -1,5 +1,6 @@
 // What happens around the program to its record files between two starts: files damaged by other
-// programs beside intact copies, the station's clock set back, and last records without line end.
+// programs beside intact copies, the station's clock set back or moved on, and last records without
+// line end.
 #include "tests/e2e/ProgramRun.h"
 #include "records/RecordMerge.h"
 
@@ -193,6 +194,22 @@ TEST(EndToEnd, StationClockSetBackAddsTheRecordsOfTheRepeatedHourAndSaysSo)
         << "csv.dat holds " << RecordCounts(second)[0] << " records, not " << after[0];
     EXPECT_TRUE(HoldsFor([&] { return RecordCounts(second) == after && second.MessageBoxWindow() == nullptr; }, 2500));
     ExpectWholeFiles(second, after);
+}
+
+TEST(EndToEnd, StationClockMovedOnByWholeHoursBringsInEveryRecordThatFellDue)
+{
+    Program program(L"clock_forward");
+    UseStation(program, OffsetForNextRecordIn(290));
+    ASSERT_TRUE(program.HasBinaries() && StartedAndMerged(program));
+    std::vector<size_t> after = RecordCounts(program);
+    // Six hours on: seventy-two records fell due, the latest at the minute of the one before them.
+    ASSERT_TRUE(program.Steer("advance 360"));
+    for (size_t& count : after)
+        count += 72;
+    EXPECT_TRUE(WaitFor([&] { return RecordCounts(program) == after; }, 30))
+        << "csv.dat holds " << RecordCounts(program)[0] << " records, not " << after[0];
+    EXPECT_EQ(program.MessageBoxWindow(), nullptr) << Narrow(program.WaitForMessageBox(1));
+    ExpectWholeFiles(program, after);
 }
 
 TEST(EndToEnd, AMessageLeftOpenStopsNoRecordingAndNoSecondBoxOpensBesideIt)
