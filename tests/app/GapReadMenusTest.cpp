@@ -5,6 +5,7 @@
 #include "app/OrvelleDlg.h"
 #include "platform/usb/USB.h"
 #include "tests/app/OwnFolderRun.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/SystemDialogAnswers.h"
 
 #include <gtest/gtest.h>
@@ -27,25 +28,6 @@ int LineCount(const std::wstring& path)
     return lines;
 }
 
-// Runs the window's messages until the condition holds (checked after every message and every
-// few milliseconds); its last answer once the time is up.
-bool PumpUntil(const std::function<bool()>& condition, int seconds)
-{
-    const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
-    while (::GetTickCount64() < end) {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-            if (condition())
-                return true;
-        }
-        if (condition())
-            return true;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    return condition();
-}
 
 }  // namespace
 
@@ -58,7 +40,7 @@ TEST(StationMenusDuringAGapReadChild, AreGreyedWhileTheStationIsReadAndEnabledWh
     ASSERT_TRUE(dialog->Create(IDD_ORVELLE_DIALOG));
     const std::wstring csv = dialog->m_installFolder + L"csv.dat";
     const std::wstring staging = dialog->m_installFolder + L"tmpLastRec.txt";
-    ASSERT_TRUE(PumpUntil([&] { return dialog->m_firstPollDone && !Exists(staging); }, 90)) << "no first poll";
+    ASSERT_TRUE(PumpUntil([&] { return dialog->m_firstPollDone && !Exists(staging); }, 90000)) << "no first poll";
     const HMENU menu = ::GetMenu(dialog->m_hWnd);
     auto greyed = [&] { return (::GetMenuState(menu, ID_SETTING_ALARM, MF_BYCOMMAND) & MF_GRAYED) != 0; };
     EXPECT_FALSE(greyed());
@@ -73,7 +55,7 @@ TEST(StationMenusDuringAGapReadChild, AreGreyedWhileTheStationIsReadAndEnabledWh
             greyedWhileReading = greyedWhileReading || greyed();
             return LineCount(csv) >= downloaded + 6;
         },
-        60));
+        60000));
     EXPECT_TRUE(greyedWhileReading) << "an upload could run beside the read";
     EXPECT_FALSE(greyed()) << "the menus stayed greyed after the read";
 
@@ -89,10 +71,10 @@ TEST(StationMenusDuringAGapReadChild, AreGreyedWhileTheStationIsReadAndEnabledWh
             }
             return reading && !dialog->m_downloading;
         },
-        90));
+        90000));
     EXPECT_TRUE(reading);
     EXPECT_FALSE(enabledWhileReading) << "the menus were enabled while the history was read";
-    EXPECT_TRUE(PumpUntil([&] { return LineCount(csv) >= downloaded + 6 + 60; }, 30));
+    EXPECT_TRUE(PumpUntil([&] { return LineCount(csv) >= downloaded + 6 + 60; }, 30000));
     EXPECT_FALSE(greyed());
     EXPECT_EQ(boxes.Count(), 0u);
     dialog->DestroyWindow();

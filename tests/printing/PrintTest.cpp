@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "tests/support/DialogAnswer.h"
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/MessagePump.h"
 #include "texts/TextTables.h"
 
 #include <gtest/gtest.h>
@@ -19,23 +20,6 @@
 
 namespace {
 
-// Handles this thread's messages until the condition holds, at most `milliseconds`; whether it held.
-bool PumpUntil(const std::function<bool()>& condition, int milliseconds)
-{
-    const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
-    for (;;) {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-        if (condition())
-            return true;
-        if (static_cast<int>(end - ::GetTickCount()) <= 0)
-            return false;
-        ::Sleep(10);
-    }
-}
 
 // A capture of one colour in a memory DC.
 struct SolidCapture {
