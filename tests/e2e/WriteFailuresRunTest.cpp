@@ -396,8 +396,9 @@ TEST(EndToEnd, ACustomFileHeldByAViewerIsRebuiltOnceWhenLetGo)
         },
         30));
     EXPECT_EQ(LineCount(program.File(L"csv_custom.dat")), downloaded + 2);
-    EXPECT_TRUE(WaitFor([&] { return StartsWith(program.StatusText(), L"Remaining time"); }, 10));
-    EXPECT_EQ(program.MessageBoxCount(), 0);
+    EXPECT_TRUE(WaitFor([&] { return StartsWith(program.StatusText(), L"Remaining time"); }, 10))
+        << "status: " << Narrow(program.StatusText());
+    EXPECT_EQ(program.MessageBoxCount(), 0) << Narrow(program.WaitForMessageBox(1));
 }
 
 }  // namespace
