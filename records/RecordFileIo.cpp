@@ -90,9 +90,23 @@ bool FlushToDisk(const std::wstring& path)
     return flushed;
 }
 
+FileHold HoldOfAfterBriefReaders(const std::wstring& path)
+{
+    // A reader that has the file open for a moment (a virus scanner, a backup, a viewer's refresh) is
+    // waited for a little: only a file still held after that is one that cannot be replaced now.
+    constexpr int kLooks = 5;
+    constexpr DWORD kPauseMs = 25;
+    FileHold hold = HoldOf(path);
+    for (int look = 1; look < kLooks && hold == FileHold::Held; ++look) {
+        ::Sleep(kPauseMs);
+        hold = HoldOf(path);
+    }
+    return hold;
+}
+
 bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& target)
 {
-    const bool replaced = FlushToDisk(temporary) && HoldOf(target) == FileHold::Free &&
+    const bool replaced = FlushToDisk(temporary) && HoldOfAfterBriefReaders(target) == FileHold::Free &&
                           (MoveFileExW(temporary.c_str(), target.c_str(),
                                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE ||
                            NoteFileError());
@@ -103,7 +117,7 @@ bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& tar
 
 bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target)
 {
-    if (HoldOf(target) != FileHold::Free)
+    if (HoldOfAfterBriefReaders(target) != FileHold::Free)
         return false;
     const std::wstring temporary = TemporaryPathOf(target);
     if (!CopyFileW(source.c_str(), temporary.c_str(), FALSE)) {

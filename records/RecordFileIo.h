@@ -44,13 +44,17 @@ bool FlushToDisk(const std::wstring& path);
 // open), or Refused (any other reason it cannot be opened for writing).
 enum class FileHold { Free, Held, Refused };
 FileHold HoldOf(const std::wstring& path);
+// HoldOf, with a file held only for a moment waited for (about a tenth of a second): what the files
+// that are replaced look at before they are.
+FileHold HoldOfAfterBriefReaders(const std::wstring& path);
 
 // Replaces target by temporary in one step (the temporary file is flushed to disk first). A target
-// that another program holds open is left as it is. The temporary file is gone afterwards either way.
+// that another program holds open longer than a moment (HoldOfAfterBriefReaders) is left as it is.
+// The temporary file is gone afterwards either way.
 bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& target);
 
 // Copies source over target in one step, through the target's temporary file. False (target as it
-// was) when the source cannot be read or the target is held open elsewhere.
+// was) when the source cannot be read or the target is held open elsewhere longer than a moment.
 bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target);
 
 // Copies `from` onto a new file `to` (false when `to` exists). A copy that failed (a full disk) leaves

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -452,6 +453,25 @@ TEST(UserCopyTest, CopyHeldOpenElsewhereIsSkippedAndReplacedLater)
     EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), "new\r\n");
     // A record file that cannot be read leaves the copy alone.
     EXPECT_FALSE(CopyToUserFile(folder + L"none.dat", folder + L"RECORDS.csv"));
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), "new\r\n");
+}
+
+TEST(UserCopyTest, ACopyReadForAMomentByAnotherProgramIsStillReplaced)
+{
+    std::wstring folder = ScratchFolder(L"copy_read");
+    WriteBytes(folder + L"csv.dat", "new\r\n");
+    WriteBytes(folder + L"RECORDS.csv", "old\r\n");
+    // A scanner or a viewer's refresh reads the copy for a few hundredths of a second.
+    HANDLE reader = CreateFileW((folder + L"RECORDS.csv").c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    std::thread letGo([reader] {
+        ::Sleep(40);
+        CloseHandle(reader);
+    });
+    EXPECT_TRUE(CopyToUserFile(folder + L"csv.dat", folder + L"RECORDS.csv"));
+    letGo.join();
     EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), "new\r\n");
 }
 
