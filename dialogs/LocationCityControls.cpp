@@ -117,22 +117,15 @@ int CLocationDialogDlg::NumberFieldWithoutNumber() const
     return 0;
 }
 
-// The first position field (degrees and minutes of latitude and longitude, the local side's
-// first) whose number lies beyond what it takes; 0 when every one lies within.
-int CLocationDialogDlg::PositionFieldOutOfRange(int* side, int* field) const
+// The up-down control of the first position field (degrees and minutes of latitude and longitude,
+// the local side's first) whose number lies beyond the field's range; null when every one lies within.
+CSpinButtonCtrl* CLocationDialogDlg::PositionSpinOutOfRange()
 {
-    for (*side = 0; *side < LOCATION_SIDES; ++*side) {
-        for (*field = FIELD_LAT_DEGREES; *field < FIELD_ZONE_HOURS; ++*field) {
-            const int edit = kLocationSideIds[*side].numbers[*field].edit;
-            CString text;
-            GetDlgItemText(edit, text);
-            int value = 0;
-            WholeNumberOfText(text.GetString(), &value);
-            if (value < 0 || value > kLocationNumberMaxima[*field])
-                return edit;
-        }
-    }
-    return 0;
+    for (auto& spins : m_spins)
+        for (int field = FIELD_LAT_DEGREES; field < FIELD_ZONE_HOURS; ++field)
+            if (!TypedNumberInRange(spins[field]))
+                return &spins[field];
+    return nullptr;
 }
 
 // The field of the first side whose time offset, as typed (before the field's range takes it in),
@@ -387,9 +380,8 @@ void CLocationDialogDlg::OnUploadNewSetting()
                      TextAt(g_locationDialogTexts, WHOLE_NUMBER_NEEDED_ROW, m_language));
         return;
     }
-    int side = 0, position = 0;
-    if (PositionFieldOutOfRange(&side, &position) != 0) {
-        AskForNumberInRange(*this, m_spins[side][position], m_language);
+    if (CSpinButtonCtrl* spin = PositionSpinOutOfRange()) {
+        AskForNumberInRange(*this, *spin, m_language);
         return;
     }
     if (const int field = ZoneFieldOutOfRange()) {

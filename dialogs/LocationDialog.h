@@ -75,7 +75,7 @@ private:
     void SetNumber(int side, int field, int value);
     int ReadNumber(int side, int field);
     int NumberFieldWithoutNumber() const;
-    int PositionFieldOutOfRange(int* side, int* field) const;
+    CSpinButtonCtrl* PositionSpinOutOfRange();
     int ZoneFieldOutOfRange() const;
     CString NameToSend(int side);
     int CurrentNumber(int side, int field) const;

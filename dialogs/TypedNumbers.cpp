@@ -114,7 +114,7 @@ void ShowNumber(CSpinButtonCtrl& spin, int value)
         ::SetWindowTextW(buddy, std::to_wstring(value).c_str());
 }
 
-bool TypedNumberInRange(CSpinButtonCtrl& spin)
+bool TypedNumberInRange(const CSpinButtonCtrl& spin)
 {
     int value = 0, lower = 0, upper = 0;
     spin.GetRange32(lower, upper);

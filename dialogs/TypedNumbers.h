@@ -25,7 +25,7 @@ bool TakeTypedNumber(CSpinButtonCtrl& spin, int* value);
 void ShowNumber(CSpinButtonCtrl& spin, int value);
 
 // True when the up-down control's buddy field holds a whole number inside the control's range.
-bool TypedNumberInRange(CSpinButtonCtrl& spin);
+bool TypedNumberInRange(const CSpinButtonCtrl& spin);
 
 // The message for a field that takes the numbers from `lowest` to `highest` (as the field shows
 // them), in the language.
