@@ -160,12 +160,9 @@ std::string Name(const std::string& where, const Caption& c)
 // How many lines a label's text takes at its width, and how many whole lines its height shows.
 void CountLines(Caption& c, HDC dc, const RECT& inner)
 {
-    HGDIOBJ old = ::SelectObject(dc, FontOf(c.control) ? FontOf(c.control) : ::GetStockObject(SYSTEM_FONT));
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    ::SelectObject(dc, old);
-    const int line = std::max<int>(metrics.tmHeight, 1);
-    c.lines = std::max(1, static_cast<int>(TextSize(dc, FontOf(c.control), c.text, c.format, inner.right).cy / line));
+    const HFONT font = FontOf(c.control);
+    const int line = std::max<int>(TextMetricsOf(font).tmHeight, 1);
+    c.lines = std::max(1, static_cast<int>(TextSize(dc, font, c.text, c.format, inner.right).cy / line));
     c.roomLines = inner.bottom / line;
 }
 
@@ -185,7 +182,6 @@ std::vector<Caption> Captions(HWND window)
             continue;
         const LONG style = ::GetWindowLongW(child, GWL_STYLE);
         Caption c{child, ::GetDlgCtrlID(child), Kind::Label, text, BoxInParent(child), {}, {}, 0};
-        c.lines = c.roomLines = 1;
         if (!Overlap(c.box, client))
             continue;
         RECT inner{};
@@ -308,7 +304,7 @@ Faults ControlsOutsideTheWindow(HWND window, const std::string& where)
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         const RECT box = BoxInParent(child);
         if (::IsWindowVisible(child) && Overlap(box, client) && !Inside(box, client))
-            faults.push_back(where + ": control " + std::to_string(::GetDlgCtrlID(child)) + " at " + Describe(box) +
+            faults.push_back(ControlName(where, child) + " at " + Describe(box) +
                              " reaches beyond the window's client area " + Describe(client));
     }
     return faults;

@@ -28,13 +28,7 @@ Frame FrameOf(HWND group)
 {
     Frame frame{BoxInParent(group)};
     const HFONT font = FontOf(group);
-    HDC dc = ::GetDC(group);
-    HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(group, dc);
-    frame.box.top += metrics.tmHeight / 2 - 1;
+    frame.box.top += TextMetricsOf(font).tmHeight / 2 - 1;
     const std::wstring caption = WindowText(group);
     if (!caption.empty()) {
         // The caption's glyphs may reach past its advance width.

@@ -137,6 +137,17 @@ int TextWidth(HFONT font, const std::wstring& text)
     return size.cx;
 }
 
+TEXTMETRICW TextMetricsOf(HFONT font)
+{
+    HDC dc = ::GetDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(nullptr, dc);
+    return metrics;
+}
+
 Screen::Screen(HWND window, bool frame)
 {
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);

@@ -79,6 +79,8 @@ RECT InkOf(HFONT font, const std::wstring& text, UINT format, SIZE room, bool mo
 SIZE TextSize(HDC dc, HFONT font, const std::wstring& text, UINT format, int width);
 // The advance width of a one-line text in the font.
 int TextWidth(HFONT font, const std::wstring& text);
+// The font's metrics (the system font's for none).
+TEXTMETRICW TextMetricsOf(HFONT font);
 
 // The window's client area as it is on the screen (or, with `frame`, the whole window), painted
 // afresh before it is read.

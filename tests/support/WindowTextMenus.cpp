@@ -111,13 +111,7 @@ Faults CrowdedMenuShortcuts(HWND window, const std::string& where)
     Faults faults;
     HMENU bar = ::GetMenu(window);
     HFONT font = CreateMenuFont();
-    HDC dc = ::GetDC(window);
-    HGDIOBJ old = ::SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(window, dc);
-    const int minimum = 2 * metrics.tmAveCharWidth;
+    const int minimum = 2 * TextMetricsOf(font).tmAveCharWidth;
     for (int title = 0; bar && title < ::GetMenuItemCount(bar); ++title) {
         HMENU popup = ::GetSubMenu(bar, title);
         if (!popup || !HasShortcut(popup))
