@@ -14,6 +14,16 @@
 
 namespace smalldisk {
 
+// A Unix path as Wine's programs name it: /tmp/x is Z:\tmp\x.
+inline std::wstring WinePath(const std::string& unixPath)
+{
+    std::wstring path = L"Z:" + std::wstring(unixPath.begin(), unixPath.end());
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}
+
 // Runs a shell script and returns its exit code (-1 when it could not be run or did not end in
 // time). Wine starts a Unix program without a process to wait for: the shell leaves its exit code
 // in a file, which appears (by a rename) only when the script has ended.
@@ -33,10 +43,7 @@ inline int RunShell(const std::string& script, int seconds = 30)
         ::CloseHandle(process.hThread);
     if (process.hProcess)
         ::CloseHandle(process.hProcess);
-    std::wstring statusPath = L"Z:" + std::wstring(status.begin(), status.end());
-    for (wchar_t& c : statusPath)
-        if (c == L'/')
-            c = L'\\';
+    const std::wstring statusPath = WinePath(status);
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     while (::GetFileAttributesW(statusPath.c_str()) == INVALID_FILE_ATTRIBUTES &&
            std::chrono::steady_clock::now() < end)
@@ -65,10 +72,7 @@ public:
             m_whyNot = "mktemp failed";
             return;
         }
-        std::wstring namedPath = L"Z:" + std::wstring(named.begin(), named.end());
-        for (wchar_t& c : namedPath)
-            if (c == L'/')
-                c = L'\\';
+        const std::wstring namedPath = WinePath(named);
         std::ifstream in(namedPath.c_str());
         std::getline(in, m_unix);
         in.close();
@@ -81,10 +85,7 @@ public:
             return;
         }
         m_mounted = true;
-        m_folder = L"Z:" + std::wstring(m_unix.begin(), m_unix.end()) + L"\\";
-        for (wchar_t& c : m_folder)
-            if (c == L'/')
-                c = L'\\';
+        m_folder = WinePath(m_unix) + L"\\";
     }
     ~SmallDisk()
     {
