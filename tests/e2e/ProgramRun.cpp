@@ -77,6 +77,14 @@ std::string ReadBytes(const std::wstring& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::string FirstLine(const std::wstring& path)
+{
+    const std::string bytes = ReadBytes(path);
+    return bytes.substr(0, bytes.find("\r\n"));
+}
+
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 int LineCount(const std::wstring& path)

@@ -27,6 +27,10 @@ std::wstring Environment(const wchar_t* name);
 // A Unix path from the test environment as a Windows path.
 std::wstring WindowsPath(const std::wstring& unixPath);
 std::string ReadBytes(const std::wstring& path);
+// The file's first line, without its line end.
+std::string FirstLine(const std::wstring& path);
+// A text for a test's message, each character cut to its low byte (plain ASCII stays as it is).
+std::string Narrow(const std::wstring& text);
 bool Exists(const std::wstring& path);
 int LineCount(const std::wstring& path);
 void RemoveFolder(const std::wstring& folder);

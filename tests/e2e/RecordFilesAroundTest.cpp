@@ -19,7 +19,6 @@ namespace {
 
 using namespace e2e;
 
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 char SeparatorOf(int kind) { return kind % 2 == 1 ? '\t' : ','; }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes)

@@ -20,8 +20,6 @@ namespace {
 
 using namespace e2e;
 
-std::string Narrow(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
-
 TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
 {
     Program program(L"demo");
@@ -290,7 +288,7 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
         << "history " << history << ", lines now: csv.dat " << LineCount(program.File(L"csv.dat")) << ", txt.dat "
         << LineCount(program.File(L"txt.dat")) << ", csv_custom.dat " << LineCount(program.File(L"csv_custom.dat"))
         << ", txt_custom.dat " << LineCount(program.File(L"txt_custom.dat")) << ", staged "
-        << LineCount(program.File(L"tmpLastRec.txt")) << "; status \"" << Narrow(program.StatusText().c_str()) << '"';
+        << LineCount(program.File(L"tmpLastRec.txt")) << "; status \"" << Narrow(program.StatusText()) << '"';
     // The record is taken once, and the staged lines are gone once every file has them.
     EXPECT_TRUE(HoldsFor([&] { return LineCount(program.File(L"txt.dat")) == 2 + history + 1; }, 2000));
     WaitFor([&] { return !Exists(program.File(L"tmpLastRec.txt")); }, 10);
@@ -300,7 +298,7 @@ TEST(EndToEnd, HeldAndDamagedRecordFilesLoseAndRepeatNothing)
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.txt")), ReadBytes(program.File(L"txt.dat")));
     EXPECT_FALSE(Exists(program.File(L"tmpLastRec.txt")));
     const std::wstring status = program.StatusText();
-    EXPECT_EQ(status.rfind(L"Remaining time", 0), 0u) << Narrow(status.c_str());
+    EXPECT_EQ(status.rfind(L"Remaining time", 0), 0u) << Narrow(status);
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
 }
 

@@ -24,14 +24,6 @@ constexpr UINT COMMAND_SAVE_AS = 32771, COMMAND_DISPLAYING_UNIT = 32784;
 constexpr int UNIT_OUTER_GROUP = 1244, UNIT_ENGLISH = 1228;
 constexpr int SAVE_TYPE_COMBO = 0x470, SAVE_NAME_EDIT = 0x480, SAVE_NAME_COMBO = 0x47C;
 
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
-
-std::string FirstLine(const std::wstring& path)
-{
-    const std::string bytes = ReadBytes(path);
-    return bytes.substr(0, bytes.find("\r\n"));
-}
-
 // The English unit system (degrees Fahrenheit, inHg, inch, mph) chosen in the Displaying unit
 // dialog, and OK.
 bool ChangeToEnglishUnits(const Program& program)
