@@ -249,15 +249,24 @@ HWND Program::MessageBoxWindow() const
     return search.found;
 }
 
+namespace {
+
+// A message box's text ("" for none).
+std::wstring MessageBoxText(HWND box)
+{
+    wchar_t text[1024] = {};
+    if (box != nullptr)
+        GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    return text;
+}
+
+}  // namespace
+
 std::wstring Program::WaitForMessageBox(int seconds) const
 {
     HWND box = nullptr;
     WaitFor([&] { return (box = MessageBoxWindow()) != nullptr || !Running(); }, seconds);
-    if (box == nullptr)
-        return std::wstring();
-    wchar_t text[1024] = {};
-    GetDlgItemTextW(box, 0xFFFF, text, 1024);
-    return text;
+    return MessageBoxText(box);
 }
 
 std::wstring Program::WaitForMessageBoxOtherThan(const std::wstring& shown, int seconds) const
@@ -265,11 +274,9 @@ std::wstring Program::WaitForMessageBoxOtherThan(const std::wstring& shown, int 
     std::wstring text;
     WaitFor(
         [&] {
-            HWND box = MessageBoxWindow();
-            wchar_t buffer[1024] = {};
-            if (box != nullptr)
-                GetDlgItemTextW(box, 0xFFFF, buffer, 1024);
-            text = box != nullptr && shown != buffer ? buffer : L"";
+            text = MessageBoxText(MessageBoxWindow());
+            if (text == shown)
+                text.clear();
             return !text.empty();
         },
         seconds);
