@@ -406,8 +406,13 @@ std::wstring WriteSmallStation(const Program& program)
 
 void UseDemoStation(Program& program, int nextRecordSeconds)
 {
+    UseDemoStationAt(program, OffsetForNextRecordIn(nextRecordSeconds));
+}
+
+void UseDemoStationAt(Program& program, double clockOffsetMinutes)
+{
     wchar_t advance[64];
-    swprintf(advance, 64, L"advance %.3f", OffsetForNextRecordIn(nextRecordSeconds));
+    swprintf(advance, 64, L"advance %.3f", clockOffsetMinutes);
     program.SetEnvironment(L"USB_EMULATOR", L"demo");
     program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
     program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");

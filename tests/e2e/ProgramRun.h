@@ -118,6 +118,8 @@ double OffsetForNextRecordIn(int seconds);
 // The demo station for the program, its next record `nextRecordSeconds` after now, and a live read
 // every two seconds.
 void UseDemoStation(Program& program, int nextRecordSeconds);
+// The same with the station's clock moved on by `clockOffsetMinutes` (the emulator's "advance").
+void UseDemoStationAt(Program& program, double clockOffsetMinutes);
 
 // A local time as the record files' "yymmddhhmm" stamp.
 std::wstring LocalStamp(const SYSTEMTIME& t);

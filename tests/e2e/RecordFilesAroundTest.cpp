@@ -76,16 +76,6 @@ void ExpectWholeFiles(const Program& program, const std::vector<size_t>& atLeast
     }
 }
 
-// The demo station, its clock `aheadMinutes` ahead and its next record 290 seconds after `offset`.
-void UseStation(Program& program, double offset, double aheadMinutes = 0)
-{
-    wchar_t advance[64];
-    swprintf(advance, 64, L"advance %.3f", offset + aheadMinutes);
-    program.SetEnvironment(L"USB_EMULATOR", L"demo");
-    program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
-    program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
-}
-
 // Through its first poll, with every record file merged.
 bool Merged(const Program& program)
 {
@@ -98,7 +88,7 @@ bool StartedAndMerged(Program& program) { return program.Start() && Merged(progr
 // A first run in the scenario's folder: the demo station's history in every record file.
 bool RanOnce(Program& program, double stationAheadMinutes = 0)
 {
-    UseStation(program, OffsetForNextRecordIn(290), stationAheadMinutes);
+    UseDemoStationAt(program, OffsetForNextRecordIn(290) + stationAheadMinutes);
     const bool merged = program.HasBinaries() && StartedAndMerged(program);
     program.Stop();
     return merged;
@@ -125,7 +115,7 @@ TEST(EndToEnd, RecordFilesDamagedFromOutsideAreBroughtBackFromTheirCopies)
     DeleteFileW(first.File(L"csv_custom.dat").c_str());
 
     Program second(SameFolderAs{first});
-    UseStation(second, OffsetForNextRecordIn(290));
+    UseDemoStation(second, 290);
     ASSERT_TRUE(second.Start());
     const std::wstring told = second.WaitForMessageBox(120);
     for (const wchar_t* part :
@@ -177,7 +167,7 @@ TEST(EndToEnd, StationClockSetBackAddsTheRecordsOfTheRepeatedHourAndSaysSo)
     }
 
     Program second(SameFolderAs{first});
-    UseStation(second, offset);
+    UseDemoStationAt(second, offset);
     ASSERT_TRUE(StartedAndMerged(second));
     EXPECT_EQ(second.MessageBoxWindow(), nullptr) << "the records the station held were told as new";
     // (The oldest records of the station's history, older than the first run's, came in as well.)
@@ -198,7 +188,7 @@ TEST(EndToEnd, StationClockSetBackAddsTheRecordsOfTheRepeatedHourAndSaysSo)
 TEST(EndToEnd, StationClockMovedOnByWholeHoursBringsInEveryRecordThatFellDue)
 {
     Program program(L"clock_forward");
-    UseStation(program, OffsetForNextRecordIn(290));
+    UseDemoStation(program, 290);
     ASSERT_TRUE(program.HasBinaries() && StartedAndMerged(program));
     std::vector<size_t> after = RecordCounts(program);
     // Six hours on: seventy-two records fell due, the latest at the minute of the one before them.
@@ -219,7 +209,7 @@ TEST(EndToEnd, AMessageLeftOpenStopsNoRecordingAndNoSecondBoxOpensBesideIt)
     DeleteFileW(first.File(L"RECORDS.csv").c_str());
     CreateDirectoryW(first.File(L"RECORDS.csv").c_str(), nullptr);
     Program second(SameFolderAs{first});
-    UseStation(second, OffsetForNextRecordIn(290));
+    UseDemoStation(second, 290);
     ASSERT_TRUE(second.Start());
     const std::wstring folderSaid = second.WaitForMessageBox(120);
     EXPECT_EQ(folderSaid, L"Could not write " + second.File(L"RECORDS.csv") +
@@ -273,7 +263,7 @@ TEST(EndToEnd, LastRecordsWithoutTheirLineEndAreKept)
     const std::vector<size_t> before = RecordCounts(first);
 
     Program second(SameFolderAs{first});
-    UseStation(second, OffsetForNextRecordIn(290));
+    UseDemoStation(second, 290);
     ASSERT_TRUE(StartedAndMerged(second));
     EXPECT_EQ(second.MessageBoxWindow(), nullptr);
     ExpectWholeFiles(second, before);
