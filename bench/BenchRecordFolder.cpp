@@ -10,6 +10,8 @@ namespace {
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
+}  // namespace
+
 void WriteText(const std::wstring& path, const std::string& text)
 {
     if (FILE* f = _wfopen(path.c_str(), L"wb")) {
@@ -17,8 +19,6 @@ void WriteText(const std::wstring& path, const std::string& text)
         fclose(f);
     }
 }
-
-}  // namespace
 
 std::string BenchRecordLine(int i)
 {

@@ -3,6 +3,9 @@
 #pragma once
 #include <string>
 
+// Writes the text as the file's bytes (created or truncated).
+void WriteText(const std::wstring& path, const std::string& text);
+
 // Record i as a staged line; the values change from line to line as real ones do.
 std::string BenchRecordLine(int i);
 

@@ -18,14 +18,6 @@
 
 namespace {
 
-void WriteText(const std::wstring& path, const std::string& text)
-{
-    if (FILE* f = _wfopen(path.c_str(), L"wb")) {
-        fwrite(text.data(), 1, text.size(), f);
-        fclose(f);
-    }
-}
-
 // "all_weather.csv" of a 128 KB station: 25 header lines and 3442 records, newest first.
 std::string FullDump()
 {

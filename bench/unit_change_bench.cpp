@@ -89,29 +89,6 @@ private:
     std::thread m_thread;
 };
 
-struct DialogSearch {
-    DWORD processId;
-    HWND found = nullptr;
-};
-
-// The Displaying unit dialog: a shown dialog of the program with the temperature list.
-HWND UnitDialog(DWORD processId)
-{
-    DialogSearch search{processId};
-    ::EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto* s = reinterpret_cast<DialogSearch*>(parameter);
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(window, &pid);
-            if (pid != s->processId || !::IsWindowVisible(window) || !::GetDlgItem(window, LIST_TEMPERATURE))
-                return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Selects the item of a unit in one of the dialog's lists (the items carry their unit as data).
 bool SelectUnit(HWND dialog, int listId, int unit)
 {
@@ -130,23 +107,10 @@ ULONGLONG FileTimeNow()
     return (static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 
-std::string FirstLine(const std::wstring& path)
-{
-    const std::string bytes = e2e::ReadBytes(path);
-    return bytes.substr(0, bytes.find("\r\n"));
-}
-
 struct ChangeFigures {
     double longestWait = -1, dialogGone = -1, done = -1;
     bool converted = false;  // the four files begin with the new units' header row
 };
-
-DWORD ProgramProcessId(const e2e::Program& program)
-{
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(program.MainWindow(), &pid);
-    return pid;
-}
 
 // One OK in the dialog with the given temperature and wind units.
 ChangeFigures ChangeUnits(const e2e::Program& program, ReplyWatch& watch, const DisplayUnitSelection& units,
@@ -156,7 +120,8 @@ ChangeFigures ChangeUnits(const e2e::Program& program, ReplyWatch& watch, const 
     HWND main = program.MainWindow();
     ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(ID_SETTING_DISPLAYING_UNIT, 0), 0);
     HWND dialog = nullptr;
-    e2e::WaitFor([&] { return (dialog = UnitDialog(ProgramProcessId(program))) != nullptr; }, 20);
+    // The Displaying unit dialog: the program's shown dialog with the temperature list.
+    e2e::WaitFor([&] { return (dialog = program.DialogWithControl(LIST_TEMPERATURE)) != nullptr; }, 20);
     if (dialog == nullptr || !SelectUnit(dialog, LIST_TEMPERATURE, units.temperature) ||
         !SelectUnit(dialog, LIST_WIND, units.wind)) {
         std::printf("the Displaying unit dialog did not come or has no such units\n");
@@ -198,7 +163,7 @@ ChangeFigures ChangeUnits(const e2e::Program& program, ReplyWatch& watch, const 
     figures.converted = true;
     for (const wchar_t* name : kCustomFiles) {
         const char separator = std::wstring(name).find(L"txt") != std::wstring::npos ? '\t' : ',';
-        figures.converted = figures.converted && FirstLine(program.File(name)) == BuildHeaderRow(separator, units);
+        figures.converted = figures.converted && e2e::FirstLine(program.File(name)) == BuildHeaderRow(separator, units);
     }
     return figures;
 }
