@@ -151,8 +151,9 @@ void FitFixed(Canvas& canvas, FittedAxis& fitted, const Plot& plot, const TextSt
 }
 
 // A scale the library chooses: fewer ticks, then labels nearer their ticks (and, on a y axis,
-// smaller labels) until every label fits, then leaving out the labels that cannot lie inside, then whatever fits. fitted.view comes
-// made for madeFor ticks; a scale is made again only for another number of ticks.
+// smaller labels) until every label fits, then leaving out the labels that cannot lie inside, then
+// whatever fits. fitted.view comes made for madeFor ticks; a scale is made again only for another
+// number of ticks.
 void FitChosen(Canvas& canvas, FittedAxis& fitted, int madeFor, const AxisData& axis, const Plot& plot,
                const ScaleMaker& make, const TextStyle& requested, bool ticksFixed)
 {

@@ -50,7 +50,8 @@ using ScaleMaker = std::function<AxisView(int maxTicks)>;
 // legible size), else nearer their ticks, else in two rows (x axis), and only then every second,
 // third ... one, counted from the last (x) or the first (y). A scale the library chooses takes
 // fewer ticks instead, then labels nearer their ticks (and, on a y axis, smaller labels), and
-// leaves out a label it cannot hold at all. Labels and titles keep clear of the texts the canvas has taken, and take their place there.
+// leaves out a label it cannot hold at all. Labels and titles keep clear of the texts the canvas
+// has taken, and take their place there.
 FittedAxis FitXAxis(Canvas& canvas, const AxisData& axis, const Plot& plot, const ScaleMaker& make);
 // ticksFixed: the scale does not depend on maxTicks (a mirror of another axis).
 FittedAxis FitYAxis(Canvas& canvas, const AxisData& axis, const Plot& plot, const ScaleMaker& make, bool ticksFixed);
