@@ -137,6 +137,11 @@ void CWriteFailureNotices::Written(WriteTask task, const std::wstring& path)
 
 void CWriteFailureNotices::Written(WriteTask task) { m_failing[static_cast<int>(task)].clear(); }
 
+std::wstring FailedWriteText(const wchar_t* format, const FailedWrite& failure, int language)
+{
+    return Filled(format, {failure.path, WriteReasonText(failure.reason, failure.error, language)});
+}
+
 std::wstring WriteFailureMessage(WriteTask task, const std::vector<FailedWrite>& group, int language)
 {
     if (group.empty())
