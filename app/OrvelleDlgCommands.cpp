@@ -116,11 +116,8 @@ bool COrvelleDlg::ResetRainTotal()
     // the rain total stays as it was.
     const std::wstring path = m_installFolder + settings::RAIN_RESET_FILE;
     const settings::Bytes bytes = RainResetBytes();
-    ClearFileError();
-    const bool saved = settings::WriteFileBytes(path, bytes);
+    const bool saved = ReplaceOwnFile(path, std::string(bytes.begin(), bytes.end()));
     if (saved) {
-        NoteWritten(WriteTask::Settings, path);
-        m_ownFilesWaiting.erase(path);
         m_rainCounterAtReset = m_lastRainCounter;
         std::fill(std::begin(m_rainHistoryValues), std::end(m_rainHistoryValues), 0.0);
         m_rainResetTime[0] = m_recordTime[RECORD_YEAR];

@@ -84,17 +84,23 @@ void COrvelleDlg::CatchUpRecordFiles()
         RecordFileNoticesWaiting();
 }
 
-bool COrvelleDlg::WriteOwnFile(const std::wstring& path, const std::string& bytes)
+bool COrvelleDlg::ReplaceOwnFile(const std::wstring& path, const std::string& bytes)
 {
     ClearFileError();
-    if (!ReplaceFileWith(path, bytes)) {
-        m_ownFilesWaiting[path] = bytes;
-        SayFailedWrite(WriteTask::Settings, path, ErrorOfLastFailure());
+    if (!ReplaceFileWith(path, bytes))
         return false;
-    }
     m_ownFilesWaiting.erase(path);
     NoteWritten(WriteTask::Settings, path);
     return true;
+}
+
+bool COrvelleDlg::WriteOwnFile(const std::wstring& path, const std::string& bytes)
+{
+    if (ReplaceOwnFile(path, bytes))
+        return true;
+    m_ownFilesWaiting[path] = bytes;
+    SayFailedWrite(WriteTask::Settings, path, ErrorOfLastFailure());
+    return false;
 }
 
 bool COrvelleDlg::WriteSettingsFile(const wchar_t* name, const std::vector<std::uint8_t>& bytes)
