@@ -342,6 +342,9 @@ public:
     bool RecordFilesFailing() const;
     // The status strip while the station's data files cannot be written.
     void ShowStationDataFailure();
+    // The station's memory dump could not be written (the system's error code): said, and shown in
+    // the status strip.
+    void SayDumpNotWritten(unsigned long error);
 
     // ---- current values and the record line (OrvelleDlgValues.cpp, OrvelleDlgRecordLine.cpp) --
     int m_forecastCode = 0;            // the current reading's forecast code (-999 when missing)

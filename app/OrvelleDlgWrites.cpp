@@ -130,3 +130,9 @@ void COrvelleDlg::ShowStationDataFailure()
 {
     m_statusStatic.SetWindowText(TextAt(g_writeFailureTexts, WRITE_FAILED_STATION_DATA_STATUS, m_language));
 }
+
+void COrvelleDlg::SayDumpNotWritten(unsigned long error)
+{
+    SayFailedWrite(WriteTask::StationData, m_allWeatherPath, error);
+    ShowStationDataFailure();
+}
