@@ -329,6 +329,9 @@ public:
     // each replaced in one step; one that cannot be written is said and written again at each
     // reading until it goes in (a later write of the same file takes the place of the waiting one).
     bool WriteOwnFile(const std::wstring& path, const std::string& bytes) override;
+    // The file replaced in one step, and no longer waiting nor failing; false, and nothing said or
+    // kept to write again, when it cannot be (ErrorOfLastFailure tells why).
+    bool ReplaceOwnFile(const std::wstring& path, const std::string& bytes);
     bool WriteSettingsFile(const wchar_t* name, const std::vector<std::uint8_t>& bytes);
     void RetryOwnFileWrites();
     std::map<std::wstring, std::string> m_ownFilesWaiting;
@@ -339,6 +342,9 @@ public:
     bool RecordFilesFailing() const;
     // The status strip while the station's data files cannot be written.
     void ShowStationDataFailure();
+    // The station's memory dump could not be written (the system's error code): said, and shown in
+    // the status strip.
+    void SayDumpNotWritten(unsigned long error);
 
     // ---- current values and the record line (OrvelleDlgValues.cpp, OrvelleDlgRecordLine.cpp) --
     int m_forecastCode = 0;            // the current reading's forecast code (-999 when missing)

@@ -64,11 +64,8 @@ CString SaveAsFailureText(SaveResult result, unsigned long error, const std::wst
 {
     if (result != SaveResult::WriteFailed || error == 0)
         return SaveAsText(SaveAsFailureRow(result), path, language);
-    const WriteReason reason = WriteReasonOf(path, error);
-    CString text;
-    text.Format(TextAt(g_saveAsTexts, SAVE_AS_NOT_SAVED_BECAUSE, language), path.c_str(),
-                WriteReasonText(reason, error, language).c_str());
-    return text;
+    return FailedWriteText(TextAt(g_saveAsTexts, SAVE_AS_NOT_SAVED_BECAUSE, language), FailedWriteOf(path, error),
+                           language);
 }
 
 }  // namespace
@@ -119,11 +116,8 @@ bool COrvelleDlg::ResetRainTotal()
     // the rain total stays as it was.
     const std::wstring path = m_installFolder + settings::RAIN_RESET_FILE;
     const settings::Bytes bytes = RainResetBytes();
-    ClearFileError();
-    const bool saved = settings::WriteFileBytes(path, bytes);
+    const bool saved = ReplaceOwnFile(path, std::string(bytes.begin(), bytes.end()));
     if (saved) {
-        NoteWritten(WriteTask::Settings, path);
-        m_ownFilesWaiting.erase(path);
         m_rainCounterAtReset = m_lastRainCounter;
         std::fill(std::begin(m_rainHistoryValues), std::end(m_rainHistoryValues), 0.0);
         m_rainResetTime[0] = m_recordTime[RECORD_YEAR];
@@ -132,11 +126,8 @@ bool COrvelleDlg::ResetRainTotal()
         m_rainResetTime[3] = m_recordTime[RECORD_HOUR];
         m_rainResetTime[4] = m_recordTime[RECORD_MINUTE];
     } else {
-        const unsigned long error = ErrorOfLastFailure();
-        CString text;
-        text.Format(TextAt(g_writeFailureTexts, WRITE_FAILED_RAIN_RESET, m_language), path.c_str(),
-                    WriteReasonText(WriteReasonOf(path, error), error, m_language).c_str());
-        TellUser(text.str());
+        TellUser(FailedWriteText(TextAt(g_writeFailureTexts, WRITE_FAILED_RAIN_RESET, m_language),
+                                 FailedWriteOf(path, ErrorOfLastFailure()), m_language));
         ShowPendingMessages();
     }
     RedrawRainChart();

@@ -189,8 +189,7 @@ void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
     case DownloadOutcome::DumpNotWritten:
         if (DevicePresent()) {
             // The station was read: its dump is written again until it goes in.
-            SayFailedWrite(WriteTask::StationData, m_allWeatherPath, m_downloadJob.attempt.dumpError);
-            ShowStationDataFailure();
+            SayDumpNotWritten(m_downloadJob.attempt.dumpError);
             m_restartDownload = true;
             m_restartDumpOnly = true;
             return;

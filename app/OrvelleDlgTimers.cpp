@@ -81,11 +81,7 @@ public:
         m_dialog.m_restartDownload = true;
         m_dialog.m_restartDumpOnly = dumpOnly;
     }
-    void SayDumpNotWritten(unsigned long error) override
-    {
-        m_dialog.SayFailedWrite(WriteTask::StationData, m_dialog.m_allWeatherPath, error);
-        m_dialog.ShowStationDataFailure();
-    }
+    void SayDumpNotWritten(unsigned long error) override { m_dialog.SayDumpNotWritten(error); }
     void DumpWritten() override { m_dialog.NoteWritten(WriteTask::StationData, m_dialog.m_allWeatherPath); }
 
 private:

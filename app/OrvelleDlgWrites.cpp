@@ -49,29 +49,24 @@ void COrvelleDlg::TellWaitingMessages()
 
 void COrvelleDlg::ReportRecordFileWrites()
 {
-    std::vector<FailedWrite> failures;
-    auto take = [&](const std::wstring& path, unsigned long error) {
+    // The writes, and apart from them the files that could not be brought back from their copy or
+    // the other base file.
+    std::vector<FailedWrite> failures, restores;
+    auto take = [&](WriteTask task, std::vector<FailedWrite>& failed, const std::wstring& path, unsigned long error) {
         if (error != 0)
-            failures.push_back(FailedWriteOf(path, error));
+            failed.push_back(FailedWriteOf(path, error));
         else
-            NoteWritten(WriteTask::RecordFiles, path);
+            NoteWritten(task, path);
     };
-    take(m_installFolder + STAGING_FILE_NAME, m_recordFiles.stagingError);
+    take(WriteTask::RecordFiles, failures, m_installFolder + STAGING_FILE_NAME, m_recordFiles.stagingError);
     for (int k = 0; k < RECORD_FILE_KIND_COUNT; ++k) {
         const auto kind = static_cast<RecordFileKind>(k);
-        take(m_installFolder + RecordFileName(kind), m_recordFiles.fileError[k]);
-        take(m_installFolder + UserCopyName(kind), m_recordFiles.copyError[k]);
+        const std::wstring path = m_installFolder + RecordFileName(kind);
+        take(WriteTask::RecordFiles, failures, path, m_recordFiles.fileError[k]);
+        take(WriteTask::RecordFiles, failures, m_installFolder + UserCopyName(kind), m_recordFiles.copyError[k]);
+        take(WriteTask::Restore, restores, path, m_recordFiles.restoreError[k]);
     }
     SayFailedWrites(WriteTask::RecordFiles, failures);
-    // A file that could not be brought back from its copy or the other base file.
-    std::vector<FailedWrite> restores;
-    for (int k = 0; k < RECORD_FILE_KIND_COUNT; ++k) {
-        const std::wstring path = m_installFolder + RecordFileName(static_cast<RecordFileKind>(k));
-        if (m_recordFiles.restoreError[k] != 0)
-            restores.push_back(FailedWriteOf(path, m_recordFiles.restoreError[k]));
-        else
-            NoteWritten(WriteTask::Restore, path);
-    }
     SayFailedWrites(WriteTask::Restore, restores);
 }
 
@@ -84,17 +79,23 @@ void COrvelleDlg::CatchUpRecordFiles()
         RecordFileNoticesWaiting();
 }
 
-bool COrvelleDlg::WriteOwnFile(const std::wstring& path, const std::string& bytes)
+bool COrvelleDlg::ReplaceOwnFile(const std::wstring& path, const std::string& bytes)
 {
     ClearFileError();
-    if (!ReplaceFileWith(path, bytes)) {
-        m_ownFilesWaiting[path] = bytes;
-        SayFailedWrite(WriteTask::Settings, path, ErrorOfLastFailure());
+    if (!ReplaceFileWith(path, bytes))
         return false;
-    }
     m_ownFilesWaiting.erase(path);
     NoteWritten(WriteTask::Settings, path);
     return true;
+}
+
+bool COrvelleDlg::WriteOwnFile(const std::wstring& path, const std::string& bytes)
+{
+    if (ReplaceOwnFile(path, bytes))
+        return true;
+    m_ownFilesWaiting[path] = bytes;
+    SayFailedWrite(WriteTask::Settings, path, ErrorOfLastFailure());
+    return false;
 }
 
 bool COrvelleDlg::WriteSettingsFile(const wchar_t* name, const std::vector<std::uint8_t>& bytes)
@@ -128,4 +129,10 @@ bool COrvelleDlg::RecordFilesFailing() const
 void COrvelleDlg::ShowStationDataFailure()
 {
     m_statusStatic.SetWindowText(TextAt(g_writeFailureTexts, WRITE_FAILED_STATION_DATA_STATUS, m_language));
+}
+
+void COrvelleDlg::SayDumpNotWritten(unsigned long error)
+{
+    SayFailedWrite(WriteTask::StationData, m_allWeatherPath, error);
+    ShowStationDataFailure();
 }

@@ -1,22 +1,10 @@
 #include "app/WindowMessages.h"
 
-void CWindowMessages::Add(const std::wstring& text, UINT type)
-{
-    Message message;
-    message.text = text;
-    message.type = type;
-    m_waiting.push_back(message);
-}
+void CWindowMessages::Add(const std::wstring& text, UINT type) { m_waiting.push_back(Message{text, type}); }
 
 void CWindowMessages::Add(const std::wstring& text, UINT type, WriteTask task, WriteReason reason)
 {
-    Message message;
-    message.text = text;
-    message.type = type;
-    message.hasCause = true;
-    message.task = task;
-    message.reason = reason;
-    m_waiting.push_back(message);
+    m_waiting.push_back(Message{text, type, true, task, reason});
 }
 
 void CWindowMessages::TellWaiting(const std::function<bool(WriteTask, WriteReason)>& lasts,

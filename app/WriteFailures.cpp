@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <initializer_list>
 
@@ -107,19 +108,15 @@ std::vector<std::vector<FailedWrite>> CWriteFailureNotices::Failed(WriteTask tas
                                                                   const std::vector<FailedWrite>& failures)
 {
     std::map<std::wstring, WriteReason>& failing = m_failing[static_cast<int>(task)];
-    std::vector<std::vector<FailedWrite>> news;
-    std::vector<WriteReason> newsReasons;
+    std::vector<std::vector<FailedWrite>> news;  // a group per reason, never empty
     for (const FailedWrite& failure : failures) {
-        const bool known = Failing(task, failure.reason);
-        size_t group = 0;
-        while (group < newsReasons.size() && newsReasons[group] != failure.reason)
-            ++group;
-        if (group < newsReasons.size()) {
-            news[group].push_back(failure);  // said with the others of the round
-        } else if (!known) {
-            newsReasons.push_back(failure.reason);
+        auto group = std::find_if(news.begin(), news.end(), [&](const std::vector<FailedWrite>& said) {
+            return said.front().reason == failure.reason;
+        });
+        if (group != news.end())
+            group->push_back(failure);  // said with the others of the round
+        else if (!Failing(task, failure.reason))
             news.push_back({failure});
-        }
         failing[failure.path] = failure.reason;
     }
     return news;
@@ -139,6 +136,11 @@ void CWriteFailureNotices::Written(WriteTask task, const std::wstring& path)
 }
 
 void CWriteFailureNotices::Written(WriteTask task) { m_failing[static_cast<int>(task)].clear(); }
+
+std::wstring FailedWriteText(const wchar_t* format, const FailedWrite& failure, int language)
+{
+    return Filled(format, {failure.path, WriteReasonText(failure.reason, failure.error, language)});
+}
 
 std::wstring WriteFailureMessage(WriteTask task, const std::vector<FailedWrite>& group, int language)
 {

@@ -50,6 +50,10 @@ private:
     std::map<std::wstring, WriteReason> m_failing[WRITE_TASK_COUNT];
 };
 
+// One failed write in words: the format (in the language) with its first "%s" the file's path and
+// its second the reason.
+std::wstring FailedWriteText(const wchar_t* format, const FailedWrite& failure, int language);
+
 // The message of a group of failures of one reason in a task, in the language: the files (by
 // their paths) that could not be written, why, and what the program does about it.
 std::wstring WriteFailureMessage(WriteTask task, const std::vector<FailedWrite>& group, int language);
