@@ -28,6 +28,32 @@ public:
     virtual void DumpWritten() = 0;
 };
 
+// A download asked to start again at a later tick of the connection watch. Every ask says whether
+// the station is read again or only the dump of the memory already read written again; a restart is
+// taken once, and what it was asked with goes with it.
+class CDownloadRestart {
+public:
+    void Ask(bool dumpOnly)
+    {
+        m_asked = true;
+        m_dumpOnly = dumpOnly;
+    }
+    // True when a restart was asked since the last one taken; *dumpOnly then says how.
+    bool Take(bool* dumpOnly)
+    {
+        if (!m_asked)
+            return false;
+        *dumpOnly = m_dumpOnly;
+        m_asked = false;
+        m_dumpOnly = false;
+        return true;
+    }
+
+private:
+    bool m_asked = false;
+    bool m_dumpOnly = false;
+};
+
 // For the outcome the worker handed over:
 //   Loaded: progress bar to its end; the history columns published (g_historyRowCount and the column
 //     pointers; the chart window's period only when there is a row); the clock's 24-hour copy; the

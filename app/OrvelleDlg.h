@@ -21,6 +21,7 @@
 #include "app/AboutTexts.h"
 #include "app/DisplayOps.h"
 #include "app/DisplayUnits.h"
+#include "app/DownloadCompletion.h"
 #include "app/WindowMessages.h"
 #include "app/WriteFailures.h"
 #include "controls/XStatic.h"
@@ -283,8 +284,7 @@ public:
     unsigned char m_deviceGoneShown = 0;  // the connect prompt has been shown: the program closes
     HistoryDownloadJob m_downloadJob;     // handed to the download worker; outlives the thread
     HANDLE m_downloadThread = nullptr;    // the download worker, waited for before the dialog goes
-    bool m_restartDownload = false;       // a failed download is started again at the next tick
-    bool m_restartDumpOnly = false;       // ... only its dump written again (the station was read)
+    CDownloadRestart m_downloadRestart;   // a failed download (or gap read) started again at a later tick
     int m_pollFailureShown = -1;          // the data error said since the last good poll, -1 none
     // The station is present: a device handle, and USBCheck answers non-zero.
     static bool DevicePresent();

@@ -190,14 +190,13 @@ void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
         if (DevicePresent()) {
             // The station was read: its dump is written again until it goes in.
             SayDumpNotWritten(m_downloadJob.attempt.dumpError);
-            m_restartDownload = true;
-            m_restartDumpOnly = true;
+            m_downloadRestart.Ask(true);
             return;
         }
         break;
     default:
         if (DevicePresent()) {
-            m_restartDownload = true;  // read again at a later tick of the connection watch
+            m_downloadRestart.Ask(false);  // read again at a later tick of the connection watch
             return;
         }
         break;   // the station has gone: the connection watch says so

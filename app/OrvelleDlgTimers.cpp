@@ -78,8 +78,7 @@ public:
     bool StationPresent() override { return COrvelleDlg::DevicePresent(); }
     void RestartDownloadLater(bool dumpOnly) override
     {
-        m_dialog.m_restartDownload = true;
-        m_dialog.m_restartDumpOnly = dumpOnly;
+        m_dialog.m_downloadRestart.Ask(dumpOnly);
     }
     void SayDumpNotWritten(unsigned long error) override { m_dialog.SayDumpNotWritten(error); }
     void DumpWritten() override { m_dialog.NoteWritten(WriteTask::StationData, m_dialog.m_allWeatherPath); }
@@ -177,11 +176,10 @@ void COrvelleDlg::OnConnectionTimer()
             }
             StartDownload();
             m_connected = 1;
-        } else if (m_restartDownload) {
-            m_restartDownload = false;
-            if (!m_restartDumpOnly)
+        } else if (bool dumpOnly = false; m_downloadRestart.Take(&dumpOnly)) {
+            if (!dumpOnly)
                 m_progress.SetPos(0);
-            StartDownload(m_restartDumpOnly);
+            StartDownload(dumpOnly);
         }
         if (m_downloading) {
             m_connectionPicture.LoadBitmapResource(IDB_DOWNLOADING);

@@ -172,6 +172,25 @@ TEST_F(DownloadCompletion, AFailureWithTheStationThereIsSaidOnceAndStartedAgain)
     EXPECT_EQ(dlg->m_downloading, 0);
 }
 
+// A restart is asked by the download's end and by a gap's read, and taken by the connection watch.
+// A failed read asked after the dump alone was written again reads the station again: a restart
+// never keeps the way an earlier one was asked.
+TEST(DownloadRestart, IsTakenOnceAndTheWholeReadIsNotTurnedIntoTheDumpAlone)
+{
+    CDownloadRestart restart;
+    bool dumpOnly = true;
+    EXPECT_FALSE(restart.Take(&dumpOnly));
+
+    restart.Ask(true);  // the station was read; its dump could not be written
+    ASSERT_TRUE(restart.Take(&dumpOnly));
+    EXPECT_TRUE(dumpOnly);
+    EXPECT_FALSE(restart.Take(&dumpOnly)) << "one ask, one restart";
+
+    restart.Ask(false);  // a later read that failed
+    ASSERT_TRUE(restart.Take(&dumpOnly));
+    EXPECT_FALSE(dumpOnly) << "the station would not be read: the old memory's dump written again";
+}
+
 TEST(DrawAllCharts, EachViewPicksItsChart)
 {
     RecordingDisplay display;
