@@ -31,7 +31,7 @@ unsigned long ErrorOfLastFailure();
 // True for the system's errors that say a file or its folder does not exist.
 bool IsMissingFileError(unsigned long error);
 
-// fflush of an open file; false (the error kept for LastFileError) when its bytes did not all go in.
+// fflush of an open file; false (the error kept for ErrorOfLastFailure) when its bytes did not all go in.
 bool FlushFile(std::FILE* file);
 
 // The temporary file beside a file that is replaced in one step: path + ".new".
