@@ -49,6 +49,17 @@ bool CopyLines(const LineSource& source, char separator, CBufferedWriter& out)
     return !reader.Failed() && !out.Failed();
 }
 
+// Copies the file at `path` aside under KeptAsideName; keptAs receives that name, or is emptied when
+// the file could not be kept aside.
+bool CopyAside(const std::wstring& path, std::wstring* keptAs)
+{
+    *keptAs = KeptAsideName(path);
+    if (!keptAs->empty() && CopyToNewFile(path, *keptAs))
+        return true;
+    keptAs->clear();
+    return false;
+}
+
 // Replaces a record file in one step with the lines of `all` followed by those of `more` (when
 // given), keeping the file as it was aside first when `keepAside` and it holds anything. The index
 // then describes the new file. False (file, index and nothing kept aside) when it could not be done.
@@ -67,13 +78,9 @@ bool ReplaceRecordFile(const std::wstring& path, char separator, const LineSourc
         DeleteFileW(temporary.c_str());
         return false;
     }
-    if (keepAside && StateOfFile(path).size > 0) {
-        *keptAs = KeptAsideName(path);
-        if (keptAs->empty() || !CopyToNewFile(path, *keptAs)) {
-            keptAs->clear();
-            DeleteFileW(temporary.c_str());
-            return false;
-        }
+    if (keepAside && StateOfFile(path).size > 0 && !CopyAside(path, keptAs)) {
+        DeleteFileW(temporary.c_str());
+        return false;
     }
     if (!ReplaceWithTemporary(temporary, path)) {
         if (!keptAs->empty())
@@ -241,11 +248,5 @@ bool KeepUnreadableFileAside(const CRecordFileIndex& index, const std::wstring& 
                              std::wstring* keptAs)
 {
     keptAs->clear();
-    if (!ReadsAsNothing(index, separator))
-        return true;
-    *keptAs = KeptAsideName(path);
-    if (!keptAs->empty() && CopyToNewFile(path, *keptAs))
-        return true;
-    keptAs->clear();
-    return false;
+    return !ReadsAsNothing(index, separator) || CopyAside(path, keptAs);
 }
