@@ -100,25 +100,28 @@ RecordFileNotice::Event RestoredEvent(const CRecordFileIndex& index, char separa
                                             : RecordFileNotice::Event::RestoredShort;
 }
 
-// How many of `from`'s records that `index` lacks are not staged (a merge brings the staged ones).
-long long UnstagedRecordsMissing(const std::wstring& fromPath, char separator, const CRecordFileIndex& index,
-                                 const std::unordered_set<std::uint64_t>& staged)
+// Whether `from` holds a record that `index` lacks and that is not staged (a merge brings the staged
+// ones).
+bool HoldsUnstagedRecordMissingFrom(const std::wstring& fromPath, char separator, const CRecordFileIndex& index,
+                                    const std::vector<StagedRecord>& staged)
 {
     UniqueFile in = OpenFile(fromPath, L"rb");
     if (!in)
-        return 0;
+        return false;
+    std::unordered_set<std::uint64_t> stagedRecords;
+    for (const StagedRecord& record : staged)
+        stagedRecords.insert(RecordId(record.key, record.values));
     CLineReader reader(in.get());
     std::string line;
     bool complete = false;
-    long long missing = 0;
     while (reader.Next(line, &complete) && (complete || TakeLastLine(line, separator))) {
         RecordTime time;
         std::uint32_t values = 0;
         if (RecordOfLine(line, separator, &time, &values) && !index.Holds(RecordKey(time), values) &&
-            staged.count(RecordId(RecordKey(time), values)) == 0)
-            ++missing;
+            stagedRecords.count(RecordId(RecordKey(time), values)) == 0)
+            return true;
     }
-    return missing;
+    return false;
 }
 
 }  // namespace
@@ -192,33 +195,27 @@ void BringInOtherBaseFileRecords(RecordFileKind kind, const std::wstring& instal
     if (!index.Describes(path) || !otherIndex.Describes(otherPath) || otherIndex.RecordCount() == 0 ||
         otherIndex.RecordsMissingFrom(index) == 0)
         return;
-    std::unordered_set<std::uint64_t> stagedRecords;
-    for (const StagedRecord& record : staged)
-        stagedRecords.insert(RecordId(record.key, record.values));
     const RecordFileNotice::Event event = RestoredEvent(index, SeparatorOf(kind));
     const bool whole = event != RecordFileNotice::Event::RestoredShort;
-    const long long unstaged = event == RecordFileNotice::Event::RestoredUnreadable
-                                   ? 1
-                                   : UnstagedRecordsMissing(otherPath, SeparatorOf(other), index, stagedRecords);
     // A file that lacks only staged records gets them from the merge: a missing one is the merge's to
     // make (a first start), one that could not take them (held, write-protected, a full disk) is not
     // damaged, and trying to replace it would only fail for the same reason.
-    if (unstaged == 0)
+    if (event != RecordFileNotice::Event::RestoredUnreadable &&
+        !HoldsUnstagedRecordMissingFrom(otherPath, SeparatorOf(other), index, staged))
         return;
     // A file that holds nothing is brought back whole (what it held kept aside); one that holds
     // records keeps every line and gets the other file's records that it lacks after them.
-    CRecordFileIndex before = index;
+    // (ReplaceRecordFile reads the index anew only after every line is written.)
     const LineSource all{whole ? otherPath : path, whole ? SeparatorOf(other) : SeparatorOf(kind), nullptr};
-    const LineSource missing{otherPath, SeparatorOf(other), &before};
+    const LineSource missing{otherPath, SeparatorOf(other), &index};
     std::wstring keptAs;
     ClearFileError();
     if (!ReplaceRecordFile(path, SeparatorOf(kind), all, whole ? nullptr : &missing, whole, &keptAs, index)) {
         files.restoreError[static_cast<int>(kind)] = ErrorOfLastFailure();  // tried again (BringBackRecordFile)
         return;
     }
-    if (unstaged > 0)
-        files.notices.push_back(RecordFileNotice{whole ? event : RecordFileNotice::Event::RecordsAdded,
-                                                 RecordFileName(kind), RecordFileName(other), FileNameOf(keptAs)});
+    files.notices.push_back(RecordFileNotice{whole ? event : RecordFileNotice::Event::RecordsAdded,
+                                             RecordFileName(kind), RecordFileName(other), FileNameOf(keptAs)});
 }
 
 void BringInOtherBaseFileRecords(const std::wstring& installFolder, const std::vector<StagedRecord>& staged,
