@@ -253,6 +253,18 @@ unsigned long CopyErrorAfter(bool copied, const std::wstring& recordPath, const 
     return copy.keep ? 0 : UserCopyError(copied, recordPath);
 }
 
+// Brings a copy that fell behind in line with its record file (a whole copy); the copy's error
+// afterwards.
+unsigned long CatchUpUserCopy(RecordFileKind kind, const std::wstring& installFolder, CRecordFiles& files)
+{
+    const std::wstring recordPath = installFolder + RecordFileName(kind);
+    CRecordFiles::CopyState& copy = files.CopyOf(kind);
+    ClearFileError();
+    const bool copied =
+        UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), FileState(), std::string(), copy);
+    return CopyErrorAfter(copied, recordPath, copy);
+}
+
 }  // namespace
 
 bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
@@ -262,12 +274,7 @@ bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
         unsigned long& error = files.copyError[static_cast<int>(kind)];
         if (error == 0)
             continue;
-        const std::wstring recordPath = installFolder + RecordFileName(kind);
-        ClearFileError();
-        CRecordFiles::CopyState& copy = files.CopyOf(kind);
-        error = CopyErrorAfter(
-            UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), FileState(), std::string(), copy),
-            recordPath, copy);
+        error = CatchUpUserCopy(kind, installFolder, files);
         allCurrent = allCurrent && error == 0;
     }
     return allCurrent;
@@ -288,12 +295,7 @@ bool CatchUpRestores(const std::wstring& installFolder, CRecordFiles& files)
             continue;
         }
         // Brought back: the copy follows the file.
-        const std::wstring recordPath = installFolder + RecordFileName(kind);
-        CRecordFiles::CopyState& copy = files.CopyOf(kind);
-        ClearFileError();
-        files.copyError[k] = CopyErrorAfter(
-            UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), FileState(), std::string(), copy),
-            recordPath, copy);
+        files.copyError[k] = CatchUpUserCopy(kind, installFolder, files);
     }
     return allDone;
 }
