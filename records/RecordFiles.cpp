@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_set>
 
 namespace {
@@ -282,6 +283,10 @@ bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
 
 bool CatchUpRestores(const std::wstring& installFolder, CRecordFiles& files)
 {
+    // The staging file is read only when a restore waits.
+    if (std::none_of(std::begin(files.restoreError), std::end(files.restoreError),
+                     [](unsigned long error) { return error != 0; }))
+        return true;
     std::vector<StagedRecord> staged;
     ReadStagedRecords(installFolder + STAGING_FILE_NAME, &staged);
     bool allDone = true;
