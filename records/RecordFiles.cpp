@@ -82,20 +82,10 @@ MergeResult CreateRecordFile(RecordFileKind kind, const std::vector<StagedRecord
     CRecordFileIndex created;
     created.Start(header);
     std::vector<AppendedRecord> added;
-    const std::string lines = LinesToAppend(kind, records, created, units, &added, nullptr);
+    const std::string text = header + "\r\n" + LinesToAppend(kind, records, created, units, &added, nullptr);
     // Through a temporary file: a file that cannot be written whole (a full disk) is not made at all.
-    const std::wstring temporary = TemporaryPathOf(targetPath);
-    bool written = false;
-    if (UniqueFile target = OpenFile(temporary, L"wb")) {
-        CBufferedWriter out(target.get());
-        out.WriteLine(header);
-        out.Write(lines);
-        written = out.Flush() && FlushFile(target.get());
-    }
     index.Forget();
-    if (!written)
-        DeleteFileW(temporary.c_str());
-    if (!written || !ReplaceWithTemporary(temporary, targetPath))
+    if (!ReplaceFileWith(targetPath, text))
         return MergeResult::TargetUnwritable;
     for (const AppendedRecord& record : added)
         created.Add(record.key, record.values);
