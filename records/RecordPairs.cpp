@@ -68,16 +68,10 @@ bool ReplaceRecordFile(const std::wstring& path, char separator, const LineSourc
 {
     keptAs->clear();
     const std::wstring temporary = TemporaryPathOf(path);
-    bool written = false;
-    if (UniqueFile out = OpenFile(temporary, L"wb")) {
-        CBufferedWriter writer(out.get());
-        written = CopyLines(all, separator, writer) && (more == nullptr || CopyLines(*more, separator, writer)) &&
-                  writer.Flush();
-    }
-    if (!written) {
-        DeleteFileW(temporary.c_str());
+    if (!WriteWholeFile(temporary, [&](CBufferedWriter& out) {
+            return CopyLines(all, separator, out) && (more == nullptr || CopyLines(*more, separator, out));
+        }))
         return false;
-    }
     if (keepAside && StateOfFile(path).size > 0 && !CopyAside(path, keptAs)) {
         DeleteFileW(temporary.c_str());
         return false;
