@@ -163,7 +163,7 @@ void RestoreFromCopyIfShort(RecordFileKind kind, const std::wstring& installFold
     // The file's own records that the copy lacks come after the copy's lines - in a custom file only
     // when both are in the same units (the file is rebuilt from its base file otherwise).
     const bool keepOwnRecords = (!IsCustom(kind) || index.HeaderRow() == copyIndex.HeaderRow()) &&
-                                index.RecordsMissingFrom(copyIndex) > 0;
+                                index.HoldsRecordsMissingFrom(copyIndex);
     const LineSource all{copyPath, separator, nullptr};
     const LineSource own{path, separator, &copyIndex};
     std::wstring keptAs;
@@ -187,7 +187,7 @@ void BringInOtherBaseFileRecords(RecordFileKind kind, const std::wstring& instal
     CRecordFileIndex& index = files.IndexOf(kind);
     const CRecordFileIndex& otherIndex = files.IndexOf(other);
     if (!index.Describes(path) || !otherIndex.Describes(otherPath) || otherIndex.RecordCount() == 0 ||
-        otherIndex.RecordsMissingFrom(index) == 0)
+        !otherIndex.HoldsRecordsMissingFrom(index))
         return;
     const RecordFileNotice::Event event = RestoredEvent(index, SeparatorOf(kind));
     const bool whole = event != RecordFileNotice::Event::RestoredShort;
