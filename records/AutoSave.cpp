@@ -149,9 +149,6 @@ std::wstring LeadingLines(const AutoSaveSnapshot& s, const DisplayValues& v, int
     return out;
 }
 
-// A save is made whole or not at all: a full disk leaves no part of it.
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes) { return ReplaceFileWith(path, bytes); }
-
 }  // namespace
 
 AutoSaveReadings AutoSaveReadingsFrom(const ReadingsRecord& record)
@@ -332,7 +329,7 @@ bool WriteAutoSaveCsv(const std::wstring& path, const AutoSaveSnapshot& snapshot
                       __time64_t saveTime)
 {
     const std::wstring lines = WithCrLf(BuildAutoSaveCsvLines(snapshot, language, saveTime));
-    return WriteFileBytes(path, ToEightBitText(lines, AutoSaveCodePage()));
+    return ReplaceFileWith(path, ToEightBitText(lines, AutoSaveCodePage()));
 }
 
 bool WriteAutoSaveTxt(const std::wstring& path, const AutoSaveSnapshot& snapshot, int language,
@@ -348,5 +345,5 @@ bool WriteAutoSaveTxt(const std::wstring& path, const AutoSaveSnapshot& snapshot
         bytes += static_cast<char>(unit & 0xFF);
         bytes += static_cast<char>(unit >> 8);
     }
-    return WriteFileBytes(path, bytes);
+    return ReplaceFileWith(path, bytes);
 }

@@ -168,6 +168,21 @@ namespace {
 
 long long KeyOfEntry(std::uint64_t entry) { return static_cast<long long>(entry >> 32); }
 
+// Whether the sorted entries `mine` hold one whose `of` (the time, or the whole entry: both keep the
+// order) is not that of any of the sorted entries `theirs`.
+template <class Of>
+bool HoldsAnyMissingFrom(const std::vector<std::uint64_t>& mine, const std::vector<std::uint64_t>& theirs, Of of)
+{
+    auto at = theirs.begin();
+    for (std::uint64_t entry : mine) {
+        while (at != theirs.end() && of(*at) < of(entry))
+            ++at;
+        if (at == theirs.end() || of(*at) != of(entry))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 const std::vector<std::uint64_t>& CRecordFileIndex::Sorted() const
@@ -204,31 +219,12 @@ void CRecordFileIndex::Add(long long key, std::uint32_t values)
 
 bool CRecordFileIndex::HoldsTimesMissingFrom(const CRecordFileIndex& other) const
 {
-    const std::vector<std::uint64_t>& mine = Sorted();
-    const std::vector<std::uint64_t>& theirs = other.Sorted();
-    auto at = theirs.begin();
-    for (std::uint64_t entry : mine) {
-        const long long key = KeyOfEntry(entry);
-        while (at != theirs.end() && KeyOfEntry(*at) < key)
-            ++at;
-        if (at == theirs.end() || KeyOfEntry(*at) != key)
-            return true;
-    }
-    return false;
+    return HoldsAnyMissingFrom(Sorted(), other.Sorted(), KeyOfEntry);
 }
 
-long long CRecordFileIndex::RecordsMissingFrom(const CRecordFileIndex& other) const
+bool CRecordFileIndex::HoldsRecordsMissingFrom(const CRecordFileIndex& other) const
 {
-    const std::vector<std::uint64_t>& mine = Sorted();
-    const std::vector<std::uint64_t>& theirs = other.Sorted();
-    long long missing = 0;
-    auto at = theirs.begin();
-    for (std::uint64_t entry : mine) {
-        at = std::lower_bound(at, theirs.end(), entry);
-        if (at == theirs.end() || *at != entry)
-            ++missing;
-    }
-    return missing;
+    return HoldsAnyMissingFrom(Sorted(), other.Sorted(), [](std::uint64_t entry) { return entry; });
 }
 
 void CRecordFileIndex::Start(const std::string& headerRow)

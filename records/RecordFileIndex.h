@@ -95,10 +95,10 @@ public:
     bool HoldsTime(long long key) const;
     // A record of the file (in any order: they are sorted once when next asked).
     void Add(long long key, std::uint32_t values);
-    // Whether this file holds a record of a time that `other` holds no record of; and how many of
-    // this file's records (time and values) `other` lacks.
+    // Whether this file holds a record of a time that `other` holds no record of; and whether it
+    // holds a record (time and values) that `other` lacks.
     bool HoldsTimesMissingFrom(const CRecordFileIndex& other) const;
-    long long RecordsMissingFrom(const CRecordFileIndex& other) const;
+    bool HoldsRecordsMissingFrom(const CRecordFileIndex& other) const;
     long long RecordCount() const { return m_recordCount; }
     // The first line of the file (without line end); empty when the file has no complete line.
     const std::string& HeaderRow() const { return m_headerRow; }

@@ -143,17 +143,12 @@ bool CopyToNewFile(const std::wstring& from, const std::wstring& to)
 bool ReplaceFileWith(const std::wstring& path, std::string_view bytes)
 {
     const std::wstring temporary = TemporaryPathOf(path);
-    bool written = false;
-    if (UniqueFile file = OpenFile(temporary, L"wb")) {
-        CBufferedWriter out(file.get());
-        out.Write(bytes);
-        written = out.Flush() && FlushFile(file.get());
-    }
-    if (!written) {
-        DeleteFileW(temporary.c_str());
-        return false;
-    }
-    return ReplaceWithTemporary(temporary, path);
+    return WriteWholeFile(temporary,
+                          [bytes](CBufferedWriter& out) {
+                              out.Write(bytes);
+                              return true;
+                          }) &&
+           ReplaceWithTemporary(temporary, path);
 }
 
 bool AppendToExistingFile(const std::wstring& path, std::string_view bytes)
@@ -321,6 +316,18 @@ bool CBufferedWriter::Flush()
         m_out.clear();
     }
     return !m_failed;
+}
+
+bool WriteWholeFile(const std::wstring& path, const std::function<bool(CBufferedWriter&)>& fill)
+{
+    bool written = false;
+    if (UniqueFile file = OpenFile(path, L"wb")) {
+        CBufferedWriter out(file.get());
+        written = fill(out) && out.Flush() && FlushFile(file.get());
+    }
+    if (!written)
+        DeleteFileW(path.c_str());
+    return written;
 }
 
 long long CompleteLinesEnd(std::FILE* file)

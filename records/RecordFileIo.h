@@ -4,6 +4,7 @@
 // so that the bytes on disk are exactly the ones built here.
 #pragma once
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,7 +32,7 @@ unsigned long ErrorOfLastFailure();
 // True for the system's errors that say a file or its folder does not exist.
 bool IsMissingFileError(unsigned long error);
 
-// fflush of an open file; false (the error kept for LastFileError) when its bytes did not all go in.
+// fflush of an open file; false (the error kept for ErrorOfLastFailure) when its bytes did not all go in.
 bool FlushFile(std::FILE* file);
 
 // The temporary file beside a file that is replaced in one step: path + ".new".
@@ -63,7 +64,8 @@ bool CopyToNewFile(const std::wstring& from, const std::wstring& to);
 
 // Replaces the file at `path` by `bytes` in one step: they are written whole into its temporary
 // file, which then replaces it (ReplaceWithTemporary). A file that cannot be written so (a full disk,
-// held elsewhere) stays as it was. For the program's small files: settings, rain history, saves.
+// held elsewhere) stays as it was. For the program's small files (settings, rain history, saves) and
+// a record file made anew.
 bool ReplaceFileWith(const std::wstring& path, std::string_view bytes);
 
 // Appends bytes to an existing file that nobody else writes or holds against writing; readers that
@@ -134,6 +136,11 @@ private:
     std::string m_out;
     bool m_failed = false;
 };
+
+// Writes the file at `path` anew with what fill(CBufferedWriter&) writes; fill returns false when
+// what it copies could not be read. True when every byte went in, the C runtime's last ones too; a
+// file that could not be written whole is removed (the error kept for ErrorOfLastFailure).
+bool WriteWholeFile(const std::wstring& path, const std::function<bool(CBufferedWriter&)>& fill);
 
 // Offset just after the last LF of the (open, binary) file: the bytes beyond it are a last line
 // cut short. -1 when the file cannot be read.

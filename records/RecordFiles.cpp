@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_set>
 
 namespace {
@@ -81,20 +82,10 @@ MergeResult CreateRecordFile(RecordFileKind kind, const std::vector<StagedRecord
     CRecordFileIndex created;
     created.Start(header);
     std::vector<AppendedRecord> added;
-    const std::string lines = LinesToAppend(kind, records, created, units, &added, nullptr);
+    const std::string text = header + "\r\n" + LinesToAppend(kind, records, created, units, &added, nullptr);
     // Through a temporary file: a file that cannot be written whole (a full disk) is not made at all.
-    const std::wstring temporary = TemporaryPathOf(targetPath);
-    bool written = false;
-    if (UniqueFile target = OpenFile(temporary, L"wb")) {
-        CBufferedWriter out(target.get());
-        out.WriteLine(header);
-        out.Write(lines);
-        written = out.Flush() && FlushFile(target.get());
-    }
     index.Forget();
-    if (!written)
-        DeleteFileW(temporary.c_str());
-    if (!written || !ReplaceWithTemporary(temporary, targetPath))
+    if (!ReplaceFileWith(targetPath, text))
         return MergeResult::TargetUnwritable;
     for (const AppendedRecord& record : added)
         created.Add(record.key, record.values);
@@ -253,6 +244,18 @@ unsigned long CopyErrorAfter(bool copied, const std::wstring& recordPath, const 
     return copy.keep ? 0 : UserCopyError(copied, recordPath);
 }
 
+// Brings a copy that fell behind in line with its record file (a whole copy); the copy's error
+// afterwards.
+unsigned long CatchUpUserCopy(RecordFileKind kind, const std::wstring& installFolder, CRecordFiles& files)
+{
+    const std::wstring recordPath = installFolder + RecordFileName(kind);
+    CRecordFiles::CopyState& copy = files.CopyOf(kind);
+    ClearFileError();
+    const bool copied =
+        UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), FileState(), std::string(), copy);
+    return CopyErrorAfter(copied, recordPath, copy);
+}
+
 }  // namespace
 
 bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
@@ -262,12 +265,7 @@ bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
         unsigned long& error = files.copyError[static_cast<int>(kind)];
         if (error == 0)
             continue;
-        const std::wstring recordPath = installFolder + RecordFileName(kind);
-        ClearFileError();
-        CRecordFiles::CopyState& copy = files.CopyOf(kind);
-        error = CopyErrorAfter(
-            UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), FileState(), std::string(), copy),
-            recordPath, copy);
+        error = CatchUpUserCopy(kind, installFolder, files);
         allCurrent = allCurrent && error == 0;
     }
     return allCurrent;
@@ -275,6 +273,10 @@ bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
 
 bool CatchUpRestores(const std::wstring& installFolder, CRecordFiles& files)
 {
+    // The staging file is read only when a restore waits.
+    if (std::none_of(std::begin(files.restoreError), std::end(files.restoreError),
+                     [](unsigned long error) { return error != 0; }))
+        return true;
     std::vector<StagedRecord> staged;
     ReadStagedRecords(installFolder + STAGING_FILE_NAME, &staged);
     bool allDone = true;
@@ -288,12 +290,7 @@ bool CatchUpRestores(const std::wstring& installFolder, CRecordFiles& files)
             continue;
         }
         // Brought back: the copy follows the file.
-        const std::wstring recordPath = installFolder + RecordFileName(kind);
-        CRecordFiles::CopyState& copy = files.CopyOf(kind);
-        ClearFileError();
-        files.copyError[k] = CopyErrorAfter(
-            UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), FileState(), std::string(), copy),
-            recordPath, copy);
+        files.copyError[k] = CatchUpUserCopy(kind, installFolder, files);
     }
     return allDone;
 }

@@ -120,9 +120,6 @@ void DeleteStagingFile(const std::wstring& stagingPath);
 
 // ---- the record files ------------------------------------------------------------------------------
 
-// What the program knows of the four record files and of their user-facing copies. A copy that
-// this program last wrote, and that is still as it left it, is kept identical to its record file by
-// appending what the record file got; any other copy is replaced whole.
 // What the program did to the record files that the user is told once (the main window shows them).
 struct RecordFileNotice {
     enum class Event {
@@ -136,6 +133,9 @@ struct RecordFileNotice {
     std::wstring file, source, keptAs;  // names in the install folder
 };
 
+// What the program knows of the four record files and of their user-facing copies. A copy that
+// this program last wrote, and that is still as it left it, is kept identical to its record file by
+// appending what the record file got; any other copy is replaced whole.
 struct CRecordFiles {
     struct CopyState {
         FileState written;   // the copy as this program last wrote it
@@ -225,9 +225,8 @@ bool CopyToUserFile(const std::wstring& recordPath, const std::wstring& copyPath
 // otherwise they stay staged for a later pass. Returns whether they all did. Files live in
 // installFolder (trailing separator). A record file changed behind the program's back, or one whose
 // last restore failed, is first brought back from its copy or the other base file when it lacks
-// records they hold (BringBackRecordFile); records
-// appended at times the files held already add the notice that the station's clock went back (once,
-// until records of new times come in again).
+// records they hold (BringBackRecordFile); records appended at times the files held already add the
+// notice that the station's clock went back (once, until records of new times come in again).
 bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units,
                         CRecordFiles& files);
 bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const DisplayUnitSelection& units);

@@ -49,6 +49,17 @@ bool CopyLines(const LineSource& source, char separator, CBufferedWriter& out)
     return !reader.Failed() && !out.Failed();
 }
 
+// Copies the file at `path` aside under KeptAsideName; keptAs receives that name, or is emptied when
+// the file could not be kept aside.
+bool CopyAside(const std::wstring& path, std::wstring* keptAs)
+{
+    *keptAs = KeptAsideName(path);
+    if (!keptAs->empty() && CopyToNewFile(path, *keptAs))
+        return true;
+    keptAs->clear();
+    return false;
+}
+
 // Replaces a record file in one step with the lines of `all` followed by those of `more` (when
 // given), keeping the file as it was aside first when `keepAside` and it holds anything. The index
 // then describes the new file. False (file, index and nothing kept aside) when it could not be done.
@@ -57,23 +68,13 @@ bool ReplaceRecordFile(const std::wstring& path, char separator, const LineSourc
 {
     keptAs->clear();
     const std::wstring temporary = TemporaryPathOf(path);
-    bool written = false;
-    if (UniqueFile out = OpenFile(temporary, L"wb")) {
-        CBufferedWriter writer(out.get());
-        written = CopyLines(all, separator, writer) && (more == nullptr || CopyLines(*more, separator, writer)) &&
-                  writer.Flush();
-    }
-    if (!written) {
+    if (!WriteWholeFile(temporary, [&](CBufferedWriter& out) {
+            return CopyLines(all, separator, out) && (more == nullptr || CopyLines(*more, separator, out));
+        }))
+        return false;
+    if (keepAside && StateOfFile(path).size > 0 && !CopyAside(path, keptAs)) {
         DeleteFileW(temporary.c_str());
         return false;
-    }
-    if (keepAside && StateOfFile(path).size > 0) {
-        *keptAs = KeptAsideName(path);
-        if (keptAs->empty() || !CopyToNewFile(path, *keptAs)) {
-            keptAs->clear();
-            DeleteFileW(temporary.c_str());
-            return false;
-        }
     }
     if (!ReplaceWithTemporary(temporary, path)) {
         if (!keptAs->empty())
@@ -93,25 +94,28 @@ RecordFileNotice::Event RestoredEvent(const CRecordFileIndex& index, char separa
                                             : RecordFileNotice::Event::RestoredShort;
 }
 
-// How many of `from`'s records that `index` lacks are not staged (a merge brings the staged ones).
-long long UnstagedRecordsMissing(const std::wstring& fromPath, char separator, const CRecordFileIndex& index,
-                                 const std::unordered_set<std::uint64_t>& staged)
+// Whether `from` holds a record that `index` lacks and that is not staged (a merge brings the staged
+// ones).
+bool HoldsUnstagedRecordMissingFrom(const std::wstring& fromPath, char separator, const CRecordFileIndex& index,
+                                    const std::vector<StagedRecord>& staged)
 {
     UniqueFile in = OpenFile(fromPath, L"rb");
     if (!in)
-        return 0;
+        return false;
+    std::unordered_set<std::uint64_t> stagedRecords;
+    for (const StagedRecord& record : staged)
+        stagedRecords.insert(RecordId(record.key, record.values));
     CLineReader reader(in.get());
     std::string line;
     bool complete = false;
-    long long missing = 0;
     while (reader.Next(line, &complete) && (complete || TakeLastLine(line, separator))) {
         RecordTime time;
         std::uint32_t values = 0;
         if (RecordOfLine(line, separator, &time, &values) && !index.Holds(RecordKey(time), values) &&
-            staged.count(RecordId(RecordKey(time), values)) == 0)
-            ++missing;
+            stagedRecords.count(RecordId(RecordKey(time), values)) == 0)
+            return true;
     }
-    return missing;
+    return false;
 }
 
 }  // namespace
@@ -159,7 +163,7 @@ void RestoreFromCopyIfShort(RecordFileKind kind, const std::wstring& installFold
     // The file's own records that the copy lacks come after the copy's lines - in a custom file only
     // when both are in the same units (the file is rebuilt from its base file otherwise).
     const bool keepOwnRecords = (!IsCustom(kind) || index.HeaderRow() == copyIndex.HeaderRow()) &&
-                                index.RecordsMissingFrom(copyIndex) > 0;
+                                index.HoldsRecordsMissingFrom(copyIndex);
     const LineSource all{copyPath, separator, nullptr};
     const LineSource own{path, separator, &copyIndex};
     std::wstring keptAs;
@@ -183,35 +187,29 @@ void BringInOtherBaseFileRecords(RecordFileKind kind, const std::wstring& instal
     CRecordFileIndex& index = files.IndexOf(kind);
     const CRecordFileIndex& otherIndex = files.IndexOf(other);
     if (!index.Describes(path) || !otherIndex.Describes(otherPath) || otherIndex.RecordCount() == 0 ||
-        otherIndex.RecordsMissingFrom(index) == 0)
+        !otherIndex.HoldsRecordsMissingFrom(index))
         return;
-    std::unordered_set<std::uint64_t> stagedRecords;
-    for (const StagedRecord& record : staged)
-        stagedRecords.insert(RecordId(record.key, record.values));
     const RecordFileNotice::Event event = RestoredEvent(index, SeparatorOf(kind));
     const bool whole = event != RecordFileNotice::Event::RestoredShort;
-    const long long unstaged = event == RecordFileNotice::Event::RestoredUnreadable
-                                   ? 1
-                                   : UnstagedRecordsMissing(otherPath, SeparatorOf(other), index, stagedRecords);
     // A file that lacks only staged records gets them from the merge: a missing one is the merge's to
     // make (a first start), one that could not take them (held, write-protected, a full disk) is not
     // damaged, and trying to replace it would only fail for the same reason.
-    if (unstaged == 0)
+    if (event != RecordFileNotice::Event::RestoredUnreadable &&
+        !HoldsUnstagedRecordMissingFrom(otherPath, SeparatorOf(other), index, staged))
         return;
     // A file that holds nothing is brought back whole (what it held kept aside); one that holds
     // records keeps every line and gets the other file's records that it lacks after them.
-    CRecordFileIndex before = index;
+    // (ReplaceRecordFile reads the index anew only after every line is written.)
     const LineSource all{whole ? otherPath : path, whole ? SeparatorOf(other) : SeparatorOf(kind), nullptr};
-    const LineSource missing{otherPath, SeparatorOf(other), &before};
+    const LineSource missing{otherPath, SeparatorOf(other), &index};
     std::wstring keptAs;
     ClearFileError();
     if (!ReplaceRecordFile(path, SeparatorOf(kind), all, whole ? nullptr : &missing, whole, &keptAs, index)) {
         files.restoreError[static_cast<int>(kind)] = ErrorOfLastFailure();  // tried again (BringBackRecordFile)
         return;
     }
-    if (unstaged > 0)
-        files.notices.push_back(RecordFileNotice{whole ? event : RecordFileNotice::Event::RecordsAdded,
-                                                 RecordFileName(kind), RecordFileName(other), FileNameOf(keptAs)});
+    files.notices.push_back(RecordFileNotice{whole ? event : RecordFileNotice::Event::RecordsAdded,
+                                             RecordFileName(kind), RecordFileName(other), FileNameOf(keptAs)});
 }
 
 void BringInOtherBaseFileRecords(const std::wstring& installFolder, const std::vector<StagedRecord>& staged,
@@ -241,11 +239,5 @@ bool KeepUnreadableFileAside(const CRecordFileIndex& index, const std::wstring& 
                              std::wstring* keptAs)
 {
     keptAs->clear();
-    if (!ReadsAsNothing(index, separator))
-        return true;
-    *keptAs = KeptAsideName(path);
-    if (!keptAs->empty() && CopyToNewFile(path, *keptAs))
-        return true;
-    keptAs->clear();
-    return false;
+    return !ReadsAsNothing(index, separator) || CopyAside(path, keptAs);
 }

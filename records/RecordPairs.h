@@ -34,7 +34,8 @@ void RestoreFromCopyIfShort(RecordFileKind kind, const std::wstring& installFold
 // one that lacks some of the other's records gets them added after its own lines. A file that lacks
 // only records that are still staged (`staged`, which the next merge brings in anyway: after a kill
 // between two files, or while the file cannot be written) is left to the merge. One that cannot be
-// brought back keeps its reason in CRecordFiles::restoreError. The first form does it for one base file (nothing for a custom file).
+// brought back keeps its reason in CRecordFiles::restoreError. The first form does it for one base
+// file (nothing for a custom file).
 void BringInOtherBaseFileRecords(RecordFileKind kind, const std::wstring& installFolder,
                                  const std::vector<StagedRecord>& staged, CRecordFiles& files);
 void BringInOtherBaseFileRecords(const std::wstring& installFolder, const std::vector<StagedRecord>& staged,

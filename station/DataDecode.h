@@ -79,7 +79,6 @@ public:
     // Writes "record_2min.csv" from the live tables; false (the file removed, *error the system's
     // error code) when it cannot be written whole.
     bool WriteCurrentDump(const std::wstring& path, unsigned long* error = nullptr);
-    void WriteCurrentDumpTo(std::FILE* file);
 
     // ================================================================================================
     // Whole-memory decoders and getters. Implemented in their own files (settings area, history
@@ -133,6 +132,8 @@ public:
     void WriteMemoryDumpTo(std::FILE* file, const std::tm* now) const;
 
 private:
+    // "record_2min.csv" into an open file (WriteCurrentDump); notes the year of the live stamp.
+    void WriteCurrentDumpTo(std::FILE* file);
     void DecodeLocationBlock(int base, bool firstBlock);
     void ApplyUserCityRule(int base);
     void DecodeHistorySlots();

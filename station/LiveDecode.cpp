@@ -184,7 +184,6 @@ bool CDataDecode::WriteCurrentDump(const std::wstring& path, unsigned long* erro
 
 void CDataDecode::WriteCurrentDumpTo(std::FILE* file)
 {
-
     const LiveClockSource source = g_liveClockSource.load();
     const LiveClock now = source ? source() : ComputerLocalTime();
     std::fprintf(file, "%s\n", FormatLiveClockLine(now.year, now.month, now.day, now.hour, now.minute).c_str());

@@ -117,6 +117,15 @@ inline void WriteBytes(const std::wstring& path, const std::string& bytes)
 
 inline bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// Opens the file as another program that reads it and lets others read it, not write it (a viewer
+// holding it): the file cannot be written or replaced until the handle is closed. INVALID_HANDLE_VALUE
+// when it cannot be opened so.
+inline HANDLE HoldForReading(const std::wstring& path)
+{
+    return CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+}
+
 inline std::string Narrow(const std::wstring& s)
 {
     std::string out;

@@ -191,8 +191,7 @@ TEST(RecordFileSafety, CopiesFollowTheirFilesWhateverWasDoneToThem)
     // The user edits one copy and deletes another; a third is held open by a spreadsheet.
     WriteBytes(folder + L"RECORDS.csv", "my own notes\r\n");
     DeleteFileW((folder + L"RECORDS.txt").c_str());
-    HANDLE held = CreateFileW((folder + L"RECORDS_CUSTOM.csv").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = HoldForReading(folder + L"RECORDS_CUSTOM.csv");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const std::string heldBefore = ReadBytes(folder + L"RECORDS_CUSTOM.csv");
     WriteBytes(folder + STAGING_FILE_NAME, Staged(700) + "\r\n");
@@ -221,8 +220,7 @@ TEST(RecordFileSafety, ARebuildReplacesTheCustomFileInOneStepOrNotAtAll)
     const std::string before = ReadBytes(custom);
 
     // Held open elsewhere: left as it was, and no temporary file stays behind.
-    HANDLE held = CreateFileW(custom.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = HoldForReading(custom);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(RebuildCustomFile(RecordFileKind::CsvCustom, folder + L"csv.dat", custom, Fahrenheit()));
     CloseHandle(held);

@@ -357,8 +357,7 @@ TEST_F(HeldRecordFileTest, UnreadableFileIsKeptAndItsLinesWaitForALaterPass)
 TEST_F(HeldRecordFileTest, FilesHeldWithoutWriteSharingTakeTheirLinesLater)
 {
     // A reader that shares reading only, and a writer that shares reading.
-    HANDLE held = CreateFileW((folder + L"csv.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = HoldForReading(folder + L"csv.dat");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     HANDLE writer = CreateFileW((folder + L"txt_custom.dat").c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -443,8 +442,7 @@ TEST(UserCopyTest, CopyHeldOpenElsewhereIsSkippedAndReplacedLater)
     std::wstring folder = ScratchFolder(L"copy");
     WriteBytes(folder + L"csv.dat", "new\r\n");
     WriteBytes(folder + L"RECORDS.csv", "old\r\n");
-    HANDLE held = CreateFileW((folder + L"RECORDS.csv").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = HoldForReading(folder + L"RECORDS.csv");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(CopyToUserFile(folder + L"csv.dat", folder + L"RECORDS.csv"));
     CloseHandle(held);
@@ -507,8 +505,7 @@ TEST(SaveAsTest, RecordsComeFromTheDisplayUnitCopiesAndNeverDestroyTheTarget)
 
     // A target that another program holds open keeps its contents.
     WriteBytes(folder + L"mine.txt", "the user's own\r\n");
-    HANDLE held = CreateFileW((folder + L"mine.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = HoldForReading(folder + L"mine.txt");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(SaveRecordsAs(folder, SAVE_AS_TEXT, folder + L"mine.txt", units), SaveResult::TargetHeld);
     CloseHandle(held);

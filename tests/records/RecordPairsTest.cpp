@@ -277,8 +277,7 @@ TEST(RecordFileDamagedFromOutside, AFileThatCannotBeBroughtBackLeavesItsCopyAlon
     const std::string copy = ReadBytes(folder + L"RECORDS.csv");
     WriteBytes(folder + L"csv.dat", FirstLines(copy, 100));
     // Another program reads the cut file and lets nobody replace it.
-    HANDLE held = CreateFileW((folder + L"csv.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = HoldForReading(folder + L"csv.dat");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     CRecordFiles next;
     PrepareRecordFiles(folder, Fahrenheit(), next);
@@ -304,8 +303,7 @@ TEST(RecordFileDamagedFromOutside, AHeldFileKeepsItsReasonAndIsBroughtBackAtTheR
     const std::wstring folder = FolderOf(L"held_reading", 2000, files);
     const std::string copy = ReadBytes(folder + L"RECORDS.txt");
     WriteBytes(folder + L"txt.dat", FirstLines(copy, 50));
-    HANDLE held = CreateFileW((folder + L"txt.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = HoldForReading(folder + L"txt.dat");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     CRecordFiles next;
     PrepareRecordFiles(folder, Fahrenheit(), next);
@@ -347,8 +345,7 @@ TEST(RecordFileDamagedFromOutside, AFileThatCannotTakeItsRecordsIsNotTakenForDam
     // csv.dat, which lacks only them, is not something to bring back from txt.dat.
     CRecordFiles files;
     const std::wstring folder = FolderOf(L"held_while_recording", 1000, files);
-    HANDLE held = CreateFileW((folder + L"csv.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = HoldForReading(folder + L"csv.dat");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     for (int record = 1000; record < 1003; ++record) {
         ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, Record(record)));

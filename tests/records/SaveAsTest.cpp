@@ -61,8 +61,7 @@ TEST(SaveAsTest, TheTargetIsReplacedInOneStepOrKeepsItsBytes)
     EXPECT_NE(used, target);
 
     // Held by another program (it lets others read only): not replaced, nothing written.
-    HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = HoldForReading(target);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     used.clear();
     EXPECT_EQ(ReplaceInOneStep(target, Writer{"new", true, &used}), SaveResult::TargetHeld);

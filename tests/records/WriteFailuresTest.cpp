@@ -218,8 +218,7 @@ TEST(AHeldCustomFile, IsLookedAtBeforeAnythingIsConvertedAndRebuiltWhenLetGo)
     ASSERT_TRUE(MergeStagedRecords(folder, true, DisplayUnitSelection()));
     const std::string before = ReadBytes(folder + L"csv_custom.dat");
     // A viewer holds "csv_custom.dat" (it lets others read, not write).
-    HANDLE held = CreateFileW((folder + L"csv_custom.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = HoldForReading(folder + L"csv_custom.dat");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     RebuildControl control;
     CustomRebuildResult result =
