@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <thread>
 
@@ -27,10 +28,13 @@ inline std::wstring WinePath(const std::string& unixPath)
 // Runs a shell script and returns its exit code (-1 when it could not be run or did not end in
 // time). Wine starts a Unix program without a process to wait for: the shell leaves its exit code
 // in a file, which appears (by a rename) only when the script has ended.
+// The status file's name is this process's own: Wine numbers the processes of each of its sessions
+// alike, so test programs running side by side have the same process id and count their scripts alike.
 inline int RunShell(const std::string& script, int seconds = 30)
 {
+    static const std::string token = std::to_string(std::random_device()()) + "_" + std::to_string(::GetTickCount64());
     static int serial = 0;
-    const std::string status = "/tmp/orvelle_shell_" + std::to_string(::GetCurrentProcessId()) + "_" +
+    const std::string status = "/tmp/orvelle_shell_" + std::to_string(::GetCurrentProcessId()) + "_" + token + "_" +
                                std::to_string(++serial);
     const std::string line = "(" + script + "); echo $? > " + status + ".tmp && mv " + status + ".tmp " + status;
     std::wstring command = L"Z:\\bin\\sh -c \"" + std::wstring(line.begin(), line.end()) + L"\"";
