@@ -255,7 +255,7 @@ CustomFileChoice COrvelleDlg::CustomFilesToRebuild()
             NoteWritten(WriteTask::CustomRebuild, path);  // in these units already (the units went back)
             continue;
         }
-        if (HoldOf(path) == FileHold::Held)
+        if (HoldOfAfterBriefReaders(path) == FileHold::Held)
             SayFailedWrite(WriteTask::CustomRebuild, path, ERROR_SHARING_VIOLATION);
         else
             which[i] = true;

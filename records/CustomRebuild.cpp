@@ -86,7 +86,7 @@ bool RebuildCustomFile(RecordFileKind customKind, const std::wstring& sourcePath
 {
     // A custom file that another program holds, or that cannot be written at all, would only be
     // found so after the whole file was written again: it is looked at first.
-    if (HoldOf(targetPath) != FileHold::Free)
+    if (HoldOfAfterBriefReaders(targetPath) != FileHold::Free)
         return false;
     const std::wstring temporary = TemporaryPathOf(targetPath);
     CRecordFileIndex rebuilt;

@@ -57,7 +57,7 @@ SaveResult CheckExistingTarget(const std::wstring& targetPath, unsigned long* er
         return SaveResult::WriteFailed;
     }
     ClearFileError();
-    switch (HoldOf(targetPath)) {
+    switch (HoldOfAfterBriefReaders(targetPath)) {
     case FileHold::Free:
         return SaveResult::Saved;
     case FileHold::Held:
