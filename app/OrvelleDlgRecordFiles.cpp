@@ -79,6 +79,14 @@ void COrvelleDlg::MergeRecordLineAfterAGap(const std::wstring& newLine)
     MergeRecordLines(false, &lines);
 }
 
+void COrvelleDlg::StageDownloadedRecords(const ReadingsRecord& history)
+{
+    ClearFileError();
+    if (!history.AppendLastRecords(m_rainCounterAtReset, m_installFolder + STAGING_FILE_NAME))
+        for (std::string& line : history.LastRecordLines(m_rainCounterAtReset))
+            m_unstagedRecordLines.push_back(std::move(line));
+}
+
 RecordGap COrvelleDlg::GapBefore(const std::wstring& newLine) const
 {
     RecordGap gap;
@@ -178,7 +186,7 @@ void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
     case DownloadOutcome::Loaded:
         NoteWritten(WriteTask::StationData, m_allWeatherPath);
         // Every record of the station's history that the files lack, merged in time order.
-        m_gapHistory->AppendLastRecords(m_rainCounterAtReset, m_installFolder + STAGING_FILE_NAME);
+        StageDownloadedRecords(*m_gapHistory);
         MergeRecordLines(false, nullptr);
         break;
     case DownloadOutcome::Stopped:

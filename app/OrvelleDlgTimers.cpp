@@ -322,9 +322,10 @@ bool COrvelleDlg::RunFirstPoll()
     m_recordTime[RECORD_DAY] = m_readings.GetRecordDay();
     m_lastRecordLine = BuildCurrentRecordLine().str();
 
-    // The downloaded rows staged in "tmpLastRec.txt".
+    // The downloaded rows staged in "tmpLastRec.txt"; rows that cannot be staged now (a full disk)
+    // wait in memory and are staged with the merge that can.
     SetCurrentDirectoryW(m_installFolder.c_str());
-    m_readings.AppendLastRecords(m_rainCounterAtReset);
+    StageDownloadedRecords(m_readings);
 
     // The stored units come into force.
     ApplyStartupPressureUnit(m_pressureUnit);

@@ -26,6 +26,14 @@ std::wstring ParagraphOf(const RecordFileNotice& notice, int language)
     case Event::RecordsAdded:
         text.Format(TextAt(g_recordFileNoticeTexts, RECORD_FILE_RECORDS_ADDED, language), file, source);
         break;
+    case Event::RestoredDamaged:
+        text.Format(TextAt(g_recordFileNoticeTexts, RECORD_FILE_RESTORED_DAMAGED, language), file, source,
+                    notice.keptAs.c_str());
+        break;
+    case Event::DamagedLinesTakenOut:
+        text.Format(TextAt(g_recordFileNoticeTexts, RECORD_FILE_DAMAGED_LINES_TAKEN_OUT, language), file,
+                    notice.keptAs.c_str());
+        break;
     case Event::ClockWentBack:
     default:
         text = TextAt(g_recordFileNoticeTexts, RECORD_FILE_CLOCK_WENT_BACK, language);

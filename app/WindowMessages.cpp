@@ -1,6 +1,11 @@
 #include "app/WindowMessages.h"
 
-void CWindowMessages::Add(const std::wstring& text, UINT type) { m_waiting.push_back(Message{text, type}); }
+#include <utility>
+
+void CWindowMessages::Add(const std::wstring& text, UINT type, std::function<void()> told)
+{
+    m_waiting.push_back(Message{text, type, false, WriteTask::StationData, WriteReason::Other, std::move(told)});
+}
 
 void CWindowMessages::Add(const std::wstring& text, UINT type, WriteTask task, WriteReason reason)
 {
@@ -16,8 +21,11 @@ void CWindowMessages::TellWaiting(const std::function<bool(WriteTask, WriteReaso
     while (!m_waiting.empty()) {
         const Message message = m_waiting.front();
         m_waiting.pop_front();
-        if (!message.hasCause || lasts(message.task, message.reason))
+        if (!message.hasCause || lasts(message.task, message.reason)) {
             show(message);
+            if (message.told)
+                message.told();
+        }
     }
     m_telling = false;
 }

@@ -19,10 +19,12 @@ public:
         bool hasCause = false;      // told only while its cause lasts:
         WriteTask task = WriteTask::StationData;
         WriteReason reason = WriteReason::Other;
+        std::function<void()> told;  // called once the user has answered it
     };
 
-    // A message told whatever happens meanwhile.
-    void Add(const std::wstring& text, UINT type = MB_OK);
+    // A message told whatever happens meanwhile; `told`, when given, is called once the user has
+    // answered it.
+    void Add(const std::wstring& text, UINT type = MB_OK, std::function<void()> told = nullptr);
     // A message of failed writes, told only while some file of its task still fails for its reason.
     void Add(const std::wstring& text, UINT type, WriteTask task, WriteReason reason);
 

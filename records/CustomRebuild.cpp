@@ -32,19 +32,17 @@ bool WriteConvertedLines(std::FILE* source, std::FILE* target, char separator, c
     long long bytes = 0;
     int sinceProgress = 0;
     RecordTime time;
-    bool first = true;
     while (reader.Next(line, &complete) && (complete || TakeLastLine(line, separator))) {
         bytes += static_cast<long long>(line.size()) + 2;
-        // The first line is the base file's header row, unless the file lost it.
-        const bool record = RecordTimeOfLine(line, separator, &time);
-        if (std::exchange(first, false) && !record)
+        // Only records are converted: the base file's header row, and a line that is no record (damage
+        // from outside), never go into the custom file.
+        if (!RecordTimeOfLine(line, separator, &time))
             continue;
         converted.clear();
         CRecordValuesDigest values;  // the custom file's records hold the converted values
         AppendLineForDisplay(converted, line, separator, separator, units, &values);
         out.WriteLine(converted);
-        if (record)
-            index.Add(RecordKey(time), values.Value());
+        index.Add(RecordKey(time), values.Value());
         if (control != nullptr && ++sinceProgress == PROGRESS_EVERY_LINES) {
             sinceProgress = 0;
             control->bytesDone += bytes;

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
 
 constexpr int HISTORY_ROWS = 43800;     // rows per history column
 constexpr int SENSOR_COUNT = 6;         // 0 indoor, 1..5 channels 1 to 5
@@ -154,10 +155,12 @@ public:
 
     // Appends one staged line per history row (oldest first) to the staging file, opened relative
     // to the current directory ("tmpLastRec.txt") or at stagingPath. rainBase (mm) is subtracted
-    // from the rain counter. False, writing nothing, when the record holds no rows or the file
-    // cannot be opened for appending.
-    bool AppendLastRecords(double rainBase);
-    bool AppendLastRecords(double rainBase, const std::wstring& stagingPath);
+    // from the rain counter. False, writing nothing, when the record holds no rows or the lines
+    // cannot all be appended (the file is then as it was: see AppendLines).
+    bool AppendLastRecords(double rainBase) const;
+    bool AppendLastRecords(double rainBase, const std::wstring& stagingPath) const;
+    // The staged lines of every history row (oldest first): what AppendLastRecords appends.
+    std::vector<std::string> LastRecordLines(double rainBase) const;
     // The staged line of history row `row` (26 comma-terminated fields, no line end).
     std::string BuildStagedLine(int row, double rainBase) const;
 

@@ -32,9 +32,39 @@ bool PlainNumber(std::string_view field, int* value)
 }
 
 // The fields of the two shapes of record line: a downloaded (or read back) line closes its 26 fields;
-// a polled line closes 32 and leaves its 33rd, the last, without a separator after it.
-constexpr size_t DOWNLOADED_LINE_FIELDS = RECORD_LINE_MIN_FIELDS;
-constexpr size_t POLLED_LINE_CLOSED_FIELDS = 32;
+// a polled line closes 32 and may leave its 33rd, the last, without a separator after it (a line
+// of 33 closed fields is read too).
+constexpr int DOWNLOADED_LINE_FIELDS = RECORD_LINE_MIN_FIELDS;
+constexpr int POLLED_LINE_CLOSED_FIELDS = 32;
+
+// A reading field of a record line: empty or blank, a marker text, or a plain decimal number with
+// blanks around it allowed. Nothing else - no control byte, no byte beyond plain ASCII - stands in
+// a field that this program writes.
+bool IsReadingField(std::string_view field)
+{
+    size_t i = 0;
+    while (i < field.size() && field[i] == ' ')
+        ++i;
+    if (i < field.size() && (field[i] == '-' || field[i] == '+'))
+        ++i;
+    size_t digits = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i)
+        ++digits;
+    if (i < field.size() && field[i] == '.')
+        for (++i; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i)
+            ++digits;
+    while (i < field.size() && field[i] == ' ')
+        ++i;
+    if (i == field.size() && (digits > 0 || field.find_first_not_of(' ') == std::string_view::npos))
+        return true;
+    // Rarer shapes (an exponent, a marker text) are read as the readings are; a control byte or a
+    // byte beyond ASCII never is part of one.
+    for (char c : field)
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F)
+            return false;
+    double value = 0;
+    return IsMarkerText(field) || TryParseReading(field, &value);
+}
 
 constexpr std::uint64_t kDigestPrime = 0x100000001b3ULL;
 constexpr std::int64_t MISSING_HUNDREDTHS = INT64_MIN;
@@ -80,7 +110,8 @@ std::int64_t HundredthsOf(std::string_view field)
     return std::llround(value * 100.0);
 }
 
-// The time of a record line, and the digest of its readings when asked.
+// The time of a record line, and the digest of its readings when asked: six plain numbers of a real
+// date and time, reading fields after them, and the closed fields of one of the two shapes of line.
 bool ReadRecordLine(std::string_view line, char separator, RecordTime* time, CRecordValuesDigest* digest)
 {
     int fields[COLUMN_MINUTE + 1] = {};
@@ -91,17 +122,24 @@ bool ReadRecordLine(std::string_view line, char separator, RecordTime* time, CRe
             return false;
         start = end + 1;
     }
-    for (int f = COLUMN_MINUTE + 1; f < RECORD_LINE_MIN_FIELDS; ++f) {
-        const size_t end = line.find(separator, start);
-        if (end == std::string_view::npos)
+    int closed = COLUMN_MINUTE + 1;
+    for (size_t end = line.find(separator, start); end != std::string_view::npos;
+         start = end + 1, end = line.find(separator, start), ++closed) {
+        const std::string_view field = line.substr(start, end - start);
+        if (closed > POLLED_LINE_CLOSED_FIELDS || !IsReadingField(field))
             return false;
-        if (digest != nullptr && CRecordValuesDigest::Counts(f))
-            digest->AddField(line.substr(start, end - start));
-        start = end + 1;
+        if (digest != nullptr && closed < RECORD_LINE_MIN_FIELDS && CRecordValuesDigest::Counts(closed))
+            digest->AddField(field);
     }
+    // What follows the last separator: nothing or blanks, or the last field of a polled line.
+    const std::string_view rest = line.substr(start);
+    const bool restBlank = rest.find_first_not_of(' ') == std::string_view::npos;
+    const bool shaped = (closed == DOWNLOADED_LINE_FIELDS && restBlank) ||
+                        (closed == POLLED_LINE_CLOSED_FIELDS && IsReadingField(rest)) ||
+                        (closed == POLLED_LINE_CLOSED_FIELDS + 1 && restBlank);
     const RecordTime t{fields[COLUMN_YEAR], fields[COLUMN_MONTH], fields[COLUMN_DAY], fields[COLUMN_HOUR],
                        fields[COLUMN_MINUTE]};
-    if (fields[COLUMN_WEEKDAY] > 7 || !IsRealRecordTime(t))
+    if (!shaped || fields[COLUMN_WEEKDAY] > 7 || !IsRealRecordTime(t))
         return false;
     *time = t;
     return true;
@@ -143,13 +181,17 @@ bool RecordOfLine(std::string_view line, char separator, RecordTime* time, std::
 bool IsWholeRecordLine(std::string_view line, char separator)
 {
     RecordTime time;
-    if (!RecordTimeOfLine(line, separator, &time))
+    return RecordTimeOfLine(line, separator, &time);
+}
+
+bool IsHeaderRow(std::string_view line, char separator)
+{
+    if (line.size() < 5 || line.compare(0, 4, "Year") != 0 || line[4] != separator)
         return false;
-    const size_t closed = static_cast<size_t>(std::count(line.begin(), line.end(), separator));
-    const bool endsClosed = line.back() == separator;
-    return (endsClosed && (closed == DOWNLOADED_LINE_FIELDS || closed == POLLED_LINE_CLOSED_FIELDS ||
-                           closed == POLLED_LINE_CLOSED_FIELDS + 1)) ||
-           (!endsClosed && closed == POLLED_LINE_CLOSED_FIELDS);
+    for (char c : line)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != separator) || static_cast<unsigned char>(c) >= 0x7F)
+            return false;
+    return true;
 }
 
 FileState StateOfFile(const std::wstring& path)
@@ -232,6 +274,7 @@ void CRecordFileIndex::Start(const std::string& headerRow)
     m_records.clear();
     m_unsorted = false;
     m_recordCount = 0;
+    m_damagedLines = 0;
     m_headerRow = headerRow;
     m_haveHeader = true;
     m_completeBytes = 0;
@@ -248,8 +291,9 @@ void CRecordFileIndex::NoteWritten(const FileState& state, long long completeByt
 
 void CRecordFileIndex::TakeLine(std::string_view line, char separator)
 {
-    // The first line is the header row; a file that lost its header still has its record known.
-    if (!m_haveHeader) {
+    // The first line is the header row; a file that lost its header still has its records known.
+    const bool first = !m_haveHeader;
+    if (first) {
         m_haveHeader = true;
         m_headerRow.assign(line.data(), line.size());
     }
@@ -257,6 +301,8 @@ void CRecordFileIndex::TakeLine(std::string_view line, char separator)
     std::uint32_t values = 0;
     if (RecordOfLine(line, separator, &time, &values))
         Add(RecordKey(time), values);
+    else if (!line.empty() && !(first && IsHeaderRow(line, separator)))
+        ++m_damagedLines;
 }
 
 bool CRecordFileIndex::Build(const std::wstring& path, char separator)

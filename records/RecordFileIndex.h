@@ -22,8 +22,11 @@ constexpr int COLUMN_HOUR = 4;
 constexpr int COLUMN_MINUTE = 5;
 
 // The time of a record line: six plain numbers (blanks around them allowed) forming a real date and
-// time (weekday 0..7), and at least RECORD_LINE_MIN_FIELDS separator-terminated fields. False for a
-// header row, damaged bytes, a line cut short and the like.
+// time (weekday 0..7), then reading fields - each empty, blank, a marker text or a plain number - in
+// one of the two shapes of record line: the 26 closed fields of a downloaded line, or the 32 of a
+// polled line, whose 33rd may follow the last separator. False for a header row, a line cut short,
+// and a line that no record line looks like: damaged bytes (a NUL, a byte beyond ASCII), a field that
+// is no reading, other numbers of fields (the date of one record glued to the tail of another).
 bool RecordTimeOfLine(std::string_view line, char separator, RecordTime* time);
 
 // The key of a record time: its minutes since 1970 (below 2^32 up to the year 9999).
@@ -64,11 +67,12 @@ private:
     std::uint64_t m_digest = 0xcbf29ce484222325ULL;
 };
 
-// A last line without its line end that still reads as a whole record line: a record of a real
-// date whose every field is closed by the separator - the 26 fields of a downloaded line, or the 32
-// of a polled line whose 33rd field may follow the last separator (its closing separator is never
-// written). A line broken off inside a field, or between the fields of a polled line, is not whole.
+// A last line without its line end that still reads as a whole record line (RecordTimeOfLine). A line
+// broken off inside a field, or between the fields of a polled line, is not whole.
 bool IsWholeRecordLine(std::string_view line, char separator);
+
+// The header row of a record file: "Year" and the separator first, plain ASCII text throughout.
+bool IsHeaderRow(std::string_view line, char separator);
 
 // Size and last write time of a file; size -1 when there is no such file (or it cannot be asked).
 struct FileState {
@@ -100,6 +104,10 @@ public:
     bool HoldsTimesMissingFrom(const CRecordFileIndex& other) const;
     bool HoldsRecordsMissingFrom(const CRecordFileIndex& other) const;
     long long RecordCount() const { return m_recordCount; }
+    // Complete lines that are neither records nor the header row (nor empty): damage from outside -
+    // bytes written over the file by another program, a bad sector. Such a line is never copied
+    // into another file.
+    long long DamagedLines() const { return m_damagedLines; }
     // The first line of the file (without line end); empty when the file has no complete line.
     const std::string& HeaderRow() const { return m_headerRow; }
     // Bytes up to and including the last line end: a file longer than that ends in a line cut short.
@@ -119,6 +127,7 @@ private:
     mutable std::vector<std::uint64_t> m_records;  // sorted and unique unless m_unsorted
     mutable bool m_unsorted = false;
     long long m_recordCount = 0;
+    long long m_damagedLines = 0;
     std::string m_headerRow;
     bool m_haveHeader = false;
     long long m_completeBytes = 0;

@@ -25,6 +25,8 @@ bool NoteFileError(unsigned long error = ErrorOfFailedFileCall())
 
 unsigned long ErrorOfLastFailure() { return t_lastFileError != 0 ? t_lastFileError : ERROR_WRITE_FAULT; }
 
+void KeepFileError(unsigned long error) { NoteFileError(error); }
+
 void ClearFileError()
 {
     t_lastFileError = 0;
@@ -130,14 +132,18 @@ bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target
 
 bool CopyToNewFile(const std::wstring& from, const std::wstring& to)
 {
+    // Written whole under the temporary name, then renamed (never over a file that exists): a kill
+    // at any moment leaves no part of a file at `to`.
+    const std::wstring temporary = TemporaryPathOf(to);
     ::SetLastError(0);
-    if (CopyFileW(from.c_str(), to.c_str(), TRUE))
-        return true;
-    NoteFileError();
-    // Only a file this copy made is removed: one that was there already made it fail.
-    if (::GetLastError() != ERROR_FILE_EXISTS && ::GetLastError() != ERROR_ALREADY_EXISTS)
-        DeleteFileW(to.c_str());
-    return false;
+    if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return NoteFileError(ERROR_FILE_EXISTS);
+    const bool copied = (CopyFileW(from.c_str(), temporary.c_str(), FALSE) || NoteFileError()) &&
+                        FlushToDisk(temporary) &&
+                        (MoveFileExW(temporary.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) || NoteFileError());
+    if (!copied)
+        DeleteFileW(temporary.c_str());
+    return copied;
 }
 
 bool ReplaceFileWith(const std::wstring& path, std::string_view bytes)
@@ -198,14 +204,24 @@ long long SizeOf(std::FILE* f)
 
 }  // namespace
 
-bool SameSizeAndEnds(const std::wstring& a, const std::wstring& b)
+bool SameBytes(const std::wstring& a, const std::wstring& b)
 {
     UniqueFile fa = OpenFile(a, L"rb");
     UniqueFile fb = OpenFile(b, L"rb");
     if (!fa || !fb)
         return false;
     const long long size = SizeOf(fa.get());
-    return size >= 0 && size == SizeOf(fb.get()) && HoldsEndsOf(fa.get(), fb.get(), size);
+    if (size < 0 || size != SizeOf(fb.get()) || _fseeki64(fa.get(), 0, SEEK_SET) != 0 ||
+        _fseeki64(fb.get(), 0, SEEK_SET) != 0)
+        return false;
+    std::vector<char> x(1 << 20), y(1 << 20);
+    for (;;) {
+        const size_t n = std::fread(x.data(), 1, x.size(), fa.get());
+        if (std::fread(y.data(), 1, y.size(), fb.get()) != n || std::memcmp(x.data(), y.data(), n) != 0)
+            return false;
+        if (n < x.size())
+            return !std::ferror(fa.get()) && !std::ferror(fb.get());
+    }
 }
 
 bool BeginsWithFile(const std::wstring& path, const std::wstring& prefix)

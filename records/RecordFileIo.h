@@ -28,6 +28,8 @@ UniqueFile OpenFile(const std::wstring& path, const wchar_t* mode);
 // general write fault when the failure left none of its own (never 0).
 void ClearFileError();
 unsigned long ErrorOfLastFailure();
+// Keeps `error` as the last failure's (after clean-up calls that may have failed on their own).
+void KeepFileError(unsigned long error);
 
 // True for the system's errors that say a file or its folder does not exist.
 bool IsMissingFileError(unsigned long error);
@@ -58,8 +60,8 @@ bool ReplaceWithTemporary(const std::wstring& temporary, const std::wstring& tar
 // was) when the source cannot be read or the target is held open elsewhere longer than a moment.
 bool CopyThroughTemporary(const std::wstring& source, const std::wstring& target);
 
-// Copies `from` onto a new file `to` (false when `to` exists). A copy that failed (a full disk) leaves
-// nothing at `to`.
+// Copies `from` onto a new file `to` in one step, through its temporary file (false when `to`
+// exists). A copy that failed (a full disk) or was killed leaves nothing at `to`.
 bool CopyToNewFile(const std::wstring& from, const std::wstring& to);
 
 // Replaces the file at `path` by `bytes` in one step: they are written whole into its temporary
@@ -73,9 +75,8 @@ bool ReplaceFileWith(const std::wstring& path, std::string_view bytes);
 // way or not every byte was written (the file may then end in part of them).
 bool AppendToExistingFile(const std::wstring& path, std::string_view bytes);
 
-// True when both files exist, are of one size and begin and end with the same 64 KB: what a copy
-// that only ever had lines appended, like its record file, looks like (not a whole comparison).
-bool SameSizeAndEnds(const std::wstring& a, const std::wstring& b);
+// True when both files exist and hold the same bytes (a copy damaged in its middle is not its file).
+bool SameBytes(const std::wstring& a, const std::wstring& b);
 // True when `path` is at least as long as `prefix` and holds prefix's first and last 64 KB at their
 // places: what a file looks like that only had lines appended since `prefix` was copied from it.
 bool BeginsWithFile(const std::wstring& path, const std::wstring& prefix);
@@ -155,17 +156,19 @@ long long CompleteLinesEnd(std::FILE* file);
 long long MendBrokenLastLine(const std::wstring& path, long long completeBytes, long long size, char separator);
 
 // Appends to a file of record lines (made when missing) what writeLines(CBufferedWriter&) writes,
-// after mending a last line that lacks its line end (MendBrokenLastLine). False when the file cannot
-// be opened for appending or a write fails.
+// after mending a last line that lacks its line end (MendBrokenLastLine). All or nothing: False when
+// the file cannot be opened for appending or a write fails (a full disk), and then the part that
+// went in is cut away again, so that the file is as it was (the error kept for ErrorOfLastFailure).
 template <class WriteLines>
 bool AppendLines(const std::wstring& path, char separator, WriteLines writeLines)
 {
+    long long before = 0;
     if (UniqueFile existing = OpenFile(path, L"rb")) {
         const long long end = CompleteLinesEnd(existing.get());
         _fseeki64(existing.get(), 0, SEEK_END);
-        const long long size = _ftelli64(existing.get());
+        before = _ftelli64(existing.get());
         existing.reset();
-        if (end >= 0 && end < size && MendBrokenLastLine(path, end, size, separator) < 0)
+        if (end >= 0 && end < before && (before = MendBrokenLastLine(path, end, before, separator)) < 0)
             return false;
     }
     UniqueFile file = OpenFile(path, L"ab");
@@ -174,5 +177,14 @@ bool AppendLines(const std::wstring& path, char separator, WriteLines writeLines
     CBufferedWriter out(file.get());
     writeLines(out);
     // The bytes the C runtime still holds go in here, where a failure (a full disk) is seen.
-    return out.Flush() && FlushFile(file.get());
+    if (out.Flush() && FlushFile(file.get()))
+        return true;
+    const unsigned long error = ErrorOfLastFailure();
+    file.reset();
+    if (before > 0)
+        TruncateFileTo(path, before);
+    else
+        _wremove(path.c_str());
+    KeepFileError(error);
+    return false;
 }

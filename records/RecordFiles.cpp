@@ -5,6 +5,7 @@
 
 #include "records/MainRecords.h"
 #include "records/RecordFileIo.h"
+#include "records/RecordNotices.h"
 #include "records/RecordPairs.h"
 
 #include <windows.h>
@@ -373,17 +374,23 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
 
 namespace {
 
-// Stages the lines that wait in memory; those that cannot be staged keep waiting.
+// Stages the lines that wait in memory, all in one append; when they cannot be staged (a full disk)
+// they all keep waiting, and the staging file is as it was.
 void StageWaitingLines(CMainRecords& dlg)
 {
-    const std::wstring staging = dlg.m_installFolder + STAGING_FILE_NAME;
     std::vector<std::string>& waiting = dlg.m_unstagedRecordLines;
-    size_t staged = 0;
+    if (waiting.empty()) {
+        dlg.m_recordFiles.stagingError = 0;
+        return;
+    }
     ClearFileError();
-    while (staged < waiting.size() && AppendStagedLine(staging, waiting[staged]))
-        ++staged;
-    waiting.erase(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(staged));
-    dlg.m_recordFiles.stagingError = waiting.empty() ? 0 : ErrorOfLastFailure();
+    const bool staged = AppendLines(dlg.m_installFolder + STAGING_FILE_NAME, ',', [&waiting](CBufferedWriter& out) {
+        for (const std::string& line : waiting)
+            out.WriteLine(line);
+    });
+    if (staged)
+        waiting.clear();
+    dlg.m_recordFiles.stagingError = staged ? 0 : ErrorOfLastFailure();
 }
 
 }  // namespace
@@ -429,31 +436,79 @@ bool CustomFileNeedsRebuild(RecordFileKind custom, const std::wstring& installFo
 
 }  // namespace
 
+namespace {
+
+// Removes what a kill left of files being kept aside ("csv (damaged).dat.new" and the like).
+void RemoveLeftOverKeptAsideParts(const std::wstring& recordPath)
+{
+    const size_t dot = recordPath.rfind(L'.');
+    const std::wstring pattern = recordPath.substr(0, dot) + L" (damaged*)" + recordPath.substr(dot) + L".new";
+    const std::wstring folder = recordPath.substr(0, recordPath.find_last_of(L"\\/") + 1);
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW(pattern.c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do
+        DeleteFileW((folder + found.cFileName).c_str());
+    while (FindNextFileW(find, &found));
+    FindClose(find);
+}
+
+// A custom file that a kill left in other units or short of records, or whose header row is
+// damaged, rebuilt from its base file; one that holds damaged lines is kept aside first.
+void RebuildCustomFileIfNeeded(RecordFileKind custom, const std::wstring& installFolder,
+                               const DisplayUnitSelection& units, CRecordFiles& files)
+{
+    if (!CustomFileNeedsRebuild(custom, installFolder, units, files))
+        return;
+    const RecordFileKind base = BaseKindOf(custom);
+    const std::wstring customPath = installFolder + RecordFileName(custom);
+    CRecordFileIndex& index = files.IndexOf(custom);
+    const RecordFileNotice::Event event = ReadsAsNothing(index, SeparatorOf(custom))
+                                              ? RecordFileNotice::Event::RestoredUnreadable
+                                              : RecordFileNotice::Event::RestoredDamaged;
+    std::wstring keptAs;
+    if (!KeepDamagedFileAside(index, customPath, SeparatorOf(custom), &keptAs))
+        return;
+    const RecordFileNotice notice{event, RecordFileName(custom), RecordFileName(base),
+                                  keptAs.empty() ? std::wstring() : keptAs.substr(installFolder.size())};
+    if (!keptAs.empty())
+        KeepUntold(installFolder, notice, files);
+    if (RebuildCustomFile(custom, installFolder + RecordFileName(base), customPath, units, &index)) {
+        if (!keptAs.empty())
+            files.notices.push_back(notice);
+    } else if (!keptAs.empty()) {
+        DeleteFileW(keptAs.c_str());
+        ForgetUntold(installFolder, notice, files);
+    }
+}
+
+}  // namespace
+
 void PrepareRecordFiles(const std::wstring& installFolder, const DisplayUnitSelection& units, CRecordFiles& files)
 {
+    // Restores of an earlier run that it could not tell before it ended.
+    TakeUntoldNoticesOfEarlierRun(installFolder, files);
+    const size_t earlierNotices = files.untold.size();
     // What each record file holds; a file that lacks records its copy or (for the base files) the
-    // other base file holds is brought back.
-    for (RecordFileKind kind : kAllKinds)
+    // other base file holds, or holds damaged lines, is brought back.
+    for (RecordFileKind kind : kAllKinds) {
+        RemoveLeftOverKeptAsideParts(installFolder + RecordFileName(kind));
         files.IndexOf(kind).Build(installFolder + RecordFileName(kind), SeparatorOf(kind));
+    }
     for (RecordFileKind kind : kAllKinds)
         RestoreFromCopyIfShort(kind, installFolder, files);
     std::vector<StagedRecord> staged;
     ReadStagedRecords(installFolder + STAGING_FILE_NAME, &staged);
     BringInOtherBaseFileRecords(installFolder, staged, files);
-    // Custom files that a kill left in other units, or short of records.
-    for (RecordFileKind custom : kAllKinds) {
-        if (IsCustom(custom) && CustomFileNeedsRebuild(custom, installFolder, units, files)) {
-            const std::wstring basePath = installFolder + RecordFileName(BaseKindOf(custom));
-            const std::wstring customPath = installFolder + RecordFileName(custom);
-            // A custom file that reads as nothing is kept aside before the rebuild replaces it.
-            std::wstring keptAs;
-            if (KeepUnreadableFileAside(files.IndexOf(custom), customPath, SeparatorOf(custom), &keptAs) &&
-                RebuildCustomFile(custom, basePath, customPath, units, &files.IndexOf(custom)) && !keptAs.empty())
-                files.notices.push_back(RecordFileNotice{RecordFileNotice::Event::RestoredUnreadable,
-                                                         RecordFileName(custom), RecordFileName(BaseKindOf(custom)),
-                                                         keptAs.substr(installFolder.size())});
-        }
+    for (RecordFileKind kind : kAllKinds)
+        if (IsCustom(kind))
+            RebuildCustomFileIfNeeded(kind, installFolder, units, files);
+    for (RecordFileKind kind : kAllKinds) {
+        TakeDamagedLinesOut(kind, installFolder, files);
+        KeepCopyOfADamagedFile(kind, installFolder, files);
     }
+    TellUntoldNoticesOfEarlierRun(installFolder, earlierNotices, files);
     // No last line cut short; left-over temporary files, and the copies in line with their files.
     for (RecordFileKind kind : kAllKinds) {
         const std::wstring recordPath = installFolder + RecordFileName(kind);
@@ -464,7 +519,7 @@ void PrepareRecordFiles(const std::wstring& installFolder, const DisplayUnitSele
         DeleteFileW(TemporaryPathOf(recordPath).c_str());
         DeleteFileW(TemporaryPathOf(copyPath).c_str());
         CRecordFiles::CopyState& copy = files.CopyOf(kind);
-        if (SameSizeAndEnds(recordPath, copyPath)) {
+        if (SameBytes(recordPath, copyPath)) {
             copy.written = StateOfFile(copyPath);
             copy.source = StateOfFile(recordPath);
         } else {

@@ -128,9 +128,16 @@ struct RecordFileNotice {
         RestoredUnreadable,  // `file` did not read as record lines: brought back, kept as `keptAs`
         RecordsAdded,        // `file` lacked records that `source` holds: they were added to it
         ClockWentBack,       // records of times the files held, with other values, were added
+        RestoredDamaged,     // `file` held damaged lines: brought back from `source`, kept as `keptAs`
+        DamagedLinesTakenOut,  // `file` held damaged lines: taken out, the file kept as `keptAs`
     };
     Event event = Event::ClockWentBack;
     std::wstring file, source, keptAs;  // names in the install folder
+
+    bool operator==(const RecordFileNotice& o) const
+    {
+        return event == o.event && file == o.file && source == o.source && keptAs == o.keptAs;
+    }
 };
 
 // What the program knows of the four record files and of their user-facing copies. A copy that
@@ -152,6 +159,9 @@ struct CRecordFiles {
     // records of new times come in again).
     std::vector<RecordFileNotice> notices;
     bool clockBackTold = false;
+    // The notices of restores that the user has not been told of yet, as kept in the install folder's
+    // "tmpRecordNotices.txt" (records/RecordNotices.h) until told.
+    std::vector<RecordFileNotice> untold;
     // The system's error code of each record file's and each copy's last write that failed, 0 when
     // the last one went in; the same for the staging file (its last append, or its last read when
     // that failed).

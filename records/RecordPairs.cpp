@@ -2,11 +2,13 @@
 #include "records/RecordPairs.h"
 
 #include "records/RecordFileIo.h"
+#include "records/RecordNotices.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -18,8 +20,9 @@ std::wstring FileNameOf(const std::wstring& path)
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-// The lines of a file as they go into another: every line, or only the records that `except` lacks;
-// separators turned into the target's.
+// The lines of a file as they go into another: its header row and every record, or only the records
+// that `except` lacks; separators turned into the target's. A line that is no record (damage from
+// outside) never goes into another file.
 struct LineSource {
     std::wstring path;
     char separator = ',';
@@ -34,14 +37,15 @@ bool CopyLines(const LineSource& source, char separator, CBufferedWriter& out)
     CLineReader reader(in.get());
     std::string line;
     bool complete = false;
+    bool first = true;
     while (reader.Next(line, &complete) && (complete || TakeLastLine(line, source.separator))) {
-        if (source.except != nullptr) {
-            RecordTime time;
-            std::uint32_t values = 0;
-            if (!RecordOfLine(line, source.separator, &time, &values) ||
-                source.except->Holds(RecordKey(time), values))
-                continue;
-        }
+        const bool header = std::exchange(first, false) && IsHeaderRow(line, source.separator);
+        RecordTime time;
+        std::uint32_t values = 0;
+        const bool record = !header && RecordOfLine(line, source.separator, &time, &values);
+        if (source.except != nullptr ? !record || source.except->Holds(RecordKey(time), values)
+                                     : !header && !record)
+            continue;
         if (source.separator != separator)
             std::replace(line.begin(), line.end(), source.separator, separator);
         out.WriteLine(line);
@@ -49,8 +53,17 @@ bool CopyLines(const LineSource& source, char separator, CBufferedWriter& out)
     return !reader.Failed() && !out.Failed();
 }
 
-// Copies the file at `path` aside under KeptAsideName; keptAs receives that name, or is emptied when
-// the file could not be kept aside.
+// A header row for a file whose own one is damaged: the base units' (a custom file is rebuilt from
+// its base file instead).
+bool WriteBaseHeaderRow(char separator, CBufferedWriter& out)
+{
+    out.WriteLine(BuildHeaderRow(separator, DisplayUnitSelection()));
+    return !out.Failed();
+}
+
+// Copies the file at `path` aside under KeptAsideName, in one step (CopyToNewFile): a kill leaves no
+// part of it under that name. keptAs receives that name, or is emptied when the file could not be
+// kept aside.
 bool CopyAside(const std::wstring& path, std::wstring* keptAs)
 {
     *keptAs = KeptAsideName(path);
@@ -60,38 +73,63 @@ bool CopyAside(const std::wstring& path, std::wstring* keptAs)
     return false;
 }
 
-// Replaces a record file in one step with the lines of `all` followed by those of `more` (when
-// given), keeping the file as it was aside first when `keepAside` and it holds anything. The index
-// then describes the new file. False (file, index and nothing kept aside) when it could not be done.
-bool ReplaceRecordFile(const std::wstring& path, char separator, const LineSource& all, const LineSource* more,
-                       bool keepAside, std::wstring* keptAs, CRecordFileIndex& index)
+// What a restore writes in place of a record file: the lines of `all`, then those of `more` (when
+// given), or a base header row before them when the file's own one is damaged.
+struct Restore {
+    LineSource all;
+    const LineSource* more = nullptr;
+    bool headerFirst = false;
+};
+
+// Replaces a record file in one step with what `restore` writes, keeping the file as it was aside
+// first when `keepAside` and it holds anything. The notice of the restore (its keptAs filled in) is
+// kept among the untold ones before the file is replaced, so that a kill after the replacement still
+// has it told at the next start; it then waits in files.notices. The index then describes the new
+// file. False (file, index and nothing kept aside or told) when it could not be done.
+bool ReplaceRecordFile(const std::wstring& installFolder, RecordFileKind kind, const Restore& restore,
+                       bool keepAside, RecordFileNotice notice, CRecordFiles& files)
 {
-    keptAs->clear();
+    const std::wstring path = installFolder + RecordFileName(kind);
+    const char separator = SeparatorOf(kind);
     const std::wstring temporary = TemporaryPathOf(path);
-    if (!WriteWholeFile(temporary, [&](CBufferedWriter& out) {
-            return CopyLines(all, separator, out) && (more == nullptr || CopyLines(*more, separator, out));
-        }))
-        return false;
-    if (keepAside && StateOfFile(path).size > 0 && !CopyAside(path, keptAs)) {
+    if (!WriteWholeFile(temporary,
+                        [&](CBufferedWriter& out) {
+                            return (!restore.headerFirst || WriteBaseHeaderRow(separator, out)) &&
+                                   CopyLines(restore.all, separator, out) &&
+                                   (restore.more == nullptr || CopyLines(*restore.more, separator, out));
+                        }) ||
+        !FlushToDisk(temporary)) {
         DeleteFileW(temporary.c_str());
         return false;
     }
-    if (!ReplaceWithTemporary(temporary, path)) {
-        if (!keptAs->empty())
-            DeleteFileW(keptAs->c_str());
-        keptAs->clear();
+    std::wstring keptAs;
+    if (keepAside && StateOfFile(path).size > 0 && !CopyAside(path, &keptAs)) {
+        DeleteFileW(temporary.c_str());
         return false;
     }
-    index.Build(path, separator);
+    notice.keptAs = FileNameOf(keptAs);
+    KeepUntold(installFolder, notice, files);
+    if (!ReplaceWithTemporary(temporary, path)) {
+        if (!keptAs.empty())
+            DeleteFileW(keptAs.c_str());
+        ForgetUntold(installFolder, notice, files);
+        return false;
+    }
+    files.IndexOf(kind).Build(path, separator);
+    files.notices.push_back(notice);
     return true;
 }
 
+// What a restore of the file says it found: missing, reading as nothing, holding damaged lines, or
+// short of records.
 RecordFileNotice::Event RestoredEvent(const CRecordFileIndex& index, char separator)
 {
     if (index.State().size <= 0)
         return RecordFileNotice::Event::RestoredMissing;
-    return ReadsAsNothing(index, separator) ? RecordFileNotice::Event::RestoredUnreadable
-                                            : RecordFileNotice::Event::RestoredShort;
+    if (ReadsAsNothing(index, separator))
+        return RecordFileNotice::Event::RestoredUnreadable;
+    return index.DamagedLines() > 0 ? RecordFileNotice::Event::RestoredDamaged
+                                    : RecordFileNotice::Event::RestoredShort;
 }
 
 // Whether `from` holds a record that `index` lacks and that is not staged (a merge brings the staged
@@ -153,27 +191,28 @@ void RestoreFromCopyIfShort(RecordFileKind kind, const std::wstring& installFold
     if (!index.Describes(path) && !index.Build(path, separator))
         return;  // the file cannot be read now: its copy is not written over either (CopyThroughTemporary)
     // A file that only grew since its copy was made holds every record of it (without reading it).
-    if (StateOfFile(copyPath).size <= 0 || BeginsWithFile(path, copyPath))
+    const bool damaged = index.DamagedLines() > 0;
+    if (StateOfFile(copyPath).size <= 0 || (!damaged && BeginsWithFile(path, copyPath)))
         return;
+    // The file is brought back from its copy when the copy holds a time the file lacks, or when the
+    // file holds damaged lines and the copy is a record file to bring it back from.
     CRecordFileIndex copyIndex;
-    if (!copyIndex.Build(copyPath, separator) || !copyIndex.HoldsTimesMissingFrom(index))
+    if (!copyIndex.Build(copyPath, separator) ||
+        !(copyIndex.HoldsTimesMissingFrom(index) || (damaged && IsHeaderRow(copyIndex.HeaderRow(), separator))))
         return;  // the file holds every time its copy holds: the copy follows the file
 
-    const RecordFileNotice::Event event = RestoredEvent(index, separator);
-    // The file's own records that the copy lacks come after the copy's lines - in a custom file only
+    // The file's own records that the copy lacks come after the copy's records - in a custom file only
     // when both are in the same units (the file is rebuilt from its base file otherwise).
     const bool keepOwnRecords = (!IsCustom(kind) || index.HeaderRow() == copyIndex.HeaderRow()) &&
                                 index.HoldsRecordsMissingFrom(copyIndex);
-    const LineSource all{copyPath, separator, nullptr};
     const LineSource own{path, separator, &copyIndex};
-    std::wstring keptAs;
+    const Restore restore{LineSource{copyPath, separator, nullptr}, keepOwnRecords ? &own : nullptr, false};
+    const RecordFileNotice notice{RestoredEvent(index, separator), RecordFileName(kind), UserCopyName(kind), {}};
     ClearFileError();
-    if (!ReplaceRecordFile(path, separator, all, keepOwnRecords ? &own : nullptr, true, &keptAs, index)) {
+    if (!ReplaceRecordFile(installFolder, kind, restore, true, notice, files)) {
         copy.keep = true;
         files.restoreError[static_cast<int>(kind)] = ErrorOfLastFailure();
-        return;
     }
-    files.notices.push_back(RecordFileNotice{event, RecordFileName(kind), UserCopyName(kind), FileNameOf(keptAs)});
 }
 
 void BringInOtherBaseFileRecords(RecordFileKind kind, const std::wstring& installFolder,
@@ -184,32 +223,34 @@ void BringInOtherBaseFileRecords(RecordFileKind kind, const std::wstring& instal
     const RecordFileKind other = kind == RecordFileKind::Csv ? RecordFileKind::Txt : RecordFileKind::Csv;
     const std::wstring path = installFolder + RecordFileName(kind);
     const std::wstring otherPath = installFolder + RecordFileName(other);
+    const char separator = SeparatorOf(kind);
     CRecordFileIndex& index = files.IndexOf(kind);
     const CRecordFileIndex& otherIndex = files.IndexOf(other);
     if (!index.Describes(path) || !otherIndex.Describes(otherPath) || otherIndex.RecordCount() == 0 ||
         !otherIndex.HoldsRecordsMissingFrom(index))
         return;
-    const RecordFileNotice::Event event = RestoredEvent(index, SeparatorOf(kind));
-    const bool whole = event != RecordFileNotice::Event::RestoredShort;
+    const RecordFileNotice::Event event = RestoredEvent(index, separator);
+    const bool whole = event == RecordFileNotice::Event::RestoredMissing ||
+                       event == RecordFileNotice::Event::RestoredUnreadable;
+    const bool damaged = event == RecordFileNotice::Event::RestoredDamaged;
     // A file that lacks only staged records gets them from the merge: a missing one is the merge's to
     // make (a first start), one that could not take them (held, write-protected, a full disk) is not
     // damaged, and trying to replace it would only fail for the same reason.
-    if (event != RecordFileNotice::Event::RestoredUnreadable &&
+    if (event != RecordFileNotice::Event::RestoredUnreadable && !damaged &&
         !HoldsUnstagedRecordMissingFrom(otherPath, SeparatorOf(other), index, staged))
         return;
     // A file that holds nothing is brought back whole (what it held kept aside); one that holds
-    // records keeps every line and gets the other file's records that it lacks after them.
+    // records keeps them and gets the other file's records that it lacks after them - without its
+    // damaged lines, when it held some (then kept aside as it was).
     // (ReplaceRecordFile reads the index anew only after every line is written.)
-    const LineSource all{whole ? otherPath : path, whole ? SeparatorOf(other) : SeparatorOf(kind), nullptr};
     const LineSource missing{otherPath, SeparatorOf(other), &index};
-    std::wstring keptAs;
+    const Restore restore{whole ? LineSource{otherPath, SeparatorOf(other), nullptr} : LineSource{path, separator, nullptr},
+                          whole ? nullptr : &missing, !whole && !IsHeaderRow(index.HeaderRow(), separator)};
+    const RecordFileNotice notice{whole || damaged ? event : RecordFileNotice::Event::RecordsAdded,
+                                  RecordFileName(kind), RecordFileName(other), {}};
     ClearFileError();
-    if (!ReplaceRecordFile(path, SeparatorOf(kind), all, whole ? nullptr : &missing, whole, &keptAs, index)) {
+    if (!ReplaceRecordFile(installFolder, kind, restore, whole || damaged, notice, files))
         files.restoreError[static_cast<int>(kind)] = ErrorOfLastFailure();  // tried again (BringBackRecordFile)
-        return;
-    }
-    files.notices.push_back(RecordFileNotice{whole ? event : RecordFileNotice::Event::RecordsAdded,
-                                             RecordFileName(kind), RecordFileName(other), FileNameOf(keptAs)});
 }
 
 void BringInOtherBaseFileRecords(const std::wstring& installFolder, const std::vector<StagedRecord>& staged,
@@ -217,6 +258,25 @@ void BringInOtherBaseFileRecords(const std::wstring& installFolder, const std::v
 {
     for (RecordFileKind kind : kBaseKinds)
         BringInOtherBaseFileRecords(kind, installFolder, staged, files);
+}
+
+void TakeDamagedLinesOut(RecordFileKind kind, const std::wstring& installFolder, CRecordFiles& files)
+{
+    const std::wstring path = installFolder + RecordFileName(kind);
+    const char separator = SeparatorOf(kind);
+    CRecordFileIndex& index = files.IndexOf(kind);
+    if (files.restoreError[static_cast<int>(kind)] != 0 || !index.Describes(path) || index.DamagedLines() == 0)
+        return;
+    // A custom file without its header row has lost its units: it is rebuilt from its base file.
+    const bool headerDamaged = !IsHeaderRow(index.HeaderRow(), separator);
+    if (IsCustom(kind) && headerDamaged)
+        return;
+    const Restore restore{LineSource{path, separator, nullptr}, nullptr, headerDamaged};
+    ClearFileError();
+    if (!ReplaceRecordFile(installFolder, kind, restore, true,
+                           RecordFileNotice{RecordFileNotice::Event::DamagedLinesTakenOut, RecordFileName(kind), {}, {}},
+                           files))
+        files.restoreError[static_cast<int>(kind)] = ErrorOfLastFailure();
 }
 
 void BringBackRecordFile(RecordFileKind kind, const std::wstring& installFolder,
@@ -233,11 +293,20 @@ void BringBackRecordFile(RecordFileKind kind, const std::wstring& installFolder,
     error = 0;
     RestoreFromCopyIfShort(kind, installFolder, files);
     BringInOtherBaseFileRecords(kind, installFolder, staged, files);
+    TakeDamagedLinesOut(kind, installFolder, files);
+    KeepCopyOfADamagedFile(kind, installFolder, files);
 }
 
-bool KeepUnreadableFileAside(const CRecordFileIndex& index, const std::wstring& path, char separator,
-                             std::wstring* keptAs)
+void KeepCopyOfADamagedFile(RecordFileKind kind, const std::wstring& installFolder, CRecordFiles& files)
+{
+    const CRecordFileIndex& index = files.IndexOf(kind);
+    if (index.Describes(installFolder + RecordFileName(kind)) && index.DamagedLines() > 0)
+        files.CopyOf(kind).keep = true;
+}
+
+bool KeepDamagedFileAside(const CRecordFileIndex& index, const std::wstring& path, char separator,
+                          std::wstring* keptAs)
 {
     keptAs->clear();
-    return !ReadsAsNothing(index, separator) || CopyAside(path, keptAs);
+    return (!ReadsAsNothing(index, separator) && index.DamagedLines() == 0) || CopyAside(path, keptAs);
 }

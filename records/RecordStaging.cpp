@@ -72,9 +72,9 @@ std::string ReadingsRecord::BuildStagedLine(int r, double rainBase) const
     return line;
 }
 
-bool ReadingsRecord::AppendLastRecords(double rainBase) { return AppendLastRecords(rainBase, STAGING_FILE_NAME); }
+bool ReadingsRecord::AppendLastRecords(double rainBase) const { return AppendLastRecords(rainBase, STAGING_FILE_NAME); }
 
-bool ReadingsRecord::AppendLastRecords(double rainBase, const std::wstring& stagingPath)
+bool ReadingsRecord::AppendLastRecords(double rainBase, const std::wstring& stagingPath) const
 {
     if (m_rowCount < 1)
         return false;
@@ -83,4 +83,13 @@ bool ReadingsRecord::AppendLastRecords(double rainBase, const std::wstring& stag
         for (int r = 0; r < rows; ++r)
             out.WriteLine(BuildStagedLine(r, rainBase));
     });
+}
+
+std::vector<std::string> ReadingsRecord::LastRecordLines(double rainBase) const
+{
+    std::vector<std::string> lines;
+    const int rows = m_rowCount < HISTORY_ROWS ? m_rowCount : HISTORY_ROWS;
+    for (int r = 0; r < rows; ++r)
+        lines.push_back(BuildStagedLine(r, rainBase));
+    return lines;
 }

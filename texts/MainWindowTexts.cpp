@@ -550,6 +550,35 @@ constexpr Row kRecordFileNoticeTexts[] = {
          L"значениями, добавлены.",
          L"Zegar stacji został cofnięty: dane zapisane przez nią w już zapisanych godzinach, z innymi wartościami, "
          L"zostały dodane."),
+    ROW8(L"%s held damaged lines that are no records: it was restored from %s, and the damaged file is kept as %s.",
+         L"%s enthielt beschädigte Zeilen, die keine Messdaten sind: Die Datei wurde aus %s wiederhergestellt, die "
+         L"beschädigte Datei wird als %s aufbewahrt.",
+         L"%s contenait des lignes endommagées qui ne sont pas des relevés\u00A0: il a été restauré à partir de %s, "
+         L"et le fichier endommagé est conservé sous le nom %s.",
+         L"%s conteneva righe danneggiate che non sono dati: è stato ripristinato da %s e il file danneggiato è "
+         L"conservato come %s.",
+         L"%s contenía líneas dañadas que no son registros: se ha restaurado a partir de %s y el archivo dañado se "
+         L"conserva como %s.",
+         L"%s bevatte beschadigde regels die geen metingen zijn: het bestand is hersteld uit %s en het beschadigde "
+         L"bestand is bewaard als %s.",
+         L"Файл %s содержал повреждённые строки, не являющиеся записями: он восстановлен из %s, а повреждённый файл "
+         L"сохранён как %s.",
+         L"Plik %s zawierał uszkodzone wiersze, które nie są danymi: został przywrócony z %s, a uszkodzony plik "
+         L"zachowano jako %s."),
+    ROW8(L"%s held damaged lines that are no records: they were taken out, and the damaged file is kept as %s.",
+         L"%s enthielt beschädigte Zeilen, die keine Messdaten sind: Sie wurden entfernt, die beschädigte Datei wird "
+         L"als %s aufbewahrt.",
+         L"%s contenait des lignes endommagées qui ne sont pas des relevés\u00A0: elles ont été retirées, et le "
+         L"fichier endommagé est conservé sous le nom %s.",
+         L"%s conteneva righe danneggiate che non sono dati: sono state rimosse e il file danneggiato è conservato "
+         L"come %s.",
+         L"%s contenía líneas dañadas que no son registros: se han eliminado y el archivo dañado se conserva como %s.",
+         L"%s bevatte beschadigde regels die geen metingen zijn: ze zijn verwijderd en het beschadigde bestand is "
+         L"bewaard als %s.",
+         L"Файл %s содержал повреждённые строки, не являющиеся записями: они удалены, а повреждённый файл сохранён "
+         L"как %s.",
+         L"Plik %s zawierał uszkodzone wiersze, które nie są danymi: zostały usunięte, a uszkodzony plik zachowano "
+         L"jako %s."),
 };
 
 constexpr TextTable<RowsTimesLanguages(RECORD_FILE_NOTICE_ROWS)> g_recordFileNoticeTexts =

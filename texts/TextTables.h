@@ -146,12 +146,14 @@ extern const TextTable<RowsTimesLanguages(SAVE_AS_TEXT_ROWS)> g_saveAsTexts;
 // What was done to the record files ("%s": file names): a file missing, short of records or unreadable
 // and restored from another (its name, the other's, and for the last two the name the file as it was is
 // kept under); records added to a file; the station's clock gone back.
-constexpr int RECORD_FILE_NOTICE_ROWS = 5;
+constexpr int RECORD_FILE_NOTICE_ROWS = 7;
 constexpr int RECORD_FILE_RESTORED_MISSING = 0;
 constexpr int RECORD_FILE_RESTORED_SHORT = 1;
 constexpr int RECORD_FILE_RESTORED_UNREADABLE = 2;
 constexpr int RECORD_FILE_RECORDS_ADDED = 3;
 constexpr int RECORD_FILE_CLOCK_WENT_BACK = 4;
+constexpr int RECORD_FILE_RESTORED_DAMAGED = 5;
+constexpr int RECORD_FILE_DAMAGED_LINES_TAKEN_OUT = 6;
 extern const TextTable<RowsTimesLanguages(RECORD_FILE_NOTICE_ROWS)> g_recordFileNoticeTexts;
 // Files the program writes by itself that could not be written: the messages ("%s": the files,
 // then the reason) by what the program was doing, and the status text while the station's data

@@ -143,7 +143,9 @@ TEST(MessageBoxTexts, EveryMessageIsShownWholeInEveryLanguage)
             {Event::RestoredShort, L"txt_custom.dat", L"RECORDS_CUSTOM.txt", L"txt_custom (damaged 2).dat"},
             {Event::RestoredUnreadable, L"csv_custom.dat", L"RECORDS_CUSTOM.csv", L"csv_custom (damaged).dat"},
             {Event::RecordsAdded, L"csv.dat", L"txt.dat", L""},
-            {Event::ClockWentBack, L"", L"", L""}};
+            {Event::ClockWentBack, L"", L"", L""},
+            {Event::RestoredDamaged, L"txt_custom.dat", L"RECORDS_CUSTOM.txt", L"txt_custom (damaged).dat"},
+            {Event::DamagedLinesTakenOut, L"csv_custom.dat", L"", L"csv_custom (damaged 3).dat"}};
         ShowAndCheck(RecordFileNoticeText(notices, language), MB_OK, "record file notices" + in);
     }
     for (int entry = 0; entry < DATA_ERROR_TEXT_COUNT; ++entry)

@@ -257,10 +257,19 @@ TEST_F(AFullDisk, ARestoreThatItStopsIsSaidAndGoesThroughAtTheNextReadingOnceThe
     Program second(SameFolderAs{first});
     UseDemoStation(second, 290);
     ASSERT_TRUE(second.Start());
-    const std::wstring said = second.WaitForMessageBox(60);
-    EXPECT_EQ(said, L"Could not restore " + second.File(L"csv.dat") +
-                        L": disk full. The records it lacks stay in its copy or in the other record file; the program "
-                        L"tries again.");
+    // Said: the restore, and the station's history that cannot be staged either.
+    std::wstring said = second.WaitForMessageBox(60);
+    const std::wstring restoreFailed = L"Could not restore " + second.File(L"csv.dat") +
+                                       L": disk full. The records it lacks stay in its copy or in the other record "
+                                       L"file; the program tries again.";
+    const std::wstring stagingFailed = L"Could not write " + second.File(L"tmpLastRec.txt") +
+                                       L": disk full. The new records wait and go in as soon as writing is possible "
+                                       L"again.";
+    EXPECT_TRUE(said == restoreFailed || said == stagingFailed) << Narrow(said);
+    second.PressOk();
+    const std::wstring other = said == restoreFailed ? stagingFailed : restoreFailed;
+    EXPECT_EQ(second.WaitForMessageBoxOtherThan(said, 10), other);
+    said = other;
     second.PressOk();
     // Nothing else failed: nothing more is said (the copy kept for the file is no failure of its own).
     EXPECT_TRUE(HoldsFor([&] { return second.WaitForMessageBoxOtherThan(said, 0).empty(); }, 3000))
@@ -277,6 +286,90 @@ TEST_F(AFullDisk, ARestoreThatItStopsIsSaidAndGoesThroughAtTheNextReadingOnceThe
     EXPECT_TRUE(ReadBytes(second.File(L"csv.dat")) == copy) << "csv.dat is not what its copy held";
     EXPECT_TRUE(ReadBytes(second.File(L"csv (damaged).dat")) == stationPart) << "not kept aside as it was";
     EXPECT_TRUE(WaitFor([&] { return StartsWith(second.StatusText(), L"Remaining time"); }, 10));
+}
+
+// The first start in a folder of the small disk: the demo station's history in every record file
+// (its line count), the program stopped again; `offset` is its station's clock offset.
+int FirstStartWithTheHistory(Program& first, double* offset)
+{
+    *offset = OffsetForNextRecordIn(290);
+    UseDemoStationAt(first, *offset);
+    if (!first.HasBinaries() || !first.Start() || !first.WaitForFirstPoll(60) ||
+        !WaitFor([&] { return !Exists(first.File(L"tmpLastRec.txt")); }, 20))
+        return 0;
+    first.Stop();
+    return LineCount(first.File(L"csv.dat"));
+}
+
+// Every record file holds `lines` lines and every copy is its file.
+bool EveryFileHolds(const Program& program, int lines)
+{
+    for (int kind = 0; kind < 4; ++kind)
+        if (LineCount(program.File(kRecordFiles[kind])) != lines ||
+            ReadBytes(program.File(kRecordFiles[kind + 4])) != ReadBytes(program.File(kRecordFiles[kind])))
+            return false;
+    return true;
+}
+
+std::string LineCounts(const Program& program)
+{
+    std::string counts;
+    for (const wchar_t* name : kRecordFiles)
+        counts += Narrow(name) + " " + std::to_string(LineCount(program.File(name))) + "; ";
+    return counts;
+}
+
+// A second start in the first one's folder with the station `minutesOn` minutes on (records that the
+// files lack) and `kilobytesFree` left on the disk: a failure said, then room again without the
+// message answered, and the next reading.
+void StartAgainOnAFullDisk(Program& second, double offset, int minutesOn, int kilobytesFree, smalldisk::SmallDisk& disk)
+{
+    ASSERT_TRUE(disk.LeaveFree(kilobytesFree));
+    UseDemoStationAt(second, offset + minutesOn);
+    ASSERT_TRUE(second.Start());
+    const std::wstring said = second.WaitForMessageBox(60);
+    EXPECT_NE(said.find(L"disk full"), std::wstring::npos) << Narrow(said);
+    ASSERT_TRUE(disk.RemoveFiller());
+    ASSERT_TRUE(second.Steer("advance 1"));
+}
+
+TEST_F(AFullDisk, RecordsTheFilesLackComeInWithTheRestoreOnceThereIsRoom)
+{
+    Program first(L"full_disk_records", disk.Folder());
+    double offset = 0;
+    const int downloaded = FirstStartWithTheHistory(first, &offset);
+    ASSERT_GT(downloaded, 1000);
+    // csv.dat re-saved as UTF-16 by another program; the station took three records meanwhile.
+    std::string utf16 = "\xFF\xFE";
+    for (char c : ReadBytes(first.File(L"csv.dat")))
+        utf16 += std::string{c, '\0'};
+    std::ofstream(first.File(L"csv.dat").c_str(), std::ios::binary | std::ios::trunc) << utf16;
+    Program second(SameFolderAs{first});
+    StartAgainOnAFullDisk(second, offset, 15, 150, disk);
+    // The restore, and the station's three records in every file, without a restart.
+    EXPECT_TRUE(WaitFor([&] { return EveryFileHolds(second, downloaded + 3); }, 40)) << LineCounts(second);
+    while (second.MessageBoxCount() > 0)
+        second.PressOk();
+}
+
+TEST_F(AFullDisk, AtAStartBehindTheStationEveryRecordComesInOnceThereIsRoom)
+{
+    Program first(L"full_disk_behind", disk.Folder());
+    double offset = 0;
+    const int downloaded = FirstStartWithTheHistory(first, &offset);
+    ASSERT_GT(downloaded, 1000);
+    // The files six records behind the station, less room than the history's staging needs; three
+    // more records once there is room: every one of them in every file.
+    Program second(SameFolderAs{first});
+    StartAgainOnAFullDisk(second, offset, 30, 400, disk);
+    EXPECT_TRUE(WaitFor([&] { return EveryFileHolds(second, downloaded + 6); }, 60)) << LineCounts(second);
+    for (int record = 1; record <= 3; ++record) {
+        ASSERT_TRUE(second.Steer("advance 5"));
+        EXPECT_TRUE(WaitFor([&] { return EveryFileHolds(second, downloaded + 6 + record); }, 30))
+            << "record " << record << ": " << LineCounts(second);
+    }
+    while (second.MessageBoxCount() > 0)
+        second.PressOk();
 }
 
 TEST_F(AFullDisk, AnAutomaticSaveThatCannotBeWrittenIsSaidOnceAndLeavesNoPartOfAFile)

@@ -5,6 +5,7 @@
 
 #include "records/RecordFileIo.h"
 #include "records/RecordMerge.h"
+#include "records/RecordNotices.h"
 #include "records/RecordPairs.h"
 
 #include <gtest/gtest.h>
@@ -151,9 +152,12 @@ TEST(RecordFileDamagedFromOutside, IsBroughtBackFromItsCopyAndKeptAside)
             else
                 DeleteFileW(path.c_str());
 
+            // What a kill while an earlier restore kept the file aside left of it.
+            WriteBytes(folder + KeptName(kind) + L".new", intact.substr(0, 1000));
             CRecordFiles next;
             PrepareRecordFiles(folder, Fahrenheit(), next);
             ExpectSameBytes(ReadBytes(path), intact, "restored");
+            EXPECT_FALSE(FileExists(folder + KeptName(kind) + L".new"));
             ExpectEveryFileHolds(folder, 6000);
             ASSERT_EQ(next.notices.size(), 1u);
             EXPECT_EQ(next.notices[0].event, damage.event);
@@ -167,7 +171,13 @@ TEST(RecordFileDamagedFromOutside, IsBroughtBackFromItsCopyAndKeptAside)
                 EXPECT_FALSE(FileExists(folder + KeptName(kind)));
             }
 
-            // A start after that finds everything in order and says nothing.
+            // Killed before the user was told: the next start tells it, and keeps nothing aside again.
+            CRecordFiles again;
+            PrepareRecordFiles(folder, Fahrenheit(), again);
+            EXPECT_EQ(again.notices, next.notices);
+            EXPECT_FALSE(FileExists(folder + L"csv (damaged 2).dat"));
+            // Told: a start after that finds everything in order and says nothing.
+            NoticesTold(folder, again.notices, again);
             CRecordFiles third;
             PrepareRecordFiles(folder, Fahrenheit(), third);
             EXPECT_TRUE(third.notices.empty());
@@ -240,6 +250,7 @@ TEST(RecordFileDamagedFromOutside, BothFilesOfAPairAreBroughtBackFromTheOtherBas
     EXPECT_EQ(told(next), (Told{{Event::RestoredMissing, L"csv.dat", L"RECORDS.csv"},
                                 {Event::RecordsAdded, L"csv.dat", L"txt.dat"},
                                 {Event::RestoredUnreadable, L"csv_custom.dat", L"csv.dat"}}));
+    NoticesTold(folder, next.notices, next);
 
     // txt.dat and its copy overwritten.
     WriteBytes(folder + L"txt.dat", RandomBytes(300000));
@@ -360,6 +371,74 @@ TEST(RecordFileDamagedFromOutside, AFileThatCannotTakeItsRecordsIsNotTakenForDam
     ExpectEveryFileHolds(folder, 1003);
     EXPECT_TRUE(files.notices.empty());
     EXPECT_EQ(files.fileError[0], 0u);
+}
+
+// ---- damage inside a file ---------------------------------------------------------------------------
+
+// The bytes with `count` zero bytes written over their middle (a bad sector, another program's crash).
+std::string ZerosOverTheMiddle(std::string bytes, size_t count, double at = 0.5)
+{
+    std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() * at), count, '\0');
+    return bytes;
+}
+
+void ExpectNoFileHoldsANul(const std::wstring& folder)
+{
+    for (RecordFileKind kind : kKinds)
+        for (const std::wstring& path : {folder + RecordFileName(kind), folder + UserCopyName(kind)})
+            EXPECT_EQ(ReadBytes(path).find('\0'), std::string::npos) << Narrow(path);
+}
+
+TEST(DamageInsideAFile, IsNeverCopiedIntoAnotherFileAndTheFileIsBroughtBackFromAnIntactPartner)
+{
+    for (RecordFileKind kind : kKinds) {
+        SCOPED_TRACE(Narrow(RecordFileName(kind)));
+        CRecordFiles files;
+        const std::wstring folder = FolderOf(L"zeros", 3440, files);
+        const std::wstring path = folder + RecordFileName(kind);
+        const std::string intact = ReadBytes(path);
+        const std::string damaged = ZerosOverTheMiddle(intact, 4096);
+        WriteBytes(path, damaged);
+        CRecordFiles next;
+        PrepareRecordFiles(folder, Fahrenheit(), next);
+        ExpectSameBytes(ReadBytes(path), intact, "brought back");
+        ExpectEveryFileHolds(folder, 3440);
+        ExpectNoFileHoldsANul(folder);
+        ASSERT_EQ(next.notices.size(), 1u);
+        EXPECT_EQ(next.notices[0], (RecordFileNotice{RecordFileNotice::Event::RestoredDamaged, RecordFileName(kind),
+                                                     UserCopyName(kind), KeptName(kind)}));
+        ExpectSameBytes(ReadBytes(folder + KeptName(kind)), damaged, "kept");
+    }
+
+    // The file and its copy damaged in other places, and txt.dat while the program runs: every
+    // record comes back from what the other files hold, and no zero goes anywhere.
+    CRecordFiles files;
+    const std::wstring folder = FolderOf(L"zeros_both", 3440, files);
+    WriteBytes(folder + L"csv.dat", ZerosOverTheMiddle(ReadBytes(folder + L"csv.dat"), 65536, 0.2));
+    WriteBytes(folder + L"RECORDS.csv", ZerosOverTheMiddle(ReadBytes(folder + L"RECORDS.csv"), 4096, 0.7));
+    WriteBytes(folder + L"RECORDS_CUSTOM.txt", ZerosOverTheMiddle(ReadBytes(folder + L"RECORDS_CUSTOM.txt"), 4096));
+    CRecordFiles next;
+    PrepareRecordFiles(folder, Fahrenheit(), next);
+    ExpectEveryFileHolds(folder, 3440);
+    WriteBytes(folder + L"txt.dat", ZerosOverTheMiddle(ReadBytes(folder + L"txt.dat"), 4096, 0.9));
+    WriteBytes(folder + STAGING_FILE_NAME, Records(3440, 1));
+    ASSERT_TRUE(MergeStagedRecords(folder, false, Fahrenheit(), next));
+    ExpectEveryFileHolds(folder, 3441);
+    ExpectNoFileHoldsANul(folder);
+
+    // No partner to bring it back from (its copy and the other base file deleted): the damaged lines
+    // are taken out, the file kept aside as it was.
+    WriteBytes(folder + L"csv.dat", ZerosOverTheMiddle(ReadBytes(folder + L"csv.dat"), 4096));
+    DeleteFileW((folder + L"RECORDS.csv").c_str());
+    DeleteFileW((folder + L"txt.dat").c_str());
+    DeleteFileW((folder + L"RECORDS.txt").c_str());
+    CRecordFiles alone;
+    PrepareRecordFiles(folder, Fahrenheit(), alone);
+    ExpectNoFileHoldsANul(folder);
+    EXPECT_EQ(RecordsOf(folder + L"txt.dat", '\t'), RecordsOf(folder + L"csv.dat", ','));
+    EXPECT_GT(RecordsOf(folder + L"csv.dat", ',').size(), 3400u);
+    const RecordFileNotice takenOut{RecordFileNotice::Event::DamagedLinesTakenOut, L"csv.dat", {}, L"csv (damaged 2).dat"};
+    EXPECT_NE(std::find(alone.notices.begin(), alone.notices.end(), takenOut), alone.notices.end());
 }
 
 // ---- the station's clock set back --------------------------------------------------------------------
