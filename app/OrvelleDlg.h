@@ -71,6 +71,10 @@ constexpr UINT WM_GAP_SLOTS_READ = WM_APP + 0x172;
 // Posted to the main dialog when notices of the record files wait to be told. wParam, lParam: 0.
 constexpr UINT WM_RECORD_FILE_NOTICES = WM_APP + 0x173;
 
+// Posted to the main dialog while small charts wait to be drawn again after a reading, one chart a
+// message. wParam, lParam: 0.
+constexpr UINT WM_REDRAW_NEXT_CHART = WM_APP + 0x174;
+
 // The records the station wrote between the last record taken in and a new one (the computer
 // slept, say): they lie strictly between the two times.
 struct RecordGap {
@@ -474,6 +478,12 @@ public:
     void DrawWindDirectionBarChart() override;
     void DrawWindDirectionChart() override;
     void DrawTemperatureChart() override;
+    // After a reading the five small charts are drawn again one a message (WM_REDRAW_NEXT_CHART), so
+    // that the window answers between them; a chart asked for again meanwhile is drawn once.
+    enum SmallChart : unsigned { CHART_UV = 1, CHART_PRESSURE = 2, CHART_RAIN = 4, CHART_WIND = 8, CHART_TEMPERATURE = 16 };
+    unsigned m_chartsToRedraw = 0;
+    void RedrawChartsInTurn(unsigned charts);
+    LRESULT OnRedrawNextChart(WPARAM, LPARAM);
     // The hand cursor over the five chart pictures.
     void OnMouseMove(UINT flags, CPoint point);
 

@@ -173,6 +173,32 @@ void COrvelleDlg::DrawTemperatureChart()
                 [&](const ChartFrame& frame) { return DrawTemperatureLines(frame, input, m_temperatureFactor); });
 }
 
+void COrvelleDlg::RedrawChartsInTurn(unsigned charts)
+{
+    const bool waiting = m_chartsToRedraw != 0;
+    m_chartsToRedraw |= charts;
+    if (!waiting && m_chartsToRedraw != 0 && m_hWnd != nullptr)
+        ::PostMessageW(m_hWnd, WM_REDRAW_NEXT_CHART, 0, 0);
+}
+
+LRESULT COrvelleDlg::OnRedrawNextChart(WPARAM, LPARAM)
+{
+    // The lowest chart waiting, in the order of a reading: UV, pressure, rain, wind, temperature.
+    const unsigned chart = m_chartsToRedraw & (~m_chartsToRedraw + 1);
+    m_chartsToRedraw &= ~chart;
+    switch (chart) {
+    case CHART_UV: RedrawUvChart(); break;
+    case CHART_PRESSURE: RedrawPressureChart(); break;
+    case CHART_RAIN: RedrawRainChart(); break;
+    case CHART_WIND: RedrawWindChart(); break;
+    case CHART_TEMPERATURE: DrawTemperatureChart(); break;
+    default: break;
+    }
+    if (m_chartsToRedraw != 0)
+        ::PostMessageW(m_hWnd, WM_REDRAW_NEXT_CHART, 0, 0);
+    return 0;
+}
+
 void COrvelleDlg::OnMouseMove(UINT flags, CPoint point)
 {
     if (IsOnSmallChart(point))

@@ -3,6 +3,7 @@
 
 #include "app/StartupPaths.h"
 #include "platform/ui/UiApp.h"
+#include "records/RecordFileIo.h"
 #include "station/UsbLink.h"
 #include "texts/TextEncoding.h"
 #include "texts/TextTables.h"
@@ -49,6 +50,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnRawMessage<WM_CUSTOM_REBUILD_DONE, &COrvelleDlg::OnCustomRebuildDone>(),
     ui::OnRawMessage<WM_GAP_SLOTS_READ, &COrvelleDlg::OnGapSlotsRead>(),
     ui::OnRawMessage<WM_RECORD_FILE_NOTICES, &COrvelleDlg::OnRecordFileNotices>(),
+    ui::OnRawMessage<WM_REDRAW_NEXT_CHART, &COrvelleDlg::OnRedrawNextChart>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
     ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),
 };
@@ -196,6 +198,8 @@ BOOL COrvelleDlg::OnInitDialog()
     m_itemHandles.clear();
     m_placedControls.clear();
     CDialog::OnInitDialog();
+    // The window's thread never sleeps on a file: a file another program holds is tried again later.
+    FileWaitsForbiddenOnThisThread();
     if (m_onWindowCreated)
         m_onWindowCreated(m_hWnd);
     // The custom statics paint the window's own background (the system's button colour differs).

@@ -249,9 +249,8 @@ void COrvelleDlg::TakeRebuildResult(CustomRebuildResult&& result)
     ReportRecordFileWrites();
 }
 
-// The custom files not in the current units: those a rebuild takes. One that another program holds
-// is left out and said (a rebuild would only find that after writing the whole file again): it is
-// rebuilt when it has been let go.
+// The custom files not in the current units: those a rebuild takes. (One that another program holds
+// is found so by the rebuild's worker before it writes anything, said, and rebuilt when let go.)
 CustomFileChoice COrvelleDlg::CustomFilesToRebuild()
 {
     const DisplayUnitSelection units = UnitsOf(*this);
@@ -263,10 +262,7 @@ CustomFileChoice COrvelleDlg::CustomFilesToRebuild()
             NoteWritten(WriteTask::CustomRebuild, path);  // in these units already (the units went back)
             continue;
         }
-        if (HoldOfAfterBriefReaders(path) == FileHold::Held)
-            SayFailedWrite(WriteTask::CustomRebuild, path, ERROR_SHARING_VIOLATION);
-        else
-            which[i] = true;
+        which[i] = true;
     }
     return which;
 }

@@ -252,8 +252,13 @@ void COrvelleDlg::OnPollTimer()
         if (!RunFirstPoll())
             return;
     }
-    if (m_firstPollDone)
+    if (m_firstPollDone) {
+        // A copy that another program held at the last attempt is tried again at each tick, so that
+        // one held for a moment follows its file at once, and one held longer is said soon.
+        if (CopiesWaitForAHolder(m_recordFiles))
+            CatchUpRecordFiles();
         RunLaterPoll();
+    }
 }
 
 void COrvelleDlg::RedrawRainChart() { DrawRainChartByView(*this, *this); }
@@ -452,16 +457,12 @@ void COrvelleDlg::RunLaterPoll()
         m_recordTime[RECORD_DAY] = day;
 
         AppendUvSample();
-        RedrawUvChart();
         AppendPressureSample();
-        RedrawPressureChart();
         AppendRainSample(hourChanged);
-        RedrawRainChart();
         AppendWindSample();
-        RedrawWindChart();
         AppendSensorSamples();
         UpdateDewpointMinMax();
-        DrawTemperatureChart();
+        RedrawChartsInTurn(CHART_UV | CHART_PRESSURE | CHART_RAIN | CHART_WIND | CHART_TEMPERATURE);
         RefreshAllValues();
         if (hourChanged) {
             ShowSunTexts();

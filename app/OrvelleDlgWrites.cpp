@@ -63,7 +63,7 @@ void COrvelleDlg::ReportRecordFileWrites()
         const auto kind = static_cast<RecordFileKind>(k);
         const std::wstring path = m_installFolder + RecordFileName(kind);
         take(WriteTask::RecordFiles, failures, path, m_recordFiles.fileError[k]);
-        take(WriteTask::RecordFiles, failures, m_installFolder + UserCopyName(kind), m_recordFiles.copyError[k]);
+        take(WriteTask::RecordFiles, failures, m_installFolder + UserCopyName(kind), CopyErrorToTell(m_recordFiles, kind));
         take(WriteTask::Restore, restores, path, m_recordFiles.restoreError[k]);
     }
     SayFailedWrites(WriteTask::RecordFiles, failures);

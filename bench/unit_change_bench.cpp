@@ -22,6 +22,7 @@
 // An argument gives the longer folder's length in lines (1050000 unless given).
 #include "bench/BenchClock.h"
 #include "bench/BenchRecordFolder.h"
+#include "bench/ReplyWatch.h"
 #include "records/RecordMerge.h"
 #include "res/resource.h"
 #include "tests/e2e/ProgramRun.h"
@@ -43,51 +44,6 @@ constexpr int LIST_TEMPERATURE = 1237;
 constexpr int LIST_WIND = 1238;
 constexpr wchar_t const* kCustomFiles[] = {L"csv_custom.dat", L"txt_custom.dat", L"RECORDS_CUSTOM.csv",
                                            L"RECORDS_CUSTOM.txt"};
-
-// WM_NULL sent to the window again and again; each reply's wait kept with its start.
-class ReplyWatch {
-public:
-    explicit ReplyWatch(HWND window) : m_window(window), m_thread([this] { Run(); }) {}
-    ~ReplyWatch()
-    {
-        m_stop = true;
-        m_thread.join();
-    }
-    // The longest wait for a reply among the sends that were waiting at some moment from `from` on.
-    double LongestWaitSince(double from)
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        double longest = 0;
-        for (const Span& s : m_spans)
-            if (s.end >= from)
-                longest = std::max(longest, s.end - std::max(s.start, from));
-        return longest;
-    }
-
-private:
-    struct Span {
-        double start, end;
-    };
-    void Run()
-    {
-        while (!m_stop) {
-            const double start = NowMs();
-            DWORD_PTR result = 0;
-            ::SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
-            const double end = NowMs();
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_spans.push_back({start, end});
-            }
-            ::Sleep(1);
-        }
-    }
-    HWND m_window;
-    std::atomic<bool> m_stop{false};
-    std::mutex m_mutex;
-    std::vector<Span> m_spans;
-    std::thread m_thread;
-};
 
 // Selects the item of a unit in one of the dialog's lists (the items carry their unit as data).
 bool SelectUnit(HWND dialog, int listId, int unit)

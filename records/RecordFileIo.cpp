@@ -12,6 +12,7 @@
 namespace {
 
 thread_local unsigned long t_lastFileError = 0;
+thread_local bool t_fileWaitsForbidden = false;
 
 // Keeps the error of the system call that has just failed (see ErrorOfFailedFileCall); false, for
 // the caller to return.
@@ -92,11 +93,16 @@ bool FlushToDisk(const std::wstring& path)
     return flushed;
 }
 
+void FileWaitsForbiddenOnThisThread() { t_fileWaitsForbidden = true; }
+
 FileHold HoldOfAfterBriefReaders(const std::wstring& path)
 {
     // A reader that has the file open for a moment (a virus scanner, a backup, a viewer's refresh) is
     // waited for a little: only a file still held after that is one that cannot be replaced now.
+    // The window's thread does not wait: its callers try a held file again at a later tick.
     constexpr int kLooks = 5;
+    if (t_fileWaitsForbidden)
+        return HoldOf(path);
     constexpr DWORD kPauseMs = 25;
     FileHold hold = HoldOf(path);
     for (int look = 1; look < kLooks && hold == FileHold::Held; ++look) {

@@ -48,8 +48,12 @@ bool FlushToDisk(const std::wstring& path);
 enum class FileHold { Free, Held, Refused };
 FileHold HoldOf(const std::wstring& path);
 // HoldOf, with a file held only for a moment waited for (about a tenth of a second): what the files
-// that are replaced look at before they are.
+// that are replaced look at before they are. On a thread that must not wait on files (the window's,
+// FileWaitsForbiddenOnThisThread) it is HoldOf: a held file is tried again later instead.
 FileHold HoldOfAfterBriefReaders(const std::wstring& path);
+
+// Called once by a thread that must never sleep or wait on a file (the window's thread).
+void FileWaitsForbiddenOnThisThread();
 
 // Replaces target by temporary in one step (the temporary file is flushed to disk first). A target
 // that another program holds open longer than a moment (HoldOfAfterBriefReaders) is left as it is.

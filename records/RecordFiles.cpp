@@ -245,6 +245,16 @@ unsigned long CopyErrorAfter(bool copied, const std::wstring& recordPath, const 
     return copy.keep ? 0 : UserCopyError(copied, recordPath);
 }
 
+bool IsHold(unsigned long error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+
+// Keeps a copy's error after an attempt to write it, counting the attempts in a row that found it held.
+void NoteCopyAttempt(RecordFileKind kind, unsigned long error, CRecordFiles& files)
+{
+    const int k = static_cast<int>(kind);
+    files.copyError[k] = error;
+    files.copyHeldAttempts[k] = IsHold(error) ? files.copyHeldAttempts[k] + 1 : 0;
+}
+
 // Brings a copy that fell behind in line with its record file (a whole copy); the copy's error
 // afterwards.
 unsigned long CatchUpUserCopy(RecordFileKind kind, const std::wstring& installFolder, CRecordFiles& files)
@@ -259,15 +269,25 @@ unsigned long CatchUpUserCopy(RecordFileKind kind, const std::wstring& installFo
 
 }  // namespace
 
+unsigned long CopyErrorToTell(const CRecordFiles& files, RecordFileKind kind)
+{
+    const int k = static_cast<int>(kind);
+    return IsHold(files.copyError[k]) && files.copyHeldAttempts[k] < 2 ? 0 : files.copyError[k];
+}
+
+bool CopiesWaitForAHolder(const CRecordFiles& files)
+{
+    return std::any_of(std::begin(files.copyError), std::end(files.copyError), IsHold);
+}
+
 bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
 {
     bool allCurrent = true;
     for (RecordFileKind kind : kAllKinds) {
-        unsigned long& error = files.copyError[static_cast<int>(kind)];
-        if (error == 0)
+        if (files.copyError[static_cast<int>(kind)] == 0)
             continue;
-        error = CatchUpUserCopy(kind, installFolder, files);
-        allCurrent = allCurrent && error == 0;
+        NoteCopyAttempt(kind, CatchUpUserCopy(kind, installFolder, files), files);
+        allCurrent = allCurrent && files.copyError[static_cast<int>(kind)] == 0;
     }
     return allCurrent;
 }
@@ -291,7 +311,7 @@ bool CatchUpRestores(const std::wstring& installFolder, CRecordFiles& files)
             continue;
         }
         // Brought back: the copy follows the file.
-        files.copyError[k] = CatchUpUserCopy(kind, installFolder, files);
+        NoteCopyAttempt(kind, CatchUpUserCopy(kind, installFolder, files), files);
     }
     return allDone;
 }
@@ -357,7 +377,7 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
         ClearFileError();
         CRecordFiles::CopyState& copy = files.CopyOf(kind);
         const bool copied = UpdateUserCopy(recordPath, installFolder + UserCopyName(kind), before, appended, copy);
-        files.copyError[static_cast<int>(kind)] = failed ? 0 : CopyErrorAfter(copied, recordPath, copy);
+        NoteCopyAttempt(kind, failed ? 0 : CopyErrorAfter(copied, recordPath, copy), files);
     }
     NoteClockGoingBack(counts, files);
     // Records that a record file could not take stay staged for a later pass.

@@ -167,6 +167,8 @@ struct CRecordFiles {
     // that failed).
     unsigned long fileError[RECORD_FILE_KIND_COUNT] = {};
     unsigned long copyError[RECORD_FILE_KIND_COUNT] = {};
+    // How many attempts in a row found each copy held open by another program.
+    int copyHeldAttempts[RECORD_FILE_KIND_COUNT] = {};
     unsigned long stagingError = 0;
     // The same for each record file's last restore (from its copy or the other base file, see
     // records/RecordPairs.h) that failed: the file could not be replaced, or the damaged file not kept
@@ -211,6 +213,13 @@ bool UpdateUserCopy(const std::wstring& recordPath, const std::wstring& copyPath
 // when its record file does not exist (the copy follows the file once it is written); else
 // ErrorOfLastFailure.
 unsigned long UserCopyError(bool copied, const std::wstring& recordPath);
+
+// A copy held open by another program is told only when it is still held at the attempt after the
+// one that found it so (a reader that had it open for a moment - a virus scanner, a viewer's
+// refresh - is no news): the copy's error to tell. CopiesWaitForAHolder: some copy was found held
+// at its last attempt, and is tried again at the window's next tick rather than at the next reading.
+unsigned long CopyErrorToTell(const CRecordFiles& files, RecordFileKind kind);
+bool CopiesWaitForAHolder(const CRecordFiles& files);
 
 // Brings every copy that the last attempt could not write (copyError) in line with its record file;
 // the copies still behind keep their error. True when none is behind. A copy kept as it is while its

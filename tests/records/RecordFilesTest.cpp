@@ -4,6 +4,7 @@
 #include "records/DumpParse.h"
 #include "records/MainRecords.h"
 #include "records/ReadingsRecord.h"
+#include "records/RecordFileIo.h"
 #include "records/RecordMerge.h"
 #include "records/SaveAs.h"
 
@@ -471,6 +472,33 @@ TEST(UserCopyTest, ACopyReadForAMomentByAnotherProgramIsStillReplaced)
     EXPECT_TRUE(CopyToUserFile(folder + L"csv.dat", folder + L"RECORDS.csv"));
     letGo.join();
     EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), "new\r\n");
+}
+
+TEST_F(RecordFilesTest, OnTheWindowsThreadAHeldCopyIsTriedAgainAndToldOnlyWhenItStaysHeld)
+{
+    std::wstring folder = ScratchFolder(L"copy_held_window");
+    Stage(folder);
+    CRecordFiles files;
+    MergeStagedRecords(folder, true, DisplayUnitSelection(), files);
+    HANDLE viewer = HoldForReading(folder + L"RECORDS.csv");
+    ASSERT_NE(viewer, INVALID_HANDLE_VALUE);
+    // On a thread that never waits on a file, as the window's.
+    std::thread([&] {
+        FileWaitsForbiddenOnThisThread();
+        ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, kLater));
+        EXPECT_TRUE(MergeStagedRecords(folder, false, DisplayUnitSelection(), files));
+        // Held at one attempt: tried again, not told.
+        EXPECT_TRUE(CopiesWaitForAHolder(files));
+        EXPECT_EQ(CopyErrorToTell(files, RecordFileKind::Csv), 0u);
+        // Still held at the next: told.
+        EXPECT_FALSE(CatchUpUserCopies(folder, files));
+        EXPECT_EQ(CopyErrorToTell(files, RecordFileKind::Csv), static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
+        CloseHandle(viewer);
+        EXPECT_TRUE(CatchUpUserCopies(folder, files));
+        EXPECT_FALSE(CopiesWaitForAHolder(files));
+        EXPECT_EQ(CopyErrorToTell(files, RecordFileKind::Csv), 0u);
+    }).join();
+    EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), ReadBytes(folder + L"csv.dat"));
 }
 
 // ---- Save as ------------------------------------------------------------------------------------------
