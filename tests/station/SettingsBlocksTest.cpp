@@ -84,6 +84,22 @@ TEST(SettingsBlocks, AlarmsReadBackAsWritten)
     EXPECT_EQ(read, expected);
 }
 
+// The temperature limits go into bytes 31..34 of the block read from the station: the bits the
+// limits do not use (4-6 of 32 and 34) and every byte the patch does not write stay as read.
+TEST(SettingsBlocks, AlarmTimesPatchKeepsTheBitsItDoesNotWrite)
+{
+    AlarmRecord alarms = SampleAlarms();
+    alarms[ALARM_TEMPERATURE_UPPER] = 385;
+    alarms[ALARM_TEMPERATURE_LOWER] = -30;
+    Block block;
+    block.fill(0x7F);
+    PatchAlarmTimes(block, alarms);
+    const std::vector<uint8_t> limits(block.begin() + 15, block.begin() + 19);
+    EXPECT_EQ(limits, (std::vector<uint8_t>{0x85, 0xF3, 0x30, 0x70}));  // 38.5 positive, 3.0 negative
+    for (int k = 5; k < 32; ++k)
+        EXPECT_TRUE((k >= 15 && k <= 18) || block[k] == 0x7F) << "byte " << 16 + k;
+}
+
 TEST(SettingsBlocks, LocationRoundTripsEveryField)
 {
     StationCity city;
