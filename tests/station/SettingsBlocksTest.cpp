@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 using namespace stationsettings;
@@ -46,10 +47,19 @@ TEST(SettingsBlocks, RecordIntervalSelectionFromTheStationCode)
 
 TEST(SettingsBlocks, AltitudeSignAndUnits)
 {
-    EXPECT_EQ(FeetToMetres(-10), -3);  // -3.048: half away from zero, as the spin shows it
+    EXPECT_EQ(FeetToMetres(-10), -3);  // -3.048: half away from zero
     EXPECT_EQ(FeetToMetres(16404), 5000);
     EXPECT_EQ(MetresToFeet(-100), -328);
     EXPECT_EQ(MetresToFeet(5000), 16404);
+    // Every height the station can hold is shown as its nearest foot, which goes back to the same
+    // metres: -10 ft typed is -3 m and reopens as -10 ft.
+    int shownWrong = 0;
+    for (int metres = -200; metres <= 5000; ++metres) {
+        const int feet = MetresToFeet(metres);
+        shownWrong += std::abs(feet - metres * FEET_PER_METRE) > 0.5 || FeetToMetres(feet) != metres;
+    }
+    EXPECT_EQ(shownWrong, 0);
+    EXPECT_EQ(MetresToFeet(FeetToMetres(-10)), -10);
 
     uint8_t image[130] = {};
     image[90] = 0x0F;
