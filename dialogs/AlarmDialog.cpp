@@ -248,9 +248,9 @@ void CAlarmDialogDlg::ShowMembers()
     UpdatePreAlarmControls();
 
     m_temperatureUpperSpin.SetPos32(m_temperatureUpper);
-    SetDlgItemText(TEMPERATURE_UPPER_EDIT, TemperatureText(m_temperatureUpper).c_str());
+    ShowLimit(TEMPERATURE_UPPER_EDIT, m_temperatureUpper);
     m_temperatureLowerSpin.SetPos32(m_temperatureLower);
-    SetDlgItemText(TEMPERATURE_LOWER_EDIT, TemperatureText(m_temperatureLower).c_str());
+    ShowLimit(TEMPERATURE_LOWER_EDIT, m_temperatureLower);
     // A value beyond its field's range (one the station holds) is shown as it is: the upload then
     // says so instead of sending the range's end.
     ShowNumber(m_rainSpin, m_rainUpper);
@@ -300,6 +300,13 @@ void CAlarmDialogDlg::RememberInitialValues()
 
 void CAlarmDialogDlg::EnableUpload(bool enable) { EnableItem(*this, UPLOAD_BUTTON, enable); }
 
+void CAlarmDialogDlg::ShowLimit(int edit, int tenths)
+{
+    m_showingLimit = true;
+    SetDlgItemText(edit, TemperatureText(tenths).c_str());
+    m_showingLimit = false;
+}
+
 // ---- changes --------------------------------------------------------------------------------------
 
 void CAlarmDialogDlg::OnTimeAlarmClicked(UINT)
@@ -318,6 +325,8 @@ void CAlarmDialogDlg::OnEditFocus(UINT id)
 
 void CAlarmDialogDlg::OnEditChange(UINT id)
 {
+    if (IsTemperatureEdit(static_cast<int>(id)) && !m_showingLimit)
+        m_lastTypedLimit = static_cast<int>(id);
     // The "Current setting" boxes change only when the dialog writes them.
     if (m_editTouched && OneOf(VALUE_EDITS, static_cast<int>(id)))
         EnableUpload(true);
@@ -343,7 +352,7 @@ void CAlarmDialogDlg::OnSpinDelta(NMHDR* header, LRESULT* result)
                                                         TypedTenthsOrZero(*this, TEMPERATURE_LOWER_EDIT), direction);
         m_temperatureLower = limits.lower;
         m_temperatureUpper = limits.upper;
-        SetDlgItemText(TEMPERATURE_UPPER_EDIT, TemperatureText(limits.upper).c_str());
+        ShowLimit(TEMPERATURE_UPPER_EDIT, limits.upper);
         break;
     }
     case TEMPERATURE_LOWER_SPIN: {
@@ -351,7 +360,7 @@ void CAlarmDialogDlg::OnSpinDelta(NMHDR* header, LRESULT* result)
                                                         TypedTenthsOrZero(*this, TEMPERATURE_LOWER_EDIT), direction);
         m_temperatureUpper = limits.upper;
         m_temperatureLower = limits.lower;
-        SetDlgItemText(TEMPERATURE_LOWER_EDIT, TemperatureText(limits.lower).c_str());
+        ShowLimit(TEMPERATURE_LOWER_EDIT, limits.lower);
         break;
     }
     case PERIOD_SPIN: {
@@ -392,26 +401,20 @@ int CAlarmDialogDlg::FieldWithoutNumber()
 }
 
 // The first field, in the dialog's order, whose number lies beyond what it takes (0: none), with
-// that range as the field shows it. The upper temperature limit takes -49.9..70.0, the lower one
-// -50.0 up to 0.1 below the upper limit typed. A disabled pre-alarm field shows its current setting
-// again instead.
+// that range as the field shows it. Temperature limits out of order refuse the field typed last,
+// with the range it takes beside the other limit. A disabled pre-alarm field shows its current
+// setting again instead.
 int CAlarmDialogDlg::FieldOutOfRange(std::wstring* lowest, std::wstring* highest)
 {
     int upper = 0, lower = 0;
     TypedTenths(*this, TEMPERATURE_UPPER_EDIT, &upper);
     TypedTenths(*this, TEMPERATURE_LOWER_EDIT, &lower);
-    const struct {
-        int edit, typed, lowest, highest;
-    } temperatures[] = {
-        {TEMPERATURE_UPPER_EDIT, upper, TEMPERATURE_LIMIT_LOWEST + 1, TEMPERATURE_LIMIT_HIGHEST},
-        {TEMPERATURE_LOWER_EDIT, lower, TEMPERATURE_LIMIT_LOWEST, std::min(upper, TEMPERATURE_LIMIT_HIGHEST) - 1},
-    };
-    for (const auto& t : temperatures) {
-        if (t.typed < t.lowest || t.typed > t.highest) {
-            *lowest = TemperatureText(t.lowest);
-            *highest = TemperatureText(t.highest);
-            return t.edit;
-        }
+    const RefusedLimit refused = RefusedTemperatureLimit(
+        upper, lower, m_lastTypedLimit == TEMPERATURE_UPPER_EDIT ? TemperatureField::Upper : TemperatureField::Lower);
+    if (refused.field != TemperatureField::None) {
+        *lowest = TemperatureText(refused.lowest);
+        *highest = TemperatureText(refused.highest);
+        return refused.field == TemperatureField::Upper ? TEMPERATURE_UPPER_EDIT : TEMPERATURE_LOWER_EDIT;
     }
     const std::pair<int, CSpinButtonCtrl*> wholeFields[] = {
         {RAIN_EDIT, &m_rainSpin},           {WIND_EDIT, &m_windSpin},
@@ -460,8 +463,8 @@ AlarmRecord CAlarmDialogDlg::TypedRecord()
                                                              TypedTenthsOrZero(*this, TEMPERATURE_LOWER_EDIT));
     m_temperatureUpperSpin.SetPos32(limits.upper);
     m_temperatureLowerSpin.SetPos32(limits.lower);
-    SetDlgItemText(TEMPERATURE_UPPER_EDIT, TemperatureText(limits.upper).c_str());
-    SetDlgItemText(TEMPERATURE_LOWER_EDIT, TemperatureText(limits.lower).c_str());
+    ShowLimit(TEMPERATURE_UPPER_EDIT, limits.upper);
+    ShowLimit(TEMPERATURE_LOWER_EDIT, limits.lower);
     record[ALARM_TEMPERATURE_UPPER] = limits.upper;
     record[ALARM_TEMPERATURE_LOWER] = limits.lower;
     record[ALARM_RAIN_UPPER] = TakenValue(m_rainSpin);

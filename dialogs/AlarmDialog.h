@@ -62,6 +62,9 @@ private:
     int m_initialWeekdayPm = 0;
     int m_initialSinglePm = 0;
 
+    int m_lastTypedLimit = 0;    // the temperature limit's edit typed in last (0: none yet)
+    bool m_showingLimit = false; // set while the dialog writes a limit's text itself
+
     CComboBox m_weekdayAmPm;   // 1145
     CComboBox m_singleAmPm;    // 1031
     CCaptionButton m_uploadButton;  // 1209
@@ -77,6 +80,7 @@ private:
     void BuildCurrentTexts();
     void RememberInitialValues();
     void EnableUpload(bool enable);
+    void ShowLimit(int edit, int tenths);
     int FieldWithoutNumber();
     int FieldOutOfRange(std::wstring* lowest, std::wstring* highest);
     int UploadHour(CSpinButtonCtrl& spin, const CComboBox& amPm);

@@ -69,3 +69,20 @@ TemperatureLimits UploadTemperatureLimits(int upper, int lower)
         upper = lower + 1;
     return {upper, lower};
 }
+
+RefusedLimit RefusedTemperatureLimit(int upper, int lower, TemperatureField typedLast)
+{
+    const bool upperAlone = upper > TEMPERATURE_LIMIT_LOWEST && upper <= TEMPERATURE_LIMIT_HIGHEST;
+    const bool lowerAlone = lower >= TEMPERATURE_LIMIT_LOWEST && lower < TEMPERATURE_LIMIT_HIGHEST;
+    const RefusedLimit upperRefused{TemperatureField::Upper, (lowerAlone ? lower : TEMPERATURE_LIMIT_LOWEST) + 1,
+                                    TEMPERATURE_LIMIT_HIGHEST};
+    const RefusedLimit lowerRefused{TemperatureField::Lower, TEMPERATURE_LIMIT_LOWEST,
+                                    (upperAlone ? upper : TEMPERATURE_LIMIT_HIGHEST) - 1};
+    if (!upperAlone)
+        return upperRefused;
+    if (!lowerAlone)
+        return lowerRefused;
+    if (upper > lower)
+        return {TemperatureField::None, 0, 0};
+    return typedLast == TemperatureField::Upper ? upperRefused : lowerRefused;
+}

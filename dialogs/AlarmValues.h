@@ -32,3 +32,14 @@ TemperatureLimits StepUpperLimit(int typedUpper, int typedLower, int direction);
 TemperatureLimits StepLowerLimit(int typedUpper, int typedLower, int direction);
 // The limits an upload sends: upper at most 70.0, lower at least -50.0, upper above lower.
 TemperatureLimits UploadTemperatureLimits(int upper, int lower);
+
+// The temperature limit an upload refuses, with the range its field takes beside the other limit:
+// the upper limit from 0.1 above the lower one (at least -49.9) to 70.0, the lower one from -50.0
+// to 0.1 below the upper one (at most 69.9). A limit beyond what it can take at all is refused
+// first (the upper one before the lower one); limits typed out of order refuse the one typed last.
+enum class TemperatureField { None, Upper, Lower };
+struct RefusedLimit {
+    TemperatureField field;
+    int lowest, highest;
+};
+RefusedLimit RefusedTemperatureLimit(int upper, int lower, TemperatureField typedLast);

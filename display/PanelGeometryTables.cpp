@@ -66,7 +66,7 @@ constexpr Table kEnglish = {{
     /*  45 */ {90, 590, 0, 0},       // daylight-saving mode (not shown)
     /*  46 */ {210, 590, 0, 0},      // time zone (not shown)
     // ---- status strip ---------------------------------------------------------------------------
-    /*  47 */ {10, 617, 350, 62},    // frame "Data transmission"
+    /*  47 */ {10, 620, 350, 59},    // frame "Data transmission", its top beside the date frame's
     /*  48 */ {20, 636, 40, 24},     // connection picture
     /*  49 */ {66, 640, 152, 16},    // status text
     /*  50 */ {220, 640, 0, 0},      // "00:00" (not shown)
@@ -150,7 +150,7 @@ constexpr Table kEnglish = {{
     /* 126 */ {500, 394, 40, 14},    // last month's rain
     /* 127 */ {660, 318, 285, 114},  // rain chart
     // ---- wind ----------------------------------------------------------------------------------
-    /* 128 */ {370, 438, 578, 169},  // frame "Wind": its top line above the chart
+    /* 128 */ {370, 438, 578, 172},  // frame "Wind": its top line above the chart, its bottom line below
     /* 129 */ {553, 452, 0, 0},      // "Max" over the maxima
     /* 130 */ {380, 467, 0, 0},      // "Wind speed"
     /* 131 */ {495, 467, 50, 14},    // wind speed
@@ -167,9 +167,9 @@ constexpr Table kEnglish = {{
     /* 142 */ {495, 557, 50, 14},    // wind chill
     /* 143 */ {380, 585, 0, 0},      // "Temperature (°C)" (not shown)
     /* 144 */ {520, 585, 0, 0},      // its value (not shown)
-    /* 145 */ {650, 447, 295, 156},  // wind chart, ending above the wind frame's bottom line
+    /* 145 */ {650, 447, 295, 160},  // wind chart
     // ---- date and time ----------------------------------------------------------------------------
-    /* 146 */ {645, 617, 303, 62},   // frame "Date / Time"
+    /* 146 */ {645, 620, 303, 59},   // frame "Date / Time", below the wind frame moved up over the rain's room
     /* 147 */ {655, 634, 100, 18},    // date
     /* 148 */ {655, 654, 100, 18},    // weekday
     /* 149 */ {757, 635, 180, 37},   // time

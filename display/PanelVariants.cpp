@@ -16,12 +16,10 @@ constexpr int SUNRISE_SPREAD = 44;
 constexpr int SUNSET_SPREAD = 88;
 constexpr int MOON_FRAME_DX = -218;
 constexpr int MOON_CONTENT_DX = -108;
-// With the UV box alone or under the forecast, the exposure and the UV index stand under the UV
-// chart at the bottom of the box: they rise by UV_INDEX_RISE, and the chart is as much shorter,
-// so that the UV index and its value keep off the box's bottom line.
-constexpr int UV_INDEX_RISE = 5;
-constexpr int UV_LEFT_COLUMN_DY_UV_ONLY = -59 - UV_INDEX_RISE;
-constexpr int UV_LEFT_COLUMN_DY_WITH_FORECAST = 54 - UV_INDEX_RISE;
+// With the UV box alone or under the forecast, the UV index stands under the UV chart at the bottom
+// of the box: the frame reaches UV_FRAME_BELOW pixels lower, so that the UV index and its value keep
+// off its bottom line.
+constexpr int UV_FRAME_BELOW = 3;
 
 }  // namespace
 
@@ -93,13 +91,13 @@ void CPanelLayout::LayoutUpperForecastPressure()
 void CPanelLayout::LayoutUpperUv()
 {
     HideRange(0, 9);
-    Place(10, 0, -283, 350, 293);
+    Place(10, 0, -283, 350, 293 + UV_FRAME_BELOW);
     Place(11, 0, -113);
-    PlaceRange(12, 14, 0, UV_LEFT_COLUMN_DY_UV_ONLY);
+    PlaceRange(12, 14, 0, -59);
     PlaceRange(15, 17, 150, -113);
-    PlaceRange(18, 19, 0, UV_LEFT_COLUMN_DY_UV_ONLY);
+    PlaceRange(18, 19, 0, -59);
     PlaceRange(20, 22, 150, -113);
-    Place(23, -138, -279, 290, 219 - UV_INDEX_RISE);
+    Place(23, -138, -279, 290, 219);
     Place(24, 0, -113, 350, 310);
     // The sunrise and sunset frame takes the width its spread contents need.
     Place(25, 0, -113, 330, g_layoutHeight[25]);
@@ -112,13 +110,13 @@ void CPanelLayout::LayoutUpperForecastUv()
 {
     ShrinkPressureBoxToForecast();
     HideRange(8, 9);
-    Place(10, 0, -150, 350, 273);
+    Place(10, 0, -150, 350, 273 + UV_FRAME_BELOW);
     Place(11);
-    PlaceRange(12, 14, 0, UV_LEFT_COLUMN_DY_WITH_FORECAST);
+    PlaceRange(12, 14, 0, 54);
     PlaceRange(15, 17, 150, 0);
-    PlaceRange(18, 19, 0, UV_LEFT_COLUMN_DY_WITH_FORECAST);
+    PlaceRange(18, 19, 0, 54);
     PlaceRange(20, 22, 150, 0);
-    Place(23, -138, -146, 290, 199 - UV_INDEX_RISE);
+    Place(23, -138, -146, 290, 199);
     PlaceRange(24, 46);
 }
 
@@ -151,10 +149,10 @@ void ForTemperatureContents(F&& f)
     f(ELEM_DEWPOINT_LINE2);
 }
 
-// The wind box moved up into the room of the rain box, full width. Its chart, 126 pixels up,
-// ends a pixel above the box's bottom line.
+// The wind box moved up into the room of the rain box, full width, reaching down below its chart
+// (126 pixels up, 295 high with the wind speed or the direction alone).
 constexpr int WIND_BOX_UP = -127;
-constexpr int WIND_UP_CHART_HEIGHT = 288;
+constexpr int WIND_UP_FRAME_HEIGHT = 308;
 
 }  // namespace
 
@@ -172,7 +170,7 @@ void CPanelLayout::PlaceWindBoxUp(int chartHeight)
 {
     HideRange(117, 127);
     HideRange(157, 159);
-    Place(128, 0, WIND_BOX_UP, 578, 301);
+    Place(128, 0, WIND_BOX_UP, 578, WIND_UP_FRAME_HEIGHT);
     Place(145, 0, -126, 295, chartHeight);
     Place(143);
     Place(144);
@@ -194,9 +192,9 @@ void CPanelLayout::PlaceWindChillUp(int dy)
 
 void CPanelLayout::LayoutLowerNone()
 {
-    // The temperature box grows over the rain and wind boxes; its contents move down by the
-    // growth, the chart takes the width and the height above them.
-    const int growth = g_layoutHeight[117] + g_layoutHeight[128] + 9;
+    // The temperature box grows over the rain and wind boxes to two pixels below the wind frame;
+    // its contents move down by the growth, the chart takes the width and the height above them.
+    const int growth = g_layoutY[128] + g_layoutHeight[128] + 2 - (g_layoutY[52] + g_layoutHeight[52]);
     Place(52, 0, 0, g_layoutWidth[52], g_layoutHeight[52] + growth);
     const int chartHeight = g_layoutY[53] + growth - g_layoutY[52] - 90;
     SetElement(56, g_layoutX[53], g_layoutY[56], g_layoutWidth[52] - 20, chartHeight, m_elemCaption[56].GetString());
@@ -226,7 +224,7 @@ void CPanelLayout::LayoutLowerRain()
 void CPanelLayout::LayoutLowerWindSpeed()
 {
     PlaceTemperatureBox();
-    PlaceWindBoxUp(WIND_UP_CHART_HEIGHT);
+    PlaceWindBoxUp(295);
     PlaceWindSpeedRowsUp();
     HideRange(136, 139);
     PlaceWindChillUp(-10);
@@ -248,7 +246,7 @@ void CPanelLayout::LayoutLowerRainWindSpeed()
 void CPanelLayout::LayoutLowerWindDirection()
 {
     PlaceTemperatureBox();
-    PlaceWindBoxUp(WIND_UP_CHART_HEIGHT);
+    PlaceWindBoxUp(295);
     HideRange(129, 136);
     HideRange(160, 161);
     PlaceRange(137, 139, 0, -23);

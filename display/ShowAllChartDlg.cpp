@@ -176,6 +176,12 @@ void CShowAllChartDlg::OnCloseButton()
     ShowWindow(SW_HIDE);
     if (m_pMainDlg)
         m_pMainDlg->OnAllChartClosed();
+    // The keys go to the window it covered again: its first control shown takes the focus, unless
+    // the focus is on a control shown there already (never on one of this window's hidden ones).
+    const HWND parent = ::GetParent(m_hWnd);
+    const HWND focus = ::GetFocus();
+    if (!focus || focus == parent || !::IsWindowVisible(focus))
+        ui::FocusFirstControl(parent);
 }
 
 void CShowAllChartDlg::OnOK() { OnCloseButton(); }

@@ -87,7 +87,7 @@ int DecodeAltitude(const uint8_t* image)
 
 int FeetToMetres(int feet) { return static_cast<int>(std::lround(feet / FEET_PER_METRE)); }
 
-int MetresToFeet(int metres) { return static_cast<int>(metres * FEET_PER_METRE); }
+int MetresToFeet(int metres) { return static_cast<int>(std::lround(metres * FEET_PER_METRE)); }
 
 void PatchAlarmTimes(Block& block, const AlarmRecord& a)
 {

@@ -51,9 +51,12 @@ int RecordIntervalSelection(const uint8_t* image);
 Block AltitudeBlock(int metres);
 // Byte 91 as a signed byte x 256 + byte 90, negated when bit 3 of byte 92 is set.
 int DecodeAltitude(const uint8_t* image);
-// Feet to whole metres, rounded half away from zero (1000 ft is 305 m, -10 ft is -3 m).
+// The station holds whole metres; a height typed in feet goes there as the nearest whole metre, and
+// a height in metres is shown as the nearest whole foot (both rounded half away from zero). A foot
+// value that is the nearest foot of some whole metre thus comes back as it was typed (-10 ft is
+// -3 m, shown as -10 ft); any other comes back as the nearest foot of its metre (11 ft is 3 m,
+// shown as 10 ft).
 int FeetToMetres(int feet);
-// Metres to feet, cut towards zero (-100 m is -328 ft).
 int MetresToFeet(int metres);
 
 // ---- alarms -------------------------------------------------------------------------------------

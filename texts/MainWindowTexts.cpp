@@ -465,12 +465,12 @@ constexpr Row kSaveAsTexts[] = {
          L"%s уже существует.\nЗаменить его?", L"%s już istnieje.\nCzy chcesz go zastąpić?"),
     ROW8(L"%s could not be saved: its folder does not exist.",
          L"%s konnte nicht gespeichert werden: Der Ordner existiert nicht.",
-         L"Impossible d'enregistrer %s : le dossier n'existe pas.", L"Impossibile salvare %s: la cartella non esiste.",
+         L"Impossible d'enregistrer %s\u00A0: le dossier n'existe pas.", L"Impossibile salvare %s: la cartella non esiste.",
          L"No se pudo guardar %s: la carpeta no existe.", L"%s kon niet worden opgeslagen: de map bestaat niet.",
          L"Не удалось сохранить %s: папка не существует.", L"Nie można zapisać %s: folder nie istnieje."),
     ROW8(L"%s could not be saved: another program has it open.",
          L"%s konnte nicht gespeichert werden: Die Datei ist in einem anderen Programm geöffnet.",
-         L"Impossible d'enregistrer %s : le fichier est ouvert dans un autre programme.",
+         L"Impossible d'enregistrer %s\u00A0: le fichier est ouvert dans un autre programme.",
          L"Impossibile salvare %s: il file è aperto in un altro programma.",
          L"No se pudo guardar %s: el archivo está abierto en otro programa.",
          L"%s kon niet worden opgeslagen: het bestand is geopend in een ander programma.",
@@ -483,7 +483,7 @@ constexpr Row kSaveAsTexts[] = {
          L"Il n'y a pas encore de relevés à enregistrer.", L"Non ci sono ancora dati da salvare.",
          L"Todavía no hay registros para guardar.", L"Er zijn nog geen metingen om op te slaan.",
          L"Пока нет записей для сохранения.", L"Nie ma jeszcze danych do zapisania."),
-    ROW8(L"%s could not be saved: %s.", L"%s konnte nicht gespeichert werden: %s.", L"Impossible d'enregistrer %s : %s.",
+    ROW8(L"%s could not be saved: %s.", L"%s konnte nicht gespeichert werden: %s.", L"Impossible d'enregistrer %s\u00A0: %s.",
          L"Impossibile salvare %s: %s.", L"No se pudo guardar %s: %s.", L"%s kon niet worden opgeslagen: %s.",
          L"Не удалось сохранить %s: %s.", L"Nie można zapisać %s: %s."),
 };
@@ -494,13 +494,13 @@ constexpr TextTable<RowsTimesLanguages(SAVE_AS_TEXT_ROWS)> g_saveAsTexts = Build
 // the English text names them).
 constexpr Row kRecordFileNoticeTexts[] = {
     ROW8(L"%s was missing: it was restored from %s.", L"%s fehlte: Die Datei wurde aus %s wiederhergestellt.",
-         L"%s était absent : il a été restauré à partir de %s.", L"%s mancava: è stato ripristinato da %s.",
+         L"%s était absent\u00A0: il a été restauré à partir de %s.", L"%s mancava: è stato ripristinato da %s.",
          L"Faltaba %s: se ha restaurado a partir de %s.", L"%s ontbrak: het bestand is hersteld uit %s.",
          L"Файл %s отсутствовал: он восстановлен из %s.", L"Brakowało pliku %s: został przywrócony z %s."),
     ROW8(L"%s lacked records that %s holds: it was restored from that file, and the file as it was is kept as %s.",
          L"%s fehlten Messdaten, die %s enthält: Die Datei wurde daraus wiederhergestellt, die bisherige Datei "
-         L"ist als %s aufbewahrt.",
-         L"Il manquait à %s des relevés que contient %s : il a été restauré à partir de ce fichier, et l'ancien "
+         L"wird als %s aufbewahrt.",
+         L"Il manquait à %s des relevés que contient %s\u00A0: il a été restauré à partir de ce fichier, et l'ancien "
          L"fichier est conservé sous le nom %s.",
          L"A %s mancavano dati presenti in %s: è stato ripristinato da quel file e il file precedente è conservato "
          L"come %s.",
@@ -514,8 +514,8 @@ constexpr Row kRecordFileNoticeTexts[] = {
          L"zachowano jako %s."),
     ROW8(L"%s could not be read as records: it was restored from %s, and the damaged file is kept as %s.",
          L"%s ließ sich nicht als Messdaten lesen: Die Datei wurde aus %s wiederhergestellt, die beschädigte Datei "
-         L"ist als %s aufbewahrt.",
-         L"%s ne pouvait pas être lu comme fichier de relevés : il a été restauré à partir de %s, et le fichier "
+         L"wird als %s aufbewahrt.",
+         L"%s ne pouvait pas être lu comme fichier de relevés\u00A0: il a été restauré à partir de %s, et le fichier "
          L"endommagé est conservé sous le nom %s.",
          L"%s non era leggibile come file di dati: è stato ripristinato da %s e il file danneggiato è conservato "
          L"come %s.",
@@ -528,7 +528,7 @@ constexpr Row kRecordFileNoticeTexts[] = {
          L"jako %s."),
     ROW8(L"%s lacked records that %s holds: they were added to it.",
          L"%s fehlten Messdaten, die %s enthält: Sie wurden ergänzt.",
-         L"Il manquait à %s des relevés que contient %s : ils y ont été ajoutés.",
+         L"Il manquait à %s des relevés que contient %s\u00A0: ils y ont été ajoutés.",
          L"A %s mancavano dati presenti in %s: sono stati aggiunti.",
          L"A %s le faltaban registros que contiene %s: se han añadido.",
          L"In %s ontbraken metingen die %s bevat: ze zijn toegevoegd.",
@@ -538,7 +538,7 @@ constexpr Row kRecordFileNoticeTexts[] = {
          L"values, were added after them.",
          L"Die Uhr der Wetterstation wurde zurückgestellt: Die Messdaten, die sie zu bereits gespeicherten Zeiten "
          L"mit anderen Werten aufgezeichnet hat, wurden hinzugefügt.",
-         L"L'horloge de la station a été reculée : les relevés qu'elle a pris à des heures déjà enregistrées, avec "
+         L"L'horloge de la station a été reculée\u00A0: les relevés qu'elle a pris à des heures déjà enregistrées, avec "
          L"d'autres valeurs, ont été ajoutés.",
          L"L'orologio della stazione è stato spostato indietro: i dati registrati a orari già presenti, con altri "
          L"valori, sono stati aggiunti.",
@@ -586,14 +586,14 @@ constexpr TextTable<RowsTimesLanguages(RECORD_FILE_NOTICE_ROWS)> g_recordFileNot
 constexpr Row kWriteFailureTexts[] = {
     ROW8(L"Could not write %s: %s. The program tries again.",
          L"Fehler beim Schreiben von %s: %s. Das Programm versucht es erneut.",
-         L"Impossible d'écrire %s : %s. Le programme réessaie.", L"Impossibile scrivere %s: %s. Il programma riprova.",
+         L"Impossible d'écrire %s\u00A0: %s. Le programme réessaie.", L"Impossibile scrivere %s: %s. Il programma riprova.",
          L"No se pudo escribir %s: %s. El programa lo intenta de nuevo.",
          L"Fout bij het schrijven van %s: %s. Het programma probeert het opnieuw.",
          L"Не удалось записать %s: %s. Программа повторит попытку.", L"Nie można zapisać %s: %s. Program spróbuje ponownie."),
     ROW8(L"Could not write %s: %s. The new records wait and go in as soon as writing is possible again.",
          L"Fehler beim Schreiben von %s: %s. Die neuen Messdaten warten und werden eingetragen, sobald das Schreiben "
          L"wieder möglich ist.",
-         L"Impossible d'écrire %s : %s. Les nouveaux relevés attendent et seront écrits dès que l'écriture sera de "
+         L"Impossible d'écrire %s\u00A0: %s. Les nouveaux relevés attendent et seront écrits dès que l'écriture sera de "
          L"nouveau possible.",
          L"Impossibile scrivere %s: %s. I nuovi dati attendono e verranno scritti non appena la scrittura sarà di "
          L"nuovo possibile.",
@@ -607,7 +607,7 @@ constexpr Row kWriteFailureTexts[] = {
          L"again.",
          L"Fehler beim Umrechnen von %s in die neuen Anzeigeeinheiten: %s. Bis dahin bleiben die alten Einheiten; das "
          L"Programm versucht es erneut.",
-         L"Impossible de convertir %s dans les nouvelles unités d'affichage : %s. D'ici là, les anciennes unités "
+         L"Impossible de convertir %s dans les nouvelles unités d'affichage\u00A0: %s. D'ici là, les anciennes unités "
          L"restent ; le programme réessaie.",
          L"Impossibile convertire %s nelle nuove unità di visualizzazione: %s. Fino ad allora restano le vecchie "
          L"unità; il programma riprova.",
@@ -626,7 +626,7 @@ constexpr Row kWriteFailureTexts[] = {
          L"program tries again.",
          L"Fehler beim Wiederherstellen von %s: %s. Die fehlenden Messdaten bleiben in der Kopie oder in der "
          L"anderen Datendatei; das Programm versucht es erneut.",
-         L"Impossible de restaurer %s : %s. Les relevés qui manquent restent dans sa copie ou dans l'autre fichier "
+         L"Impossible de restaurer %s\u00A0: %s. Les relevés qui manquent restent dans sa copie ou dans l'autre fichier "
          L"de relevés ; le programme réessaie.",
          L"Impossibile ripristinare %s: %s. I dati mancanti restano nella sua copia o nell'altro file di dati; il "
          L"programma riprova.",
@@ -639,8 +639,8 @@ constexpr Row kWriteFailureTexts[] = {
          L"Nie można przywrócić %s: %s. Brakujące dane pozostają w jego kopii lub w drugim pliku danych; program "
          L"spróbuje ponownie."),
     ROW8(L"Could not write %s: %s. The rainfall total stays as it was.",
-         L"Fehler beim Schreiben von %s: %s. Der Niederschlag bleibt, wie er war.",
-         L"Impossible d'écrire %s : %s. Le total des précipitations reste tel quel.",
+         L"Fehler beim Schreiben von %s: %s. Die gesamte Regenmenge bleibt, wie sie war.",
+         L"Impossible d'écrire %s\u00A0: %s. Le total des précipitations reste tel quel.",
          L"Impossibile scrivere %s: %s. Il totale delle precipitazioni resta com'era.",
          L"No se pudo escribir %s: %s. El total de la lluvia queda como estaba.",
          L"Fout bij het schrijven van %s: %s. Het totaal van de neerslag blijft zoals het was.",
@@ -648,7 +648,7 @@ constexpr Row kWriteFailureTexts[] = {
          L"Nie można zapisać %s: %s. Suma opadów pozostaje bez zmian."),
     ROW8(L"Could not write %s: %s. The next automatic save is made at its time.",
          L"Fehler beim Schreiben von %s: %s. Die nächste automatische Speicherung erfolgt zu ihrer Zeit.",
-         L"Impossible d'écrire %s : %s. Le prochain enregistrement automatique se fera à son heure.",
+         L"Impossible d'écrire %s\u00A0: %s. Le prochain enregistrement automatique se fera à son heure.",
          L"Impossibile scrivere %s: %s. Il prossimo salvataggio automatico avverrà all'ora prevista.",
          L"No se pudo escribir %s: %s. El próximo guardado automático se hará a su hora.",
          L"Fout bij het schrijven van %s: %s. De volgende automatische opslag gebeurt op het gewone tijdstip.",

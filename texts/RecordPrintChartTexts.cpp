@@ -76,7 +76,7 @@ constexpr Row kPrintDialog[] = {
     /* 14 */ ROW8(L"A margin field is empty: enter a margin from 0 to 50 (%). The margin in use is shown again.",
                   L"Ein Randfeld ist leer: Geben Sie einen Rand von 0 bis 50 (%) ein. Der verwendete Rand wird wieder "
                   L"angezeigt.",
-                  L"Un champ de marge est vide : saisissez une marge de 0 à 50 (%). La marge utilisée est de nouveau "
+                  L"Un champ de marge est vide\u00A0: saisissez une marge de 0 à 50 (%). La marge utilisée est de nouveau "
                   L"affichée.",
                   L"Un campo del margine è vuoto: inserire un margine da 0 a 50 (%). Viene mostrato di nuovo il "
                   L"margine in uso.",

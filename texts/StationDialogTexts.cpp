@@ -161,7 +161,7 @@ constexpr Row kLocationDialog[] = {
                   L"which you choose in the list beside them, and the minutes 0 or 30.",
                   L"Bitte geben Sie einen Zeitversatz von -12:00 bis +14:00 ein: die Stunden von 0 bis 14 ohne "
                   L"Vorzeichen, das Sie in der Liste daneben wählen, und die Minuten 0 oder 30.",
-                  L"Veuillez saisir un décalage horaire de -12:00 à +14:00 : les heures de 0 à 14 sans signe, "
+                  L"Veuillez saisir un décalage horaire de -12:00 à +14:00\u00A0: les heures de 0 à 14 sans signe, "
                   L"que vous choisissez dans la liste à côté, et les minutes 0 ou 30.",
                   L"Inserire una differenza oraria da -12:00 a +14:00: le ore da 0 a 14 senza segno, che si "
                   L"sceglie nell'elenco accanto, e i minuti 0 o 30.",
@@ -171,8 +171,8 @@ constexpr Row kLocationDialog[] = {
                   L"de lijst ernaast kiest, en de minuten 0 of 30.",
                   L"Введите смещение времени от -12:00 до +14:00: часы от 0 до 14 без знака, а знак выберите в "
                   L"списке рядом; минуты 0 или 30.",
-                  L"Wpisz różnicę czasu od -12:00 do +14:00: godziny od 0 do 14 bez znaku, który wybierz z listy "
-                  L"obok, oraz minuty 0 lub 30."),
+                  L"Wpisz różnicę czasu od -12:00 do +14:00: godziny od 0 do 14 bez znaku (znak wybierz z listy "
+                  L"obok) oraz minuty 0 lub 30."),
 };
 
 }  // namespace

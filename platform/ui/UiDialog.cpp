@@ -61,10 +61,24 @@ namespace ui {
 
 ModalDialogHook SetModalDialogHook(ModalDialogHook hook) { return g_modalDialogHook.Set(std::move(hook)); }
 
+void FocusFirstControl(HWND window)
+{
+    const HWND first = ::GetNextDlgTabItem(window, nullptr, FALSE);
+    ::SetFocus(first ? first : window);
+}
+
 bool PreTranslateDialogMessage(MSG* message)
 {
     if (!message || message->message < WM_KEYFIRST || message->message > WM_KEYLAST || t_inDialogKeys)
         return false;
+    if (message->hwnd && !::IsWindowVisible(message->hwnd)) {
+        // The focus was left on a control of a window hidden since: the key is dropped, and the
+        // first control shown in the top-level window takes the focus.
+        const HWND root = ::GetAncestor(message->hwnd, GA_ROOT);
+        if (::GetFocus() == message->hwnd && root && ::IsWindowVisible(root))
+            FocusFirstControl(root);
+        return true;
+    }
     for (auto it = t_modelessDialogs.rbegin(); it != t_modelessDialogs.rend(); ++it) {
         HWND dialog = (*it)->m_hWnd;
         if (dialog && (message->hwnd == dialog || ::IsChild(dialog, message->hwnd))) {

@@ -11,7 +11,9 @@
 // Modeless dialogs get the dialog keys (Tab, arrows, Enter, Esc, mnemonics) of their own controls:
 // the application's message loop, and the modal loop of a dialog box that contains one (a child
 // dialog such as a panel of the main window), hand keyboard messages for them to IsDialogMessage
-// of the modeless dialog (ui::PreTranslateDialogMessage) before the outer dialog sees them.
+// of the modeless dialog (ui::PreTranslateDialogMessage) before the outer dialog sees them. A key
+// for a control that is not shown (the focus left in a window hidden since) changes nothing: it is
+// dropped and the focus moves to the first control shown in the top-level window.
 //
 // A test answers modal dialogs without a person through a hook (ui::SetModalDialogHook): it is
 // told of each modal dialog once its OnInitDialog has run.
@@ -124,7 +126,12 @@ using ModalDialogHook = std::function<void(CDialog& dialog)>;
 // Installs the hook (an empty one removes it); returns the previous hook.
 ModalDialogHook SetModalDialogHook(ModalDialogHook hook);
 
+// Gives the focus to the first shown and enabled tab stop among the window's controls (to the
+// window itself when it has none).
+void FocusFirstControl(HWND window);
+
 // The dialog keys of the thread's modeless dialogs: true when the message was one for such a
-// dialog (or a control in it) and IsDialogMessage has handled it.
+// dialog (or a control in it) and IsDialogMessage has handled it, or a key for a window not shown,
+// which is dropped.
 bool PreTranslateDialogMessage(MSG* message);
 }  // namespace ui

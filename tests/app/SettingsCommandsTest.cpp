@@ -369,7 +369,7 @@ TEST_F(SettingsCommands, SaveAsFailuresAreSaidAndLeaveTheTargetAsItWas)
         const ui::ScopedMessageBoxAnswer::Shown box = boxes.Boxes().back();
         std::wstring expected = SaveAsMessage(failure.row, failure.target, LANGUAGE_FRENCH).str();
         if (failure.row == SAVE_AS_NOT_SAVED_BECAUSE)  // with the reason: a folder has the name
-            expected = L"Impossible d'enregistrer " + failure.target + L" : un dossier porte ce nom.";
+            expected = L"Impossible d'enregistrer " + failure.target + L"\u00A0: un dossier porte ce nom.";
         EXPECT_EQ(box.text.str(), expected) << Utf8(box.text.str());
         EXPECT_EQ(box.type & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
     }

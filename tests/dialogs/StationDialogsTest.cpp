@@ -156,9 +156,9 @@ TEST(AlarmValues, TemperatureSpinsKeepTheLimitsApart)
     EXPECT_EQ(limits.lower, 699);
 }
 
-// A limit beyond what its field takes, or a lower limit not below the upper one, is never brought
-// into the range without a word: the dialog names the range the field takes, in its language, and
-// the field gets the focus back with what was typed.
+// A limit beyond what its field takes, or limits out of order, are never brought into the range
+// without a word: the dialog names the range the field typed in takes (beside the other limit), in
+// its language, and that field gets the focus back with what was typed.
 TEST_F(AlarmFixture, LimitsTypedOutOfOrderOrBeyondTheirRangesAreRefusedWithTheRange)
 {
     dialog.m_language = LANGUAGE_FRENCH;
@@ -169,11 +169,10 @@ TEST_F(AlarmFixture, LimitsTypedOutOfOrderOrBeyondTheirRangesAreRefusedWithTheRa
             const wchar_t* typed;
             const wchar_t* lowest;
             const wchar_t* highest;
-        } refused[] = {{1182, L"8,0", L"-50.0", L"4.9"},  {1179, L"85", L"-49.9", L"70.0"},
-                       {1179, L"-50", L"-49.9", L"70.0"}, {1184, L"5000", L"2", L"1999"},
-                       {1186, L"0", L"1", L"199"},        {1191, L"24", L"0", L"23"},
-                       {1193, L"-1", L"0", L"59"}};
-        ui::TypeText(d, 1179, L"5.0");
+        } refused[] = {{1179, L"-10,0", L"-5.2", L"70.0"}, {1182, L"8,0", L"-50.0", L"-5.3"},
+                       {1179, L"85", L"-49.9", L"70.0"},    {1179, L"-50", L"-49.9", L"70.0"},
+                       {1184, L"5000", L"2", L"1999"},      {1186, L"0", L"1", L"199"},
+                       {1191, L"24", L"0", L"23"},          {1193, L"-1", L"0", L"59"}};
         for (const auto& field : refused) {
             ui::TypeText(d, field.edit, field.typed);
             const size_t before = boxes.Count();

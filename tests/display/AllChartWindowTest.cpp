@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -87,13 +88,17 @@ protected:
         m_window.reset();
         ::SetCurrentDirectoryW(m_previousFolder);
     }
-    // One shown parent for every test (showing a new top-level window takes Wine a while).
+    // One shown parent for every test (showing a new top-level window takes Wine a while), with a
+    // check box of its own beside the chart window.
     static void SetUpTestSuite()
     {
         HWND parent = ::CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 0, 0, 980, 640, nullptr,
                                         nullptr, nullptr, nullptr);
+        ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 958, 615, 16, 16,
+                          parent, reinterpret_cast<HMENU>(PARENT_BOX), nullptr, nullptr);
         s_parent.Attach(parent);
     }
+    static constexpr int PARENT_BOX = 100;
     static void TearDownTestSuite() { ::DestroyWindow(s_parent.Detach()); }
 
     CShowAllChartDlg& Open()
@@ -240,4 +245,56 @@ TEST_F(AllChartWindow, EnterEscAndTheCloseButtonHideItAndGiveThePanelsBack)
     }
     EXPECT_EQ(m_main.closes, 3);
     EXPECT_TRUE(::IsWindow(window.m_hWnd));
+}
+
+// Keys pressed on the window that has the focus, through the program's dialog keys.
+void Press(std::initializer_list<WPARAM> keys)
+{
+    for (WPARAM key : keys) {
+        ::PostMessageW(::GetFocus(), WM_KEYDOWN, key, 1);
+        ::PostMessageW(::GetFocus(), WM_KEYUP, key, 0xC0000001);
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (ui::PreTranslateDialogMessage(&message))
+                continue;
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+}
+
+// Once closed (by its button, or Esc), the focus stays on none of its hidden controls: Tab, Tab,
+// Space once ticked a hidden series box. Even with the focus put back on one, the keys change only
+// the shown window's own controls.
+TEST_F(AllChartWindow, AfterItClosesTheKeysChangeOnlyTheCoveredWindowsControls)
+{
+    CShowAllChartDlg& window = Open();
+    const HWND parentBox = ::GetDlgItem(s_parent.m_hWnd, PARENT_BOX);
+    const HWND firstSeriesBox = ::GetDlgItem(window.m_hWnd, IDC_ALL_CHART_FIRST_SERIES);
+    for (bool escape : {false, true}) {
+        window.ShowWindow(SW_SHOW);
+        if (escape) {
+            ::SetFocus(firstSeriesBox);
+            Press({VK_ESCAPE});
+        } else {
+            ::SetFocus(::GetDlgItem(window.m_hWnd, IDC_ALL_CHART_CLOSE));
+            Click(IDC_ALL_CHART_CLOSE);
+        }
+        ASSERT_FALSE(window.IsWindowVisible());
+        EXPECT_EQ(::GetFocus(), parentBox) << escape;
+        if (escape)
+            ::SetFocus(firstSeriesBox);  // where the covered dialog's restored focus may leave it
+        auto ticks = [&] {
+            std::vector<UINT> states;
+            for (int series = 0; series < SERIES_COUNT; ++series)
+                states.push_back(::IsDlgButtonChecked(window.m_hWnd, IDC_ALL_CHART_FIRST_SERIES + series));
+            return states;
+        };
+        const std::vector<UINT> seriesTicked = ticks();
+        const bool parentTicked = ::SendMessageW(parentBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        Press({VK_TAB, VK_TAB, VK_SPACE});
+        EXPECT_EQ(ticks(), seriesTicked) << escape;
+        EXPECT_EQ(::GetFocus(), parentBox) << escape;
+        EXPECT_NE(::SendMessageW(parentBox, BM_GETCHECK, 0, 0) == BST_CHECKED, parentTicked) << escape;
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 using namespace stationsettings;
@@ -46,10 +47,19 @@ TEST(SettingsBlocks, RecordIntervalSelectionFromTheStationCode)
 
 TEST(SettingsBlocks, AltitudeSignAndUnits)
 {
-    EXPECT_EQ(FeetToMetres(-10), -3);  // -3.048: half away from zero, as the spin shows it
+    EXPECT_EQ(FeetToMetres(-10), -3);  // -3.048: half away from zero
     EXPECT_EQ(FeetToMetres(16404), 5000);
     EXPECT_EQ(MetresToFeet(-100), -328);
     EXPECT_EQ(MetresToFeet(5000), 16404);
+    // Every height the station can hold is shown as its nearest foot, which goes back to the same
+    // metres: -10 ft typed is -3 m and reopens as -10 ft.
+    int shownWrong = 0;
+    for (int metres = -200; metres <= 5000; ++metres) {
+        const int feet = MetresToFeet(metres);
+        shownWrong += std::abs(feet - metres * FEET_PER_METRE) > 0.5 || FeetToMetres(feet) != metres;
+    }
+    EXPECT_EQ(shownWrong, 0);
+    EXPECT_EQ(MetresToFeet(FeetToMetres(-10)), -10);
 
     uint8_t image[130] = {};
     image[90] = 0x0F;
@@ -82,6 +92,22 @@ TEST(SettingsBlocks, AlarmsReadBackAsWritten)
     expected[ALARM_TEMPERATURE_UPPER] = 385;
     expected[ALARM_TEMPERATURE_LOWER] = -30;
     EXPECT_EQ(read, expected);
+}
+
+// The temperature limits go into bytes 31..34 of the block read from the station: the bits the
+// limits do not use (4-6 of 32 and 34) and every byte the patch does not write stay as read.
+TEST(SettingsBlocks, AlarmTimesPatchKeepsTheBitsItDoesNotWrite)
+{
+    AlarmRecord alarms = SampleAlarms();
+    alarms[ALARM_TEMPERATURE_UPPER] = 385;
+    alarms[ALARM_TEMPERATURE_LOWER] = -30;
+    Block block;
+    block.fill(0x7F);
+    PatchAlarmTimes(block, alarms);
+    const std::vector<uint8_t> limits(block.begin() + 15, block.begin() + 19);
+    EXPECT_EQ(limits, (std::vector<uint8_t>{0x85, 0xF3, 0x30, 0x70}));  // 38.5 positive, 3.0 negative
+    for (int k = 5; k < 32; ++k)
+        EXPECT_TRUE((k >= 15 && k <= 18) || block[k] == 0x7F) << "byte " << 16 + k;
 }
 
 TEST(SettingsBlocks, LocationRoundTripsEveryField)

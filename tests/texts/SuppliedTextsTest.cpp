@@ -46,6 +46,11 @@ std::vector<NamedTable> WordTables()
         Named("close", g_closeTexts),
         Named("recordFileError", g_recordFileErrorTexts),
         Named("recordFileNotice", g_recordFileNoticeTexts),
+        Named("saveAs", g_saveAsTexts),
+        Named("writeFailure", g_writeFailureTexts),
+        Named("writeFailureReason", g_writeFailureReasons),
+        Named("numberRange", g_numberRangeTexts),
+        Named("reconnect", g_reconnectPromptTexts),
     };
 }
 
@@ -130,6 +135,18 @@ TEST(SuppliedTexts, RussianWordingIsCyrillic)
                 continue;
             EXPECT_TRUE(HasCyrillic(russian)) << table.name << " row " << row;
         }
+}
+
+// A French colon follows a no-break space, so that a wrapped line never starts with it; the German
+// rain-reset message names the rainfall total as the command that clears it does.
+TEST(SuppliedTexts, FrenchColonsStayOnTheLineOfTheirWordAndGermanNamesTheRainTotal)
+{
+    for (const NamedTable& table : WordTables())
+        for (int row = 0; row < table.rows; ++row)
+            EXPECT_EQ(std::wstring(At(table, row, LANGUAGE_FRENCH)).find(L" :"), std::wstring::npos)
+                << table.name << " row " << row;
+    EXPECT_NE(std::wstring(TextAt(g_writeFailureTexts, WRITE_FAILED_RAIN_RESET, LANGUAGE_GERMAN)).find(L"Regenmenge"),
+              std::wstring::npos);
 }
 
 TEST(SuppliedTexts, SameInAllRowsStaySame)
