@@ -71,9 +71,9 @@ constexpr UINT WM_GAP_SLOTS_READ = WM_APP + 0x172;
 // Posted to the main dialog when notices of the record files wait to be told. wParam, lParam: 0.
 constexpr UINT WM_RECORD_FILE_NOTICES = WM_APP + 0x173;
 
-// Posted to the main dialog while small charts wait to be drawn again after a reading, one chart a
-// message. wParam, lParam: 0.
-constexpr UINT WM_REDRAW_NEXT_CHART = WM_APP + 0x174;
+// Posted to the main dialog while what a reading shows waits to be shown (the values, then the small
+// charts), one step a message. wParam, lParam: 0.
+constexpr UINT WM_SHOW_NEXT_STEP = WM_APP + 0x174;
 
 // The records the station wrote between the last record taken in and a new one (the computer
 // slept, say): they lie strictly between the two times.
@@ -478,12 +478,16 @@ public:
     void DrawWindDirectionBarChart() override;
     void DrawWindDirectionChart() override;
     void DrawTemperatureChart() override;
-    // After a reading the five small charts are drawn again one a message (WM_REDRAW_NEXT_CHART), so
-    // that the window answers between them; a chart asked for again meanwhile is drawn once.
-    enum SmallChart : unsigned { CHART_UV = 1, CHART_PRESSURE = 2, CHART_RAIN = 4, CHART_WIND = 8, CHART_TEMPERATURE = 16 };
-    unsigned m_chartsToRedraw = 0;
-    void RedrawChartsInTurn(unsigned charts);
-    LRESULT OnRedrawNextChart(WPARAM, LPARAM);
+    // After a reading its values (with the station's extremes, read from the station) and the five
+    // small charts are shown one step a message (WM_SHOW_NEXT_STEP), so that the window answers
+    // between them; a step asked for again meanwhile is taken once.
+    enum ReadingStep : unsigned {
+        STEP_VALUES = 1, STEP_UV_CHART = 2, STEP_PRESSURE_CHART = 4, STEP_RAIN_CHART = 8, STEP_WIND_CHART = 16,
+        STEP_TEMPERATURE_CHART = 32
+    };
+    unsigned m_readingSteps = 0;
+    void ShowReadingInTurn(unsigned steps);
+    LRESULT OnShowNextStep(WPARAM, LPARAM);
     // The hand cursor over the five chart pictures.
     void OnMouseMove(UINT flags, CPoint point);
 

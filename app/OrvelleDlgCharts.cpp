@@ -173,29 +173,30 @@ void COrvelleDlg::DrawTemperatureChart()
                 [&](const ChartFrame& frame) { return DrawTemperatureLines(frame, input, m_temperatureFactor); });
 }
 
-void COrvelleDlg::RedrawChartsInTurn(unsigned charts)
+void COrvelleDlg::ShowReadingInTurn(unsigned steps)
 {
-    const bool waiting = m_chartsToRedraw != 0;
-    m_chartsToRedraw |= charts;
-    if (!waiting && m_chartsToRedraw != 0 && m_hWnd != nullptr)
-        ::PostMessageW(m_hWnd, WM_REDRAW_NEXT_CHART, 0, 0);
+    const bool waiting = m_readingSteps != 0;
+    m_readingSteps |= steps;
+    if (!waiting && m_readingSteps != 0 && m_hWnd != nullptr)
+        ::PostMessageW(m_hWnd, WM_SHOW_NEXT_STEP, 0, 0);
 }
 
-LRESULT COrvelleDlg::OnRedrawNextChart(WPARAM, LPARAM)
+LRESULT COrvelleDlg::OnShowNextStep(WPARAM, LPARAM)
 {
-    // The lowest chart waiting, in the order of a reading: UV, pressure, rain, wind, temperature.
-    const unsigned chart = m_chartsToRedraw & (~m_chartsToRedraw + 1);
-    m_chartsToRedraw &= ~chart;
-    switch (chart) {
-    case CHART_UV: RedrawUvChart(); break;
-    case CHART_PRESSURE: RedrawPressureChart(); break;
-    case CHART_RAIN: RedrawRainChart(); break;
-    case CHART_WIND: RedrawWindChart(); break;
-    case CHART_TEMPERATURE: DrawTemperatureChart(); break;
+    // The lowest step waiting: the values, then the charts of UV, pressure, rain, wind, temperature.
+    const unsigned step = m_readingSteps & (~m_readingSteps + 1);
+    m_readingSteps &= ~step;
+    switch (step) {
+    case STEP_VALUES: RefreshAllValues(); break;
+    case STEP_UV_CHART: RedrawUvChart(); break;
+    case STEP_PRESSURE_CHART: RedrawPressureChart(); break;
+    case STEP_RAIN_CHART: RedrawRainChart(); break;
+    case STEP_WIND_CHART: RedrawWindChart(); break;
+    case STEP_TEMPERATURE_CHART: DrawTemperatureChart(); break;
     default: break;
     }
-    if (m_chartsToRedraw != 0)
-        ::PostMessageW(m_hWnd, WM_REDRAW_NEXT_CHART, 0, 0);
+    if (m_readingSteps != 0)
+        ::PostMessageW(m_hWnd, WM_SHOW_NEXT_STEP, 0, 0);
     return 0;
 }
 

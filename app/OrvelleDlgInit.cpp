@@ -50,7 +50,7 @@ const ui::MsgMapEntry COrvelleDlg::kMessageEntries[] = {
     ui::OnRawMessage<WM_CUSTOM_REBUILD_DONE, &COrvelleDlg::OnCustomRebuildDone>(),
     ui::OnRawMessage<WM_GAP_SLOTS_READ, &COrvelleDlg::OnGapSlotsRead>(),
     ui::OnRawMessage<WM_RECORD_FILE_NOTICES, &COrvelleDlg::OnRecordFileNotices>(),
-    ui::OnRawMessage<WM_REDRAW_NEXT_CHART, &COrvelleDlg::OnRedrawNextChart>(),
+    ui::OnRawMessage<WM_SHOW_NEXT_STEP, &COrvelleDlg::OnShowNextStep>(),
     ui::OnMessage<WM_LBUTTONDOWN, &COrvelleDlg::OnLButtonDown>(),
     ui::OnMessage<ui::WM_CTLCOLOR, &COrvelleDlg::OnCtlColor>(),
 };

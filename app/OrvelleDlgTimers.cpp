@@ -462,8 +462,8 @@ void COrvelleDlg::RunLaterPoll()
         AppendWindSample();
         AppendSensorSamples();
         UpdateDewpointMinMax();
-        RedrawChartsInTurn(CHART_UV | CHART_PRESSURE | CHART_RAIN | CHART_WIND | CHART_TEMPERATURE);
-        RefreshAllValues();
+        ShowReadingInTurn(STEP_VALUES | STEP_UV_CHART | STEP_PRESSURE_CHART | STEP_RAIN_CHART | STEP_WIND_CHART |
+                          STEP_TEMPERATURE_CHART);
         if (hourChanged) {
             ShowSunTexts();
             AppendHourlyHistoryRow();
