@@ -64,6 +64,7 @@ public:
     // Size of a text in a style (rotation included).
     Gdiplus::SizeF Measure(const std::string& text, const TextStyle& style);
     // The box the text's glyphs cover when DrawText puts it at (0, 0); empty for a text without ink.
+    // Measured once for all renderings of the process.
     Gdiplus::RectF Ink(const std::string& text, const TextStyle& style);
     // Draws a text with its box's top-left at (x, y) rounded to whole pixels (the rotated text's
     // bounding box). Its ink box is kept among the taken boxes, and logged as
@@ -80,6 +81,7 @@ public:
 private:
     struct TextLayout;
     bool Lay(const std::string& text, const TextStyle& style, TextLayout& layout);
+    Gdiplus::RectF DrawnInk(const std::string& text, const TextStyle& style);
     // The font of a style, made once per rendering; null when no face is installed.
     Gdiplus::Font* FontOf(const TextStyle& style);
     void FillGradient(const Gdiplus::GraphicsPath& path, const MadeColour& made);
@@ -91,7 +93,6 @@ private:
     std::unique_ptr<Gdiplus::Bitmap> m_bitmap;
     std::unique_ptr<Gdiplus::Graphics> m_graphics;
     std::vector<Gdiplus::RectF> m_taken;
-    std::map<std::string, Gdiplus::RectF> m_inks;  // by style and text
     std::map<std::string, std::unique_ptr<Gdiplus::Font>> m_fonts;  // by font name and size
 };
 

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <mutex>
+#include <unordered_map>
 
 using namespace Gdiplus;
 
@@ -39,6 +41,12 @@ std::string InkKey(const std::string& text, const TextStyle& style)
     std::snprintf(numbers, sizeof numbers, "|%g|%g|", style.size, style.angle);
     return style.font + numbers + text;
 }
+
+// Inks measured by any rendering of the process, by InkKey: every canvas draws its texts with the
+// same settings, so a text's ink in a style is the same in each. Emptied when it holds KEPT_INKS.
+constexpr size_t KEPT_INKS = 4096;
+std::mutex g_inkLock;
+std::unordered_map<std::string, RectF> g_inks;
 
 }  // namespace
 
@@ -90,15 +98,25 @@ SizeF Canvas::Measure(const std::string& text, const TextStyle& style)
     return Lay(text, style, layout) ? layout.turned : SizeF(0, 0);
 }
 
-// The pixels DrawText covers, found by drawing the text as DrawText does, at a whole pixel, into a
-// scratch image of the same settings: hinting widens glyphs and their advances past the outlines
-// (a label measured by its outlines at the image's edge loses the end of its last glyph).
 RectF Canvas::Ink(const std::string& text, const TextStyle& style)
 {
     const std::string key = InkKey(text, style);
-    const auto known = m_inks.find(key);
-    if (known != m_inks.end())
+    std::lock_guard<std::mutex> lock(g_inkLock);
+    const auto known = g_inks.find(key);
+    if (known != g_inks.end())
         return known->second;
+    const RectF ink = DrawnInk(text, style);
+    if (g_inks.size() >= KEPT_INKS)
+        g_inks.clear();
+    g_inks.emplace(key, ink);
+    return ink;
+}
+
+// The pixels DrawText covers, found by drawing the text as DrawText does, at a whole pixel, into a
+// scratch image of the same settings: hinting widens glyphs and their advances past the outlines
+// (a label measured by its outlines at the image's edge loses the end of its last glyph).
+RectF Canvas::DrawnInk(const std::string& text, const TextStyle& style)
+{
     RectF ink;
     TextLayout layout;
     if (Lay(text, style, layout)) {
@@ -135,7 +153,6 @@ RectF Canvas::Ink(const std::string& text, const TextStyle& style)
             ink = RectF(static_cast<float>(left - margin), static_cast<float>(top - margin),
                         static_cast<float>(right - left + 1), static_cast<float>(bottom - top + 1));
     }
-    m_inks[key] = ink;
     return ink;
 }
 

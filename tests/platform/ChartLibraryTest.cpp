@@ -166,48 +166,52 @@ TEST(ChartLibrary, RecordingLogsEveryCallWithItsArguments)
 TEST(ChartLibrary, TheRecordedBoxOfADrawnTextHoldsItsInkTightly)
 {
     // A black chart title and a turned axis title on white: every dark pixel lies in the box recorded for
-    // one of them, and each box has dark pixels next to each of its sides.
-    XYChart chart(260, 160, WHITE, Chart::Transparent, 0);
-    chart.setPlotArea(60, 40, 150, 90, WHITE, -1, WHITE, WHITE, WHITE);
-    chart.addTitle("Ciśnienie (Qj)", "timesbi.ttf", 14, 0x000000);
-    chart.yAxis()->setTitle("Давление", "bold", 9, 0x000000);
-    chart.yAxis()->setTitlePos(Chart::Left, 3);  // turned along the axis
-    chart.yAxis()->setColors(WHITE, WHITE, -1, WHITE);
-    chart.xAxis()->setColors(WHITE, WHITE, -1, WHITE);
-    Chart::startRecording();
-    const BmpImage image = Render(chart, "chart_ink.bmp");
-    std::vector<DrawnText> texts = DrawnTexts(Chart::recordedCalls());
-    Chart::stopRecording();
-    // The axes' labels are white.
-    texts.erase(std::remove_if(texts.begin(), texts.end(),
-                               [](const DrawnText& t) { return t.text != "Ciśnienie (Qj)" && t.text != "Давление"; }),
-                texts.end());
-    ASSERT_EQ(texts.size(), 2u);
-    auto dark = [&image](int x, int y) {
-        const int c = image.At(x, y);
-        return ((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF) < 3 * 0x90;
-    };
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
-            if (dark(x, y)) {
-                const bool boxed = std::any_of(texts.begin(), texts.end(), [x, y](const DrawnText& t) {
-                    return x >= t.box.left - 1 && x <= t.box.right && y >= t.box.top - 1 && y <= t.box.bottom;
-                });
-                EXPECT_TRUE(boxed) << "ink at " << x << "," << y;
-            }
-    for (const DrawnText& t : texts) {
-        auto darkIn = [&](int left, int top, int right, int bottom) {
-            for (int y = std::max(top, 0); y < std::min(bottom, image.height); ++y)
-                for (int x = std::max(left, 0); x < std::min(right, image.width); ++x)
-                    if (dark(x, y))
-                        return true;
-            return false;
+    // one of them, and each box has dark pixels next to each of its sides. Drawn again with the two
+    // fonts swapped, each box is the one of its text in its new font, not the one measured before.
+    const char* fonts[][2] = {{"timesbi.ttf", "bold"}, {"bold", "timesbi.ttf"}};
+    for (const auto& font : fonts) {
+        XYChart chart(260, 160, WHITE, Chart::Transparent, 0);
+        chart.setPlotArea(60, 40, 150, 90, WHITE, -1, WHITE, WHITE, WHITE);
+        chart.addTitle("Ciśnienie (Qj)", font[0], 14, 0x000000);
+        chart.yAxis()->setTitle("Давление", font[1], 9, 0x000000);
+        chart.yAxis()->setTitlePos(Chart::Left, 3);  // turned along the axis
+        chart.yAxis()->setColors(WHITE, WHITE, -1, WHITE);
+        chart.xAxis()->setColors(WHITE, WHITE, -1, WHITE);
+        Chart::startRecording();
+        const BmpImage image = Render(chart, "chart_ink.bmp");
+        std::vector<DrawnText> texts = DrawnTexts(Chart::recordedCalls());
+        Chart::stopRecording();
+        // The axes' labels are white.
+        texts.erase(std::remove_if(texts.begin(), texts.end(),
+                                   [](const DrawnText& t) { return t.text != "Ciśnienie (Qj)" && t.text != "Давление"; }),
+                    texts.end());
+        ASSERT_EQ(texts.size(), 2u);
+        auto dark = [&image](int x, int y) {
+            const int c = image.At(x, y);
+            return ((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF) < 3 * 0x90;
         };
-        const RECT& b = t.box;
-        EXPECT_TRUE(darkIn(b.left - 1, b.top, b.left + 2, b.bottom)) << t.text << " left";
-        EXPECT_TRUE(darkIn(b.right - 2, b.top, b.right + 1, b.bottom)) << t.text << " right";
-        EXPECT_TRUE(darkIn(b.left, b.top - 1, b.right, b.top + 2)) << t.text << " top";
-        EXPECT_TRUE(darkIn(b.left, b.bottom - 2, b.right, b.bottom + 1)) << t.text << " bottom";
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x)
+                if (dark(x, y)) {
+                    const bool boxed = std::any_of(texts.begin(), texts.end(), [x, y](const DrawnText& t) {
+                        return x >= t.box.left - 1 && x <= t.box.right && y >= t.box.top - 1 && y <= t.box.bottom;
+                    });
+                    EXPECT_TRUE(boxed) << "ink at " << x << "," << y << " in " << font[0];
+                }
+        for (const DrawnText& t : texts) {
+            auto darkIn = [&](int left, int top, int right, int bottom) {
+                for (int y = std::max(top, 0); y < std::min(bottom, image.height); ++y)
+                    for (int x = std::max(left, 0); x < std::min(right, image.width); ++x)
+                        if (dark(x, y))
+                            return true;
+                return false;
+            };
+            const RECT& b = t.box;
+            EXPECT_TRUE(darkIn(b.left - 1, b.top, b.left + 2, b.bottom)) << t.text << " left in " << font[0];
+            EXPECT_TRUE(darkIn(b.right - 2, b.top, b.right + 1, b.bottom)) << t.text << " right in " << font[0];
+            EXPECT_TRUE(darkIn(b.left, b.top - 1, b.right, b.top + 2)) << t.text << " top in " << font[0];
+            EXPECT_TRUE(darkIn(b.left, b.bottom - 2, b.right, b.bottom + 1)) << t.text << " bottom in " << font[0];
+        }
     }
 }
 
