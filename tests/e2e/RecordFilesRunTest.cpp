@@ -92,7 +92,13 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
     // (Read after letting go: the exclusive handle keeps this process out too.)
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), heldText) << "a held file must be skipped";
 
-    // Five minutes on: the station's next record is appended exactly once, and the freed copy replaced.
+    // Five minutes on: the station's next record is appended exactly once, the freed copy replaced,
+    // and every small chart drawn again (one after the other, after the values).
+    const wchar_t* const charts[] = {L"Img\\UVLine.bmp", L"Img\\PressureBarChart.bmp", L"Img\\RainBarChart.bmp",
+                                     L"Img\\WindSpeedPolar.bmp", L"Img\\IndoorTempMultiline.bmp"};
+    ULONGLONG drawn[5];
+    for (int c = 0; c < 5; ++c)
+        drawn[c] = LastWriteTime(program.File(charts[c]));
     ASSERT_TRUE(program.Steer("advance 5"));
     const bool appended =
         WaitFor([&] { return LineCount(program.File(L"csv.dat")) > downloadedLines; }, 30);
@@ -101,6 +107,8 @@ TEST(EndToEnd, RecordFilesNewRecordHeldCopyAndAutomaticSaving)
     WaitFor([&] { return LineCount(program.File(L"RECORDS_CUSTOM.txt")) == downloadedLines + 1; }, 10);
     EXPECT_EQ(ReadBytes(program.File(L"RECORDS.csv")), ReadBytes(program.File(L"csv.dat")));
     EXPECT_EQ(LineCount(program.File(L"RECORDS_CUSTOM.txt")), downloadedLines + 1);
+    for (int c = 0; c < 5; ++c)
+        EXPECT_TRUE(WaitFor([&] { return LastWriteTime(program.File(charts[c])) > drawn[c]; }, 10)) << Narrow(charts[c]);
     // A minute on, no record due: the live reading has a new minute, the record line is the same,
     // nothing more is appended.
     const std::wstring live = program.File(L"data\\record_2min.csv");
