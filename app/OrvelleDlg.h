@@ -555,9 +555,6 @@ private:
     void MergeRecordLineAfterAGap(const std::wstring& newLine);
     // The gap between the last line taken in and newLine.
     RecordGap GapBefore(const std::wstring& newLine) const;
-    // Stages the downloaded history's records; those that cannot be staged now (a full disk) wait
-    // in m_unstagedRecordLines for the next merge.
-    void StageDownloadedRecords(const ReadingsRecord& history);
     // While the records missed are read, the polling loop waits.
     bool GapReadRunning() const;
     void StartGapSlotsRead(const RecordGap& gap);

@@ -79,14 +79,6 @@ void COrvelleDlg::MergeRecordLineAfterAGap(const std::wstring& newLine)
     MergeRecordLines(false, &lines);
 }
 
-void COrvelleDlg::StageDownloadedRecords(const ReadingsRecord& history)
-{
-    ClearFileError();
-    if (!history.AppendLastRecords(m_rainCounterAtReset, m_installFolder + STAGING_FILE_NAME))
-        for (std::string& line : history.LastRecordLines(m_rainCounterAtReset))
-            m_unstagedRecordLines.push_back(std::move(line));
-}
-
 RecordGap COrvelleDlg::GapBefore(const std::wstring& newLine) const
 {
     RecordGap gap;
@@ -186,7 +178,7 @@ void COrvelleDlg::OnGapHistoryRead(DownloadOutcome outcome)
     case DownloadOutcome::Loaded:
         NoteWritten(WriteTask::StationData, m_allWeatherPath);
         // Every record of the station's history that the files lack, merged in time order.
-        StageDownloadedRecords(*m_gapHistory);
+        StageDownloadedRecords(*this, *m_gapHistory);
         MergeRecordLines(false, nullptr);
         break;
     case DownloadOutcome::Stopped:

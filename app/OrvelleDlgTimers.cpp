@@ -330,7 +330,7 @@ bool COrvelleDlg::RunFirstPoll()
     // The downloaded rows staged in "tmpLastRec.txt"; rows that cannot be staged now (a full disk)
     // wait in memory and are staged with the merge that can.
     SetCurrentDirectoryW(m_installFolder.c_str());
-    StageDownloadedRecords(m_readings);
+    StageDownloadedRecords(*this, m_readings);
 
     // The stored units come into force.
     ApplyStartupPressureUnit(m_pressureUnit);

@@ -426,6 +426,14 @@ bool MergeStagedRecords(CMainRecords& dlg, bool firstPass)
     return merged;
 }
 
+void StageDownloadedRecords(CMainRecords& dlg, const ReadingsRecord& history)
+{
+    ClearFileError();
+    if (!history.AppendLastRecords(dlg.m_rainCounterAtReset, dlg.m_installFolder + STAGING_FILE_NAME))
+        for (std::string& line : history.LastRecordLines(dlg.m_rainCounterAtReset))
+            dlg.m_unstagedRecordLines.push_back(std::move(line));
+}
+
 bool MergeNewRecordLines(CMainRecords& dlg, const std::vector<std::string>& lines)
 {
     dlg.m_unstagedRecordLines.insert(dlg.m_unstagedRecordLines.end(), lines.begin(), lines.end());

@@ -22,6 +22,7 @@
 
 struct CSettingsRecord;
 class CMainRecords;
+class ReadingsRecord;
 
 constexpr int RECORD_COLUMN_COUNT = 33;
 
@@ -255,6 +256,9 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
 // afterwards whether lines still wait. Notices that wait (m_recordFiles.notices, from this merge or
 // from the start's preparation) are handed to the dialog (RecordFileNoticesWaiting).
 bool MergeStagedRecords(CMainRecords& dlg, bool firstPass);
+// Stages the downloaded history's records (AppendLastRecords with the dialog's rain base); those that
+// cannot be staged now (a full disk) wait in m_unstagedRecordLines and are staged with the next merge.
+void StageDownloadedRecords(CMainRecords& dlg, const ReadingsRecord& history);
 // A later pass with new record lines (narrow text, no line end), in the order given.
 bool MergeNewRecordLines(CMainRecords& dlg, const std::vector<std::string>& lines);
 bool MergeNewRecordLine(CMainRecords& dlg, const std::string& line);
