@@ -253,9 +253,9 @@ void COrvelleDlg::OnPollTimer()
             return;
     }
     if (m_firstPollDone) {
-        // A copy that another program held at the last attempt is tried again at each tick, so that
-        // one held for a moment follows its file at once, and one held longer is said soon.
-        if (CopiesWaitForAHolder(m_recordFiles))
+        // A copy or a restore that another program held at the last attempt is tried again at each
+        // tick, so that one held for a moment goes through at once, and one held longer is said soon.
+        if (FilesWaitForAHolder(m_recordFiles))
             CatchUpRecordFiles();
         RunLaterPoll();
     }

@@ -64,7 +64,7 @@ void COrvelleDlg::ReportRecordFileWrites()
         const std::wstring path = m_installFolder + RecordFileName(kind);
         take(WriteTask::RecordFiles, failures, path, m_recordFiles.fileError[k]);
         take(WriteTask::RecordFiles, failures, m_installFolder + UserCopyName(kind), CopyErrorToTell(m_recordFiles, kind));
-        take(WriteTask::Restore, restores, path, m_recordFiles.restoreError[k]);
+        take(WriteTask::Restore, restores, path, RestoreErrorToTell(m_recordFiles, kind));
     }
     SayFailedWrites(WriteTask::RecordFiles, failures);
     SayFailedWrites(WriteTask::Restore, restores);

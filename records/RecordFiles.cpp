@@ -255,6 +255,13 @@ void NoteCopyAttempt(RecordFileKind kind, unsigned long error, CRecordFiles& fil
     files.copyHeldAttempts[k] = IsHold(error) ? files.copyHeldAttempts[k] + 1 : 0;
 }
 
+// Counts the attempts in a row that found a record file to be brought back held.
+void NoteRestoreAttempt(RecordFileKind kind, CRecordFiles& files)
+{
+    const int k = static_cast<int>(kind);
+    files.restoreHeldAttempts[k] = IsHold(files.restoreError[k]) ? files.restoreHeldAttempts[k] + 1 : 0;
+}
+
 // Brings a copy that fell behind in line with its record file (a whole copy); the copy's error
 // afterwards.
 unsigned long CatchUpUserCopy(RecordFileKind kind, const std::wstring& installFolder, CRecordFiles& files)
@@ -275,9 +282,16 @@ unsigned long CopyErrorToTell(const CRecordFiles& files, RecordFileKind kind)
     return IsHold(files.copyError[k]) && files.copyHeldAttempts[k] < 2 ? 0 : files.copyError[k];
 }
 
-bool CopiesWaitForAHolder(const CRecordFiles& files)
+unsigned long RestoreErrorToTell(const CRecordFiles& files, RecordFileKind kind)
 {
-    return std::any_of(std::begin(files.copyError), std::end(files.copyError), IsHold);
+    const int k = static_cast<int>(kind);
+    return IsHold(files.restoreError[k]) && files.restoreHeldAttempts[k] < 2 ? 0 : files.restoreError[k];
+}
+
+bool FilesWaitForAHolder(const CRecordFiles& files)
+{
+    return std::any_of(std::begin(files.copyError), std::end(files.copyError), IsHold) ||
+           std::any_of(std::begin(files.restoreError), std::end(files.restoreError), IsHold);
 }
 
 bool CatchUpUserCopies(const std::wstring& installFolder, CRecordFiles& files)
@@ -306,6 +320,7 @@ bool CatchUpRestores(const std::wstring& installFolder, CRecordFiles& files)
         if (files.restoreError[k] == 0)
             continue;
         BringBackRecordFile(kind, installFolder, staged, files);
+        NoteRestoreAttempt(kind, files);
         if (files.restoreError[k] != 0) {
             allDone = false;
             continue;
@@ -359,8 +374,10 @@ bool MergeStagedRecords(const std::wstring& installFolder, bool firstPass, const
         CRecordFileIndex& index = files.IndexOf(kind);
         // A file changed behind the program's back (deleted, cut, overwritten) is brought back from
         // its copy or the other base file before the copy follows it; so is one whose restore failed.
-        if (!index.Describes(recordPath) || files.CopyOf(kind).keep || files.restoreError[static_cast<int>(kind)] != 0)
+        if (!index.Describes(recordPath) || files.CopyOf(kind).keep || files.restoreError[static_cast<int>(kind)] != 0) {
             BringBackRecordFile(kind, installFolder, records, files);
+            NoteRestoreAttempt(kind, files);
+        }
         const FileState before = index.Describes(recordPath) ? index.State() : FileState();
         std::string appended;
         MergeCounts found;
@@ -535,6 +552,7 @@ void PrepareRecordFiles(const std::wstring& installFolder, const DisplayUnitSele
     for (RecordFileKind kind : kAllKinds) {
         TakeDamagedLinesOut(kind, installFolder, files);
         KeepCopyOfADamagedFile(kind, installFolder, files);
+        NoteRestoreAttempt(kind, files);
     }
     TellUntoldNoticesOfEarlierRun(installFolder, earlierNotices, files);
     // No last line cut short; left-over temporary files, and the copies in line with their files.

@@ -175,6 +175,9 @@ struct CRecordFiles {
     // records/RecordPairs.h) that failed: the file could not be replaced, or the damaged file not kept
     // aside. Tried again at every merge and reading (CatchUpRestores) until it goes through.
     unsigned long restoreError[RECORD_FILE_KIND_COUNT] = {};
+    // How many attempts in a row found each record file held open by another program when it was to
+    // be brought back.
+    int restoreHeldAttempts[RECORD_FILE_KIND_COUNT] = {};
 
     CRecordFileIndex& IndexOf(RecordFileKind kind) { return index[static_cast<int>(kind)]; }
     CopyState& CopyOf(RecordFileKind kind) { return copy[static_cast<int>(kind)]; }
@@ -215,12 +218,14 @@ bool UpdateUserCopy(const std::wstring& recordPath, const std::wstring& copyPath
 // ErrorOfLastFailure.
 unsigned long UserCopyError(bool copied, const std::wstring& recordPath);
 
-// A copy held open by another program is told only when it is still held at the attempt after the
-// one that found it so (a reader that had it open for a moment - a virus scanner, a viewer's
-// refresh - is no news): the copy's error to tell. CopiesWaitForAHolder: some copy was found held
-// at its last attempt, and is tried again at the window's next tick rather than at the next reading.
+// A copy, or a record file to be brought back, held open by another program is told only when it is
+// still held at the attempt after the one that found it so (a reader that had it open for a moment -
+// a virus scanner, a viewer's refresh - is no news): the errors to tell. FilesWaitForAHolder: some
+// copy or restore was found held at its last attempt, and is tried again at the window's next tick
+// rather than at the next reading (CatchUpRestores, CatchUpUserCopies).
 unsigned long CopyErrorToTell(const CRecordFiles& files, RecordFileKind kind);
-bool CopiesWaitForAHolder(const CRecordFiles& files);
+unsigned long RestoreErrorToTell(const CRecordFiles& files, RecordFileKind kind);
+bool FilesWaitForAHolder(const CRecordFiles& files);
 
 // Brings every copy that the last attempt could not write (copyError) in line with its record file;
 // the copies still behind keep their error. True when none is behind. A copy kept as it is while its

@@ -488,14 +488,14 @@ TEST_F(RecordFilesTest, OnTheWindowsThreadAHeldCopyIsTriedAgainAndToldOnlyWhenIt
         ASSERT_TRUE(AppendStagedLine(folder + STAGING_FILE_NAME, kLater));
         EXPECT_TRUE(MergeStagedRecords(folder, false, DisplayUnitSelection(), files));
         // Held at one attempt: tried again, not told.
-        EXPECT_TRUE(CopiesWaitForAHolder(files));
+        EXPECT_TRUE(FilesWaitForAHolder(files));
         EXPECT_EQ(CopyErrorToTell(files, RecordFileKind::Csv), 0u);
         // Still held at the next: told.
         EXPECT_FALSE(CatchUpUserCopies(folder, files));
         EXPECT_EQ(CopyErrorToTell(files, RecordFileKind::Csv), static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
         CloseHandle(viewer);
         EXPECT_TRUE(CatchUpUserCopies(folder, files));
-        EXPECT_FALSE(CopiesWaitForAHolder(files));
+        EXPECT_FALSE(FilesWaitForAHolder(files));
         EXPECT_EQ(CopyErrorToTell(files, RecordFileKind::Csv), 0u);
     }).join();
     EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), ReadBytes(folder + L"csv.dat"));
