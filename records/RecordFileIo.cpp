@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -90,15 +91,27 @@ bool FlushToDisk(const std::wstring& path)
     return flushed;
 }
 
+namespace {
+
+void PauseBetweenLooks() { ::Sleep(25); }
+
+std::atomic<LookPause> g_pauseBetweenLooks{PauseBetweenLooks};
+
+}  // namespace
+
+LookPause SetLookPauseForTesting(LookPause pause)
+{
+    return g_pauseBetweenLooks.exchange(pause ? pause : PauseBetweenLooks);
+}
+
 FileHold HoldOfAfterBriefReaders(const std::wstring& path)
 {
     // A reader that has the file open for a moment (a virus scanner, a backup, a viewer's refresh) is
     // waited for a little: only a file still held after that is one that cannot be replaced now.
     constexpr int kLooks = 5;
-    constexpr DWORD kPauseMs = 25;
     FileHold hold = HoldOf(path);
     for (int look = 1; look < kLooks && hold == FileHold::Held; ++look) {
-        ::Sleep(kPauseMs);
+        g_pauseBetweenLooks.load()();
         hold = HoldOf(path);
     }
     return hold;

@@ -48,6 +48,10 @@ FileHold HoldOf(const std::wstring& path);
 // HoldOf, with a file held only for a moment waited for (about a tenth of a second): what the files
 // that are replaced look at before they are.
 FileHold HoldOfAfterBriefReaders(const std::wstring& path);
+// Tests: what is done between two looks at a held file (nullptr: a pause of 25 ms). Returns the
+// previous one.
+using LookPause = void (*)();
+LookPause SetLookPauseForTesting(LookPause pause);
 
 // Replaces target by temporary in one step (the temporary file is flushed to disk first). A target
 // that another program holds open longer than a moment (HoldOfAfterBriefReaders) is left as it is.
