@@ -26,23 +26,28 @@ void COrvelleDlg::SelectLanguageLayout(int language)
 
 void COrvelleDlg::ApplyPanelLayout(bool force)
 {
-    // On a shown window the controls are hidden and shown again, so that they are drawn again
-    // over the relayout; a window not shown yet has nothing to draw again.
+    // A shown window is not drawn while its controls are hidden and shown again, moved and given
+    // their texts: it is drawn once, whole, when the relayout is done (a window not shown yet has
+    // nothing to draw again).
     const bool shown = IsWindowVisible() != FALSE;
-    if (shown)
+    if (shown) {
+        SetRedraw(FALSE);
         ShowPanelControls(false);
+    }
     ShowPanelControls(true);
     // Both panels laid out, then the controls placed once.
     HoldElementPositions();
     RelayoutPanels(*this, m_language, force);
     ReleaseElementPositions();
-    // The rain, status and date frames are drawn again over what the relayout left.
+    // The rain, status and date frames are hidden and shown again last; then the window is drawn.
     if (shown) {
         for (int id : {1024, 1025, 1026}) {
             HWND frame = ItemHandle(id);
             ::ShowWindow(frame, SW_HIDE);
             ::ShowWindow(frame, SW_SHOW);
         }
+        SetRedraw(TRUE);
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
 }
 

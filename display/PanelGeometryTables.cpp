@@ -68,7 +68,7 @@ constexpr Table kEnglish = {{
     // ---- status strip ---------------------------------------------------------------------------
     /*  47 */ {10, 620, 350, 59},    // frame "Data transmission", its top beside the date frame's
     /*  48 */ {20, 636, 40, 24},     // connection picture
-    /*  49 */ {66, 640, 152, 16},    // status text
+    /*  49 */ {66, 640, 152, 26},    // status text, two lines high for the longer messages
     /*  50 */ {220, 640, 0, 0},      // "00:00" (not shown)
     /*  51 */ {225, 638, 125, 20},   // progress bar
     // ---- temperature, humidity and dewpoint ------------------------------------------------------

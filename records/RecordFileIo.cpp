@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -95,6 +96,19 @@ bool FlushToDisk(const std::wstring& path)
 
 void FileWaitsForbiddenOnThisThread() { t_fileWaitsForbidden = true; }
 
+namespace {
+
+void PauseBetweenLooks() { ::Sleep(25); }
+
+std::atomic<LookPause> g_pauseBetweenLooks{PauseBetweenLooks};
+
+}  // namespace
+
+LookPause SetLookPauseForTesting(LookPause pause)
+{
+    return g_pauseBetweenLooks.exchange(pause ? pause : PauseBetweenLooks);
+}
+
 FileHold HoldOfAfterBriefReaders(const std::wstring& path)
 {
     // A reader that has the file open for a moment (a virus scanner, a backup, a viewer's refresh) is
@@ -103,10 +117,9 @@ FileHold HoldOfAfterBriefReaders(const std::wstring& path)
     constexpr int kLooks = 5;
     if (t_fileWaitsForbidden)
         return HoldOf(path);
-    constexpr DWORD kPauseMs = 25;
     FileHold hold = HoldOf(path);
     for (int look = 1; look < kLooks && hold == FileHold::Held; ++look) {
-        ::Sleep(kPauseMs);
+        g_pauseBetweenLooks.load()();
         hold = HoldOf(path);
     }
     return hold;

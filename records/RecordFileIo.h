@@ -51,6 +51,10 @@ FileHold HoldOf(const std::wstring& path);
 // that are replaced look at before they are. On a thread that must not wait on files (the window's,
 // FileWaitsForbiddenOnThisThread) it is HoldOf: a held file is tried again later instead.
 FileHold HoldOfAfterBriefReaders(const std::wstring& path);
+// Tests: what is done between two looks at a held file (nullptr: a pause of 25 ms). Returns the
+// previous one.
+using LookPause = void (*)();
+LookPause SetLookPauseForTesting(LookPause pause);
 
 // Called once by a thread that must never sleep or wait on a file (the window's thread).
 void FileWaitsForbiddenOnThisThread();

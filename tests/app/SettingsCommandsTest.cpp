@@ -246,7 +246,6 @@ std::wstring TypeInSaveDialog(DWORD thread, const std::wstring& typed, int answe
     HWND save = WaitForThreadDialog(thread, FILE_TYPE_COMBO);
     if (save == nullptr)
         return L"";
-    ::Sleep(200);
     ::SetDlgItemTextW(save, ::GetDlgItem(save, FILE_NAME_EDIT) ? FILE_NAME_EDIT : FILE_NAME_COMBO, typed.c_str());
     ::PostMessageW(save, WM_COMMAND, IDOK, 0);
     wchar_t text[1024] = {};
@@ -255,10 +254,11 @@ std::wstring TypeInSaveDialog(DWORD thread, const std::wstring& typed, int answe
         ::GetDlgItemTextW(box, MESSAGE_TEXT, text, 1024);
         ::PostMessageW(box, WM_COMMAND, answer, 0);
     }
-    // After a Yes the dialog ends by itself; otherwise, or when it stays, it is cancelled.
-    for (int wait = 0; wait < 40 && box != nullptr && answer == IDYES && ::IsWindow(save); ++wait)
+    // After a Yes the dialog ends by itself; otherwise, or when it stays, it is cancelled once the
+    // question has gone.
+    HWND gone = answer == IDYES ? save : box;
+    for (int wait = 0; wait < 40 && box != nullptr && ::IsWindow(gone); ++wait)
         ::Sleep(50);
-    ::Sleep(200);
     if (::IsWindow(save))
         ::PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
     return text;

@@ -11,6 +11,7 @@
 #include "dialogs/ConfirmDialogs.h"
 #include "dialogs/DisplayDialog.h"
 #include "dialogs/DisplayingUnitDialog.h"
+#include "dialogs/DstDates.h"
 #include "dialogs/LanguageDialog.h"
 #include "dialogs/LocationDialog.h"
 #include "dialogs/RecordIntervalDialog.h"
@@ -353,20 +354,29 @@ TEST(WindowTexts, TheLocationDialogShowsEveryItemSettingAndFieldWholeInEveryLang
             const std::string where = "location in language " + std::to_string(language) + (hemisphere ? " south" : " north");
             RunDialog(dialog, [&](CDialog& d) {
                 Add(faults, textcheck::WindowTextFaults(d.m_hWnd, where));
-                // The city list holds the cities of the chosen region: every region's; and the code and
-                // name fields show every city's code and name.
+                // The city list holds the cities of the chosen region, the code and name fields show a
+                // city's code and name, the date fields the dates of its daylight-saving rule: every
+                // city's name in the list and the name field, every city's code, every rule's dates.
                 if (hemisphere == 0) {
                     const LocationSideIds& ids = kLocationSideIds[0];
-                    for (int position = 0; position < REGION_COUNT; ++position) {
-                        ui::SelectComboItem(d, ids.region, position);
-                        const std::string region = where + " region entry " + std::to_string(position);
-                        Add(faults, textcheck::CutComboItems(d.m_hWnd, region));
-                        const int cities = static_cast<int>(::SendDlgItemMessageW(d.m_hWnd, ids.city, CB_GETCOUNT, 0, 0));
-                        for (int city = 0; city < cities; ++city) {
-                            ui::SelectComboItem(d, ids.city, city);
-                            Add(faults, textcheck::CutEditTexts(d.m_hWnd, region + " city entry " + std::to_string(city)));
-                        }
+                    std::vector<std::wstring> names, codes, starts, ends;
+                    for (int city = 0; city < CITY_COUNT; ++city) {
+                        names.push_back(CityNameAt(city));
+                        codes.push_back(CityCodeAt(city));
                     }
+                    SYSTEMTIME t;
+                    ::GetLocalTime(&t);
+                    for (int rule = 0; rule < DST_RULE_COUNT; ++rule) {
+                        const DstShownDates dates =
+                            DstDatesShown(rule, language, {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute});
+                        starts.push_back(dates.start);
+                        ends.push_back(dates.end);
+                    }
+                    Add(faults, textcheck::CutComboItems(::GetDlgItem(d.m_hWnd, ids.city), names, where));
+                    Add(faults, textcheck::CutEditTexts(::GetDlgItem(d.m_hWnd, ids.name), names, where));
+                    Add(faults, textcheck::CutEditTexts(::GetDlgItem(d.m_hWnd, ids.code), codes, where));
+                    Add(faults, textcheck::CutEditTexts(::GetDlgItem(d.m_hWnd, ids.dstStart), starts, where));
+                    Add(faults, textcheck::CutEditTexts(::GetDlgItem(d.m_hWnd, ids.dstEnd), ends, where));
                 }
                 d.EndDialog(IDCANCEL);
             });

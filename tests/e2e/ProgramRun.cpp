@@ -223,10 +223,28 @@ bool Program::Start()
     startup.hStdError = m_console;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     std::wstring command = L"\"" + File(L"Orvelle.exe") + L"\"";
-    m_started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
-                               block.data(), m_folder.c_str(), &startup, &m_process) != FALSE;
-    if (!m_started)
-        std::fprintf(stderr, "CreateProcess failed with error %lu\n", GetLastError());
+    // A start can fail for a passing cause: under Wine a new process that ends while it starts (the
+    // system busy) is an internal error. Such a start is tried again.
+    constexpr int kAttempts = 5;
+    DWORD error = 0;
+    int attempts = 0;
+    while (!m_started && attempts < kAttempts) {
+        ++attempts;
+        m_started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
+                                   block.data(), m_folder.c_str(), &startup, &m_process) != FALSE;
+        error = m_started ? 0 : GetLastError();
+        if (error != ERROR_INTERNAL_ERROR && error != ERROR_NOT_ENOUGH_MEMORY && error != ERROR_NO_SYSTEM_RESOURCES)
+            break;
+    }
+    if (!m_started) {
+        wchar_t reason[256] = L"";
+        FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, reason, 256,
+                       nullptr);
+        std::wstring why = reason;
+        why.erase(why.find_last_not_of(L"\r\n .") + 1);
+        std::fprintf(stderr, "%s could not be started: CreateProcess failed with error %lu (%s), %d time(s)\n",
+                     Narrow(command).c_str(), error, Narrow(why).c_str(), attempts);
+    }
     return m_started;
 }
 

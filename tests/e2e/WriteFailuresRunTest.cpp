@@ -47,7 +47,6 @@ std::wstring SaveRecordsAs(const Program& program, const std::wstring& path)
     HWND save = nullptr;
     if (!WaitFor([&] { return (save = program.DialogWithControl(SAVE_TYPE_COMBO)) != nullptr; }, 20))
         return L"<no save dialog>";
-    Sleep(300);
     SetDlgItemTextW(save, GetDlgItem(save, SAVE_NAME_EDIT) ? SAVE_NAME_EDIT : SAVE_NAME_COMBO, path.c_str());
     PostMessageW(save, WM_COMMAND, IDOK, 0);
     if (!WaitFor([&] { return program.DialogWithControl(SAVE_TYPE_COMBO) == nullptr; }, 20))

@@ -145,15 +145,19 @@ TEST_F(UsbFaults, ControlFileIsTakenWhileTheDeviceIsInUse) {
     ASSERT_NE(0, h);
     EXPECT_TRUE(GoodAnswer(Send(h, ReadFrame(0), 34)));
 
-    // Two commands on two lines: the first frame after the file appears gets no answer, and the
-    // device is gone once one more frame has come.
+    // Two commands on two lines: the frame that finds the file (the emulator looks for it at most
+    // every tenth of a second, frames before are answered) gets no answer, the file is removed, and
+    // the device is gone once one more frame has come.
+    auto present = [&control] { return GetFileAttributesW(control.c_str()) != INVALID_FILE_ATTRIBUTES; };
     FILE* f = _wfopen(control.c_str(), L"wb");
     ASSERT_NE(f, nullptr);
     fputs("fault no-reply 1\r\nunplug-after 2\n", f);
     fclose(f);
-    Sleep(150);
-    EXPECT_TRUE(Send(h, ReadFrame(0), 34, 300).empty());
-    EXPECT_EQ(GetFileAttributesW(control.c_str()), INVALID_FILE_ATTRIBUTES) << "the file is removed when taken";
+    std::vector<unsigned char> answer;
+    while (!(answer = Send(h, ReadFrame(0), 34, 300)).empty() && present())
+        EXPECT_TRUE(GoodAnswer(answer));
+    EXPECT_TRUE(answer.empty());
+    EXPECT_FALSE(present()) << "the file is removed when taken";
     EXPECT_TRUE(GoodAnswer(Send(h, ReadFrame(0), 34)));
     EXPECT_EQ(0, USBCheck(h));
 
@@ -162,9 +166,11 @@ TEST_F(UsbFaults, ControlFileIsTakenWhileTheDeviceIsInUse) {
     ASSERT_NE(f, nullptr);
     fputs("plug", f);
     fclose(f);
-    Sleep(150);
-    EXPECT_EQ(1, USBCheck(h));
-    DeleteFileW(control.c_str());
+    int plugged = 0;
+    while ((plugged = USBCheck(h)) == 0 && present())
+        Sleep(1);
+    EXPECT_EQ(1, plugged);
+    EXPECT_FALSE(present());
 }
 
 TEST_F(UsbFaults, CommandAfterSomeFramesAppliesFromTheNextFrameOn) {

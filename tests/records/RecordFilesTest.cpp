@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
-#include <thread>
 
 namespace {
 
@@ -460,17 +459,19 @@ TEST(UserCopyTest, ACopyReadForAMomentByAnotherProgramIsStillReplaced)
     std::wstring folder = ScratchFolder(L"copy_read");
     WriteBytes(folder + L"csv.dat", "new\r\n");
     WriteBytes(folder + L"RECORDS.csv", "old\r\n");
-    // A scanner or a viewer's refresh reads the copy for a few hundredths of a second.
-    HANDLE reader = CreateFileW((folder + L"RECORDS.csv").c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A scanner or a viewer's refresh reads the copy for a moment: it lets go while the copy waits.
+    static HANDLE reader;
+    reader = CreateFileW((folder + L"RECORDS.csv").c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    std::thread letGo([reader] {
-        ::Sleep(40);
+    const LookPause pause = SetLookPauseForTesting([] {
         CloseHandle(reader);
+        reader = INVALID_HANDLE_VALUE;
     });
     EXPECT_TRUE(CopyToUserFile(folder + L"csv.dat", folder + L"RECORDS.csv"));
-    letGo.join();
+    SetLookPauseForTesting(pause);
+    EXPECT_EQ(reader, INVALID_HANDLE_VALUE) << "the copy did not wait for the reader";
     EXPECT_EQ(ReadBytes(folder + L"RECORDS.csv"), "new\r\n");
 }
 

@@ -428,7 +428,9 @@ TEST_F(Link, StopRequestEndsTheWaitAndTheRetriesOfABlock)
         },
         &read, 0, nullptr);
     ASSERT_NE(thread, nullptr);
-    Sleep(300);
+    // Stopped once the block is asked for: the link waits for its answer.
+    while (fake.ReadAddresses().empty() && WaitForSingleObject(thread, 1) == WAIT_TIMEOUT) {
+    }
     const ULONGLONG stoppedAt = GetTickCount64();
     g_stopMemoryRead = true;
     const DWORD waited = WaitForSingleObject(thread, 20000);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 namespace textcheck {
 
@@ -167,15 +168,16 @@ void CountLines(Caption& c, HDC dc, const RECT& inner)
 }
 
 // The shown, captioned controls of a window inside its client area (a layout parks the controls
-// of a hidden box beyond it).
-std::vector<Caption> Captions(HWND window)
+// of a hidden box beyond it); only those of the listed ids when there is a list.
+std::vector<Caption> Captions(HWND window, const std::vector<int>& only = {})
 {
     std::vector<Caption> captions;
     RECT client{};
     ::GetClientRect(window, &client);
     HDC dc = ::GetDC(window);
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (!::IsWindowVisible(child))
+        if (!::IsWindowVisible(child) ||
+            (!only.empty() && std::find(only.begin(), only.end(), ::GetDlgCtrlID(child)) == only.end()))
             continue;
         const std::wstring text = WindowText(child);
         if (text.find_first_not_of(L" \t\r\n") == std::wstring::npos)
@@ -234,6 +236,17 @@ Faults OverlappingCaptions(HWND window, const std::vector<Caption>& captions, co
     Faults faults;
     RECT client{};
     ::GetClientRect(window, &client);
+    // Fields, lists, pictures and marks without a caption of their own, inside the client area.
+    std::vector<std::pair<HWND, RECT>> uncaptioned;
+    for (HWND other = ::GetWindow(window, GW_CHILD); other; other = ::GetWindow(other, GW_HWNDNEXT)) {
+        const LONG style = ::GetWindowLongW(other, GWL_STYLE);
+        const bool caption = IsClass(other, L"Button")
+                                 ? (style & BS_TYPEMASK) == BS_GROUPBOX || !WindowText(other).empty()
+                                 : IsClass(other, L"Static") && StaticFormat(style) != 0;
+        const RECT box = BoxInParent(other);
+        if (::IsWindowVisible(other) && !caption && Overlap(box, client))
+            uncaptioned.push_back({other, box});
+    }
     for (size_t a = 0; a < captions.size(); ++a) {
         for (size_t b = a + 1; b < captions.size(); ++b) {
             if (Overlap(captions[a].ink, captions[b].ink))
@@ -242,27 +255,17 @@ Faults OverlappingCaptions(HWND window, const std::vector<Caption>& captions, co
         }
         if (captions[a].kind != Kind::Label && captions[a].kind != Kind::CheckBox)
             continue;
-        // Fields, lists, pictures and marks without a caption of their own.
-        for (HWND other = ::GetWindow(window, GW_CHILD); other; other = ::GetWindow(other, GW_HWNDNEXT)) {
-            if (other == captions[a].control || !::IsWindowVisible(other))
-                continue;
-            const LONG style = ::GetWindowLongW(other, GWL_STYLE);
-            const bool caption = IsClass(other, L"Button")
-                                     ? (style & BS_TYPEMASK) == BS_GROUPBOX || !WindowText(other).empty()
-                                     : IsClass(other, L"Static") && StaticFormat(style) != 0;
-            const RECT box = BoxInParent(other);
-            if (!caption && Overlap(box, client) && Overlap(captions[a].ink, box))
+        for (const auto& [other, box] : uncaptioned)
+            if (other != captions[a].control && Overlap(captions[a].ink, box))
                 faults.push_back(Name(where, captions[a]) + " " + Describe(captions[a].ink) + " lies under control " +
                                  std::to_string(::GetDlgCtrlID(other)) + " " + Describe(box));
-        }
     }
     return faults;
 }
 
-Faults UnpaintedLabels(HWND window, const std::vector<Caption>& captions, const std::string& where)
+Faults UnpaintedLabels(const std::vector<Caption>& captions, const Screen& screen, const std::string& where)
 {
     Faults faults;
-    const Screen screen(window, false);
     for (const Caption& c : captions) {
         if (c.kind != Kind::Label)
             continue;
@@ -284,7 +287,10 @@ Faults UnpaintedLabels(HWND window, const std::vector<Caption>& captions, const 
 
 }  // namespace
 
-Faults UnfitCaptions(HWND window, const std::string& where) { return UnfitCaptions(Captions(window), where); }
+Faults UnfitCaptions(HWND window, const std::string& where, const std::vector<int>& controls)
+{
+    return UnfitCaptions(Captions(window, controls), where);
+}
 
 Faults OverlappingCaptions(HWND window, const std::string& where)
 {
@@ -293,7 +299,7 @@ Faults OverlappingCaptions(HWND window, const std::string& where)
 
 Faults UnpaintedLabels(HWND window, const std::string& where)
 {
-    return UnpaintedLabels(window, Captions(window), where);
+    return UnpaintedLabels(Captions(window), Screen(window, false), where);
 }
 
 Faults ControlsOutsideTheWindow(HWND window, const std::string& where)
@@ -310,14 +316,17 @@ Faults ControlsOutsideTheWindow(HWND window, const std::string& where)
     return faults;
 }
 
-Faults WindowTextFaults(HWND window, const std::string& where)
+Faults WindowTextFaults(HWND window, const std::string& where, const std::vector<PaintedText>& painted)
 {
+    const Screen whole(window, true);
+    const Screen client = whole.ClientArea(window);
     const std::vector<Caption> captions = Captions(window);
     Faults faults = UnfitCaptions(captions, where);
     for (const Faults& more :
-         {OverlappingCaptions(window, captions, where), UnpaintedLabels(window, captions, where),
-          ControlsOutsideTheWindow(window, where), CutComboItems(window, where), CutEditTexts(window, where),
-          TextsOnFrameLines(window, where), CutMenuTitles(window, where)})
+         {OverlappingCaptions(window, captions, where), UnpaintedLabels(captions, client, where),
+          ControlsOutsideTheWindow(window, where), CutComboItems(window, client, where), CutEditTexts(window, where),
+          TextsOnFrameLines(window, client, where), CutMenuTitles(window, whole, where),
+          PaintedTextFaults(window, painted, client, where)})
         faults.insert(faults.end(), more.begin(), more.end());
     return faults;
 }

@@ -18,12 +18,17 @@ namespace textcheck {
 
 using Faults = std::vector<std::string>;
 
-Faults UnfitCaptions(HWND window, const std::string& where);
+// (Of the listed controls only, when there is a list.)
+Faults UnfitCaptions(HWND window, const std::string& where, const std::vector<int>& controls = {});
 Faults OverlappingCaptions(HWND window, const std::string& where);
 Faults UnpaintedLabels(HWND window, const std::string& where);
 Faults ControlsOutsideTheWindow(HWND window, const std::string& where);
 Faults CutComboItems(HWND window, const std::string& where);
 Faults CutEditTexts(HWND window, const std::string& where);
+// Each text as an entry of the combo box, or as the text of the single-line edit field: measured,
+// not shown.
+Faults CutComboItems(HWND combo, const std::vector<std::wstring>& entries, const std::string& where);
+Faults CutEditTexts(HWND field, const std::vector<std::wstring>& texts, const std::string& where);
 Faults TextsOnFrameLines(HWND window, const std::string& where);
 Faults CutMenuTitles(HWND window, const std::string& where);
 // Opens each popup of the window's menu bar that has a shortcut.
@@ -40,8 +45,9 @@ struct PaintedText {
 // other painted text and of every control but the group boxes.
 Faults PaintedTextFaults(HWND window, const std::vector<PaintedText>& texts, const std::string& where);
 
-// All of the above but the painted texts and the shortcut column (which opens the menus).
-Faults WindowTextFaults(HWND window, const std::string& where);
+// All of the above but the shortcut column (which opens the menus), on one capture of the window;
+// the painted texts when the window paints any.
+Faults WindowTextFaults(HWND window, const std::string& where, const std::vector<PaintedText>& painted = {});
 
 // The faults one per line, for a test's message.
 std::string Lines(const Faults& faults);

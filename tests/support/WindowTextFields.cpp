@@ -1,5 +1,6 @@
 // The texts of a window's lists and fields: every entry of a combo box whole in its selection
-// field and in its dropped list, and every edit field's text whole in the field.
+// field and in its dropped list, and every edit field's text whole in the field; the same for
+// texts that a list or a field may take.
 #include "tests/support/WindowTextCheck.h"
 
 #include "tests/support/WindowTextMeasure.h"
@@ -62,48 +63,81 @@ int TextStart(const Screen& screen, HWND combo, const RECT& field, HFONT font)
     return std::max(0, static_cast<int>(shown.left - expected.left - field.left));
 }
 
+// The entries whole in the combo box's selection field and in its dropped list.
+Faults CutEntries(HWND window, const Screen& screen, HWND combo, const std::vector<std::wstring>& entries,
+                  const std::string& where)
+{
+    Faults faults;
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetComboBoxInfo(combo, &info))
+        return faults;
+    const HFONT font = FontOf(combo);
+    // The field draws an entry one pixel inside its item rectangle, clipped there.
+    RECT field = info.rcItem;
+    ::InflateRect(&field, -1, -1);
+    ::MapWindowPoints(combo, window, reinterpret_cast<POINT*>(&field), 2);
+    const int start = TextStart(screen, combo, field, font);
+    const int listWidth = info.hwndList ? DroppedListWidth(combo, info.hwndList) : 0;
+    for (const std::wstring& text : entries) {
+        const RECT ink = InkOf(font, text, LINE, {1000, field.bottom - field.top}, false);
+        if (Empty(ink))
+            continue;
+        // One pixel of the field's own colour keeps the text off the list's arrow.
+        const int needed = start + ink.right + 1;
+        const std::string entry = ControlName(where, combo) + " entry \"" + Utf8(text) + "\"";
+        if (needed > field.right - field.left)
+            faults.push_back(entry + " needs " + std::to_string(needed) + " pixels in its selection field of " +
+                             std::to_string(field.right - field.left));
+        if (listWidth > 0 && needed > listWidth)
+            faults.push_back(entry + " needs " + std::to_string(needed) + " pixels in its list of " +
+                             std::to_string(listWidth));
+    }
+    return faults;
+}
+
+// The text whole in the single-line edit field (shown from its first character when `shown`).
+Faults CutFieldText(HWND field, const std::wstring& text, bool shown, const std::string& where)
+{
+    RECT room{};
+    ::SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    const int width = TextWidth(FontOf(field), text);
+    // A single-line field scrolled to its end shows a later character first.
+    const bool scrolled = shown && ::SendMessageW(field, EM_GETFIRSTVISIBLELINE, 0, 0) > 0;
+    if (width <= room.right - room.left && !scrolled)
+        return {};
+    return {ControlName(where, field) + " \"" + Utf8(text) + "\" needs " + std::to_string(width) +
+            " pixels in its field of " + std::to_string(room.right - room.left) +
+            (scrolled ? ", scrolled to its end" : "")};
+}
+
+}  // namespace
+
 Faults CutComboItems(HWND window, const Screen& screen, const std::string& where)
 {
     Faults faults;
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (!::IsWindowVisible(child) || !IsClass(child, L"ComboBox") || !HasTextItems(child))
             continue;
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        if (!::GetComboBoxInfo(child, &info))
-            continue;
-        const HFONT font = FontOf(child);
-        // The field draws an entry one pixel inside its item rectangle, clipped there.
-        RECT field = info.rcItem;
-        ::InflateRect(&field, -1, -1);
-        ::MapWindowPoints(child, window, reinterpret_cast<POINT*>(&field), 2);
-        const int start = TextStart(screen, child, field, font);
-        const int listWidth = info.hwndList ? DroppedListWidth(child, info.hwndList) : 0;
+        std::vector<std::wstring> entries;
         const int count = static_cast<int>(::SendMessageW(child, CB_GETCOUNT, 0, 0));
-        for (int index = 0; index < count; ++index) {
-            const std::wstring text = ComboItem(child, index);
-            const RECT ink = InkOf(font, text, LINE, {1000, field.bottom - field.top}, false);
-            if (Empty(ink))
-                continue;
-            // One pixel of the field's own colour keeps the text off the list's arrow.
-            const int needed = start + ink.right + 1;
-            const std::string entry = ControlName(where, child) + " entry \"" + Utf8(text) + "\"";
-            if (needed > field.right - field.left)
-                faults.push_back(entry + " needs " + std::to_string(needed) + " pixels in its selection field of " +
-                                 std::to_string(field.right - field.left));
-            if (listWidth > 0 && needed > listWidth)
-                faults.push_back(entry + " needs " + std::to_string(needed) + " pixels in its list of " +
-                                 std::to_string(listWidth));
-        }
+        for (int index = 0; index < count; ++index)
+            entries.push_back(ComboItem(child, index));
+        const Faults cut = CutEntries(window, screen, child, entries, where);
+        faults.insert(faults.end(), cut.begin(), cut.end());
     }
     return faults;
 }
 
-}  // namespace
-
 Faults CutComboItems(HWND window, const std::string& where)
 {
     return CutComboItems(window, Screen(window, false), where);
+}
+
+Faults CutComboItems(HWND combo, const std::vector<std::wstring>& entries, const std::string& where)
+{
+    const HWND window = ::GetParent(combo);
+    return CutEntries(window, Screen(window, false), combo, entries, where);
 }
 
 Faults CutEditTexts(HWND window, const std::string& where)
@@ -116,15 +150,18 @@ Faults CutEditTexts(HWND window, const std::string& where)
         const std::wstring text = WindowText(child);
         if (text.empty())
             continue;
-        RECT room{};
-        ::SendMessageW(child, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-        const int width = TextWidth(FontOf(child), text);
-        // A single-line field scrolled to its end shows a later character first.
-        const LRESULT firstShown = ::SendMessageW(child, EM_GETFIRSTVISIBLELINE, 0, 0);
-        if (width > room.right - room.left || firstShown > 0)
-            faults.push_back(ControlName(where, child) + " \"" + Utf8(text) + "\" needs " + std::to_string(width) +
-                             " pixels in its field of " + std::to_string(room.right - room.left) +
-                             (firstShown > 0 ? ", scrolled to its end" : ""));
+        const Faults cut = CutFieldText(child, text, true, where);
+        faults.insert(faults.end(), cut.begin(), cut.end());
+    }
+    return faults;
+}
+
+Faults CutEditTexts(HWND field, const std::vector<std::wstring>& texts, const std::string& where)
+{
+    Faults faults;
+    for (const std::wstring& text : texts) {
+        const Faults cut = CutFieldText(field, text, false, where);
+        faults.insert(faults.end(), cut.begin(), cut.end());
     }
     return faults;
 }

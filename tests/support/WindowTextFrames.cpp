@@ -81,10 +81,14 @@ std::vector<int> CoveredPlaces(const Screen& screen, const Line& line, const Fra
 
 Faults TextsOnFrameLines(HWND window, const std::string& where)
 {
+    return TextsOnFrameLines(window, Screen(window, false), where);
+}
+
+Faults TextsOnFrameLines(HWND window, const Screen& screen, const std::string& where)
+{
     Faults faults;
     RECT client{};
     ::GetClientRect(window, &client);
-    const Screen screen(window, false);
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (!::IsWindowVisible(child) || !IsGroupBox(child) || !Inside(BoxInParent(child), client))
             continue;

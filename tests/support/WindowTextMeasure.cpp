@@ -177,6 +177,24 @@ Screen::Screen(HWND window, bool frame)
     ::ReleaseDC(window, dc);
 }
 
+Screen Screen::ClientArea(HWND window) const
+{
+    RECT frame{}, client{};
+    ::GetWindowRect(window, &frame);
+    ::GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    const RECT area = Clip({origin.x - frame.left, origin.y - frame.top, origin.x - frame.left + client.right,
+                            origin.y - frame.top + client.bottom});
+    Screen part;
+    part.m_width = area.right - area.left;
+    part.m_height = area.bottom - area.top;
+    for (int y = area.top; y < area.bottom; ++y)
+        part.m_pixels.insert(part.m_pixels.end(), m_pixels.begin() + static_cast<size_t>(y) * m_width + area.left,
+                             m_pixels.begin() + static_cast<size_t>(y) * m_width + area.right);
+    return part;
+}
+
 RECT Screen::Clip(const RECT& r) const
 {
     RECT all{0, 0, m_width, m_height}, out{};
@@ -186,6 +204,21 @@ RECT Screen::Clip(const RECT& r) const
 
 DWORD Screen::Background(const RECT& area) const
 {
+    // Mostly the area is its background: a colour held by more than half of its pixels (the one a
+    // majority vote leaves) is found without counting every colour.
+    DWORD candidate = 0;
+    long long votes = 0, pixels = 0, held = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x, ++pixels) {
+            if (votes == 0)
+                candidate = At(x, y);
+            votes += At(x, y) == candidate ? 1 : -1;
+        }
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            held += At(x, y) == candidate;
+    if (held * 2 > pixels)
+        return candidate;
     std::vector<DWORD> colours;
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)

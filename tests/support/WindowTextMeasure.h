@@ -2,6 +2,8 @@
 // drawn the way a control draws it and the box of its ink, and a window's pixels as the screen
 // shows them. Only the checks use it.
 #pragma once
+#include "tests/support/WindowTextCheck.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -87,6 +89,8 @@ TEXTMETRICW TextMetricsOf(HFONT font);
 class Screen {
 public:
     Screen(HWND window, bool frame);
+    // The client area of the window out of a capture of the whole window, not painted again.
+    Screen ClientArea(HWND window) const;
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     DWORD At(int x, int y) const { return m_pixels[static_cast<size_t>(y) * m_width + x] & 0xFFFFFF; }
@@ -97,6 +101,7 @@ public:
     int InkPixels(const RECT& area, int contrast) const;
 
 private:
+    Screen() = default;
     int m_width = 0, m_height = 0;
     std::vector<DWORD> m_pixels;
 };
@@ -117,5 +122,13 @@ RECT InkBox(const Pixels& at, const RECT& area, DWORD background, int contrast)
             }
     return Empty(ink) ? RECT{0, 0, 0, 0} : ink;
 }
+
+// The checks that look at the screen, on a capture taken once: `client` the window's client area,
+// `whole` the whole window.
+Faults CutComboItems(HWND window, const Screen& client, const std::string& where);
+Faults TextsOnFrameLines(HWND window, const Screen& client, const std::string& where);
+Faults CutMenuTitles(HWND window, const Screen& whole, const std::string& where);
+Faults PaintedTextFaults(HWND window, const std::vector<PaintedText>& texts, const Screen& client,
+                         const std::string& where);
 
 }  // namespace textcheck

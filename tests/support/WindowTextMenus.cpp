@@ -76,12 +76,16 @@ std::vector<bool> InkColumns(const Screen& screen, const RECT& row)
 
 Faults CutMenuTitles(HWND window, const std::string& where)
 {
+    return ::GetMenu(window) ? CutMenuTitles(window, Screen(window, true), where) : Faults();
+}
+
+Faults CutMenuTitles(HWND window, const Screen& screen, const std::string& where)
+{
     Faults faults;
     HMENU menu = ::GetMenu(window);
     if (!menu)
         return faults;
     HFONT font = CreateMenuFont();
-    const Screen screen(window, true);
     RECT frame{};
     ::GetWindowRect(window, &frame);
     const int contrast = std::max(Distance(::GetSysColor(COLOR_MENU), ::GetSysColor(COLOR_MENUTEXT)), 1);

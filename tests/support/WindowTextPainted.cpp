@@ -7,18 +7,37 @@
 #include "texts/TextEncoding.h"
 
 #include <algorithm>
-#include <set>
 #include <utility>
+#include <vector>
 
 namespace textcheck {
 
 namespace {
 
 // The pixels a text drawn with TextOut at its place (turned by its font's escapement) inks, in the
-// window's client area, and their bounding box.
+// window's client area: their bounding box and, row by row over it, whether each pixel is ink.
 struct PaintedInk {
     RECT box{};
-    std::set<std::pair<int, int>> pixels;  // (x, y)
+    std::vector<bool> pixels;
+
+    bool At(int x, int y) const
+    {
+        return x >= box.left && x < box.right && y >= box.top && y < box.bottom &&
+               pixels[static_cast<size_t>(y - box.top) * (box.right - box.left) + (x - box.left)];
+    }
+    // Whether a pixel of the ink lies in the rectangle.
+    template <class Test>
+    bool Any(const RECT& area, Test test) const
+    {
+        RECT part{};
+        if (!::IntersectRect(&part, &box, &area))
+            return false;
+        for (int y = part.top; y < part.bottom; ++y)
+            for (int x = part.left; x < part.right; ++x)
+                if (At(x, y) && test(x, y))
+                    return true;
+        return false;
+    }
 };
 
 PaintedInk PaintedInkOf(const PaintedText& painted)
@@ -34,13 +53,12 @@ PaintedInk PaintedInkOf(const PaintedText& painted)
     ::GdiFlush();
     PaintedInk ink;
     const RECT all{0, 0, canvas.width(), canvas.height()};
-    ink.box = InkBox([&](int x, int y) { return canvas.At(x, y); }, all, 0xFFFFFF, 765);
-    for (int y = ink.box.top; y < ink.box.bottom; ++y)
-        for (int x = ink.box.left; x < ink.box.right; ++x)
-            if (Distance(canvas.At(x, y), 0xFFFFFF) > 765 * INK_COVERAGE)
-                ink.pixels.insert({x - reach + painted.x, y - reach + painted.y});
-    if (!Empty(ink.box))
-        ink.box = Offset(ink.box, painted.x - reach, painted.y - reach);
+    const RECT drawn = InkBox([&](int x, int y) { return canvas.At(x, y); }, all, 0xFFFFFF, 765);
+    for (int y = drawn.top; y < drawn.bottom; ++y)
+        for (int x = drawn.left; x < drawn.right; ++x)
+            ink.pixels.push_back(Distance(canvas.At(x, y), 0xFFFFFF) > 765 * INK_COVERAGE);
+    if (!Empty(drawn))
+        ink.box = Offset(drawn, painted.x - reach, painted.y - reach);
     return ink;
 }
 
@@ -48,22 +66,18 @@ PaintedInk PaintedInkOf(const PaintedText& painted)
 bool Touches(const PaintedInk& ink, RECT area)
 {
     ::InflateRect(&area, 1, 1);
-    return Overlap(ink.box, area) && std::any_of(ink.pixels.begin(), ink.pixels.end(), [&area](const auto& p) {
-               return p.first >= area.left && p.first < area.right && p.second >= area.top && p.second < area.bottom;
-           });
+    return ink.Any(area, [](int, int) { return true; });
 }
 
 // Whether a pixel of one ink lies on or next to a pixel of the other.
 bool Touches(const PaintedInk& a, const PaintedInk& b)
 {
-    RECT around = a.box;
+    RECT around = b.box;
     ::InflateRect(&around, 1, 1);
-    if (!Overlap(around, b.box))
-        return false;
-    return std::any_of(a.pixels.begin(), a.pixels.end(), [&b](const auto& p) {
+    return a.Any(around, [&b](int x, int y) {
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
-                if (b.pixels.count({p.first + dx, p.second + dy}))
+                if (b.At(x + dx, y + dy))
                     return true;
         return false;
     });
@@ -73,13 +87,22 @@ bool Touches(const PaintedInk& a, const PaintedInk& b)
 
 Faults PaintedTextFaults(HWND window, const std::vector<PaintedText>& texts, const std::string& where)
 {
+    return PaintedTextFaults(window, texts, Screen(window, false), where);
+}
+
+Faults PaintedTextFaults(HWND window, const std::vector<PaintedText>& texts, const Screen& screen,
+                         const std::string& where)
+{
     Faults faults;
     RECT client{};
     ::GetClientRect(window, &client);
     std::vector<PaintedInk> inks;
     for (const PaintedText& painted : texts)
         inks.push_back(PaintedInkOf(painted));
-    const Screen screen(window, false);
+    std::vector<std::pair<int, RECT>> controls;  // the shown controls but the group boxes
+    for (HWND child = ::GetWindow(window, GW_CHILD); child && !texts.empty(); child = ::GetWindow(child, GW_HWNDNEXT))
+        if (::IsWindowVisible(child) && !IsGroupBox(child))
+            controls.push_back({::GetDlgCtrlID(child), BoxInParent(child)});
     for (size_t i = 0; i < texts.size(); ++i) {
         const RECT& box = inks[i].box;
         const std::string name = where + ": painted text \"" + Utf8(texts[i].text) + "\" " + Describe(box);
@@ -96,12 +119,9 @@ Faults PaintedTextFaults(HWND window, const std::vector<PaintedText>& texts, con
             if (Touches(inks[i], inks[j]))
                 faults.push_back(name + " touches painted text \"" + Utf8(texts[j].text) + "\" " +
                                  Describe(inks[j].box));
-        for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            const RECT control = BoxInParent(child);
-            if (::IsWindowVisible(child) && !IsGroupBox(child) && Touches(inks[i], control))
-                faults.push_back(name + " touches control " + std::to_string(::GetDlgCtrlID(child)) + " " +
-                                 Describe(control));
-        }
+        for (const auto& [id, control] : controls)
+            if (Touches(inks[i], control))
+                faults.push_back(name + " touches control " + std::to_string(id) + " " + Describe(control));
     }
     return faults;
 }
