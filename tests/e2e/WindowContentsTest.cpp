@@ -180,7 +180,9 @@ TEST(EndToEnd, SkyPanelValuesAndAboutBoxInGerman)
     EXPECT_EQ(std::count(fromMenu.lines.begin(), fromMenu.lines.end(), L'\n'), 10);
     EXPECT_EQ(fromSystemMenu.versions, fromMenu.versions);
     EXPECT_EQ(fromSystemMenu.close, fromMenu.close);
-    EXPECT_EQ(fromSystemMenu.lines.substr(0, 40), fromMenu.lines.substr(0, 40));
+    // The first line is the clock, which may have moved on a minute between the two boxes.
+    const auto afterClock = [](const std::wstring& lines) { return lines.substr(lines.find(L'\n') + 1, 40); };
+    EXPECT_EQ(afterClock(fromSystemMenu.lines), afterClock(fromMenu.lines));
     EXPECT_EQ(program.MessageBoxWindow(), nullptr);
 }
 
