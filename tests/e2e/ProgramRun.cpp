@@ -135,7 +135,7 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutSeconds)
     while (std::chrono::steady_clock::now() < end) {
         if (condition())
             return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return condition();
 }
@@ -364,7 +364,15 @@ void Program::Stop()
     if (Running()) {
         if (HWND main = MainWindow())
             PostMessageW(main, WM_CLOSE, 0, 0);
-        if (!WaitForExit(20))
+        // A box that the program shows meanwhile (a notice of its last reading) holds the close up
+        // until it is answered: it is answered, as the user would.
+        const bool ended = WaitFor(
+            [&] {
+                PressOk();
+                return !Running();
+            },
+            20);
+        if (!ended)
             TerminateProcess(m_process.hProcess, 1);
         WaitForSingleObject(m_process.hProcess, 5000);
     }
@@ -434,6 +442,12 @@ void UseDemoStationAt(Program& program, double clockOffsetMinutes)
     program.SetEnvironment(L"USB_EMULATOR", L"demo");
     program.SetEnvironment(L"USB_EMULATOR_FAULTS", advance);
     program.SetEnvironment(L"ORVELLE_TEST_LIVE_PERIOD_MS", L"2000");
+    program.SetStationClock(clockOffsetMinutes);
+}
+
+void UseDemoStationOf(Program& program, const Program& earlier)
+{
+    UseDemoStationAt(program, earlier.StationClock());
 }
 
 double OffsetForNextRecordIn(int seconds)

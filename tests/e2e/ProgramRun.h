@@ -67,6 +67,9 @@ public:
     bool HasBinaries() const { return Exists(File(L"Orvelle.exe")) && Exists(File(L"USB.dll")); }
 
     void SetEnvironment(const std::wstring& name, const std::wstring& value) { m_env.push_back(name + L"=" + value); }
+    // The demo station's clock offset (minutes) that the program was given.
+    double StationClock() const { return m_stationClock; }
+    void SetStationClock(double minutes) { m_stationClock = minutes; }
     bool Start();
 
     bool Running() const { return m_started && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
@@ -105,6 +108,7 @@ private:
     PROCESS_INFORMATION m_process{};
     bool m_started = false;
     HANDLE m_console = INVALID_HANDLE_VALUE;
+    double m_stationClock = 0;
 };
 
 // A small station (8 KB memory, 40 records every five minutes up to now, its live blocks) as an
@@ -120,6 +124,9 @@ double OffsetForNextRecordIn(int seconds);
 void UseDemoStation(Program& program, int nextRecordSeconds);
 // The same with the station's clock moved on by `clockOffsetMinutes` (the emulator's "advance").
 void UseDemoStationAt(Program& program, double clockOffsetMinutes);
+// The demo station of an earlier start, with its clock: it holds the records it held then, and no
+// more (a clock put anew may have passed another five-minute record meanwhile).
+void UseDemoStationOf(Program& program, const Program& earlier);
 
 // A local time as the record files' "yymmddhhmm" stamp.
 std::wstring LocalStamp(const SYSTEMTIME& t);

@@ -115,7 +115,7 @@ TEST(EndToEnd, RecordFilesDamagedFromOutsideAreBroughtBackFromTheirCopies)
     DeleteFileW(first.File(L"csv_custom.dat").c_str());
 
     Program second(SameFolderAs{first});
-    UseDemoStation(second, 290);
+    UseDemoStationOf(second, first);
     ASSERT_TRUE(second.Start());
     const std::wstring told = second.WaitForMessageBox(120);
     for (const wchar_t* part :
@@ -209,7 +209,7 @@ TEST(EndToEnd, AMessageLeftOpenStopsNoRecordingAndNoSecondBoxOpensBesideIt)
     DeleteFileW(first.File(L"RECORDS.csv").c_str());
     CreateDirectoryW(first.File(L"RECORDS.csv").c_str(), nullptr);
     Program second(SameFolderAs{first});
-    UseDemoStation(second, 290);
+    UseDemoStationOf(second, first);
     ASSERT_TRUE(second.Start());
     const std::wstring folderSaid = second.WaitForMessageBox(120);
     EXPECT_EQ(folderSaid, L"Could not write " + second.File(L"RECORDS.csv") +
@@ -263,7 +263,7 @@ TEST(EndToEnd, LastRecordsWithoutTheirLineEndAreKept)
     const std::vector<size_t> before = RecordCounts(first);
 
     Program second(SameFolderAs{first});
-    UseDemoStation(second, 290);
+    UseDemoStationOf(second, first);
     ASSERT_TRUE(StartedAndMerged(second));
     EXPECT_EQ(second.MessageBoxWindow(), nullptr);
     ExpectWholeFiles(second, before);

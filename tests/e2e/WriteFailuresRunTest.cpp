@@ -254,7 +254,7 @@ TEST_F(AFullDisk, ARestoreThatItStopsIsSaidAndGoesThroughAtTheNextReadingOnceThe
     ASSERT_TRUE(disk.LeaveFree(256));
 
     Program second(SameFolderAs{first});
-    UseDemoStation(second, 290);
+    UseDemoStationOf(second, first);
     ASSERT_TRUE(second.Start());
     // Said: the restore, and the station's history that cannot be staged either.
     std::wstring said = second.WaitForMessageBox(60);
