@@ -53,7 +53,7 @@ VOID CALLBACK LookAndClose(HWND, UINT, UINT_PTR timer, DWORD)
 void ShowAndCheck(const std::wstring& text, UINT type, const std::string& where)
 {
     g_where = where;
-    ::SetTimer(nullptr, 0, 50, LookAndClose);
+    ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, LookAndClose);
     ui::ShowMessageBox(nullptr, text.c_str(), L"Orvelle", type);
 }
 

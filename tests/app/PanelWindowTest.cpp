@@ -666,8 +666,10 @@ void CheckTextsOfTheMainWindow(int language, textcheck::Faults& faults)
     const std::string in = " in language " + std::to_string(language);
     auto dialog = OpenMainWindow(language);
     ASSERT_TRUE(dialog);
-    const std::wstring oldName = dialog->m_channelName[1];
-    RenameChannel(*dialog, 1, longName);
+    // The name is kept with the settings: the next language's window opens with it.
+    if (dialog->m_channelName[1] != longName)
+        RenameChannel(*dialog, 1, longName);
+    ASSERT_EQ(dialog->m_channelName[1], longName);
     const std::vector<std::wstring> statusTexts = StatusTexts(*dialog, language);
     for (int variant = 0; variant < 8; ++variant) {
         const std::string where = "main window in layout " + std::to_string(variant) + in;
@@ -680,7 +682,6 @@ void CheckTextsOfTheMainWindow(int language, textcheck::Faults& faults)
         Add(faults, CustomTextFaults(*dialog, language, where));
     }
     Add(faults, textcheck::CrowdedMenuShortcuts(dialog->m_hWnd, "main window" + in));
-    RenameChannel(*dialog, 1, oldName);
 
     dialog->m_downloading = 0;
     const RECT rain = ClientRectOf(dialog->m_hWnd, 1045);

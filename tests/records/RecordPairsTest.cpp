@@ -143,7 +143,7 @@ TEST(RecordFileDamagedFromOutside, IsBroughtBackFromItsCopyAndKeptAside)
         for (const Damage& damage : damages) {
             SCOPED_TRACE(Narrow(RecordFileName(kind)) + " " + damage.name);
             CRecordFiles files;
-            const std::wstring folder = FolderOf(L"damaged", 6000, files);
+            const std::wstring folder = FolderOf(L"damaged", 2000, files);
             const std::wstring path = folder + RecordFileName(kind);
             const std::string intact = ReadBytes(path);
             const std::string damaged = damage.bytes ? damage.bytes(intact) : std::string();
@@ -158,7 +158,7 @@ TEST(RecordFileDamagedFromOutside, IsBroughtBackFromItsCopyAndKeptAside)
             PrepareRecordFiles(folder, Fahrenheit(), next);
             ExpectSameBytes(ReadBytes(path), intact, "restored");
             EXPECT_FALSE(FileExists(folder + KeptName(kind) + L".new"));
-            ExpectEveryFileHolds(folder, 6000);
+            ExpectEveryFileHolds(folder, 2000);
             ASSERT_EQ(next.notices.size(), 1u);
             EXPECT_EQ(next.notices[0].event, damage.event);
             EXPECT_EQ(next.notices[0].file, RecordFileName(kind));
