@@ -10,7 +10,9 @@ add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # A test program is one ctest entry (each Wine start costs seconds). A windowed program runs
 # through wine-windowed, with a virtual display and a Wine prefix of its own, so that windowed
 # entries run side by side; its GROUPS split it into entries <name>.<group> by gtest filter, and
-# the entry <name>.others runs every test that no group names.
+# the entry <name>.others runs every test that no group names. The other programs share one Wine
+# session: one that makes a window there starts the session's desktop, which keeps that entry's
+# output open, and ctest waiting, until the session's last program ends; such programs are WINDOWED.
 function(orvelle_add_test name)
   cmake_parse_arguments(T "WINDOWED" "" "SOURCES;LIBS;GROUPS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -49,8 +51,18 @@ function(orvelle_add_test name)
   endforeach()
 endfunction()
 
-# The environment and time limit of a test entry.
+# The environment and time limit of a test entry, its cost from ORVELLE_TEST_COSTS (<entry>:<seconds>)
+# and its share of the processors from ORVELLE_BUSY_TESTS.
 function(orvelle_test_properties entry)
   set_tests_properties(${entry} PROPERTIES TIMEOUT 600
     ENVIRONMENT "ORVELLE_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVELLE_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
+  if(entry IN_LIST ORVELLE_BUSY_TESTS)
+    set_tests_properties(${entry} PROPERTIES PROCESSORS 2)
+    set_property(TEST ${entry} APPEND PROPERTY ENVIRONMENT "ORVELLE_TEST_PROCESSORS=2")
+  endif()
+  foreach(entry_cost IN LISTS ORVELLE_TEST_COSTS)
+    if(entry_cost MATCHES "^${entry}:([0-9]+)$")
+      set_tests_properties(${entry} PROPERTIES COST ${CMAKE_MATCH_1})
+    endif()
+  endforeach()
 endfunction()
