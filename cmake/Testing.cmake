@@ -6,15 +6,16 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-# orvelle_add_test(<name> SOURCES ... [LIBS ...] [WINDOWED [GROUPS <group> <gtest filter> ...]])
+# orvelle_add_test(<name> SOURCES ... [LIBS ...] [WINDOWED [GROUPS <group> <gtest filter> ...]
+#                  [SHARED <group> ...]])
 # A test program is one ctest entry (each Wine start costs seconds). A windowed program runs
 # through wine-windowed, with a virtual display and a Wine prefix of its own, so that windowed
 # entries run side by side; its GROUPS split it into entries <name>.<group> by gtest filter, and
-# the entry <name>.others runs every test that no group names. The other programs share one Wine
-# session: one that makes a window there starts the session's desktop, which keeps that entry's
-# output open, and ctest waiting, until the session's last program ends; such programs are WINDOWED.
+# the entry <name>.others runs every test that no group names. The other programs, and the groups
+# named SHARED (whose windows neither take the focus nor are read from the screen, and which leave
+# the registry alone), share one Wine session and display, whose desktop tools/test.sh starts.
 function(orvelle_add_test name)
-  cmake_parse_arguments(T "WINDOWED" "" "SOURCES;LIBS;GROUPS" ${ARGN})
+  cmake_parse_arguments(T "WINDOWED" "" "SOURCES;LIBS;GROUPS;SHARED" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
   target_link_options(${name} PRIVATE -mconsole)
@@ -43,9 +44,14 @@ function(orvelle_add_test name)
     # Each entry works in a folder of its own: entries of one program may use the same file names.
     set(folder ${CMAKE_BINARY_DIR}/tests/${entry})
     file(MAKE_DIRECTORY ${folder})
-    add_test(NAME ${entry}
-             COMMAND ${CMAKE_BINARY_DIR}/wine-windowed ${entry} $<TARGET_FILE:${name}> --gtest_filter=${filter}
-             WORKING_DIRECTORY ${folder})
+    string(REGEX REPLACE "^${name}[.]" "" group ${entry})
+    if(group IN_LIST T_SHARED)
+      add_test(NAME ${entry} COMMAND ${name} --gtest_filter=${filter} WORKING_DIRECTORY ${folder})
+    else()
+      add_test(NAME ${entry}
+               COMMAND ${CMAKE_BINARY_DIR}/wine-windowed ${entry} $<TARGET_FILE:${name}> --gtest_filter=${filter}
+               WORKING_DIRECTORY ${folder})
+    endif()
     orvelle_test_properties(${entry})
     set_tests_properties(${entry} PROPERTIES LABELS windowed)
   endforeach()

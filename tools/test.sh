@@ -44,13 +44,14 @@ prepare_pdf_printer() {
 run_tests() {
   prepare_pdf_printer
   # A new prefix takes a while to create: do it once before the tests start (the windowed entries
-  # copy it). The first Windows program of a Wine session starts Wine's service processes, which
-  # keep its output handles open until the session ends: they start here, away from ctest's pipes,
-  # or ctest would wait for the end of the first test's output for ever.
+  # copy it). The first Windows program of a Wine session starts Wine's service processes, and the
+  # first window its desktop, which keep its output handles open until the session ends: they start
+  # here, away from ctest's pipes, or ctest would wait for the end of that test's output for ever.
   prepare_prefix "$WINEPREFIX" "$BUILD/wine-run"
   "$WINESERVER" -k 2>/dev/null || true
   "$WINESERVER" -p 60 || true
   "$BUILD/wine-run" cmd /c exit </dev/null >/dev/null 2>&1 || true
+  "$BUILD/wine-run" rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 || true
   # Most entries wait for their Wine processes more than they compute: twice as many as there are
   # processors run side by side (an entry that computes counts as two, tests/CMakeLists.txt), each
   # on the processor the fewest of them use (build/wine-windowed).

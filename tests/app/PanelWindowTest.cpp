@@ -920,161 +920,123 @@ Capture RepaintedCapture(HWND dialog)
 
 }  // namespace
 
-// A channel name of 34 characters once ran across the row heads of the legend and was cut in the
-// sensor lists. In every language the legend ends it with an ellipsis before the texts beside it,
-// each sensor list shows it ended with an ellipsis inside its field, and the name itself stays
-// whole (the settings file and the saved records take it).
+// The fields of the main window keep what they show inside them, in every language: one window per
+// language for the four checks below.
 TEST(PanelFields, InAFolderOfItsOwn) { RunInAFolderOfItsOwn(L"PanelFieldsChild.*"); }
 
-TEST(PanelFieldsChild, ALongChannelNameEndsWithAnEllipsisInTheLegendAndInTheSensorLists)
+namespace {
+
+// A channel name of 34 characters once ran across the row heads of the legend and was cut in the
+// sensor lists. The legend ends it with an ellipsis before the texts beside it, each sensor list
+// shows it ended with an ellipsis inside its field, and the name itself stays whole (the settings
+// file and the saved records take it).
+void CheckALongChannelName(COrvelleDlg& dialog, int language)
 {
-    if (!InChild())
-        GTEST_SKIP() << "runs in the copy started by PanelFields.InAFolderOfItsOwn";
     const std::wstring name = L"Greenhouse behind the old garage 1";
-    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
-        auto dialog = OpenMainWindow(language);
-        ASSERT_TRUE(dialog);
-        const HWND window = dialog->m_hWnd;
-        for (std::wstring& channel : dialog->m_channelName)
-            channel.clear();
-        dialog->FillSensorCombos();
-        const Capture unnamed = RepaintedCapture(window);
-        for (std::wstring& channel : dialog->m_channelName)
-            channel = name;
-        dialog->FillSensorCombos();
-        const Capture named = RepaintedCapture(window);
+    const HWND window = dialog.m_hWnd;
+    for (std::wstring& channel : dialog.m_channelName)
+        channel.clear();
+    dialog.FillSensorCombos();
+    const Capture unnamed = RepaintedCapture(window);
+    for (std::wstring& channel : dialog.m_channelName)
+        channel = name;
+    dialog.FillSensorCombos();
+    const Capture named = RepaintedCapture(window);
 
-        // Each name's ink ends two blanks before the row heads (beside the lower four names) or
-        // the sensor lists (beside the upper two).
-        const int rowHeads = std::min({dialog->m_elemX[90], dialog->m_elemX[91], dialog->m_elemX[92]});
-        for (int sensor = 0; sensor < CHANNEL_COUNT; ++sensor) {
-            const int k = ELEM_FIRST_SENSOR_NAME + sensor;
-            EXPECT_EQ(dialog->m_elemCaption[k].str(), name);
-            const int next = sensor < 2 ? dialog->m_elemX[93] : rowHeads;
-            int inkRight = 0;
-            for (int y = dialog->m_elemY[k]; y < dialog->m_elemY[k] + 16; ++y)
-                for (int x = dialog->m_elemX[k]; x < next; ++x)
-                    if (named.At(x, y) != unnamed.At(x, y))
-                        inkRight = std::max(inkRight, x + 1);
-            EXPECT_GT(inkRight, dialog->m_elemX[k] + 20) << "language " << language << ": no name " << sensor;
-            EXPECT_LE(inkRight + 6, next) << "language " << language << ": name " << sensor << " reaches " << inkRight;
-        }
-
-        // The sensor lists: the name's start and an ellipsis, inside the selection field.
-        for (CComboBox* list : {&dialog->m_upperSensorCombo, &dialog->m_lowerSensorCombo}) {
-            COMBOBOXINFO info{};
-            info.cbSize = sizeof info;
-            ASSERT_TRUE(::GetComboBoxInfo(list->m_hWnd, &info));
-            CString item;
-            list->GetLBText(CHANNEL_COUNT - 1, item);
-            const std::wstring shown = item.str();
-            ASSERT_GT(shown.size(), 2u);
-            EXPECT_EQ(shown.back(), L'\u2026') << language;
-            EXPECT_EQ(name.compare(0, shown.size() - 1, shown, 0, shown.size() - 1), 0) << language;
-            HDC dc = ::GetDC(list->m_hWnd);
-            HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(list->SendMessage(WM_GETFONT)));
-            SIZE size{};
-            ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
-            ::SelectObject(dc, old);
-            ::ReleaseDC(list->m_hWnd, dc);
-            EXPECT_LE(size.cx + 2, info.rcItem.right - info.rcItem.left) << language;
-        }
-        EXPECT_EQ(dialog->m_channelName[0], name);
-        dialog->DestroyWindow();
+    // Each name's ink ends two blanks before the row heads (beside the lower four names) or the
+    // sensor lists (beside the upper two).
+    const int rowHeads = std::min({dialog.m_elemX[90], dialog.m_elemX[91], dialog.m_elemX[92]});
+    for (int sensor = 0; sensor < CHANNEL_COUNT; ++sensor) {
+        const int k = ELEM_FIRST_SENSOR_NAME + sensor;
+        EXPECT_EQ(dialog.m_elemCaption[k].str(), name);
+        const int next = sensor < 2 ? dialog.m_elemX[93] : rowHeads;
+        int inkRight = 0;
+        for (int y = dialog.m_elemY[k]; y < dialog.m_elemY[k] + 16; ++y)
+            for (int x = dialog.m_elemX[k]; x < next; ++x)
+                if (named.At(x, y) != unnamed.At(x, y))
+                    inkRight = std::max(inkRight, x + 1);
+        EXPECT_GT(inkRight, dialog.m_elemX[k] + 20) << "language " << language << ": no name " << sensor;
+        EXPECT_LE(inkRight + 6, next) << "language " << language << ": name " << sensor << " reaches " << inkRight;
     }
+
+    // The sensor lists: the name's start and an ellipsis, inside the selection field.
+    for (CComboBox* list : {&dialog.m_upperSensorCombo, &dialog.m_lowerSensorCombo}) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(::GetComboBoxInfo(list->m_hWnd, &info));
+        CString item;
+        list->GetLBText(CHANNEL_COUNT - 1, item);
+        const std::wstring shown = item.str();
+        ASSERT_GT(shown.size(), 2u);
+        EXPECT_EQ(shown.back(), L'\u2026') << language;
+        EXPECT_EQ(name.compare(0, shown.size() - 1, shown, 0, shown.size() - 1), 0) << language;
+        HDC dc = ::GetDC(list->m_hWnd);
+        HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(list->SendMessage(WM_GETFONT)));
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(list->m_hWnd, dc);
+        EXPECT_LE(size.cx + 2, info.rcItem.right - info.rcItem.left) << language;
+    }
+    EXPECT_EQ(dialog.m_channelName[0], name);
 }
 
 // A user's city name that the location box cannot show in its lines once lost its last line at
-// the box's bottom ("Den Bosch" of a three-line name). In every language and layout the name, and
-// the longest city of the tables, lie whole inside the field, a long one as its longest start that
-// fits with an ellipsis after it; the name itself stays whole.
-TEST(PanelFieldsChild, ALongCityNameEndsWithAnEllipsisInsideTheLocationBox)
+// the box's bottom ("Den Bosch" of a three-line name). The name, and the longest city of the
+// tables, lie whole inside the field, a long one as its longest start that fits with an ellipsis
+// after it; the name itself stays whole.
+void CheckALongCityName(COrvelleDlg& dialog, const std::string& where, textcheck::Faults& faults)
 {
-    if (!InChild())
-        GTEST_SKIP() << "runs in the copy started by PanelFields.InAFolderOfItsOwn";
     constexpr int CITY_FIELD = 1064;
     const std::wstring own = L"Sint-Michielsgestel aan de Dommel bij Den Bosch";
-    textcheck::Faults faults;
-    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
-        auto dialog = OpenMainWindow(language);
-        ASSERT_TRUE(dialog);
-        for (int variant : {0, 7}) {
-            ShowLayoutVariant(*dialog, variant);
-            const std::string where = "language " + std::to_string(language) + " layout " + std::to_string(variant);
-            dialog->m_locationSettings[0].name = own;
-            dialog->m_chosenCityIndex = USER_DEFINED_CITY;
-            dialog->ShowLocationText(false);
-            const CString shown = Text(*dialog, CITY_FIELD);
-            EXPECT_EQ(shown.str().back(), L'\u2026') << where;
-            EXPECT_EQ(own.compare(0, shown.GetLength() - 1, shown.str(), 0, shown.GetLength() - 1), 0) << where;
-            EXPECT_EQ(dialog->m_locationText[1].str(), own);
-            Add(faults, textcheck::UnfitCaptions(dialog->m_hWnd, where + " own city", {CITY_FIELD}));
-            int longest = 0;
-            for (int city = 0; city < CITY_COUNT; ++city)
-                if (std::wcslen(CityNameAt(city)) > std::wcslen(CityNameAt(longest)))
-                    longest = city;
-            dialog->m_chosenCityIndex = longest;
-            dialog->ShowLocationText(false);
-            Add(faults, textcheck::UnfitCaptions(dialog->m_hWnd, where + " table city", {CITY_FIELD}));
-        }
-        dialog->DestroyWindow();
-    }
-    EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
+    dialog.m_locationSettings[0].name = own;
+    dialog.m_chosenCityIndex = USER_DEFINED_CITY;
+    dialog.ShowLocationText(false);
+    const CString shown = Text(dialog, CITY_FIELD);
+    EXPECT_EQ(shown.str().back(), L'\u2026') << where;
+    EXPECT_EQ(own.compare(0, shown.GetLength() - 1, shown.str(), 0, shown.GetLength() - 1), 0) << where;
+    EXPECT_EQ(dialog.m_locationText[1].str(), own);
+    Add(faults, textcheck::UnfitCaptions(dialog.m_hWnd, where + " own city", {CITY_FIELD}));
+    int longest = 0;
+    for (int city = 0; city < CITY_COUNT; ++city)
+        if (std::wcslen(CityNameAt(city)) > std::wcslen(CityNameAt(longest)))
+            longest = city;
+    dialog.m_chosenCityIndex = longest;
+    dialog.ShowLocationText(false);
+    Add(faults, textcheck::UnfitCaptions(dialog.m_hWnd, where + " table city", {CITY_FIELD}));
 }
 
 // On a day without sunrise or sunset (a place near a pole) the sun box says so in the fields of
 // the times. "Always sunset" and "Always sunrise" once lost their second line at the fields' bottom
-// in six languages ("Immer Sonnen-"): in every language and layout they lie inside their fields,
-// a longer one as its start with an ellipsis after it.
-TEST(PanelFieldsChild, TheAlwaysSunsetAndSunriseTextsLieInsideTheirFields)
+// in six languages ("Immer Sonnen-"): they lie inside their fields, a longer one as its start with
+// an ellipsis after it.
+void CheckTheAlwaysSunTexts(COrvelleDlg& dialog, int language, const std::string& where, textcheck::Faults& faults)
 {
-    if (!InChild())
-        GTEST_SKIP() << "runs in the copy started by PanelFields.InAFolderOfItsOwn";
     constexpr int SUNRISE_FIELD = 1061, SUNSET_FIELD = 1062;
-    std::wstring bin;
-    for (const char* p = std::getenv("ORVELLE_BIN_DIR"); p && *p; ++p)
-        bin += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-    textcheck::Faults faults;
-    for (int language = 0; language < LANGUAGE_COUNT; ++language) {
-        auto dialog = OpenMainWindow(language);
-        ASSERT_TRUE(dialog);
-        dialog->m_hLumidor = ::LoadLibraryW((L"Z:" + bin + L"\\Lumidor.dll").c_str());
-        ASSERT_NE(dialog->m_hLumidor, nullptr);
-        dialog->m_recordTime[RECORD_YEAR] = 2024, dialog->m_recordTime[RECORD_MONTH] = 12;
-        dialog->m_recordTime[RECORD_DAY] = 21;
-        dialog->m_chosenCityIndex = USER_DEFINED_CITY;
-        for (int variant : {0, 7}) {
-            ShowLayoutVariant(*dialog, variant);
-            for (int south : {0, 1}) {  // polar night, then midnight sun
-                const std::string where = "language " + std::to_string(language) + " layout " +
-                                          std::to_string(variant) + (south ? " midnight sun" : " polar night");
-                dialog->m_locationSettings[0].latitudeDegrees = 80;
-                dialog->m_locationSettings[0].latitudeHemisphere = south;
-                dialog->ShowSunTexts();
-                const std::wstring always = TextAt(g_smallChartTitles, south ? 6 : 5, language);
-                for (int field : {SUNRISE_FIELD, SUNSET_FIELD}) {
-                    const std::wstring shown = Text(*dialog, field).str();
-                    ASSERT_FALSE(shown.empty()) << where;
-                    const size_t start = shown.back() == L'\u2026' ? shown.size() - 1 : shown.size();
-                    EXPECT_EQ(always.compare(0, start, shown, 0, start), 0) << where;
-                }
-                Add(faults, textcheck::UnfitCaptions(dialog->m_hWnd, where, {SUNRISE_FIELD, SUNSET_FIELD}));
-            }
+    dialog.m_recordTime[RECORD_YEAR] = 2024, dialog.m_recordTime[RECORD_MONTH] = 12;
+    dialog.m_recordTime[RECORD_DAY] = 21;
+    dialog.m_chosenCityIndex = USER_DEFINED_CITY;
+    for (int south : {0, 1}) {  // polar night, then midnight sun
+        const std::string at = where + (south ? " midnight sun" : " polar night");
+        dialog.m_locationSettings[0].latitudeDegrees = 80;
+        dialog.m_locationSettings[0].latitudeHemisphere = south;
+        dialog.ShowSunTexts();
+        const std::wstring always = TextAt(g_smallChartTitles, south ? 6 : 5, language);
+        for (int field : {SUNRISE_FIELD, SUNSET_FIELD}) {
+            const std::wstring shown = Text(dialog, field).str();
+            ASSERT_FALSE(shown.empty()) << at;
+            const size_t start = shown.back() == L'\u2026' ? shown.size() - 1 : shown.size();
+            EXPECT_EQ(always.compare(0, start, shown, 0, start), 0) << at;
         }
-        ::FreeLibrary(dialog->m_hLumidor);
-        dialog->m_hLumidor = nullptr;
-        dialog->DestroyWindow();
+        Add(faults, textcheck::UnfitCaptions(dialog.m_hWnd, at, {SUNRISE_FIELD, SUNSET_FIELD}));
     }
-    EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);
 }
 
 // The value fields whose texts come from the language's lists lie whole inside their fields with
 // every text of their list, not only with the one the day shows: the moon phase names, the UV
 // exposure levels, the compass points of the wind direction and the weekday names.
-TEST(PanelFieldsChild, EveryTextOfTheListedValueFieldsFitsItsField)
+void CheckEveryListedValueText(COrvelleDlg& dialog, int language, textcheck::Faults& faults)
 {
-    if (!InChild())
-        GTEST_SKIP() << "runs in the copy started by PanelFields.InAFolderOfItsOwn";
     struct Listed {
         int control;
         const wchar_t* const* (*texts)(int language);
@@ -1084,16 +1046,39 @@ TEST(PanelFieldsChild, EveryTextOfTheListedValueFieldsFitsItsField)
                              {1052, UvLevelTextsFor, 5},
                              {1092, WindDirectionTextsFor, 16},
                              {1096, WeekdayNamesFor, 7}};
+    for (int k = 0; k < 28; ++k) {
+        for (const Listed& field : listed)
+            ::SetDlgItemTextW(dialog.m_hWnd, field.control, field.texts(language)[k % field.count]);
+        const std::string where = "language " + std::to_string(language) + " text " + std::to_string(k);
+        Add(faults, textcheck::UnfitCaptions(dialog.m_hWnd, where, {1063, 1052, 1092, 1096}));
+    }
+}
+
+}  // namespace
+
+TEST(PanelFieldsChild, ChannelAndCityNamesSunTextsAndListedValuesLieInsideTheirFieldsInEveryLanguageAndLayout)
+{
+    if (!InChild())
+        GTEST_SKIP() << "runs in the copy started by PanelFields.InAFolderOfItsOwn";
+    std::wstring bin;
+    for (const char* p = std::getenv("ORVELLE_BIN_DIR"); p && *p; ++p)
+        bin += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
     textcheck::Faults faults;
     for (int language = 0; language < LANGUAGE_COUNT; ++language) {
         auto dialog = OpenMainWindow(language);
         ASSERT_TRUE(dialog);
-        for (int k = 0; k < 28; ++k) {
-            for (const Listed& field : listed)
-                ::SetDlgItemTextW(dialog->m_hWnd, field.control, field.texts(language)[k % field.count]);
-            const std::string where = "language " + std::to_string(language) + " text " + std::to_string(k);
-            Add(faults, textcheck::UnfitCaptions(dialog->m_hWnd, where, {1063, 1052, 1092, 1096}));
+        CheckEveryListedValueText(*dialog, language, faults);
+        CheckALongChannelName(*dialog, language);
+        dialog->m_hLumidor = ::LoadLibraryW((L"Z:" + bin + L"\\Lumidor.dll").c_str());
+        ASSERT_NE(dialog->m_hLumidor, nullptr);
+        for (int variant : {0, 7}) {
+            ShowLayoutVariant(*dialog, variant);
+            const std::string where = "language " + std::to_string(language) + " layout " + std::to_string(variant);
+            CheckALongCityName(*dialog, where, faults);
+            CheckTheAlwaysSunTexts(*dialog, language, where, faults);
         }
+        ::FreeLibrary(dialog->m_hLumidor);
+        dialog->m_hLumidor = nullptr;
         dialog->DestroyWindow();
     }
     EXPECT_TRUE(faults.empty()) << textcheck::Lines(faults);

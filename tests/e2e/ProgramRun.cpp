@@ -3,6 +3,7 @@
 
 #include "platform/usb/StationImage.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -132,10 +133,14 @@ std::vector<std::wstring> FilesIn(const std::wstring& folder, const std::wstring
 bool WaitFor(const std::function<bool()>& condition, int timeoutSeconds)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+    // Looked at soon after the start, then less often: reading the files of a condition takes
+    // processor time from the programs under test.
+    int pause = 25;
     while (std::chrono::steady_clock::now() < end) {
         if (condition())
             return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        pause = std::min(pause * 2, 200);
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause));
     }
     return condition();
 }
@@ -179,8 +184,9 @@ Program::Program(const std::wstring& scenario, const std::wstring& parent)
                                               : CurrentFolder() + L"e2e_" + scenario + L"_emulator-control.txt";
     RemoveFolder(m_folder);
     CreateDirectoryW(m_folder.c_str(), nullptr);
+    // The program and its libraries (not the benchmarks beside them).
     const std::wstring bin = WindowsPath(Environment(L"ORVELLE_BIN_DIR"));
-    for (const wchar_t* pattern : {L"*.exe", L"*.dll"})
+    for (const wchar_t* pattern : {L"Orvelle.exe", L"*.dll"})
         for (const std::wstring& name : FilesIn(bin, pattern))
             CopyFileW((bin + L"\\" + name).c_str(), (m_folder + L"\\" + name).c_str(), FALSE);
 }

@@ -35,7 +35,7 @@ bool Exists(const std::wstring& path);
 int LineCount(const std::wstring& path);
 void RemoveFolder(const std::wstring& folder);
 std::vector<std::wstring> FilesIn(const std::wstring& folder, const std::wstring& pattern);
-// Polls the condition every quarter second; its last answer once the time is up.
+// Polls the condition at pauses that grow from 50 to 200 ms; its last answer once the time is up.
 bool WaitFor(const std::function<bool()>& condition, int timeoutSeconds);
 // Polls the condition every quarter second for the whole time (what must not happen gets the
 // program's timer ticks of that time to happen); false as soon as it fails.

@@ -2,9 +2,28 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
+#include <unordered_map>
 
 namespace textcheck {
+
+namespace {
+
+// A text drawn in the same font, format and room gives the same ink: the walks over languages and
+// layouts measure each caption once.
+std::wstring MeasureKey(HFONT font, const std::wstring& text, UINT format, SIZE room, bool mono)
+{
+    LOGFONTW logFont{};
+    ::GetObjectW(font ? font : ::GetStockObject(SYSTEM_FONT), sizeof logFont, &logFont);
+    std::wstring key(sizeof logFont / sizeof(wchar_t), L'\0');
+    std::memcpy(&key[0], &logFont, sizeof logFont);
+    key += std::to_wstring(format) + L" " + std::to_wstring(room.cx) + L" " + std::to_wstring(room.cy) +
+           (mono ? L" m " : L" c ") + text;
+    return key;
+}
+
+}  // namespace
 
 std::string Describe(const RECT& r)
 {
@@ -100,20 +119,30 @@ std::unique_ptr<Canvas> DrawnText(HFONT font, const std::wstring& text, UINT for
 
 int InkPixelCount(HFONT font, const std::wstring& text, UINT format, SIZE room)
 {
+    static std::unordered_map<std::wstring, int> measured;
+    const std::wstring key = MeasureKey(font, text, format, room, false);
+    const auto known = measured.find(key);
+    if (known != measured.end())
+        return known->second;
     const auto canvas = DrawnText(font, text, format, room, false);
     int count = 0;
     for (int y = 0; y < canvas->height(); ++y)
         for (int x = 0; x < canvas->width(); ++x)
             count += Distance(canvas->At(x, y), 0xFFFFFF) > 765 * INK_COVERAGE;
-    return count;
+    return measured[key] = count;
 }
 
 RECT InkOf(HFONT font, const std::wstring& text, UINT format, SIZE room, bool mono)
 {
+    static std::unordered_map<std::wstring, RECT> measured;
+    const std::wstring key = MeasureKey(font, text, format, room, mono);
+    const auto known = measured.find(key);
+    if (known != measured.end())
+        return known->second;
     const auto canvas = DrawnText(font, text, format, room, mono);
     const RECT all{0, 0, canvas->width(), canvas->height()};
     const RECT ink = InkBox([&](int x, int y) { return canvas->At(x, y); }, all, 0xFFFFFF, 765);
-    return Empty(ink) ? ink : Offset(ink, -INK_MARGIN, -INK_MARGIN);
+    return measured[key] = Empty(ink) ? ink : Offset(ink, -INK_MARGIN, -INK_MARGIN);
 }
 
 SIZE TextSize(HDC dc, HFONT font, const std::wstring& text, UINT format, int width)
