@@ -8,19 +8,23 @@
 
 namespace textcheck {
 
+std::wstring FontKey(HFONT font)
+{
+    LOGFONTW logFont{};
+    ::GetObjectW(font ? font : ::GetStockObject(SYSTEM_FONT), sizeof logFont, &logFont);
+    std::wstring key(sizeof logFont / sizeof(wchar_t), L'\0');
+    std::memcpy(&key[0], &logFont, sizeof logFont);
+    return key;
+}
+
 namespace {
 
 // A text drawn in the same font, format and room gives the same ink: the walks over languages and
 // layouts measure each caption once.
 std::wstring MeasureKey(HFONT font, const std::wstring& text, UINT format, SIZE room, bool mono)
 {
-    LOGFONTW logFont{};
-    ::GetObjectW(font ? font : ::GetStockObject(SYSTEM_FONT), sizeof logFont, &logFont);
-    std::wstring key(sizeof logFont / sizeof(wchar_t), L'\0');
-    std::memcpy(&key[0], &logFont, sizeof logFont);
-    key += std::to_wstring(format) + L" " + std::to_wstring(room.cx) + L" " + std::to_wstring(room.cy) +
-           (mono ? L" m " : L" c ") + text;
-    return key;
+    return FontKey(font) + std::to_wstring(format) + L" " + std::to_wstring(room.cx) + L" " +
+           std::to_wstring(room.cy) + (mono ? L" m " : L" c ") + text;
 }
 
 }  // namespace
@@ -157,24 +161,34 @@ SIZE TextSize(HDC dc, HFONT font, const std::wstring& text, UINT format, int wid
 
 int TextWidth(HFONT font, const std::wstring& text)
 {
+    static std::unordered_map<std::wstring, int> measured;
+    const std::wstring key = FontKey(font) + text;
+    const auto known = measured.find(key);
+    if (known != measured.end())
+        return known->second;
     HDC dc = ::GetDC(nullptr);
     HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
     SIZE size{};
     ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     ::SelectObject(dc, old);
     ::ReleaseDC(nullptr, dc);
-    return size.cx;
+    return measured[key] = size.cx;
 }
 
 TEXTMETRICW TextMetricsOf(HFONT font)
 {
+    static std::unordered_map<std::wstring, TEXTMETRICW> measured;
+    const std::wstring key = FontKey(font);
+    const auto known = measured.find(key);
+    if (known != measured.end())
+        return known->second;
     HDC dc = ::GetDC(nullptr);
     HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
     ::SelectObject(dc, old);
     ::ReleaseDC(nullptr, dc);
-    return metrics;
+    return measured[key] = metrics;
 }
 
 Screen::Screen(HWND window, bool frame)

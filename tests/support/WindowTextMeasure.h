@@ -43,6 +43,9 @@ inline HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(::SendMessage
 // "window: control 1234" for a fault's line.
 std::string ControlName(const std::string& where, HWND control);
 
+// What tells a font's look: its LOGFONT, as a key of measures kept for it (fonts made alike are one).
+std::wstring FontKey(HFONT font);
+
 // Sum of the channel differences of two 0x00RRGGBB colours (0 .. 765).
 int Distance(DWORD a, DWORD b);
 

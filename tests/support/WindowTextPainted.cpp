@@ -7,6 +7,7 @@
 #include "texts/TextEncoding.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -40,7 +41,8 @@ struct PaintedInk {
     }
 };
 
-PaintedInk PaintedInkOf(const PaintedText& painted)
+// The ink of the text drawn at the origin.
+PaintedInk InkAtTheOrigin(const PaintedText& painted)
 {
     const int reach = TextWidth(painted.font, painted.text) + 2 * INK_MARGIN;
     Canvas canvas(2 * reach, 2 * reach, false);
@@ -58,7 +60,21 @@ PaintedInk PaintedInkOf(const PaintedText& painted)
         for (int x = drawn.left; x < drawn.right; ++x)
             ink.pixels.push_back(Distance(canvas.At(x, y), 0xFFFFFF) > 765 * INK_COVERAGE);
     if (!Empty(drawn))
-        ink.box = Offset(drawn, painted.x - reach, painted.y - reach);
+        ink.box = Offset(drawn, -reach, -reach);
+    return ink;
+}
+
+// The ink at the text's place; a text in a font drawn before is not drawn again.
+PaintedInk PaintedInkOf(const PaintedText& painted)
+{
+    static std::unordered_map<std::wstring, PaintedInk> drawn;
+    const std::wstring key = FontKey(painted.font) + painted.text;
+    auto known = drawn.find(key);
+    if (known == drawn.end())
+        known = drawn.emplace(key, InkAtTheOrigin(painted)).first;
+    PaintedInk ink = known->second;
+    if (!Empty(ink.box))
+        ink.box = Offset(ink.box, painted.x, painted.y);
     return ink;
 }
 
