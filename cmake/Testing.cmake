@@ -51,9 +51,9 @@ function(orvelle_add_test name)
       add_test(NAME ${entry}
                COMMAND ${CMAKE_BINARY_DIR}/wine-windowed ${entry} $<TARGET_FILE:${name}> --gtest_filter=${filter}
                WORKING_DIRECTORY ${folder})
+      set_tests_properties(${entry} PROPERTIES LABELS windowed)
     endif()
     orvelle_test_properties(${entry})
-    set_tests_properties(${entry} PROPERTIES LABELS windowed)
   endforeach()
 endfunction()
 

@@ -135,12 +135,12 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutSeconds)
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
     // Looked at soon after the start, then less often: reading the files of a condition takes
     // processor time from the programs under test.
-    int pause = 25;
+    int pause = 50;
     while (std::chrono::steady_clock::now() < end) {
         if (condition())
             return true;
-        pause = std::min(pause * 2, 200);
         std::this_thread::sleep_for(std::chrono::milliseconds(pause));
+        pause = std::min(pause * 2, 200);
     }
     return condition();
 }

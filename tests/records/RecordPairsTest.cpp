@@ -133,9 +133,10 @@ TEST(RecordFileDamagedFromOutside, IsBroughtBackFromItsCopyAndKeptAside)
         RecordFileNotice::Event event;
         std::string (*bytes)(const std::string& intact);
     };
+    constexpr int kRecords = 2000;
     const Damage damages[] = {
         {"deleted", RecordFileNotice::Event::RestoredMissing, nullptr},
-        {"cut", RecordFileNotice::Event::RestoredShort, [](const std::string& t) { return FirstLines(t, 1000); }},
+        {"cut", RecordFileNotice::Event::RestoredShort, [](const std::string& t) { return FirstLines(t, kRecords / 2); }},
         {"random", RecordFileNotice::Event::RestoredUnreadable, [](const std::string&) { return RandomBytes(1 << 20); }},
         {"utf16", RecordFileNotice::Event::RestoredUnreadable, [](const std::string& t) { return Utf16(t); }},
     };
@@ -143,7 +144,7 @@ TEST(RecordFileDamagedFromOutside, IsBroughtBackFromItsCopyAndKeptAside)
         for (const Damage& damage : damages) {
             SCOPED_TRACE(Narrow(RecordFileName(kind)) + " " + damage.name);
             CRecordFiles files;
-            const std::wstring folder = FolderOf(L"damaged", 2000, files);
+            const std::wstring folder = FolderOf(L"damaged", kRecords, files);
             const std::wstring path = folder + RecordFileName(kind);
             const std::string intact = ReadBytes(path);
             const std::string damaged = damage.bytes ? damage.bytes(intact) : std::string();
@@ -158,7 +159,7 @@ TEST(RecordFileDamagedFromOutside, IsBroughtBackFromItsCopyAndKeptAside)
             PrepareRecordFiles(folder, Fahrenheit(), next);
             ExpectSameBytes(ReadBytes(path), intact, "restored");
             EXPECT_FALSE(FileExists(folder + KeptName(kind) + L".new"));
-            ExpectEveryFileHolds(folder, 2000);
+            ExpectEveryFileHolds(folder, kRecords);
             ASSERT_EQ(next.notices.size(), 1u);
             EXPECT_EQ(next.notices[0].event, damage.event);
             EXPECT_EQ(next.notices[0].file, RecordFileName(kind));

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
-#include <unordered_map>
 
 namespace textcheck {
 
@@ -124,29 +123,25 @@ std::unique_ptr<Canvas> DrawnText(HFONT font, const std::wstring& text, UINT for
 int InkPixelCount(HFONT font, const std::wstring& text, UINT format, SIZE room)
 {
     static std::unordered_map<std::wstring, int> measured;
-    const std::wstring key = MeasureKey(font, text, format, room, false);
-    const auto known = measured.find(key);
-    if (known != measured.end())
-        return known->second;
-    const auto canvas = DrawnText(font, text, format, room, false);
-    int count = 0;
-    for (int y = 0; y < canvas->height(); ++y)
-        for (int x = 0; x < canvas->width(); ++x)
-            count += Distance(canvas->At(x, y), 0xFFFFFF) > 765 * INK_COVERAGE;
-    return measured[key] = count;
+    return Remembered(measured, MeasureKey(font, text, format, room, false), [&] {
+        const auto canvas = DrawnText(font, text, format, room, false);
+        int count = 0;
+        for (int y = 0; y < canvas->height(); ++y)
+            for (int x = 0; x < canvas->width(); ++x)
+                count += Distance(canvas->At(x, y), 0xFFFFFF) > 765 * INK_COVERAGE;
+        return count;
+    });
 }
 
 RECT InkOf(HFONT font, const std::wstring& text, UINT format, SIZE room, bool mono)
 {
     static std::unordered_map<std::wstring, RECT> measured;
-    const std::wstring key = MeasureKey(font, text, format, room, mono);
-    const auto known = measured.find(key);
-    if (known != measured.end())
-        return known->second;
-    const auto canvas = DrawnText(font, text, format, room, mono);
-    const RECT all{0, 0, canvas->width(), canvas->height()};
-    const RECT ink = InkBox([&](int x, int y) { return canvas->At(x, y); }, all, 0xFFFFFF, 765);
-    return measured[key] = Empty(ink) ? ink : Offset(ink, -INK_MARGIN, -INK_MARGIN);
+    return Remembered(measured, MeasureKey(font, text, format, room, mono), [&] {
+        const auto canvas = DrawnText(font, text, format, room, mono);
+        const RECT all{0, 0, canvas->width(), canvas->height()};
+        const RECT ink = InkBox([&](int x, int y) { return canvas->At(x, y); }, all, 0xFFFFFF, 765);
+        return Empty(ink) ? ink : Offset(ink, -INK_MARGIN, -INK_MARGIN);
+    });
 }
 
 SIZE TextSize(HDC dc, HFONT font, const std::wstring& text, UINT format, int width)
@@ -162,33 +157,29 @@ SIZE TextSize(HDC dc, HFONT font, const std::wstring& text, UINT format, int wid
 int TextWidth(HFONT font, const std::wstring& text)
 {
     static std::unordered_map<std::wstring, int> measured;
-    const std::wstring key = FontKey(font) + text;
-    const auto known = measured.find(key);
-    if (known != measured.end())
-        return known->second;
-    HDC dc = ::GetDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(nullptr, dc);
-    return measured[key] = size.cx;
+    return Remembered(measured, FontKey(font) + text, [&] {
+        HDC dc = ::GetDC(nullptr);
+        HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(nullptr, dc);
+        return static_cast<int>(size.cx);
+    });
 }
 
 TEXTMETRICW TextMetricsOf(HFONT font)
 {
     static std::unordered_map<std::wstring, TEXTMETRICW> measured;
-    const std::wstring key = FontKey(font);
-    const auto known = measured.find(key);
-    if (known != measured.end())
-        return known->second;
-    HDC dc = ::GetDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(nullptr, dc);
-    return measured[key] = metrics;
+    return Remembered(measured, FontKey(font), [&] {
+        HDC dc = ::GetDC(nullptr);
+        HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(dc, &metrics);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(nullptr, dc);
+        return metrics;
+    });
 }
 
 Screen::Screen(HWND window, bool frame)

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace textcheck {
@@ -45,6 +46,15 @@ std::string ControlName(const std::string& where, HWND control);
 
 // What tells a font's look: its LOGFONT, as a key of measures kept for it (fonts made alike are one).
 std::wstring FontKey(HFONT font);
+// The value kept under the key, measured by `measure` the first time it is asked for.
+template <class Value, class Measure>
+Value Remembered(std::unordered_map<std::wstring, Value>& kept, const std::wstring& key, Measure measure)
+{
+    auto known = kept.find(key);
+    if (known == kept.end())
+        known = kept.emplace(key, measure()).first;
+    return known->second;
+}
 
 // Sum of the channel differences of two 0x00RRGGBB colours (0 .. 765).
 int Distance(DWORD a, DWORD b);

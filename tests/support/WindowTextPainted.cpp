@@ -7,7 +7,6 @@
 #include "texts/TextEncoding.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -68,11 +67,7 @@ PaintedInk InkAtTheOrigin(const PaintedText& painted)
 PaintedInk PaintedInkOf(const PaintedText& painted)
 {
     static std::unordered_map<std::wstring, PaintedInk> drawn;
-    const std::wstring key = FontKey(painted.font) + painted.text;
-    auto known = drawn.find(key);
-    if (known == drawn.end())
-        known = drawn.emplace(key, InkAtTheOrigin(painted)).first;
-    PaintedInk ink = known->second;
+    PaintedInk ink = Remembered(drawn, FontKey(painted.font) + painted.text, [&] { return InkAtTheOrigin(painted); });
     if (!Empty(ink.box))
         ink.box = Offset(ink.box, painted.x, painted.y);
     return ink;
