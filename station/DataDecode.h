@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "station/FieldLayout.h"
+#include "station/FieldStorage.h"
 #include "station/StationMemoryMap.h"
 
 struct AddressEntry {
-    std::vector<int32_t> fieldValues;      // field values of the last split byte (fieldCount)
-    uint8_t rawByte = 0;                   // raw byte (station memory and history pair tables)
-    std::vector<std::wstring> valueTexts;  // one value text per field, empty until decoded
-    std::vector<std::wstring> hexTexts;    // HexTextOf each value text
+    FieldValues fieldValues;   // field values of the last split byte (fieldCount)
+    uint8_t rawByte = 0;       // raw byte (station memory and history pair tables)
+    FieldTexts valueTexts;     // one value text per field, empty until decoded
+    FieldTexts hexTexts;       // HexTextOf each value text
 
     int FieldCount() const { return static_cast<int>(fieldValues.size()); }
 };

@@ -197,43 +197,59 @@ int StationEmulator::Write(const unsigned char* data, int length) {
     const bool isRead = length == READ_FRAME_BYTES && data[0] == READ_COMMAND && XorMatches(data, length);
     const bool isWrite = length == WRITE_FRAME_BYTES && data[0] == WRITE_COMMAND && XorMatches(data, length);
     if (!isRead && !isWrite) return length;   // the station ignores what it does not understand
-    if (noReply_.Take()) return length;
+    unanswered_ = noReply_.Take();
+    if (unanswered_) return length;
     if (isRead) AnswerRead(AddressOf(data));
     else AnswerWrite(AddressOf(data), data + 4);
     return length;
 }
 
 int StationEmulator::Read(unsigned char* buffer, int count) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    CheckUnplug();
-    if (unplugged_) return -1;
-    if (!buffer || count <= 0) return 0;
-    const unsigned long long now = GetTickCount64();
     int taken = 0;
-    while (taken < count && !answers_.empty() && answers_.front().availableAt <= now) {
-        Chunk& c = answers_.front();
-        const int n = std::min<int>(count - taken, static_cast<int>(c.bytes.size()));
-        std::copy(c.bytes.begin(), c.bytes.begin() + n, buffer + taken);
-        c.bytes.erase(c.bytes.begin(), c.bytes.begin() + n);
-        taken += n;
-        if (c.bytes.empty()) answers_.pop_front();
+    bool answerOnItsWay = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        CheckUnplug();
+        if (unplugged_) return -1;
+        if (!buffer || count <= 0) return 0;
+        const unsigned long long now = GetTickCount64();
+        while (taken < count && !answers_.empty() && answers_.front().availableAt <= now) {
+            Chunk& c = answers_.front();
+            const int n = std::min<int>(count - taken, static_cast<int>(c.bytes.size()));
+            std::copy(c.bytes.begin(), c.bytes.begin() + n, buffer + taken);
+            c.bytes.erase(c.bytes.begin(), c.bytes.begin() + n);
+            taken += n;
+            if (c.bytes.empty()) answers_.pop_front();
+        }
+        CheckUnplug();
+        answerOnItsWay = taken == 0 && (!answers_.empty() || unanswered_);
     }
-    CheckUnplug();
+    if (answerOnItsWay) PauseForTheDevice();
     return taken;
 }
 
 int StationEmulator::Waiting() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    CheckUnplug();
-    if (unplugged_) return -1;
-    const unsigned long long now = GetTickCount64();
     int waiting = 0;
-    for (const Chunk& c : answers_) {
-        if (c.availableAt > now) break;
-        waiting += static_cast<int>(c.bytes.size());
+    bool answerOnItsWay = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        CheckUnplug();
+        if (unplugged_) return -1;
+        const unsigned long long now = GetTickCount64();
+        for (const Chunk& c : answers_) {
+            if (c.availableAt > now) break;
+            waiting += static_cast<int>(c.bytes.size());
+        }
+        answerOnItsWay = waiting == 0 && (!answers_.empty() || unanswered_);
     }
+    if (answerOnItsWay) PauseForTheDevice();
     return waiting;
 }
+
+// A slow answer is not there yet, or the last request goes unanswered: the call takes the time of
+// one poll of a device's interrupt pipe, as a real one does, instead of coming back at once to a
+// caller that asks again at once.
+void StationEmulator::PauseForTheDevice() { Sleep(1); }
 
 int StationEmulator::Control(const std::string& command) {
     std::lock_guard<std::mutex> lock(mutex_);

@@ -53,6 +53,7 @@ private:
     stationimage::Image& Memory();
     void AdvanceClock();
     double NowMinutes() const;
+    void PauseForTheDevice();
     void AnswerRead(uint32_t address);
     void AnswerWrite(uint32_t address, const unsigned char* data);
     void Queue(std::vector<unsigned char> bytes);
@@ -73,6 +74,7 @@ private:
     double clockOffsetMinutes_ = 0;
     std::deque<Chunk> answers_;
     Armed noReply_, wrongMarker_, shortReply_, badChecksum_, slow_;
+    bool unanswered_ = false;   // the last request frame was left without an answer
     unsigned slowMs_ = 0;
     int unplugAfter_ = -1;       // frames still to receive before the device goes; -1 none
     struct Deferred {

@@ -226,4 +226,19 @@ TEST(DataDecode, HexTextOfEachCharacter)
     EXPECT_EQ(entry.hexTexts[1], L"(0x55)(0x55)");
     CDataDecode::SetFieldText(entry, 2, L"X");   // no such field: ignored
     EXPECT_EQ(entry.valueTexts.size(), 2u);
+
+    // A copy keeps its own texts; texts not written read as empty, in a copy too.
+    AddressEntry copy = entry;
+    CDataDecode::SetFieldText(copy, 1, L"V");
+    EXPECT_EQ(entry.valueTexts[1], L"UU");
+    EXPECT_EQ(copy.valueTexts[1], L"V");
+    AddressEntry unwritten;
+    unwritten.valueTexts.assign(3, L"");
+    const AddressEntry unwrittenCopy = unwritten;
+    EXPECT_EQ(unwrittenCopy.valueTexts.size(), 3u);
+    EXPECT_EQ(unwrittenCopy.valueTexts[2], L"");
+    // A new count drops the texts of the old one.
+    copy.valueTexts.assign(1, L"");
+    EXPECT_EQ(copy.valueTexts.size(), 1u);
+    EXPECT_EQ(copy.valueTexts[0], L"");
 }

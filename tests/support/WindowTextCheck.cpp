@@ -169,13 +169,13 @@ void CountLines(Caption& c, HDC dc, const RECT& inner)
 
 // The shown, captioned controls of a window inside its client area (a layout parks the controls
 // of a hidden box beyond it); only those of the listed ids when there is a list.
-std::vector<Caption> Captions(HWND window, const std::vector<int>& only = {})
+std::vector<Caption> Captions(HWND window, const std::vector<HWND>& children, const std::vector<int>& only = {})
 {
     std::vector<Caption> captions;
     RECT client{};
     ::GetClientRect(window, &client);
     HDC dc = ::GetDC(window);
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child : children) {
         if (!::IsWindowVisible(child) ||
             (!only.empty() && std::find(only.begin(), only.end(), ::GetDlgCtrlID(child)) == only.end()))
             continue;
@@ -231,14 +231,15 @@ Faults UnfitCaptions(const std::vector<Caption>& captions, const std::string& wh
     return faults;
 }
 
-Faults OverlappingCaptions(HWND window, const std::vector<Caption>& captions, const std::string& where)
+Faults OverlappingCaptions(HWND window, const std::vector<HWND>& children, const std::vector<Caption>& captions,
+                           const std::string& where)
 {
     Faults faults;
     RECT client{};
     ::GetClientRect(window, &client);
     // Fields, lists, pictures and marks without a caption of their own, inside the client area.
     std::vector<std::pair<HWND, RECT>> uncaptioned;
-    for (HWND other = ::GetWindow(window, GW_CHILD); other; other = ::GetWindow(other, GW_HWNDNEXT)) {
+    for (HWND other : children) {
         const LONG style = ::GetWindowLongW(other, GWL_STYLE);
         const bool caption = IsClass(other, L"Button")
                                  ? (style & BS_TYPEMASK) == BS_GROUPBOX || !WindowText(other).empty()
@@ -285,29 +286,12 @@ Faults UnpaintedLabels(const std::vector<Caption>& captions, const Screen& scree
     return faults;
 }
 
-}  // namespace
-
-Faults UnfitCaptions(HWND window, const std::string& where, const std::vector<int>& controls)
-{
-    return UnfitCaptions(Captions(window, controls), where);
-}
-
-Faults OverlappingCaptions(HWND window, const std::string& where)
-{
-    return OverlappingCaptions(window, Captions(window), where);
-}
-
-Faults UnpaintedLabels(HWND window, const std::string& where)
-{
-    return UnpaintedLabels(Captions(window), Screen(window, false), where);
-}
-
-Faults ControlsOutsideTheWindow(HWND window, const std::string& where)
+Faults ControlsOutsideTheWindow(HWND window, const std::vector<HWND>& children, const std::string& where)
 {
     Faults faults;
     RECT client{};
     ::GetClientRect(window, &client);
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child : children) {
         const RECT box = BoxInParent(child);
         if (::IsWindowVisible(child) && Overlap(box, client) && !Inside(box, client))
             faults.push_back(ControlName(where, child) + " at " + Describe(box) +
@@ -316,15 +300,41 @@ Faults ControlsOutsideTheWindow(HWND window, const std::string& where)
     return faults;
 }
 
+}  // namespace
+
+Faults UnfitCaptions(HWND window, const std::string& where, const std::vector<int>& controls)
+{
+    return UnfitCaptions(Captions(window, ChildWindows(window), controls), where);
+}
+
+Faults OverlappingCaptions(HWND window, const std::string& where)
+{
+    const std::vector<HWND> children = ChildWindows(window);
+    return OverlappingCaptions(window, children, Captions(window, children), where);
+}
+
+Faults UnpaintedLabels(HWND window, const std::string& where)
+{
+    const Screen client(window, false);
+    return UnpaintedLabels(Captions(window, client.Controls()), client, where);
+}
+
+Faults ControlsOutsideTheWindow(HWND window, const std::string& where)
+{
+    return ControlsOutsideTheWindow(window, ChildWindows(window), where);
+}
+
 Faults WindowTextFaults(HWND window, const std::string& where, const std::vector<PaintedText>& painted)
 {
     const Screen whole(window, true);
     const Screen client = whole.ClientArea(window);
-    const std::vector<Caption> captions = Captions(window);
+    const std::vector<HWND>& children = whole.Controls();
+    const std::vector<Caption> captions = Captions(window, children);
     Faults faults = UnfitCaptions(captions, where);
     for (const Faults& more :
-         {OverlappingCaptions(window, captions, where), UnpaintedLabels(captions, client, where),
-          ControlsOutsideTheWindow(window, where), CutComboItems(window, client, where), CutEditTexts(window, where),
+         {OverlappingCaptions(window, children, captions, where), UnpaintedLabels(captions, client, where),
+          ControlsOutsideTheWindow(window, children, where), CutComboItems(window, client, where),
+          CutEditTexts(window, children, where),
           TextsOnFrameLines(window, client, where), CutMenuTitles(window, whole, where),
           PaintedTextFaults(window, painted, client, where)})
         faults.insert(faults.end(), more.begin(), more.end());

@@ -116,7 +116,7 @@ Faults CutFieldText(HWND field, const std::wstring& text, bool shown, const std:
 Faults CutComboItems(HWND window, const Screen& screen, const std::string& where)
 {
     Faults faults;
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child : screen.Controls()) {
         if (!::IsWindowVisible(child) || !IsClass(child, L"ComboBox") || !HasTextItems(child))
             continue;
         std::vector<std::wstring> entries;
@@ -142,8 +142,13 @@ Faults CutComboItems(HWND combo, const std::vector<std::wstring>& entries, const
 
 Faults CutEditTexts(HWND window, const std::string& where)
 {
+    return CutEditTexts(window, ChildWindows(window), where);
+}
+
+Faults CutEditTexts(HWND, const std::vector<HWND>& children, const std::string& where)
+{
     Faults faults;
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child : children) {
         const LONG style = ::GetWindowLongW(child, GWL_STYLE);
         if (!::IsWindowVisible(child) || !IsClass(child, L"Edit") || (style & (ES_MULTILINE | ES_PASSWORD)))
             continue;

@@ -89,7 +89,7 @@ Faults TextsOnFrameLines(HWND window, const Screen& screen, const std::string& w
     Faults faults;
     RECT client{};
     ::GetClientRect(window, &client);
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child : screen.Controls()) {
         if (!::IsWindowVisible(child) || !IsGroupBox(child) || !Inside(BoxInParent(child), client))
             continue;
         const Frame frame = FrameOf(child);

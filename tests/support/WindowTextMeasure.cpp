@@ -63,6 +63,14 @@ RECT BoxInParent(HWND control)
     return r;
 }
 
+std::vector<HWND> ChildWindows(HWND window)
+{
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
 std::string ControlName(const std::string& where, HWND control)
 {
     return where + ": control " + std::to_string(::GetDlgCtrlID(control));
@@ -194,6 +202,7 @@ Screen::Screen(HWND window, bool frame)
     }
     m_width = r.right;
     m_height = r.bottom;
+    m_controls = ChildWindows(window);
     HDC dc = frame ? ::GetWindowDC(window) : ::GetDC(window);
     HDC memory = ::CreateCompatibleDC(dc);
     BITMAPINFO info{};
@@ -221,6 +230,7 @@ Screen Screen::ClientArea(HWND window) const
     const RECT area = Clip({origin.x - frame.left, origin.y - frame.top, origin.x - frame.left + client.right,
                             origin.y - frame.top + client.bottom});
     Screen part;
+    part.m_controls = m_controls;
     part.m_width = area.right - area.left;
     part.m_height = area.bottom - area.top;
     for (int y = area.top; y < area.bottom; ++y)

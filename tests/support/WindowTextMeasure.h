@@ -40,6 +40,9 @@ bool IsClass(HWND window, const wchar_t* name);
 bool IsGroupBox(HWND control);
 // The control's rectangle in its parent's client area.
 RECT BoxInParent(HWND control);
+// The window's own child windows, top first (each step of the walk asks the Wine server: a walk
+// is taken once for all the checks of one look at the window).
+std::vector<HWND> ChildWindows(HWND window);
 inline HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)); }
 // "window: control 1234" for a fault's line.
 std::string ControlName(const std::string& where, HWND control);
@@ -112,11 +115,14 @@ public:
     DWORD Background(const RECT& area) const;
     // Pixels of the rectangle that stand out from its background by the ink share of `contrast`.
     int InkPixels(const RECT& area, int contrast) const;
+    // The window's child windows as they were when it was captured.
+    const std::vector<HWND>& Controls() const { return m_controls; }
 
 private:
     Screen() = default;
     int m_width = 0, m_height = 0;
     std::vector<DWORD> m_pixels;
+    std::vector<HWND> m_controls;
 };
 
 // The bounding box of the pixels that stand out from `background` by the ink share of `contrast`.
@@ -139,6 +145,7 @@ RECT InkBox(const Pixels& at, const RECT& area, DWORD background, int contrast)
 // The checks that look at the screen, on a capture taken once: `client` the window's client area,
 // `whole` the whole window.
 Faults CutComboItems(HWND window, const Screen& client, const std::string& where);
+Faults CutEditTexts(HWND window, const std::vector<HWND>& children, const std::string& where);
 Faults TextsOnFrameLines(HWND window, const Screen& client, const std::string& where);
 Faults CutMenuTitles(HWND window, const Screen& whole, const std::string& where);
 Faults PaintedTextFaults(HWND window, const std::vector<PaintedText>& texts, const Screen& client,

@@ -111,9 +111,10 @@ Faults PaintedTextFaults(HWND window, const std::vector<PaintedText>& texts, con
     for (const PaintedText& painted : texts)
         inks.push_back(PaintedInkOf(painted));
     std::vector<std::pair<int, RECT>> controls;  // the shown controls but the group boxes
-    for (HWND child = ::GetWindow(window, GW_CHILD); child && !texts.empty(); child = ::GetWindow(child, GW_HWNDNEXT))
-        if (::IsWindowVisible(child) && !IsGroupBox(child))
-            controls.push_back({::GetDlgCtrlID(child), BoxInParent(child)});
+    if (!texts.empty())
+        for (HWND child : screen.Controls())
+            if (::IsWindowVisible(child) && !IsGroupBox(child))
+                controls.push_back({::GetDlgCtrlID(child), BoxInParent(child)});
     for (size_t i = 0; i < texts.size(); ++i) {
         const RECT& box = inks[i].box;
         const std::string name = where + ": painted text \"" + Utf8(texts[i].text) + "\" " + Describe(box);
