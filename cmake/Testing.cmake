@@ -57,18 +57,23 @@ function(orvelle_add_test name)
   endforeach()
 endfunction()
 
-# The environment and time limit of a test entry, its cost from ORVELLE_TEST_COSTS (<entry>:<seconds>)
-# and its share of the processors from ORVELLE_BUSY_TESTS.
+# The environment and time limit of a test entry, its share of the processors from
+# ORVELLE_BUSY_TESTS and its cost from ORVELLE_TEST_COSTS (<entry>:<seconds>): the seconds times the
+# places it takes, so that the entries that compute start before those that mostly wait and none of
+# them is left to run alone at the end.
 function(orvelle_test_properties entry)
   set_tests_properties(${entry} PROPERTIES TIMEOUT 600
     ENVIRONMENT "ORVELLE_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVELLE_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
+  set(places 1)
   if(entry IN_LIST ORVELLE_BUSY_TESTS)
+    set(places 2)
     set_tests_properties(${entry} PROPERTIES PROCESSORS 2)
     set_property(TEST ${entry} APPEND PROPERTY ENVIRONMENT "ORVELLE_TEST_PROCESSORS=2")
   endif()
   foreach(entry_cost IN LISTS ORVELLE_TEST_COSTS)
     if(entry_cost MATCHES "^${entry}:([0-9]+)$")
-      set_tests_properties(${entry} PROPERTIES COST ${CMAKE_MATCH_1})
+      math(EXPR cost "${CMAKE_MATCH_1} * ${places}")
+      set_tests_properties(${entry} PROPERTIES COST ${cost})
     endif()
   endforeach()
 endfunction()
