@@ -222,7 +222,7 @@ int StationEmulator::Read(unsigned char* buffer, int count) {
             if (c.bytes.empty()) answers_.pop_front();
         }
         CheckUnplug();
-        answerOnItsWay = taken == 0 && (!answers_.empty() || unanswered_);
+        answerOnItsWay = taken == 0 && AnswerPendingLocked();
     }
     if (answerOnItsWay) PauseForTheDevice();
     return taken;
@@ -240,11 +240,14 @@ int StationEmulator::Waiting() {
             if (c.availableAt > now) break;
             waiting += static_cast<int>(c.bytes.size());
         }
-        answerOnItsWay = waiting == 0 && (!answers_.empty() || unanswered_);
+        answerOnItsWay = waiting == 0 && AnswerPendingLocked();
     }
     if (answerOnItsWay) PauseForTheDevice();
     return waiting;
 }
+
+// A slow answer is on its way, or the last request went unanswered (under the lock).
+bool StationEmulator::AnswerPendingLocked() const { return !answers_.empty() || unanswered_; }
 
 // A slow answer is not there yet, or the last request goes unanswered: the call takes the time of
 // one poll of a device's interrupt pipe, as a real one does, instead of coming back at once to a

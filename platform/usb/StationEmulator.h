@@ -53,6 +53,7 @@ private:
     stationimage::Image& Memory();
     void AdvanceClock();
     double NowMinutes() const;
+    bool AnswerPendingLocked() const;
     void PauseForTheDevice();
     void AnswerRead(uint32_t address);
     void AnswerWrite(uint32_t address, const unsigned char* data);

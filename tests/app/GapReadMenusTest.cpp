@@ -15,7 +15,6 @@
 #include <functional>
 #include <iterator>
 #include <memory>
-#include <tuple>
 
 namespace {
 
@@ -29,32 +28,6 @@ int LineCount(const std::wstring& path)
     return lines;
 }
 
-// The file's lines, read again only when its size or time changed: a wait asks every few
-// milliseconds, and the record file holds thousands of lines.
-class LinesOfFile {
-public:
-    explicit LinesOfFile(std::wstring path) : m_path(std::move(path)) {}
-    int operator()()
-    {
-        WIN32_FILE_ATTRIBUTE_DATA data{};
-        if (!::GetFileAttributesExW(m_path.c_str(), GetFileExInfoStandard, &data))
-            return LineCount(m_path);
-        const auto stamp = std::make_tuple(data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime.dwHighDateTime,
-                                           data.ftLastWriteTime.dwLowDateTime);
-        if (!m_known || stamp != m_stamp)
-            m_lines = LineCount(m_path);
-        m_known = true;
-        m_stamp = stamp;
-        return m_lines;
-    }
-
-private:
-    std::wstring m_path;
-    bool m_known = false;
-    std::tuple<DWORD, DWORD, DWORD, DWORD> m_stamp;
-    int m_lines = 0;
-};
-
 
 }  // namespace
 
@@ -66,13 +39,12 @@ TEST(StationMenusDuringAGapReadChild, AreGreyedWhileTheStationIsReadAndEnabledWh
     auto dialog = std::make_unique<COrvelleDlg>();
     ASSERT_TRUE(dialog->Create(IDD_ORVELLE_DIALOG));
     const std::wstring csv = dialog->m_installFolder + L"csv.dat";
-    LinesOfFile csvLines(csv);
     const std::wstring staging = dialog->m_installFolder + L"tmpLastRec.txt";
     ASSERT_TRUE(PumpUntil([&] { return dialog->m_firstPollDone && !Exists(staging); }, 90000)) << "no first poll";
     const HMENU menu = ::GetMenu(dialog->m_hWnd);
     auto greyed = [&] { return (::GetMenuState(menu, ID_SETTING_ALARM, MF_BYCOMMAND) & MF_GRAYED) != 0; };
     EXPECT_FALSE(greyed());
-    const int downloaded = csvLines();
+    const int downloaded = LineCount(csv);
 
     // Half an hour at once: six records are read slot by slot, slowly.
     USBEmulatorControl("slow 150");
@@ -81,7 +53,7 @@ TEST(StationMenusDuringAGapReadChild, AreGreyedWhileTheStationIsReadAndEnabledWh
     EXPECT_TRUE(PumpUntil(
         [&] {
             greyedWhileReading = greyedWhileReading || greyed();
-            return csvLines() >= downloaded + 6;
+            return LineCount(csv) >= downloaded + 6;
         },
         60000));
     EXPECT_TRUE(greyedWhileReading) << "an upload could run beside the read";
@@ -102,7 +74,7 @@ TEST(StationMenusDuringAGapReadChild, AreGreyedWhileTheStationIsReadAndEnabledWh
         90000));
     EXPECT_TRUE(reading);
     EXPECT_FALSE(enabledWhileReading) << "the menus were enabled while the history was read";
-    EXPECT_TRUE(PumpUntil([&] { return csvLines() >= downloaded + 6 + 60; }, 30000));
+    EXPECT_TRUE(PumpUntil([&] { return LineCount(csv) >= downloaded + 6 + 60; }, 30000));
     EXPECT_FALSE(greyed());
     EXPECT_EQ(boxes.Count(), 0u);
     dialog->DestroyWindow();

@@ -334,7 +334,7 @@ Faults WindowTextFaults(HWND window, const std::string& where, const std::vector
     for (const Faults& more :
          {OverlappingCaptions(window, children, captions, where), UnpaintedLabels(captions, client, where),
           ControlsOutsideTheWindow(window, children, where), CutComboItems(window, client, where),
-          CutEditTexts(window, children, where),
+          CutEditTexts(children, where),
           TextsOnFrameLines(window, client, where), CutMenuTitles(window, whole, where),
           PaintedTextFaults(window, painted, client, where)})
         faults.insert(faults.end(), more.begin(), more.end());

@@ -142,10 +142,10 @@ Faults CutComboItems(HWND combo, const std::vector<std::wstring>& entries, const
 
 Faults CutEditTexts(HWND window, const std::string& where)
 {
-    return CutEditTexts(window, ChildWindows(window), where);
+    return CutEditTexts(ChildWindows(window), where);
 }
 
-Faults CutEditTexts(HWND, const std::vector<HWND>& children, const std::string& where)
+Faults CutEditTexts(const std::vector<HWND>& children, const std::string& where)
 {
     Faults faults;
     for (HWND child : children) {

@@ -145,7 +145,7 @@ RECT InkBox(const Pixels& at, const RECT& area, DWORD background, int contrast)
 // The checks that look at the screen, on a capture taken once: `client` the window's client area,
 // `whole` the whole window.
 Faults CutComboItems(HWND window, const Screen& client, const std::string& where);
-Faults CutEditTexts(HWND window, const std::vector<HWND>& children, const std::string& where);
+Faults CutEditTexts(const std::vector<HWND>& children, const std::string& where);
 Faults TextsOnFrameLines(HWND window, const Screen& client, const std::string& where);
 Faults CutMenuTitles(HWND window, const Screen& whole, const std::string& where);
 Faults PaintedTextFaults(HWND window, const std::vector<PaintedText>& texts, const Screen& client,
