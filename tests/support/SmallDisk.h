@@ -108,9 +108,11 @@ public:
     bool LeaveFree(int kilobytes)
     {
         const std::string filler = m_unix + "/.filler";
+        // The filler's pages are taken in one call (a tmpfs counts them at once); dd only where that
+        // is refused.
         return RunShell("rm -f " + filler + "; n=$(( $(df -k --output=avail " + m_unix + " | tail -1) - " +
-                        std::to_string(kilobytes) + " )); [ $n -le 0 ] || dd if=/dev/zero of=" + filler +
-                        " bs=1k count=$n 2>/dev/null; sync") == 0;
+                        std::to_string(kilobytes) + " )); [ $n -le 0 ] || fallocate -l ${n}KiB " + filler +
+                        " 2>/dev/null || dd if=/dev/zero of=" + filler + " bs=1k count=$n 2>/dev/null") == 0;
     }
     // Gives the room back.
     bool RemoveFiller() { return RunShell("rm -f " + m_unix + "/.filler") == 0; }
